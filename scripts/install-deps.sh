@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, when they are missing.
+#   scripts/install-deps.sh            build, run and test needs
+#   scripts/install-deps.sh clang      and clang with libFuzzer (for the fuzz targets)
+# As root it installs them; otherwise it prints the one command to run and fails.
+set -euo pipefail
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core)
+if [ "${1:-}" = clang ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}" >&2
+  echo "Install them with:  sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null 2>&1 || {
+  apt-get update >/dev/null
+  apt-get install -y --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,67 @@
+#include "app/session.h"
+
+#include "config/numbers.h"
+#include "config/texttable.h"
+#include "platform/fileops.h"
+#include "platform/paths.h"
+#include "screens/levelfile.h"
+
+namespace lumora {
+
+QString Session::ConfigText(const QString &key, const QString &defaultText)
+{
+    const int level = course.CurrentLevel;
+    const QString first = course.InsideCourse && CourseState::validLevel(level)
+        ? levelFolderPath(level)
+        : values.ProgramDir;
+    return config::lookup(first, values.ProgramDir, key, defaultText, ShowPrompt);
+}
+
+int Session::ConfigInt(const QString &key, const QString &defaultText)
+{
+    return config::toInteger(ConfigText(key, defaultText));
+}
+
+QString Session::levelFolderPath(int level) const
+{
+    const QString folder = CourseState::validLevel(level) ? course.LevelFolder[size_t(level)] : QString();
+    return paths::withSeparator(paths::join(values.ProgramDir, folder));
+}
+
+QString Session::contentFilePath(int level) const
+{
+    const QString file = CourseState::validLevel(level) ? course.ScreenFile[size_t(level)] : QString();
+    return paths::join(levelFolderPath(level), file);
+}
+
+QString Session::levelFilePath() const
+{
+    return paths::join(values.TempDir, values.levelFileName());
+}
+
+void Session::writeLevelFile()
+{
+    levelfile::write(levelFilePath(), course.CurrentLevel);
+}
+
+int Session::readLevelFile() const
+{
+    return levelfile::read(levelFilePath());
+}
+
+QString Session::templatePath() const
+{
+    return paths::join(values.TempDir, values.templateCreateName());
+}
+
+void Session::removeTemplate() const
+{
+    paths::removeFile(paths::join(values.TempDir, values.templateDeleteName()));
+}
+
+bool Session::programFolderWritable() const
+{
+    return fileops::writeProbe(values.ProgramDir);
+}
+
+} // namespace lumora

@@ -1,0 +1,41 @@
+#pragma once
+// Everything one running program shares: the program values, the message gate, the
+// course state and the text lookup over them. Tests create a fresh one per case.
+#include "app/programvalues.h"
+#include "screens/coursestate.h"
+
+#include <QString>
+
+namespace lumora {
+
+class Session {
+public:
+    ProgramValues values;
+    CourseState course;
+    bool ShowPrompt = false;   // set by every text lookup that read a file
+    bool terminateRequested = false;
+
+    // The text lookup: the course folder's CONFIG.TXT first while inside a course,
+    // then the program folder's, then the default. Reads the files afresh every time.
+    QString ConfigText(const QString &key, const QString &defaultText = QString());
+
+    // ConfigText converted with the strict integer conversion (throws ConvertError).
+    int ConfigInt(const QString &key, const QString &defaultText);
+
+    // The course folder of a level: ProgramDir + LevelFolder[level] + separator.
+    QString levelFolderPath(int level) const;
+    // Its content file: the level folder + ScreenFile[level].
+    QString contentFilePath(int level) const;
+
+    QString levelFilePath() const;
+    void writeLevelFile();
+    int readLevelFile() const;
+
+    QString templatePath() const;   // the name the template is written under
+    void removeTemplate() const;
+
+    // Write probe: whether a file can be created in the program folder.
+    bool programFolderWritable() const;
+};
+
+} // namespace lumora

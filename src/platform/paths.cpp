@@ -1,0 +1,111 @@
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace lumora::paths {
+
+QString separator()
+{
+    return QString(QDir::separator());
+}
+
+QString fromCourse(const QString &path)
+{
+    QString p = path;
+    if (QDir::separator() != QLatin1Char('\\'))
+        p.replace(QLatin1Char('\\'), QDir::separator());
+    return p;
+}
+
+QString withSeparator(const QString &folder)
+{
+    if (folder.isEmpty())
+        return folder;
+    QString f = fromCourse(folder);
+    if (!f.endsWith(QDir::separator()))
+        f += QDir::separator();
+    return f;
+}
+
+QString withoutSeparator(const QString &folder)
+{
+    QString f = fromCourse(folder);
+    while (f.size() > 1 && f.endsWith(QDir::separator()))
+        f.chop(1);
+    return f;
+}
+
+QString join(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return fromCourse(name);
+    return withSeparator(folder) + fromCourse(name);
+}
+
+QString fileName(const QString &path)
+{
+    const QString p = fromCourse(path);
+    const qsizetype cut = p.lastIndexOf(QDir::separator());
+    return cut < 0 ? p : p.mid(cut + 1);
+}
+
+QString resolve(const QString &path)
+{
+    const QString given = fromCourse(path);
+    if (given.isEmpty() || QFileInfo::exists(given))
+        return given;
+
+    const QChar sep = QDir::separator();
+    const QStringList parts = given.split(sep);
+    QString current;
+    qsizetype i = 0;
+    if (given.startsWith(sep)) {
+        current = QString(sep);
+        i = 1;
+    }
+    for (; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        const QString base = current.isEmpty() ? QStringLiteral(".") : current;
+        QString next = current.isEmpty() || current.endsWith(sep) ? current + part : current + sep + part;
+        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")
+            || QFileInfo::exists(next)) {
+            current = next;
+            continue;
+        }
+        const QStringList entries = QDir(base).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QString match;
+        for (const QString &entry : entries) {
+            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                match = entry;
+                break;
+            }
+        }
+        if (match.isEmpty())
+            return given;
+        current = current.isEmpty() || current.endsWith(sep) ? current + match : current + sep + match;
+    }
+    return current;
+}
+
+bool fileExists(const QString &path)
+{
+    const QFileInfo info(resolve(path));
+    return info.exists() && !info.isDir();
+}
+
+bool folderExists(const QString &path)
+{
+    return QFileInfo(resolve(path)).isDir();
+}
+
+void removeFile(const QString &path)
+{
+    const QString found = resolve(path);
+    if (QFileInfo(found).isFile() || QFileInfo(found).isSymLink())
+        QFile::remove(found);
+}
+
+} // namespace lumora::paths

@@ -1,0 +1,39 @@
+#pragma once
+// One place for building and resolving paths. Course data is written on Windows:
+// "\" is a folder separator there, and names are matched without regard to case.
+#include <QString>
+
+namespace lumora::paths {
+
+// The native folder separator as a string ("/" here).
+QString separator();
+
+// folder + separator + name; folder may or may not end with a separator already.
+QString join(const QString &folder, const QString &name);
+
+// The folder with exactly one separator at its end (empty stays empty).
+QString withSeparator(const QString &folder);
+
+// The folder without a trailing separator (the root stays the root).
+QString withoutSeparator(const QString &folder);
+
+// "\" in course targets and configured paths turned into the native separator.
+QString fromCourse(const QString &path);
+
+// The existing file or folder that path names, found part by part without regard to
+// case when the exact name is missing. When nothing matches, the path is returned
+// as given (with separators converted), so a caller's later open fails normally.
+QString resolve(const QString &path);
+
+// Whether resolve() finds an existing file (not a folder).
+bool fileExists(const QString &path);
+// Whether resolve() finds an existing folder.
+bool folderExists(const QString &path);
+
+// Deletes the file that resolve() finds; a missing file is not an error.
+void removeFile(const QString &path);
+
+// The last part of a path (the file name without its folders).
+QString fileName(const QString &path);
+
+} // namespace lumora::paths

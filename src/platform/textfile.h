@@ -1,0 +1,38 @@
+#pragma once
+// Text files as the program's data needs them: Windows-1250 bytes with CR LF line ends.
+// Readers accept LF-only lines and a last line without an end; writers write CR LF and
+// replace a file only once the new content is completely on disk.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace lumora::textfile {
+
+// Windows-1250 bytes to text and back. Characters the code page lacks become "?".
+QString decode(QByteArrayView bytes);
+QByteArray encode(QStringView text);
+// Whether every character of text exists in Windows-1250.
+bool encodable(QStringView text);
+
+// Splits raw bytes into lines without their ends (CR LF, LF; a lone CR stays in the line
+// as it would in the original line input). A final line without an end counts; an empty
+// input has no lines.
+QList<QByteArrayView> splitRawLines(QByteArrayView bytes);
+
+// The whole file as bytes; throws IoError when the file cannot be opened or read.
+QByteArray readBytes(const QString &path);
+
+// Every line of the file, decoded; throws IoError.
+QStringList readLines(const QString &path);
+
+// Writes the lines, each followed by CR LF, replacing the file atomically; throws
+// FileCreateError when the file cannot be created, IoError when writing fails.
+void writeLines(const QString &path, const QStringList &lines);
+
+// Writes text exactly as given (no line end added), replacing the file atomically.
+void writeText(const QString &path, const QString &text);
+
+// Writes raw bytes, replacing the file atomically.
+void writeBytes(const QString &path, const QByteArray &bytes);
+
+} // namespace lumora::textfile

@@ -1,0 +1,40 @@
+#pragma once
+// The stack of level windows and what each level was built from. Fixed tables of
+// 20 levels with 20 buttons or stored lines each; index 0 is unused (or scratch).
+#include <QPointer>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace lumora {
+
+inline constexpr int MaxLevels = 20;
+inline constexpr int MaxLines = 20;
+inline constexpr int MaxCourseButtons = 400;
+
+struct CourseState {
+    quint8 CurrentLevel = 1;
+    std::array<QPointer<QObject>, MaxLevels + 1> LevelWindow{};
+    std::array<std::array<QPointer<QObject>, MaxLines + 1>, MaxLevels + 1> LevelButton{};
+    std::vector<QPointer<QObject>> CourseButton = std::vector<QPointer<QObject>>(MaxCourseButtons + 1);
+    std::array<quint8, MaxLevels + 2> LevelBuilt{};
+    std::array<QString, MaxLevels + 1> LevelFolder{};
+    std::array<QString, MaxLevels + 1> ScreenFile{};
+    std::array<std::array<QString, MaxLines + 1>, MaxLevels + 1> ScreenLines{};
+    QString ContentFileName;
+    quint8 FolderListCount = 0;
+    quint8 FirstCourseEntry = 0;
+    QString BackgroundName;
+    QString PressedTitle;
+    quint16 LayoutTop = 0;
+    quint8 ScrollStep = 0;
+    bool InsideCourse = false;
+    bool EditorSaved = false;
+
+    // Whether a level number fits the tables; a deeper level is refused, not opened.
+    static bool validLevel(int level) { return level >= 1 && level <= MaxLevels; }
+};
+
+} // namespace lumora

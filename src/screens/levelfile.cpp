@@ -1,0 +1,55 @@
+#include "screens/levelfile.h"
+
+#include "platform/errors.h"
+#include "platform/textfile.h"
+
+#include <limits>
+
+namespace lumora::levelfile {
+
+namespace {
+constexpr int InvalidNumericFormat = 106;
+
+bool isBlank(char c)
+{
+    return uchar(c) <= 0x20;
+}
+} // namespace
+
+void write(const QString &path, int level)
+{
+    textfile::writeBytes(path, QByteArray::number(level));
+}
+
+int parse(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    const qsizetype n = bytes.size();
+    while (i < n && isBlank(bytes[i]))
+        ++i;
+    if (i == n)
+        return 0;
+    bool negative = false;
+    if (bytes[i] == '+' || bytes[i] == '-') {
+        negative = bytes[i] == '-';
+        ++i;
+    }
+    qint64 value = 0;
+    const qsizetype digitsStart = i;
+    while (i < n && bytes[i] >= '0' && bytes[i] <= '9') {
+        value = value * 10 + (bytes[i] - '0');
+        if (value > std::numeric_limits<int>::max())
+            throw IoError(InvalidNumericFormat);
+        ++i;
+    }
+    if (i == digitsStart || (i < n && !isBlank(bytes[i])))
+        throw IoError(InvalidNumericFormat);
+    return int(negative ? -value : value);
+}
+
+int read(const QString &path)
+{
+    return parse(textfile::readBytes(path));
+}
+
+} // namespace lumora::levelfile
