@@ -22,6 +22,8 @@ struct ProgramValues {
     quint8 TrimSmall = 0;
     quint8 ButtonFontSize = 0;
     QString LotusDir;     // folder of the demonstration player, no trailing separator
+    QString ShortDateFormat = QStringLiteral("d.M.yyyy");
+    QChar DateSeparator = QLatin1Char('.');
 
     bool isSearchInstance() const { return !Param1.isEmpty(); }
     // Window template as created ("Temp.dfm") and as deleted ("temp.dfm"): one file.

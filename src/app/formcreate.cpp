@@ -1,0 +1,171 @@
+// The set-up of the main window at start: program values, settings, captions, screen
+// checks, the work folder and the window template.
+#include "app/formtemplate.h"
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QHostInfo>
+#include <QLabel>
+#include <QScreen>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace lumora {
+
+using startup::roundHalfEven;
+
+namespace {
+
+QString firstIPv4Address()
+{
+    const QHostInfo info = QHostInfo::fromName(QHostInfo::localHostName());
+    for (const QHostAddress &address : info.addresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            return address.toString();
+    }
+    return info.addresses().isEmpty() ? QString() : info.addresses().first().toString();
+}
+
+// Scales the window and its controls by a factor, as the platform's font scaling is undone.
+void scaleControls(TForm1 &window, double factor)
+{
+    for (QWidget *widget : window.client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = widget->geometry();
+        widget->setGeometry(roundHalfEven(r.x() * factor), roundHalfEven(r.y() * factor),
+                            roundHalfEven(r.width() * factor), roundHalfEven(r.height() * factor));
+    }
+    window.resize(roundHalfEven(window.width() * factor), roundHalfEven(window.height() * factor));
+}
+
+void shiftDown(QWidget *widget, int pixels)
+{
+    widget->move(widget->x(), widget->y() + pixels);
+}
+
+void requestTerminate(Session &session)
+{
+    session.terminateRequested = true;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
+                              Qt::QueuedConnection);
+}
+
+} // namespace
+
+StartEnvironment StartEnvironment::fromSystem(const QStringList &arguments)
+{
+    StartEnvironment start;
+    start.currentFolder = QDir::currentPath();
+    start.arguments = arguments;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        start.screenWidth = screen->geometry().width();
+        start.screenHeight = screen->geometry().height();
+        start.dotsPerInch = screen->logicalDotsPerInch();
+    }
+    start.environment = systemEnvironment();
+    start.localAddress = firstIPv4Address;
+    return start;
+}
+
+void TForm1::FormCreate(const StartEnvironment &start)
+{
+    Session &s = m_session;
+    ProgramValues &v = s.values;
+
+    if (start.dotsPerInch > 0 && start.dotsPerInch != 96)
+        scaleControls(*this, 96.0 / start.dotsPerInch);
+    v.ScaleTenths = startup::scaleTenths(start.dotsPerInch);
+
+    const int down = roundHalfEven(100.0 / v.ScaleTenths);
+    shiftDown(Label1, down);
+    Label1->resize(Label1->width(), Label1->height() + roundHalfEven(1500.0 / v.ScaleTenths));
+    shiftDown(Label6, down);
+    shiftDown(ComboBox1, down);
+    shiftDown(ComboBox2, down);
+
+    // The lookups before the program folder is set read the current folder, which is it.
+    startup::takeProgramDir(start.currentFolder, v);
+    v.TempDir = startup::computeTempDir(s.ConfigText(QStringLiteral("PATH TEMP"), QString()),
+                                        start.environment ? start.environment : systemEnvironment());
+    startup::takeParameters(start.arguments, v);
+    v.DateSeparator = QLatin1Char('.');
+    v.ShortDateFormat = QStringLiteral("d.M.yyyy");
+    Koprovanie1->setEnabled(false);
+    startup::takeProgramDir(start.currentFolder, v);
+
+    v.WindowLeft = quint16(s.ConfigInt(QStringLiteral("LEFT CORNER"), QStringLiteral("0")));
+    v.WindowTop = quint16(s.ConfigInt(QStringLiteral("TOP CORNER"), QStringLiteral("0")));
+    v.WindowWidth = quint16(s.ConfigInt(QStringLiteral("WIDTH"), QStringLiteral("700")));
+    v.WindowHeight = quint16(s.ConfigInt(QStringLiteral("HEIGHT"), QStringLiteral("640")));
+    v.TrimLarge = quint8(s.ConfigInt(QStringLiteral("TRIM BUTTON LARGE TEXT"), QStringLiteral("16")));
+    v.TrimSmall = quint8(s.ConfigInt(QStringLiteral("TRIM BUTTON SMALL TEXT"), QStringLiteral("19")));
+    s.course.CurrentLevel = 1;
+
+    const QString address = start.localAddress ? start.localAddress() : QString();
+    if (address.isEmpty())
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("IP NONE"),
+                         QStringLiteral(" Počítač nie je zapojený v sieti"), QString(), this);
+    else
+        messages::notify(s, messages::Kind::Information, QStringLiteral("IP"),
+                         QStringLiteral(" IP adresa počítača"), QLatin1Char(' ') + address, this);
+
+    Label2->hide();
+    ComboBox1->hide();
+    applyCaptions();
+    v.TempDir = paths::withSeparator(v.TempDir);
+
+    const auto geometry = startup::checkGeometry(v.WindowLeft, v.WindowTop, v.WindowWidth,
+                                                 v.WindowHeight, start.screenWidth, start.screenHeight);
+    if (geometry.tooSmall) {
+        messages::notify(s, messages::Kind::Error, QStringLiteral("DIMENSIONS"),
+                         QStringLiteral("Rozmery okna v CONFIG.TXT sú príliš malé!"), QString(), this);
+        return;
+    }
+    if (geometry.beyondScreen) {
+        messages::notify(s, messages::Kind::Error, QStringLiteral("COORDINATES"),
+                         QStringLiteral("Súradnice laveho horneho rohu presiahli rozmer obrazovky !"),
+                         QString(), this);
+        requestTerminate(s);
+    }
+    v.WindowWidth = geometry.width;
+    v.WindowHeight = geometry.height;
+    placeWindow(v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight);
+
+    v.ButtonFontSize = startup::buttonFontSize(
+        s.ConfigText(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")), start.screenWidth, v.ButtonFontSize);
+    QFont windowFont = font();
+    if (v.ButtonFontSize > 0)
+        windowFont.setPointSize(v.ButtonFontSize);
+    setFont(windowFont);
+
+    v.LotusDir = startup::lotusDir(
+        s.ConfigText(QStringLiteral("PATH LOTUS"), v.ProgramDir.left(v.ProgramDir.size() - 1)), v.ProgramDir);
+
+    if (!paths::folderExists(v.TempDir)) {
+        messages::notify(s, messages::Kind::Error, QStringLiteral("TEMP"),
+                         QStringLiteral(" Neexistuje pracovný adresár"),
+                         QLatin1Char(' ') + v.TempDir + QStringLiteral(" !"), this);
+        EndProgram();
+    } else {
+        s.removeTemplate();
+        startup::takeProgramDir(start.currentFolder, v);
+        windowtemplate::save(s.templatePath(), captureWindow(*this));
+    }
+
+    SpeedButton1->hide();
+    Panel1->hide();
+    ContentMissing = false;
+
+    if (v.isSearchInstance()) {
+        // The first level of a search window is this window; the screen it shows is
+        // prepared from the content file named by the first parameter.
+        s.course.LevelWindow[1] = this;
+    }
+}
+
+} // namespace lumora

@@ -1,0 +1,301 @@
+#include "app/tform1.h"
+
+#include "app/session.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace lumora {
+
+namespace {
+
+template <typename W>
+W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(left, top, width, height);
+    return w;
+}
+
+QLabel *boldLabel(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *label = place<QLabel>(parent, name, left, top, width, height);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QToolButton *flatButton(QWidget *parent, const char *name, int left, int top)
+{
+    auto *button = place<QToolButton>(parent, name, left, top, 75, 25);
+    button->setAutoRaise(true);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    button->setPalette(palette);
+    return button;
+}
+
+QAction *entry(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QMenu *submenu(QWidget *owner, QMenuBar *bar, QMenu *parentMenu, const char *name, const QString &caption)
+{
+    auto *menu = new QMenu(caption, owner);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    if (bar)
+        bar->addMenu(menu);
+    else
+        parentMenu->addMenu(menu);
+    return menu;
+}
+
+} // namespace
+
+TForm1::TForm1(Session &session, QWidget *parent)
+    : QMainWindow(parent), m_session(session)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont designFont = font();
+    designFont.setPointSize(8);
+    setFont(designFont);
+    createControls();
+    createMenu();
+    connectHandlers();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createControls()
+{
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    Image1 = place<QLabel>(client, "Image1", 0, 0, DesignClientWidth, DesignClientHeight);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Label6 = boldLabel(client, "Label6", 16, 8, 441, 18);
+    Label1 = boldLabel(client, "Label1", 16, 28, 441, 83);
+    Label1->setWordWrap(true);
+
+    Memo1 = place<QTextEdit>(client, "Memo1", 16, 128, 420, 216);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setReadOnly(true);
+    Memo1->setEnabled(false);
+
+    Panel1 = place<QFrame>(client, "Panel1", 11, 128, 5, 216);
+    Panel1->setAutoFillBackground(true);
+    QPalette white = Panel1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel1->setPalette(white);
+    Panel1->hide();
+
+    Label2 = place<QLabel>(client, "Label2", 16, 352, 200, 16);
+    ComboBox1 = place<QComboBox>(client, "ComboBox1", 16, 370, 200, 22);
+    ComboBox1->setMaxVisibleItems(3);
+    ComboBox1->setCursor(Qt::PointingHandCursor);
+    Label4 = place<QLabel>(client, "Label4", 232, 352, 200, 16);
+    ComboBox2 = place<QComboBox>(client, "ComboBox2", 232, 370, 200, 22);
+    ComboBox2->setCursor(Qt::PointingHandCursor);
+
+    SpeedButton1 = flatButton(client, "SpeedButton1", 16, 407);
+    SpeedButton2 = flatButton(client, "SpeedButton2", 93, 407);
+
+    Button1 = place<QPushButton>(client, "Button1", 450, 360, 180, 40);
+    ScrollBar2 = place<QScrollBar>(client, "ScrollBar2", 626, 55, 17, 300);
+    ScrollBar2->setOrientation(Qt::Vertical);
+    ScrollBar2->hide();
+
+    Panel4 = place<QFrame>(client, "Panel4", 440, 8, 196, 34);
+    Panel4->setFrameShape(QFrame::Panel);
+    Label12 = place<QLabel>(Panel4, "Label12", 4, 9, 96, 16);
+    Label12->setText(QStringLiteral("Zobrazenie (%)"));
+    MaskEdit1 = place<QLineEdit>(Panel4, "MaskEdit1", 100, 6, 34, 22);
+    MaskEdit1->setInputMask(QStringLiteral("099;0"));
+    MaskEdit1->setMaxLength(3);
+    MaskEdit1->setText(QStringLiteral("100"));
+    UpDown1 = place<QSpinBox>(Panel4, "UpDown1", 134, 6, 18, 22);
+    UpDown1->setRange(10, 200);
+    UpDown1->setValue(100);
+    UpDown1->setButtonSymbols(QSpinBox::UpDownArrows);
+    Button2 = place<QPushButton>(Panel4, "Button2", 156, 6, 36, 22);
+    Button2->setText(QStringLiteral("OK"));
+    Panel4->hide();
+
+    DirectoryListBox1 = place<QListWidget>(client, "DirectoryListBox1", 0, 0, 145, 97);
+    DirectoryListBox1->hide();
+
+    // Front to back: buttons and lists above the text pane, the pane above the titles,
+    // everything above the background picture.
+    Image1->lower();
+}
+
+void TForm1::createMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    Vlastn1 = submenu(this, bar, nullptr, "Vlastn1", QStringLiteral("Vlastné"));
+    Poznmky1 = entry(Vlastn1, "Poznmky1", QStringLiteral("Poznámky"));
+    Odkazy1 = entry(Vlastn1, "Odkazy1", QStringLiteral("Odkazy"));
+    Koprovanie1 = entry(Vlastn1, "Koprovanie1", QStringLiteral("Kopírovanie"));
+
+    Oaplikci1 = submenu(this, bar, nullptr, "Oaplikci1", QStringLiteral("O aplikácii"));
+    Oprograme1 = entry(Oaplikci1, "Oprograme1", QStringLiteral("O programe"));
+    Ohlasyautorom1 = entry(Oaplikci1, "Ohlasyautorom1", QStringLiteral("Ohlasy autorom"));
+    Reklama1 = entry(Oaplikci1, "Reklama1", QStringLiteral("Ochranné známky"));
+
+    Pomocnk1 = submenu(this, bar, nullptr, "Pomocnk1", QStringLiteral("Pomocník"));
+    Editciatextu1 = submenu(this, nullptr, Pomocnk1, "Editciatextu1", QStringLiteral("Editácia"));
+    Editciatextu2 = entry(Editciatextu1, "Editciatextu2", QStringLiteral("Editácia textu"));
+    Ignorovazmeny1 = entry(Editciatextu1, "Ignorovazmeny1", QStringLiteral("Ignorovať zmeny"));
+    Ignorovazmeny1->setVisible(false);
+    Editcialekci1 = entry(Editciatextu1, "Editcialekci1", QStringLiteral("Editácia lekcie"));
+    Help1 = entry(Pomocnk1, "Help1", QStringLiteral("Help"));
+    Hadaj1 = entry(Pomocnk1, "Hadaj1", QStringLiteral("Strom"));
+    Zoom1 = entry(Pomocnk1, "Zoom1", QStringLiteral("Zoom"));
+
+    Koniec1 = bar->addAction(QStringLiteral("Koniec"));
+    Koniec1->setObjectName(QStringLiteral("Koniec1"));
+    Koniec1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    Koniec1->setShortcutContext(Qt::WindowShortcut);
+    addAction(Koniec1); // the shortcut works while the menu is closed
+}
+
+void TForm1::connectHandlers()
+{
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton2Click(); }); });
+    connect(Koniec1, &QAction::triggered, this, [this] { guarded([this] { Koniec1Click(); }); });
+}
+
+void TForm1::placeWindow(int left, int top, int width, int height)
+{
+    move(left, top);
+    setFixedSize(std::max(width, 0), std::max(height, 0));
+}
+
+void TForm1::applyCaptions()
+{
+    Session &s = m_session;
+    Button1->setText(s.ConfigText(QStringLiteral("BUTTON NOTES"), QStringLiteral("Poznámky")));
+    Label2->setText(s.ConfigText(QStringLiteral("HTTP"), QStringLiteral("Odkazy:")));
+    Label4->setText(s.ConfigText(QStringLiteral("MY HTTP"), QStringLiteral("Vlastné odkazy:")));
+    Label1->setText(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("Lumora - program pre samoštúdium")));
+    Label6->setText(s.ConfigText(QStringLiteral("EDUCATION"), QStringLiteral("Výukový program")));
+    for (QLabel *title : {Label1, Label6}) {
+        const auto rgb = startup::windowsColor(s.ConfigInt(QStringLiteral("COLOR TITLE"), QStringLiteral("0")));
+        QPalette palette = title->palette();
+        palette.setColor(QPalette::WindowText, QColor(rgb.red, rgb.green, rgb.blue));
+        title->setPalette(palette);
+    }
+    Vlastn1->setTitle(s.ConfigText(QStringLiteral("MENU OWNSELF"), QStringLiteral("Vlastné")));
+    Poznmky1->setText(s.ConfigText(QStringLiteral("MENU NOTES"), QStringLiteral("Poznámky")));
+    Odkazy1->setText(s.ConfigText(QStringLiteral("MENU HTTP"), QStringLiteral("Odkazy")));
+    Pomocnk1->setTitle(s.ConfigText(QStringLiteral("MENU HELP"), QStringLiteral("Pomocník")));
+    Editciatextu1->setTitle(s.ConfigText(QStringLiteral("MENU EDIT"), QStringLiteral("Editácia")));
+    Editciatextu2->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
+    Memo1->setToolTip(s.ConfigText(QStringLiteral("MEMO INFO"),
+        QStringLiteral("Vyznačte text a pravým tlačidlom myši sa dostanete do nastavenia formátu písma")));
+    Ignorovazmeny1->setText(s.ConfigText(QStringLiteral("MENU IGNORE MEMO"), QStringLiteral("Ignorovať zmeny")));
+    Editcialekci1->setText(s.ConfigText(QStringLiteral("MENU EDIT LESSON"), QStringLiteral("Editácia lekcie")));
+    Oaplikci1->setTitle(s.ConfigText(QStringLiteral("MENU ABOUT"), QStringLiteral("O aplikácii")));
+    Koniec1->setText(s.ConfigText(QStringLiteral("MENU END"), QStringLiteral("Koniec")));
+    SpeedButton1->setText(s.ConfigText(QStringLiteral("BACK BUTTON CAPTION"), QStringLiteral("Späť")));
+    Oprograme1->setText(s.ConfigText(QStringLiteral("MENU ABOUT PROGRAM"), QStringLiteral("O programe")));
+    Ohlasyautorom1->setText(s.ConfigText(QStringLiteral("MENU ABOUT WRITE US"), QStringLiteral("Ohlasy autorom")));
+    Reklama1->setText(s.ConfigText(QStringLiteral("MENU ABOUT COPYRIGHT"), QStringLiteral("Ochranné známky")));
+
+    if (s.values.isSearchInstance()) {
+        SpeedButton2->setText(s.ConfigText(QStringLiteral("SEARCH END BUTTON CAPTION"), QStringLiteral("Koniec vyhľadávania")));
+        SpeedButton2->resize(200, SpeedButton2->height());
+        setWindowTitle(s.ConfigText(QStringLiteral("SEARCH WINDOW CAPTION"), QStringLiteral("Vyhľadávacie okno")));
+    } else {
+        SpeedButton2->setText(s.ConfigText(QStringLiteral("END BUTTON CAPTION"), QStringLiteral("Koniec")));
+        SpeedButton2->resize(75, SpeedButton2->height());
+        setWindowTitle(s.ConfigText(QStringLiteral("WINDOW CAPTION"), QStringLiteral("Lumora")));
+    }
+}
+
+void TForm1::SpeedButton2Click()
+{
+    const bool ask = m_session.values.isSearchInstance();
+    const bool yes = ask
+        ? messages::confirm(m_session, QStringLiteral("BLOCKED TREE2"), QStringLiteral("Zavrieť vyhľadávacie okno ?"), this)
+        : messages::confirm(m_session, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?"), this);
+    if (yes)
+        EndProgram();
+}
+
+void TForm1::Koniec1Click()
+{
+    if (messages::confirm(m_session, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?"), this))
+        EndProgram();
+}
+
+void TForm1::EndProgram()
+{
+    CourseState &course = m_session.course;
+    while (course.CurrentLevel > 1) {
+        --course.CurrentLevel;
+        course.LevelBuilt[course.CurrentLevel] = 1;
+        if (auto *window = qobject_cast<QWidget *>(course.LevelWindow[course.CurrentLevel].data()))
+            window->show();
+    }
+    m_session.removeTemplate();
+    m_session.terminateRequested = true;
+    // The request is carried out by the event loop, which also ends every nested level loop.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
+                              Qt::QueuedConnection);
+}
+
+void TForm1::FormClose()
+{
+    int level = 0;
+    try {
+        level = m_session.readLevelFile();
+    } catch (const Error &) {
+        // Without a readable level file the main window is still recognised as such,
+        // so the program can always be closed.
+        level = m_session.course.LevelWindow[1] == this || m_session.course.LevelWindow[1].isNull() ? 1 : 0;
+    }
+    if (level == 1) {
+        m_session.removeTemplate();
+        m_session.terminateRequested = true;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
+                                  Qt::QueuedConnection);
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    guarded([this] { FormClose(); });
+    event->accept();
+}
+
+} // namespace lumora

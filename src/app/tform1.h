@@ -1,0 +1,133 @@
+#pragma once
+// The main window class. Level 1 is the one made at start; every deeper level is another
+// instance made from the window template. Controls are named members whose object names
+// are the same, so the template, the layout code and the tests find them by name.
+#include "app/programvalues.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QSpinBox;
+class QTextEdit;
+class QToolButton;
+
+namespace lumora {
+
+class Session;
+
+// What the set-up learns from the machine; tests supply their own.
+struct StartEnvironment {
+    QString currentFolder;        // the program folder
+    QStringList arguments;        // command-line parameters after the program name
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    double dotsPerInch = 96;
+    EnvironmentLookup environment;
+    std::function<QString()> localAddress;   // dotted address of this computer, empty when none
+
+    static StartEnvironment fromSystem(const QStringList &arguments);
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Design size of the client area below the menu.
+    static constexpr int DesignClientWidth = 643;
+    static constexpr int DesignClientHeight = 446;
+
+    explicit TForm1(Session &session, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The set-up of the main window at start; errors end it early (shown to the user).
+    void FormCreate(const StartEnvironment &start);
+
+    // Handlers.
+    void SpeedButton2Click();
+    void Koniec1Click();
+    void FormClose();
+
+    // Ends the program: shows the lower levels again, deletes the template and asks
+    // the application to terminate; returns to its caller.
+    void EndProgram();
+
+    // Moves and sizes the window (outer size of the window without the frame).
+    void placeWindow(int left, int top, int width, int height);
+
+    Session &session() const { return m_session; }
+
+    // Controls.
+    QWidget *client = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label1 = nullptr;
+    QTextEdit *Memo1 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QLabel *Label2 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QComboBox *ComboBox2 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QScrollBar *ScrollBar2 = nullptr;
+    QFrame *Panel4 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLineEdit *MaskEdit1 = nullptr;
+    QSpinBox *UpDown1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QListWidget *DirectoryListBox1 = nullptr;
+
+    // Menu.
+    QMenu *Vlastn1 = nullptr;
+    QAction *Poznmky1 = nullptr;
+    QAction *Odkazy1 = nullptr;
+    QAction *Koprovanie1 = nullptr;
+    QMenu *Oaplikci1 = nullptr;
+    QAction *Oprograme1 = nullptr;
+    QAction *Ohlasyautorom1 = nullptr;
+    QAction *Reklama1 = nullptr;
+    QMenu *Pomocnk1 = nullptr;
+    QMenu *Editciatextu1 = nullptr;
+    QAction *Editciatextu2 = nullptr;
+    QAction *Ignorovazmeny1 = nullptr;
+    QAction *Editcialekci1 = nullptr;
+    QAction *Help1 = nullptr;
+    QAction *Hadaj1 = nullptr;
+    QAction *Zoom1 = nullptr;
+    QAction *Koniec1 = nullptr;
+
+    // Private fields of each level window.
+    quint8 ButtonCount = 0;
+    quint16 ButtonsHeight = 0;
+    quint16 ScrollPosition = 0;
+    QString BackgroundFile;
+    bool ContentMissing = false;
+
+    // Every caption, label and menu text from the text table, the title colour, and the
+    // end button and window caption of this instance's kind.
+    void applyCaptions();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void connectHandlers();
+
+    Session &m_session;
+};
+
+} // namespace lumora

@@ -1,0 +1,126 @@
+#include "platform/messages.h"
+
+#include "app/session.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <deque>
+
+namespace lumora::messages {
+
+namespace {
+
+struct HookState {
+    std::deque<Answer> answers;
+    bool autoAnswer = false;
+    QList<Record> shown;
+};
+
+HookState &hookState()
+{
+    static HookState state;
+    return state;
+}
+
+QMessageBox::Icon iconFor(Kind kind)
+{
+    switch (kind) {
+    case Kind::Warning: return QMessageBox::Warning;
+    case Kind::Error: return QMessageBox::Critical;
+    case Kind::Information: return QMessageBox::Information;
+    case Kind::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
+               const QString &text, QWidget *parent)
+{
+    HookState &hooks = hookState();
+    hooks.shown.append({boxTitle, text, buttons});
+    if (!hooks.answers.empty()) {
+        const Answer answer = hooks.answers.front();
+        hooks.answers.pop_front();
+        return answer;
+    }
+    if (hooks.autoAnswer)
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+
+    QMessageBox box(icon, boxTitle, text, QMessageBox::NoButton, parent);
+    if (buttons == Buttons::Ok) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton *yes = box.addButton(QStringLiteral("&Áno"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace
+
+QString title(Kind kind)
+{
+    switch (kind) {
+    case Kind::Warning: return QStringLiteral("Upozornenie");
+    case Kind::Error: return QStringLiteral("Chyba");
+    case Kind::Information: return QStringLiteral("Informácia");
+    case Kind::Confirmation: return QStringLiteral("Potvrď");
+    }
+    return QString();
+}
+
+Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent)
+{
+    return showBox(title(kind), iconFor(kind), buttons, text, parent);
+}
+
+void notify(Session &session, Kind kind, const QString &key, const QString &defaultText,
+            const QString &suffix, QWidget *parent)
+{
+    const QString text = session.ConfigText(key, defaultText);
+    if (session.ShowPrompt)
+        show(kind, Buttons::Ok, text + suffix, parent);
+}
+
+bool confirm(Session &session, const QString &key, const QString &defaultText, QWidget *parent)
+{
+    const QString text = session.ConfigText(key, defaultText);
+    if (!session.ShowPrompt)
+        return true;
+    return show(Kind::Confirmation, Buttons::YesNo, text, parent) == Answer::Yes;
+}
+
+void showError(const QString &message, QWidget *parent)
+{
+    const QString appTitle = QApplication::applicationName().isEmpty()
+        ? QStringLiteral("Lumora")
+        : QApplication::applicationName();
+    showBox(appTitle, QMessageBox::Critical, Buttons::Ok, message, parent);
+}
+
+namespace hook {
+void queue(Answer answer)
+{
+    hookState().answers.push_back(answer);
+}
+void setAutoAnswer(bool on)
+{
+    hookState().autoAnswer = on;
+}
+QList<Record> &shown()
+{
+    return hookState().shown;
+}
+void reset()
+{
+    hookState() = HookState();
+}
+} // namespace hook
+
+} // namespace lumora::messages

@@ -1,0 +1,52 @@
+#pragma once
+// Message boxes: the four kinds of the program and the three ways the text table is used
+// for them. A test hook answers boxes without showing them and records what was asked.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace lumora {
+class Session;
+}
+
+namespace lumora::messages {
+
+enum class Kind { Warning, Error, Information, Confirmation };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+// The box titles: "Upozornenie", "Chyba", "Informácia", "Potvrď".
+QString title(Kind kind);
+
+// Shows a box and waits for the answer.
+Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent = nullptr);
+
+// Warning, error or information from the text table: shown only when the lookup left
+// ShowPrompt set. The suffix (for example a file name) follows the looked-up text.
+void notify(Session &session, Kind kind, const QString &key, const QString &defaultText,
+            const QString &suffix = QString(), QWidget *parent = nullptr);
+
+// Confirmation from the text table: asked only when ShowPrompt is set, else Yes.
+bool confirm(Session &session, const QString &key, const QString &defaultText,
+             QWidget *parent = nullptr);
+
+// The standard error box for an error the handler could not finish after; titled with
+// the application title ("Lumora").
+void showError(const QString &message, QWidget *parent = nullptr);
+
+// Test hook. While answers are queued, each box takes the next one instead of being
+// shown; with autoAnswer on, unqueued boxes answer OK/Yes. Every box is recorded.
+struct Record {
+    QString title;
+    QString text;
+    Buttons buttons;
+};
+namespace hook {
+void queue(Answer answer);
+void setAutoAnswer(bool on);
+QList<Record> &shown();
+void reset();
+} // namespace hook
+
+} // namespace lumora::messages
