@@ -1,0 +1,165 @@
+// The text table against golden folders (program/CONFIG.TXT, program/kurz/CONFIG.TXT and
+// the expected lookups side by side), and against files that are large, broken or change.
+#include "app/session.h"
+#include "config/numbers.h"
+#include "config/texttable.h"
+#include "platform/errors.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumora;
+
+class TestTextTable : public QObject {
+    Q_OBJECT
+
+    static QString golden() { return QStringLiteral(LUMORA_TEST_DATA "/golden"); }
+
+    static void writeConfig(const QString &folder, const QByteArray &bytes)
+    {
+        QDir().mkpath(folder);
+        textfile::writeBytes(folder + QStringLiteral("/CONFIG.TXT"), bytes);
+    }
+
+private slots:
+    void goldenLookups_data()
+    {
+        QTest::addColumn<QString>("caseName");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("defaultText");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("prompt");
+        for (const QString &name : QDir(golden()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile file(golden() + QLatin1Char('/') + name + QStringLiteral("/lookups.txt"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            int row = 0;
+            for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+                if (line.isEmpty())
+                    continue;
+                const QStringList c = line.split(QLatin1Char('\t'));
+                QCOMPARE(c.size(), 5);
+                QTest::addRow("%s/%d %s", qPrintable(name), ++row, qPrintable(c[1]))
+                    << name << c[0] << c[1] << c[2] << c[3] << c[4];
+            }
+        }
+    }
+
+    void goldenLookups()
+    {
+        QFETCH(QString, caseName);
+        QFETCH(QString, where);
+        QFETCH(QString, key);
+        QFETCH(QString, defaultText);
+        QFETCH(QString, expected);
+        QFETCH(QString, prompt);
+
+        // Each lookup runs once with the gate cleared and once with it set, so that
+        // "left unchanged" is told apart from "set".
+        for (const bool before : {false, true}) {
+            Session s;
+            s.values.ProgramDir = golden() + QLatin1Char('/') + caseName + QStringLiteral("/program/");
+            s.course.InsideCourse = where == QLatin1String("course");
+            s.course.CurrentLevel = 3;
+            s.course.LevelFolder[3] = QStringLiteral("kurz");
+            s.ShowPrompt = before;
+            QCOMPARE(s.ConfigText(key, defaultText), expected);
+            const bool want = prompt == QLatin1String("=") ? before : prompt == QLatin1String("1");
+            QCOMPARE(s.ShowPrompt, want);
+        }
+    }
+
+    void asteriskPositionsAreLimited()
+    {
+        const QByteArray key = "KEY";
+        const QByteArray at255 = QByteArray(254, 'x') + "*KEY*hodnota";   // first "*" is character 255
+        const QByteArray at256 = QByteArray(255, 'x') + "*KEY*hodnota";
+        QCOMPARE(config::scanBytes(at255, key).state, config::ScanResult::State::Found);
+        QCOMPARE(config::scanBytes(at256, key).state, config::ScanResult::State::KeyNotFound);
+
+        const QByteArray longKey(255, 'K');
+        const QByteArray longKey2(256, 'K');
+        QCOMPARE(config::scanBytes("1*" + longKey.left(254) + "*v", longKey.left(254)).state,
+                 config::ScanResult::State::Found);
+        QCOMPARE(config::scanBytes("1*" + longKey2 + "*v", longKey2).state,
+                 config::ScanResult::State::KeyNotFound);
+        // Line ends: LF only, CR LF, and a last line without an end.
+        const auto lf = config::scanBytes("a\n1*A*x\n0*B*y", "B");
+        QCOMPARE(lf.state, config::ScanResult::State::Found);
+        QCOMPARE(lf.value, QByteArray("y"));
+        QVERIFY(!lf.show);
+        QCOMPARE(config::scanBytes("1*A*x\r\n1*B*y\r\n", "A").value, QByteArray("x"));
+    }
+
+    void hostileFilesStillAnswer()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Session s;
+        s.values.ProgramDir = dir.path() + QLatin1Char('/');
+
+        QByteArray many;
+        for (int i = 0; i < 100000; ++i)
+            many += "1*KEY" + QByteArray::number(i) + "*value " + QByteArray::number(i) + "\r\n";
+        writeConfig(dir.path(), many);
+        QCOMPARE(s.ConfigText(QStringLiteral("KEY99999"), QStringLiteral("d")), QStringLiteral("value 99999"));
+        QCOMPARE(s.ConfigText(QStringLiteral("NONE"), QStringLiteral("d")), QStringLiteral("d"));
+
+        QByteArray wide;
+        for (int i = 0; i < 50; ++i)
+            wide += QByteArray(10000, char('a' + i % 26)) + "\r\n";
+        wide += "1*WIDE*found\r\n";
+        writeConfig(dir.path(), wide);
+        QCOMPARE(s.ConfigText(QStringLiteral("WIDE"), QStringLiteral("d")), QStringLiteral("found"));
+
+        QByteArray garbage;
+        for (int i = 0; i < 65536; ++i)
+            garbage += char((i * 7919 + 13) % 256);
+        writeConfig(dir.path(), garbage);
+        QCOMPARE(s.ConfigText(QStringLiteral("END"), QStringLiteral("Koniec ?")), QStringLiteral("Koniec ?"));
+        QVERIFY(s.ShowPrompt);
+    }
+
+    void fileIsReadAfreshAndFoundInAnyCase()
+    {
+        QTemporaryDir dir;
+        Session s;
+        s.values.ProgramDir = dir.path() + QLatin1Char('/');
+        textfile::writeLines(dir.path() + QStringLiteral("/config.txt"), {QStringLiteral("1*NAME*prvý")});
+        QCOMPARE(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("d")), QStringLiteral("prvý"));
+        textfile::writeLines(dir.path() + QStringLiteral("/config.txt"), {QStringLiteral("0*NAME*druhý")});
+        QCOMPARE(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("d")), QStringLiteral("druhý"));
+        QVERIFY(!s.ShowPrompt);
+    }
+
+    void unreadableFileRaisesIoError()
+    {
+        // A file that opens but fails on reading.
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), dir.path() + QStringLiteral("/CONFIG.TXT")));
+        Session s;
+        s.values.ProgramDir = dir.path() + QLatin1Char('/');
+        QVERIFY_THROWS_EXCEPTION(IoError, s.ConfigText(QStringLiteral("END"), QStringLiteral("x")));
+    }
+
+    void strictIntegers()
+    {
+        QCOMPARE(config::toInteger(QStringLiteral("700")), 700);
+        QCOMPARE(config::toInteger(QStringLiteral("-5")), -5);
+        QCOMPARE(config::toInteger(QStringLiteral("+12")), 12);
+        for (const char *bad : {"abc", "", "12a", "1 2", "0x10", "-", "99999999999"}) {
+            try {
+                config::toInteger(QString::fromLatin1(bad));
+                QFAIL(bad);
+            } catch (const ConvertError &e) {
+                QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(bad)));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextTable)
+#include "tst_texttable.moc"
