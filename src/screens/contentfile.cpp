@@ -1,0 +1,127 @@
+#include "screens/contentfile.h"
+
+#include "platform/textfile.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfiletext.h"
+
+namespace lumora::content {
+
+namespace {
+
+// One pass over the lines of a file; see the header for the rules.
+class Reader {
+public:
+    explicit Reader(const QStringList &lines) : m_lines(lines) {}
+
+    ContentFile run()
+    {
+        while (!atEnd()) {
+            const QString line = nextLine();
+            const LineKind kind = lineKind(line);
+            if (kind != LineKind::Free)
+                m_result.hasItems = true;
+            if (containsIgnoringCase(line, u".BMP"))
+                m_result.backgroundName = line;
+            switch (kind) {
+            case LineKind::Button:
+                store(line, true);
+                break;
+            case LineKind::Link:
+                store(line, false);
+                break;
+            case LineKind::TextBlock:
+                readBlock(line);
+                break;
+            case LineKind::Free:
+                break;
+            }
+        }
+        return std::move(m_result);
+    }
+
+private:
+    bool atEnd() const { return m_next >= m_lines.size(); }
+
+    // The next line of the file; past the end, an empty line, as line input gives.
+    QString nextLine() { return atEnd() ? QString() : m_lines.at(m_next++); }
+
+    void store(const QString &line, bool isButton)
+    {
+        ++m_storedCount;
+        if (m_storedCount <= MaxLines) {
+            m_result.storedLines.append(line);
+            return;
+        }
+        ++m_result.droppedLines;
+        if (isButton)
+            ++m_result.droppedButtons;
+    }
+
+    // A ">" alone closes the block on the line stored before it; when that line was
+    // left out for lack of room, the ">" goes with it.
+    void closeLastStored()
+    {
+        if (m_storedCount <= MaxLines)
+            m_result.storedLines.last().append(u'>');
+    }
+
+    void readBlock(QString opening)
+    {
+        if (opening == u"<")
+            opening = u'<' + nextLine();
+        store(opening, false);
+        if (opening.endsWith(u'>'))
+            return;
+        while (!atEnd()) {
+            const QString line = nextLine();
+            if (line == u">") {
+                closeLastStored();
+                return;
+            }
+            store(line, false);
+            if (line.startsWith(u'>') || line.endsWith(u'>'))
+                return;
+        }
+    }
+
+    const QStringList &m_lines;
+    qsizetype m_next = 0;
+    int m_storedCount = 0; // every stored line so far, kept or left out
+    ContentFile m_result;
+};
+
+} // namespace
+
+ContentFile parseContentLines(const QStringList &lines)
+{
+    return Reader(lines).run();
+}
+
+ContentFile parseContentFile(QByteArrayView bytes)
+{
+    QStringList lines;
+    for (const QByteArrayView raw : textfile::splitRawLines(bytes))
+        lines.append(textfile::decode(raw));
+    return parseContentLines(lines);
+}
+
+ContentFile readContentFile(const QString &path)
+{
+    return parseContentFile(textfile::readBytes(path));
+}
+
+bool storeScreenLines(CourseState &state, int level, const ContentFile &file)
+{
+    if (!CourseState::validLevel(level))
+        return false;
+    auto &row = state.ScreenLines[size_t(level)];
+    for (QString &slot : row)
+        slot.clear();
+    const qsizetype count = qMin<qsizetype>(file.storedLines.size(), MaxLines);
+    for (qsizetype i = 0; i < count; ++i)
+        row[size_t(i + 1)] = file.storedLines.at(i);
+    state.BackgroundName = file.backgroundName;
+    return true;
+}
+
+} // namespace lumora::content

@@ -1,0 +1,59 @@
+#pragma once
+// Reading a screen's content file into its stored lines.
+//
+// A content file is line-oriented Windows-1250 text (CR LF; LF-only lines and a last
+// line without an end are read too). The first characters of the raw line decide its
+// kind, with no tolerance for leading blanks: "[" a button line, "//" a link line,
+// "<" the start of a text block; anything else (empty lines, ">" outside a block) is a
+// free line, read as a comment and not stored. Button and link lines are stored one
+// each. A text block stores its opening line and its continuation lines:
+//   - "<" alone takes the next line of the file in its place, with "<" put in front;
+//   - an opening line that ends with ">" is the whole block;
+//   - otherwise the following lines are stored whatever they begin with, up to and
+//     including one whose first or last character is ">", or to the end of the file;
+//   - a following line that is ">" alone is not stored: ">" is appended to the line
+//     stored before it.
+// The background name is the last line, among those read under the ordinary line
+// kinds (free, button, link and block-opening lines, not block continuations), whose
+// upper-case form contains ".BMP"; it is kept whole and unchanged, so a button line
+// with a picture target becomes a background name that names no file.
+//
+// A level holds at most MaxLines stored lines. Lines past that are not stored, but the
+// file is still read to its end (block ends and the background line are found as
+// usual) and the result counts what was left out, so the window can tell the user
+// that the screen shows only part of its file instead of dropping buttons silently.
+// Lines of any length are kept whole.
+#include "screens/coursestate.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+namespace lumora::content {
+
+struct ContentFile {
+    QStringList storedLines;   // in file order, at most MaxLines
+    QString backgroundName;    // empty when no line names a picture
+    bool hasItems = false;     // some line began with "[", "//" or "<"
+    int droppedLines = 0;      // stored lines past MaxLines that were left out
+    int droppedButtons = 0;    // how many of those were button lines
+
+    bool truncated() const { return droppedLines > 0; }
+};
+
+// Reads decoded lines, as they come from the file, by the rules above.
+ContentFile parseContentLines(const QStringList &lines);
+
+// Splits Windows-1250 bytes into lines and reads them.
+ContentFile parseContentFile(QByteArrayView bytes);
+
+// Reads the file at path (found without regard to case); throws IoError when it
+// cannot be opened or read.
+ContentFile readContentFile(const QString &path);
+
+// Puts the stored lines into ScreenLines[level][1..MaxLines] (the rest of the row is
+// emptied) and the background name into BackgroundName. Returns false and changes
+// nothing when the level lies outside the tables.
+bool storeScreenLines(CourseState &state, int level, const ContentFile &file);
+
+} // namespace lumora::content
