@@ -1,0 +1,152 @@
+// Reads every golden content file and compares what the reader stores and what the
+// screen shows from it with the expectations written beside the file.
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+using namespace lumora;
+using namespace lumora::content;
+
+namespace {
+
+const QString casesFolder = QStringLiteral(LUMORA_TEST_DATA "/golden/contentfile");
+
+// Control characters as their pictures, as the expectation files write them.
+QString pictures(const QString &text)
+{
+    QString out = text;
+    for (QChar &ch : out) {
+        if (ch.unicode() < 0x20)
+            ch = QChar(char16_t(0x2400 + ch.unicode()));
+        else if (ch.unicode() == 0x7F)
+            ch = QChar(char16_t(0x2421));
+    }
+    return out;
+}
+
+QStringList pictures(const QStringList &lines)
+{
+    QStringList out;
+    for (const QString &line : lines)
+        out.append(pictures(line));
+    return out;
+}
+
+// One entry per line; an empty file has no entries.
+QStringList expected(const QString &folder, const QString &name)
+{
+    QFile file(folder + u'/' + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing expectation %s", qPrintable(file.fileName()));
+    const QString text = QString::fromUtf8(file.readAll());
+    if (text.isEmpty())
+        return {};
+    if (!text.endsWith(u'\n'))
+        qFatal("expectation %s lacks its last line end", qPrintable(file.fileName()));
+    QStringList lines = text.split(u'\n');
+    lines.removeLast();
+    return lines;
+}
+
+QString kindName(ItemKind kind)
+{
+    switch (kind) {
+    case ItemKind::Screen:
+        return QStringLiteral("Screen");
+    case ItemKind::Demonstration:
+        return QStringLiteral("Demonstration");
+    case ItemKind::Picture:
+        return QStringLiteral("Picture");
+    case ItemKind::Shell:
+        return QStringLiteral("Shell");
+    }
+    return QString();
+}
+
+QStringList describe(const QList<ScreenButton> &buttons)
+{
+    QStringList out;
+    for (const ScreenButton &b : buttons) {
+        const TargetParts parts = splitTarget(b.target);
+        out.append(pictures(QStringLiteral("%1 tag=%2 caption=\"%3\" target=\"%4\" kind=%5/%6 "
+                                           "file=\"%7\" params=\"%8\" %9")
+                                .arg(b.number)
+                                .arg(b.tag)
+                                .arg(b.caption, b.target, kindCode(b.target),
+                                     kindName(itemKind(b.target)), parts.fileName,
+                                     parts.parameters,
+                                     b.visible ? QStringLiteral("visible")
+                                               : QStringLiteral("hidden"))));
+    }
+    return out;
+}
+
+} // namespace
+
+class ContentFileGolden : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCaseIsComplete()
+    {
+        const QStringList cases = QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY2(cases.size() >= 20, qPrintable(casesFolder));
+        for (const QString &name : cases) {
+            for (const char *file : {"input.txt", "lines.txt", "buttons.txt", "links.txt",
+                                     "paragraphs.txt", "background.txt", "summary.txt"})
+                QVERIFY2(QFile::exists(casesFolder + u'/' + name + u'/' + QLatin1String(file)),
+                         qPrintable(name + u'/' + QLatin1String(file)));
+        }
+    }
+
+    void golden_data()
+    {
+        QTest::addColumn<QString>("folder");
+        for (const QString &name : QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QTest::newRow(qPrintable(name)) << casesFolder + u'/' + name;
+    }
+
+    void golden()
+    {
+        QFETCH(QString, folder);
+        const ContentFile file = readContentFile(folder + QStringLiteral("/input.txt"));
+
+        QCOMPARE(pictures(file.storedLines), expected(folder, QStringLiteral("lines.txt")));
+        const QStringList background = expected(folder, QStringLiteral("background.txt"));
+        QCOMPARE(pictures(file.backgroundName), background.isEmpty() ? QString() : background.first());
+        const QStringList summary{
+            file.hasItems ? QStringLiteral("hasItems=yes") : QStringLiteral("hasItems=no"),
+            QStringLiteral("droppedLines=%1").arg(file.droppedLines),
+            QStringLiteral("droppedButtons=%1").arg(file.droppedButtons)};
+        QCOMPARE(summary, expected(folder, QStringLiteral("summary.txt")));
+        QCOMPARE(file.truncated(), file.droppedLines > 0);
+
+        const ScreenItems items = walkStoredLines(file.storedLines);
+        QCOMPARE(describe(items.buttons), expected(folder, QStringLiteral("buttons.txt")));
+        QCOMPARE(pictures(items.links), expected(folder, QStringLiteral("links.txt")));
+        QCOMPARE(pictures(items.paragraphs), expected(folder, QStringLiteral("paragraphs.txt")));
+
+        // The level's row holds exactly the stored lines, whatever it held before.
+        auto state = std::make_unique<CourseState>();
+        for (QString &slot : state->ScreenLines[4])
+            slot = QStringLiteral("from the screen before");
+        state->BackgroundName = QStringLiteral("stare.bmp");
+        QVERIFY(storeScreenLines(*state, 4, file));
+        QStringList lines = expected(folder, QStringLiteral("lines.txt"));
+        QStringList stored;
+        for (int i = 1; i <= MaxLines; ++i)
+            stored.append(pictures(state->ScreenLines[4][size_t(i)]));
+        while (lines.size() < MaxLines)
+            lines.append(QString());
+        QCOMPARE(stored, lines);
+        QCOMPARE(pictures(state->BackgroundName), background.isEmpty() ? QString() : background.first());
+    }
+};
+
+QTEST_GUILESS_MAIN(ContentFileGolden)
+#include "test_contentfile_golden.moc"

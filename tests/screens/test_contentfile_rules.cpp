@@ -1,0 +1,241 @@
+// The rules around the content file that the golden files do not show one by one:
+// item kinds, targets, caption shortening, the names of the files beside a screen,
+// reading from disk, and storing into the course state.
+#include "platform/errors.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace lumora;
+using namespace lumora::content;
+
+Q_DECLARE_METATYPE(lumora::content::ItemKind)
+
+class ContentFileRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void itemKinds_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<ItemKind>("kind");
+        QTest::newRow("screen") << "kap1.txt" << "TXT" << ItemKind::Screen;
+        QTest::newRow("mixed case") << "Kap1.TxT" << "TXT" << ItemKind::Screen;
+        QTest::newRow("longer extension") << "kap1.txtx" << "TXT" << ItemKind::Screen;
+        QTest::newRow("demonstration") << "demo.scm /s" << "SCM" << ItemKind::Demonstration;
+        QTest::newRow("picture") << "obr.Bmp" << "BMP" << ItemKind::Picture;
+        QTest::newRow("program") << "prog.exe" << "EXE" << ItemKind::Shell;
+        QTest::newRow("first dot decides") << "a.b.txt" << "B.T" << ItemKind::Shell;
+        QTest::newRow("folder with dot") << "kap.1\\a.txt" << "1\\A" << ItemKind::Shell;
+        QTest::newRow("no dot") << "txtfile" << "TXT" << ItemKind::Screen;
+        QTest::newRow("web address") << "http://www.sme.sk" << "SME" << ItemKind::Shell;
+        QTest::newRow("short extension") << "a.tx" << "TX" << ItemKind::Shell;
+        QTest::newRow("dot at end") << "a." << "" << ItemKind::Shell;
+        QTest::newRow("empty") << "" << "" << ItemKind::Shell;
+        QTest::newRow("diacritic stays") << "súbor.ťxt" << "ťXT" << ItemKind::Shell;
+    }
+
+    void itemKinds()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, code);
+        QFETCH(ItemKind, kind);
+        QCOMPARE(kindCode(target), code);
+        QCOMPARE(itemKind(target), kind);
+    }
+
+    void targetsSplitAtTheFirstBlankOnlyForPlayedAndShellItems_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("parameters");
+        QTest::newRow("demonstration") << "demo.scm /s /c" << "demo.scm" << " /s /c";
+        QTest::newRow("program") << "prog.exe  -x" << "prog.exe" << "  -x";
+        QTest::newRow("document alone") << "a.doc" << "a.doc" << "";
+        QTest::newRow("screen with blank") << "moja lekcia.txt" << "moja lekcia.txt" << "";
+        QTest::newRow("picture with blank") << "mapa sveta.bmp" << "mapa sveta.bmp" << "";
+        QTest::newRow("blank before the dot") << "moj program.exe" << "moj" << " program.exe";
+    }
+
+    void targetsSplitAtTheFirstBlankOnlyForPlayedAndShellItems()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, file);
+        QFETCH(QString, parameters);
+        const TargetParts parts = splitTarget(target);
+        QCOMPARE(parts.fileName, file);
+        QCOMPARE(parts.parameters, parameters);
+    }
+
+    void captionShortening_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("tooltip");
+        const QString c19 = QStringLiteral("Základy práce s PC");
+        QCOMPARE(c19.size(), 18); // one below the limit, checked so the rows stay meaningful
+        QTest::newRow("19 at 19") << 19 << "Základy práce s PC." << "Základy práce s PC." << false;
+        QTest::newRow("20 at 19") << 19 << "Základy práce s PC.." << "Základy práce s PC.." << false;
+        QTest::newRow("21 at 19") << 19 << "Ľahké úlohy s číslami" << "Ľahké úlohy s čísla." << true;
+        QTest::newRow("long at 16") << 16 << "Vyskúšajte sa teraz" << "Vyskúšajte sa te." << true;
+        QTest::newRow("17 at 16") << 16 << "Vyskúšajte sa te!" << "Vyskúšajte sa te!" << false;
+        QTest::newRow("empty") << 19 << "" << "" << false;
+        QTest::newRow("limit 0") << 0 << "Ab" << "." << true;
+        QTest::newRow("limit 0, one letter") << 0 << "A" << "A" << false;
+        QTest::newRow("negative limit") << -5 << "Ab" << "." << true;
+    }
+
+    void captionShortening()
+    {
+        QFETCH(int, limit);
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        QFETCH(bool, tooltip);
+        const ShownCaption result = shortenCaption(caption, limit);
+        QCOMPARE(result.text, shown);
+        QCOMPARE(result.tooltip, tooltip);
+    }
+
+    void filesBesideTheContentFile()
+    {
+        QCOMPARE(formattedTextName(QStringLiteral("kap1.txt")), QStringLiteral("kap1.rtf"));
+        QCOMPARE(formattedTextName(QStringLiteral("Obsah.TXT")), QStringLiteral("Obsah.rtf"));
+        QCOMPARE(formattedTextName(QStringLiteral("a.b.txt")), QStringLiteral("a.rtf"));
+        QCOMPARE(formattedTextName(QStringLiteral("bezbodky")), QStringLiteral("rtf"));
+        QCOMPARE(backupName(QStringLiteral("Obsah.txt")), QStringLiteral("Obsah.bak"));
+        QCOMPARE(backupName(QStringLiteral("Obsah")), QStringLiteral("bak"));
+        QCOMPARE(contentFilePath(QStringLiteral("/prog/"), QStringLiteral("Kurz Wordu"),
+                                 QStringLiteral("kap\\lekcia.txt")),
+                 QStringLiteral("/prog/Kurz Wordu/kap/lekcia.txt"));
+        QCOMPARE(levelFolderPath(QStringLiteral("/prog"), QStringLiteral("Kurz")),
+                 QStringLiteral("/prog/Kurz"));
+    }
+
+    void ownLinksFileName_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("screenFile");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("root screen") << 1 << "kap1.txt" << "Kurz" << "lumora.htm";
+        QTest::newRow("no screen file") << 3 << "" << "Kurz" << "lumora.htm";
+        QTest::newRow("lesson") << 3 << "lekcia2.txt" << "Kurz" << "lekcia2.htm";
+        QTest::newRow("top file") << 2 << "Obsah.txt" << "Kurz Wordu" << "Kurz Wordu.htm";
+        QTest::newRow("top file, other case") << 2 << "OBSAH.TXT" << "Kurz" << "Kurz.htm";
+        QTest::newRow("folder blanks kept") << 2 << "Obsah.txt" << " Kurz " << " Kurz .htm";
+        QTest::newRow("folder with dot") << 2 << "Obsah.txt" << "Kurz 2.0" << "Kurz 2.htm";
+        QTest::newRow("name without dot") << 3 << "lekcia" << "Kurz" << "lekcia.htm";
+        QTest::newRow("subfolder dropped") << 3 << "kap.1\\lekcia.txt" << "Kurz" << "lekcia.htm";
+        QTest::newRow("no way out") << 3 << "../../etc/passwd" << "Kurz" << "passwd.htm";
+    }
+
+    void ownLinksFileName()
+    {
+        QFETCH(int, level);
+        QFETCH(QString, screenFile);
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QCOMPARE(content::ownLinksFileName(level, screenFile, folder, QStringLiteral("Obsah.txt")), name);
+    }
+
+    void notesFileName_data()
+    {
+        QTest::addColumn<QString>("screenFile");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("contentName");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("lesson") << "lekcia2.txt" << "Kurz" << "Obsah.txt" << "lekcia2.txt";
+        QTest::newRow("top file") << "Obsah.txt" << " Kurz Wordu " << "Obsah.txt" << "Kurz Wordu.txt";
+        QTest::newRow("top file, other case") << "obsah.TXT" << "Kurz" << "Obsah.txt" << "Kurz.txt";
+        QTest::newRow("configured top file") << "Obsah.txt" << "Kurz" << "Hlavny.txt" << "Obsah.txt";
+        QTest::newRow("subfolder dropped") << "kap\\lekcia.txt" << "Kurz" << "Obsah.txt" << "lekcia.txt";
+    }
+
+    void notesFileName()
+    {
+        QFETCH(QString, screenFile);
+        QFETCH(QString, folder);
+        QFETCH(QString, contentName);
+        QFETCH(QString, name);
+        QCOMPARE(content::notesFileName(screenFile, folder, contentName), name);
+    }
+
+    // A course written on Windows names its files in any case; a missing file is the
+    // ordinary I/O error with the file-not-found code.
+    void readsFromDiskWithoutRegardToCase()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Kurz Wordu")));
+        QFile file(dir.path() + QStringLiteral("/Kurz Wordu/OBSAH.TXT"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[\xdavod]uvod.txt\r\n//www.example.sk\r\nPOZADIE.BMP\r\n");
+        file.close();
+
+        const ContentFile read = readContentFile(
+            contentFilePath(dir.path(), QStringLiteral("kurz wordu"), QStringLiteral("Obsah.txt")));
+        QCOMPARE(read.storedLines,
+                 QStringList({QStringLiteral("[Úvod]uvod.txt"), QStringLiteral("//www.example.sk")}));
+        QCOMPARE(read.backgroundName, QStringLiteral("POZADIE.BMP"));
+
+        try {
+            readContentFile(contentFilePath(dir.path(), QStringLiteral("Kurz Wordu"),
+                                            QStringLiteral("chyba.txt")));
+            QFAIL("a missing content file was read");
+        } catch (const IoError &error) {
+            QCOMPARE(error.code(), 2);
+        }
+    }
+
+    void storingReplacesTheLevelsRowOnly()
+    {
+        auto state = std::make_unique<CourseState>();
+        for (int level : {1, 2, 3})
+            for (QString &slot : state->ScreenLines[size_t(level)])
+                slot = QStringLiteral("old %1").arg(level);
+        state->BackgroundName = QStringLiteral("stare.bmp");
+
+        const ContentFile file = parseContentFile("[A]a.txt\r\nfree\r\n//link\r\n");
+        QVERIFY(storeScreenLines(*state, 2, file));
+        QCOMPARE(state->ScreenLines[2][1], QStringLiteral("[A]a.txt"));
+        QCOMPARE(state->ScreenLines[2][2], QStringLiteral("//link"));
+        for (int i = 3; i <= MaxLines; ++i)
+            QVERIFY2(state->ScreenLines[2][size_t(i)].isEmpty(), qPrintable(QString::number(i)));
+        QCOMPARE(state->ScreenLines[1][1], QStringLiteral("old 1"));
+        QCOMPARE(state->ScreenLines[3][MaxLines], QStringLiteral("old 3"));
+        QVERIFY2(state->BackgroundName.isEmpty(), "a file without a background clears the old one");
+
+        // Levels outside the tables are refused and change nothing.
+        const ContentFile other = parseContentFile("[B]b.txt\r\nnove.bmp\r\n");
+        QVERIFY(!storeScreenLines(*state, 0, other));
+        QVERIFY(!storeScreenLines(*state, MaxLevels + 1, other));
+        QCOMPARE(state->ScreenLines[0][1], QString());
+        QVERIFY(state->BackgroundName.isEmpty());
+    }
+
+    // The window walks the lines it stored itself, but a row may also be walked after
+    // other code filled it: lines of no kind outside a block are passed over.
+    void walkPassesOverFreeLines()
+    {
+        const ScreenItems items = walkStoredLines(
+            {QStringLiteral("stray text"), QStringLiteral("[A]a.txt"), QString(),
+             QStringLiteral("//odkaz")});
+        QCOMPARE(items.buttons.size(), 1);
+        QCOMPARE(items.buttons.first().number, 1);
+        QCOMPARE(items.buttons.first().tag, 2);
+        QCOMPARE(items.links, QStringList{QStringLiteral("odkaz")});
+        QVERIFY(items.paragraphs.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(ContentFileRules)
+#include "test_contentfile_rules.moc"
