@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "app/tform1.h"
 #include "platform/guard.h"
+#include "platform/messages.h"
 #include "platform/paths.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumora"));
+    QApplication::setApplicationName(QString::fromLatin1(lumora::messages::ApplicationTitle));
     // Level windows hide the ones below them; the program ends only as it decides.
     QApplication::setQuitOnLastWindowClosed(false);
 

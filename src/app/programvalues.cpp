@@ -49,7 +49,14 @@ bool ensureFolder(const QString &folder)
 
 QString fallbackTempDir()
 {
-    return paths::withSeparator(QDir::tempPath());
+    // The system's temporary folder as configured, even when it does not exist (then
+    // the caller reports it), else the platform's default.
+    QString folder = qEnvironmentVariable("TMPDIR");
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    if (folder.isEmpty())
+        folder = QStringLiteral("/tmp");
+    return paths::withSeparator(folder);
 }
 
 QString computeTempDir(const QString &configured, const EnvironmentLookup &env)

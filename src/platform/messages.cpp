@@ -98,10 +98,7 @@ bool confirm(Session &session, const QString &key, const QString &defaultText, Q
 
 void showError(const QString &message, QWidget *parent)
 {
-    const QString appTitle = QApplication::applicationName().isEmpty()
-        ? QStringLiteral("Lumora")
-        : QApplication::applicationName();
-    showBox(appTitle, QMessageBox::Critical, Buttons::Ok, message, parent);
+    showBox(QString::fromLatin1(ApplicationTitle), QMessageBox::Critical, Buttons::Ok, message, parent);
 }
 
 namespace hook {

@@ -12,6 +12,9 @@ class Session;
 
 namespace lumora::messages {
 
+// The application title, which also titles the standard error box.
+inline constexpr char ApplicationTitle[] = "Lumora";
+
 enum class Kind { Warning, Error, Information, Confirmation };
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
