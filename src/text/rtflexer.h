@@ -1,0 +1,45 @@
+#pragma once
+// Splits rich text into its tokens: braces, control words with their parameter, control
+// symbols, "\'xx" bytes, runs of plain text and "\binN" data. It never looks further than
+// the input and keeps numbers within int, whatever the file holds.
+#include <QByteArrayView>
+
+namespace lumora::rtf {
+
+struct Token {
+    enum class Kind { End, GroupStart, GroupEnd, Word, Symbol, HexByte, Text, Tab, Binary };
+
+    Token(Kind k = Kind::End) : kind(k) {}
+
+    Kind kind;
+    // Word: the name (at most MaxWordLength letters); Text: the bytes; Binary: the data.
+    QByteArrayView text;
+    // Word: the parameter, clamped to the int range (0 when there is none).
+    int param = 0;
+    bool hasParam = false;
+    // Symbol: the character after the backslash ('\n' for a backslash before a line end);
+    // HexByte: the byte (an escape without hex digits comes as the Symbol '\'').
+    char symbol = 0;
+};
+
+class Lexer {
+public:
+    static constexpr int MaxWordLength = 32;
+
+    explicit Lexer(QByteArrayView input) : m_in(input) {}
+
+    Token next();
+
+    // Consumes the rest of the current group up to and including its closing brace (or
+    // up to the end of the input), without producing tokens.
+    void skipGroup();
+
+private:
+    Token word();
+    Token escape();
+
+    QByteArrayView m_in;
+    qsizetype m_pos = 0;
+};
+
+} // namespace lumora::rtf

@@ -1,0 +1,88 @@
+#pragma once
+// Interprets the tokens of rich text: groups and their saved state, destinations (the
+// font and colour tables are read, what a lesson pane cannot show is skipped), code
+// pages, Unicode characters with their fallbacks, and the formatting words. Text and
+// paragraphs go to a DocumentBuilder.
+//
+// Nothing depends on the input being well formed: braces may be unbalanced, the input
+// may end anywhere, numbers are clamped, and nesting beyond MaxDepth is counted
+// instead of stored, so memory stays proportional to what the document keeps.
+#include "text/rtfcodepages.h"
+#include "text/rtfdocumentbuilder.h"
+#include "text/rtflexer.h"
+#include "text/rtfstate.h"
+
+#include <QByteArray>
+#include <QTextCursor>
+
+#include <vector>
+
+namespace lumora::rtf {
+
+class Parser {
+public:
+    static constexpr int MaxDepth = 512;
+    // Longest font name kept, in bytes.
+    static constexpr int MaxFontName = 256;
+    // Most fallback characters a \ucN may ask to skip.
+    static constexpr int MaxUnicodeSkip = 16;
+
+    // The input must start with the rich text header (see isRichText).
+    Parser(QByteArrayView input, QTextCursor &cursor);
+
+    void run();
+
+private:
+    enum class Destination : unsigned char { Text, FontTable, ColorTable };
+
+    struct Group {
+        CharState chr;
+        ParaState para;
+        Destination dest = Destination::Text;
+        int unicodeSkip = 1;
+    };
+
+    void openGroup();
+    void closeGroup();
+    void skipGroup();
+    bool canSkip() const;
+
+    void word(const Token &token);
+    void symbol(char c);
+    // Text bytes; escaped ones ("\'xx", "\{") never end a font name or colour entry.
+    void bytes(QByteArrayView data, bool escaped = false);
+    bool skipFallback();
+    void character(char16_t c);
+    void flushText();
+    const ByteDecoder &decoder();
+
+    void beginFont(int number);
+    void fontNameBytes(QByteArrayView data, bool escaped);
+    void commitFontName();
+    void colorBytes(QByteArrayView data);
+    void tablesChanged();
+
+    Lexer m_lexer;
+    Tables m_tables;
+    DocumentBuilder m_builder;
+
+    std::vector<Group> m_stack;  // the groups around the current one
+    Group m_group;
+    int m_overflowDepth = 0;     // groups opened beyond MaxDepth and not closed yet
+    int m_fallbackLeft = 0;      // characters after \uN still to skip
+
+    QByteArray m_pending;        // text bytes not yet decoded
+    QString m_decoded;
+    const ByteDecoder *m_decoder = nullptr;
+    int m_decoderFont = 0;
+
+    int m_fontNumber = -1;       // the font table entry being read
+    size_t m_fontDepth = 0;      // the group depth its \fN came at
+    QByteArray m_fontName;
+    bool m_fontNamed = false;
+
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_colorGiven = false;
+};
+
+} // namespace lumora::rtf
