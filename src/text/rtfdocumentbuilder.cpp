@@ -1,5 +1,7 @@
 #include "text/rtfdocumentbuilder.h"
 
+#include "text/rtfcharacters.h"
+
 #include <QFont>
 #include <QTextOption>
 
@@ -9,12 +11,6 @@ namespace {
 
 // Formats kept for reuse; a file with more distinct states starts the cache afresh.
 constexpr qsizetype MaxCachedFormats = 4096;
-
-bool isDropped(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1
-           || c == 0xFFFC;
-}
 
 } // namespace
 
@@ -41,7 +37,7 @@ void DocumentBuilder::text(QStringView text, const CharState &chr, const ParaSta
     QChar *p = m_run.data() + before;
     QChar *kept = p;
     for (QChar *end = m_run.data() + m_run.size(); p != end; ++p) {
-        if (!isDropped(p->unicode()))
+        if (!isDroppedCharacter(p->unicode()))
             *kept++ = *p;
     }
     m_run.truncate(kept - m_run.constData());

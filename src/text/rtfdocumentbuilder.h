@@ -19,8 +19,7 @@ public:
     DocumentBuilder(QTextCursor &cursor, const Tables &tables);
 
     // Appends text to the current paragraph (starting one after a paragraph end).
-    // Characters a document would take as structure (line feeds, paragraph and frame
-    // marks, object placeholders) and other control characters are dropped.
+    // Characters rich text does not carry (isDroppedCharacter) are left out.
     void text(QStringView text, const CharState &chr, const ParaState &para);
 
     // Ends the current paragraph, which takes para's format; an empty paragraph also

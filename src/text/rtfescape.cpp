@@ -1,6 +1,7 @@
 #include "text/rtfescape.h"
 
 #include "platform/textfile.h"
+#include "text/rtfcharacters.h"
 
 #include <array>
 #include <memory>
@@ -98,15 +99,10 @@ void TextEscaper::append(QStringView text, bool inName)
         case 0x00A0: symbol('~'); continue;
         case 0x00AD: symbol('-'); continue;
         case 0x2011: symbol('_'); continue;
-        case 0x2029:
-        case 0xFDD0:
-        case 0xFDD1:
-        case 0xFFFC:
-            continue;
         default:
             break;
         }
-        if (c < 0x20)
+        if (isDroppedCharacter(c))
             continue;
         if (const uchar b = table[c])
             escapedByte(b);

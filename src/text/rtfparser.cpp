@@ -1,5 +1,6 @@
 #include "text/rtfparser.h"
 
+#include "text/rtfcharacters.h"
 #include "text/rtfcontrolwords.h"
 
 namespace lumora::rtf {
@@ -142,6 +143,8 @@ void Parser::character(char16_t c)
     flushText();
     if (m_group.dest == Destination::Text && !m_group.chr.hidden)
         m_builder.text(QStringView(&c, 1), m_group.chr, m_group.para);
+    else if (m_group.dest == Destination::FontTable)
+        fontNameCharacter(c);
 }
 
 void Parser::flushText()
@@ -326,7 +329,6 @@ void Parser::word(const Token &t)
 void Parser::beginFont(int number)
 {
     commitFontName();
-    m_fontName.clear();
     m_fontNamed = false;
     if (m_tables.fonts.size() >= Tables::MaxFonts && !m_tables.fonts.contains(number)) {
         m_fontNumber = -1;
@@ -338,31 +340,53 @@ void Parser::beginFont(int number)
     tablesChanged();
 }
 
+bool Parser::readingFontName() const
+{
+    return m_fontNumber >= 0 && !m_fontNamed;
+}
+
 void Parser::fontNameBytes(QByteArrayView data, bool escaped)
 {
     for (const char c : data) {
-        if (m_fontNumber < 0 || m_fontNamed)
+        if (!readingFontName())
             return;
         if (c == ';' && !escaped)
             commitFontName();
-        else if (m_fontName.size() < MaxFontName)
-            m_fontName.append(c);
+        else if (m_fontNameBytes.size() + m_fontName.size() < MaxFontName)
+            m_fontNameBytes.append(c);
     }
+}
+
+void Parser::fontNameCharacter(char16_t c)
+{
+    if (!readingFontName())
+        return;
+    decodeFontName();
+    if (m_fontName.size() < MaxFontName)
+        m_fontName.append(QChar(c));
+}
+
+void Parser::decodeFontName()
+{
+    if (m_fontNameBytes.isEmpty())
+        return;
+    // A symbol font's name is ordinary text; only its characters are symbols.
+    const FontEntry &font = m_tables.fonts[m_fontNumber];
+    int codePage = font.codePage != 0 ? font.codePage : codePageForCharset(font.charset);
+    if (codePage == 0 || codePage == SymbolCodePage)
+        codePage = m_tables.codePage;
+    decoderFor(codePage).decode(m_fontNameBytes, m_fontName);
+    m_fontNameBytes.clear();
 }
 
 void Parser::commitFontName()
 {
-    if (m_fontNumber < 0 || m_fontNamed)
+    if (!readingFontName())
         return;
+    decodeFontName();
     m_fontNamed = true;
-    FontEntry &font = m_tables.fonts[m_fontNumber];
-    // A symbol font's name is ordinary text; only its characters are symbols.
-    int codePage = font.codePage != 0 ? font.codePage : codePageForCharset(font.charset);
-    if (codePage == 0 || codePage == SymbolCodePage)
-        codePage = m_tables.codePage;
-    QString name;
-    decoderFor(codePage).decode(m_fontName, name);
-    font.name = name.trimmed();
+    m_fontName.removeIf([](QChar c) { return isDroppedCharacter(c.unicode()); });
+    m_tables.fonts[m_fontNumber].name = m_fontName.trimmed();
     m_fontName.clear();
     tablesChanged();
 }

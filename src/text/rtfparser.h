@@ -22,7 +22,7 @@ namespace lumora::rtf {
 class Parser {
 public:
     static constexpr int MaxDepth = 512;
-    // Longest font name kept, in bytes.
+    // Longest font name kept, in characters.
     static constexpr int MaxFontName = 256;
     // Most fallback characters a \ucN may ask to skip.
     static constexpr int MaxUnicodeSkip = 16;
@@ -57,7 +57,10 @@ private:
     const ByteDecoder &decoder();
 
     void beginFont(int number);
+    bool readingFontName() const;
     void fontNameBytes(QByteArrayView data, bool escaped);
+    void fontNameCharacter(char16_t c);
+    void decodeFontName();
     void commitFontName();
     void colorBytes(QByteArrayView data);
     void tablesChanged();
@@ -78,7 +81,8 @@ private:
 
     int m_fontNumber = -1;       // the font table entry being read
     size_t m_fontDepth = 0;      // the group depth its \fN came at
-    QByteArray m_fontName;
+    QByteArray m_fontNameBytes;  // its name's bytes not yet decoded
+    QString m_fontName;
     bool m_fontNamed = false;
 
     int m_red = 0, m_green = 0, m_blue = 0;

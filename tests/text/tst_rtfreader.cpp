@@ -178,9 +178,16 @@ private slots:
     void fontNamesDecodeByTheirCharset()
     {
         QTextDocument doc;
-        rtf::read("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset238{\\*\\panose 00}\\'8aK\\'e8 CE;}{\\f1 Old;}}\\f0 x\\f1 y}", doc);
-        QCOMPARE(formatOf(doc, QStringLiteral("x")).fontFamilies().toStringList(), QStringList{QStringLiteral("ŠKč CE")});
-        QCOMPARE(formatOf(doc, QStringLiteral("y")).fontFamilies().toStringList(), QStringList{QStringLiteral("Old")});
+        rtf::read("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset238{\\*\\panose 00}\\'8aK\\'e8 CE;}{\\f1 O\\'01ld\\tab;}"
+                  "{\\f2\\fcharset2 Symbol;}{\\f3 \\u1046?\\'3b\\'e8;}}\\f0 x\\f1 y\\f2 7\\f3 w}",
+                  doc);
+        const auto family = [&doc](const char *text) {
+            return formatOf(doc, QString::fromLatin1(text)).fontFamilies().toStringList().join(u',');
+        };
+        QCOMPARE(family("x"), QStringLiteral("ŠKč CE"));
+        QCOMPARE(family("y"), QStringLiteral("Old"));
+        QCOMPARE(family("7"), QStringLiteral("Symbol"));
+        QCOMPARE(family("w"), QStringLiteral("Ж;è"));
     }
 
     void unicode_data()

@@ -120,7 +120,7 @@ private slots:
         QTextDocument doc;
         QTextCursor cursor(&doc);
         const QStringList families = {QStringLiteral("Arial"), QStringLiteral("Times New Roman"),
-                                      QStringLiteral("Font; with {odd} \\ name č")};
+                                      QStringLiteral("Font; with {odd} \\ name čЖ")};
         const QList<double> sizes = {8, 11.5, 36};
         const QList<QColor> colors = {QColor(), QColor(255, 0, 0), QColor(0, 0, 0), QColor(1, 2, 3)};
         int n = 0;
