@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,12 +12,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const qsizetype nl = bytes.indexOf('\n');
-    const QByteArray key = (nl < 0 ? bytes : bytes.first(nl)).left(300).toByteArray();
+    const QByteArrayView firstLine = nl < 0 ? bytes : bytes.first(nl);
+    const QByteArray key = firstLine.first(std::min<qsizetype>(firstLine.size(), 300)).toByteArray();
     for (const QByteArray &k : {key, QByteArray("END"), QByteArray("WIDTH"), QByteArray("A")}) {
         const auto result = lumora::config::scanBytes(bytes, k);
         if (result.state == lumora::config::ScanResult::State::Found && result.value.size() > qsizetype(size))
             __builtin_trap();
     }
-    lumora::config::trimmed(QString::fromLatin1(bytes.left(1000)));
+    lumora::config::trimmed(QString::fromLatin1(bytes.first(std::min<qsizetype>(bytes.size(), 1000))));
     return 0;
 }

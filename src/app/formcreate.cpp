@@ -48,13 +48,6 @@ void shiftDown(QWidget *widget, int pixels)
     widget->move(widget->x(), widget->y() + pixels);
 }
 
-void requestTerminate(Session &session)
-{
-    session.terminateRequested = true;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                              Qt::QueuedConnection);
-}
-
 } // namespace
 
 StartEnvironment StartEnvironment::fromSystem(const QStringList &arguments)
@@ -130,7 +123,7 @@ void TForm1::FormCreate(const StartEnvironment &start)
         messages::notify(s, messages::Kind::Error, QStringLiteral("COORDINATES"),
                          QStringLiteral("Súradnice laveho horneho rohu presiahli rozmer obrazovky !"),
                          QString(), this);
-        requestTerminate(s);
+        s.requestTerminate();
     }
     v.WindowWidth = geometry.width;
     v.WindowHeight = geometry.height;
@@ -162,9 +155,10 @@ void TForm1::FormCreate(const StartEnvironment &start)
     ContentMissing = false;
 
     if (v.isSearchInstance()) {
-        // The first level of a search window is this window; the screen it shows is
-        // prepared from the content file named by the first parameter.
+        // The first level of a search window is this window, showing the content file
+        // named by the first parameter.
         s.course.LevelWindow[1] = this;
+        PripravOkno(v.Param1);
     }
 }
 

@@ -6,6 +6,8 @@
 #include "platform/paths.h"
 #include "screens/levelfile.h"
 
+#include <QCoreApplication>
+
 namespace lumora {
 
 QString Session::ConfigText(const QString &key, const QString &defaultText)
@@ -57,6 +59,13 @@ QString Session::templatePath() const
 void Session::removeTemplate() const
 {
     paths::removeFile(paths::join(values.TempDir, values.templateDeleteName()));
+}
+
+void Session::requestTerminate()
+{
+    terminateRequested = true;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
+                              Qt::QueuedConnection);
 }
 
 bool Session::programFolderWritable() const

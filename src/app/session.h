@@ -34,6 +34,10 @@ public:
     QString templatePath() const;   // the name the template is written under
     void removeTemplate() const;
 
+    // Asks the application to terminate: the event loop (and every nested level loop)
+    // ends once control returns to it; the caller finishes its handler first.
+    void requestTerminate();
+
     // Write probe: whether a file can be created in the program folder.
     bool programFolderWritable() const;
 };

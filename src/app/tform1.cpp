@@ -3,9 +3,11 @@
 #include "app/session.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "text/helpwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -192,6 +194,10 @@ void TForm1::connectHandlers()
 {
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton2Click(); }); });
     connect(Koniec1, &QAction::triggered, this, [this] { guarded([this] { Koniec1Click(); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton1Click(); }); });
+    connect(ScrollBar2, &QScrollBar::valueChanged, this,
+            [this](int position) { guarded([this, position] { ScrollBar2Scroll(position); }); });
+    connect(Help1, &QAction::triggered, this, [this] { guarded([this] { Help1Click(); }); });
 }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
@@ -258,6 +264,12 @@ void TForm1::Koniec1Click()
         EndProgram();
 }
 
+void TForm1::Help1Click()
+{
+    TOknoHelp help(m_session, this);
+    help.exec();
+}
+
 void TForm1::EndProgram()
 {
     CourseState &course = m_session.course;
@@ -268,34 +280,52 @@ void TForm1::EndProgram()
             window->show();
     }
     m_session.removeTemplate();
-    m_session.terminateRequested = true;
-    // The request is carried out by the event loop, which also ends every nested level loop.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                              Qt::QueuedConnection);
-}
-
-void TForm1::FormClose()
-{
-    int level = 0;
-    try {
-        level = m_session.readLevelFile();
-    } catch (const Error &) {
-        // Without a readable level file the main window is still recognised as such,
-        // so the program can always be closed.
-        level = m_session.course.LevelWindow[1] == this || m_session.course.LevelWindow[1].isNull() ? 1 : 0;
-    }
-    if (level == 1) {
-        m_session.removeTemplate();
-        m_session.terminateRequested = true;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                                  Qt::QueuedConnection);
-    }
+    m_session.requestTerminate();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
     guarded([this] { FormClose(); });
     event->accept();
+    emit closed();
+}
+
+bool TForm1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        activateOnce();
+    else if (event->type() == QEvent::WindowDeactivate)
+        m_active = false;
+    return QMainWindow::event(event);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Not every platform activates a window that is shown (a display without a window
+    // manager does not), so a shown window counts as activated once.
+    QMetaObject::invokeMethod(this, &TForm1::activateOnce, Qt::QueuedConnection);
+}
+
+void TForm1::hideEvent(QHideEvent *event)
+{
+    m_active = false;
+    QMainWindow::hideEvent(event);
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (Image1 && client)
+        Image1->setGeometry(client->rect());
+}
+
+void TForm1::activateOnce()
+{
+    if (m_active || !isVisible())
+        return;
+    m_active = true;
+    guarded([this] { FormActivate(); });
 }
 
 } // namespace lumora

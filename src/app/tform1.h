@@ -56,7 +56,27 @@ public:
     // Handlers.
     void SpeedButton2Click();
     void Koniec1Click();
+    void Help1Click();
     void FormClose();
+
+    // Building the screen of the current level on activation.
+    void FormActivate();
+    // Recounts the button column, places the notes button below top and decides the
+    // scroll bar.
+    void Lista(int top);
+
+    // Navigation.
+    void PoStlaceni(QPushButton *courseButton);
+    void ZobrazOkno();
+    void SpeedButton1Click();
+    void PripravOkno(const QString &contentPath);
+    void ScrollBar2Scroll(int position);
+
+    // The press of a lesson button: runs the item its line names.
+    void SpustiProgram(QPushButton *lessonButton);
+
+    // The controls of the button column: direct controls whose name begins with "Button".
+    QList<QWidget *> columnControls() const;
 
     // Ends the program: shows the lower levels again, deletes the template and asks
     // the application to terminate; returns to its caller.
@@ -119,15 +139,31 @@ public:
     // end button and window caption of this instance's kind.
     void applyCaptions();
 
+signals:
+    // Emitted once the window has been closed and its close handler ran.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
     void createMenu();
     void connectHandlers();
 
+    void buildContentScreen(int level);
+    void buildRootScreen();
+    void commonTail();
+    void activateOnce();
+    QPushButton *addColumnButton(const QString &name, int width, int &windowHeight);
+    void showNotesButtonIfNoteExists(int level);
+
     Session &m_session;
+    bool m_active = false;   // activated and not deactivated, hidden or covered since
 };
 
 } // namespace lumora

@@ -24,8 +24,10 @@ struct CourseState {
     std::array<QString, MaxLevels + 1> ScreenFile{};
     std::array<std::array<QString, MaxLines + 1>, MaxLevels + 1> ScreenLines{};
     QString ContentFileName;
-    quint8 FolderListCount = 0;
-    quint8 FirstCourseEntry = 0;
+    // Positions in the root screen's folder list (kept as full integers: a list longer
+    // than a byte counts must not wrap onto the wrong course).
+    int FolderListCount = 0;
+    int FirstCourseEntry = 0;
     QString BackgroundName;
     QString PressedTitle;
     quint16 LayoutTop = 0;

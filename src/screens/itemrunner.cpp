@@ -1,0 +1,143 @@
+// The press of a lesson button: the next screen, a demonstration, a picture, or anything
+// else through the desktop's "open".
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
+#include "text/picturewindow.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace lumora {
+
+namespace {
+
+// A file of the course folder (found without regard to case), or empty when missing.
+QString inCourse(const QString &folder, const QString &file)
+{
+    if (file.isEmpty())
+        return QString();
+    const QString path = paths::join(folder, file);
+    return paths::fileExists(path) ? paths::resolve(path) : QString();
+}
+
+bool isAddress(const QString &target)
+{
+    return target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
+        || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+void TForm1::showNotesButtonIfNoteExists(int level)
+{
+    const CourseState &c = m_session.course;
+    const QString name = content::notesFileName(c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)],
+                                                c.ContentFileName);
+    Button1->setVisible(paths::fileExists(paths::join(m_session.values.TempDir, name)));
+}
+
+void TForm1::SpustiProgram(QPushButton *lessonButton)
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    if (!lessonButton || !CourseState::validLevel(level))
+        return;
+    const int tag = lessonButton->property("tag").toInt();
+    if (tag < 1 || tag > MaxLines)
+        return;
+    const QString target = content::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]).target;
+
+    if (level >= MaxLevels && content::itemKind(target) == content::ItemKind::Screen) {
+        // The tables hold 20 levels; a deeper screen is refused rather than overrunning them.
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                       s.ConfigText(QStringLiteral("LEVEL LIMIT"),
+                                    QStringLiteral("Hlbšia obrazovka sa nedá otvoriť: program zobrazí najviac 20 úrovní.")),
+                       this);
+        return;
+    }
+    const int next = level + 1;
+    c.ScreenFile[size_t(next)] = target;
+    c.LevelFolder[size_t(next)] = c.LevelFolder[1];
+    c.PressedTitle = lessonButton->property("hint").toString();
+    const QString folder = s.levelFolderPath(next);
+
+    switch (content::itemKind(target)) {
+    case content::ItemKind::Shell: {
+        const content::TargetParts parts = content::splitTarget(target);
+        QString tried = inCourse(folder, parts.fileName);
+        if (tried.isEmpty() && QFileInfo::exists(paths::resolve(parts.fileName)))
+            tried = paths::resolve(parts.fileName);
+        if (tried.isEmpty() && isAddress(parts.fileName))
+            tried = parts.fileName; // web and mail addresses are no files: the desktop opens them
+        if (tried.isEmpty()) {
+            const QString text = s.ConfigText(QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
+            if (s.ShowPrompt)
+                messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                               paths::join(folder, target) + QLatin1Char(' ') + text, this);
+            return;
+        }
+        if (!process::shellOpen(tried, parts.parameters)) {
+            const QString text = s.ConfigText(QStringLiteral("NONEXE"), QStringLiteral(" - Program sa nedá spustiť"));
+            if (s.ShowPrompt)
+                messages::show(messages::Kind::Warning, messages::Buttons::Ok, tried + QLatin1Char(' ') + text, this);
+        }
+        return;
+    }
+    case content::ItemKind::Demonstration: {
+        const content::TargetParts parts = content::splitTarget(target);
+        const QString player = paths::join(s.values.LotusDir, QStringLiteral("SCPLAYER.EXE"));
+        if (!paths::fileExists(player)) {
+            const QString text = s.ConfigText(QStringLiteral("SCPLAYER"), QStringLiteral("Neexistuje SCPLAYER"));
+            if (parts.parameters.isEmpty() || s.ShowPrompt)
+                messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
+            return;
+        }
+        const QString demonstration = inCourse(folder, parts.fileName);
+        if (demonstration.isEmpty()) {
+            messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
+                             QString(), this);
+            return;
+        }
+        process::ExecuteFile(paths::resolve(player), demonstration + QStringLiteral(" /s/c"), QString());
+        return;
+    }
+    case content::ItemKind::Screen: {
+        if (!inCourse(folder, target).isEmpty()) {
+            c.CurrentLevel = quint8(next);
+            ZobrazOkno();
+            showNotesButtonIfNoteExists(level);
+            return;
+        }
+        if (!s.ShowPrompt)
+            return;
+        // Creating the missing screen belongs to the lesson editor; until it is there
+        // the user learns that the file is missing.
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                       s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
+                           + QLatin1Char(' ') + target,
+                       this);
+        return;
+    }
+    case content::ItemKind::Picture: {
+        const QString picture = inCourse(folder, target);
+        if (picture.isEmpty()) {
+            if (s.ShowPrompt)
+                messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                               s.ConfigText(QStringLiteral("BMP"), QStringLiteral("Neexistuje súbor obrázku")), this);
+            return;
+        }
+        TOknoObrazku window(s, this);
+        window.picturePath = picture;
+        window.exec();
+        return;
+    }
+    }
+}
+
+} // namespace lumora

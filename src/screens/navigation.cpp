@@ -1,0 +1,211 @@
+// Moving between levels: entering a course, opening a deeper level as a new window made
+// from the window template, going back, the search window's first level, and scrolling
+// the button column.
+#include "app/formtemplate.h"
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/errors.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "screens/contentfilenames.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace lumora {
+
+namespace {
+
+TForm1 *levelWindow(Session &s, int level)
+{
+    if (!CourseState::validLevel(level))
+        return nullptr;
+    return qobject_cast<TForm1 *>(s.course.LevelWindow[size_t(level)].data());
+}
+
+} // namespace
+
+void TForm1::PoStlaceni(QPushButton *courseButton)
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    if (!courseButton)
+        return;
+    if (c.CurrentLevel == 1)
+        c.CurrentLevel = 2;
+    const int level = c.CurrentLevel;
+    c.LevelFolder[size_t(level - 1)] = courseButton->text();
+    c.LevelFolder[size_t(level)] = courseButton->text();
+
+    c.ContentFileName = s.ConfigText(QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt"));
+    const bool gate = s.ShowPrompt;
+    const QString backup = content::backupName(c.ContentFileName);
+    c.ScreenFile[size_t(level)] = c.ContentFileName;
+    const QString folder = s.levelFolderPath(level);
+    const QString contentPath = paths::join(folder, c.ContentFileName);
+
+    auto enter = [&] {
+        c.InsideCourse = true;
+        ZobrazOkno();
+        Button1->hide();
+    };
+    if (paths::fileExists(contentPath)) {
+        enter();
+        return;
+    }
+    const auto missingWarning = [&] {
+        return s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
+            + QLatin1Char(' ') + c.ContentFileName;
+    };
+    const QString backupPath = paths::resolve(paths::join(folder, backup));
+    if (paths::fileExists(backupPath)) {
+        if (s.programFolderWritable() && QDir().rename(backupPath, contentPath)) {
+            enter();
+            return;
+        }
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, missingWarning(), this);
+        return;
+    }
+    if (!gate)
+        return;
+    // Creating the missing file belongs to the lesson editor; until it is there the user
+    // learns that the course has no content file.
+    const QString text = missingWarning();
+    if (s.ShowPrompt)
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
+}
+
+void TForm1::ZobrazOkno()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    if (!CourseState::validLevel(level) || level < 2)
+        return;
+
+    auto window = std::make_unique<TForm1>(s);
+    try {
+        applyTemplate(*window, windowtemplate::load(s.templatePath()));
+    } catch (...) {
+        // The level is not opened: the state returns to the level below.
+        c.CurrentLevel = quint8(level - 1);
+        if (level == 2)
+            c.InsideCourse = false;
+        throw;
+    }
+    TForm1 *below = levelWindow(s, level - 1);
+    c.LevelWindow[size_t(level)] = window.get();
+    if (below)
+        below->hide();
+
+    window->setObjectName(QStringLiteral("Form%1").arg(level));
+    const QPoint corner = level < 3 || !below
+        ? QPoint(s.ConfigInt(QStringLiteral("LEFT CORNER"), QStringLiteral("0")) & 0xFFFF,
+                 s.ConfigInt(QStringLiteral("TOP CORNER"), QStringLiteral("0")) & 0xFFFF)
+        : below->pos();
+    const int width = s.ConfigInt(QStringLiteral("WIDTH"), QStringLiteral("700")) & 0xFFFF;
+    const int height = s.ConfigInt(QStringLiteral("HEIGHT"), QStringLiteral("640")) & 0xFFFF;
+    window->placeWindow(corner.x(), corner.y(), width, height);
+    window->Label2->hide();
+    window->ComboBox1->hide();
+    window->applyCaptions();
+
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(window.get(), &TForm1::closed, &loop, &QEventLoop::quit);
+    QPointer<TForm1> guard = window.get();
+    window->show();
+    loop.exec();
+
+    // The window is released here, once its modal run is over.
+    if (guard)
+        window.reset();
+    else
+        (void)window.release();
+    if (c.CurrentLevel + 1 < int(c.LevelBuilt.size()))
+        c.LevelBuilt[size_t(c.CurrentLevel + 1)] = 0;
+    if (s.terminateRequested)
+        return;
+    if (TForm1 *current = levelWindow(s, c.CurrentLevel))
+        current->show();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    Session &s = m_session;
+    if (s.course.CurrentLevel == 2)
+        s.course.InsideCourse = false;
+    if (TForm1 *top = levelWindow(s, s.course.CurrentLevel))
+        top->close();
+}
+
+void TForm1::FormClose()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    int level = 0;
+    try {
+        level = s.readLevelFile();
+    } catch (const Error &) {
+        // Without a readable level file the main window is still recognised as such,
+        // so the program can always be closed.
+        level = c.LevelWindow[1] == this || c.LevelWindow[1].isNull() ? 1 : c.CurrentLevel;
+    }
+    if (level <= 1 || c.CurrentLevel <= 1 || c.LevelWindow[1] == this) {
+        s.removeTemplate();
+        s.requestTerminate();
+        return;
+    }
+    TForm1 *below = levelWindow(s, c.CurrentLevel - 1);
+    if (below)
+        below->move(pos());
+    c.LevelWindow[c.CurrentLevel] = nullptr;
+    --c.CurrentLevel;
+    s.writeLevelFile();
+}
+
+void TForm1::PripravOkno(const QString &contentPath)
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const QString path = paths::fromCourse(contentPath);
+    if (!paths::fileExists(path)) {
+        messages::notify(s, messages::Kind::Error, QStringLiteral("CONTENT ") + contentPath,
+                         QStringLiteral("Neexistuje ") + contentPath, QString(), this);
+        ContentMissing = true;
+        return;
+    }
+    setObjectName(QStringLiteral("Form%1").arg(c.CurrentLevel));
+    c.CurrentLevel = 1;
+    const QString sep = paths::separator();
+    const qsizetype last = path.lastIndexOf(sep);
+    const qsizetype before = last > 0 ? path.lastIndexOf(sep, last - 1) : -1;
+    c.ScreenFile[1] = path.mid(last + 1);
+    c.LevelFolder[1] = before >= 0 ? path.mid(before + 1, last - before - 1) : QString();
+    s.writeLevelFile();
+}
+
+void TForm1::ScrollBar2Scroll(int position)
+{
+    Session &s = m_session;
+    const int delta = (int(ScrollPosition) - position) * s.course.ScrollStep;
+    QWidget *last = nullptr;
+    const QList<QWidget *> column = columnControls();
+    for (QWidget *control : column) {
+        control->move(control->x(), control->y() + delta);
+        last = control;
+    }
+    ScrollPosition = quint16(position);
+    if (last && position == ScrollBar2->maximum() && std::abs(last->y() + last->height() - height()) <= 20) {
+        for (QWidget *control : column)
+            control->move(control->x(), control->y() + control->height());
+    }
+}
+
+} // namespace lumora

@@ -1,0 +1,373 @@
+// Building a level's screen when its window is activated: the root screen with one
+// button per course folder, or a content screen from its content file.
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
+#include "screens/folderlist.h"
+#include "screens/layout.h"
+#include "text/rtfreader.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace lumora {
+
+namespace {
+
+int u(const Session &s)
+{
+    return s.values.ScaleTenths > 0 ? s.values.ScaleTenths : 10;
+}
+
+// Loads a picture into the background; a missing or unreadable picture is skipped.
+bool loadBackground(QLabel *image, const QString &path)
+{
+    if (!paths::fileExists(path))
+        return false;
+    QPixmap picture(paths::resolve(path));
+    if (picture.isNull())
+        return false;
+    image->setPixmap(picture);
+    return true;
+}
+
+// The picture of a lesson button, by the kind of its target or as the exam button.
+QString buttonPicture(Session &s, const QString &caption, const QString &target, const QString &courseFolder)
+{
+    const QString examCaption = s.ConfigText(QStringLiteral("BUTTON EXAM"), QStringLiteral("Vyskúšajte sa"));
+    const QString program = s.values.ProgramDir;
+    QStringList candidates;
+    if (caption == examCaption) {
+        candidates << paths::join(courseFolder, QStringLiteral("EXAM.BMP")) << paths::join(program, QStringLiteral("EXAM.BMP"));
+    } else {
+        const QString kind = content::kindCode(target);
+        candidates << paths::join(courseFolder, kind + QStringLiteral(".BMP"))
+                   << paths::join(program, kind + QStringLiteral(".BMP"))
+                   << paths::join(program, kind == QLatin1String("TXT") ? QStringLiteral("Text.BMP") : QStringLiteral("Play.BMP"));
+    }
+    for (const QString &candidate : candidates) {
+        if (paths::fileExists(candidate))
+            return paths::resolve(candidate);
+    }
+    return QString();
+}
+
+void setFontSize(QWidget *widget, int size)
+{
+    if (size <= 0)
+        return;
+    QFont f = widget->font();
+    f.setPointSize(size);
+    widget->setFont(f);
+}
+
+} // namespace
+
+QList<QWidget *> TForm1::columnControls() const
+{
+    QList<QWidget *> controls;
+    for (QWidget *w : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->objectName().startsWith(QLatin1String("Button")))
+            controls << w;
+    }
+    return controls;
+}
+
+QPushButton *TForm1::addColumnButton(const QString &name, int width, int &windowHeight)
+{
+    Session &s = m_session;
+    const int unit = u(s);
+    auto *button = new QPushButton(client);
+    button->setObjectName(name);
+    const int top = layout::buttonTop(s.course.LayoutTop, unit);
+    const int h = layout::buttonHeight(unit);
+    button->setGeometry(layout::buttonLeft(s.values.WindowWidth, width, unit), top, width, h);
+    if (layout::windowMustGrow(top, h, windowHeight, unit)) {
+        windowHeight += layout::growth(unit);
+        placeWindow(x(), y(), this->width(), windowHeight);
+    }
+    button->show();
+    return button;
+}
+
+void TForm1::FormActivate()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    QFont windowFont = font();
+    if (s.values.ButtonFontSize > 0)
+        windowFont.setPointSize(s.values.ButtonFontSize);
+    setFont(windowFont);
+    s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    s.ConfigInt(QStringLiteral("FONTSIZE MEMO"), QStringLiteral("11"));
+
+    if (s.values.WindowWidth < 112)
+        EndProgram();
+
+    const int level = c.CurrentLevel;
+    if (!CourseState::validLevel(level))
+        return;
+    if (c.LevelBuilt[size_t(level)]) {
+        Label2->hide();
+        ComboBox1->hide();
+        commonTail();
+        return;
+    }
+    if (ContentMissing || !paths::folderExists(s.values.TempDir)) {
+        EndProgram();
+        commonTail();
+        return;
+    }
+    c.LevelBuilt[size_t(level)] = 1;
+
+    // The user's own links of this screen.
+    const QString linksName = content::ownLinksFileName(level, c.ScreenFile[size_t(level)],
+                                                        c.LevelFolder[size_t(level)], c.ContentFileName);
+    const QString linksPath = paths::join(s.values.TempDir, linksName);
+    if (paths::fileExists(linksPath)) {
+        ComboBox2->clear();
+        for (const QString &line : textfile::readLines(linksPath)) {
+            if (!line.isEmpty())
+                ComboBox2->addItem(line);
+        }
+    }
+    const bool hasLinks = ComboBox2->count() > 0;
+    ComboBox2->setVisible(hasLinks);
+    Label4->setVisible(hasLinks);
+    ComboBox2->setCurrentIndex(hasLinks ? 0 : -1);
+
+    s.writeLevelFile();
+
+    if (level > 1 || s.values.isSearchInstance())
+        buildContentScreen(level);
+    else
+        buildRootScreen();
+    commonTail();
+}
+
+void TForm1::commonTail()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    const bool inCourse = CourseState::validLevel(level) && !c.LevelFolder[size_t(level)].isEmpty();
+    if (Editciatextu1->menuAction()->isEnabled())
+        Editciatextu1->menuAction()->setVisible(inCourse && s.programFolderWritable());
+    if (Hadaj1->isEnabled())
+        Hadaj1->setEnabled(inCourse);
+    // Starting in-place editing after the lesson editor saved comes with text editing.
+    const int unit = u(s);
+    SpeedButton1->move(ComboBox1->x(), ComboBox1->y() + ComboBox1->height() + 15);
+    SpeedButton2->move(SpeedButton1->x() + SpeedButton1->width() + 2 * unit, SpeedButton1->y());
+    Zoom1->setVisible(!Memo1->isHidden());
+}
+
+void TForm1::buildContentScreen(int level)
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int unit = u(s);
+
+    Koprovanie1->setEnabled(true);
+    Label2->show();
+    ComboBox1->show();
+
+    const QString notesName = content::notesFileName(c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)],
+                                                     c.ContentFileName);
+    Button1->setVisible(paths::fileExists(paths::join(s.values.TempDir, notesName)));
+
+    Label1->show();
+    Label6->show();
+    const int memoSize = s.ConfigInt(QStringLiteral("FONTSIZE MEMO"), QStringLiteral("11"));
+    setFontSize(Memo1, memoSize);
+    Memo1->setReadOnly(true);
+    Memo1->setEnabled(true);
+
+    const QString folder = s.levelFolderPath(level);
+    const QString contentPath = s.contentFilePath(level);
+    const content::ContentFile file = content::readContentFile(contentPath);
+    content::storeScreenLines(c, level, file);
+    BackgroundFile = file.backgroundName;
+    if (!BackgroundFile.isEmpty())
+        loadBackground(Image1, paths::join(folder, BackgroundFile));
+    else
+        loadBackground(Image1, paths::join(folder, QStringLiteral("POZADIE.BMP")));
+
+    c.LayoutTop = layout::FirstLayoutTop;
+
+    if (s.values.isSearchInstance() && level == 1) {
+        Label1->setText(s.values.ExtraParams);
+    } else if (!s.values.isSearchInstance() && level <= 2) {
+        Label1->setText(c.LevelFolder[size_t(level)]);
+    } else {
+        const TForm1 *below = qobject_cast<TForm1 *>(c.LevelWindow[size_t(level - 1)].data());
+        Label1->setText((below ? below->Label1->text() : QString()) + QStringLiteral(" - ") + c.PressedTitle);
+    }
+
+    Memo1->hide();
+    Memo1->clear();
+    ComboBox1->clear();
+
+    const content::ScreenItems items = content::walkStoredLines(file.storedLines);
+    ComboBox1->addItems(items.links);
+
+    const int buttonFont = s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    const int trim = layout::trimLimit(unit, s.values.TrimSmall, s.values.TrimLarge);
+    int windowHeight = height();
+    QPushButton *firstButton = nullptr;
+    for (const content::ScreenButton &b : items.buttons) {
+        ButtonCount = quint8(b.number);
+        QPushButton *button = addColumnButton(QStringLiteral("Button%1%2").arg(b.number).arg(level),
+                                              layout::lessonButtonWidth(unit), windowHeight);
+        QFont f(QStringLiteral("Courier"));
+        f.setStyleHint(QFont::Monospace);
+        f.setPointSize(buttonFont > 0 ? buttonFont : font().pointSize());
+        button->setFont(f);
+        button->setProperty("tag", b.tag);
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            guarded([this, button] { SpustiProgram(button); });
+        });
+        if (b.number <= MaxLines)
+            c.LevelButton[size_t(level)][size_t(b.number)] = button;
+        c.ScreenFile[size_t(std::min(level + 1, MaxLevels))] = b.target;
+        c.LevelFolder[size_t(std::min(level + 1, MaxLevels))] = c.LevelFolder[1];
+        if (!b.visible) {
+            button->hide();
+        } else {
+            c.LayoutTop = quint16(c.LayoutTop + layout::buttonStep(unit));
+        }
+        // The full caption stays with the button; the shown one may be trimmed.
+        button->setProperty("hint", b.caption);
+        const content::ShownCaption shown = content::shortenCaption(b.caption, trim);
+        button->setText(shown.text);
+        button->setToolTip(shown.tooltip ? b.caption : QString());
+        const QString picture = buttonPicture(s, b.caption, b.target, folder);
+        if (!picture.isEmpty()) {
+            const QPixmap pixmap(picture);
+            button->setIcon(QIcon(pixmap));
+            button->setIconSize(pixmap.size().boundedTo(QSize(button->height() - 4, button->height() - 4)));
+        }
+        button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 1px;"));
+        if (!firstButton)
+            firstButton = button;
+    }
+    if (!items.paragraphs.isEmpty()) {
+        QTextCursor cursor(Memo1->document());
+        for (qsizetype i = 0; i < items.paragraphs.size(); ++i) {
+            if (i > 0)
+                cursor.insertBlock();
+            cursor.insertText(items.paragraphs.at(i));
+        }
+        const int length = Memo1->toPlainText().size();
+        Memo1->setVerticalScrollBarPolicy(length < 161 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        Memo1->setVisible(length > 0);
+        Panel1->show();
+    }
+
+    if (ComboBox1->count() == 0)
+        ComboBox1->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
+
+    Label1->resize(firstButton ? width() - firstButton->width() - 20 : width() - 20, Label1->height());
+
+    const QString rtfPath = paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)]));
+    if (paths::fileExists(rtfPath))
+        rtf::load(paths::resolve(rtfPath), *Memo1->document());
+
+    Lista(c.LayoutTop);
+    ComboBox1->setCurrentIndex(0);
+
+    Memo1->resize(Button1->x() - Memo1->x() - 3 * unit - 10, Memo1->height());
+    Panel1->setGeometry(Memo1->x() - 5, Memo1->y(), 5, Memo1->height());
+
+    if (file.truncated())
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("CONTENT TOO LONG"),
+                         QStringLiteral("Obrazovka má viac ako 20 riadkov s tlačidlami, odkazmi a textom; zobrazuje sa prvých 20. Súbor:"),
+                         QLatin1Char(' ') + contentPath, this);
+}
+
+void TForm1::buildRootScreen()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int unit = u(s);
+
+    loadBackground(Image1, paths::join(s.values.ProgramDir, QStringLiteral("POZADIE.BMP")));
+    Memo1->hide();
+    c.CurrentLevel = 1;
+    Odkazy1->setEnabled(false);
+    Poznmky1->setEnabled(false);
+
+    const FolderList list = folderList(s.values.ProgramDir);
+    c.FolderListCount = list.count();
+    c.LayoutTop = layout::FirstLayoutTop;
+    startup::takeProgramDir(s.values.ProgramDir, s.values);
+    c.FirstCourseEntry = list.firstCourseEntry;
+    c.LevelWindow[1] = this;
+
+    const int buttonFont = s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    const int width = layout::courseButtonWidth(unit);
+    int windowHeight = height();
+    const QStringList courses = list.courses();
+    for (qsizetype i = 0; i < courses.size() && c.FirstCourseEntry + i <= MaxCourseButtons; ++i) {
+        const int position = c.FirstCourseEntry + int(i);
+        QPushButton *button = addColumnButton(QStringLiteral("Buttonx%1%2").arg(position).arg(1), width, windowHeight);
+        button->setProperty("tag", position);
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            guarded([this, button] { PoStlaceni(button); });
+        });
+        c.CourseButton[size_t(position)] = button;
+        c.LayoutTop = quint16(c.LayoutTop + layout::buttonStep(unit));
+        button->setText(courses.at(i));
+        setFontSize(button, layout::courseButtonFontSize(int(courses.at(i).size()), buttonFont, unit));
+    }
+    Label1->resize(courses.isEmpty() ? this->width() - 20 : this->width() - width - 20, Label1->height());
+    Button1->hide();
+    Lista(c.LayoutTop);
+    c.CurrentLevel = 2;
+}
+
+void TForm1::Lista(int top)
+{
+    Session &s = m_session;
+    const int unit = u(s);
+    int count = 0;
+    for (QWidget *w : columnControls()) {
+        if (!w->isHidden())
+            ++count;
+    }
+    ButtonCount = quint8(std::min(count, 255));
+    s.course.ScrollStep = layout::scrollStep(count);
+
+    const int w = layout::lessonButtonWidth(unit);
+    Button1->setGeometry(layout::buttonLeft(s.values.WindowWidth, w, unit), layout::buttonTop(top, unit),
+                         w, layout::buttonHeight(unit));
+    setFontSize(Button1, s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")));
+    ButtonsHeight = quint16(layout::buttonsHeight(count, unit));
+
+    const auto plan = layout::scrollBarPlan(count, unit, width(), height(), ScrollBar2->width());
+    if (!plan.visible) {
+        ScrollBar2->hide();
+        return;
+    }
+    ScrollBar2->setGeometry(plan.left, plan.top, ScrollBar2->width(), plan.height);
+    ScrollBar2->setMaximum(plan.maximum);
+    ScrollBar2->show();
+    ScrollBar2->raise();
+}
+
+} // namespace lumora

@@ -1,0 +1,305 @@
+// Screens and navigation offscreen on prepared program folders: the root screen, entering
+// a course, deeper levels opened from the template, going back, the search window.
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "screens/layout.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+using namespace lumora;
+namespace hook = lumora::messages::hook;
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<TForm1> m_form;
+
+    QString program() const { return m_dir->path() + QStringLiteral("/program"); }
+    QString work() const { return m_dir->path() + QStringLiteral("/work"); }
+    Session &s() { return *m_session; }
+
+    void write(const QString &relative, const QStringList &lines)
+    {
+        const QString path = program() + QLatin1Char('/') + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        textfile::writeLines(path, lines);
+    }
+
+    // Starts the program on the prepared folder and waits for the root screen.
+    void startProgram(const QStringList &args = {})
+    {
+        StartEnvironment env;
+        env.currentFolder = program();
+        env.arguments = args;
+        const QString home = work();
+        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
+        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
+        m_session = std::make_unique<Session>();
+        m_form = std::make_unique<TForm1>(*m_session);
+        guarded([&] { m_form->FormCreate(env); });
+        m_form->show();
+        (void)QTest::qWaitFor([&] { return s().course.LevelBuilt[1] == 1 || s().terminateRequested; });
+    }
+
+    TForm1 *window(int level) { return qobject_cast<TForm1 *>(s().course.LevelWindow[size_t(level)].data()); }
+
+    // Runs step once level is built and shown; the caller then presses what opens it,
+    // which returns only when that level has closed again.
+    void onLevel(int level, std::function<void(TForm1 *)> step)
+    {
+        QTimer::singleShot(0, this, [this, level, step] {
+            const bool ready = QTest::qWaitFor([&] {
+                return s().course.LevelBuilt[size_t(level)] && window(level) && window(level)->isVisible();
+            });
+            if (!ready) {
+                qWarning("level %d did not open", level);
+                QCoreApplication::exit(1);
+                return;
+            }
+            step(window(level));
+            if (QTest::currentTestFailed())
+                QCoreApplication::exit(1);   // unwinds every open level so the test can end
+        });
+    }
+
+    QPushButton *button(TForm1 *w, const QString &name) { return w->client->findChild<QPushButton *>(name); }
+
+    QPushButton *courseButton(const QString &caption)
+    {
+        for (const auto &b : s().course.CourseButton) {
+            auto *push = qobject_cast<QPushButton *>(b.data());
+            if (push && push->text() == caption)
+                return push;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void init()
+    {
+        // A previous case may have asked the application to end, which ends every event
+        // loop until the application's own loop runs again: run it once.
+        QCoreApplication::processEvents();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        hook::reset();
+        hook::setAutoAnswer(true);
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir().mkpath(work());
+        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*WIDTH*700"),
+                                             QStringLiteral("1*HEIGHT*640"), QStringLiteral("1*LEFT CORNER*5"),
+                                             QStringLiteral("1*TOP CORNER*6")});
+        write(QStringLiteral("Biológia/OBSAH.TXT"),
+              {QStringLiteral("Úvod kurzu"), QStringLiteral("[Rastliny a ich časti v prírode]Kap1.TXT"),
+               QStringLiteral("[]skryte.txt"), QStringLiteral("[Živočíchy]kap2.txt"),
+               QStringLiteral("//https://sk.wikipedia.org/wiki/Biológia"), QStringLiteral("//www.example.sk"),
+               QStringLiteral("<Biológia je veda o živote."), QStringLiteral("Druhý odsek.>")});
+        write(QStringLiteral("Biológia/kap1.txt"),
+              {QStringLiteral("[Listy]kap1.txt"), QStringLiteral("<Kapitola o rastlinách>")});
+        write(QStringLiteral("álgebra/Obsah.txt"), {QStringLiteral("[Čísla]cisla.txt")});
+        write(QStringLiteral("Zemepis/Obsah.bak"), {QStringLiteral("[Európa]europa.txt")});
+        QDir().mkpath(program() + QStringLiteral("/.skryty"));
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_session.reset();
+    }
+
+    void rootScreenListsTheCourseFolders()
+    {
+        startProgram();
+        QCOMPARE(int(s().course.LevelBuilt[1]), 1);
+        const CourseState &c = s().course;
+        QCOMPARE(int(c.CurrentLevel), 2);
+        QCOMPARE(s().readLevelFile(), 1);
+        const int first = c.FirstCourseEntry;
+        QStringList captions;
+        for (int i = first; i <= c.FolderListCount; ++i)
+            captions << qobject_cast<QPushButton *>(c.CourseButton[size_t(i)].data())->text();
+        QCOMPARE(captions, (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Zemepis")}));
+
+        QPushButton *b = button(m_form.get(), QStringLiteral("Buttonx%1%2").arg(first + 1).arg(1));
+        QVERIFY(b);
+        // U = 10: 150 wide, 40 high, 30 from the right edge, first at 55, then every 45.
+        QCOMPARE(b->geometry(), QRect(700 - 150 - 30, 55 + 45, 150, 40));
+        QCOMPARE(m_form->Label1->width(), 700 - 150 - 20);
+        QVERIFY(m_form->Memo1->isHidden());
+        QVERIFY(m_form->Button1->isHidden());
+        QVERIFY(!m_form->Poznmky1->isEnabled());
+        QVERIFY(m_form->ScrollBar2->isHidden());
+    }
+
+    void enterGoDeeperAndBack()
+    {
+        startProgram();
+        QPushButton *course = courseButton(QStringLiteral("Biológia"));
+        QCOMPARE(course->objectName(), QStringLiteral("Buttonx%1%2").arg(s().course.FirstCourseEntry + 1).arg(1));
+        QStringList seen;
+
+        onLevel(2, [&](TForm1 *w) {
+            seen << QStringLiteral("level 2");
+            QCOMPARE(w->objectName(), QStringLiteral("Form2"));
+            QVERIFY(s().course.InsideCourse);
+            QVERIFY(!m_form->isVisible());
+            QCOMPARE(w->Label1->text(), QStringLiteral("Biológia"));
+            QCOMPARE(w->pos(), QPoint(5, 6));
+            QVERIFY(!w->SpeedButton1->isHidden());
+            QVERIFY(!w->Label2->isHidden());
+            QCOMPARE(w->ComboBox1->count(), 2);
+            QCOMPARE(w->ComboBox1->itemText(1), QStringLiteral("www.example.sk"));
+            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Biológia je veda o živote.\nDruhý odsek."));
+            QVERIFY(!w->Memo1->isHidden());
+
+            QPushButton *first = button(w, QStringLiteral("Button12"));
+            QVERIFY(first);
+            QCOMPARE(first->text(), QStringLiteral("Rastliny a ich čast."));   // 19 characters and "."
+            QCOMPARE(first->toolTip(), QStringLiteral("Rastliny a ich časti v prírode"));
+            QCOMPARE(first->property("tag").toInt(), 1);
+            QVERIFY(button(w, QStringLiteral("Button22"))->isHidden());
+            QPushButton *third = button(w, QStringLiteral("Button32"));
+            QCOMPARE(third->y(), 55 + 45);   // the invisible button takes no room
+            QCOMPARE(third->property("tag").toInt(), 3);
+            QVERIFY(third->toolTip().isEmpty());
+
+            w->move(40, 50);
+            onLevel(3, [&](TForm1 *deeper) {
+                seen << QStringLiteral("level 3");
+                QCOMPARE(deeper->Label1->text(), QStringLiteral("Biológia - Rastliny a ich časti v prírode"));
+                QCOMPARE(deeper->pos(), QPoint(40, 50));
+                QCOMPARE(s().readLevelFile(), 3);
+                deeper->move(70, 80);
+                deeper->SpeedButton1->click();
+            });
+            first->click();
+            // Back on level 2: where level 3 was left, links hidden, nothing rebuilt.
+            QCOMPARE(int(s().course.CurrentLevel), 2);
+            QCOMPARE(s().readLevelFile(), 2);
+            QCOMPARE(int(s().course.LevelBuilt[3]), 0);
+            QTRY_VERIFY(w->isVisible() && w->Label2->isHidden());
+            QCOMPARE(w->pos(), QPoint(70, 80));
+            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Biológia je veda o živote.\nDruhý odsek."));
+            w->SpeedButton1->click();
+        });
+        course->click();
+        QCOMPARE(seen, (QStringList{QStringLiteral("level 2"), QStringLiteral("level 3")}));
+        QCOMPARE(int(s().course.CurrentLevel), 1);
+        QVERIFY(!s().course.InsideCourse);
+        QCOMPARE(s().readLevelFile(), 1);
+        QVERIFY(QTest::qWaitFor([&] { return m_form->isVisible(); }));
+        QVERIFY(!s().terminateRequested);
+    }
+
+    void backupIsRestoredOnEntry()
+    {
+        startProgram();
+        bool opened = false;
+        onLevel(2, [&](TForm1 *w) {
+            opened = true;
+            QVERIFY(button(w, QStringLiteral("Button12")));
+            w->close();
+        });
+        courseButton(QStringLiteral("Zemepis"))->click();
+        QVERIFY(opened);
+        QVERIFY(QFile::exists(program() + QStringLiteral("/Zemepis/Obsah.txt")));
+        QVERIFY(!QFile::exists(program() + QStringLiteral("/Zemepis/Obsah.bak")));
+    }
+
+    void missingTargetsAreReported()
+    {
+        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT1*Chýba")});
+        startProgram();
+        onLevel(2, [&](TForm1 *w) {
+            button(w, QStringLiteral("Button12"))->click();   // cisla.txt does not exist
+            w->close();
+        });
+        courseButton(QStringLiteral("álgebra"))->click();
+        QCOMPARE(hook::shown().size(), 1);
+        QCOMPARE(hook::shown().at(0).text, QStringLiteral("Chýba cisla.txt"));
+        QCOMPARE(int(s().course.CurrentLevel), 1);
+    }
+
+    void searchWindowShowsOneScreen()
+    {
+        startProgram({program() + QStringLiteral("/Biológia/kap1.txt"), QStringLiteral("Rastliny"), QStringLiteral("listy")});
+        QCOMPARE(s().course.LevelFolder[1], QStringLiteral("Biológia"));
+        QCOMPARE(s().course.ScreenFile[1], QStringLiteral("kap1.txt"));
+        QCOMPARE(m_form->Label1->text(), QStringLiteral(" Rastliny listy"));
+        QVERIFY(button(m_form.get(), QStringLiteral("Button11")));
+        QVERIFY(QFile::exists(work() + QStringLiteral("/Okna2")));
+        QVERIFY(!QFile::exists(work() + QStringLiteral("/Okna")));
+        QVERIFY(!m_form->Label2->isHidden());
+    }
+
+    void searchWindowWithMissingFileEnds()
+    {
+        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x")});
+        const QString missing = program() + QStringLiteral("/Biológia/nie.txt");
+        startProgram({missing});
+        QVERIFY(s().course.LevelBuilt[1] == 0);
+        QVERIFY(m_form->ContentMissing);
+        QCOMPARE(hook::shown().at(0).text, QStringLiteral("Neexistuje ") + missing);
+        QVERIFY(s().terminateRequested);
+    }
+
+    void manyButtonsScrollAndTheTwentyFirstLevelIsRefused()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 17; ++i)
+            lines << QStringLiteral("[Ďalšia obrazovka %1]a.txt").arg(i);
+        write(QStringLiteral("Hĺbka/Obsah.txt"), {QStringLiteral("[Dolu]a.txt")});
+        write(QStringLiteral("Hĺbka/a.txt"), lines);
+        startProgram();
+        int deepest = 0;
+        std::function<void(TForm1 *)> descend = [&](TForm1 *w) {
+            const int level = s().course.CurrentLevel;
+            deepest = std::max(deepest, level);
+            if (level == 3) {
+                QVERIFY(!w->ScrollBar2->isHidden());
+                QCOMPARE(w->ScrollBar2->maximum(), 2 * 17 + 1);
+                QCOMPARE(int(s().course.ScrollStep), 17 - 5);
+                QPushButton *first = button(w, QStringLiteral("Button13"));
+                const int top = first->y();
+                w->ScrollBar2->setValue(1);
+                QCOMPARE(first->y(), top - 12);
+                w->ScrollBar2->setValue(0);
+                QCOMPARE(first->y(), top);
+            }
+            if (level < MaxLevels) {
+                onLevel(level + 1, descend);
+                button(w, QStringLiteral("Button1%1").arg(level))->click();
+                return;
+            }
+            button(w, QStringLiteral("Button1%1").arg(level))->click();   // would be level 21
+            QCOMPARE(int(s().course.CurrentLevel), MaxLevels);
+            QCOMPARE(hook::shown().size(), 1);
+            w->EndProgram();
+        };
+        onLevel(2, descend);
+        courseButton(QStringLiteral("Hĺbka"))->click();
+        QCOMPARE(deepest, MaxLevels);
+        QVERIFY(s().terminateRequested);
+        QCOMPARE(int(s().course.CurrentLevel), 1);
+    }
+};
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"
