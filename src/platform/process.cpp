@@ -14,9 +14,11 @@ namespace lumora::process {
 namespace {
 constexpr int PollMilliseconds = 10;
 
+// Parameters are split at blanks; a part in double quotes stays whole, so a path with
+// blanks can be passed.
 QStringList splitParameters(const QString &parameters)
 {
-    return parameters.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return QProcess::splitCommand(parameters);
 }
 
 QUrl urlFor(const QString &target)

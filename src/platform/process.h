@@ -16,6 +16,7 @@ QString commandLine(const QString &program, const QString &parameters);
 // Starts a file the way the desktop's "open" does and does not wait: an executable
 // file runs with the parameters split at blanks (in folder, when given); anything else
 // (a document, a folder, a web or mail address) goes to the desktop's handler.
+// Parameters split at blanks, except inside double quotes.
 // Returns whether the call could be issued.
 bool ExecuteFile(const QString &file, const QString &parameters, const QString &folder);
 

@@ -104,7 +104,9 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
                              QString(), this);
             return;
         }
-        process::ExecuteFile(paths::resolve(player), demonstration + QStringLiteral(" /s/c"), QString());
+        // The path is quoted so that a course folder with blanks reaches the player whole.
+        process::ExecuteFile(paths::resolve(player), QLatin1Char('"') + demonstration + QStringLiteral("\" /s/c"),
+                             QString());
         return;
     }
     case content::ItemKind::Screen: {
