@@ -2,12 +2,14 @@
 # Installs the Debian packages the project needs, when they are missing.
 #   scripts/install-deps.sh            build, run and test needs
 #   scripts/install-deps.sh clang      and clang with libFuzzer (for the fuzz targets)
+#   scripts/install-deps.sh screenshots  and xdotool (for the README's screenshots)
 # As root it installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core)
-if [ "${1:-}" = clang ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+case "${1:-}" in
+  clang) packages+=(clang libclang-rt-14-dev) ;;
+  screenshots) packages+=(xdotool) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
