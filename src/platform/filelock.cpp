@@ -1,0 +1,40 @@
+#include "platform/filelock.h"
+
+#include "platform/paths.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace lumora {
+
+FileLock::FileLock(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(paths::resolve(path));
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
+}
+
+FileLock::~FileLock()
+{
+    release();
+}
+
+void FileLock::release()
+{
+    if (m_fd < 0)
+        return;
+    ::flock(m_fd, LOCK_UN);
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+} // namespace lumora
