@@ -1,7 +1,10 @@
 #include "screens/levelfile.h"
 
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "platform/textfile.h"
+
+#include <QFile>
 
 #include <limits>
 
@@ -18,7 +21,15 @@ bool isBlank(char c)
 
 void write(const QString &path, int level)
 {
-    textfile::writeBytes(path, QByteArray::number(level));
+    // A few digits rewritten on every change of level: written in place, since a torn
+    // write is impossible at this size and syncing to disk each time would slow every
+    // screen change.
+    QFile file(paths::resolve(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw FileCreateError(path);
+    const QByteArray digits = QByteArray::number(level);
+    if (file.write(digits) != digits.size())
+        throw IoError(101);
 }
 
 int parse(QByteArrayView bytes)

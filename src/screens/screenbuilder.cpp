@@ -14,6 +14,7 @@
 #include "text/rtfreader.h"
 
 #include <QAction>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -69,7 +70,7 @@ QString buttonPicture(Session &s, const QString &caption, const QString &target,
 
 void setFontSize(QWidget *widget, int size)
 {
-    if (size <= 0)
+    if (size <= 0 || widget->font().pointSize() == size)
         return;
     QFont f = widget->font();
     f.setPointSize(size);
@@ -153,6 +154,10 @@ void TForm1::FormActivate()
 
     s.writeLevelFile();
 
+    // The screen is shown once, when it is complete.
+    const bool wasVisible = client->isVisible();
+    client->hide();
+    const auto reveal = qScopeGuard([this, wasVisible] { client->setVisible(wasVisible); });
     if (level > 1 || s.values.isSearchInstance())
         buildContentScreen(level);
     else
@@ -262,7 +267,6 @@ void TForm1::buildContentScreen(int level)
             button->setIcon(QIcon(pixmap));
             button->setIconSize(pixmap.size().boundedTo(QSize(button->height() - 4, button->height() - 4)));
         }
-        button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 1px;"));
         if (!firstButton)
             firstButton = button;
     }

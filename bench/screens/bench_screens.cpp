@@ -1,0 +1,207 @@
+// Opening screens offscreen against bare windows with the same content, in one run:
+//  - a level window made from the template, with 20 lesson buttons with pictures and a
+//    20 KB formatted text, against a bare QMainWindow with 20 push buttons carrying the
+//    same pictures and a text edit holding the same text (target: at most 3 times);
+//  - the root screen of a program folder with 200 course folders, against a bare window
+//    with 200 push buttons (target: at most 3 times).
+#include "app/formtemplate.h"
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <ctime>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace lumora;
+
+namespace {
+
+constexpr int Rounds = 15;
+constexpr double Target = 3.0;
+
+// CPU time of this thread, so that other work on the machine does not blur the ratio.
+qint64 threadNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+double medianNs(const std::function<void()> &run)
+{
+    std::vector<qint64> times;
+    for (int i = 0; i < Rounds; ++i) {
+        const qint64 start = threadNs();
+        run();
+        times.push_back(threadNs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return double(times[times.size() / 2]);
+}
+
+QString lessonText()
+{
+    QString text;
+    int i = 0;
+    while (text.size() < 20000) {
+        text += QStringLiteral("Odsek %1: Počítač spracúva údaje podľa programu, ktorý mu zadá človek. ").arg(i + 1)
+              + (i % 3 == 2 ? QStringLiteral("\n") : QString());
+        ++i;
+    }
+    return text;
+}
+
+// The same text as a formatted file: every third paragraph bold, sizes varying.
+QByteArray lessonRtf(const QString &text)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\pard\\f0\\fs22 ";
+    int n = 0;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        const QByteArray bytes = textfile::encode(paragraph);
+        QByteArray escaped;
+        for (const char c : bytes) {
+            if (uchar(c) >= 0x80)
+                escaped += "\\'" + QByteArray::number(uchar(c), 16);
+            else
+                escaped += c;
+        }
+        rtf += (++n % 3 == 0 ? "\\b " + escaped + "\\b0" : escaped) + "\\par\r\n";
+    }
+    return rtf + "}";
+}
+
+struct Program {
+    QTemporaryDir dir;
+    QString program() const { return dir.path() + QStringLiteral("/program"); }
+    QString work() const { return dir.path() + QStringLiteral("/work"); }
+    StartEnvironment start() const
+    {
+        StartEnvironment env;
+        env.currentFolder = program();
+        const QString home = work();
+        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
+        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
+        return env;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    messages::hook::setAutoAnswer(true);
+
+    // A course with a 20-button screen and its formatted text.
+    Program p;
+    QDir().mkpath(p.program() + QStringLiteral("/Kurz"));
+    QDir().mkpath(p.work());
+    textfile::writeLines(p.program() + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x")});
+    QImage icon(24, 24, QImage::Format_RGB32);
+    icon.fill(Qt::darkGreen);
+    icon.save(p.program() + QStringLiteral("/TXT.BMP"), "BMP");
+    QStringList lines;
+    for (int i = 1; i <= 19; ++i)
+        lines << QStringLiteral("[Lekcia číslo %1]lekcia%1.txt").arg(i);
+    lines << QStringLiteral("<Text lekcie>");
+    textfile::writeLines(p.program() + QStringLiteral("/Kurz/Obsah.txt"), lines);
+    const QString text = lessonText();
+    textfile::writeBytes(p.program() + QStringLiteral("/Kurz/Obsah.rtf"), lessonRtf(text));
+
+    Session session;
+    TForm1 main(session);
+    main.FormCreate(p.start());
+    const auto templ = windowtemplate::load(session.templatePath());
+    session.course.LevelFolder[1] = session.course.LevelFolder[2] = QStringLiteral("Kurz");
+    session.course.ScreenFile[2] = session.course.ContentFileName = QStringLiteral("Obsah.txt");
+
+    const double level = medianNs([&] {
+        session.course.CurrentLevel = 2;
+        session.course.LevelBuilt[2] = 0;
+        TForm1 window(session);
+        applyTemplate(window, templ);
+        window.show();
+        window.FormActivate();
+        QCoreApplication::processEvents();
+    });
+    const double levelFloor = medianNs([&] {
+        QMainWindow window;
+        auto *client = new QWidget(&window);
+        window.setCentralWidget(client);
+        for (int i = 0; i < 19; ++i) {
+            auto *b = new QPushButton(QStringLiteral("Lekcia číslo %1").arg(i + 1), client);
+            b->setIcon(QIcon(QPixmap(p.program() + QStringLiteral("/TXT.BMP"))));
+            b->setGeometry(500, 55 + 45 * i, 180, 40);
+        }
+        auto *edit = new QTextEdit(client);
+        edit->setGeometry(16, 128, 420, 216);
+        // The same paragraphs with the same formats, inserted directly.
+        QTextCursor cursor(edit->document());
+        QTextCharFormat plain;
+        plain.setFontFamilies({QStringLiteral("Arial")});
+        plain.setFontPointSize(11);
+        QTextCharFormat bold = plain;
+        bold.setFontWeight(QFont::Bold);
+        int n = 0;
+        for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+            if (n > 0)
+                cursor.insertBlock();
+            cursor.insertText(paragraph, ++n % 3 == 0 ? bold : plain);
+        }
+        window.resize(700, 640);
+        window.show();
+        QCoreApplication::processEvents();
+    });
+
+    // A program folder with 200 courses.
+    Program big;
+    QDir().mkpath(big.work());
+    for (int i = 0; i < 200; ++i)
+        QDir().mkpath(big.program() + QStringLiteral("/Kurz %1").arg(i, 3, 10, QLatin1Char('0')));
+    textfile::writeLines(big.program() + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x")});
+    Session rootSession;
+    TForm1 rootMain(rootSession);
+    rootMain.FormCreate(big.start());
+    const double root = medianNs([&] {
+        Session s = rootSession;
+        s.course = CourseState();
+        TForm1 window(s);
+        window.show();
+        window.FormActivate();
+        QCoreApplication::processEvents();
+    });
+    const double rootFloor = medianNs([&] {
+        QMainWindow window;
+        auto *client = new QWidget(&window);
+        window.setCentralWidget(client);
+        for (int i = 0; i < 200; ++i) {
+            auto *b = new QPushButton(QStringLiteral("Kurz %1").arg(i), client);
+            b->setGeometry(520, 55 + 45 * i, 150, 40);
+        }
+        window.resize(700, 640);
+        window.show();
+        QCoreApplication::processEvents();
+    });
+
+    const double levelRatio = level / levelFloor;
+    const double rootRatio = root / rootFloor;
+    std::printf("level window: %.2f ms, floor %.2f ms, ratio %.2f (target <= %.1f)\n", level / 1e6, levelFloor / 1e6,
+                levelRatio, Target);
+    std::printf("root screen with 200 courses: %.2f ms, floor %.2f ms, ratio %.2f (target <= %.1f)\n", root / 1e6,
+                rootFloor / 1e6, rootRatio, Target);
+    return levelRatio <= Target && rootRatio <= Target ? 0 : 1;
+}
