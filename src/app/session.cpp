@@ -4,6 +4,7 @@
 #include "config/texttable.h"
 #include "platform/fileops.h"
 #include "platform/paths.h"
+#include "screens/contentfilenames.h"
 #include "screens/levelfile.h"
 
 #include <QCoreApplication>
@@ -27,13 +28,14 @@ int Session::ConfigInt(const QString &key, const QString &defaultText)
 QString Session::levelFolderPath(int level) const
 {
     const QString folder = CourseState::validLevel(level) ? course.LevelFolder[size_t(level)] : QString();
-    return paths::withSeparator(paths::join(values.ProgramDir, folder));
+    return paths::withSeparator(content::levelFolderPath(values.ProgramDir, folder));
 }
 
 QString Session::contentFilePath(int level) const
 {
-    const QString file = CourseState::validLevel(level) ? course.ScreenFile[size_t(level)] : QString();
-    return paths::join(levelFolderPath(level), file);
+    if (!CourseState::validLevel(level))
+        return levelFolderPath(level);
+    return content::contentFilePath(values.ProgramDir, course.LevelFolder[size_t(level)], course.ScreenFile[size_t(level)]);
 }
 
 QString Session::levelFilePath() const

@@ -1,0 +1,86 @@
+// The button column arithmetic at normal and large fonts, and the root screen's folder list.
+#include "screens/folderlist.h"
+#include "screens/layout.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumora;
+using namespace lumora::layout;
+
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void quantities_data()
+    {
+        QTest::addColumn<int>("u");
+        QTest::addColumn<QList<int>>("expected");   // lesson w, course w, height, first top, step, growth
+        QTest::newRow("96 dpi") << 10 << QList<int>{180, 150, 40, 55, 45, 10};
+        QTest::newRow("120 dpi") << 8 << QList<int>{192, 160, 32, 50, 36, 10};   // round(2.5) = 2
+    }
+
+    void quantities()
+    {
+        QFETCH(int, u);
+        QFETCH(QList<int>, expected);
+        const QList<int> actual{lessonButtonWidth(u), courseButtonWidth(u), buttonHeight(u),
+                                buttonTop(FirstLayoutTop, u), buttonStep(u), growth(u)};
+        QCOMPARE(actual, expected);
+        QCOMPARE(buttonLeft(700, lessonButtonWidth(u), u), 700 - lessonButtonWidth(u) - 3 * u);
+    }
+
+    void windowGrowthAndFonts()
+    {
+        // At U = 10 in a 640-pixel window: a button reaching within 40 pixels of the bottom
+        // grows the window while its top is still inside it.
+        QVERIFY(!windowMustGrow(550, 40, 640, 10));
+        QVERIFY(windowMustGrow(560, 40, 640, 10));
+        QVERIFY(windowMustGrow(600, 40, 640, 10));
+        QVERIFY(!windowMustGrow(601, 40, 640, 10));
+
+        QCOMPARE(courseButtonFontSize(20, 11, 10), 11);
+        QCOMPARE(courseButtonFontSize(21, 11, 10), 9);
+        QCOMPARE(courseButtonFontSize(15, 11, 8), 11);
+        QCOMPARE(courseButtonFontSize(16, 11, 8), 7);
+        QCOMPARE(trimLimit(10, 19, 16), 19);
+        QCOMPARE(trimLimit(8, 19, 16), 16);
+    }
+
+    void scrollBar()
+    {
+        QCOMPARE(int(scrollStep(5)), 0);
+        QCOMPARE(int(scrollStep(17)), 12);
+        QCOMPARE(int(scrollStep(3)), 254);   // wraps as a byte
+        QCOMPARE(buttonsHeight(6, 10), 300);
+
+        QVERIFY(!scrollBarPlan(5, 10, 700, 640, 17).visible);
+        const ScrollBarPlan plan = scrollBarPlan(13, 10, 700, 640, 17);   // 650 + 40 > 640
+        QVERIFY(plan.visible);
+        QCOMPARE(plan.left, 700 - 17 - 5);
+        QCOMPARE(plan.top, 55);
+        QCOMPARE(plan.height, 640 - 213);
+        QCOMPARE(plan.maximum, 27);
+        QCOMPARE(scrollBarPlan(20, 8, 700, 640, 17).left, 700 - 17);
+    }
+
+    void folderListOrder()
+    {
+        QTemporaryDir dir;
+        for (const char *name : {"zemepis", "Biológia", "álgebra", "Čítanie", "cvičenia", ".skryty"})
+            QVERIFY(QDir(dir.path()).mkdir(QString::fromUtf8(name)));
+        QFile(dir.path() + QStringLiteral("/subor.txt")).open(QIODevice::WriteOnly);
+        const FolderList list = folderList(dir.path() + QLatin1Char('/'));
+        QCOMPARE(list.courses(), (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"),
+                                              QStringLiteral("cvičenia"), QStringLiteral("Čítanie"),
+                                              QStringLiteral("zemepis")}));
+        // The root and every folder on the way come first.
+        const QStringList parts = QDir::cleanPath(dir.path()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        QCOMPARE(list.firstCourseEntry, int(parts.size()) + 2);
+        QCOMPARE(list.entries.first(), QStringLiteral("/"));
+        QCOMPARE(list.entries.at(list.firstCourseEntry - 2), parts.last());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLayout)
+#include "tst_layout.moc"
