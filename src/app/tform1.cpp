@@ -106,12 +106,12 @@ void TForm1::createControls()
     Label1 = boldLabel(client, "Label1", 16, 28, 441, 83);
     Label1->setWordWrap(true);
 
-    Memo1 = place<QTextEdit>(client, "Memo1", 16, 128, 420, 216);
+    Memo1 = place<QTextEdit>(client, "Memo1", 16, 72, 420, 228);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(false);
 
-    Panel1 = place<QFrame>(client, "Panel1", 11, 128, 5, 216);
+    Panel1 = place<QFrame>(client, "Panel1", 11, 72, 5, 228);
     Panel1->setAutoFillBackground(true);
     QPalette white = Panel1->palette();
     white.setColor(QPalette::Window, Qt::white);
