@@ -1,0 +1,105 @@
+#include "text/lessoneditor.h"
+
+#include "platform/filelock.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "screens/contentfilenames.h"
+#include "text/lessoneditorblocks.h"
+#include "text/rtfplainlines.h"
+#include "text/rtfreader.h"
+#include "text/rtfwriter.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <optional>
+
+namespace lumora::lessoneditor {
+
+Files filesFor(const QString &programDir, const QString &folder, const QString &contentName)
+{
+    const QString dir = paths::resolve(content::levelFolderPath(programDir, folder));
+    const auto beside = [&dir](const QString &name) { return paths::resolve(paths::join(dir, name)); };
+    return {beside(contentName), beside(content::formattedTextName(contentName)),
+            beside(content::backupName(contentName))};
+}
+
+Formatted loadFormatted(const QString &path, QTextDocument &doc)
+{
+    if (!paths::fileExists(path))
+        return Formatted::None;
+    const QByteArray bytes = textfile::readBytes(path);
+    if (!rtf::isRichText(bytes))
+        return Formatted::NotRich;
+    rtf::read(bytes, doc);
+    return Formatted::Rich;
+}
+
+Opened open(const Files &files, QTextDocument &preview)
+{
+    Opened opened;
+    if (!paths::fileExists(files.content)) {
+        opened.contentExisted = false;
+        textfile::writeBytes(files.content, QByteArray());
+    }
+    opened.lines = textfile::readLines(files.content);
+    preview.clear();
+    opened.formatted = loadFormatted(files.formatted, preview);
+    if (opened.formatted == Formatted::Rich)
+        opened.lines = linesOutsideBlocks(opened.lines);
+    return opened;
+}
+
+QStringList plainCopy(const QTextDocument &doc)
+{
+    return doc.isEmpty() ? QStringList() : rtf::plainLines(doc);
+}
+
+void appendParagraphs(QTextDocument &doc, const QStringList &text)
+{
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    bool intoEmpty = doc.isEmpty();
+    for (const QString &line : text) {
+        if (!intoEmpty)
+            cursor.insertBlock();
+        intoEmpty = false;
+        cursor.insertText(line);
+    }
+}
+
+SaveResult save(const Files &files, bool contentExisted, const QStringList &editorLines,
+                QTextDocument &buffer)
+{
+    // The content file is moved aside only when no other copy of the program holds it
+    // and it is still there; otherwise nothing is touched.
+    const bool present = paths::fileExists(files.content);
+    if (contentExisted && !present)
+        return SaveResult::Busy;
+    const FileLock lock(files.content);
+    if (present && !lock.locked())
+        return SaveResult::Busy;
+
+    // Everything is read and built before the first file is written.
+    QByteArray previous;
+    if (contentExisted)
+        previous = textfile::readBytes(files.content);
+    buffer.clear();
+    const Formatted formatted = loadFormatted(files.formatted, buffer);
+    std::optional<QStringList> plain;
+    if (formatted == Formatted::Rich) {
+        // The editor opened without the old block, so every block in it is new text.
+        appendParagraphs(buffer, blockTexts(editorLines));
+        plain = plainCopy(buffer);
+    }
+    const QStringList lines = contentLines(editorLines, plain);
+
+    if (contentExisted)
+        textfile::writeBytes(files.backup, previous);
+    if (formatted == Formatted::Rich)
+        rtf::save(files.formatted, buffer);
+    textfile::writeLines(files.content, lines);
+    return SaveResult::Saved;
+}
+
+} // namespace lumora::lessoneditor

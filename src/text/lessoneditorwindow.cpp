@@ -1,0 +1,194 @@
+#include "text/lessoneditorwindow.h"
+
+#include "app/session.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace lumora {
+
+namespace {
+
+constexpr int Border = 10;
+
+template <typename W>
+W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(left, top, width, height);
+    return w;
+}
+
+// A pane gets a scroll bar whenever its text needs one, and always once the text is
+// long, so a short text does not show an idle bar.
+void scrollBarFor(QAbstractScrollArea *pane, bool longText)
+{
+    pane->setVerticalScrollBarPolicy(longText ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+}
+
+} // namespace
+
+TOknoEditLek::TOknoEditLek(Session &session, QWidget *parent)
+    : QDialog(parent), m_session(session)
+{
+    setObjectName(QStringLiteral("TOknoEditLek"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    createControls();
+    applyCaptions();
+    ContentExisted = true;
+    m_session.course.EditorSaved = false;
+}
+
+void TOknoEditLek::createControls()
+{
+    const int left = Border;
+    const int right = left + 356 + Border;
+    Label1 = place<QLabel>(this, "Label1", left, Border, 356, 16);
+    Memo1 = place<QPlainTextEdit>(this, "Memo1", left, 30, 356, 277);
+    Label2 = place<QLabel>(this, "Label2", left, 312, 356, 16);
+    Label3 = place<QLabel>(this, "Label3", left, 337, 120, 16);
+    Button3 = place<QPushButton>(this, "Button3", left + 128, 332, 228, 25);
+    Memo3 = place<QTextEdit>(this, "Memo3", left, 362, 356, 105);
+    Memo3->setReadOnly(true);
+    Memo2 = place<QPlainTextEdit>(this, "Memo2", right, Border, 289, 457);
+    Memo2->setReadOnly(true);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette silver = Memo2->palette();
+    silver.setColor(QPalette::Base, QColor(192, 192, 192));
+    Memo2->setPalette(silver);
+    Button1 = place<QPushButton>(this, "Button1", left, 477, 100, 25);
+    Button2 = place<QPushButton>(this, "Button2", left + 110, 477, 100, 25);
+    RichEdit1 = place<QTextEdit>(this, "RichEdit1", left, 362, 356, 105);
+    RichEdit1->hide();
+    setFixedSize(right + 289 + Border, 477 + 25 + Border);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { guarded([this] { Button3Click(); }); });
+}
+
+void TOknoEditLek::applyCaptions()
+{
+    Session &s = m_session;
+    setWindowTitle(s.ConfigText(QStringLiteral("WINDOW EDITLECT"), QStringLiteral("Editácia lekcie")));
+    Label3->setText(s.ConfigText(QStringLiteral("CORRECTION TEXT1"), QStringLiteral("Texty opravujte cez")));
+    Button3->setText(s.ConfigText(QStringLiteral("CORRECTION TEXT2"), QStringLiteral("Editácia textu"))
+                     + QStringLiteral(" - ") + s.ConfigText(QStringLiteral("MENU EDIT"), QStringLiteral("Editácia")));
+    Button1->setText(s.ConfigText(QStringLiteral("WINDOW EDITLECT SAVE"), QStringLiteral("Ulož")));
+    Button2->setText(s.ConfigText(QStringLiteral("WINDOW EDITLECT CANCEL"), QStringLiteral("Zruš zmeny")));
+    // The button stands right after its label, whatever the caption's length.
+    Label3->adjustSize();
+    const int buttonLeft = Label3->x() + Label3->width() + 8;
+    Button3->setGeometry(buttonLeft, Button3->y(),
+                         std::max(Button3->sizeHint().width(), Memo3->geometry().right() + 1 - buttonLeft),
+                         Button3->height());
+}
+
+void TOknoEditLek::openFiles()
+{
+    Session &s = m_session;
+    m_files = lessoneditor::filesFor(s.values.ProgramDir, folder, contentName);
+    const lessoneditor::Opened opened = lessoneditor::open(m_files, *Memo3->document());
+    ContentExisted = opened.contentExisted;
+    m_opened = true;
+
+    Memo1->setPlainText(opened.lines.join(u'\n'));
+    if (opened.formatted == lessoneditor::Formatted::Rich) {
+        scrollBarFor(Memo3, Memo3->document()->blockCount() >= 6);
+        Memo3->show();
+    } else {
+        Memo3->hide();
+    }
+    loadHelp();
+    scrollBarFor(Memo1, opened.lines.join(QStringLiteral("\r\n")).size() >= 161);
+    Label1->setText(m_files.content);
+    Label2->setText(m_files.formatted);
+    Label3->setText(s.ConfigText(QStringLiteral("CORRECTION TEXT1"), QStringLiteral("Texty opravujte cez")));
+
+    if (opened.formatted == lessoneditor::Formatted::NotRich)
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("EDITLECT NOT RTF"),
+                         QStringLiteral("Formátovaný text nie je vo formáte RTF; editor ho ponechá bez zmeny:"),
+                         QLatin1Char(' ') + m_files.formatted, parentWidget());
+}
+
+void TOknoEditLek::loadHelp()
+{
+    // The help is a convenience: a missing file leaves the pane empty, an unreadable
+    // one is reported and the editor still opens.
+    Memo2->clear();
+    const QString help = paths::join(m_session.values.ProgramDir, QStringLiteral("lection.hlp"));
+    if (!paths::fileExists(help))
+        return;
+    guarded([&] { Memo2->setPlainText(textfile::readLines(help).join(u'\n')); });
+}
+
+QStringList TOknoEditLek::editorLines() const
+{
+    // The raw text keeps every character as typed (the plain text would turn no-break
+    // spaces into blanks); paragraphs and line breaks both end a line.
+    QString text = Memo1->document()->toRawText();
+    if (text.isEmpty())
+        return {};
+    text.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
+    QStringList lines = text.split(QChar::ParagraphSeparator);
+    // A line end typed after the last line does not add an empty line.
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool TOknoEditLek::UlozTxtRtf()
+{
+    if (!m_opened)
+        return false;
+    const lessoneditor::SaveResult result =
+        lessoneditor::save(m_files, ContentExisted, editorLines(), *RichEdit1->document());
+    if (result == lessoneditor::SaveResult::Busy) {
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                       QString::fromUtf8(lessoneditor::BusyMessage), this);
+        return false;
+    }
+    m_saved = true;
+    accept();
+    return true;
+}
+
+void TOknoEditLek::Button1Click()
+{
+    UlozTxtRtf();
+}
+
+void TOknoEditLek::Button2Click()
+{
+    reject();
+}
+
+void TOknoEditLek::Button3Click()
+{
+    // Set only once the save went through: a refused or failed save must not send the
+    // opener into editing a text that was never written.
+    m_session.course.EditorSaved = false;
+    m_session.course.EditorSaved = UlozTxtRtf();
+}
+
+bool runLessonEditor(Session &session, QWidget *parent, const QString &fileName,
+                     const QString &courseFolder)
+{
+    TOknoEditLek editor(session, parent);
+    editor.folder = courseFolder;
+    editor.contentName = fileName;
+    if (!guarded([&editor] { editor.openFiles(); }))
+        return false;
+    editor.exec();
+    return editor.saved();
+}
+
+} // namespace lumora
