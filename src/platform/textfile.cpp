@@ -139,14 +139,19 @@ void writeBytes(const QString &path, const QByteArray &bytes)
         throw IoError::fromErrno(errnoOr(EIO));
 }
 
-void writeLines(const QString &path, const QStringList &lines)
+QByteArray encodeLines(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += encode(line);
         bytes += "\r\n";
     }
-    writeBytes(path, bytes);
+    return bytes;
+}
+
+void writeLines(const QString &path, const QStringList &lines)
+{
+    writeBytes(path, encodeLines(lines));
 }
 
 void writeText(const QString &path, const QString &text)

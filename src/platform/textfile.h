@@ -25,6 +25,9 @@ QByteArray readBytes(const QString &path);
 // Every line of the file, decoded; throws IoError.
 QStringList readLines(const QString &path);
 
+// The lines encoded, each followed by CR LF, as a text file holds them.
+QByteArray encodeLines(const QStringList &lines);
+
 // Writes the lines, each followed by CR LF, replacing the file atomically; throws
 // FileCreateError when the file cannot be created, IoError when writing fails.
 void writeLines(const QString &path, const QStringList &lines);

@@ -1,0 +1,109 @@
+#include "text/lessonblock.h"
+
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "screens/coursestate.h"
+
+#include <algorithm>
+
+namespace lumora::memo {
+
+namespace {
+
+bool endsBlock(const QString &line)
+{
+    return line.startsWith(u'>') || line.endsWith(u'>');
+}
+
+// The index after the block that opens at lines[first].
+qsizetype blockEnd(const QStringList &lines, qsizetype first)
+{
+    qsizetype i = first + 1;
+    QString opening = lines.at(first);
+    if (opening == u"<" && i < lines.size())
+        opening += lines.at(i++);
+    if (opening.endsWith(u'>'))
+        return i;
+    while (i < lines.size()) {
+        if (endsBlock(lines.at(i++)))
+            break;
+    }
+    return i;
+}
+
+QString escaped(QString paragraph, bool first)
+{
+    if (!first && (paragraph.startsWith(u'<') || paragraph.startsWith(u'>')))
+        paragraph.prepend(u'<');
+    if (paragraph.endsWith(u'>'))
+        paragraph.append(u' ');
+    return paragraph;
+}
+
+// How many lines the reader stores for lines that hold no text block.
+int storedLineCount(const QStringList &lines)
+{
+    const content::ContentFile file = content::parseContentLines(lines);
+    return int(file.storedLines.size()) + file.droppedLines;
+}
+
+} // namespace
+
+QList<LineSpan> textBlockSpans(const QStringList &lines)
+{
+    QList<LineSpan> spans;
+    qsizetype i = 0;
+    while (i < lines.size()) {
+        if (content::lineKind(lines.at(i)) != content::LineKind::TextBlock) {
+            ++i;
+            continue;
+        }
+        const qsizetype end = blockEnd(lines, i);
+        spans.append({i, end});
+        i = end;
+    }
+    return spans;
+}
+
+QStringList textBlockLines(const QStringList &paragraphs, int maxLines)
+{
+    if (paragraphs.isEmpty())
+        return {};
+    QStringList text = paragraphs;
+    const qsizetype room = std::max(maxLines, 1);
+    if (text.size() > room) {
+        text[room - 1] = text.sliced(room - 1).join(u' ');
+        text.resize(room);
+    }
+    QStringList block{QStringLiteral("<")};
+    for (qsizetype i = 0; i < text.size(); ++i)
+        block.append(escaped(text.at(i), i == 0));
+    block.append(QStringLiteral(">"));
+    return block;
+}
+
+QStringList replaceTextBlock(const QStringList &fileLines, const QStringList &paragraphs)
+{
+    const QList<LineSpan> spans = textBlockSpans(fileLines);
+
+    QStringList rest;
+    qsizetype blockAt = -1;
+    qsizetype next = 0;
+    for (const LineSpan &span : spans) {
+        rest.append(fileLines.sliced(next, span.first - next));
+        if (blockAt < 0)
+            blockAt = rest.size();
+        next = span.end;
+    }
+    rest.append(fileLines.sliced(next));
+    if (blockAt < 0)
+        blockAt = rest.size();
+
+    const QStringList block = textBlockLines(paragraphs, MaxLines - storedLineCount(rest));
+    QStringList result = rest.first(blockAt);
+    result.append(block);
+    result.append(rest.sliced(blockAt));
+    return result;
+}
+
+} // namespace lumora::memo

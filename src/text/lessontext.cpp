@@ -1,0 +1,88 @@
+#include "text/lessontext.h"
+
+#include "platform/errors.h"
+#include "platform/filelock.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
+#include "text/lessonblock.h"
+#include "text/rtfplainlines.h"
+#include "text/rtfreader.h"
+#include "text/rtfwriter.h"
+
+#include <QFileInfo>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <optional>
+
+namespace lumora {
+
+namespace memo {
+
+QString formattedTextPath(const QString &contentPath)
+{
+    // The folder as it exists on disk, the name as the program spells it.
+    const QString folder = QFileInfo(paths::resolve(contentPath)).path();
+    return paths::join(folder, content::formattedTextName(paths::fileName(contentPath)));
+}
+
+QStringList paneParagraphs(const QTextDocument &pane)
+{
+    return pane.isEmpty() ? QStringList() : rtf::plainLines(pane);
+}
+
+} // namespace memo
+
+namespace {
+
+// Sharing violation in the classic numbering: another copy of the program has the file.
+constexpr int FileInUse = 32;
+
+void fillPlain(QTextDocument &pane, const QStringList &paragraphs)
+{
+    const bool undo = pane.isUndoRedoEnabled();
+    pane.setUndoRedoEnabled(false);
+    QTextCursor cursor(&pane);
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        if (i > 0)
+            cursor.insertBlock();
+        cursor.insertText(paragraphs.at(i));
+    }
+    pane.setUndoRedoEnabled(undo);
+}
+
+} // namespace
+
+void UlozMemo(const QTextDocument &pane, const QString &contentPath, const FileLock *held,
+              const fileops::ReplaceSteps &steps)
+{
+    std::optional<FileLock> own;
+    if (!held || !held->locked()) {
+        own.emplace(contentPath);
+        if (!own->locked())
+            throw IoError(paths::fileExists(contentPath) ? FileInUse : 2);
+    }
+
+    const QStringList lines = textfile::readLines(contentPath);
+    const QStringList saved = memo::replaceTextBlock(lines, memo::paneParagraphs(pane));
+    fileops::replaceFiles({{contentPath, textfile::encodeLines(saved)},
+                           {memo::formattedTextPath(contentPath), rtf::write(pane)}},
+                          steps);
+}
+
+void ObnovMemo(QTextDocument &pane, const QString &contentPath)
+{
+    pane.clear();
+    const QString formatted = memo::formattedTextPath(contentPath);
+    if (paths::fileExists(formatted)) {
+        rtf::load(formatted, pane);
+        return;
+    }
+    const content::ContentFile file = content::readContentFile(contentPath);
+    fillPlain(pane, content::walkStoredLines(file.storedLines).paragraphs);
+}
+
+} // namespace lumora

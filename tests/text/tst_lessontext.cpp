@@ -1,0 +1,329 @@
+// Saving and reloading a screen's lesson text: the golden cases of the text block, saves
+// that fail part-way (the old files must survive), the lock against a second copy of the
+// program, and the write check.
+//
+// The golden folders are written by golden/lessontext/make_cases.py, which describes
+// their files.
+#include "platform/errors.h"
+#include "platform/filelock.h"
+#include "platform/replacefiles.h"
+#include "text/lessontext.h"
+#include "text/rtfplainlines.h"
+#include "text/rtfreader.h"
+#include "text/rtfwriter.h"
+#include "text/writecheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+#include <cerrno>
+
+using namespace lumora;
+
+Q_DECLARE_METATYPE(lumora::fileops::ReplaceSteps)
+
+namespace {
+
+const QString goldenFolder = QStringLiteral(LUMORA_TEST_DATA "/golden/lessontext");
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// A UTF-8 file of one paragraph per line, as the paragraphs of a document hold them.
+QStringList paragraphs(const QString &path)
+{
+    QString text = QString::fromUtf8(fileBytes(path));
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.split(u'\n');
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+// A screen folder with a content file and, when given, a formatted text file.
+struct Screen {
+    QTemporaryDir dir;
+    QString content = dir.filePath(QStringLiteral("Obsah.txt"));
+    QString formatted = dir.filePath(QStringLiteral("Obsah.rtf"));
+
+    Screen(const QByteArray &contentBytes, const QByteArray &formattedBytes = {})
+    {
+        putFile(content, contentBytes);
+        if (!formattedBytes.isNull())
+            putFile(formatted, formattedBytes);
+    }
+};
+
+// The pane's text from a file of one paragraph per line (an empty file: an empty pane).
+QString paneText(const QString &path)
+{
+    QString text = QString::fromUtf8(fileBytes(path));
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+// Fails the step for the file whose name ends with name as a full disk does.
+fileops::ReplaceSteps failingWrite(const QString &name)
+{
+    fileops::ReplaceSteps steps;
+    steps.write = [name](QSaveFile &file, const QByteArray &bytes) {
+        if (file.fileName().endsWith(name)) {
+            file.write(bytes.left(bytes.size() / 2));
+            errno = ENOSPC;
+            return false;
+        }
+        return file.write(bytes) == bytes.size();
+    };
+    return steps;
+}
+
+// Fails the rename of the file whose name ends with name as a folder turned read-only
+// does.
+fileops::ReplaceSteps failingCommit(const QString &name)
+{
+    fileops::ReplaceSteps steps;
+    steps.commit = [name](QSaveFile &file) {
+        if (file.fileName().endsWith(name)) {
+            errno = EROFS;
+            return false;
+        }
+        return file.commit();
+    };
+    return steps;
+}
+
+} // namespace
+
+class TestLessonText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void golden_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : QDir(goldenFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    // Reload before, save the pane, compare the content file, reload from the formatted
+    // file, save that again (no change), and reload from the block alone.
+    void golden()
+    {
+        QFETCH(QString, name);
+        const QString caseFolder = goldenFolder + u'/' + name + u'/';
+        const QString beforeRtf = caseFolder + QStringLiteral("before.rtf");
+        Screen screen(fileBytes(caseFolder + QStringLiteral("before.txt")),
+                      QFile::exists(beforeRtf) ? fileBytes(beforeRtf) : QByteArray());
+
+        QTextDocument shown;
+        shown.setPlainText(QStringLiteral("left over"));
+        ObnovMemo(shown, screen.content);
+        QCOMPARE(rtf::plainLines(shown), paragraphs(caseFolder + QStringLiteral("shown-before.txt")));
+        QVERIFY(!shown.isUndoAvailable());
+
+        QTextDocument pane;
+        const QString paneRtf = caseFolder + QStringLiteral("pane.rtf");
+        if (QFile::exists(paneRtf))
+            rtf::read(fileBytes(paneRtf), pane);
+        else
+            pane.setPlainText(paneText(caseFolder + QStringLiteral("pane.txt")));
+
+        UlozMemo(pane, screen.content);
+        const QByteArray after = fileBytes(caseFolder + QStringLiteral("after.txt"));
+        QCOMPARE(fileBytes(screen.content), after);
+        QCOMPARE(entries(screen.dir.path()), (QStringList{QStringLiteral("Obsah.rtf"), QStringLiteral("Obsah.txt")}));
+
+        QTextDocument reloaded;
+        ObnovMemo(reloaded, screen.content);
+        QCOMPARE(rtf::plainLines(reloaded), rtf::plainLines(pane));
+        QCOMPARE(rtf::write(reloaded), rtf::write(pane));
+
+        UlozMemo(reloaded, screen.content);
+        QCOMPARE(fileBytes(screen.content), after);
+
+        QVERIFY(QFile::remove(screen.formatted));
+        ObnovMemo(reloaded, screen.content);
+        QCOMPARE(rtf::plainLines(reloaded), paragraphs(caseFolder + QStringLiteral("shown-after.txt")));
+    }
+
+    void failedSaveKeepsOldFiles_data()
+    {
+        QTest::addColumn<bool>("hadFormatted");
+        QTest::addColumn<fileops::ReplaceSteps>("steps");
+        QTest::addColumn<int>("code");
+        const QString content = QStringLiteral("Obsah.txt");
+        const QString formatted = QStringLiteral("Obsah.rtf");
+        for (const bool had : {true, false}) {
+            const char *suffix = had ? "" : ", no formatted file before";
+            QTest::addRow("disk full writing the content file%s", suffix) << had << failingWrite(content) << 101;
+            QTest::addRow("disk full writing the formatted file%s", suffix) << had << failingWrite(formatted) << 101;
+            QTest::addRow("rename of the content file refused%s", suffix) << had << failingCommit(content) << 5;
+            // The content file is already replaced by then and must get its old text back.
+            QTest::addRow("rename of the formatted file refused%s", suffix) << had << failingCommit(formatted) << 5;
+        }
+    }
+
+    void failedSaveKeepsOldFiles()
+    {
+        QFETCH(bool, hadFormatted);
+        QFETCH(fileops::ReplaceSteps, steps);
+        QFETCH(int, code);
+        const QByteArray oldContent = "[A]a.txt\r\n<Starý text>\r\n[B]b.txt\r\n";
+        const QByteArray oldFormatted = hadFormatted ? QByteArray("{\\rtf1 Star\\'fd text}") : QByteArray();
+        Screen screen(oldContent, oldFormatted);
+        const QStringList before = entries(screen.dir.path());
+
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Nový text\nďalší odsek"));
+        try {
+            UlozMemo(pane, screen.content, nullptr, steps);
+            QFAIL("the save reported success");
+        } catch (const IoError &e) {
+            QCOMPARE(e.code(), code);
+        }
+        QCOMPARE(fileBytes(screen.content), oldContent);
+        if (hadFormatted)
+            QCOMPARE(fileBytes(screen.formatted), oldFormatted);
+        QCOMPARE(entries(screen.dir.path()), before);
+
+        // The same save without the failure goes through.
+        UlozMemo(pane, screen.content);
+        QCOMPARE(fileBytes(screen.content),
+                 QByteArray("[A]a.txt\r\n<\r\nNov\xfd text\r\n\xef" "al\x9a\xed odsek\r\n>\r\n[B]b.txt\r\n"));
+    }
+
+    // A real failure, no simulation: a folder stands where the formatted file goes.
+    void formattedFileCannotBeCreated()
+    {
+        const QByteArray oldContent = "<Text>\r\n";
+        Screen screen(oldContent);
+        QVERIFY(QDir(screen.dir.path()).mkdir(QStringLiteral("Obsah.rtf")));
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Nový"));
+        QVERIFY_THROWS_EXCEPTION(FileCreateError, UlozMemo(pane, screen.content));
+        QCOMPARE(fileBytes(screen.content), oldContent);
+        QCOMPARE(entries(screen.dir.path()), (QStringList{QStringLiteral("Obsah.rtf"), QStringLiteral("Obsah.txt")}));
+    }
+
+    void missingFiles()
+    {
+        QTemporaryDir dir;
+        const QString content = dir.filePath(QStringLiteral("kap1.txt"));
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Text"));
+        try {
+            UlozMemo(pane, content);
+            QFAIL("saved into a missing content file");
+        } catch (const IoError &e) {
+            QCOMPARE(e.code(), 2);
+        }
+        QVERIFY(entries(dir.path()).isEmpty());
+
+        // Reloading clears the pane before it fails.
+        try {
+            ObnovMemo(pane, content);
+            QFAIL("reloaded from nothing");
+        } catch (const IoError &e) {
+            QCOMPARE(e.code(), 2);
+        }
+        QVERIFY(pane.isEmpty());
+    }
+
+    // Names on disk in another case are the files meant: the save replaces them and
+    // creates no second file beside them.
+    void namesInAnotherCase()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("KURZ")));
+        putFile(dir.filePath(QStringLiteral("KURZ/KAP1.TXT")), "<Text>\r\n");
+        putFile(dir.filePath(QStringLiteral("KURZ/kap1.RTF")), "{\\rtf1 Form\\'e1tovan\\'fd}");
+        const QString content = dir.filePath(QStringLiteral("kurz/kap1.txt"));
+
+        QTextDocument pane;
+        ObnovMemo(pane, content);
+        QCOMPARE(pane.toPlainText(), QStringLiteral("Formátovaný"));
+
+        pane.setPlainText(QStringLiteral("Nový"));
+        UlozMemo(pane, content);
+        QCOMPARE(entries(dir.filePath(QStringLiteral("KURZ"))),
+                 (QStringList{QStringLiteral("KAP1.TXT"), QStringLiteral("kap1.RTF")}));
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("KURZ/KAP1.TXT"))), QByteArray("<\r\nNov\xfd\r\n>\r\n"));
+        QTextDocument saved;
+        rtf::load(dir.filePath(QStringLiteral("KURZ/kap1.RTF")), saved);
+        QCOMPARE(saved.toPlainText(), QStringLiteral("Nový"));
+    }
+
+    // A content file another copy of the program holds is not saved; the holder's own
+    // lock lets its save through.
+    void lockedContentFile()
+    {
+        const QByteArray oldContent = "<Text>\r\n";
+        Screen screen(oldContent);
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Nový"));
+        {
+            FileLock other(screen.content);
+            QVERIFY(other.locked());
+            try {
+                UlozMemo(pane, screen.content);
+                QFAIL("saved a file another copy holds");
+            } catch (const IoError &e) {
+                QCOMPARE(e.code(), 32);
+            }
+            QCOMPARE(fileBytes(screen.content), oldContent);
+            QCOMPARE(entries(screen.dir.path()), QStringList{QStringLiteral("Obsah.txt")});
+
+            UlozMemo(pane, screen.content, &other);
+            QCOMPARE(fileBytes(screen.content), QByteArray("<\r\nNov\xfd\r\n>\r\n"));
+        }
+    }
+
+    void writeCheck()
+    {
+        Screen screen("<Text>\r\n");
+        {
+            const std::unique_ptr<FileLock> editing = memo::writeCheck(screen.content);
+            QVERIFY(editing && editing->locked());
+            // A second copy of the program is refused while the first one edits.
+            QVERIFY(!memo::writeCheck(screen.content));
+        }
+        QVERIFY(memo::writeCheck(screen.content));
+        QCOMPARE(fileBytes(screen.content), QByteArray("<Text>\r\n"));
+
+        {
+            FileLock saving(screen.content);
+            QVERIFY(!memo::writeCheck(screen.content));
+        }
+
+        const QString missing = screen.dir.filePath(QStringLiteral("chyba.txt"));
+        QVERIFY(!memo::writeCheck(missing));
+        QVERIFY(!QFile::exists(missing));
+
+        QVERIFY(!memo::writeCheck(screen.dir.path()));
+    }
+};
+
+QTEST_MAIN(TestLessonText)
+#include "tst_lessontext.moc"
