@@ -171,7 +171,10 @@ QList<Property> captureWindow(const TForm1 &window)
         const QString name = action->objectName();
         out.append({name, QStringLiteral("text"), action->text()});
         out.append({name, QStringLiteral("visible"), flag(action->isVisible())});
-        out.append({name, QStringLiteral("enabled"), flag(action->isEnabled())});
+        // A hidden action reports itself disabled whatever it was set to; its own
+        // setting is kept out of the template rather than recorded wrongly.
+        if (action->isVisible())
+            out.append({name, QStringLiteral("enabled"), flag(action->isEnabled())});
     }
     // Submenus are recorded through the entries that open them.
     for (const QMenu *menu : window.findChildren<QMenu *>()) {
@@ -180,7 +183,8 @@ QList<Property> captureWindow(const TForm1 &window)
         const QAction *action = menu->menuAction();
         out.append({menu->objectName(), QStringLiteral("text"), action->text()});
         out.append({menu->objectName(), QStringLiteral("visible"), flag(action->isVisible())});
-        out.append({menu->objectName(), QStringLiteral("enabled"), flag(action->isEnabled())});
+        if (action->isVisible())
+            out.append({menu->objectName(), QStringLiteral("enabled"), flag(action->isEnabled())});
     }
     return out;
 }

@@ -2,10 +2,13 @@
 
 #include "app/session.h"
 #include "platform/guard.h"
+#include "platform/filelock.h"
 #include "platform/messages.h"
+#include "text/fontdialog.h"
 #include "text/helpwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QComboBox>
@@ -139,7 +142,8 @@ void TForm1::createControls()
     Label12 = place<QLabel>(Panel4, "Label12", 4, 9, 96, 16);
     Label12->setText(QStringLiteral("Zobrazenie (%)"));
     MaskEdit1 = place<QLineEdit>(Panel4, "MaskEdit1", 100, 6, 34, 22);
-    MaskEdit1->setInputMask(QStringLiteral("099;0"));
+    // One required digit and two optional ones, blanks shown as spaces.
+    MaskEdit1->setInputMask(QStringLiteral("900; "));
     MaskEdit1->setMaxLength(3);
     MaskEdit1->setText(QStringLiteral("100"));
     UpDown1 = place<QSpinBox>(Panel4, "UpDown1", 134, 6, 18, 22);
@@ -198,6 +202,14 @@ void TForm1::connectHandlers()
     connect(ScrollBar2, &QScrollBar::valueChanged, this,
             [this](int position) { guarded([this, position] { ScrollBar2Scroll(position); }); });
     connect(Help1, &QAction::triggered, this, [this] { guarded([this] { Help1Click(); }); });
+    connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
+    connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
+    connect(Zoom1, &QAction::triggered, this, [this] { guarded([this] { Zoom1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+    connect(MaskEdit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Button2Click(); }); });
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
+    Memo1->viewport()->installEventFilter(this);
 }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
@@ -226,7 +238,8 @@ void TForm1::applyCaptions()
     Pomocnk1->setTitle(s.ConfigText(QStringLiteral("MENU HELP"), QStringLiteral("Pomocník")));
     Editciatextu1->setTitle(s.ConfigText(QStringLiteral("MENU EDIT"), QStringLiteral("Editácia")));
     Editciatextu2->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
-    Memo1->setToolTip(s.ConfigText(QStringLiteral("MEMO INFO"),
+    // The pane's hint, shown while editing (the hint switch).
+    Memo1->setProperty("hint", s.ConfigText(QStringLiteral("MEMO INFO"),
         QStringLiteral("Vyznačte text a pravým tlačidlom myši sa dostanete do nastavenia formátu písma")));
     Ignorovazmeny1->setText(s.ConfigText(QStringLiteral("MENU IGNORE MEMO"), QStringLiteral("Ignorovať zmeny")));
     Editcialekci1->setText(s.ConfigText(QStringLiteral("MENU EDIT LESSON"), QStringLiteral("Editácia lekcie")));
@@ -250,6 +263,7 @@ void TForm1::applyCaptions()
 
 void TForm1::SpeedButton2Click()
 {
+    offerToSaveText();
     const bool ask = m_session.values.isSearchInstance();
     const bool yes = ask
         ? messages::confirm(m_session, QStringLiteral("BLOCKED TREE2"), QStringLiteral("Zavrieť vyhľadávacie okno ?"), this)

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -25,6 +26,8 @@ class QToolButton;
 
 namespace lumora {
 
+class FileLock;
+class FontDialog;
 class Session;
 
 // What the set-up learns from the machine; tests supply their own.
@@ -57,6 +60,7 @@ public:
     void SpeedButton2Click();
     void Koniec1Click();
     void Help1Click();
+    void Editcialekci1Click();
     void FormClose();
 
     // Building the screen of the current level on activation.
@@ -74,6 +78,23 @@ public:
 
     // The press of a lesson button: runs the item its line names.
     void SpustiProgram(QPushButton *lessonButton);
+
+    // The lesson text pane: editing mode, saving, zoom and formatting.
+    void Editciatextu2Click();
+    void Ignorovazmeny1Click();
+    void Zoom1Click();
+    void Button2Click();
+    void Memo1Exit();
+    void Memo1MouseDown();
+    // Switches the pane into editing mode after the write check.
+    void startEditing();
+    // Saves the pane's text and ends editing mode; false when saving failed (the error
+    // has been shown).
+    bool UlozMemo();
+    // The question before an edited pane is left: saves on Yes (or at once when the
+    // question is silenced); on No, or when saving fails, the focus returns to the pane.
+    void offerToSaveText();
+    bool editing() const;
 
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;
@@ -162,8 +183,15 @@ private:
     QPushButton *addColumnButton(const QString &name, int width, int &windowHeight);
     void showNotesButtonIfNoteExists(int level);
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void setHintShown(bool shown);
+    void memoFocusChanged(QWidget *old, QWidget *now);
+
     Session &m_session;
-    bool m_active = false;   // activated and not deactivated, hidden or covered since
+    bool m_active = false;                  // activated, and not deactivated or hidden since
+    std::unique_ptr<FileLock> m_editLock;   // held while the pane is in editing mode
+    FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
+    bool m_asking = false;                  // the save question is on screen
 };
 
 } // namespace lumora

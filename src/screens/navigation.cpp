@@ -139,6 +139,7 @@ void TForm1::ZobrazOkno()
 void TForm1::SpeedButton1Click()
 {
     Session &s = m_session;
+    offerToSaveText();
     if (s.course.CurrentLevel == 2)
         s.course.InsideCourse = false;
     if (TForm1 *top = levelWindow(s, s.course.CurrentLevel))

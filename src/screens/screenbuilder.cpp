@@ -2,6 +2,7 @@
 // button per course folder, or a content screen from its content file.
 #include "app/session.h"
 #include "app/tform1.h"
+#include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -175,7 +176,10 @@ void TForm1::commonTail()
         Editciatextu1->menuAction()->setVisible(inCourse && s.programFolderWritable());
     if (Hadaj1->isEnabled())
         Hadaj1->setEnabled(inCourse);
-    // Starting in-place editing after the lesson editor saved comes with text editing.
+    if (c.EditorSaved) {
+        c.EditorSaved = false;
+        startEditing();
+    }
     const int unit = u(s);
     SpeedButton1->move(ComboBox1->x(), ComboBox1->y() + ComboBox1->height() + 15);
     SpeedButton2->move(SpeedButton1->x() + SpeedButton1->width() + 2 * unit, SpeedButton1->y());
@@ -202,6 +206,7 @@ void TForm1::buildContentScreen(int level)
     setFontSize(Memo1, memoSize);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(true);
+    m_editLock.reset();
 
     const QString folder = s.levelFolderPath(level);
     const QString contentPath = s.contentFilePath(level);

@@ -1,0 +1,235 @@
+// In-place editing of a screen's lesson text offscreen: editing mode, saving both forms
+// of the text, discarding, the save question when the pane is left, the refusal when
+// another copy of the program holds the file, zoom and formatting with the dialog.
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/filelock.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "text/fontdialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+using namespace lumora;
+namespace hook = lumora::messages::hook;
+
+class TestTextEditing : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<TForm1> m_form;
+
+    QString program() const { return m_dir->path() + QStringLiteral("/program"); }
+    QString content() const { return program() + QStringLiteral("/Kurz/Obsah.txt"); }
+    Session &s() { return *m_session; }
+    TForm1 *window(int level) { return qobject_cast<TForm1 *>(s().course.LevelWindow[size_t(level)].data()); }
+
+    void config(const QStringList &lines)
+    {
+        textfile::writeLines(program() + QStringLiteral("/CONFIG.TXT"), QStringList{QStringLiteral("0*IP*x")} + lines);
+    }
+
+    // Enters the course and runs step on its top screen; returns once it is left.
+    void inCourse(std::function<void(TForm1 *)> step)
+    {
+        StartEnvironment env;
+        env.currentFolder = program();
+        const QString home = m_dir->path() + QStringLiteral("/work");
+        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
+        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
+        m_session = std::make_unique<Session>();
+        m_form = std::make_unique<TForm1>(*m_session);
+        guarded([&] { m_form->FormCreate(env); });
+        m_form->show();
+        QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[1] == 1; }));
+        QTimer::singleShot(0, this, [this, step] {
+            if (QTest::qWaitFor([&] { return s().course.LevelBuilt[2] && window(2) && window(2)->isVisible(); })) {
+                TForm1 *top = window(2);
+                step(top);
+                top->close();
+            }
+        });
+        qobject_cast<QPushButton *>(s().course.CourseButton[size_t(s().course.FirstCourseEntry)].data())->click();
+    }
+
+    static void replaceText(QTextEdit *pane, const QString &text)
+    {
+        QTextCursor cursor(pane->document());
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(text);
+    }
+
+private slots:
+    void init()
+    {
+        QCoreApplication::processEvents();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        hook::reset();
+        hook::setAutoAnswer(true);
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir().mkpath(m_dir->path() + QStringLiteral("/work"));
+        QDir().mkpath(program() + QStringLiteral("/Kurz"));
+        config({});
+        textfile::writeLines(content(), {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Starý text>"),
+                                         QStringLiteral("//https://example.sk")});
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_session.reset();
+    }
+
+    void editAndSave()
+    {
+        inCourse([&](TForm1 *w) {
+            QVERIFY(w->Editciatextu1->menuAction()->isVisible());   // the program folder can be written
+            w->Editciatextu2->trigger();
+            QVERIFY(w->editing());
+            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Uloženie textu"));
+            QVERIFY(w->Ignorovazmeny1->isVisible());
+            QVERIFY(!w->Memo1->toolTip().isEmpty());
+            replaceText(w->Memo1, QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->editing());
+            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Editácia textu"));
+            QVERIFY(!w->Ignorovazmeny1->isVisible());
+        });
+        QCOMPARE(textfile::readLines(content()),
+                 (QStringList{QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<"), QStringLiteral("Nový prvý odsek"),
+                              QStringLiteral("Druhý odsek s ľ a ?"), QStringLiteral(">"), QStringLiteral("//https://example.sk")}));
+        QVERIFY(QFile::exists(program() + QStringLiteral("/Kurz/Obsah.rtf")));
+        QVERIFY(hook::shown().isEmpty());
+
+        // The saved screen shows the formatted text, with the character outside the code page.
+        inCourse([&](TForm1 *w) {
+            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
+        });
+    }
+
+    void discardRestoresTheSavedText()
+    {
+        inCourse([&](TForm1 *w) {
+            w->Editciatextu2->trigger();
+            replaceText(w->Memo1, QStringLiteral("zahodiť"));
+            w->Ignorovazmeny1->trigger();
+            QVERIFY(!w->editing());
+            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Starý text"));
+            QVERIFY(w->Memo1->toolTip().isEmpty());
+        });
+        QCOMPARE(textfile::readLines(content()).at(1), QStringLiteral("<Starý text>"));
+    }
+
+    void leavingThePaneAsks()
+    {
+        config({QStringLiteral("1*SAVE MEMO?*Uložiť?")});
+        inCourse([&](TForm1 *w) {
+            w->activateWindow();
+            w->Editciatextu2->trigger();
+            replaceText(w->Memo1, QStringLiteral("Text po otázke"));
+            w->Memo1->setFocus();
+            // Into the zoom box: no question.
+            w->Zoom1->trigger();
+            w->MaskEdit1->setFocus();
+            QVERIFY(hook::shown().isEmpty());
+            w->Memo1->setFocus();
+            // Elsewhere: the question; No keeps editing with the focus back in the pane.
+            hook::queue(messages::Answer::No);
+            w->ComboBox1->setFocus();
+            QCOMPARE(hook::shown().size(), 1);
+            QCOMPARE(hook::shown().at(0).text, QStringLiteral("Uložiť?"));
+            QVERIFY(w->editing());
+            // The back button asks again; Yes saves, and the window closes.
+            hook::queue(messages::Answer::Yes);
+            w->SpeedButton1->click();
+        });
+        QCOMPARE(hook::shown().size(), 2);
+        QCOMPARE(textfile::readLines(content()).mid(1, 3),
+                 (QStringList{QStringLiteral("<"), QStringLiteral("Text po otázke"), QStringLiteral(">")}));
+    }
+
+    void silencedQuestionSavesAtOnce()
+    {
+        config({QStringLiteral("0*SAVE MEMO?*Uložiť?")});
+        inCourse([&](TForm1 *w) {
+            w->Editciatextu2->trigger();
+            replaceText(w->Memo1, QStringLiteral("Bez otázky"));
+            w->SpeedButton1->click();
+        });
+        QVERIFY(hook::shown().isEmpty());
+        QCOMPARE(textfile::readLines(content()).at(2), QStringLiteral("Bez otázky"));
+    }
+
+    void anotherCopyHoldingTheFileRefusesEditing()
+    {
+        config({QStringLiteral("1*UNEDITABLE*Nedá sa")});
+        FileLock other(content());
+        QVERIFY(other.locked());
+        inCourse([&](TForm1 *w) {
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->editing());
+        });
+        QCOMPARE(hook::shown().size(), 1);
+        QCOMPARE(hook::shown().at(0).text, QStringLiteral("Nedá sa"));
+        QCOMPARE(textfile::readLines(content()).at(1), QStringLiteral("<Starý text>"));
+    }
+
+    void zoomAndFormatting()
+    {
+        inCourse([&](TForm1 *w) {
+            QTextCharFormat eleven;
+            eleven.setFontPointSize(11);
+            QTextCursor all(w->Memo1->document());
+            all.select(QTextCursor::Document);
+            all.mergeCharFormat(eleven);
+            w->Zoom1->trigger();
+            QVERIFY(!w->Panel4->isHidden());
+            QCOMPARE(w->MaskEdit1->text(), QStringLiteral("100"));
+            w->MaskEdit1->setText(QStringLiteral("50"));
+            w->Button2->click();
+            QVERIFY(w->Panel4->isHidden());
+            QTextCursor first(w->Memo1->document());
+            first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            QCOMPARE(first.charFormat().fontPointSize(), 6.0);   // 5.5 to the even neighbour
+
+            // A right click in read-only mode does nothing; in editing mode the dialog's
+            // size, style and colour go to the selection, also after Cancel.
+            QTest::mouseClick(w->Memo1->viewport(), Qt::RightButton);
+            QVERIFY(!w->findChild<FontDialog *>());
+            w->Editciatextu2->trigger();
+            w->Memo1->selectAll();
+            QTimer::singleShot(0, this, [] {
+                QWidget *dialog = nullptr;
+                if (QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()) != nullptr; }))
+                    dialog->close();
+            });
+            QTest::mouseClick(w->Memo1->viewport(), Qt::RightButton);
+            QVERIFY(w->findChild<FontDialog *>());
+            QTextCursor after(w->Memo1->document());
+            after.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            QCOMPARE(after.charFormat().fontPointSize(), 8.0);   // the dialog's design size
+            w->Ignorovazmeny1->trigger();
+        });
+    }
+};
+
+QTEST_MAIN(TestTextEditing)
+#include "tst_textediting.moc"
