@@ -152,7 +152,7 @@ bool TOknoEditLek::UlozTxtRtf()
     const lessoneditor::SaveResult result =
         lessoneditor::save(m_files, ContentExisted, editorLines(), *RichEdit1->document());
     if (result == lessoneditor::SaveResult::Busy) {
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+        messages::show(messages::Kind::Information, messages::Buttons::Ok,
                        QString::fromUtf8(lessoneditor::BusyMessage), this);
         return false;
     }

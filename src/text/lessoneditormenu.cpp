@@ -1,0 +1,74 @@
+// "Editácia lekcie" on a level window: the lesson editor on the screen's content file,
+// then the refresh of the window.
+#include "text/lessoneditormenu.h"
+
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/filelock.h"
+#include "platform/messages.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "text/lessoneditorwindow.h"
+#include "text/lessontext.h"
+#include "text/writecheck.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace lumora {
+
+void refreshAfterLessonEditor(TForm1 &window)
+{
+    Session &s = window.session();
+    CourseState &c = s.course;
+    const QString contentPath = s.contentFilePath(c.CurrentLevel);
+
+    ObnovMemo(*window.Memo1->document(), contentPath);
+    // A screen that had no text shows the text the author has just written.
+    if (!window.Memo1->document()->isEmpty()) {
+        window.Memo1->show();
+        window.Panel1->show();
+        window.Zoom1->setVisible(true);
+    }
+
+    // The links as the screen reads them from the file.
+    window.ComboBox1->clear();
+    window.ComboBox1->addItems(content::walkStoredLines(content::readContentFile(contentPath).storedLines).links);
+    if (window.ComboBox1->count() == 0)
+        window.ComboBox1->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
+    window.ComboBox1->setCurrentIndex(0);
+
+    if (c.EditorSaved) {
+        c.EditorSaved = false;
+        window.startEditing();
+    } else {
+        window.UlozMemo();
+    }
+}
+
+void TForm1::Editcialekci1Click()
+{
+    Session &s = session();
+    const CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    if (!CourseState::validLevel(level))
+        return;
+    if (editing()) {
+        messages::show(messages::Kind::Information, messages::Buttons::Ok,
+                       s.ConfigText(QStringLiteral("EDITABLE MEMO"),
+                                    QStringLiteral("Najskôr musíte ukončiť editáciu textu, uložte text")),
+                       this);
+        return;
+    }
+    // The check only asks whether the file can be written now; the editor takes the
+    // file for itself when it saves.
+    if (!memo::writeCheck(s.contentFilePath(level)))
+        return;
+    runLessonEditor(s, this, c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)]);
+    refreshAfterLessonEditor(*this);
+}
+
+} // namespace lumora

@@ -1,0 +1,229 @@
+// "Editácia lekcie" on a course screen offscreen: the editor on the screen's content
+// file, and what the screen shows and writes once the editor has closed.
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "text/lessoneditorwindow.h"
+#include "text/rtfplainlines.h"
+#include "text/rtfwriter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+using namespace lumora;
+namespace hook = lumora::messages::hook;
+
+class TestLessonEditorMenu : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<TForm1> m_form;
+
+    QString program() const { return m_dir->path() + QStringLiteral("/program"); }
+    QString course(const QString &name) const { return program() + QStringLiteral("/Biológia/") + name; }
+    Session &s() { return *m_session; }
+
+    void startProgram()
+    {
+        StartEnvironment env;
+        env.currentFolder = program();
+        const QString home = m_dir->path() + QStringLiteral("/work");
+        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
+        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
+        m_session = std::make_unique<Session>();
+        m_form = std::make_unique<TForm1>(*m_session);
+        guarded([&] { m_form->FormCreate(env); });
+        m_form->show();
+        QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[1] == 1; }));
+    }
+
+    TForm1 *window(int level) { return qobject_cast<TForm1 *>(s().course.LevelWindow[size_t(level)].data()); }
+
+    // Enters the course and runs step on its screen, which is closed afterwards.
+    void onCourseScreen(std::function<void(TForm1 *)> step)
+    {
+        QTimer::singleShot(0, this, [this, step] {
+            if (!QTest::qWaitFor([&] { return s().course.LevelBuilt[2] && window(2) && window(2)->isVisible(); })) {
+                qWarning("the course screen did not open");
+                QCoreApplication::exit(1);
+                return;
+            }
+            TForm1 *w = window(2);
+            step(w);
+            w->close();
+        });
+        for (const auto &b : s().course.CourseButton) {
+            auto *push = qobject_cast<QPushButton *>(b.data());
+            if (push && push->text() == QStringLiteral("Biológia")) {
+                push->click();
+                return;
+            }
+        }
+        QFAIL("no course button");
+    }
+
+    // Chooses "Editácia lekcie" on w with editorStep run on the editor once it shows.
+    void editLesson(TForm1 *w, std::function<void(TOknoEditLek *)> editorStep)
+    {
+        QTimer::singleShot(0, this, [editorStep] {
+            auto *editor = qobject_cast<TOknoEditLek *>(QApplication::activeModalWidget());
+            if (!editor) {
+                qWarning("the lesson editor did not open");
+                return;
+            }
+            editorStep(editor);
+            if (editor->isVisible())
+                editor->reject();
+        });
+        w->Editcialekci1->trigger();
+    }
+
+    QStringList paneLines(TForm1 *w) { return rtf::plainLines(*w->Memo1->document()); }
+
+    QStringList links(TForm1 *w)
+    {
+        QStringList out;
+        for (int i = 0; i < w->ComboBox1->count(); ++i)
+            out << w->ComboBox1->itemText(i);
+        return out;
+    }
+
+    // The text the screen's content file holds as its block.
+    QStringList blockText() { return content::walkStoredLines(content::readContentFile(course("Obsah.txt")).storedLines).paragraphs; }
+
+private slots:
+    void init()
+    {
+        QCoreApplication::processEvents();
+        hook::reset();
+        hook::setAutoAnswer(true);
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir().mkpath(m_dir->path() + QStringLiteral("/work"));
+        QDir().mkpath(course(QString()));
+        textfile::writeLines(program() + QStringLiteral("/CONFIG.TXT"), {"0*IP*x"});
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_session.reset();
+    }
+
+    // Saving in the editor: the pane shows the formatted text with the typed block, the
+    // links list the file's new links, and the file's block is the pane's text again.
+    void savedEditRefreshesTheScreen()
+    {
+        textfile::writeLines(course("Obsah.txt"), {"[Listy]listy.txt", "//www.stare.sk", "<Starý text.>"});
+        QTextDocument formatted;
+        formatted.setPlainText(QStringLiteral("Rastliny rastú."));
+        rtf::save(course("Obsah.rtf"), formatted);
+        const QStringList before = textfile::readLines(course("Obsah.txt"));
+        startProgram();
+
+        bool edited = false;
+        onCourseScreen([&](TForm1 *w) {
+            QCOMPARE(links(w), QStringList({"www.stare.sk"}));
+            editLesson(w, [&](TOknoEditLek *e) {
+                edited = true;
+                QCOMPARE(e->Label1->text(), course("Obsah.txt"));
+                QCOMPARE(e->Memo1->toPlainText(), QStringLiteral("[Listy]listy.txt\n//www.stare.sk"));
+                e->Memo1->setPlainText(QStringLiteral("[Listy]listy.txt\n//www.nove.sk\n//www.druhe.sk\n<Pridaný odsek.>"));
+                QTest::mouseClick(e->Button1, Qt::LeftButton);
+            });
+            QCOMPARE(paneLines(w), QStringList({"Rastliny rastú.", "Pridaný odsek."}));
+            QCOMPARE(links(w), QStringList({"www.nove.sk", "www.druhe.sk"}));
+            QCOMPARE(w->ComboBox1->currentIndex(), 0);
+            QVERIFY(w->Memo1->isReadOnly());
+            QVERIFY(!s().course.EditorSaved);
+        });
+        QVERIFY(edited);
+        QCOMPARE(blockText(), QStringList({"Rastliny rastú.", "Pridaný odsek."}));
+        QCOMPARE(textfile::readLines(course("Obsah.bak")), before);
+        QVERIFY(hook::shown().isEmpty());
+    }
+
+    // Cancelling still refreshes: a file without links gives the single default
+    // address, and the reloaded text is written back, creating the formatted text.
+    void cancelledEditStillWritesThePane()
+    {
+        textfile::writeLines(course("Obsah.txt"), {"[Listy]listy.txt", "<Text v bloku.>"});
+        startProgram();
+        onCourseScreen([&](TForm1 *w) {
+            editLesson(w, [](TOknoEditLek *e) {
+                e->Memo1->setPlainText(QStringLiteral("//www.neulozene.sk"));
+                QTest::mouseClick(e->Button2, Qt::LeftButton);
+            });
+            QCOMPARE(links(w), QStringList({"https://www.lumora.sk"}));
+            QCOMPARE(paneLines(w), QStringList({"Text v bloku."}));
+        });
+        QVERIFY(!QFile::exists(course("Obsah.bak")));
+        QVERIFY(QFile::exists(course("Obsah.rtf")));
+        QCOMPARE(blockText(), QStringList({"Text v bloku."}));
+    }
+
+    // The editor's text-editing button saves and leaves the pane in editing mode.
+    void saveForTextEditingStartsEditing()
+    {
+        textfile::writeLines(course("Obsah.txt"), {"[Listy]listy.txt"});
+        startProgram();
+        onCourseScreen([&](TForm1 *w) {
+            editLesson(w, [](TOknoEditLek *e) {
+                e->Memo1->setPlainText(QStringLiteral("[Listy]listy.txt\n<Nový text.>"));
+                QTest::mouseClick(e->Button3, Qt::LeftButton);
+            });
+            QVERIFY(!w->Memo1->isReadOnly());
+            QVERIFY(!w->Memo1->isHidden());
+            QCOMPARE(paneLines(w), QStringList({"Nový text."}));
+            QVERIFY(!s().course.EditorSaved);
+            w->Ignorovazmeny1->trigger();
+        });
+        QCOMPARE(textfile::readLines(course("Obsah.txt")), QStringList({"[Listy]listy.txt", "<Nový text.>"}));
+    }
+
+    // While the pane is being edited the editor does not open.
+    void refusedWhileTheTextIsEdited()
+    {
+        textfile::writeLines(course("Obsah.txt"), {"[Listy]listy.txt", "<Text.>"});
+        startProgram();
+        onCourseScreen([&](TForm1 *w) {
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->Memo1->isReadOnly());
+            bool opened = false;
+            QTimer::singleShot(0, this, [&opened] {
+                if (auto *editor = qobject_cast<TOknoEditLek *>(QApplication::activeModalWidget())) {
+                    opened = true;
+                    editor->reject();
+                }
+            });
+            w->Editcialekci1->trigger();
+            QCoreApplication::processEvents();
+            QVERIFY(!opened);
+            QCOMPARE(hook::shown().size(), 1);
+            QCOMPARE(hook::shown().constFirst().text, QStringLiteral("Najskôr musíte ukončiť editáciu textu, uložte text"));
+            w->Ignorovazmeny1->trigger();
+        });
+    }
+};
+
+QTEST_MAIN(TestLessonEditorMenu)
+#include "tst_lessoneditormenu.moc"
