@@ -202,6 +202,7 @@ void TForm1::connectHandlers()
     connect(ScrollBar2, &QScrollBar::valueChanged, this,
             [this](int position) { guarded([this, position] { ScrollBar2Scroll(position); }); });
     connect(Help1, &QAction::triggered, this, [this] { guarded([this] { Help1Click(); }); });
+    connect(Editcialekci1, &QAction::triggered, this, [this] { guarded([this] { Editcialekci1Click(); }); });
     connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
     connect(Zoom1, &QAction::triggered, this, [this] { guarded([this] { Zoom1Click(); }); });
