@@ -9,7 +9,10 @@ namespace lumora::rtf {
 
 inline bool isDroppedCharacter(char16_t c)
 {
-    return (c < 0x20 && c != u'\t') || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC;
+    // Ordered so that ordinary text needs two comparisons.
+    if (c < 0x20)
+        return c != u'\t';
+    return c >= 0x2029 && (c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC);
 }
 
 } // namespace lumora::rtf

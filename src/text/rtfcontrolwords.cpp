@@ -1,6 +1,6 @@
 #include "text/rtfcontrolwords.h"
 
-#include <algorithm>
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -13,9 +13,9 @@ struct Named {
     WordEntry entry;
 };
 
-std::vector<Named> sortedTable()
+std::vector<Named> namedWords()
 {
-    std::vector<Named> table = {
+    return {
         {"fonttbl", {Word::FontTable}},
         {"colortbl", {Word::ColorTable}},
         // Destinations a lesson pane cannot show: style definitions, document
@@ -138,20 +138,68 @@ std::vector<Named> sortedTable()
         {"ltrmark", {Word::Character, 0x200E}},
         {"rtlmark", {Word::Character, 0x200F}},
     };
-    std::sort(table.begin(), table.end(),
-              [](const Named &a, const Named &b) { return a.name < b.name; });
-    return table;
 }
+
+size_t hashName(std::string_view name)
+{
+    quint32 h = 2166136261u;
+    for (const char c : name) {
+        h ^= uchar(c);
+        h *= 16777619u;
+    }
+    return h;
+}
+
+// Names are short: a plain loop beats calling memcmp.
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
+// The words by the hash of their name, open addressing in a table a few times larger
+// than the list: a lookup is one hash and mostly one comparison.
+class WordTable {
+public:
+    WordTable() : m_words(namedWords())
+    {
+        m_slots.fill(-1);
+        for (size_t i = 0; i < m_words.size(); ++i) {
+            size_t slot = hashName(m_words[i].name) & Mask;
+            while (m_slots[slot] >= 0)
+                slot = (slot + 1) & Mask;
+            m_slots[slot] = int(i);
+        }
+    }
+
+    WordEntry find(std::string_view name) const
+    {
+        for (size_t slot = hashName(name) & Mask; m_slots[slot] >= 0; slot = (slot + 1) & Mask) {
+            const Named &word = m_words[size_t(m_slots[slot])];
+            if (sameName(word.name, name))
+                return word.entry;
+        }
+        return {};
+    }
+
+private:
+    static constexpr size_t Size = 1024;
+    static constexpr size_t Mask = Size - 1;
+    std::vector<Named> m_words;
+    std::array<int, Size> m_slots;
+};
 
 } // namespace
 
 WordEntry lookupWord(QByteArrayView name)
 {
-    static const std::vector<Named> table = sortedTable();
-    const std::string_view key(name.data(), size_t(name.size()));
-    const auto it = std::lower_bound(table.begin(), table.end(), key,
-                                     [](const Named &a, std::string_view k) { return a.name < k; });
-    return it != table.end() && it->name == key ? it->entry : WordEntry{};
+    static const WordTable table;
+    return table.find(std::string_view(name.data(), size_t(name.size())));
 }
 
 } // namespace lumora::rtf

@@ -5,12 +5,20 @@
 #include <QFont>
 #include <QTextOption>
 
+#include <algorithm>
+
 namespace lumora::rtf {
 
 namespace {
 
-// Formats kept for reuse; a file with more distinct states starts the cache afresh.
-constexpr qsizetype MaxCachedFormats = 4096;
+size_t formatSlot(const CharState &s)
+{
+    const unsigned flags = unsigned(s.bold) | unsigned(s.italic) << 1 | unsigned(s.underline) << 2
+                           | unsigned(s.strike) << 3;
+    const unsigned mix = unsigned(s.font) * 0x9E3779B1u + unsigned(s.halfPoints) * 0x85EBCA77u
+                         + unsigned(s.color) * 0xC2B2AE3Du + flags * 0x27D4EB2Fu;
+    return (mix >> 24) & 0xFF;
+}
 
 } // namespace
 
@@ -24,6 +32,14 @@ void DocumentBuilder::text(QStringView text, const CharState &chr, const ParaSta
 {
     if (text.isEmpty())
         return;
+    QString &run = textBuffer(chr, para);
+    const qsizetype from = run.size();
+    run.append(text);
+    textAdded(from);
+}
+
+QString &DocumentBuilder::textBuffer(const CharState &chr, const ParaState &para)
+{
     if (!m_blockOpen)
         openBlock(para, chr);
     if (!m_runFormatValid || !(chr == m_runState)) {
@@ -32,16 +48,27 @@ void DocumentBuilder::text(QStringView text, const CharState &chr, const ParaSta
         m_runFormat = charFormat(chr);
         m_runFormatValid = true;
     }
-    const qsizetype before = m_run.size();
-    m_run.append(text);
-    QChar *p = m_run.data() + before;
-    QChar *kept = p;
-    for (QChar *end = m_run.data() + m_run.size(); p != end; ++p) {
-        if (!isDroppedCharacter(p->unicode()))
-            *kept++ = *p;
+    return m_run;
+}
+
+void DocumentBuilder::textAdded(qsizetype from)
+{
+    // Dropped characters are rare: they are looked for first, and the run is compacted
+    // only from the first one on.
+    const QChar *const end = m_run.constEnd();
+    const QChar *const first = std::find_if(m_run.constBegin() + from, end, [](QChar c) {
+        return isDroppedCharacter(c.unicode());
+    });
+    if (first != end) {
+        const qsizetype at = first - m_run.constBegin();
+        QChar *kept = m_run.data() + at;
+        for (const QChar *p = kept; p != m_run.constEnd(); ++p) {
+            if (!isDroppedCharacter(p->unicode()))
+                *kept++ = *p;
+        }
+        m_run.truncate(kept - m_run.constData());
     }
-    m_run.truncate(kept - m_run.constData());
-    m_blockHasText = m_blockHasText || m_run.size() > 0;
+    m_blockHasText = m_blockHasText || !m_run.isEmpty();
 }
 
 void DocumentBuilder::paragraphEnd(const ParaState &para, const CharState &chr)
@@ -75,7 +102,8 @@ void DocumentBuilder::finish(const ParaState &para, const CharState &chr)
 void DocumentBuilder::tablesChanged()
 {
     flushRun();
-    m_formats.clear();
+    for (CachedFormat &cached : m_formats)
+        cached.valid = false;
     m_runFormatValid = false;
 }
 
@@ -98,11 +126,27 @@ void DocumentBuilder::openBlock(const ParaState &para, const CharState &chr)
 
 QTextCharFormat DocumentBuilder::charFormat(const CharState &chr)
 {
-    if (const auto it = m_formats.constFind(chr); it != m_formats.constEnd())
-        return it.value();
-    if (m_formats.size() >= MaxCachedFormats)
-        m_formats.clear();
+    CachedFormat &cached = m_formats[formatSlot(chr)];
+    if (!cached.valid || !(cached.state == chr)) {
+        cached.state = chr;
+        cached.format = makeCharFormat(chr);
+        cached.valid = true;
+    }
+    return cached.format;
+}
 
+QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para)
+{
+    if (!m_lastBlockValid || !(m_lastPara == para)) {
+        m_lastPara = para;
+        m_lastBlockFormat = makeBlockFormat(para);
+        m_lastBlockValid = true;
+    }
+    return m_lastBlockFormat;
+}
+
+QTextCharFormat DocumentBuilder::makeCharFormat(const CharState &chr) const
+{
     QTextCharFormat format;
     if (const FontEntry *font = m_tables.font(chr.font); font && !font->name.isEmpty())
         format.setFontFamilies({font->name});
@@ -115,13 +159,13 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chr)
         format.setFontUnderline(true);
     if (chr.strike)
         format.setFontStrikeOut(true);
-    if (chr.color >= 0 && chr.color < m_tables.colors.size() && m_tables.colors[chr.color].isValid())
-        format.setForeground(m_tables.colors[chr.color]);
-    m_formats.insert(chr, format);
+    const QColor color = m_tables.colors.value(chr.color);
+    if (color.isValid())
+        format.setForeground(color);
     return format;
 }
 
-QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para) const
+QTextBlockFormat DocumentBuilder::makeBlockFormat(const ParaState &para) const
 {
     QTextBlockFormat format;
     switch (para.align) {

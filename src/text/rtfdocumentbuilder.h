@@ -5,10 +5,11 @@
 // insertion per run, as if the text had been typed in with its formats.
 #include "text/rtfstate.h"
 
-#include <QHash>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+
+#include <array>
 
 namespace lumora::rtf {
 
@@ -21,6 +22,11 @@ public:
     // Appends text to the current paragraph (starting one after a paragraph end).
     // Characters rich text does not carry (isDroppedCharacter) are left out.
     void text(QStringView text, const CharState &chr, const ParaState &para);
+
+    // The same in two steps, for text decoded straight into the run: textBuffer() gives
+    // the run to append to, textAdded() takes what was appended from position from on.
+    QString &textBuffer(const CharState &chr, const ParaState &para);
+    void textAdded(qsizetype from);
 
     // Ends the current paragraph, which takes para's format; an empty paragraph also
     // takes chr as its character format, so its height follows the text size.
@@ -42,7 +48,9 @@ private:
     void flushRun();
     void openBlock(const ParaState &para, const CharState &chr);
     QTextCharFormat charFormat(const CharState &chr);
-    QTextBlockFormat blockFormat(const ParaState &para) const;
+    QTextBlockFormat blockFormat(const ParaState &para);
+    QTextCharFormat makeCharFormat(const CharState &chr) const;
+    QTextBlockFormat makeBlockFormat(const ParaState &para) const;
 
     QTextCursor &m_cursor;
     const Tables &m_tables;
@@ -51,7 +59,18 @@ private:
     CharState m_runState;
     QTextCharFormat m_runFormat;
     bool m_runFormatValid = false;
-    QHash<CharState, QTextCharFormat> m_formats;
+    // Formats made for character states, by a hash of the state: a state that meets
+    // another in its slot is made again when it comes back, which a lesson text with
+    // its handful of formats hardly ever sees.
+    struct CachedFormat {
+        CharState state;
+        QTextCharFormat format;
+        bool valid = false;
+    };
+    std::array<CachedFormat, 256> m_formats;
+    ParaState m_lastPara;
+    QTextBlockFormat m_lastBlockFormat;
+    bool m_lastBlockValid = false;
 
     const QTextBlockFormat m_tailFormat;
     const QTextCharFormat m_tailCharFormat;

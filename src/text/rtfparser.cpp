@@ -27,6 +27,8 @@ Parser::Parser(QByteArrayView input, QTextCursor &cursor)
 void Parser::run()
 {
     for (;;) {
+        if (plainText())
+            m_lexer.appendText(m_pending);
         const Token t = m_lexer.next();
         switch (t.kind) {
         case Token::Kind::End:
@@ -40,10 +42,15 @@ void Parser::run()
             closeGroup();
             break;
         case Token::Kind::Text:
-            bytes(t.text);
+            if (plainText())
+                m_pending.append(t.text.data(), size_t(t.text.size()));
+            else
+                bytes(t.text);
             break;
         case Token::Kind::HexByte:
-            if (!skipFallback())
+            if (plainText())
+                m_pending.push_back(t.symbol);
+            else if (!skipFallback())
                 bytes(QByteArrayView(&t.symbol, 1), true);
             break;
         case Token::Kind::Tab:
@@ -126,7 +133,7 @@ void Parser::bytes(QByteArrayView data, bool escaped)
     switch (m_group.dest) {
     case Destination::Text:
         if (!m_group.chr.hidden)
-            m_pending.append(data);
+            m_pending.append(data.data(), size_t(data.size()));
         break;
     case Destination::FontTable:
         fontNameBytes(data, escaped);
@@ -149,25 +156,39 @@ void Parser::character(char16_t c)
 
 void Parser::flushText()
 {
-    if (m_pending.isEmpty())
+    if (m_pending.empty())
         return;
-    m_decoded.resize(0);
-    decoder().decode(m_pending, m_decoded);
-    m_pending.resize(0);
-    m_builder.text(m_decoded, m_group.chr, m_group.para);
+    const ByteDecoder &bytes = decoder();
+    QString &run = m_builder.textBuffer(m_group.chr, m_group.para);
+    const qsizetype from = run.size();
+    bytes.decode(QByteArrayView(m_pending.data(), qsizetype(m_pending.size())), run);
+    m_builder.textAdded(from);
+    m_pending.clear();
 }
 
 const ByteDecoder &Parser::decoder()
 {
     // Bytes decode by the code page of the current font's charset, else by the
-    // document's code page.
-    if (!m_decoder || m_decoderFont != m_group.chr.font) {
-        int codePage = 0;
-        if (const FontEntry *font = m_tables.font(m_group.chr.font))
-            codePage = font->codePage != 0 ? font->codePage : codePageForCharset(font->charset);
-        m_decoder = &decoderFor(codePage != 0 ? codePage : m_tables.codePage);
-        m_decoderFont = m_group.chr.font;
+    // document's code page. Decoders are remembered per font until a table changes.
+    const int font = m_group.chr.font;
+    if (m_decoder && m_decoderFont == font)
+        return *m_decoder;
+    const ByteDecoder **known = nullptr;
+    if (font >= -1 && font < int(m_decoders.size()) - 1) {
+        known = &m_decoders[size_t(font + 1)];
+    } else {
+        if (m_otherDecoders.size() >= Tables::MaxFonts)
+            m_otherDecoders.clear();
+        known = &m_otherDecoders[font];
     }
+    if (!*known) {
+        int codePage = 0;
+        if (const FontEntry *entry = m_tables.font(font))
+            codePage = entry->codePage != 0 ? entry->codePage : codePageForCharset(entry->charset);
+        *known = &decoderFor(codePage != 0 ? codePage : m_tables.codePage);
+    }
+    m_decoder = *known;
+    m_decoderFont = font;
     return *m_decoder;
 }
 
@@ -271,8 +292,10 @@ void Parser::word(const Token &t)
     case Word::Green:
     case Word::Blue:
         if (inColors) {
-            const int value = qBound(0, t.param, 255);
-            (entry.word == Word::Red ? m_red : entry.word == Word::Green ? m_green : m_blue) = value;
+            int &component = entry.word == Word::Red     ? m_red
+                             : entry.word == Word::Green ? m_green
+                                                         : m_blue;
+            component = qBound(0, t.param, 255);
             m_colorGiven = true;
         }
         break;
@@ -285,7 +308,8 @@ void Parser::word(const Token &t)
     case Word::Strike: chr.strike = toggle(t); break;
     case Word::Hidden: chr.hidden = toggle(t); break;
     case Word::FontSize:
-        chr.halfPoints = t.param > 0 ? qBound(MinHalfPoints, t.param, MaxHalfPoints) : DefaultHalfPoints;
+        chr.halfPoints = t.param > 0 ? qBound(MinHalfPoints, t.param, MaxHalfPoints)
+                                     : DefaultHalfPoints;
         break;
     case Word::Color:
         chr.color = qMax(-1, t.param);
@@ -407,6 +431,8 @@ void Parser::colorBytes(QByteArrayView data)
 void Parser::tablesChanged()
 {
     m_decoder = nullptr;
+    m_decoders.fill(nullptr);
+    m_otherDecoders.clear();
     m_builder.tablesChanged();
 }
 

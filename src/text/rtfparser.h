@@ -13,8 +13,12 @@
 #include "text/rtfstate.h"
 
 #include <QByteArray>
+#include <QHash>
+#include <QString>
 #include <QTextCursor>
 
+#include <array>
+#include <string>
 #include <vector>
 
 namespace lumora::rtf {
@@ -52,6 +56,12 @@ private:
     // Text bytes; escaped ones ("\'xx", "\{") never end a font name or colour entry.
     void bytes(QByteArrayView data, bool escaped = false);
     bool skipFallback();
+    // Whether text bytes go straight to the pending text: visible text, no fallback
+    // characters to skip.
+    bool plainText() const
+    {
+        return m_fallbackLeft == 0 && m_group.dest == Destination::Text && !m_group.chr.hidden;
+    }
     void character(char16_t c);
     void flushText();
     const ByteDecoder &decoder();
@@ -74,10 +84,11 @@ private:
     int m_overflowDepth = 0;     // groups opened beyond MaxDepth and not closed yet
     int m_fallbackLeft = 0;      // characters after \uN still to skip
 
-    QByteArray m_pending;        // text bytes not yet decoded
-    QString m_decoded;
-    const ByteDecoder *m_decoder = nullptr;
+    std::string m_pending;       // text bytes not yet decoded
+    const ByteDecoder *m_decoder = nullptr;  // the current font's
     int m_decoderFont = 0;
+    std::array<const ByteDecoder *, 257> m_decoders{};  // fonts -1 (default) to 255
+    QHash<int, const ByteDecoder *> m_otherDecoders;
 
     int m_fontNumber = -1;       // the font table entry being read
     size_t m_fontDepth = 0;      // the group depth its \fN came at

@@ -1,13 +1,12 @@
 #pragma once
 // What the reader keeps while it reads rich text: the character and paragraph
 // properties of the current group, and the document's font and colour tables.
+#include "text/rtfunits.h"
+
 #include <QColor>
-#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
-
-#include "text/rtfunits.h"
 
 #include <algorithm>
 #include <array>
@@ -31,13 +30,6 @@ struct CharState {
 
     bool operator==(const CharState &) const = default;
 };
-
-inline size_t qHash(const CharState &s, size_t seed = 0) noexcept
-{
-    const int flags = int(s.bold) | int(s.italic) << 1 | int(s.underline) << 2
-                      | int(s.strike) << 3 | int(s.hidden) << 4;
-    return qHashMulti(seed, s.font, s.halfPoints, s.color, flags);
-}
 
 enum class Align : unsigned char { Left, Center, Right, Justify };
 enum class TabKind : unsigned char { Left, Center, Right, Decimal };
