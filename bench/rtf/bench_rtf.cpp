@@ -1,0 +1,212 @@
+// Reading and writing a 1 MB formatted lesson text, each against its floor measured in
+// the same run: reading against inserting the same runs with the same formats into an
+// empty document through a cursor; writing against walking the document's blocks and
+// fragments, taking each one's text and format. Prints both ratios; fails above 1.5.
+// Times are the process's CPU time, so other work on a busy machine tilts them less,
+// and each figure is the median of several rounds that alternate the measured
+// operation and its floor.
+#include "text/rtfreader.h"
+#include "text/rtfwriter.h"
+
+#include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+using namespace lumora;
+
+namespace {
+
+constexpr int Rounds = 15;
+constexpr double Target = 1.5;
+constexpr qsizetype LessonBytes = 1024 * 1024;
+
+struct Run {
+    QString text;
+    int format;
+};
+
+struct Paragraph {
+    int format;
+    std::vector<Run> runs;
+};
+
+// The formats a lesson text uses: a few faces and sizes, emphasis and colours. They
+// are made as the reader makes them (only what differs from plain is set).
+std::vector<QTextCharFormat> characterFormats()
+{
+    std::vector<QTextCharFormat> formats;
+    const QStringList faces = {QStringLiteral("Arial"), QStringLiteral("Times New Roman"),
+                               QStringLiteral("Courier New")};
+    const QList<QColor> colors = {QColor(), QColor(255, 0, 0), QColor(0, 0, 160)};
+    for (int i = 0; i < 24; ++i) {
+        QTextCharFormat f;
+        f.setFontFamilies({faces[i % faces.size()]});
+        f.setFontPointSize(i % 5 == 0 ? 14 : 11);
+        if (i % 2)
+            f.setFontWeight(QFont::Bold);
+        if (i % 3 == 1)
+            f.setFontItalic(true);
+        if (i % 7 == 3)
+            f.setFontUnderline(true);
+        if (i % 11 == 5)
+            f.setFontStrikeOut(true);
+        if (colors[i % colors.size()].isValid())
+            f.setForeground(colors[i % colors.size()]);
+        formats.push_back(f);
+    }
+    return formats;
+}
+
+std::vector<QTextBlockFormat> blockFormats()
+{
+    QTextBlockFormat left, centre, indented;
+    centre.setAlignment(Qt::AlignHCenter);
+    indented.setLeftMargin(48);
+    indented.setTextIndent(-24);
+    indented.setTabPositions({QTextOption::Tab(96, QTextOption::LeftTab)});
+    return {left, centre, indented};
+}
+
+// A Slovak lesson text of paragraphs with a format change every few words.
+std::vector<Paragraph> lessonText(int paragraphs)
+{
+    const QStringList words = QStringLiteral(
+        "Kapitola úsečka kružnica nakreslite obdĺžnik pomocou nástroja ťahaním myši "
+        "potvrďte kláves Enter výsledok uložte súbor ďalšie príklady nájdete v lekcii "
+        "čiara štvorec žltá farba ľavé tlačidlo „úvodzovky“ – pomlčka € tab\tstop")
+                                  .split(u' ');
+    quint32 seed = 12345;
+    const auto next = [&seed](quint32 n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    std::vector<Paragraph> text;
+    for (int p = 0; p < paragraphs; ++p) {
+        Paragraph para{int(next(3)), {}};
+        const int runs = 2 + int(next(8));
+        for (int r = 0; r < runs; ++r) {
+            Run run{QString(), int(next(24))};
+            const int count = 1 + int(next(6));
+            for (int w = 0; w < count; ++w)
+                run.text += words[next(quint32(words.size()))] + u' ';
+            para.runs.push_back(run);
+        }
+        text.push_back(para);
+    }
+    return text;
+}
+
+// The floor of reading: the same runs and paragraphs typed in through a cursor.
+void insertLesson(QTextDocument &doc, const std::vector<Paragraph> &text,
+                  const std::vector<QTextCharFormat> &chars, const std::vector<QTextBlockFormat> &blocks)
+{
+    doc.setUndoRedoEnabled(false);
+    QTextCursor cursor(&doc);
+    cursor.beginEditBlock();
+    bool first = true;
+    for (const Paragraph &para : text) {
+        if (first)
+            cursor.setBlockFormat(blocks[size_t(para.format)]);
+        else
+            cursor.insertBlock(blocks[size_t(para.format)], chars[size_t(para.runs.front().format)]);
+        first = false;
+        for (const Run &run : para.runs)
+            cursor.insertText(run.text, chars[size_t(run.format)]);
+    }
+    cursor.endEditBlock();
+    doc.setUndoRedoEnabled(true);
+}
+
+// The floor of writing: every block and fragment visited, with its text and format.
+qint64 walkFragments(const QTextDocument &doc)
+{
+    qint64 sum = 0;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        sum += int(block.blockFormat().alignment());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QString text = fragment.text();
+            const QTextCharFormat format = fragment.charFormat();
+            sum += text.size() + text.back().unicode() + format.fontWeight();
+        }
+    }
+    return sum;
+}
+
+// CPU time of work, in nanoseconds.
+qint64 timed(const std::function<void()> &work)
+{
+    const std::clock_t start = std::clock();
+    work();
+    return qint64(double(std::clock() - start) * 1e9 / CLOCKS_PER_SEC);
+}
+
+double median(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return double(v[v.size() / 2]);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const std::vector<QTextCharFormat> chars = characterFormats();
+    const std::vector<QTextBlockFormat> blocks = blockFormats();
+
+    // Grow the lesson until its rich text reaches 1 MB.
+    std::vector<Paragraph> text;
+    QByteArray rtf;
+    for (int paragraphs = 1000; rtf.size() < LessonBytes; paragraphs += paragraphs / 10) {
+        text = lessonText(paragraphs);
+        QTextDocument doc;
+        insertLesson(doc, text, chars, blocks);
+        rtf = rtf::write(doc);
+    }
+
+    QTextDocument lesson;
+    insertLesson(lesson, text, chars, blocks);
+    std::vector<qint64> insertFloor, reading, walkFloor, writing;
+    qint64 sink = 0;
+    for (int i = 0; i < Rounds; ++i) {
+        {
+            QTextDocument doc;
+            insertFloor.push_back(timed([&] { insertLesson(doc, text, chars, blocks); }));
+        }
+        {
+            QTextDocument doc;
+            reading.push_back(timed([&] { rtf::read(rtf, doc); }));
+            if (doc.characterCount() != lesson.characterCount()) {
+                std::fprintf(stderr, "the lesson read back has %d characters, not %d\n",
+                             doc.characterCount(), lesson.characterCount());
+                return 2;
+            }
+        }
+        walkFloor.push_back(timed([&] { sink += walkFragments(lesson); }));
+        QByteArray written;
+        writing.push_back(timed([&] { written = rtf::write(lesson); }));
+        if (written != rtf) {
+            std::fprintf(stderr, "writing the lesson gave different bytes\n");
+            return 2;
+        }
+    }
+
+    const double readRatio = median(reading) / median(insertFloor);
+    const double writeRatio = median(writing) / median(walkFloor);
+    std::printf("lesson: %.2f MB of rich text, %d paragraphs, %d characters (checksum %lld)\n",
+                rtf.size() / 1048576.0, lesson.blockCount(), lesson.characterCount(), sink);
+    std::printf("read:  %.2f ms, floor (cursor insertion) %.2f ms, ratio %.2f (target <= %.1f)\n",
+                median(reading) / 1e6, median(insertFloor) / 1e6, readRatio, Target);
+    std::printf("write: %.2f ms, floor (fragment walk) %.2f ms, ratio %.2f (target <= %.1f)\n",
+                median(writing) / 1e6, median(walkFloor) / 1e6, writeRatio, Target);
+    return readRatio <= Target && writeRatio <= Target ? 0 : 1;
+}
