@@ -7,6 +7,7 @@
 #include "platform/process.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
+#include "text/lessoneditorwindow.h"
 #include "text/picturewindow.h"
 
 #include <QFileInfo>
@@ -118,12 +119,27 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         }
         if (!s.ShowPrompt)
             return;
-        // Creating the missing screen belongs to the lesson editor; until it is there
-        // the user learns that the file is missing.
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                       s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
-                           + QLatin1Char(' ') + target,
-                       this);
+        const QString missing = s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
+            + QLatin1Char(' ') + target;
+        if (!s.programFolderWritable()) {
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, missing, this);
+            return;
+        }
+        // Offer to write the missing screen in the lesson editor; a saved screen opens
+        // at once, in editing mode.
+        const QString question = missing + QLatin1Char('\n')
+            + s.ConfigText(QStringLiteral("TEXT2"), QStringLiteral("Chcete ho teraz vytvoriť ?"));
+        if (messages::show(messages::Kind::Information, messages::Buttons::YesNo, question, this) != messages::Answer::Yes)
+            return;
+        c.CurrentLevel = quint8(next);
+        runLessonEditor(s, this, c.ScreenFile[size_t(next)], c.LevelFolder[size_t(next)]);
+        c.CurrentLevel = quint8(level);
+        if (!c.EditorSaved)
+            return;
+        c.PressedTitle = lessonButton->property("hint").toString();
+        c.CurrentLevel = quint8(next);
+        ZobrazOkno();
+        showNotesButtonIfNoteExists(level);
         return;
     }
     case content::ItemKind::Picture: {

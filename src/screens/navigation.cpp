@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "screens/contentfilenames.h"
+#include "text/lessoneditorwindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -74,11 +75,21 @@ void TForm1::PoStlaceni(QPushButton *courseButton)
     }
     if (!gate)
         return;
-    // Creating the missing file belongs to the lesson editor; until it is there the user
-    // learns that the course has no content file.
-    const QString text = missingWarning();
-    if (s.ShowPrompt)
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
+    if (!s.programFolderWritable()) {
+        const QString text = missingWarning();
+        if (s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
+        return;
+    }
+    // Offer to write the course's first screen in the lesson editor.
+    const QString question = s.ConfigText(QStringLiteral("CONTENT ") + c.ContentFileName,
+                                          QStringLiteral("Neexistuje ") + c.ContentFileName)
+        + QLatin1Char('\n') + s.ConfigText(QStringLiteral("TEXT2"), QStringLiteral("Chcete ho teraz vytvoriť ?"));
+    if (messages::show(messages::Kind::Information, messages::Buttons::YesNo, question, this) != messages::Answer::Yes)
+        return;
+    runLessonEditor(s, this, c.ContentFileName, c.LevelFolder[size_t(level - 1)]);
+    if (c.EditorSaved)
+        enter();
 }
 
 void TForm1::ZobrazOkno()

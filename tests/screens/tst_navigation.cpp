@@ -6,8 +6,12 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "screens/layout.h"
+#include "text/lessoneditorwindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -228,13 +232,57 @@ private slots:
         write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT1*Chýba")});
         startProgram();
         onLevel(2, [&](TForm1 *w) {
-            button(w, QStringLiteral("Button12"))->click();   // cisla.txt does not exist
+            // cisla.txt does not exist: it is offered for creation, and refused.
+            hook::queue(messages::Answer::No);
+            button(w, QStringLiteral("Button12"))->click();
+            QCOMPARE(int(s().course.CurrentLevel), 2);
             w->close();
         });
         courseButton(QStringLiteral("álgebra"))->click();
         QCOMPARE(hook::shown().size(), 1);
-        QCOMPARE(hook::shown().at(0).text, QStringLiteral("Chýba cisla.txt"));
+        QCOMPARE(hook::shown().at(0).text, QStringLiteral("Chýba cisla.txt\nChcete ho teraz vytvoriť ?"));
+        QCOMPARE(hook::shown().at(0).title, QStringLiteral("Informácia"));
+        QVERIFY(!QFile::exists(program() + QStringLiteral("/álgebra/cisla.txt")));
         QCOMPARE(int(s().course.CurrentLevel), 1);
+    }
+
+    void missingScreensAreOfferedToTheLessonEditor()
+    {
+        // A course without any content file: the offer, the editor, and with its
+        // "save and edit the text" button the new screen opens in editing mode.
+        QDir().mkpath(program() + QStringLiteral("/Nový kurz"));
+        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT2*Vytvoriť?")});
+        startProgram();
+        bool editorSeen = false;
+        bool openedInEditing = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *dialog = nullptr;
+            if (!QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()) != nullptr; }))
+                return;
+            auto *editor = qobject_cast<TOknoEditLek *>(dialog);
+            editorSeen = editor != nullptr;
+            if (!editor) {
+                dialog->close();
+                return;
+            }
+            onLevel(2, [&](TForm1 *w) {
+                openedInEditing = w->editing();
+                QVERIFY(button(w, QStringLiteral("Button12")));
+                w->Ignorovazmeny1->trigger();
+                w->close();
+            });
+            editor->Memo1->setPlainText(QStringLiteral("[Prvá lekcia]lekcia1.txt"));
+            editor->Button3->click();
+        });
+        hook::queue(messages::Answer::Yes);
+        courseButton(QStringLiteral("Nový kurz"))->click();
+        QVERIFY(editorSeen);
+        QVERIFY(openedInEditing);
+        QCOMPARE(hook::shown().at(0).text, QStringLiteral("Neexistuje Obsah.txt\nVytvoriť?"));
+        QCOMPARE(hook::shown().at(0).buttons, messages::Buttons::YesNo);
+        QCOMPARE(textfile::readLines(program() + QStringLiteral("/Nový kurz/Obsah.txt")).first(),
+                 QStringLiteral("[Prvá lekcia]lekcia1.txt"));
+        QVERIFY(!s().course.EditorSaved);
     }
 
     void searchWindowShowsOneScreen()
