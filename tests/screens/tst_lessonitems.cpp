@@ -3,9 +3,9 @@
 // and help windows; the gating of the messages for missing files.
 #include "app/session.h"
 #include "app/tform1.h"
-#include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "runningprogram.h"
 #include "text/helpwindow.h"
 #include "text/picturewindow.h"
 
@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -31,68 +30,34 @@ namespace hook = lumora::messages::hook;
 class TestLessonItems : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<testing::RunningProgram> p;
 
-    QString program() const { return m_dir->path() + QStringLiteral("/program dir"); }
+    QString program() const { return p->program(); }
     QString course() const { return program() + QStringLiteral("/Kurz s medzerou"); }
-    QString work() const { return m_dir->path() + QStringLiteral("/work"); }
-    QString playerLog() const { return m_dir->path() + QStringLiteral("/player.log"); }
-    QString programLog() const { return m_dir->path() + QStringLiteral("/program.log"); }
-    Session &s() { return *m_session; }
-
-    void write(const QString &path, const QStringList &lines)
+    QString playerLog() const { return p->root() + QStringLiteral("/player.log"); }
+    QString programLog() const { return p->root() + QStringLiteral("/program.log"); }
+    Session &s() { return p->session(); }
+    TForm1 *window(int level) { return p->window(level); }
+    static QPushButton *button(TForm1 *w, int number, int level)
+    {
+        return testing::RunningProgram::button(w, QStringLiteral("Button%1%2").arg(number).arg(level));
+    }
+    static void write(const QString &path, const QStringList &lines)
     {
         QDir().mkpath(QFileInfo(path).path());
         textfile::writeLines(path, lines);
     }
+    void inCourse(std::function<void(TForm1 *)> step)
+    {
+        p->start();
+        p->inCourse(QStringLiteral("Kurz s medzerou"), step);
+    }
+    static void onDialog(std::function<void(QWidget *)> step) { testing::RunningProgram::onDialog(step); }
 
     void script(const QString &path)
     {
         textfile::writeBytes(path, "#!/bin/sh\necho \"$0|$*\" >> \"" + programLog().toUtf8() + "\"\n");
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-
-    TForm1 *window(int level) { return qobject_cast<TForm1 *>(s().course.LevelWindow[size_t(level)].data()); }
-    QPushButton *button(TForm1 *w, int number, int level)
-    {
-        return w->client->findChild<QPushButton *>(QStringLiteral("Button%1%2").arg(number).arg(level));
-    }
-
-    // Enters the course and runs step on its top screen; returns once the course is left.
-    void inCourse(std::function<void(TForm1 *)> step)
-    {
-        StartEnvironment env;
-        env.currentFolder = program();
-        const QString home = work();
-        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
-        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
-        m_session = std::make_unique<Session>();
-        m_form = std::make_unique<TForm1>(*m_session);
-        guarded([&] { m_form->FormCreate(env); });
-        m_form->show();
-        QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[1] == 1; }));
-        QTimer::singleShot(0, this, [this, step] {
-            QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[2] && window(2) && window(2)->isVisible(); }));
-            TForm1 *top = window(2);
-            step(top);
-            top->close();
-        });
-        qobject_cast<QPushButton *>(s().course.CourseButton[size_t(s().course.FirstCourseEntry)].data())->click();
-    }
-
-    // Runs check on the next modal dialog, then closes it.
-    void onDialog(std::function<void(QWidget *)> check)
-    {
-        QTimer::singleShot(0, this, [check] {
-            QWidget *dialog = nullptr;
-            (void)QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()) != nullptr; });
-            if (dialog) {
-                check(dialog);
-                dialog->close();
-            }
-        });
     }
 
     QStringList logLines(const QString &path)
@@ -111,14 +76,8 @@ private slots:
 
     void init()
     {
-        QCoreApplication::processEvents();
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-        hook::reset();
-        hook::setAutoAnswer(true);
-        m_dir = std::make_unique<QTemporaryDir>();
+        p = std::make_unique<testing::RunningProgram>(QStringLiteral("program dir"));
         qputenv("LUMORA_PLAYER_LOG", playerLog().toUtf8());
-        QDir().mkpath(work());
         write(program() + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x")});
         QVERIFY(QFile::copy(QStringLiteral(LUMORA_SCPLAYER), program() + QStringLiteral("/SCPLAYER.EXE")));
         write(course() + QStringLiteral("/Obsah.txt"),
@@ -128,7 +87,7 @@ private slots:
                QStringLiteral("[Obrázok]Obrazok.BMP"),                // 4
                QStringLiteral("[Chýba]nic.exe"),                      // 5
                QStringLiteral("[Bez bodky]scmhra"),                   // 6
-               QStringLiteral("[Mimo kurzu]") + m_dir->path() + QStringLiteral("/mimo.sh"),   // 7
+               QStringLiteral("[Mimo kurzu]") + p->root() + QStringLiteral("/mimo.sh"),   // 7
                QStringLiteral("[Chýba obrázok]nie.bmp"),              // 8
                QStringLiteral("[Ďalej]kap1.txt"),                     // 9
                QStringLiteral("[Zlý obrázok]zly.bmp")});              // 10
@@ -139,13 +98,12 @@ private slots:
         picture.fill(Qt::darkCyan);
         QVERIFY(picture.save(course() + QStringLiteral("/obrazok.bmp"), "BMP"));
         script(course() + QStringLiteral("/prog.sh"));
-        script(m_dir->path() + QStringLiteral("/mimo.sh"));
+        script(p->root() + QStringLiteral("/mimo.sh"));
     }
 
     void cleanup()
     {
-        m_form.reset();
-        m_session.reset();
+        p.reset();
     }
 
     void demonstrationsGoToThePlayer()
@@ -169,7 +127,7 @@ private slots:
         });
         QStringList lines = logLines(programLog());
         lines.sort();
-        QCOMPARE(lines, (QStringList{m_dir->path() + QStringLiteral("/mimo.sh|"),
+        QCOMPARE(lines, (QStringList{p->root() + QStringLiteral("/mimo.sh|"),
                                      course() + QStringLiteral("/prog.sh|/a /b")}));
     }
 
@@ -232,7 +190,7 @@ private slots:
             QTimer::singleShot(0, this, [this] {
                 QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[3] && window(3); }));
                 // A note written for the course's top screen while on the deeper one.
-                textfile::writeLines(work() + QStringLiteral("/Kurz s medzerou.txt"), {QStringLiteral("poznámka")});
+                textfile::writeLines(p->work() + QStringLiteral("/Kurz s medzerou.txt"), {QStringLiteral("poznámka")});
                 window(3)->SpeedButton1->click();
             });
             button(w, 9, 2)->click();

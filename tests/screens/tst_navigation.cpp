@@ -2,9 +2,9 @@
 // a course, deeper levels opened from the template, going back, the search window.
 #include "app/session.h"
 #include "app/tform1.h"
-#include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "runningprogram.h"
 #include "screens/layout.h"
 #include "text/lessoneditorwindow.h"
 
@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -31,106 +30,41 @@ namespace hook = lumora::messages::hook;
 class TestNavigation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<testing::RunningProgram> p;
 
-    QString program() const { return m_dir->path() + QStringLiteral("/program"); }
-    QString work() const { return m_dir->path() + QStringLiteral("/work"); }
-    Session &s() { return *m_session; }
-
-    void write(const QString &relative, const QStringList &lines)
-    {
-        const QString path = program() + QLatin1Char('/') + relative;
-        QDir().mkpath(QFileInfo(path).path());
-        textfile::writeLines(path, lines);
-    }
-
-    // Starts the program on the prepared folder and waits for the root screen.
-    void startProgram(const QStringList &args = {})
-    {
-        StartEnvironment env;
-        env.currentFolder = program();
-        env.arguments = args;
-        const QString home = work();
-        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
-        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
-        m_session = std::make_unique<Session>();
-        m_form = std::make_unique<TForm1>(*m_session);
-        guarded([&] { m_form->FormCreate(env); });
-        m_form->show();
-        (void)QTest::qWaitFor([&] { return s().course.LevelBuilt[1] == 1 || s().terminateRequested; });
-    }
-
-    TForm1 *window(int level) { return qobject_cast<TForm1 *>(s().course.LevelWindow[size_t(level)].data()); }
-
-    // Runs step once level is built and shown; the caller then presses what opens it,
-    // which returns only when that level has closed again.
-    void onLevel(int level, std::function<void(TForm1 *)> step)
-    {
-        QTimer::singleShot(0, this, [this, level, step] {
-            const bool ready = QTest::qWaitFor([&] {
-                return s().course.LevelBuilt[size_t(level)] && window(level) && window(level)->isVisible();
-            });
-            if (!ready) {
-                qWarning("level %d did not open", level);
-                QCoreApplication::exit(1);
-                return;
-            }
-            step(window(level));
-            if (QTest::currentTestFailed())
-                QCoreApplication::exit(1);   // unwinds every open level so the test can end
-        });
-    }
-
-    QPushButton *button(TForm1 *w, const QString &name) { return w->client->findChild<QPushButton *>(name); }
-
-    QPushButton *courseButton(const QString &caption)
-    {
-        for (const auto &b : s().course.CourseButton) {
-            auto *push = qobject_cast<QPushButton *>(b.data());
-            if (push && push->text() == caption)
-                return push;
-        }
-        return nullptr;
-    }
+    QString program() const { return p->program(); }
+    QString work() const { return p->work(); }
+    Session &s() { return p->session(); }
+    TForm1 *window(int level) { return p->window(level); }
+    static QPushButton *button(TForm1 *w, const QString &name) { return testing::RunningProgram::button(w, name); }
 
 private slots:
     void init()
     {
-        // A previous case may have asked the application to end, which ends every event
-        // loop until the application's own loop runs again: run it once.
-        QCoreApplication::processEvents();
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-        hook::reset();
-        hook::setAutoAnswer(true);
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir().mkpath(work());
-        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*WIDTH*700"),
+        p = std::make_unique<testing::RunningProgram>();
+        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*WIDTH*700"),
                                              QStringLiteral("1*HEIGHT*640"), QStringLiteral("1*LEFT CORNER*5"),
                                              QStringLiteral("1*TOP CORNER*6")});
-        write(QStringLiteral("Biológia/OBSAH.TXT"),
+        p->write(QStringLiteral("Biológia/OBSAH.TXT"),
               {QStringLiteral("Úvod kurzu"), QStringLiteral("[Rastliny a ich časti v prírode]Kap1.TXT"),
                QStringLiteral("[]skryte.txt"), QStringLiteral("[Živočíchy]kap2.txt"),
                QStringLiteral("//https://sk.wikipedia.org/wiki/Biológia"), QStringLiteral("//www.example.sk"),
                QStringLiteral("<Biológia je veda o živote."), QStringLiteral("Druhý odsek.>")});
-        write(QStringLiteral("Biológia/kap1.txt"),
+        p->write(QStringLiteral("Biológia/kap1.txt"),
               {QStringLiteral("[Listy]kap1.txt"), QStringLiteral("<Kapitola o rastlinách>")});
-        write(QStringLiteral("álgebra/Obsah.txt"), {QStringLiteral("[Čísla]cisla.txt")});
-        write(QStringLiteral("Zemepis/Obsah.bak"), {QStringLiteral("[Európa]europa.txt")});
+        p->write(QStringLiteral("álgebra/Obsah.txt"), {QStringLiteral("[Čísla]cisla.txt")});
+        p->write(QStringLiteral("Zemepis/Obsah.bak"), {QStringLiteral("[Európa]europa.txt")});
         QDir().mkpath(program() + QStringLiteral("/.skryty"));
     }
 
     void cleanup()
     {
-        m_form.reset();
-        m_session.reset();
+        p.reset();
     }
 
     void rootScreenListsTheCourseFolders()
     {
-        startProgram();
+        p->start();
         QCOMPARE(int(s().course.LevelBuilt[1]), 1);
         const CourseState &c = s().course;
         QCOMPARE(int(c.CurrentLevel), 2);
@@ -141,29 +75,29 @@ private slots:
             captions << qobject_cast<QPushButton *>(c.CourseButton[size_t(i)].data())->text();
         QCOMPARE(captions, (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Zemepis")}));
 
-        QPushButton *b = button(m_form.get(), QStringLiteral("Buttonx%1%2").arg(first + 1).arg(1));
+        QPushButton *b = button(&p->main(), QStringLiteral("Buttonx%1%2").arg(first + 1).arg(1));
         QVERIFY(b);
         // U = 10: 150 wide, 40 high, 30 from the right edge, first at 55, then every 45.
         QCOMPARE(b->geometry(), QRect(700 - 150 - 30, 55 + 45, 150, 40));
-        QCOMPARE(m_form->Label1->width(), 700 - 150 - 20);
-        QVERIFY(m_form->Memo1->isHidden());
-        QVERIFY(m_form->Button1->isHidden());
-        QVERIFY(!m_form->Poznmky1->isEnabled());
-        QVERIFY(m_form->ScrollBar2->isHidden());
+        QCOMPARE(p->main().Label1->width(), 700 - 150 - 20);
+        QVERIFY(p->main().Memo1->isHidden());
+        QVERIFY(p->main().Button1->isHidden());
+        QVERIFY(!p->main().Poznmky1->isEnabled());
+        QVERIFY(p->main().ScrollBar2->isHidden());
     }
 
     void enterGoDeeperAndBack()
     {
-        startProgram();
-        QPushButton *course = courseButton(QStringLiteral("Biológia"));
+        p->start();
+        QPushButton *course = p->courseButton(QStringLiteral("Biológia"));
         QCOMPARE(course->objectName(), QStringLiteral("Buttonx%1%2").arg(s().course.FirstCourseEntry + 1).arg(1));
         QStringList seen;
 
-        onLevel(2, [&](TForm1 *w) {
+        p->onLevel(2, [&](TForm1 *w) {
             seen << QStringLiteral("level 2");
             QCOMPARE(w->objectName(), QStringLiteral("Form2"));
             QVERIFY(s().course.InsideCourse);
-            QVERIFY(!m_form->isVisible());
+            QVERIFY(!p->main().isVisible());
             QCOMPARE(w->Label1->text(), QStringLiteral("Biológia"));
             QCOMPARE(w->pos(), QPoint(5, 6));
             QVERIFY(!w->SpeedButton1->isHidden());
@@ -185,7 +119,7 @@ private slots:
             QVERIFY(third->toolTip().isEmpty());
 
             w->move(40, 50);
-            onLevel(3, [&](TForm1 *deeper) {
+            p->onLevel(3, [&](TForm1 *deeper) {
                 seen << QStringLiteral("level 3");
                 QCOMPARE(deeper->Label1->text(), QStringLiteral("Biológia - Rastliny a ich časti v prírode"));
                 QCOMPARE(deeper->pos(), QPoint(40, 50));
@@ -208,20 +142,20 @@ private slots:
         QCOMPARE(int(s().course.CurrentLevel), 1);
         QVERIFY(!s().course.InsideCourse);
         QCOMPARE(s().readLevelFile(), 1);
-        QVERIFY(QTest::qWaitFor([&] { return m_form->isVisible(); }));
+        QVERIFY(QTest::qWaitFor([&] { return p->main().isVisible(); }));
         QVERIFY(!s().terminateRequested);
     }
 
     void backupIsRestoredOnEntry()
     {
-        startProgram();
+        p->start();
         bool opened = false;
-        onLevel(2, [&](TForm1 *w) {
+        p->onLevel(2, [&](TForm1 *w) {
             opened = true;
             QVERIFY(button(w, QStringLiteral("Button12")));
             w->close();
         });
-        courseButton(QStringLiteral("Zemepis"))->click();
+        p->courseButton(QStringLiteral("Zemepis"))->click();
         QVERIFY(opened);
         QVERIFY(QFile::exists(program() + QStringLiteral("/Zemepis/Obsah.txt")));
         QVERIFY(!QFile::exists(program() + QStringLiteral("/Zemepis/Obsah.bak")));
@@ -229,16 +163,16 @@ private slots:
 
     void missingTargetsAreReported()
     {
-        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT1*Chýba")});
-        startProgram();
-        onLevel(2, [&](TForm1 *w) {
+        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT1*Chýba")});
+        p->start();
+        p->onLevel(2, [&](TForm1 *w) {
             // cisla.txt does not exist: it is offered for creation, and refused.
             hook::queue(messages::Answer::No);
             button(w, QStringLiteral("Button12"))->click();
             QCOMPARE(int(s().course.CurrentLevel), 2);
             w->close();
         });
-        courseButton(QStringLiteral("álgebra"))->click();
+        p->courseButton(QStringLiteral("álgebra"))->click();
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Chýba cisla.txt\nChcete ho teraz vytvoriť ?"));
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Informácia"));
@@ -251,8 +185,8 @@ private slots:
         // A course without any content file: the offer, the editor, and with its
         // "save and edit the text" button the new screen opens in editing mode.
         QDir().mkpath(program() + QStringLiteral("/Nový kurz"));
-        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT2*Vytvoriť?")});
-        startProgram();
+        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT2*Vytvoriť?")});
+        p->start();
         bool editorSeen = false;
         bool openedInEditing = false;
         QTimer::singleShot(0, this, [&] {
@@ -265,7 +199,7 @@ private slots:
                 dialog->close();
                 return;
             }
-            onLevel(2, [&](TForm1 *w) {
+            p->onLevel(2, [&](TForm1 *w) {
                 openedInEditing = w->editing();
                 QVERIFY(button(w, QStringLiteral("Button12")));
                 w->Ignorovazmeny1->trigger();
@@ -275,7 +209,7 @@ private slots:
             editor->Button3->click();
         });
         hook::queue(messages::Answer::Yes);
-        courseButton(QStringLiteral("Nový kurz"))->click();
+        p->courseButton(QStringLiteral("Nový kurz"))->click();
         QVERIFY(editorSeen);
         QVERIFY(openedInEditing);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Neexistuje Obsah.txt\nVytvoriť?"));
@@ -287,23 +221,23 @@ private slots:
 
     void searchWindowShowsOneScreen()
     {
-        startProgram({program() + QStringLiteral("/Biológia/kap1.txt"), QStringLiteral("Rastliny"), QStringLiteral("listy")});
+        p->start({program() + QStringLiteral("/Biológia/kap1.txt"), QStringLiteral("Rastliny"), QStringLiteral("listy")});
         QCOMPARE(s().course.LevelFolder[1], QStringLiteral("Biológia"));
         QCOMPARE(s().course.ScreenFile[1], QStringLiteral("kap1.txt"));
-        QCOMPARE(m_form->Label1->text(), QStringLiteral(" Rastliny listy"));
-        QVERIFY(button(m_form.get(), QStringLiteral("Button11")));
+        QCOMPARE(p->main().Label1->text(), QStringLiteral(" Rastliny listy"));
+        QVERIFY(button(&p->main(), QStringLiteral("Button11")));
         QVERIFY(QFile::exists(work() + QStringLiteral("/Okna2")));
         QVERIFY(!QFile::exists(work() + QStringLiteral("/Okna")));
-        QVERIFY(!m_form->Label2->isHidden());
+        QVERIFY(!p->main().Label2->isHidden());
     }
 
     void searchWindowWithMissingFileEnds()
     {
-        write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x")});
+        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x")});
         const QString missing = program() + QStringLiteral("/Biológia/nie.txt");
-        startProgram({missing});
+        p->start({missing});
         QVERIFY(s().course.LevelBuilt[1] == 0);
-        QVERIFY(m_form->ContentMissing);
+        QVERIFY(p->main().ContentMissing);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Neexistuje ") + missing);
         QVERIFY(s().terminateRequested);
     }
@@ -313,9 +247,9 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 17; ++i)
             lines << QStringLiteral("[Ďalšia obrazovka %1]a.txt").arg(i);
-        write(QStringLiteral("Hĺbka/Obsah.txt"), {QStringLiteral("[Dolu]a.txt")});
-        write(QStringLiteral("Hĺbka/a.txt"), lines);
-        startProgram();
+        p->write(QStringLiteral("Hĺbka/Obsah.txt"), {QStringLiteral("[Dolu]a.txt")});
+        p->write(QStringLiteral("Hĺbka/a.txt"), lines);
+        p->start();
         int deepest = 0;
         std::function<void(TForm1 *)> descend = [&](TForm1 *w) {
             const int level = s().course.CurrentLevel;
@@ -332,7 +266,7 @@ private slots:
                 QCOMPARE(first->y(), top);
             }
             if (level < MaxLevels) {
-                onLevel(level + 1, descend);
+                p->onLevel(level + 1, descend);
                 button(w, QStringLiteral("Button1%1").arg(level))->click();
                 return;
             }
@@ -341,8 +275,8 @@ private slots:
             QCOMPARE(hook::shown().size(), 1);
             w->EndProgram();
         };
-        onLevel(2, descend);
-        courseButton(QStringLiteral("Hĺbka"))->click();
+        p->onLevel(2, descend);
+        p->courseButton(QStringLiteral("Hĺbka"))->click();
         QCOMPARE(deepest, MaxLevels);
         QVERIFY(s().terminateRequested);
         QCOMPARE(int(s().course.CurrentLevel), 1);

@@ -2,8 +2,8 @@
 // file, and what the screen shows and writes once the editor has closed.
 #include "app/session.h"
 #include "app/tform1.h"
-#include "platform/guard.h"
 #include "platform/messages.h"
+#include "runningprogram.h"
 #include "platform/textfile.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -35,52 +34,15 @@ namespace hook = lumora::messages::hook;
 class TestLessonEditorMenu : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<testing::RunningProgram> p;
 
-    QString program() const { return m_dir->path() + QStringLiteral("/program"); }
+    QString program() const { return p->program(); }
     QString course(const QString &name) const { return program() + QStringLiteral("/Biológia/") + name; }
-    Session &s() { return *m_session; }
-
-    void startProgram()
-    {
-        StartEnvironment env;
-        env.currentFolder = program();
-        const QString home = m_dir->path() + QStringLiteral("/work");
-        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
-        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
-        m_session = std::make_unique<Session>();
-        m_form = std::make_unique<TForm1>(*m_session);
-        guarded([&] { m_form->FormCreate(env); });
-        m_form->show();
-        QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[1] == 1; }));
-    }
-
-    TForm1 *window(int level) { return qobject_cast<TForm1 *>(s().course.LevelWindow[size_t(level)].data()); }
+    Session &s() { return p->session(); }
+    void startProgram() { p->start(); }
 
     // Enters the course and runs step on its screen, which is closed afterwards.
-    void onCourseScreen(std::function<void(TForm1 *)> step)
-    {
-        QTimer::singleShot(0, this, [this, step] {
-            if (!QTest::qWaitFor([&] { return s().course.LevelBuilt[2] && window(2) && window(2)->isVisible(); })) {
-                qWarning("the course screen did not open");
-                QCoreApplication::exit(1);
-                return;
-            }
-            TForm1 *w = window(2);
-            step(w);
-            w->close();
-        });
-        for (const auto &b : s().course.CourseButton) {
-            auto *push = qobject_cast<QPushButton *>(b.data());
-            if (push && push->text() == QStringLiteral("Biológia")) {
-                push->click();
-                return;
-            }
-        }
-        QFAIL("no course button");
-    }
+    void onCourseScreen(std::function<void(TForm1 *)> step) { p->inCourse(QStringLiteral("Biológia"), step); }
 
     // Chooses "Editácia lekcie" on w with editorStep run on the editor once it shows.
     void editLesson(TForm1 *w, std::function<void(TOknoEditLek *)> editorStep)
@@ -114,19 +76,14 @@ class TestLessonEditorMenu : public QObject {
 private slots:
     void init()
     {
-        QCoreApplication::processEvents();
-        hook::reset();
-        hook::setAutoAnswer(true);
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir().mkpath(m_dir->path() + QStringLiteral("/work"));
+        p = std::make_unique<testing::RunningProgram>();
         QDir().mkpath(course(QString()));
         textfile::writeLines(program() + QStringLiteral("/CONFIG.TXT"), {"0*IP*x"});
     }
 
     void cleanup()
     {
-        m_form.reset();
-        m_session.reset();
+        p.reset();
     }
 
     // Saving in the editor: the pane shows the formatted text with the typed block, the

@@ -4,9 +4,9 @@
 #include "app/session.h"
 #include "app/tform1.h"
 #include "platform/filelock.h"
-#include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "runningprogram.h"
 #include "text/fontdialog.h"
 
 #include <QAction>
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -32,41 +31,18 @@ namespace hook = lumora::messages::hook;
 class TestTextEditing : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<testing::RunningProgram> p;
 
-    QString program() const { return m_dir->path() + QStringLiteral("/program"); }
+    QString program() const { return p->program(); }
     QString content() const { return program() + QStringLiteral("/Kurz/Obsah.txt"); }
-    Session &s() { return *m_session; }
-    TForm1 *window(int level) { return qobject_cast<TForm1 *>(s().course.LevelWindow[size_t(level)].data()); }
 
-    void config(const QStringList &lines)
-    {
-        textfile::writeLines(program() + QStringLiteral("/CONFIG.TXT"), QStringList{QStringLiteral("0*IP*x")} + lines);
-    }
+    void config(const QStringList &lines) { p->write(QStringLiteral("CONFIG.TXT"), QStringList{QStringLiteral("0*IP*x")} + lines); }
 
     // Enters the course and runs step on its top screen; returns once it is left.
     void inCourse(std::function<void(TForm1 *)> step)
     {
-        StartEnvironment env;
-        env.currentFolder = program();
-        const QString home = m_dir->path() + QStringLiteral("/work");
-        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
-        env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
-        m_session = std::make_unique<Session>();
-        m_form = std::make_unique<TForm1>(*m_session);
-        guarded([&] { m_form->FormCreate(env); });
-        m_form->show();
-        QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[1] == 1; }));
-        QTimer::singleShot(0, this, [this, step] {
-            if (QTest::qWaitFor([&] { return s().course.LevelBuilt[2] && window(2) && window(2)->isVisible(); })) {
-                TForm1 *top = window(2);
-                step(top);
-                top->close();
-            }
-        });
-        qobject_cast<QPushButton *>(s().course.CourseButton[size_t(s().course.FirstCourseEntry)].data())->click();
+        p->start();
+        p->inCourse(QStringLiteral("Kurz"), step);
     }
 
     static void replaceText(QTextEdit *pane, const QString &text)
@@ -79,23 +55,15 @@ class TestTextEditing : public QObject {
 private slots:
     void init()
     {
-        QCoreApplication::processEvents();
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-        hook::reset();
-        hook::setAutoAnswer(true);
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir().mkpath(m_dir->path() + QStringLiteral("/work"));
-        QDir().mkpath(program() + QStringLiteral("/Kurz"));
+        p = std::make_unique<testing::RunningProgram>();
         config({});
-        textfile::writeLines(content(), {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Starý text>"),
+        p->write(QStringLiteral("Kurz/Obsah.txt"), {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Starý text>"),
                                          QStringLiteral("//https://example.sk")});
     }
 
     void cleanup()
     {
-        m_form.reset();
-        m_session.reset();
+        p.reset();
     }
 
     void editAndSave()
@@ -216,11 +184,7 @@ private slots:
             QVERIFY(!w->findChild<FontDialog *>());
             w->Editciatextu2->trigger();
             w->Memo1->selectAll();
-            QTimer::singleShot(0, this, [] {
-                QWidget *dialog = nullptr;
-                if (QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()) != nullptr; }))
-                    dialog->close();
-            });
+            testing::RunningProgram::onDialog([](QWidget *) {});
             QTest::mouseClick(w->Memo1->viewport(), Qt::RightButton);
             QVERIFY(w->findChild<FontDialog *>());
             QTextCursor after(w->Memo1->document());

@@ -1,0 +1,138 @@
+#include "runningprogram.h"
+
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace lumora::testing {
+
+RunningProgram::RunningProgram(const QString &programFolderName)
+    : m_dir(std::make_unique<QTemporaryDir>()), m_programName(programFolderName)
+{
+    QCoreApplication::processEvents();
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    messages::hook::reset();
+    messages::hook::setAutoAnswer(true);
+    QDir().mkpath(program());
+    QDir().mkpath(work());
+}
+
+RunningProgram::~RunningProgram()
+{
+    m_form.reset();
+    m_session.reset();
+}
+
+QString RunningProgram::root() const
+{
+    return m_dir->path();
+}
+
+QString RunningProgram::program() const
+{
+    return m_dir->path() + QLatin1Char('/') + m_programName;
+}
+
+QString RunningProgram::work() const
+{
+    return m_dir->path() + QStringLiteral("/work");
+}
+
+void RunningProgram::write(const QString &relative, const QStringList &lines) const
+{
+    const QString path = program() + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(path).path());
+    textfile::writeLines(path, lines);
+}
+
+void RunningProgram::start(const QStringList &arguments)
+{
+    StartEnvironment env;
+    env.currentFolder = program();
+    env.arguments = arguments;
+    const QString home = work();
+    env.environment = [home](const QString &name) { return name == QLatin1String("HOME") ? home : QString(); };
+    env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
+    m_form.reset();
+    m_session = std::make_unique<Session>();
+    m_form = std::make_unique<TForm1>(*m_session);
+    guarded([&] { m_form->FormCreate(env); });
+    m_form->show();
+    (void)QTest::qWaitFor([&] { return m_session->course.LevelBuilt[1] == 1 || m_session->terminateRequested; });
+}
+
+TForm1 *RunningProgram::window(int level)
+{
+    if (!m_session || !CourseState::validLevel(level))
+        return nullptr;
+    return qobject_cast<TForm1 *>(m_session->course.LevelWindow[size_t(level)].data());
+}
+
+QPushButton *RunningProgram::courseButton(const QString &caption)
+{
+    for (const auto &b : m_session->course.CourseButton) {
+        auto *push = qobject_cast<QPushButton *>(b.data());
+        if (push && push->text() == caption)
+            return push;
+    }
+    return nullptr;
+}
+
+QPushButton *RunningProgram::button(TForm1 *window, const QString &name)
+{
+    return window ? window->client->findChild<QPushButton *>(name) : nullptr;
+}
+
+void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
+{
+    QTimer::singleShot(0, qApp, [this, level, step] {
+        const bool ready = QTest::qWaitFor([&] {
+            return m_session->course.LevelBuilt[size_t(level)] && window(level) && window(level)->isVisible();
+        });
+        if (!ready) {
+            qWarning("level %d did not open", level);
+            QCoreApplication::exit(1);
+            return;
+        }
+        step(window(level));
+        if (QTest::currentTestFailed())
+            QCoreApplication::exit(1);
+    });
+}
+
+void RunningProgram::inCourse(const QString &caption, std::function<void(TForm1 *)> step)
+{
+    QPushButton *course = courseButton(caption);
+    if (!course) {
+        QFAIL("no such course button");
+        return;
+    }
+    onLevel(2, [step](TForm1 *w) {
+        step(w);
+        w->close();
+    });
+    course->click();
+}
+
+void RunningProgram::onDialog(std::function<void(QWidget *)> step)
+{
+    QTimer::singleShot(0, qApp, [step] {
+        QWidget *found = nullptr;
+        (void)QTest::qWaitFor([&] { return (found = QApplication::activeModalWidget()) != nullptr; });
+        QPointer<QWidget> dialog = found;
+        step(found);
+        if (dialog)
+            dialog->close();
+    });
+}
+
+} // namespace lumora::testing

@@ -1,0 +1,65 @@
+#pragma once
+// The player started offscreen on a prepared program folder, for the windowed tests:
+// a temporary program folder and work folder, the main window set up on them, and the
+// ways a test reaches the level windows that open inside modal loops.
+#include "app/session.h"
+#include "app/tform1.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class QPushButton;
+class QWidget;
+
+namespace lumora::testing {
+
+class RunningProgram {
+public:
+    // Makes the folders; the application's own event loop is run once first, since a
+    // previous case may have asked the application to end (which ends every loop until
+    // that loop runs again). Message boxes are answered by the test hook.
+    explicit RunningProgram(const QString &programFolderName = QStringLiteral("program"));
+    ~RunningProgram();
+
+    QString program() const;   // the program folder, no trailing separator
+    QString work() const;      // the work folder
+    QString root() const;      // the temporary folder holding both
+
+    // Writes a Windows-1250 text file below the program folder, making its folders.
+    void write(const QString &relative, const QStringList &lines) const;
+
+    // Sets the main window up on the program folder (with these command-line
+    // parameters), shows it and waits until its first screen is built or the program
+    // asked to end.
+    void start(const QStringList &arguments = {});
+
+    Session &session() { return *m_session; }
+    TForm1 &main() { return *m_form; }
+    TForm1 *window(int level);
+    QPushButton *courseButton(const QString &caption);
+    static QPushButton *button(TForm1 *window, const QString &name);
+
+    // Runs step on the level once it is built and shown. Call it before pressing what
+    // opens the level: the press returns only when the level has closed again. A failed
+    // check inside step ends every open level so that the test can finish.
+    void onLevel(int level, std::function<void(TForm1 *)> step);
+
+    // Enters the course and runs step on its top screen, which is closed afterwards.
+    void inCourse(const QString &caption, std::function<void(TForm1 *)> step);
+
+    // Runs step on the next modal dialog once it shows (nullptr when none came); the
+    // dialog is closed afterwards unless step closed it.
+    static void onDialog(std::function<void(QWidget *)> step);
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_programName;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<TForm1> m_form;
+};
+
+} // namespace lumora::testing
