@@ -291,6 +291,13 @@ private slots:
         QCOMPARE(blockOf(doc, QStringLiteral("still right")), right);
         QCOMPARE(blockOf(doc, QStringLiteral("justified")).alignment(), Qt::AlignJustify);
         QCOMPARE(blockOf(doc, QStringLiteral("plain")), QTextBlockFormat());
+
+        // A paragraph takes the formatting in force at its end, and passes it on.
+        rtf::read("{\\rtf1 first\\qc\\li360\\par second\\par\\pard third}", doc);
+        QCOMPARE(blockOf(doc, QStringLiteral("first")).alignment(), Qt::AlignHCenter);
+        QCOMPARE(blockOf(doc, QStringLiteral("first")).leftMargin(), 24.0);
+        QCOMPARE(blockOf(doc, QStringLiteral("second")), blockOf(doc, QStringLiteral("first")));
+        QCOMPARE(blockOf(doc, QStringLiteral("third")), QTextBlockFormat());
     }
 
     void characterStateFollowsGroups()
