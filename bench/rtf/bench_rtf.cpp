@@ -8,6 +8,8 @@
 #include "text/rtfreader.h"
 #include "text/rtfwriter.h"
 
+#include "benchclock.h"
+
 #include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -140,20 +142,6 @@ qint64 walkFragments(const QTextDocument &doc)
     return sum;
 }
 
-// CPU time of work, in nanoseconds.
-qint64 timed(const std::function<void()> &work)
-{
-    const std::clock_t start = std::clock();
-    work();
-    return qint64(double(std::clock() - start) * 1e9 / CLOCKS_PER_SEC);
-}
-
-double median(std::vector<qint64> v)
-{
-    std::sort(v.begin(), v.end());
-    return double(v[v.size() / 2]);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -180,33 +168,33 @@ int main(int argc, char *argv[])
     for (int i = 0; i < Rounds; ++i) {
         {
             QTextDocument doc;
-            insertFloor.push_back(timed([&] { insertLesson(doc, text, chars, blocks); }));
+            insertFloor.push_back(bench::cpuNs([&] { insertLesson(doc, text, chars, blocks); }));
         }
         {
             QTextDocument doc;
-            reading.push_back(timed([&] { rtf::read(rtf, doc); }));
+            reading.push_back(bench::cpuNs([&] { rtf::read(rtf, doc); }));
             if (doc.characterCount() != lesson.characterCount()) {
                 std::fprintf(stderr, "the lesson read back has %d characters, not %d\n",
                              doc.characterCount(), lesson.characterCount());
                 return 2;
             }
         }
-        walkFloor.push_back(timed([&] { sink += walkFragments(lesson); }));
+        walkFloor.push_back(bench::cpuNs([&] { sink += walkFragments(lesson); }));
         QByteArray written;
-        writing.push_back(timed([&] { written = rtf::write(lesson); }));
+        writing.push_back(bench::cpuNs([&] { written = rtf::write(lesson); }));
         if (written != rtf) {
             std::fprintf(stderr, "writing the lesson gave different bytes\n");
             return 2;
         }
     }
 
-    const double readRatio = median(reading) / median(insertFloor);
-    const double writeRatio = median(writing) / median(walkFloor);
+    const double readRatio = bench::median(reading) / bench::median(insertFloor);
+    const double writeRatio = bench::median(writing) / bench::median(walkFloor);
     std::printf("lesson: %.2f MB of rich text, %d paragraphs, %d characters (checksum %lld)\n",
                 rtf.size() / 1048576.0, lesson.blockCount(), lesson.characterCount(), sink);
     std::printf("read:  %.2f ms, floor (cursor insertion) %.2f ms, ratio %.2f (target <= %.1f)\n",
-                median(reading) / 1e6, median(insertFloor) / 1e6, readRatio, Target);
+                bench::median(reading) / 1e6, bench::median(insertFloor) / 1e6, readRatio, Target);
     std::printf("write: %.2f ms, floor (fragment walk) %.2f ms, ratio %.2f (target <= %.1f)\n",
-                median(writing) / 1e6, median(walkFloor) / 1e6, writeRatio, Target);
+                bench::median(writing) / 1e6, bench::median(walkFloor) / 1e6, writeRatio, Target);
     return readRatio <= Target && writeRatio <= Target ? 0 : 1;
 }

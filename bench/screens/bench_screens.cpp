@@ -10,6 +10,8 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 
+#include "benchclock.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -31,26 +33,6 @@ namespace {
 
 constexpr int Rounds = 15;
 constexpr double Target = 3.0;
-
-// CPU time of this thread, so that other work on the machine does not blur the ratio.
-qint64 threadNs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
-
-double medianNs(const std::function<void()> &run)
-{
-    std::vector<qint64> times;
-    for (int i = 0; i < Rounds; ++i) {
-        const qint64 start = threadNs();
-        run();
-        times.push_back(threadNs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return double(times[times.size() / 2]);
-}
 
 QString lessonText()
 {
@@ -129,7 +111,7 @@ int main(int argc, char *argv[])
     session.course.LevelFolder[1] = session.course.LevelFolder[2] = QStringLiteral("Kurz");
     session.course.ScreenFile[2] = session.course.ContentFileName = QStringLiteral("Obsah.txt");
 
-    const double level = medianNs([&] {
+    const double level = bench::medianNs(Rounds, [&] {
         session.course.CurrentLevel = 2;
         session.course.LevelBuilt[2] = 0;
         TForm1 window(session);
@@ -138,7 +120,7 @@ int main(int argc, char *argv[])
         window.FormActivate();
         QCoreApplication::processEvents();
     });
-    const double levelFloor = medianNs([&] {
+    const double levelFloor = bench::medianNs(Rounds, [&] {
         QMainWindow window;
         auto *client = new QWidget(&window);
         window.setCentralWidget(client);
@@ -176,7 +158,7 @@ int main(int argc, char *argv[])
     Session rootSession;
     TForm1 rootMain(rootSession);
     rootMain.FormCreate(big.start());
-    const double root = medianNs([&] {
+    const double root = bench::medianNs(Rounds, [&] {
         Session s = rootSession;
         s.course = CourseState();
         TForm1 window(s);
@@ -184,7 +166,7 @@ int main(int argc, char *argv[])
         window.FormActivate();
         QCoreApplication::processEvents();
     });
-    const double rootFloor = medianNs([&] {
+    const double rootFloor = bench::medianNs(Rounds, [&] {
         QMainWindow window;
         auto *client = new QWidget(&window);
         window.setCentralWidget(client);

@@ -6,6 +6,8 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 
+#include "benchclock.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -39,21 +41,12 @@ qint64 setUpOnce(const QString &program, const QString &work, bool insideCourse)
     start.currentFolder = program;
     start.environment = [work](const QString &name) { return name == QLatin1String("HOME") ? work : QString(); };
     start.localAddress = [] { return QStringLiteral("10.0.0.1"); };
-    timespec begin{}, end{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &begin);   // CPU time: other work on the machine does not count
-    {
+    return bench::cpuNs([&] {
         TForm1 form(session);
         form.FormCreate(start);
-    }
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
-    return qint64(end.tv_sec - begin.tv_sec) * 1000000000 + (end.tv_nsec - begin.tv_nsec);
+    });
 }
 
-double median(std::vector<qint64> v)
-{
-    std::sort(v.begin(), v.end());
-    return double(v[v.size() / 2]);
-}
 
 } // namespace
 
@@ -85,8 +78,8 @@ int main(int argc, char *argv[])
         measured.push_back(setUpOnce(configured.path() + QStringLiteral("/program"),
                                      configured.path() + QStringLiteral("/work"), true));
     }
-    const double ratio = median(measured) / median(floor);
+    const double ratio = bench::median(measured) / bench::median(floor);
     std::printf("main window set-up: no CONFIG.TXT %.2f ms, 400+400 lines inside a course %.2f ms, ratio %.2f (target <= %.1f)\n",
-                median(floor) / 1e6, median(measured) / 1e6, ratio, Target);
+                bench::median(floor) / 1e6, bench::median(measured) / 1e6, ratio, Target);
     return ratio <= Target ? 0 : 1;
 }

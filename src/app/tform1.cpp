@@ -1,4 +1,5 @@
 #include "app/tform1.h"
+#include "platform/placecontrol.h"
 
 #include "app/session.h"
 #include "platform/guard.h"
@@ -27,18 +28,9 @@ namespace lumora {
 
 namespace {
 
-template <typename W>
-W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(left, top, width, height);
-    return w;
-}
-
 QLabel *boldLabel(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
-    auto *label = place<QLabel>(parent, name, left, top, width, height);
+    auto *label = placeControl<QLabel>(parent, name, left, top, width, height);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -48,7 +40,7 @@ QLabel *boldLabel(QWidget *parent, const char *name, int left, int top, int widt
 
 QToolButton *flatButton(QWidget *parent, const char *name, int left, int top)
 {
-    auto *button = place<QToolButton>(parent, name, left, top, 75, 25);
+    auto *button = placeControl<QToolButton>(parent, name, left, top, 75, 25);
     button->setAutoRaise(true);
     QFont font = button->font();
     font.setBold(true);
@@ -102,59 +94,59 @@ void TForm1::createControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    Image1 = place<QLabel>(client, "Image1", 0, 0, DesignClientWidth, DesignClientHeight);
+    Image1 = placeControl<QLabel>(client, "Image1", 0, 0, DesignClientWidth, DesignClientHeight);
     Image1->setAlignment(Qt::AlignCenter);
 
     Label6 = boldLabel(client, "Label6", 16, 8, 441, 18);
     Label1 = boldLabel(client, "Label1", 16, 28, 441, 83);
     Label1->setWordWrap(true);
 
-    Memo1 = place<QTextEdit>(client, "Memo1", 16, 72, 420, 228);
+    Memo1 = placeControl<QTextEdit>(client, "Memo1", 16, 72, 420, 228);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(false);
 
-    Panel1 = place<QFrame>(client, "Panel1", 11, 72, 5, 228);
+    Panel1 = placeControl<QFrame>(client, "Panel1", 11, 72, 5, 228);
     Panel1->setAutoFillBackground(true);
     QPalette white = Panel1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Panel1->setPalette(white);
     Panel1->hide();
 
-    Label2 = place<QLabel>(client, "Label2", 16, 352, 200, 16);
-    ComboBox1 = place<QComboBox>(client, "ComboBox1", 16, 370, 200, 22);
+    Label2 = placeControl<QLabel>(client, "Label2", 16, 352, 200, 16);
+    ComboBox1 = placeControl<QComboBox>(client, "ComboBox1", 16, 370, 200, 22);
     ComboBox1->setMaxVisibleItems(3);
     ComboBox1->setCursor(Qt::PointingHandCursor);
-    Label4 = place<QLabel>(client, "Label4", 232, 352, 200, 16);
-    ComboBox2 = place<QComboBox>(client, "ComboBox2", 232, 370, 200, 22);
+    Label4 = placeControl<QLabel>(client, "Label4", 232, 352, 200, 16);
+    ComboBox2 = placeControl<QComboBox>(client, "ComboBox2", 232, 370, 200, 22);
     ComboBox2->setCursor(Qt::PointingHandCursor);
 
     SpeedButton1 = flatButton(client, "SpeedButton1", 16, 407);
     SpeedButton2 = flatButton(client, "SpeedButton2", 93, 407);
 
-    Button1 = place<QPushButton>(client, "Button1", 450, 360, 180, 40);
-    ScrollBar2 = place<QScrollBar>(client, "ScrollBar2", 626, 55, 17, 300);
+    Button1 = placeControl<QPushButton>(client, "Button1", 450, 360, 180, 40);
+    ScrollBar2 = placeControl<QScrollBar>(client, "ScrollBar2", 626, 55, 17, 300);
     ScrollBar2->setOrientation(Qt::Vertical);
     ScrollBar2->hide();
 
-    Panel4 = place<QFrame>(client, "Panel4", 440, 8, 196, 34);
+    Panel4 = placeControl<QFrame>(client, "Panel4", 440, 8, 196, 34);
     Panel4->setFrameShape(QFrame::Panel);
-    Label12 = place<QLabel>(Panel4, "Label12", 4, 9, 96, 16);
+    Label12 = placeControl<QLabel>(Panel4, "Label12", 4, 9, 96, 16);
     Label12->setText(QStringLiteral("Zobrazenie (%)"));
-    MaskEdit1 = place<QLineEdit>(Panel4, "MaskEdit1", 100, 6, 34, 22);
+    MaskEdit1 = placeControl<QLineEdit>(Panel4, "MaskEdit1", 100, 6, 34, 22);
     // One required digit and two optional ones, blanks shown as spaces.
     MaskEdit1->setInputMask(QStringLiteral("900; "));
     MaskEdit1->setMaxLength(3);
     MaskEdit1->setText(QStringLiteral("100"));
-    UpDown1 = place<QSpinBox>(Panel4, "UpDown1", 134, 6, 18, 22);
+    UpDown1 = placeControl<QSpinBox>(Panel4, "UpDown1", 134, 6, 18, 22);
     UpDown1->setRange(10, 200);
     UpDown1->setValue(100);
     UpDown1->setButtonSymbols(QSpinBox::UpDownArrows);
-    Button2 = place<QPushButton>(Panel4, "Button2", 156, 6, 36, 22);
+    Button2 = placeControl<QPushButton>(Panel4, "Button2", 156, 6, 36, 22);
     Button2->setText(QStringLiteral("OK"));
     Panel4->hide();
 
-    DirectoryListBox1 = place<QListWidget>(client, "DirectoryListBox1", 0, 0, 145, 97);
+    DirectoryListBox1 = placeControl<QListWidget>(client, "DirectoryListBox1", 0, 0, 145, 97);
     DirectoryListBox1->hide();
 
     // Front to back: buttons and lists above the text pane, the pane above the titles,

@@ -1,4 +1,5 @@
 #include "text/lessoneditorwindow.h"
+#include "platform/placecontrol.h"
 
 #include "app/session.h"
 #include "platform/guard.h"
@@ -17,15 +18,6 @@ namespace lumora {
 namespace {
 
 constexpr int Border = 10;
-
-template <typename W>
-W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(left, top, width, height);
-    return w;
-}
 
 // A pane gets a scroll bar whenever its text needs one, and always once the text is
 // long, so a short text does not show an idle bar.
@@ -51,22 +43,22 @@ void TOknoEditLek::createControls()
 {
     const int left = Border;
     const int right = left + 356 + Border;
-    Label1 = place<QLabel>(this, "Label1", left, Border, 356, 16);
-    Memo1 = place<QPlainTextEdit>(this, "Memo1", left, 30, 356, 277);
-    Label2 = place<QLabel>(this, "Label2", left, 312, 356, 16);
-    Label3 = place<QLabel>(this, "Label3", left, 337, 120, 16);
-    Button3 = place<QPushButton>(this, "Button3", left + 128, 332, 228, 25);
-    Memo3 = place<QTextEdit>(this, "Memo3", left, 362, 356, 105);
+    Label1 = placeControl<QLabel>(this, "Label1", left, Border, 356, 16);
+    Memo1 = placeControl<QPlainTextEdit>(this, "Memo1", left, 30, 356, 277);
+    Label2 = placeControl<QLabel>(this, "Label2", left, 312, 356, 16);
+    Label3 = placeControl<QLabel>(this, "Label3", left, 337, 120, 16);
+    Button3 = placeControl<QPushButton>(this, "Button3", left + 128, 332, 228, 25);
+    Memo3 = placeControl<QTextEdit>(this, "Memo3", left, 362, 356, 105);
     Memo3->setReadOnly(true);
-    Memo2 = place<QPlainTextEdit>(this, "Memo2", right, Border, 289, 457);
+    Memo2 = placeControl<QPlainTextEdit>(this, "Memo2", right, Border, 289, 457);
     Memo2->setReadOnly(true);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette silver = Memo2->palette();
     silver.setColor(QPalette::Base, QColor(192, 192, 192));
     Memo2->setPalette(silver);
-    Button1 = place<QPushButton>(this, "Button1", left, 477, 100, 25);
-    Button2 = place<QPushButton>(this, "Button2", left + 110, 477, 100, 25);
-    RichEdit1 = place<QTextEdit>(this, "RichEdit1", left, 362, 356, 105);
+    Button1 = placeControl<QPushButton>(this, "Button1", left, 477, 100, 25);
+    Button2 = placeControl<QPushButton>(this, "Button2", left + 110, 477, 100, 25);
+    RichEdit1 = placeControl<QTextEdit>(this, "RichEdit1", left, 362, 356, 105);
     RichEdit1->hide();
     setFixedSize(right + 289 + Border, 477 + 25 + Border);
 
