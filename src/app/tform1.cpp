@@ -86,7 +86,11 @@ TForm1::TForm1(Session &session, QWidget *parent)
     connectHandlers();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The application's focus signal must not reach a window that is being torn down.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TForm1::createControls()
 {
