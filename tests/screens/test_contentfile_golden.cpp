@@ -1,5 +1,6 @@
 // Reads every golden content file and compares what the reader stores and what the
 // screen shows from it with the expectations written beside the file.
+#include "golden.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 
@@ -106,9 +107,7 @@ private slots:
 
     void golden_data()
     {
-        QTest::addColumn<QString>("folder");
-        for (const QString &name : QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            QTest::newRow(qPrintable(name)) << casesFolder + u'/' + name;
+        testing::addCaseRows(casesFolder);
     }
 
     void golden()

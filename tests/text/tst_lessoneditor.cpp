@@ -1,5 +1,6 @@
 // The lesson editor's opening and save on golden course folders, and what a failing
 // write leaves behind.
+#include "golden.h"
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/textfile.h"
@@ -81,9 +82,7 @@ class TestLessonEditor : public QObject {
 private slots:
     void golden_data()
     {
-        QTest::addColumn<QString>("folder");
-        for (const QString &name : QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            QTest::newRow(qPrintable(name)) << casesFolder + u'/' + name;
+        testing::addCaseRows(casesFolder);
     }
 
     // Opens the folder before/, checks what the plain editor shows, saves the editor's

@@ -4,6 +4,7 @@
 //
 // The golden folders are written by golden/lessontext/make_cases.py, which describes
 // their files.
+#include "golden.h"
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/replacefiles.h"
@@ -31,13 +32,7 @@ namespace {
 
 const QString goldenFolder = QStringLiteral(LUMORA_TEST_DATA "/golden/lessontext");
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
+using testing::fileBytes;
 
 void putFile(const QString &path, const QByteArray &bytes)
 {

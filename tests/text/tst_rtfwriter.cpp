@@ -4,6 +4,7 @@
 // Each golden sample "<name>.rtf" has the writer's expected output beside it as
 // "<name>.written.rtf". After a deliberate change of the writer, run the test with
 // LUMORA_UPDATE_GOLDEN=1 to rewrite them, and review the difference.
+#include "golden.h"
 #include "platform/errors.h"
 #include "text/rtfplainlines.h"
 #include "text/rtfreader.h"
@@ -24,13 +25,7 @@ namespace {
 
 const QString goldenFolder = QStringLiteral(LUMORA_TEST_DATA "/golden/rtf");
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
+using testing::fileBytes;
 
 // Everything rich text carries of a document, one line per paragraph and run.
 QStringList describe(const QTextDocument &doc)
