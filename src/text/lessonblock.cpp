@@ -31,14 +31,6 @@ qsizetype blockEnd(const QStringList &lines, qsizetype first)
     return i;
 }
 
-QString escaped(QString paragraph, bool first)
-{
-    if (!first && (paragraph.startsWith(u'<') || paragraph.startsWith(u'>')))
-        paragraph.prepend(u'<');
-    if (paragraph.endsWith(u'>'))
-        paragraph.append(u' ');
-    return paragraph;
-}
 
 // How many lines the reader stores for lines that hold no text block.
 int storedLineCount(const QStringList &lines)
@@ -77,7 +69,7 @@ QStringList textBlockLines(const QStringList &paragraphs, int maxLines)
     }
     QStringList block{QStringLiteral("<")};
     for (qsizetype i = 0; i < text.size(); ++i)
-        block.append(escaped(text.at(i), i == 0));
+        block.append(blockLine(text.at(i), i == 0));
     block.append(QStringLiteral(">"));
     return block;
 }
@@ -104,6 +96,15 @@ QStringList replaceTextBlock(const QStringList &fileLines, const QStringList &pa
     result.append(block);
     result.append(rest.sliced(blockAt));
     return result;
+}
+
+QString blockLine(QString paragraph, bool first)
+{
+    if (!first && (paragraph.startsWith(u'<') || paragraph.startsWith(u'>')))
+        paragraph.prepend(u'<');
+    if (paragraph.endsWith(u'>'))
+        paragraph.append(u' ');
+    return paragraph;
 }
 
 } // namespace lumora::memo

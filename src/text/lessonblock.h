@@ -25,6 +25,10 @@ struct LineSpan {
     bool operator==(const LineSpan &) const = default;
 };
 
+// A paragraph as a block line reads it back unchanged (the rules above); first tells
+// whether it is the block's first paragraph.
+QString blockLine(QString paragraph, bool first);
+
 // Every text block of a content file's lines, in file order.
 QList<LineSpan> textBlockSpans(const QStringList &lines);
 

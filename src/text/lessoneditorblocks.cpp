@@ -1,3 +1,4 @@
+#include "text/lessonblock.h"
 #include "text/lessoneditorblocks.h"
 
 namespace lumora::lessoneditor {
@@ -66,7 +67,8 @@ QStringList contentLines(const QStringList &editorLines,
     }
     const QStringList &text = *formattedPlainLines;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        QString line = text.at(i);
+        // Written so that the reader ends the block at its last line, whatever the text.
+        QString line = memo::blockLine(text.at(i), i == 0);
         if (i == 0)
             line.prepend(u'<');
         if (i == text.size() - 1)

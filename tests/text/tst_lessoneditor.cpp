@@ -4,7 +4,10 @@
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/textfile.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
 #include "text/lessoneditor.h"
+#include "text/lessoneditorblocks.h"
 #include "text/rtfplainlines.h"
 #include "text/rtfreader.h"
 #include "text/rtfwriter.h"
@@ -80,6 +83,24 @@ class TestLessonEditor : public QObject {
     Q_OBJECT
 
 private slots:
+    // Paragraphs that look like block markers are written so that the screen reads the
+    // same text back, the lines after the block stay lines of their own, and writing the
+    // result again changes nothing.
+    void markerLikeParagraphsKeepTheBlockWhole()
+    {
+        const QStringList editor{QStringLiteral("[Ďalej]dalej.txt"), QStringLiteral("//www.example.sk")};
+        const QStringList text{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom>"),
+                               QStringLiteral("<tiež"), QStringLiteral("posledný>")};
+        const QStringList lines = lessoneditor::contentLines(editor, text);
+        const content::ContentFile file = content::parseContentLines(lines);
+        const content::ScreenItems items = content::walkStoredLines(file.storedLines);
+        QCOMPARE(items.buttons.size(), 1);
+        QCOMPARE(items.links, QStringList{QStringLiteral("www.example.sk")});
+        QCOMPARE(items.paragraphs, (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),
+                                                QStringLiteral("<tiež"), QStringLiteral("posledný> ")}));
+        QCOMPARE(lessoneditor::contentLines(lessoneditor::linesOutsideBlocks(lines), text), lines);
+    }
+
     void golden_data()
     {
         testing::addCaseRows(casesFolder);
