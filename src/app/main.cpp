@@ -17,8 +17,8 @@ int main(int argc, char *argv[])
     // Level windows hide the ones below them; the program ends only as it decides.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString icon = lumora::paths::resolve(lumora::paths::join(QDir::currentPath(), QStringLiteral("ikona.ico")));
-    if (lumora::paths::fileExists(icon))
+    const QString icon = lumora::paths::existingFile(lumora::paths::join(QDir::currentPath(), QStringLiteral("ikona.ico")));
+    if (!icon.isEmpty())
         QApplication::setWindowIcon(QIcon(icon));
 
     lumora::Session session;

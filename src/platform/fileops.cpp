@@ -31,7 +31,8 @@ int attributes(const QString &path)
 
 bool HasAttr(const QString &path, int bits)
 {
-    return (attributes(path) & bits) == bits && attributes(path) != 0;
+    const int found = attributes(path);
+    return found != 0 && (found & bits) == bits;
 }
 
 void CopyFile(const QString &source, const QString &destination)

@@ -90,10 +90,16 @@ QString resolve(const QString &path)
     return current;
 }
 
+QString existingFile(const QString &path)
+{
+    const QString found = resolve(path);
+    const QFileInfo info(found);
+    return info.exists() && !info.isDir() ? found : QString();
+}
+
 bool fileExists(const QString &path)
 {
-    const QFileInfo info(resolve(path));
-    return info.exists() && !info.isDir();
+    return !existingFile(path).isEmpty();
 }
 
 bool folderExists(const QString &path)

@@ -25,6 +25,9 @@ QString fromCourse(const QString &path);
 // as given (with separators converted), so a caller's later open fails normally.
 QString resolve(const QString &path);
 
+// The existing file (not a folder) that resolve() finds, or an empty string.
+QString existingFile(const QString &path);
+
 // Whether resolve() finds an existing file (not a folder).
 bool fileExists(const QString &path);
 // Whether resolve() finds an existing folder.

@@ -22,8 +22,7 @@ QString inCourse(const QString &folder, const QString &file)
 {
     if (file.isEmpty())
         return QString();
-    const QString path = paths::join(folder, file);
-    return paths::fileExists(path) ? paths::resolve(path) : QString();
+    return paths::existingFile(paths::join(folder, file));
 }
 
 bool isAddress(const QString &target)

@@ -64,8 +64,8 @@ void TForm1::PoStlaceni(QPushButton *courseButton)
         return s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
             + QLatin1Char(' ') + c.ContentFileName;
     };
-    const QString backupPath = paths::resolve(paths::join(folder, backup));
-    if (paths::fileExists(backupPath)) {
+    const QString backupPath = paths::existingFile(paths::join(folder, backup));
+    if (!backupPath.isEmpty()) {
         if (s.programFolderWritable() && QDir().rename(backupPath, contentPath)) {
             enter();
             return;

@@ -39,19 +39,21 @@ int u(const Session &s)
 // Loads a picture into the background; a missing or unreadable picture is skipped.
 bool loadBackground(QLabel *image, const QString &path)
 {
-    if (!paths::fileExists(path))
+    const QString found = paths::existingFile(path);
+    if (found.isEmpty())
         return false;
-    QPixmap picture(paths::resolve(path));
+    QPixmap picture(found);
     if (picture.isNull())
         return false;
     image->setPixmap(picture);
     return true;
 }
 
-// The picture of a lesson button, by the kind of its target or as the exam button.
-QString buttonPicture(Session &s, const QString &caption, const QString &target, const QString &courseFolder)
+// The picture of a lesson button, by the kind of its target or as the exam button
+// (its caption is examCaption).
+QString buttonPicture(const Session &s, const QString &caption, const QString &target, const QString &courseFolder,
+                      const QString &examCaption)
 {
-    const QString examCaption = s.ConfigText(QStringLiteral("BUTTON EXAM"), QStringLiteral("Vyskúšajte sa"));
     const QString program = s.values.ProgramDir;
     QStringList candidates;
     if (caption == examCaption) {
@@ -63,8 +65,9 @@ QString buttonPicture(Session &s, const QString &caption, const QString &target,
                    << paths::join(program, kind == QLatin1String("TXT") ? QStringLiteral("Text.BMP") : QStringLiteral("Play.BMP"));
     }
     for (const QString &candidate : candidates) {
-        if (paths::fileExists(candidate))
-            return paths::resolve(candidate);
+        const QString found = paths::existingFile(candidate);
+        if (!found.isEmpty())
+            return found;
     }
     return QString();
 }
@@ -240,6 +243,10 @@ void TForm1::buildContentScreen(int level)
     const int trim = layout::trimLimit(unit, s.values.TrimSmall, s.values.TrimLarge);
     int windowHeight = height();
     QPushButton *firstButton = nullptr;
+    // The exam caption is the same for every button of the screen: looked up once.
+    const QString examCaption = items.buttons.isEmpty()
+        ? QString()
+        : s.ConfigText(QStringLiteral("BUTTON EXAM"), QStringLiteral("Vyskúšajte sa"));
     for (const content::ScreenButton &b : items.buttons) {
         ButtonCount = quint8(b.number);
         QPushButton *button = addColumnButton(QStringLiteral("Button%1%2").arg(b.number).arg(level),
@@ -266,7 +273,7 @@ void TForm1::buildContentScreen(int level)
         const content::ShownCaption shown = content::shortenCaption(b.caption, trim);
         button->setText(shown.text);
         button->setToolTip(shown.tooltip ? b.caption : QString());
-        const QString picture = buttonPicture(s, b.caption, b.target, folder);
+        const QString picture = buttonPicture(s, b.caption, b.target, folder, examCaption);
         if (!picture.isEmpty()) {
             const QPixmap pixmap(picture);
             button->setIcon(QIcon(pixmap));
@@ -293,9 +300,10 @@ void TForm1::buildContentScreen(int level)
 
     Label1->resize(firstButton ? width() - firstButton->width() - 20 : width() - 20, Label1->height());
 
-    const QString rtfPath = paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)]));
-    if (paths::fileExists(rtfPath))
-        rtf::load(paths::resolve(rtfPath), *Memo1->document());
+    const QString rtfPath =
+        paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
+    if (!rtfPath.isEmpty())
+        rtf::load(rtfPath, *Memo1->document());
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);
