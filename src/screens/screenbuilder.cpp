@@ -283,12 +283,12 @@ void TForm1::buildContentScreen(int level)
         if (!firstButton)
             firstButton = button;
     }
-    if (!items.paragraphs.isEmpty()) {
+    if (!file.paragraphs.isEmpty()) {
         QTextCursor cursor(Memo1->document());
-        for (qsizetype i = 0; i < items.paragraphs.size(); ++i) {
+        for (qsizetype i = 0; i < file.paragraphs.size(); ++i) {
             if (i > 0)
                 cursor.insertBlock();
-            cursor.insertText(items.paragraphs.at(i));
+            cursor.insertText(file.paragraphs.at(i));
         }
         const int length = Memo1->toPlainText().size();
         Memo1->setVerticalScrollBarPolicy(length < 161 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
@@ -314,7 +314,7 @@ void TForm1::buildContentScreen(int level)
 
     if (file.truncated())
         messages::notify(s, messages::Kind::Warning, QStringLiteral("CONTENT TOO LONG"),
-                         QStringLiteral("Obrazovka má viac ako 20 riadkov s tlačidlami, odkazmi a textom; zobrazuje sa prvých 20. Súbor:"),
+                         QStringLiteral("Obrazovka má viac ako 20 tlačidiel a odkazov; tie za dvadsiatym sa nezobrazujú. Súbor:"),
                          QLatin1Char(' ') + contentPath, this);
 }
 

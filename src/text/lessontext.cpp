@@ -82,8 +82,7 @@ void ObnovMemo(QTextDocument &pane, const QString &contentPath)
         formattedfile::load(formatted, pane);
         return;
     }
-    const content::ContentFile file = content::readContentFile(contentPath);
-    fillPlain(pane, content::walkStoredLines(file.storedLines).paragraphs);
+    fillPlain(pane, content::readContentFile(contentPath).paragraphs);
 }
 
 } // namespace lumora

@@ -93,6 +93,29 @@ private slots:
         });
     }
 
+    // A text block longer than the screen's table of 20 lines is shown and saved whole,
+    // and the screen has no warning for it.
+    void longBlockSavedWhole()
+    {
+        QStringList text;
+        for (int n = 1; n <= 24; ++n)
+            text.append(QStringLiteral("Riadok %1").arg(n));
+        const QStringList buttons{QStringLiteral("[A]a.txt"), QStringLiteral("[B]b.txt"), QStringLiteral("[C]c.txt")};
+        QStringList block = text;
+        block.first().prepend(u'<');
+        block.last().append(u'>');
+        p->write(QStringLiteral("Kurz/Obsah.txt"), buttons + block);
+        inCourse([&](TForm1 *w) {
+            QCOMPARE(w->Memo1->toPlainText(), text.join(u'\n'));
+            w->Editciatextu2->trigger();
+            QVERIFY(w->editing());
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->editing());
+        });
+        QCOMPARE(textfile::readLines(content()), buttons + QStringList{QStringLiteral("<")} + text + QStringList{QStringLiteral(">")});
+        QVERIFY(hook::shown().isEmpty());
+    }
+
     void discardRestoresTheSavedText()
     {
         inCourse([&](TForm1 *w) {
