@@ -271,6 +271,8 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::Koniec1Click()
 {
+    // An edited text is offered for saving first, as the end button does.
+    offerToSaveText();
     if (messages::confirm(m_session, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?"), this))
         EndProgram();
 }

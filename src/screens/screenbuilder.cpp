@@ -283,12 +283,12 @@ void TForm1::buildContentScreen(int level)
         if (!firstButton)
             firstButton = button;
     }
-    if (!items.paragraphs.isEmpty()) {
+    if (!file.paragraphs.isEmpty()) {
         QTextCursor cursor(Memo1->document());
-        for (qsizetype i = 0; i < items.paragraphs.size(); ++i) {
+        for (qsizetype i = 0; i < file.paragraphs.size(); ++i) {
             if (i > 0)
                 cursor.insertBlock();
-            cursor.insertText(items.paragraphs.at(i));
+            cursor.insertText(file.paragraphs.at(i));
         }
         const int length = Memo1->toPlainText().size();
         Memo1->setVerticalScrollBarPolicy(length < 161 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
@@ -303,8 +303,10 @@ void TForm1::buildContentScreen(int level)
 
     const QString rtfPath =
         paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
-    if (!rtfPath.isEmpty())
-        formattedfile::load(rtfPath, *Memo1->document());
+    // A formatted file that is not rich text leaves the block's text in the pane; the
+    // screen is built all the same and the file named once the build is done.
+    const bool notRich = !rtfPath.isEmpty()
+        && formattedfile::loadIfRich(rtfPath, *Memo1->document()) == formattedfile::Found::NotRich;
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);
@@ -314,8 +316,12 @@ void TForm1::buildContentScreen(int level)
 
     if (file.truncated())
         messages::notify(s, messages::Kind::Warning, QStringLiteral("CONTENT TOO LONG"),
-                         QStringLiteral("Obrazovka má viac ako 20 riadkov s tlačidlami, odkazmi a textom; zobrazuje sa prvých 20. Súbor:"),
+                         QStringLiteral("Obrazovka má viac ako 20 tlačidiel a odkazov; tie za dvadsiatym sa nezobrazujú. Súbor:"),
                          QLatin1Char(' ') + contentPath, this);
+    if (notRich)
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("RTF NOT RICH TEXT"),
+                         QStringLiteral("Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu ho odloží ako .old:"),
+                         QLatin1Char(' ') + rtfPath, this);
 }
 
 void TForm1::buildRootScreen()
