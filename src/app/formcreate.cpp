@@ -86,6 +86,9 @@ void TForm1::FormCreate(const StartEnvironment &start)
     v.TempDir = startup::computeTempDir(s.ConfigText(QStringLiteral("PATH TEMP"), QString()),
                                         start.environment ? start.environment : systemEnvironment());
     startup::takeParameters(start.arguments, v);
+    // A content file given relative to the current folder is made absolute against it.
+    if (!v.Param1.isEmpty())
+        v.Param1 = QDir::cleanPath(QDir(start.currentFolder).absoluteFilePath(paths::fromCourse(v.Param1)));
     v.DateSeparator = QLatin1Char('.');
     v.ShortDateFormat = QStringLiteral("d.M.yyyy");
     Koprovanie1->setEnabled(false);
@@ -129,6 +132,7 @@ void TForm1::FormCreate(const StartEnvironment &start)
     v.WindowHeight = geometry.height;
     placeWindow(v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight);
 
+    v.ScreenWidth = start.screenWidth;
     v.ButtonFontSize = startup::buttonFontSize(
         s.ConfigText(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")), start.screenWidth, v.ButtonFontSize);
     QFont windowFont = font();

@@ -21,6 +21,7 @@ struct ProgramValues {
     quint8 TrimLarge = 0;
     quint8 TrimSmall = 0;
     quint8 ButtonFontSize = 0;
+    int ScreenWidth = 0;  // the screen's width at start, for the font size rule
     QString LotusDir;     // folder of the demonstration player, no trailing separator
     QString ShortDateFormat = QStringLiteral("d.M.yyyy");
     QChar DateSeparator = QLatin1Char('.');

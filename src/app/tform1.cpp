@@ -84,6 +84,8 @@ TForm1::TForm1(Session &session, QWidget *parent)
     createControls();
     createMenu();
     connectHandlers();
+    // The design size is the default geometry, kept when the set-up stops early.
+    resize(700, 640);
 }
 
 TForm1::~TForm1()

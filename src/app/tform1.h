@@ -176,6 +176,8 @@ private:
     void createMenu();
     void connectHandlers();
 
+    // Builds the screen of the current level (throws when a file or setting fails).
+    void buildScreen();
     void buildContentScreen(int level);
     void buildRootScreen();
     void commonTail();
@@ -192,6 +194,7 @@ private:
     std::unique_ptr<FileLock> m_editLock;   // held while the pane is in editing mode
     FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
     bool m_asking = false;                  // the save question is on screen
+    int m_scrollOffset = 0;                 // pixels the button column is moved up
 };
 
 } // namespace lumora

@@ -73,6 +73,23 @@ QString buttonPicture(const Session &s, const QString &caption, const QString &t
     return QString();
 }
 
+// "FONTSIZE BUTTON" as the set-up reads it: digits give the size, anything else follows
+// the screen width or keeps the set-up's size.
+int buttonFontSize(Session &s)
+{
+    return startup::buttonFontSize(s.ConfigText(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")),
+                                   s.values.ScreenWidth, s.values.ButtonFontSize);
+}
+
+// The window's font at the size the set-up chose.
+void applyStartFont(QWidget &window, const Session &s)
+{
+    QFont windowFont = window.font();
+    if (s.values.ButtonFontSize > 0)
+        windowFont.setPointSize(s.values.ButtonFontSize);
+    window.setFont(windowFont);
+}
+
 void setFontSize(QWidget *widget, int size)
 {
     if (size <= 0 || widget->font().pointSize() == size)
@@ -115,11 +132,8 @@ void TForm1::FormActivate()
 {
     Session &s = m_session;
     CourseState &c = s.course;
-    QFont windowFont = font();
-    if (s.values.ButtonFontSize > 0)
-        windowFont.setPointSize(s.values.ButtonFontSize);
-    setFont(windowFont);
-    s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    applyStartFont(*this, s);
+    buttonFontSize(s);
     s.ConfigInt(QStringLiteral("FONTSIZE MEMO"), QStringLiteral("11"));
 
     if (s.values.WindowWidth < 112)
@@ -128,9 +142,8 @@ void TForm1::FormActivate()
     const int level = c.CurrentLevel;
     if (!CourseState::validLevel(level))
         return;
+    // A built screen is only shown again, its links as its build left them.
     if (c.LevelBuilt[size_t(level)]) {
-        Label2->hide();
-        ComboBox1->hide();
         commonTail();
         return;
     }
@@ -139,6 +152,16 @@ void TForm1::FormActivate()
         commonTail();
         return;
     }
+    buildScreen();
+    commonTail();
+}
+
+void TForm1::buildScreen()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    applyStartFont(*this, s);
     c.LevelBuilt[size_t(level)] = 1;
 
     // The user's own links of this screen.
@@ -160,14 +183,13 @@ void TForm1::FormActivate()
     s.writeLevelFile();
 
     // The screen is shown once, when it is complete.
-    const bool wasVisible = client->isVisible();
+    const bool wasHidden = client->isHidden();
     client->hide();
-    const auto reveal = qScopeGuard([this, wasVisible] { client->setVisible(wasVisible); });
+    const auto reveal = qScopeGuard([this, wasHidden] { client->setVisible(!wasHidden); });
     if (level > 1 || s.values.isSearchInstance())
         buildContentScreen(level);
     else
         buildRootScreen();
-    commonTail();
 }
 
 void TForm1::commonTail()
@@ -224,14 +246,18 @@ void TForm1::buildContentScreen(int level)
 
     c.LayoutTop = layout::FirstLayoutTop;
 
+    // The whole title path stays in the tooltip; the line shows it elided (below).
+    QString title;
     if (s.values.isSearchInstance() && level == 1) {
-        Label1->setText(s.values.ExtraParams);
+        title = s.values.ExtraParams;
     } else if (!s.values.isSearchInstance() && level <= 2) {
-        Label1->setText(c.LevelFolder[size_t(level)]);
+        title = c.LevelFolder[size_t(level)];
     } else {
         const TForm1 *below = qobject_cast<TForm1 *>(c.LevelWindow[size_t(level - 1)].data());
-        Label1->setText((below ? below->Label1->text() : QString()) + QStringLiteral(" - ") + c.PressedTitle);
+        title = (below ? below->Label1->toolTip() : QString()) + QStringLiteral(" - ") + c.PressedTitle;
     }
+    Label1->setToolTip(title);
+    Label1->setWordWrap(false);
 
     Memo1->hide();
     Memo1->clear();
@@ -240,7 +266,7 @@ void TForm1::buildContentScreen(int level)
     const content::ScreenItems items = content::walkStoredLines(file.storedLines);
     ComboBox1->addItems(items.links);
 
-    const int buttonFont = s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    const int buttonFont = buttonFontSize(s);
     const int trim = layout::trimLimit(unit, s.values.TrimSmall, s.values.TrimLarge);
     int windowHeight = height();
     QPushButton *firstButton = nullptr;
@@ -262,8 +288,10 @@ void TForm1::buildContentScreen(int level)
         });
         if (b.number <= MaxLines)
             c.LevelButton[size_t(level)][size_t(b.number)] = button;
-        c.ScreenFile[size_t(std::min(level + 1, MaxLevels))] = b.target;
-        c.LevelFolder[size_t(std::min(level + 1, MaxLevels))] = c.LevelFolder[1];
+        if (level + 1 <= MaxLevels) {
+            c.ScreenFile[size_t(level + 1)] = b.target;
+            c.LevelFolder[size_t(level + 1)] = c.LevelFolder[1];
+        }
         if (!b.visible) {
             button->hide();
         } else {
@@ -300,6 +328,7 @@ void TForm1::buildContentScreen(int level)
         ComboBox1->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
 
     Label1->resize(firstButton ? width() - firstButton->width() - 20 : width() - 20, Label1->height());
+    Label1->setText(Label1->fontMetrics().elidedText(title, Qt::ElideMiddle, Label1->width()));
 
     const QString rtfPath =
         paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
@@ -343,11 +372,13 @@ void TForm1::buildRootScreen()
     c.FirstCourseEntry = list.firstCourseEntry;
     c.LevelWindow[1] = this;
 
-    const int buttonFont = s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    const int buttonFont = buttonFontSize(s);
     const int width = layout::courseButtonWidth(unit);
     int windowHeight = height();
     const QStringList courses = list.courses();
-    for (qsizetype i = 0; i < courses.size() && c.FirstCourseEntry + i <= MaxCourseButtons; ++i) {
+    if (c.CourseButton.size() < size_t(c.FolderListCount) + 1)
+        c.CourseButton.resize(size_t(c.FolderListCount) + 1);
+    for (qsizetype i = 0; i < courses.size(); ++i) {
         const int position = c.FirstCourseEntry + int(i);
         QPushButton *button = addColumnButton(QStringLiteral("Buttonx%1%2").arg(position).arg(1), width, windowHeight);
         button->setProperty("tag", position);
@@ -375,12 +406,11 @@ void TForm1::Lista(int top)
             ++count;
     }
     ButtonCount = quint8(std::min(count, 255));
-    s.course.ScrollStep = layout::scrollStep(count);
 
     const int w = layout::lessonButtonWidth(unit);
     Button1->setGeometry(layout::buttonLeft(s.values.WindowWidth, w, unit), layout::buttonTop(top, unit),
                          w, layout::buttonHeight(unit));
-    setFontSize(Button1, s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")));
+    setFontSize(Button1, buttonFontSize(s));
     ButtonsHeight = quint16(layout::buttonsHeight(count, unit));
 
     const auto plan = layout::scrollBarPlan(count, unit, width(), height(), ScrollBar2->width());

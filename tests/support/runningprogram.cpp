@@ -103,6 +103,8 @@ void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
             QCoreApplication::exit(1);
             return;
         }
+        // A level is built before its window shows; its activation is still queued.
+        QCoreApplication::processEvents();
         step(window(level));
         if (QTest::currentTestFailed())
             QCoreApplication::exit(1);
