@@ -16,7 +16,7 @@ QString testedName(const QString &reference)
 
 QString defaultAllAroundText()
 {
-    return QStringLiteral(" zacyklený súbor :");
+    return QStringLiteral("zacyklený súbor :");
 }
 
 namespace {

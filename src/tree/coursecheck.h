@@ -13,7 +13,7 @@ namespace lumora::tree {
 // for programs and demonstrations, the whole trimmed target for screens and pictures.
 QString testedName(const QString &reference);
 
-// The default " zacyklený súbor :" of the "ALL AROUND" text.
+// The default of the "ALL AROUND" text, "zacyklený súbor :" (the text table trims it).
 QString defaultAllAroundText();
 
 // One line of the integrity list per missing file, in course order: the node's check

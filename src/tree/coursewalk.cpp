@@ -28,7 +28,7 @@ bool readRegularFile(const QString &path, QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    bytes = file.read(MaxContentFileBytes + 1);
+    bytes = file.read(info.size() + 1); // a file still growing is read as far as its size then
     return file.error() == QFileDevice::NoError && bytes.size() <= MaxContentFileBytes;
 }
 

@@ -40,7 +40,7 @@ def write_case(name, files, nodes, integrity):
             f.write(''.join(line + '\n' for line in lines))
 
 
-LOOP = ' zacyklený súbor :'
+LOOP = 'zacyklený súbor :'
 
 # An ordinary course: screens two levels deep, a demonstration with a switch, a picture,
 # a program with parameters, documents, missing files at every depth.
