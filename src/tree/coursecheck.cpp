@@ -14,6 +14,12 @@ QString testedName(const QString &reference)
     return content::splitTarget(content::trimBlanks(reference)).fileName;
 }
 
+bool isAddress(QStringView target)
+{
+    return target.contains(u"://") || target.startsWith(u"mailto:", Qt::CaseInsensitive)
+        || target.startsWith(u"www.", Qt::CaseInsensitive);
+}
+
 QString defaultAllAroundText()
 {
     return QStringLiteral("zacyklený súbor :");
@@ -39,6 +45,8 @@ QStringList missingFileLines(const CourseTree &tree, const std::function<bool(co
     QHash<QString, bool> known; // tested name -> exists
     for (int i = 0; i < tree.size(); ++i) {
         const QString name = testedName(tree.node(i).reference);
+        if (isAddress(name))
+            continue;
         auto found = known.constFind(name);
         if (found == known.constEnd()) {
             // An empty name names the folder itself, which is no file.
