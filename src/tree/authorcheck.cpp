@@ -8,6 +8,7 @@
 #include "screens/contentfilenames.h"
 #include "screens/folderlist.h"
 #include "tree/coursecheck.h"
+#include "tree/coursefiles.h"
 #include "tree/coursewalk.h"
 
 #include <QDir>
@@ -100,10 +101,11 @@ void checkStoredLines(const QString &file, const content::ContentFile &parsed, Q
 }
 
 // The formatted text beside a content file must be rich text.
-void checkFormattedText(const QString &courseFolder, const QString &contentPath, QList<Finding> &findings)
+void checkFormattedText(tree::CourseFiles &files, const QString &courseFolder, const QString &contentPath,
+                        QList<Finding> &findings)
 {
     const QFileInfo info(contentPath);
-    const QString rtf = paths::existingFile(paths::join(info.path(), content::formattedTextName(info.fileName())));
+    const QString rtf = files.existingFile(paths::join(info.path(), content::formattedTextName(info.fileName())));
     if (rtf.isEmpty())
         return;
     QFile file(rtf);
@@ -137,12 +139,14 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     QList<Finding> &out = report.findings;
     QList<Finding> fileFindings;
 
+    tree::CourseFiles files;
     tree::WalkOptions options;
+    options.findFile = [&files](const QString &path) { return files.existingFile(path); };
     options.onFileRead = [&](const tree::ContentFileVisit &visit, QByteArrayView bytes, const content::ContentFile &parsed) {
         const QString name = base.relativeFilePath(QFileInfo(visit.path).absoluteFilePath());
         checkText(name, bytes, fileFindings);
         checkStoredLines(name, parsed, fileFindings);
-        checkFormattedText(courseFolder, visit.path, fileFindings);
+        checkFormattedText(files, courseFolder, visit.path, fileFindings);
     };
     const tree::CourseTree tree =
         tree::walkCourse(courseFolder, report.name, topContentFile(courseFolder, programFolder), options);
