@@ -200,6 +200,7 @@ void TForm1::connectHandlers()
     connect(ScrollBar2, &QScrollBar::valueChanged, this,
             [this](int position) { guarded([this, position] { ScrollBar2Scroll(position); }); });
     connect(Help1, &QAction::triggered, this, [this] { guarded([this] { Help1Click(); }); });
+    connect(Hadaj1, &QAction::triggered, this, [this] { guarded([this] { Hadaj1Click(); }); });
     connect(Editcialekci1, &QAction::triggered, this, [this] { guarded([this] { Editcialekci1Click(); }); });
     connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });

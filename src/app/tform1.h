@@ -79,6 +79,10 @@ public:
     // The press of a lesson button: runs the item its line names.
     void SpustiProgram(QPushButton *lessonButton);
 
+    // The course tree (src/tree): opens the tree window inside a course; a search
+    // window offers to close instead.
+    void Hadaj1Click();
+
     // The lesson text pane: editing mode, saving, zoom and formatting.
     void Editciatextu2Click();
     void Ignorovazmeny1Click();
