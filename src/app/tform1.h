@@ -97,7 +97,7 @@ public:
     void offerToSaveText();
     bool editing() const;
 
-    // The learner's own notes and links, copying them
+    // The learner's own notes and links, copying them and the study export
     // (src/personal/personalhandlers.cpp).
     void Poznmky1Click();
     void Button1Click();          // the notes button
@@ -106,7 +106,9 @@ public:
     void ComboBox2Click(int index);
     void ComboBox2Change(int index);
     void Koprovanie1Click();
+    void Export1Click();
     void connectPersonalHandlers();
+    QAction *Export1 = nullptr;
 
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;

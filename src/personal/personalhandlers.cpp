@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "app/tform1.h"
 #include "personal/copywindow.h"
+#include "personal/exportfile.h"
 #include "personal/linkswindow.h"
 #include "personal/notewindow.h"
 #include "personal/workfiles.h"
@@ -15,6 +16,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -65,6 +67,15 @@ void TForm1::connectPersonalHandlers()
     connect(Poznmky1, &QAction::triggered, this, [this] { guarded([this] { Poznmky1Click(); }); });
     connect(Odkazy1, &QAction::triggered, this, [this] { guarded([this] { Odkazy1Click(); }); });
     connect(Koprovanie1, &QAction::triggered, this, [this] { guarded([this] { Koprovanie1Click(); }); });
+    Export1 = Vlastn1->addAction(QStringLiteral("Export poznámok a odkazov"));
+    Export1->setObjectName(QStringLiteral("Export1"));
+    Export1->setEnabled(false);
+    connect(Export1, &QAction::triggered, this, [this] { guarded([this] { Export1Click(); }); });
+    // Only with a course entered is there a course to export.
+    connect(Vlastn1, &QMenu::aboutToShow, this, [this] {
+        Export1->setText(m_session.ConfigText(QStringLiteral("MENU EXPORT"), QStringLiteral("Export poznámok a odkazov")));
+        Export1->setEnabled(exportAvailable(m_session));
+    });
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     // A mouse press on the notes button leaves the lesson pane's focus alone, so the
     // save question is asked once, by the button's own handler.
@@ -132,6 +143,12 @@ void TForm1::ComboBox2Change(int index)
 {
     // Reached by typing: nothing opens; the entry's whole text shows as the hint.
     ComboBox2->setToolTip(ComboBox2->itemText(index));
+}
+
+void TForm1::Export1Click()
+{
+    if (exportAvailable(m_session))
+        exportStudy(m_session, this);
 }
 
 void TForm1::Koprovanie1Click()

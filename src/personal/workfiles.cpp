@@ -105,7 +105,11 @@ QStringList readWorkFile(const QString &path)
         throw FileFormatError(QStringLiteral("Súbor %1 je väčší ako %2 MB; nenačítal sa a zostáva nezmenený.")
                                   .arg(found)
                                   .arg(MaxWorkFileSize / (1024 * 1024)));
-    const QByteArray bytes = textfile::readBytes(found);
+    return splitWorkLines(textfile::readBytes(found));
+}
+
+QStringList splitWorkLines(QByteArrayView bytes)
+{
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
@@ -113,7 +117,7 @@ QStringList readWorkFile(const QString &path)
         qsizetype end = start;
         while (end < n && bytes[end] != '\n' && bytes[end] != '\r')
             ++end;
-        lines.append(textfile::decode(QByteArrayView(bytes).sliced(start, end - start)));
+        lines.append(textfile::decode(bytes.sliced(start, end - start)));
         if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
             ++end;
         start = end + 1;

@@ -57,6 +57,8 @@ inline constexpr qint64 MaxWorkFileSize = 2 * 1024 * 1024;
 // lone CR. A missing file has no lines. Throws IoError when it cannot be read and
 // FileFormatError when it is larger than MaxWorkFileSize.
 QStringList readWorkFile(const QString &path);
+// The same rules on bytes already read.
+QStringList splitWorkLines(QByteArrayView bytes);
 
 // The characters of the lines that Windows-1250 cannot store, each once, in order.
 QString unstorableCharacters(const QStringList &lines);
