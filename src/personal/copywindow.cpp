@@ -1,6 +1,7 @@
 #include "personal/copywindow.h"
 
 #include "app/session.h"
+#include "personal/centred.h"
 #include "platform/fileops.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
@@ -9,13 +10,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QStorageInfo>
 #include <QToolButton>
 #include <QTreeView>
@@ -91,10 +90,7 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton3Click(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    personal::centreOnScreen(this);
     showRightFolder(QDir::homePath());
 }
 

@@ -2,20 +2,20 @@
 
 #include "app/session.h"
 #include "personal/notewindow.h"
+#include "personal/centred.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
+#include "platform/textfile.h"
 
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace lumora {
 
@@ -52,10 +52,7 @@ TOknoOdkazy::TOknoOdkazy(Session &session, QWidget *parent)
 
 void TOknoOdkazy::MP()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    personal::centreOnScreen(this);
     Edit1->setFocus();
 }
 
@@ -108,8 +105,9 @@ void TOknoOdkazy::store(const QStringList &entries)
     if (!confirmUnstorable(m_session, lines, this))
         throw Error(QStringLiteral("Odkazy sa neuložili."));
     personal::writeWorkFile(m_session.values.TempDir, OwnLinksFile, lines);
+    // The list shows what the file now holds.
     ListBox1->clear();
-    ListBox1->addItems(lines);
+    ListBox1->addItems(personal::splitWorkLines(textfile::encodeLines(lines)));
     showListButtons();
 }
 

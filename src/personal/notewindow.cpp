@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "app/tform1.h"
+#include "personal/centred.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -10,11 +11,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace lumora {
 
@@ -62,10 +61,7 @@ TOknoPoznamka::TOknoPoznamka(Session &session, TForm1 *levelWindow, QWidget *par
 
 void TOknoPoznamka::FormCreate()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    personal::centreOnScreen(this);
 }
 
 QString TOknoPoznamka::notesPath() const
