@@ -51,7 +51,7 @@ QString workFilePath(const QString &tempDir, const WorkFile &file);
 
 // Files larger than this are not loaded into a window (a binary file or a runaway
 // file would freeze the box); they are reported and left untouched.
-inline constexpr qint64 MaxWorkFileSize = 2 * 1024 * 1024;
+inline constexpr qint64 MaxWorkFileSize = 1024 * 1024;
 
 // Every line of a notes or links file: Windows-1250, lines ended by CR LF, LF or a
 // lone CR. A missing file has no lines. Throws IoError when it cannot be read and
