@@ -162,6 +162,26 @@ private slots:
         QVERIFY(testing::fileBytes(p->program() + QStringLiteral("/Kurz/Obsah.txt")).contains(textfile::encode(QStringLiteral("Nový text lekcie"))));
     }
 
+    void searchWindowNotesAreTheScreens()
+    {
+        // A search window shows one screen as its level 1: its note is that screen's,
+        // not the program's first screen's.
+        p.reset();
+        p = std::make_unique<testing::RunningProgram>();
+        p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("<Text>")});
+        p->start({p->program() + QStringLiteral("/Kurz/kap1.txt"), QStringLiteral("Kurz"), QStringLiteral("Kapitola")});
+        TForm1 &w = p->main();
+        QVERIFY(w.Button1->isHidden());
+        onWindow<TOknoPoznamka>(&w, w.Poznmky1, [&](TOknoPoznamka *n) {
+            n->Memo1->setPlainText(QStringLiteral("z vyhľadávania"));
+            n->Button1->click();
+        });
+        QVERIFY(QFile::exists(work(QStringLiteral("kap1.txt"))));
+        QVERIFY(!QFile::exists(work(QStringLiteral("lumora.txt"))));
+        QVERIFY(!w.Button1->isHidden());
+        w.close();
+    }
+
     void failedNoteSaveKeepsTheText()
     {
         // A notes name that is a folder cannot be written: the error is shown, the window
