@@ -31,10 +31,11 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress)
+        // The box handles the key (and emits its signals) before the queued reset runs.
+        if (event->type() == QEvent::KeyPress) {
             watched->setProperty("typing", true);
-        else if (event->type() == QEvent::KeyRelease || event->type() == QEvent::FocusOut)
-            watched->setProperty("typing", false);
+            QMetaObject::invokeMethod(watched, [watched] { watched->setProperty("typing", false); }, Qt::QueuedConnection);
+        }
         return QObject::eventFilter(watched, event);
     }
 };

@@ -243,6 +243,10 @@ private slots:
             QCOMPARE(bytes(QStringLiteral("Obsah.htm")), QByteArray("https://c.sk\r\nhttps://a2.sk\r\n"));
             QCOMPARE(boxEntries(w->ComboBox2), (QStringList{QStringLiteral("https://c.sk"), QStringLiteral("https://a2.sk")}));
             QVERIFY(!w->ComboBox2->isHidden() && !w->Label4->isHidden());
+            // An entry reached with the keyboard is not opened: it only shows as the hint.
+            QTest::keyClick(w->ComboBox2, Qt::Key_Down);
+            QCOMPARE(w->ComboBox2->currentIndex(), 1);
+            QCOMPARE(w->ComboBox2->toolTip(), QStringLiteral("https://a2.sk"));
 
             // With the closing question silenced, a typed link is added, not dropped.
             onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
