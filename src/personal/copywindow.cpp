@@ -25,7 +25,7 @@ QStringList maskedFiles(const QString &folder, const QString &masks)
 {
     QDir dir(folder);
     dir.setNameFilters(masks.split(QLatin1Char(';'), Qt::SkipEmptyParts));
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    dir.setFilter(QDir::Files);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     return dir.entryList();
 }
