@@ -210,6 +210,7 @@ void TForm1::connectHandlers()
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
     connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
     Memo1->viewport()->installEventFilter(this);
+    connectPersonalHandlers();
 }
 
 void TForm1::placeWindow(int left, int top, int width, int height)

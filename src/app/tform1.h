@@ -38,6 +38,7 @@ struct StartEnvironment {
     int screenHeight = 768;
     double dotsPerInch = 96;
     EnvironmentLookup environment;
+    QString dataLocation;         // the user's data location of the program (the default work folder)
     std::function<QString()> localAddress;   // dotted address of this computer, empty when none
 
     static StartEnvironment fromSystem(const QStringList &arguments);
@@ -99,6 +100,19 @@ public:
     // question is silenced); on No, or when saving fails, the focus returns to the pane.
     void offerToSaveText();
     bool editing() const;
+
+    // The learner's own notes and links, copying them and the study export
+    // (src/personal/personalhandlers.cpp).
+    void Poznmky1Click();
+    void Button1Click();          // the notes button
+    void Odkazy1Click();
+    void ComboBox1Click(int index);
+    void ComboBox2Click(int index);
+    void ComboBox2Change(int index);
+    void Koprovanie1Click();
+    void Export1Click();
+    void connectPersonalHandlers();
+    QAction *Export1 = nullptr;
 
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;

@@ -2,6 +2,7 @@
 // button per course folder, or a content screen from its content file.
 #include "app/session.h"
 #include "app/tform1.h"
+#include "personal/workfiles.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -164,17 +165,9 @@ void TForm1::buildScreen()
     applyStartFont(*this, s);
     c.LevelBuilt[size_t(level)] = 1;
 
-    // The user's own links of this screen.
-    const QString linksName = content::ownLinksFileName(level, c.ScreenFile[size_t(level)],
-                                                        c.LevelFolder[size_t(level)], c.ContentFileName);
-    const QString linksPath = paths::join(s.values.TempDir, linksName);
-    if (paths::fileExists(linksPath)) {
-        ComboBox2->clear();
-        for (const QString &line : textfile::readLines(linksPath)) {
-            if (!line.isEmpty())
-                ComboBox2->addItem(line);
-        }
-    }
+    // The user's own links of this screen, named as the links window names them.
+    ComboBox2->clear();
+    ComboBox2->addItems(personal::linksForBox(s, level));
     const bool hasLinks = ComboBox2->count() > 0;
     ComboBox2->setVisible(hasLinks);
     Label4->setVisible(hasLinks);
@@ -222,9 +215,7 @@ void TForm1::buildContentScreen(int level)
     Label2->show();
     ComboBox1->show();
 
-    const QString notesName = content::notesFileName(c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)],
-                                                     c.ContentFileName);
-    Button1->setVisible(paths::fileExists(paths::join(s.values.TempDir, notesName)));
+    Button1->setVisible(personal::noteExists(s, level));
 
     Label1->show();
     Label6->show();

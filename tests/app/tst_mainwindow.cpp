@@ -45,8 +45,10 @@ class TestMainWindow : public QObject {
         s.screenWidth = 1024;
         s.screenHeight = 768;
         s.dotsPerInch = 96;
-        const QString home = work();
+        // The home folder is never the work folder; the program's data location is.
+        const QString home = program();
         s.environment = [home](const QString &name) { return name == QLatin1String("HOME") ? home : QString(); };
+        s.dataLocation = work();
         s.localAddress = [address] { return address; };
         return s;
     }
