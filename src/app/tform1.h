@@ -96,6 +96,16 @@ public:
     void offerToSaveText();
     bool editing() const;
 
+    // Information windows and the keyboard path (src/info/infomenu.cpp, src/app/keyboard.cpp).
+    void Oprograme1Click();
+    void Ohlasyautorom1Click();
+    void Reklama1Click();
+    // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
+    void setUpKeyboard();
+    // Tab order of a built screen, accessible names of its buttons, the focus on its
+    // first lesson button; run once, after the window's first activation.
+    void arrangeKeyboard();
+
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;
 
@@ -192,6 +202,7 @@ private:
     std::unique_ptr<FileLock> m_editLock;   // held while the pane is in editing mode
     FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
     bool m_asking = false;                  // the save question is on screen
+    bool m_keyboardArranged = false;        // the built screen has its Tab order
 };
 
 } // namespace lumora

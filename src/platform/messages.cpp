@@ -1,6 +1,7 @@
 #include "platform/messages.h"
 
 #include "app/session.h"
+#include "platform/keys.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -58,6 +59,7 @@ Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
     QPushButton *no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
+    keys::addAnswerKeys(&box, yes);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
