@@ -6,7 +6,9 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace lumora::keys {
 
@@ -44,8 +46,10 @@ protected:
         auto *key = static_cast<QKeyEvent *>(event);
         auto *widget = static_cast<QWidget *>(watched);
         if (isEnter(key)) {
+            // Push and tool buttons only: a check box keeps Enter for its dialog's default.
             auto *button = qobject_cast<QAbstractButton *>(widget);
-            if (!button || !button->hasFocus() || !button->isEnabled())
+            if (!button || !(qobject_cast<QPushButton *>(button) || qobject_cast<QToolButton *>(button))
+                || !button->hasFocus() || !button->isEnabled())
                 return false;
             if (!key->isAutoRepeat())
                 button->click();

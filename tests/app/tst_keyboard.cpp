@@ -114,6 +114,9 @@ private slots:
         QCOMPARE(w.menuBar()->activeAction(), w.Vlastn1->menuAction());
         QTRY_VERIFY(w.Vlastn1->isVisible());
         w.Vlastn1->close();
+        QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);   // "O &aplikácii"
+        QTRY_VERIFY(w.Oaplikci1->isVisible());
+        w.Oaplikci1->close();
     }
 
     void screensByKeyboard()
