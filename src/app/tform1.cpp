@@ -86,6 +86,7 @@ TForm1::TForm1(Session &session, QWidget *parent)
     connectHandlers();
     // The design size is the default geometry, kept when the set-up stops early.
     resize(700, 640);
+    setUpKeyboard();
 }
 
 TForm1::~TForm1()
@@ -208,6 +209,9 @@ void TForm1::connectHandlers()
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     connect(MaskEdit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Button2Click(); }); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
+    connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
+    connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
+    connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
     connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
     Memo1->viewport()->installEventFilter(this);
     connectPersonalHandlers();
@@ -343,6 +347,10 @@ void TForm1::activateOnce()
         return;
     m_active = true;
     guarded([this] { FormActivate(); });
+    if (!m_keyboardArranged) {
+        m_keyboardArranged = true;
+        arrangeKeyboard();
+    }
 }
 
 } // namespace lumora

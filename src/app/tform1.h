@@ -113,6 +113,15 @@ public:
     void Export1Click();
     void connectPersonalHandlers();
     QAction *Export1 = nullptr;
+    // Information windows and the keyboard path (src/info/infomenu.cpp, src/app/keyboard.cpp).
+    void Oprograme1Click();
+    void Ohlasyautorom1Click();
+    void Reklama1Click();
+    // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
+    void setUpKeyboard();
+    // Tab order of a built screen, accessible names of its buttons, the focus on its
+    // first lesson button; run once, after the window's first activation.
+    void arrangeKeyboard();
 
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;
@@ -213,6 +222,7 @@ private:
     FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
     bool m_asking = false;                  // the save question is on screen
     int m_scrollOffset = 0;                 // pixels the button column is moved up
+    bool m_keyboardArranged = false;        // the built screen has its Tab order
 };
 
 } // namespace lumora

@@ -1,5 +1,7 @@
 #include "platform/messages.h"
 
+#include "platform/keys.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -56,6 +58,7 @@ Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
     QPushButton *no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
     box.setDefaultButton(defaultNo ? no : yes);
     box.setEscapeButton(no);
+    keys::addAnswerKeys(&box, yes);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }

@@ -73,13 +73,13 @@ private slots:
             QVERIFY(w->Editciatextu1->menuAction()->isVisible());   // the program folder can be written
             w->Editciatextu2->trigger();
             QVERIFY(w->editing());
-            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Uloženie textu"));
+            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
             QVERIFY(w->Ignorovazmeny1->isVisible());
             QVERIFY(!w->Memo1->toolTip().isEmpty());
             replaceText(w->Memo1, QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
             w->Editciatextu2->trigger();
             QVERIFY(!w->editing());
-            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Editácia textu"));
+            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Editácia &textu"));
             QVERIFY(!w->Ignorovazmeny1->isVisible());
         });
         QCOMPARE(textfile::readLines(content()),
