@@ -35,6 +35,9 @@ TOknoReklama::TOknoReklama(Session &session, QWidget *parent)
         ClickLabel *address = addressLabel(qPrintable(QStringLiteral("Label%1").arg(2 * i + 2)), QString(),
                                            QRect(320, top, 268, RowHeight - 4));
         address->setText(session.ConfigText(QLatin1String(rows[i].addressKey), rows[i].addressDefault));
+        // An empty row still answers a click, but Tab passes over it.
+        if (address->text().isEmpty())
+            address->setFocusPolicy(Qt::NoFocus);
         addresses[i] = address;
     }
     const auto extraKeys = info::extraCreditKeys();
