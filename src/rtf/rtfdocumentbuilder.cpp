@@ -296,8 +296,12 @@ void DocumentBuilder::cellEnd(const ParaState &para, const CharState &chr)
     if (m_blockOpen) {
         paragraphEnd(inCell, chr);
     } else {
-        // An empty cell.
+        // An empty cell: its paragraph takes the formats in force.
         placeInTable(inCell);
+        if (m_reuseBlock) {
+            m_cursor.setBlockFormat(blockFormat(inCell));
+            m_cursor.setBlockCharFormat(charFormat(chr));
+        }
     }
     m_cellDone = true;
     m_blockOpen = false;

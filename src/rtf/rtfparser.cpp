@@ -4,6 +4,7 @@
 #include "rtf/rtfpicture.h"
 
 #include <QTextDocument>
+#include <QUrl>
 
 namespace lumora::rtf {
 
@@ -52,6 +53,10 @@ QString linkTarget(const QByteArray &instruction)
             target = word;
         }
     }
+    // Targets are written in the ASCII form of an address; they read back as text.
+    const QUrl url = QUrl::fromEncoded(target.toLatin1());
+    if (url.isValid() && !target.isEmpty())
+        target = url.toString();
     return target + (place.size() > 1 ? place : QString());
 }
 

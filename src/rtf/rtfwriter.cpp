@@ -155,14 +155,17 @@ void Writer::paragraph(const QTextBlock &block, int position)
     if (!m_paraKnown || !(para == m_para))
         paragraphFormat(para);
     if (list) {
-        m_out.raw("{\\listtext ");
-        const QString number = list->itemText(block);
+        m_out.rawBytes("{\\listtext ");
+        const QTextListFormat::Style style = list->format().style();
+        const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
+                            || style == QTextListFormat::ListSquare;
+        const QString number = bullet ? QString() : list->itemText(block);
         if (number.isEmpty())
             m_out.text(u"\u2022");
         else
             m_out.text(number);
         m_out.word("\\tab");
-        m_out.raw("}");
+        m_out.rawBytes("}");
     }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -226,7 +229,7 @@ void Writer::link(const QString &href)
     if (href == m_href)
         return;
     if (!m_href.isEmpty()) {
-        m_out.raw("}}");
+        m_out.rawBytes("}}");
         m_charSlot = m_slotBeforeLink;
     }
     m_href = href;
@@ -238,9 +241,9 @@ void Writer::link(const QString &href)
     if (target.isEmpty())
         target = href.toUtf8().toPercentEncoding(":/?#[]@!$&'()*+,;=%");
     target.replace('"', "%22");
-    m_out.raw("{\\field{\\*\\fldinst HYPERLINK \"");
+    m_out.rawBytes("{\\field{\\*\\fldinst HYPERLINK \"");
     m_out.text(QString::fromLatin1(target));
-    m_out.raw("\"}{\\fldrslt ");
+    m_out.rawBytes("\"}{\\fldrslt ");
 }
 
 void Writer::picture(const QTextImageFormat &format)
