@@ -201,7 +201,10 @@ void DocumentBuilder::object(const QTextCharFormat &format, const CharState &chr
 
 void DocumentBuilder::picture(QByteArrayView group, const CharState &chr, const ParaState &para)
 {
-    object(pictureFormat(group, *m_cursor.document()), chr, para);
+    // The picture stands in the text's character format, which sets its line's height.
+    QTextCharFormat format = charFormat(chr);
+    format.merge(pictureFormat(group, *m_cursor.document()));
+    object(format, chr, para);
 }
 
 void DocumentBuilder::placeInTable(const ParaState &para)
