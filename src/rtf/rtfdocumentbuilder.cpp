@@ -207,6 +207,16 @@ void DocumentBuilder::picture(QByteArrayView group, const CharState &chr, const 
     object(format, chr, para);
 }
 
+void DocumentBuilder::hidden(const QString &text, const CharState &chr, const ParaState &para)
+{
+    CharState shown = chr;
+    shown.hidden = false;
+    QTextCharFormat format = charFormat(shown);
+    format.setObjectType(HiddenTextObject);
+    format.setProperty(HiddenTextProperty, text);
+    object(format, shown, para);
+}
+
 void DocumentBuilder::placeInTable(const ParaState &para)
 {
     if (para.inTable && !m_table)

@@ -89,6 +89,7 @@ void Parser::run()
         switch (t.kind) {
         case Token::Kind::End:
             flushText();
+            emitHidden();
             m_builder.finish(m_group.para, m_group.chr);
             return;
         case Token::Kind::GroupStart:
@@ -205,6 +206,8 @@ void Parser::bytes(QByteArrayView data, bool escaped)
     case Destination::Text:
         if (!m_group.chr.hidden)
             m_pending.append(data.data(), size_t(data.size()));
+        else
+            m_hiddenBytes.append(data.data(), size_t(data.size()));
         break;
     case Destination::FontTable:
         fontNameBytes(data, escaped);
@@ -227,14 +230,39 @@ void Parser::bytes(QByteArrayView data, bool escaped)
 void Parser::character(char16_t c)
 {
     flushText();
-    if (m_group.dest == Destination::Text && !m_group.chr.hidden)
+    if (m_group.dest == Destination::Text && m_group.chr.hidden)
+        m_hiddenText.append(QChar(c));
+    else if (m_group.dest == Destination::Text)
         m_builder.text(QStringView(&c, 1), m_group.chr, m_group.para);
     else if (m_group.dest == Destination::FontTable)
         fontNameCharacter(c);
 }
 
+void Parser::decodeHidden()
+{
+    if (m_hiddenBytes.empty())
+        return;
+    decoder().decode(QByteArrayView(m_hiddenBytes.data(), qsizetype(m_hiddenBytes.size())), m_hiddenText);
+    m_hiddenBytes.clear();
+}
+
+void Parser::emitHidden()
+{
+    decodeHidden();
+    m_hiddenText.removeIf([](QChar c) { return isDroppedCharacter(c.unicode()); });
+    if (!m_hiddenText.isEmpty())
+        m_builder.hidden(m_hiddenText, m_group.chr, m_group.para);
+    m_hiddenText.clear();
+}
+
 void Parser::flushText()
 {
+    if (m_group.chr.hidden) {
+        decodeHidden();
+    } else if (!m_hiddenText.isEmpty() || !m_hiddenBytes.empty()) {
+        // Hidden text came before the pending visible text.
+        emitHidden();
+    }
     if (m_pending.empty())
         return;
     const ByteDecoder &bytes = decoder();
@@ -284,8 +312,10 @@ void Parser::symbol(char c)
     case '_': character(0x2011); break;
     case '\n':
         flushText();
-        if (m_group.dest == Destination::Text)
+        if (m_group.dest == Destination::Text) {
+            emitHidden();
             m_builder.paragraphEnd(m_group.para, m_group.chr);
+        }
         break;
     case '*':
         m_star = true;
@@ -582,12 +612,16 @@ void Parser::word(const Token &t)
         break;
 
     case Word::Par:
-        if (inText)
+        if (inText) {
+            emitHidden();
             m_builder.paragraphEnd(para, chr);
+        }
         break;
     case Word::Row:
-        if (inText)
+        if (inText) {
+            emitHidden();
             m_builder.rowEnd(para, chr);
+        }
         break;
     case Word::Section:
     case Word::Page:
@@ -599,8 +633,10 @@ void Parser::word(const Token &t)
         character(u'\t');
         break;
     case Word::Cell:
-        if (inText)
+        if (inText) {
+            emitHidden();
             m_builder.cellEnd(para, chr);
+        }
         break;
     case Word::Character: character(entry.character); break;
     }

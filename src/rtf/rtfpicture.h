@@ -15,6 +15,11 @@ namespace lumora::rtf {
 // The property of an image format that holds the picture's group as the file had it.
 inline constexpr int PictureGroupProperty = QTextFormat::UserProperty + 0x52;
 
+// Hidden text (\v) stands in the document as an object of this type, which no layout
+// draws and which takes no room; the text is its HiddenTextProperty.
+inline constexpr int HiddenTextObject = QTextFormat::UserObject + 0x52;
+inline constexpr int HiddenTextProperty = QTextFormat::UserProperty + 0x53;
+
 struct PictureData {
     enum class Kind { Png, Jpeg, Other };
     Kind kind = Kind::Other;

@@ -176,6 +176,12 @@ void Writer::paragraph(const QTextBlock &block, int position)
         if (format.isImageFormat()) {
             for (int i = 0; i < length; ++i)
                 picture(format.toImageFormat());
+        } else if (format.objectType() == HiddenTextObject) {
+            for (int i = 0; i < length; ++i) {
+                m_out.rawBytes("{\\v ");
+                m_out.text(format.stringProperty(HiddenTextProperty));
+                m_out.rawBytes("}");
+            }
         } else {
             m_out.text(QStringView(m_text).mid(position, length));
         }

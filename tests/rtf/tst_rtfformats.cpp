@@ -54,6 +54,11 @@ QStringList dump(const QTextDocument &doc)
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
             const QTextCharFormat c = f.charFormat();
+            if (c.objectType() == rtf::HiddenTextObject) {
+                out += QStringLiteral("  hidden '%1' %2pt%3").arg(c.stringProperty(rtf::HiddenTextProperty))
+                           .arg(c.fontPointSize()).arg(c.fontWeight() >= QFont::Bold ? " b" : "");
+                continue;
+            }
             if (c.isImageFormat()) {
                 const QTextImageFormat image = c.toImageFormat();
                 const QImage shown = doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
@@ -192,6 +197,11 @@ private slots:
         got.removeLast();
         QCOMPARE(got, want);
         QCOMPARE(rtf::write(copy), written);
+        // Hidden text takes no room in the pane.
+        QTextDocument hidden, bare;
+        rtf::read("{\\rtf1 ab{\\v skryt\\'e9}cd}", hidden);
+        rtf::read("{\\rtf1 abcd}", bare);
+        QVERIFY(qAbs(hidden.idealWidth() - bare.idealWidth()) < 2);
         QCOMPARE(rtf::plainLines(copy), (QStringList{"H2xodkaz", "riadkovanie", "prvá", "druhá", "", "a", "", "", "d", ""}));
     }
 
