@@ -199,11 +199,11 @@ void DocumentBuilder::object(const QTextCharFormat &format, const CharState &chr
     m_blockHasText = true;
 }
 
-void DocumentBuilder::picture(QByteArrayView group, const CharState &chr, const ParaState &para)
+void DocumentBuilder::picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para)
 {
     // The picture stands in the text's character format, which sets its line's height.
     QTextCharFormat format = charFormat(chr);
-    format.merge(pictureFormat(group, *m_cursor.document()));
+    format.merge(pictureFormat(group, closed, *m_cursor.document()));
     object(format, chr, para);
 }
 

@@ -52,7 +52,7 @@ public:
     // A picture or other object in the text, with its format (an image format).
     void object(const QTextCharFormat &format, const CharState &chr, const ParaState &para);
     // A picture: its "{\pict ...}" group as the file holds it.
-    void picture(QByteArrayView group, const CharState &chr, const ParaState &para);
+    void picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para);
     // Hidden text, kept in the document but not shown.
     void hidden(const QString &text, const CharState &chr, const ParaState &para);
 

@@ -4,7 +4,6 @@
 #include "rtf/rtfpicture.h"
 
 #include <QTextDocument>
-#include <QUrl>
 
 namespace lumora::rtf {
 
@@ -53,10 +52,8 @@ QString linkTarget(const QByteArray &instruction)
             target = word;
         }
     }
-    // Targets are written in the ASCII form of an address; they read back as text.
-    const QUrl url = QUrl::fromEncoded(target.toLatin1());
-    if (url.isValid() && !target.isEmpty())
-        target = url.toString();
+    // Targets come percent-encoded (as the writer writes them); they read back as text.
+    target = QString::fromUtf8(QByteArray::fromPercentEncoding(target.toLatin1()));
     return target + (place.size() > 1 ? place : QString());
 }
 
@@ -405,11 +402,11 @@ void Parser::picture()
         return;
     }
     flushText();
-    m_lexer.skipGroup();
+    const bool closed = m_lexer.skipGroup() == 0;
     const QByteArrayView group = in.sliced(start, m_lexer.position() - start);
     closeGroup();
     if (!m_group.chr.hidden && m_group.dest == Destination::Text)
-        m_builder.picture(group, m_group.chr, m_group.para);
+        m_builder.picture(group, closed, m_group.chr, m_group.para);
 }
 
 void Parser::word(const Token &t)

@@ -28,14 +28,16 @@ struct PictureData {
     int goalHeight = 0;
     int scaleX = 100;  // percent (\picscalex)
     int scaleY = 100;
+    QByteArray kindWord;  // the control word naming the kind ("pngblip", "wmetafile8")
 };
 
 // Reads a "{\pict ...}" group (from its opening brace to its closing one).
 PictureData parsePicture(QByteArrayView group);
 
 // The image format that shows the picture in doc (its image added to doc's resources)
-// and carries the group for writing back.
-QTextImageFormat pictureFormat(QByteArrayView group, QTextDocument &doc);
+// and carries the group for writing back. A group the input left unclosed is carried
+// as a closed one made from what it held (kind, sizes, data).
+QTextImageFormat pictureFormat(QByteArrayView group, bool closed, QTextDocument &doc);
 
 // The group a picture without one (pasted, made by the program) is written as: a PNG
 // of image, shown at width x height pixels.

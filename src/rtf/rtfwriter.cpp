@@ -242,11 +242,17 @@ void Writer::link(const QString &href)
     if (href.isEmpty())
         return;
     m_slotBeforeLink = m_charSlot;
-    // The target in the ASCII form of an address, so that any reader reads it whole.
-    QByteArray target = QUrl(href).toEncoded();
-    if (target.isEmpty())
-        target = href.toUtf8().toPercentEncoding(":/?#[]@!$&'()*+,;=%");
-    target.replace('"', "%22");
+    // The target in ASCII, with blanks, quotes, braces, backslashes, percent signs and
+    // everything outside ASCII percent-encoded, so that any reader reads it whole.
+    static const QByteArray kept = [] {
+        QByteArray chars;
+        for (char c = 0x21; c < 0x7F; ++c) {
+            if (c != '"' && c != '%' && c != '\\' && c != '{' && c != '}')
+                chars += c;
+        }
+        return chars;
+    }();
+    const QByteArray target = href.toUtf8().toPercentEncoding(kept);
     m_out.rawBytes("{\\field{\\*\\fldinst HYPERLINK \"");
     m_out.text(QString::fromLatin1(target));
     m_out.rawBytes("\"}{\\fldrslt ");

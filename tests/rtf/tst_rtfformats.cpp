@@ -237,6 +237,8 @@ private slots:
         big += "}b";
         QTest::newRow("20 MB picture") << big << QStringLiteral("ab");
         QTest::newRow("unclosed field") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"x") << QString();
+        QTest::newRow("odd link target") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"thtp :s//a%20b%\"}{\\fldrslt t}}")
+                                         << QStringLiteral("t");
         QTest::newRow("link without result") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"x\"}}t") << QStringLiteral("t");
     }
     void badInput()
@@ -256,10 +258,12 @@ private slots:
                 QVERIFY(image.width() <= 4000 && image.height() <= 4000);
             }
         }
-        // What was read writes and reads back to the same text.
+        // What was read writes and reads back to the same text and the same bytes.
+        const QByteArray written = rtf::write(doc);
         QTextDocument copy;
-        rtf::read(rtf::write(doc), copy);
+        rtf::read(written, copy);
         QCOMPARE(rtf::plainLines(copy), rtf::plainLines(doc));
+        QCOMPARE(rtf::write(copy), written);
     }
 };
 
