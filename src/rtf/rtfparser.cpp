@@ -488,7 +488,6 @@ void Parser::word(const Token &t)
     case Word::ListId:
     case Word::ListLevel:
     case Word::LevelFormat:
-    case Word::LevelStart:
     case Word::ListOverride:
     case Word::OldListBullet:
     case Word::OldListBody:
