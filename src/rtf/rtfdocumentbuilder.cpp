@@ -308,6 +308,10 @@ void DocumentBuilder::cellEnd(const ParaState &para, const CharState &chr)
         m_blockOpen = false;
     if (m_blockOpen) {
         paragraphEnd(inCell, chr);
+    } else if (m_table && !m_rowDone && !m_cellDone) {
+        // A paragraph end right before the cell end: the cell's last paragraph is empty.
+        openBlock(inCell, chr);
+        paragraphEnd(inCell, chr);
     } else {
         // An empty cell: its paragraph takes the formats in force.
         placeInTable(inCell);

@@ -229,6 +229,8 @@ private slots:
         QTest::newRow("1000 columns") << wide << QString(1000, u'c');
         QTest::newRow("cells in cells") << QByteArray("\\trowd\\cellx500\\pard\\intbl\\itap2 a\\nestcell b\\nestcell{\\*\\nesttableprops\\nestrow}\\itap1\\cell\\row")
                                         << QStringLiteral("a\tb\t");
+        QTest::newRow("text past a row without its end")
+            << QByteArray("\\trowd\\cellx500\\pard\\intbl a\\cell b\\par\\par") << QStringLiteral("ab");
         QTest::newRow("odd hex digits") << QByteArray("a{\\pict\\pngblip 89504e4}b") << QStringLiteral("ab");
         QTest::newRow("binary picture") << QByteArray("a{\\pict\\pngblip\\bin6 {}\\\\}{}b") << QStringLiteral("ab");
         QTest::newRow("picture past the end") << QByteArray("a{\\pict\\jpegblip\\bin99999 xyz") << QStringLiteral("a");
