@@ -404,9 +404,12 @@ void Parser::picture()
     flushText();
     const bool closed = m_lexer.skipGroup() == 0;
     const QByteArrayView group = in.sliced(start, m_lexer.position() - start);
+    // The group is kept as it stands only when it is the picture alone; text or words
+    // before "\pict" (already read as text) make it be kept in a form of its own.
+    const bool alone = group.startsWith("{\\pict");
     closeGroup();
     if (!m_group.chr.hidden && m_group.dest == Destination::Text)
-        m_builder.picture(group, closed, m_group.chr, m_group.para);
+        m_builder.picture(group, closed && alone, m_group.chr, m_group.para);
 }
 
 void Parser::word(const Token &t)

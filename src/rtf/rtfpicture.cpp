@@ -147,7 +147,7 @@ QByteArray closedGroup(const PictureData &picture)
 
 } // namespace
 
-QTextImageFormat pictureFormat(QByteArrayView group, bool closed, QTextDocument &doc)
+QTextImageFormat pictureFormat(QByteArrayView group, bool whole, QTextDocument &doc)
 {
     const PictureData picture = parsePicture(group);
     QImage image;
@@ -164,7 +164,7 @@ QTextImageFormat pictureFormat(QByteArrayView group, bool closed, QTextDocument 
     format.setName(name);
     format.setWidth(width);
     format.setHeight(height);
-    format.setProperty(PictureGroupProperty, closed ? group.toByteArray() : closedGroup(picture));
+    format.setProperty(PictureGroupProperty, whole ? group.toByteArray() : closedGroup(picture));
     return format;
 }
 

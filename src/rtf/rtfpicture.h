@@ -35,9 +35,10 @@ struct PictureData {
 PictureData parsePicture(QByteArrayView group);
 
 // The image format that shows the picture in doc (its image added to doc's resources)
-// and carries the group for writing back. A group the input left unclosed is carried
-// as a closed one made from what it held (kind, sizes, data).
-QTextImageFormat pictureFormat(QByteArrayView group, bool closed, QTextDocument &doc);
+// and carries the group for writing back. A group that is not whole (left unclosed by
+// the input, or holding more than the picture) is carried as a group made from what
+// the picture held (kind, sizes, data).
+QTextImageFormat pictureFormat(QByteArrayView group, bool whole, QTextDocument &doc);
 
 // The group a picture without one (pasted, made by the program) is written as: a PNG
 // of image, shown at width x height pixels.

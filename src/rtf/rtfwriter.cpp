@@ -59,6 +59,9 @@ private:
     void picture(const QTextImageFormat &format);
     void link(const QString &href);
     void tableRow(const QTextTable *table);
+    // Whether position lies inside a frame (a table) of the document; positions come
+    // in increasing order.
+    bool inFrame(int position);
     int listNumber(const QTextList *list);
 
     const QTextDocument &m_doc;
@@ -97,8 +100,48 @@ private:
     // Lists in order of first use; their number is their place plus one.
     QList<const QTextList *> m_lists;
     QHash<const QTextList *, int> m_listIndex;
-    const bool m_hasTables = !m_doc.rootFrame()->childFrames().isEmpty();
+    // The frames directly in the document, in order, and the next one to pass.
+    const QList<QTextFrame *> m_frames = m_doc.rootFrame()->childFrames();
+    qsizetype m_nextFrame = 0;
+    // List items written so far, by list, for the numbers of older readers.
+    QHash<const QTextList *, int> m_listItems;
 };
+
+// The label of a list's item number for older readers: "3.", "c.", "iii.".
+QString itemLabel(QTextListFormat::Style style, int number)
+{
+    QString label;
+    switch (style) {
+    case QTextListFormat::ListLowerAlpha:
+    case QTextListFormat::ListUpperAlpha:
+        for (int n = number; n > 0; n = (n - 1) / 26)
+            label.prepend(QChar(u'a' + (n - 1) % 26));
+        if (style == QTextListFormat::ListUpperAlpha)
+            label = label.toUpper();
+        break;
+    case QTextListFormat::ListLowerRoman:
+    case QTextListFormat::ListUpperRoman:
+        if (number < 5000) {
+            static const std::pair<int, const char *> numerals[] = {
+                {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+                {40, "xl"}, {10, "x"}, {9, "ix"}, {5, "v"}, {4, "iv"}, {1, "i"}};
+            int n = number;
+            for (const auto &[value, text] : numerals) {
+                for (; n >= value; n -= value)
+                    label += QLatin1String(text);
+            }
+            if (style == QTextListFormat::ListUpperRoman)
+                label = label.toUpper();
+        } else {
+            label = QString::number(number);
+        }
+        break;
+    default:
+        label = QString::number(number);
+        break;
+    }
+    return label + u'.';
+}
 
 // The list table's number format (\levelnfc) of a list style.
 int numberFormat(QTextListFormat::Style style)
@@ -135,8 +178,12 @@ QByteArray Writer::run()
 
 void Writer::paragraph(const QTextBlock &block, int position)
 {
-    ParaState para = paraState(block.blockFormatIndex());
-    const QTextList *list = block.textList();
+    const int blockFormat = block.blockFormatIndex();
+    ParaState para = paraState(blockFormat);
+    // Only a block whose format names an object can be a list item.
+    const bool inObject = blockFormat >= 0 && blockFormat < m_formats.size()
+                          && m_formats[blockFormat].objectIndex() >= 0;
+    const QTextList *list = inObject ? block.textList() : nullptr;
     if (list) {
         // Indents of a list item come from its list level.
         para.listNumber = listNumber(list);
@@ -144,7 +191,7 @@ void Writer::paragraph(const QTextBlock &block, int position)
         para.leftTwips = 360 * (para.listLevel + 2);
         para.firstTwips = -360;
     }
-    const QTextTable *table = m_hasTables ? QTextCursor(block).currentTable() : nullptr;
+    const QTextTable *table = inFrame(position) ? QTextCursor(block).currentTable() : nullptr;
     QTextTableCell cell;
     if (table) {
         cell = table->cellAt(block.position());
@@ -159,7 +206,8 @@ void Writer::paragraph(const QTextBlock &block, int position)
         const QTextListFormat::Style style = list->format().style();
         const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
                             || style == QTextListFormat::ListSquare;
-        const QString number = bullet ? QString() : list->itemText(block);
+        const int item = ++m_listItems[list];
+        const QString number = bullet ? QString() : itemLabel(style, item);
         if (number.isEmpty())
             m_out.text(u"\u2022");
         else
@@ -170,9 +218,11 @@ void Writer::paragraph(const QTextBlock &block, int position)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int length = fragment.length();
-        const QTextCharFormat format = fragment.charFormat();
-        link(format.isAnchor() ? format.anchorHref() : QString());
-        switchTo(charSlot(fragment.charFormatIndex()));
+        const int formatIndex = fragment.charFormatIndex();
+        static const QTextFormat none;
+        const QTextFormat &format = formatIndex >= 0 && formatIndex < m_formats.size() ? m_formats[formatIndex] : none;
+        link(format.boolProperty(QTextFormat::IsAnchor) ? format.stringProperty(QTextFormat::AnchorHref) : QString());
+        switchTo(charSlot(formatIndex));
         if (format.isImageFormat()) {
             for (int i = 0; i < length; ++i)
                 picture(format.toImageFormat());
@@ -202,6 +252,13 @@ void Writer::paragraph(const QTextBlock &block, int position)
     // Table paragraphs carry their mark each; the first one after them ends it.
     if (table)
         m_paraKnown = false;
+}
+
+bool Writer::inFrame(int position)
+{
+    while (m_nextFrame < m_frames.size() && m_frames[m_nextFrame]->lastPosition() < position)
+        ++m_nextFrame;
+    return m_nextFrame < m_frames.size() && m_frames[m_nextFrame]->firstPosition() <= position;
 }
 
 int Writer::listNumber(const QTextList *list)

@@ -232,6 +232,7 @@ private slots:
         QTest::newRow("text past a row without its end")
             << QByteArray("\\trowd\\cellx500\\pard\\intbl a\\cell b\\par\\par") << QStringLiteral("ab");
         QTest::newRow("odd hex digits") << QByteArray("a{\\pict\\pngblip 89504e4}b") << QStringLiteral("ab");
+        QTest::newRow("text before the picture word") << QByteArray("x{a\\pict\\pngblip 89}y") << QStringLiteral("xay");
         QTest::newRow("binary picture") << QByteArray("a{\\pict\\pngblip\\bin6 {}\\\\}{}b") << QStringLiteral("ab");
         QTest::newRow("picture past the end") << QByteArray("a{\\pict\\jpegblip\\bin99999 xyz") << QStringLiteral("a");
         QByteArray big = "a{\\pict\\pngblip\\picwgoal99999999\\pichgoal-5 ";
