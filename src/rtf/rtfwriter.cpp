@@ -62,6 +62,16 @@ private:
     // Whether position lies inside a frame (a table) of the document; positions come
     // in increasing order.
     bool inFrame(int position);
+
+    // What a format of the document is, looked at once per format.
+    struct FormatKind {
+        enum Object : unsigned char { Plain, Picture, Hidden };
+        Object object = Plain;
+        bool inObject = false;  // a block format that names an object (a list)
+        bool known = false;
+        QString href;           // a link's target
+    };
+    const FormatKind &formatKind(int index);
     int listNumber(const QTextList *list);
 
     const QTextDocument &m_doc;
@@ -105,6 +115,8 @@ private:
     qsizetype m_nextFrame = 0;
     // List items written so far, by list, for the numbers of older readers.
     QHash<const QTextList *, int> m_listItems;
+    // By format index, with one slot more for indices outside the list.
+    std::vector<FormatKind> m_kinds{size_t(m_formats.size()) + 1};
 };
 
 // The label of a list's item number for older readers: "3.", "c.", "iii.".
@@ -181,9 +193,7 @@ void Writer::paragraph(const QTextBlock &block, int position)
     const int blockFormat = block.blockFormatIndex();
     ParaState para = paraState(blockFormat);
     // Only a block whose format names an object can be a list item.
-    const bool inObject = blockFormat >= 0 && blockFormat < m_formats.size()
-                          && m_formats[blockFormat].objectIndex() >= 0;
-    const QTextList *list = inObject ? block.textList() : nullptr;
+    const QTextList *list = formatKind(blockFormat).inObject ? block.textList() : nullptr;
     if (list) {
         // Indents of a list item come from its list level.
         para.listNumber = listNumber(list);
@@ -219,21 +229,24 @@ void Writer::paragraph(const QTextBlock &block, int position)
         const QTextFragment fragment = it.fragment();
         const int length = fragment.length();
         const int formatIndex = fragment.charFormatIndex();
-        static const QTextFormat none;
-        const QTextFormat &format = formatIndex >= 0 && formatIndex < m_formats.size() ? m_formats[formatIndex] : none;
-        link(format.boolProperty(QTextFormat::IsAnchor) ? format.stringProperty(QTextFormat::AnchorHref) : QString());
+        const FormatKind &kind = formatKind(formatIndex);
+        link(kind.href);
         switchTo(charSlot(formatIndex));
-        if (format.isImageFormat()) {
+        if (kind.object == FormatKind::Plain) {
+            m_out.text(QStringView(m_text).mid(position, length));
+            position += length;
+            continue;
+        }
+        const QTextFormat &format = m_formats[formatIndex];
+        if (kind.object == FormatKind::Picture) {
             for (int i = 0; i < length; ++i)
                 picture(format.toImageFormat());
-        } else if (format.objectType() == HiddenTextObject) {
+        } else {
             for (int i = 0; i < length; ++i) {
                 m_out.rawBytes("{\\v ");
                 m_out.text(format.stringProperty(HiddenTextProperty));
                 m_out.rawBytes("}");
             }
-        } else {
-            m_out.text(QStringView(m_text).mid(position, length));
         }
         position += length;
     }
@@ -252,6 +265,26 @@ void Writer::paragraph(const QTextBlock &block, int position)
     // Table paragraphs carry their mark each; the first one after them ends it.
     if (table)
         m_paraKnown = false;
+}
+
+const Writer::FormatKind &Writer::formatKind(int index)
+{
+    // Unknown indices share the last slot, which stays plain.
+    if (index < 0 || index >= m_formats.size())
+        return m_kinds.back();
+    FormatKind &kind = m_kinds[size_t(index)];
+    if (!kind.known) {
+        const QTextFormat &format = m_formats[index];
+        kind.known = true;
+        kind.inObject = format.objectIndex() >= 0;
+        if (format.isImageFormat())
+            kind.object = FormatKind::Picture;
+        else if (format.objectType() == HiddenTextObject)
+            kind.object = FormatKind::Hidden;
+        if (format.boolProperty(QTextFormat::IsAnchor))
+            kind.href = format.stringProperty(QTextFormat::AnchorHref);
+    }
+    return kind;
 }
 
 bool Writer::inFrame(int position)
