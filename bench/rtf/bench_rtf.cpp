@@ -1,4 +1,5 @@
-// Reading and writing a 1 MB formatted lesson text, each against its floor measured in
+// Reading and writing a 1 MB formatted lesson text (with a numbered list, a table,
+// sub- and superscripts and a PNG picture), each against its floor measured in
 // the same run: reading against inserting the same runs with the same formats into an
 // empty document through a cursor; writing against walking the document's blocks and
 // fragments, taking each one's text and format. Prints both ratios; fails above 1.5.
@@ -11,7 +12,11 @@
 #include "benchclock.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QTextBlock>
+#include <QTextList>
+#include <QTextTable>
+#include <QUrl>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -35,7 +40,12 @@ struct Run {
 struct Paragraph {
     int format;
     std::vector<Run> runs;
+    bool listItem = false;
 };
+
+// Where the table and the picture stand, by paragraph.
+constexpr int TableAt = 50;
+constexpr int PictureAt = 10;
 
 // The formats a lesson text uses: a few faces and sizes, emphasis and colours. They
 // are made as the reader makes them (only what differs from plain is set).
@@ -61,6 +71,14 @@ std::vector<QTextCharFormat> characterFormats()
             f.setForeground(colors[i % colors.size()]);
         formats.push_back(f);
     }
+    QTextCharFormat sub, super;
+    sub.setFontFamilies({faces[0]});
+    sub.setFontPointSize(11);
+    super = sub;
+    sub.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    super.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    formats.push_back(sub);
+    formats.push_back(super);
     return formats;
 }
 
@@ -89,10 +107,10 @@ std::vector<Paragraph> lessonText(int paragraphs)
     };
     std::vector<Paragraph> text;
     for (int p = 0; p < paragraphs; ++p) {
-        Paragraph para{int(next(3)), {}};
+        Paragraph para{int(next(3)), {}, p % 5 == 1};
         const int runs = 2 + int(next(8));
         for (int r = 0; r < runs; ++r) {
-            Run run{QString(), int(next(24))};
+            Run run{QString(), int(next(26))};
             const int count = 1 + int(next(6));
             for (int w = 0; w < count; ++w)
                 run.text += words[next(quint32(words.size()))] + u' ';
@@ -108,17 +126,47 @@ void insertLesson(QTextDocument &doc, const std::vector<Paragraph> &text,
                   const std::vector<QTextCharFormat> &chars, const std::vector<QTextBlockFormat> &blocks)
 {
     doc.setUndoRedoEnabled(false);
+    static const QImage image = [] {
+        QImage i(64, 48, QImage::Format_RGB32);
+        i.fill(QColor(40, 120, 200));
+        return i;
+    }();
+    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("lesson-picture")), image);
     QTextCursor cursor(&doc);
     cursor.beginEditBlock();
     bool first = true;
+    QTextList *list = nullptr;
+    int index = 0;
     for (const Paragraph &para : text) {
-        if (first)
+        if (index == TableAt) {
+            QTextTable *table = cursor.insertTable(4, 3);
+            for (int cell = 0; cell < 12; ++cell)
+                table->cellAt(cell / 3, cell % 3).firstCursorPosition().insertText(para.runs.front().text, chars[size_t(cell)]);
+            cursor = table->lastCursorPosition();
+            cursor.movePosition(QTextCursor::NextBlock);
             cursor.setBlockFormat(blocks[size_t(para.format)]);
-        else
+        } else if (first) {
+            cursor.setBlockFormat(blocks[size_t(para.format)]);
+        } else {
             cursor.insertBlock(blocks[size_t(para.format)], chars[size_t(para.runs.front().format)]);
+        }
         first = false;
+        if (para.listItem) {
+            if (list)
+                list->add(cursor.block());
+            else
+                list = cursor.createList(QTextListFormat::ListDecimal);
+        }
         for (const Run &run : para.runs)
             cursor.insertText(run.text, chars[size_t(run.format)]);
+        if (index == PictureAt) {
+            QTextImageFormat picture;
+            picture.setName(QStringLiteral("lesson-picture"));
+            picture.setWidth(64);
+            picture.setHeight(48);
+            cursor.insertImage(picture);
+        }
+        ++index;
     }
     cursor.endEditBlock();
     doc.setUndoRedoEnabled(true);

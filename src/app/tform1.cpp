@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "text/fontdialog.h"
 #include "text/helpwindow.h"
+#include "text/lessonpane.h"
 
 #include <QAction>
 #include <QApplication>
@@ -108,7 +109,7 @@ void TForm1::createControls()
     Label1 = boldLabel(client, "Label1", 16, 28, 441, 83);
     Label1->setWordWrap(true);
 
-    Memo1 = placeControl<QTextEdit>(client, "Memo1", 16, 72, 420, 228);
+    Memo1 = placeControl<LessonPane>(client, "Memo1", 16, 72, 420, 228);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(false);

@@ -68,7 +68,6 @@ std::vector<Named> namedWords()
         {"listlevel", {Word::ListLevel}},
         {"levelnfc", {Word::LevelFormat}},
         {"levelnfcn", {Word::LevelFormat}},
-        {"levelstartat", {Word::LevelStart}},
         {"listoverride", {Word::ListOverride}},
         {"ls", {Word::ListNumber}},
         {"ilvl", {Word::ListLevelNumber}},

@@ -10,7 +10,7 @@ enum class Word : unsigned char {
     // destinations
     FontTable, ColorTable, SkipDestination,
     // destinations read for lists, fields and pictures
-    ListTable, ListOverrideTable, List, ListId, ListLevel, LevelFormat, LevelStart,
+    ListTable, ListOverrideTable, List, ListId, ListLevel, LevelFormat,
     ListOverride, OldList, OldListBullet, OldListBody, OldListLevel, OldListDecimal,
     OldListUpperLetter, OldListLowerLetter, OldListUpperRoman, OldListLowerRoman,
     Field, FieldInstruction, FieldResult, Picture, ShapePicture,

@@ -199,9 +199,22 @@ void DocumentBuilder::object(const QTextCharFormat &format, const CharState &chr
     m_blockHasText = true;
 }
 
-void DocumentBuilder::picture(QByteArrayView group, const CharState &chr, const ParaState &para)
+void DocumentBuilder::picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para)
 {
-    object(pictureFormat(group, *m_cursor.document()), chr, para);
+    // The picture stands in the text's character format, which sets its line's height.
+    QTextCharFormat format = charFormat(chr);
+    format.merge(pictureFormat(group, closed, *m_cursor.document()));
+    object(format, chr, para);
+}
+
+void DocumentBuilder::hidden(const QString &text, const CharState &chr, const ParaState &para)
+{
+    CharState shown = chr;
+    shown.hidden = false;
+    QTextCharFormat format = charFormat(shown);
+    format.setObjectType(HiddenTextObject);
+    format.setProperty(HiddenTextProperty, text);
+    object(format, shown, para);
 }
 
 void DocumentBuilder::placeInTable(const ParaState &para)
@@ -295,9 +308,17 @@ void DocumentBuilder::cellEnd(const ParaState &para, const CharState &chr)
         m_blockOpen = false;
     if (m_blockOpen) {
         paragraphEnd(inCell, chr);
+    } else if (m_table && !m_rowDone && !m_cellDone) {
+        // A paragraph end right before the cell end: the cell's last paragraph is empty.
+        openBlock(inCell, chr);
+        paragraphEnd(inCell, chr);
     } else {
-        // An empty cell.
+        // An empty cell: its paragraph takes the formats in force.
         placeInTable(inCell);
+        if (m_reuseBlock) {
+            m_cursor.setBlockFormat(blockFormat(inCell));
+            m_cursor.setBlockCharFormat(charFormat(chr));
+        }
     }
     m_cellDone = true;
     m_blockOpen = false;

@@ -52,7 +52,9 @@ public:
     // A picture or other object in the text, with its format (an image format).
     void object(const QTextCharFormat &format, const CharState &chr, const ParaState &para);
     // A picture: its "{\pict ...}" group as the file holds it.
-    void picture(QByteArrayView group, const CharState &chr, const ParaState &para);
+    void picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para);
+    // Hidden text, kept in the document but not shown.
+    void hidden(const QString &text, const CharState &chr, const ParaState &para);
 
     // Table rows: the right edges (twips) of the cells of the rows that follow; the end
     // of a cell (\cell) and of a row (\row). Paragraphs marked as table paragraphs go

@@ -208,7 +208,7 @@ Token Lexer::word()
     return t;
 }
 
-void Lexer::skipGroup()
+int Lexer::skipGroup()
 {
     const qsizetype n = m_in.size();
     qsizetype depth = 1;
@@ -218,7 +218,7 @@ void Lexer::skipGroup()
             ++depth;
         } else if (c == '}') {
             if (--depth == 0)
-                return;
+                return 0;
         } else if (c == '\\' && m_pos < n) {
             if (isLetter(m_in[m_pos]))
                 word(); // consumes "\binN" data, so braces inside it are not counted
@@ -226,6 +226,7 @@ void Lexer::skipGroup()
                 ++m_pos;
         }
     }
+    return int(qMin<qsizetype>(depth, 1 << 20));
 }
 
 } // namespace lumora::rtf

@@ -38,8 +38,9 @@ public:
     void appendText(std::string &out);
 
     // Consumes the rest of the current group up to and including its closing brace (or
-    // up to the end of the input), without producing tokens.
-    void skipGroup();
+    // up to the end of the input), without producing tokens. Returns how many groups
+    // the end of the input left open (0 when the group closed).
+    int skipGroup();
 
     // Where the next token starts, and the whole input.
     qsizetype position() const { return m_pos; }

@@ -52,6 +52,8 @@ QString linkTarget(const QByteArray &instruction)
             target = word;
         }
     }
+    // Targets come percent-encoded (as the writer writes them); they read back as text.
+    target = QString::fromUtf8(QByteArray::fromPercentEncoding(target.toLatin1()));
     return target + (place.size() > 1 ? place : QString());
 }
 
@@ -84,6 +86,7 @@ void Parser::run()
         switch (t.kind) {
         case Token::Kind::End:
             flushText();
+            emitHidden();
             m_builder.finish(m_group.para, m_group.chr);
             return;
         case Token::Kind::GroupStart:
@@ -200,6 +203,8 @@ void Parser::bytes(QByteArrayView data, bool escaped)
     case Destination::Text:
         if (!m_group.chr.hidden)
             m_pending.append(data.data(), size_t(data.size()));
+        else
+            m_hiddenBytes.append(data.data(), size_t(data.size()));
         break;
     case Destination::FontTable:
         fontNameBytes(data, escaped);
@@ -222,14 +227,39 @@ void Parser::bytes(QByteArrayView data, bool escaped)
 void Parser::character(char16_t c)
 {
     flushText();
-    if (m_group.dest == Destination::Text && !m_group.chr.hidden)
+    if (m_group.dest == Destination::Text && m_group.chr.hidden)
+        m_hiddenText.append(QChar(c));
+    else if (m_group.dest == Destination::Text)
         m_builder.text(QStringView(&c, 1), m_group.chr, m_group.para);
     else if (m_group.dest == Destination::FontTable)
         fontNameCharacter(c);
 }
 
+void Parser::decodeHidden()
+{
+    if (m_hiddenBytes.empty())
+        return;
+    decoder().decode(QByteArrayView(m_hiddenBytes.data(), qsizetype(m_hiddenBytes.size())), m_hiddenText);
+    m_hiddenBytes.clear();
+}
+
+void Parser::emitHidden()
+{
+    decodeHidden();
+    m_hiddenText.removeIf([](QChar c) { return isDroppedCharacter(c.unicode()); });
+    if (!m_hiddenText.isEmpty())
+        m_builder.hidden(m_hiddenText, m_group.chr, m_group.para);
+    m_hiddenText.clear();
+}
+
 void Parser::flushText()
 {
+    if (m_group.chr.hidden) {
+        decodeHidden();
+    } else if (!m_hiddenText.isEmpty() || !m_hiddenBytes.empty()) {
+        // Hidden text came before the pending visible text.
+        emitHidden();
+    }
     if (m_pending.empty())
         return;
     const ByteDecoder &bytes = decoder();
@@ -279,8 +309,10 @@ void Parser::symbol(char c)
     case '_': character(0x2011); break;
     case '\n':
         flushText();
-        if (m_group.dest == Destination::Text)
+        if (m_group.dest == Destination::Text) {
+            emitHidden();
             m_builder.paragraphEnd(m_group.para, m_group.chr);
+        }
         break;
     case '*':
         m_star = true;
@@ -370,11 +402,14 @@ void Parser::picture()
         return;
     }
     flushText();
-    m_lexer.skipGroup();
+    const bool closed = m_lexer.skipGroup() == 0;
     const QByteArrayView group = in.sliced(start, m_lexer.position() - start);
+    // The group is kept as it stands only when it is the picture alone; text or words
+    // before "\pict" (already read as text) make it be kept in a form of its own.
+    const bool alone = group.startsWith("{\\pict");
     closeGroup();
     if (!m_group.chr.hidden && m_group.dest == Destination::Text)
-        m_builder.picture(group, m_group.chr, m_group.para);
+        m_builder.picture(group, closed && alone, m_group.chr, m_group.para);
 }
 
 void Parser::word(const Token &t)
@@ -456,7 +491,6 @@ void Parser::word(const Token &t)
     case Word::ListId:
     case Word::ListLevel:
     case Word::LevelFormat:
-    case Word::LevelStart:
     case Word::ListOverride:
     case Word::OldListBullet:
     case Word::OldListBody:
@@ -577,12 +611,16 @@ void Parser::word(const Token &t)
         break;
 
     case Word::Par:
-        if (inText)
+        if (inText) {
+            emitHidden();
             m_builder.paragraphEnd(para, chr);
+        }
         break;
     case Word::Row:
-        if (inText)
+        if (inText) {
+            emitHidden();
             m_builder.rowEnd(para, chr);
+        }
         break;
     case Word::Section:
     case Word::Page:
@@ -594,8 +632,10 @@ void Parser::word(const Token &t)
         character(u'\t');
         break;
     case Word::Cell:
-        if (inText)
+        if (inText) {
+            emitHidden();
             m_builder.cellEnd(para, chr);
+        }
         break;
     case Word::Character: character(entry.character); break;
     }

@@ -67,6 +67,11 @@ private:
     }
     void character(char16_t c);
     void flushText();
+    // Hidden text: its bytes are gathered while \v is on and decoded with its font;
+    // the text goes into the document as one hidden object once visible text, a
+    // paragraph end or the end of the input comes.
+    void decodeHidden();
+    void emitHidden();
     const ByteDecoder &decoder();
 
     void beginFont(int number);
@@ -93,6 +98,8 @@ private:
     int m_fallbackLeft = 0;      // characters after \uN still to skip
 
     std::string m_pending;       // text bytes not yet decoded
+    std::string m_hiddenBytes;   // hidden text bytes not yet decoded
+    QString m_hiddenText;        // hidden text not yet in the document
     const ByteDecoder *m_decoder = nullptr;  // the current font's
     int m_decoderFont = 0;
     std::array<const ByteDecoder *, 257> m_decoders{};  // fonts -1 (default) to 255

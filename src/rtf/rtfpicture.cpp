@@ -106,7 +106,12 @@ PictureData parsePicture(QByteArrayView group)
                 picture.kind = PictureData::Kind::Png;
             else if (t.text == "jpegblip")
                 picture.kind = PictureData::Kind::Jpeg;
-            else if (t.text == "picwgoal")
+            if (t.text.endsWith("blip") || t.text == "wmetafile" || t.text == "dibitmap"
+                || t.text == "wbitmap" || t.text == "macpict" || t.text == "pmmetafile") {
+                picture.kindWord = t.text.toByteArray();
+                if (t.hasParam)
+                    picture.kindWord += QByteArray::number(t.param);
+            } else if (t.text == "picwgoal")
                 picture.goalWidth = qBound(0, t.param, MaxTwips * 4);
             else if (t.text == "pichgoal")
                 picture.goalHeight = qBound(0, t.param, MaxTwips * 4);
@@ -121,7 +126,28 @@ PictureData parsePicture(QByteArrayView group)
     }
 }
 
-QTextImageFormat pictureFormat(QByteArrayView group, QTextDocument &doc)
+namespace {
+
+// A closed group holding what the picture held.
+QByteArray closedGroup(const PictureData &picture)
+{
+    QByteArray out = "{\\pict";
+    if (!picture.kindWord.isEmpty())
+        out += "\\" + picture.kindWord;
+    if (picture.goalWidth > 0)
+        out += "\\picwgoal" + QByteArray::number(picture.goalWidth);
+    if (picture.goalHeight > 0)
+        out += "\\pichgoal" + QByteArray::number(picture.goalHeight);
+    out += "\r\n";
+    const QByteArray hex = picture.data.toHex();
+    for (qsizetype i = 0; i < hex.size(); i += 128)
+        out += hex.mid(i, 128) + "\r\n";
+    return out + "}";
+}
+
+} // namespace
+
+QTextImageFormat pictureFormat(QByteArrayView group, bool whole, QTextDocument &doc)
 {
     const PictureData picture = parsePicture(group);
     QImage image;
@@ -138,7 +164,7 @@ QTextImageFormat pictureFormat(QByteArrayView group, QTextDocument &doc)
     format.setName(name);
     format.setWidth(width);
     format.setHeight(height);
-    format.setProperty(PictureGroupProperty, group.toByteArray());
+    format.setProperty(PictureGroupProperty, whole ? group.toByteArray() : closedGroup(picture));
     return format;
 }
 

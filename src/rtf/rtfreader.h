@@ -1,9 +1,12 @@
 #pragma once
 // Reads rich text (".rtf" files) into a QTextDocument: paragraphs with alignment,
-// indents and tab stops; text with font face, size, bold, italic, underline, strike-out
-// and colour; tabs, line breaks and the special characters. What a lesson pane cannot
-// show (pictures, objects, field instructions, footnotes, headers, document properties)
-// is skipped without losing the text around it.
+// indents, tab stops and spacing; text with font face, size, bold, italic, underline,
+// strike-out, colour, highlight, caps and sub- or superscript; lists (list tables and
+// the older \pn words) as document lists; links (HYPERLINK fields) as anchors; tables
+// as document tables; pictures (kept as their group, see rtfpicture.h); hidden text as
+// objects that take no room; tabs, line breaks and the special characters. What a
+// lesson pane cannot show (objects, footnotes, headers, document properties, other
+// fields' instructions) is skipped without losing the text around it.
 //
 // Damaged input never stops the reader: it keeps the text it could read. Only input
 // that is not rich text at all is refused.

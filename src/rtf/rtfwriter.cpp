@@ -59,6 +59,19 @@ private:
     void picture(const QTextImageFormat &format);
     void link(const QString &href);
     void tableRow(const QTextTable *table);
+    // Whether position lies inside a frame (a table) of the document; positions come
+    // in increasing order.
+    bool inFrame(int position);
+
+    // What a format of the document is, looked at once per format.
+    struct FormatKind {
+        enum Object : unsigned char { Plain, Picture, Hidden };
+        Object object = Plain;
+        bool inObject = false;  // a block format that names an object (a list)
+        bool known = false;
+        QString href;           // a link's target
+    };
+    const FormatKind &formatKind(int index);
     int listNumber(const QTextList *list);
 
     const QTextDocument &m_doc;
@@ -97,8 +110,50 @@ private:
     // Lists in order of first use; their number is their place plus one.
     QList<const QTextList *> m_lists;
     QHash<const QTextList *, int> m_listIndex;
-    const bool m_hasTables = !m_doc.rootFrame()->childFrames().isEmpty();
+    // The frames directly in the document, in order, and the next one to pass.
+    const QList<QTextFrame *> m_frames = m_doc.rootFrame()->childFrames();
+    qsizetype m_nextFrame = 0;
+    // List items written so far, by list, for the numbers of older readers.
+    QHash<const QTextList *, int> m_listItems;
+    // By format index, with one slot more for indices outside the list.
+    std::vector<FormatKind> m_kinds{size_t(m_formats.size()) + 1};
 };
+
+// The label of a list's item number for older readers: "3.", "c.", "iii.".
+QString itemLabel(QTextListFormat::Style style, int number)
+{
+    QString label;
+    switch (style) {
+    case QTextListFormat::ListLowerAlpha:
+    case QTextListFormat::ListUpperAlpha:
+        for (int n = number; n > 0; n = (n - 1) / 26)
+            label.prepend(QChar(u'a' + (n - 1) % 26));
+        if (style == QTextListFormat::ListUpperAlpha)
+            label = label.toUpper();
+        break;
+    case QTextListFormat::ListLowerRoman:
+    case QTextListFormat::ListUpperRoman:
+        if (number < 5000) {
+            static const std::pair<int, const char *> numerals[] = {
+                {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+                {40, "xl"}, {10, "x"}, {9, "ix"}, {5, "v"}, {4, "iv"}, {1, "i"}};
+            int n = number;
+            for (const auto &[value, text] : numerals) {
+                for (; n >= value; n -= value)
+                    label += QLatin1String(text);
+            }
+            if (style == QTextListFormat::ListUpperRoman)
+                label = label.toUpper();
+        } else {
+            label = QString::number(number);
+        }
+        break;
+    default:
+        label = QString::number(number);
+        break;
+    }
+    return label + u'.';
+}
 
 // The list table's number format (\levelnfc) of a list style.
 int numberFormat(QTextListFormat::Style style)
@@ -135,8 +190,10 @@ QByteArray Writer::run()
 
 void Writer::paragraph(const QTextBlock &block, int position)
 {
-    ParaState para = paraState(block.blockFormatIndex());
-    const QTextList *list = block.textList();
+    const int blockFormat = block.blockFormatIndex();
+    ParaState para = paraState(blockFormat);
+    // Only a block whose format names an object can be a list item.
+    const QTextList *list = formatKind(blockFormat).inObject ? block.textList() : nullptr;
     if (list) {
         // Indents of a list item come from its list level.
         para.listNumber = listNumber(list);
@@ -144,7 +201,7 @@ void Writer::paragraph(const QTextBlock &block, int position)
         para.leftTwips = 360 * (para.listLevel + 2);
         para.firstTwips = -360;
     }
-    const QTextTable *table = m_hasTables ? QTextCursor(block).currentTable() : nullptr;
+    const QTextTable *table = inFrame(position) ? QTextCursor(block).currentTable() : nullptr;
     QTextTableCell cell;
     if (table) {
         cell = table->cellAt(block.position());
@@ -155,26 +212,41 @@ void Writer::paragraph(const QTextBlock &block, int position)
     if (!m_paraKnown || !(para == m_para))
         paragraphFormat(para);
     if (list) {
-        m_out.raw("{\\listtext ");
-        const QString number = list->itemText(block);
+        m_out.rawBytes("{\\listtext ");
+        const QTextListFormat::Style style = list->format().style();
+        const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
+                            || style == QTextListFormat::ListSquare;
+        const int item = ++m_listItems[list];
+        const QString number = bullet ? QString() : itemLabel(style, item);
         if (number.isEmpty())
             m_out.text(u"\u2022");
         else
             m_out.text(number);
         m_out.word("\\tab");
-        m_out.raw("}");
+        m_out.rawBytes("}");
     }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int length = fragment.length();
-        const QTextCharFormat format = fragment.charFormat();
-        link(format.isAnchor() ? format.anchorHref() : QString());
-        switchTo(charSlot(fragment.charFormatIndex()));
-        if (format.isImageFormat()) {
+        const int formatIndex = fragment.charFormatIndex();
+        const FormatKind &kind = formatKind(formatIndex);
+        link(kind.href);
+        switchTo(charSlot(formatIndex));
+        if (kind.object == FormatKind::Plain) {
+            m_out.text(QStringView(m_text).mid(position, length));
+            position += length;
+            continue;
+        }
+        const QTextFormat &format = m_formats[formatIndex];
+        if (kind.object == FormatKind::Picture) {
             for (int i = 0; i < length; ++i)
                 picture(format.toImageFormat());
         } else {
-            m_out.text(QStringView(m_text).mid(position, length));
+            for (int i = 0; i < length; ++i) {
+                m_out.rawBytes("{\\v ");
+                m_out.text(format.stringProperty(HiddenTextProperty));
+                m_out.rawBytes("}");
+            }
         }
         position += length;
     }
@@ -193,6 +265,33 @@ void Writer::paragraph(const QTextBlock &block, int position)
     // Table paragraphs carry their mark each; the first one after them ends it.
     if (table)
         m_paraKnown = false;
+}
+
+const Writer::FormatKind &Writer::formatKind(int index)
+{
+    // Unknown indices share the last slot, which stays plain.
+    if (index < 0 || index >= m_formats.size())
+        return m_kinds.back();
+    FormatKind &kind = m_kinds[size_t(index)];
+    if (!kind.known) {
+        const QTextFormat &format = m_formats[index];
+        kind.known = true;
+        kind.inObject = format.objectIndex() >= 0;
+        if (format.isImageFormat())
+            kind.object = FormatKind::Picture;
+        else if (format.objectType() == HiddenTextObject)
+            kind.object = FormatKind::Hidden;
+        if (format.boolProperty(QTextFormat::IsAnchor))
+            kind.href = format.stringProperty(QTextFormat::AnchorHref);
+    }
+    return kind;
+}
+
+bool Writer::inFrame(int position)
+{
+    while (m_nextFrame < m_frames.size() && m_frames[m_nextFrame]->lastPosition() < position)
+        ++m_nextFrame;
+    return m_nextFrame < m_frames.size() && m_frames[m_nextFrame]->firstPosition() <= position;
 }
 
 int Writer::listNumber(const QTextList *list)
@@ -226,21 +325,27 @@ void Writer::link(const QString &href)
     if (href == m_href)
         return;
     if (!m_href.isEmpty()) {
-        m_out.raw("}}");
+        m_out.rawBytes("}}");
         m_charSlot = m_slotBeforeLink;
     }
     m_href = href;
     if (href.isEmpty())
         return;
     m_slotBeforeLink = m_charSlot;
-    // The target in the ASCII form of an address, so that any reader reads it whole.
-    QByteArray target = QUrl(href).toEncoded();
-    if (target.isEmpty())
-        target = href.toUtf8().toPercentEncoding(":/?#[]@!$&'()*+,;=%");
-    target.replace('"', "%22");
-    m_out.raw("{\\field{\\*\\fldinst HYPERLINK \"");
+    // The target in ASCII, with blanks, quotes, braces, backslashes, percent signs and
+    // everything outside ASCII percent-encoded, so that any reader reads it whole.
+    static const QByteArray kept = [] {
+        QByteArray chars;
+        for (char c = 0x21; c < 0x7F; ++c) {
+            if (c != '"' && c != '%' && c != '\\' && c != '{' && c != '}')
+                chars += c;
+        }
+        return chars;
+    }();
+    const QByteArray target = href.toUtf8().toPercentEncoding(kept);
+    m_out.rawBytes("{\\field{\\*\\fldinst HYPERLINK \"");
     m_out.text(QString::fromLatin1(target));
-    m_out.raw("\"}{\\fldrslt ");
+    m_out.rawBytes("\"}{\\fldrslt ");
 }
 
 void Writer::picture(const QTextImageFormat &format)

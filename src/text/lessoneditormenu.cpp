@@ -20,7 +20,7 @@
 
 namespace lumora {
 
-void refreshAfterLessonEditor(TForm1 &window)
+void refreshAfterLessonEditor(TForm1 &window, bool editorSaved)
 {
     Session &s = window.session();
     CourseState &c = s.course;
@@ -44,9 +44,10 @@ void refreshAfterLessonEditor(TForm1 &window)
     if (c.EditorSaved) {
         c.EditorSaved = false;
         window.startEditing();
-    } else {
+    } else if (editorSaved) {
         window.UlozMemo();
     }
+    // After "Zruš zmeny" nothing is written: the files stay as the author left them.
 }
 
 void TForm1::Editcialekci1Click()
@@ -67,8 +68,8 @@ void TForm1::Editcialekci1Click()
     // file for itself when it saves.
     if (!memo::writeCheck(s.contentFilePath(level)))
         return;
-    runLessonEditor(s, this, c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)]);
-    refreshAfterLessonEditor(*this);
+    const bool saved = runLessonEditor(s, this, c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)]);
+    refreshAfterLessonEditor(*this, saved);
 }
 
 } // namespace lumora

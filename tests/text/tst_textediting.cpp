@@ -7,11 +7,16 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "golden.h"
+#include "rtf/rtfwriter.h"
+#include "text/formattedfile.h"
 #include "runningprogram.h"
 #include "text/fontdialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTextList>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -196,6 +201,52 @@ private slots:
                 hook::setAutoAnswer(true);
                 w->Ignorovazmeny1->trigger();
             }
+        });
+    }
+
+    // Pasting rich content: the pane takes what its file keeps (a list, a picture, a
+    // superscript) and drops at once what it would not save (an overline, a picture
+    // named by a web address), so the saved file gives back exactly the pasted text.
+    void pasteTakesWhatIsSaved()
+    {
+        inCourse([&](TForm1 *w) {
+            w->Editciatextu2->trigger();
+            replaceText(w->Memo1, QString());
+            auto *html = new QMimeData;
+            html->setHtml(QStringLiteral("<ol><li>jeden</li><li>dva</li></ol>"
+                                         "<p>x<sup>2</sup> <span style='text-decoration: overline'>nad</span>"
+                                         "<img src='http://example.com/a.png' width='50' height='50'></p>"));
+            QApplication::clipboard()->setMimeData(html);
+            w->Memo1->paste();
+            QImage image(6, 4, QImage::Format_RGB32);
+            image.fill(Qt::blue);
+            auto *picture = new QMimeData;
+            picture->setImageData(image);
+            QApplication::clipboard()->setMimeData(picture);
+            w->Memo1->paste();
+
+            const QTextDocument *pane = w->Memo1->document();
+            QStringList lists;
+            int pictures = 0;
+            bool overline = false;
+            for (QTextBlock b = pane->begin(); b.isValid(); b = b.next()) {
+                if (b.textList())
+                    lists.append(b.textList()->itemText(b) + b.text());
+                for (auto it = b.begin(); !it.atEnd(); ++it) {
+                    pictures += it.fragment().charFormat().isImageFormat() ? 1 : 0;
+                    overline = overline || it.fragment().charFormat().fontOverline();
+                }
+            }
+            QCOMPARE(lists, (QStringList{"1.jeden", "2.dva"}));
+            QCOMPARE(pictures, 1);
+            QVERIFY(!overline);
+            QCOMPARE(pane->find(QStringLiteral("2")).charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
+            const QByteArray shown = rtf::write(*pane);
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->editing());
+            QTextDocument saved;
+            formattedfile::load(program() + QStringLiteral("/Kurz/Obsah.rtf"), saved);
+            QCOMPARE(QString::fromLatin1(rtf::write(saved)).split(QStringLiteral("\r\n")), QString::fromLatin1(shown).split(QStringLiteral("\r\n")));
         });
     }
 

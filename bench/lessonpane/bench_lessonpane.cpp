@@ -1,0 +1,191 @@
+// A 5 MB formatted lesson opened on a screen offscreen (the formatted file read, shown
+// in the pane, laid out) against its floor measured in the same run: a bare window
+// whose bare QTextEdit is given the same paragraphs and formats through a cursor and
+// shown. Target: at most 2 times. The screen must also stay responsive: after it is
+// shown, the longest single pass of the event loop (the pane lays long texts out in
+// pieces) is reported and must stay under a tenth of the floor.
+#include "app/formtemplate.h"
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+
+#include "benchclock.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <cstdio>
+#include <vector>
+
+using namespace lumora;
+
+namespace {
+
+constexpr int Rounds = 5;
+constexpr double Target = 2.0;
+constexpr qsizetype LessonBytes = 5 * 1024 * 1024;
+
+// Paragraphs of a lesson: every third one bold, one in seven a superscript.
+QStringList paragraphs()
+{
+    QStringList list;
+    qsizetype size = 0;
+    for (int i = 0; size < LessonBytes; ++i) {
+        list.append(QStringLiteral("Odsek %1: Počítač spracúva údaje podľa programu, ktorý mu zadá človek, "
+                                   "a výsledok ukáže na obrazovke alebo uloží do súboru.").arg(i + 1));
+        // Rich text writes each letter with a diacritic as four bytes.
+        size += list.last().size() * 6 / 5 + 10;
+    }
+    return list;
+}
+
+QByteArray lessonRtf(const QStringList &text)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\pard\\f0\\fs22 ";
+    int n = 0;
+    for (const QString &paragraph : text) {
+        QByteArray escaped;
+        for (const char c : textfile::encode(paragraph)) {
+            if (uchar(c) >= 0x80)
+                escaped += "\\'" + QByteArray::number(uchar(c), 16);
+            else
+                escaped += c;
+        }
+        ++n;
+        if (n % 3 == 0)
+            rtf += "\\b " + escaped + "\\b0\\par\r\n";
+        else if (n % 7 == 0)
+            rtf += "x{\\super 2} " + escaped + "\\par\r\n";
+        else
+            rtf += escaped + "\\par\r\n";
+    }
+    return rtf + "}";
+}
+
+void fill(QTextEdit &edit, const QStringList &text)
+{
+    QTextCursor cursor(edit.document());
+    QTextCharFormat plain;
+    plain.setFontFamilies({QStringLiteral("Arial")});
+    plain.setFontPointSize(11);
+    QTextCharFormat bold = plain;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat super = plain;
+    super.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    cursor.beginEditBlock();
+    int n = 0;
+    for (const QString &paragraph : text) {
+        if (n > 0)
+            cursor.insertBlock();
+        ++n;
+        if (n % 7 == 0 && n % 3 != 0) {
+            cursor.insertText(QStringLiteral("x"), plain);
+            cursor.insertText(QStringLiteral("2"), super);
+            cursor.insertText(QStringLiteral(" ") + paragraph, plain);
+        } else {
+            cursor.insertText(paragraph, n % 3 == 0 ? bold : plain);
+        }
+    }
+    cursor.endEditBlock();
+}
+
+// The longest pass of the event loop over the next half second of the shown window.
+qint64 longestPass()
+{
+    QElapsedTimer total;
+    total.start();
+    qint64 longest = 0;
+    while (total.elapsed() < 500) {
+        QElapsedTimer pass;
+        pass.start();
+        QCoreApplication::processEvents();
+        longest = qMax(longest, pass.nsecsElapsed());
+    }
+    return longest;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    messages::hook::setAutoAnswer(true);
+
+    QTemporaryDir dir;
+    const QString program = dir.path() + QStringLiteral("/program");
+    const QString work = dir.path() + QStringLiteral("/work");
+    QDir().mkpath(program + QStringLiteral("/Kurz"));
+    QDir().mkpath(work);
+    textfile::writeLines(program + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x")});
+    textfile::writeLines(program + QStringLiteral("/Kurz/Obsah.txt"),
+                         {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Text lekcie>")});
+    const QStringList text = paragraphs();
+    const QByteArray rtf = lessonRtf(text);
+    textfile::writeBytes(program + QStringLiteral("/Kurz/Obsah.rtf"), rtf);
+
+    StartEnvironment env;
+    env.currentFolder = program;
+    env.environment = [work](const QString &n) { return n == QLatin1String("HOME") ? work : QString(); };
+    env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
+    Session session;
+    TForm1 main(session);
+    main.FormCreate(env);
+    const auto templ = windowtemplate::load(session.templatePath());
+    session.course.LevelFolder[1] = session.course.LevelFolder[2] = QStringLiteral("Kurz");
+    session.course.ScreenFile[2] = session.course.ContentFileName = QStringLiteral("Obsah.txt");
+
+    // Each round measures the CPU time until the window is shown with its text laid
+    // out as far as showing it needs, then watches the event loop for a while.
+    qint64 screenPass = 0, floorPass = 0;
+    std::vector<qint64> screens, floors;
+    for (int i = 0; i < Rounds; ++i) {
+        {
+            session.course.CurrentLevel = 2;
+            session.course.LevelBuilt[2] = 0;
+            TForm1 window(session);
+            applyTemplate(window, templ);
+            screens.push_back(bench::cpuNs([&] {
+                window.show();
+                window.FormActivate();
+                QCoreApplication::processEvents();
+            }));
+            if (window.Memo1->document()->blockCount() < text.size()) {
+                std::fprintf(stderr, "the pane shows %d paragraphs, not %lld\n",
+                             window.Memo1->document()->blockCount(), qint64(text.size()));
+                return 2;
+            }
+            screenPass = qMax(screenPass, longestPass());
+        }
+        {
+            QMainWindow window;
+            auto *edit = new QTextEdit(&window);
+            window.setCentralWidget(edit);
+            window.resize(700, 480);
+            floors.push_back(bench::cpuNs([&] {
+                fill(*edit, text);
+                window.show();
+                QCoreApplication::processEvents();
+            }));
+            floorPass = qMax(floorPass, longestPass());
+        }
+    }
+    const double screen = bench::median(screens);
+    const double floor = bench::median(floors);
+
+    const double ratio = screen / floor;
+    std::printf("5 MB lesson on a screen: %.2f MB of rich text, %lld paragraphs\n", rtf.size() / 1048576.0,
+                qint64(text.size()));
+    std::printf("screen: %.0f ms, floor (bare text edit) %.0f ms, ratio %.2f (target <= %.1f)\n", screen / 1e6,
+                floor / 1e6, ratio, Target);
+    std::printf("longest event-loop pass after showing: screen %.1f ms, bare text edit %.1f ms\n", screenPass / 1e6,
+                floorPass / 1e6);
+    return ratio <= Target && screenPass <= floor / 10 ? 0 : 1;
+}

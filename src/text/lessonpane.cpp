@@ -1,0 +1,34 @@
+#include "text/lessonpane.h"
+
+#include "rtf/rtfreader.h"
+#include "text/pastefilter.h"
+
+#include <QMimeData>
+#include <QTextCursor>
+
+namespace lumora {
+
+bool LessonPane::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source && (source->hasText() || source->hasHtml() || source->hasImage()
+                      || !memo::pastedRichText(*source).isEmpty());
+}
+
+void LessonPane::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || isReadOnly())
+        return;
+    const QByteArray rich = memo::pastedRichText(*source);
+    QTextCursor cursor = textCursor();
+    if (!rich.isEmpty()) {
+        rtf::insert(rich, cursor);
+    } else if (source->hasText()) {
+        cursor.insertText(source->text());
+    } else {
+        return;
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+} // namespace lumora
