@@ -6,6 +6,8 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace lumora {
 
@@ -40,8 +42,18 @@ FolderList folderList(const QString &programDir)
         locale = QLocale(QLocale::Slovak, QLocale::Slovakia);
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(subfolders.begin(), subfolders.end(),
-                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    // One sort key per name, so a long list is not collated name against name.
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
+    keys.reserve(size_t(subfolders.size()));
+    for (qsizetype i = 0; i < subfolders.size(); ++i)
+        keys.emplace_back(collator.sortKey(subfolders.at(i)), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto &a, const auto &b) { return a.first.compare(b.first) < 0; });
+    QStringList sorted;
+    sorted.reserve(subfolders.size());
+    for (const auto &key : keys)
+        sorted << subfolders.at(key.second);
+    subfolders = std::move(sorted);
     list.entries += subfolders;
     return list;
 }
