@@ -61,6 +61,7 @@ StartEnvironment StartEnvironment::fromSystem(const QStringList &arguments)
         start.dotsPerInch = screen->logicalDotsPerInch();
     }
     start.environment = systemEnvironment();
+    start.dataLocation = startup::dataLocation();
     start.localAddress = firstIPv4Address;
     return start;
 }
@@ -84,7 +85,8 @@ void TForm1::FormCreate(const StartEnvironment &start)
     // The lookups before the program folder is set read the current folder, which is it.
     startup::takeProgramDir(start.currentFolder, v);
     v.TempDir = startup::computeTempDir(s.ConfigText(QStringLiteral("PATH TEMP"), QString()),
-                                        start.environment ? start.environment : systemEnvironment());
+                                        start.environment ? start.environment : systemEnvironment(),
+                                        start.dataLocation);
     startup::takeParameters(start.arguments, v);
     // A content file given relative to the current folder is made absolute against it.
     if (!v.Param1.isEmpty())

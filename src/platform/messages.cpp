@@ -1,6 +1,6 @@
 #include "platform/messages.h"
 
-#include "app/session.h"
+#include "platform/keys.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -61,6 +61,7 @@ Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
     QPushButton *no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
     box.setDefaultButton(defaultNo ? no : yes);
     box.setEscapeButton(no);
+    keys::addAnswerKeys(&box, yes);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
@@ -88,18 +89,18 @@ Answer askDefaultNo(Kind kind, const QString &text, QWidget *parent)
     return showBox(title(kind), iconFor(kind), Buttons::YesNo, text, parent, true);
 }
 
-void notify(Session &session, Kind kind, const QString &key, const QString &defaultText,
+void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
             const QString &suffix, QWidget *parent)
 {
-    const QString text = session.ConfigText(key, defaultText);
-    if (session.ShowPrompt)
+    const QString text = texts.ConfigText(key, defaultText);
+    if (texts.showPrompt())
         show(kind, Buttons::Ok, text + suffix, parent);
 }
 
-bool confirm(Session &session, const QString &key, const QString &defaultText, QWidget *parent)
+bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent)
 {
-    const QString text = session.ConfigText(key, defaultText);
-    if (!session.ShowPrompt)
+    const QString text = texts.ConfigText(key, defaultText);
+    if (!texts.showPrompt())
         return true;
     return show(Kind::Confirmation, Buttons::YesNo, text, parent) == Answer::Yes;
 }

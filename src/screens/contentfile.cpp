@@ -11,7 +11,7 @@ namespace {
 // One pass over the lines of a file; see the header for the rules.
 class Reader {
 public:
-    explicit Reader(const QStringList &lines) : m_lines(lines) {}
+    Reader(const QStringList &lines, int maxLines) : m_lines(lines), m_maxLines(maxLines) {}
 
     ContentFile run()
     {
@@ -48,7 +48,7 @@ private:
     void store(const QString &line, bool isButton)
     {
         ++m_storedCount;
-        if (m_storedCount <= MaxLines) {
+        if (m_storedCount <= m_maxLines) {
             m_result.storedLines.append(line);
             return;
         }
@@ -57,34 +57,43 @@ private:
             ++m_result.droppedButtons;
     }
 
-    // A ">" alone closes the block on the line stored before it; when that line was
-    // left out for lack of room, the ">" goes with it.
-    void closeLastStored()
-    {
-        if (m_storedCount <= MaxLines)
-            m_result.storedLines.last().append(u'>');
-    }
-
+    // A block's lines are kept apart from the table, however many there are; a ">"
+    // alone closes the block on the line before it.
     void readBlock(QString opening)
     {
+        const qsizetype first = m_result.blockLines.size();
         if (opening == u"<")
             opening = u'<' + nextLine();
-        store(opening, false);
-        if (opening.endsWith(u'>'))
-            return;
-        while (!atEnd()) {
-            const QString line = nextLine();
-            if (line == u">") {
-                closeLastStored();
-                return;
+        m_result.blockLines.append(opening);
+        if (!opening.endsWith(u'>')) {
+            while (!atEnd()) {
+                const QString line = nextLine();
+                if (line == u">") {
+                    m_result.blockLines.last().append(u'>');
+                    break;
+                }
+                m_result.blockLines.append(line);
+                if (line.startsWith(u'>') || line.endsWith(u'>'))
+                    break;
             }
-            store(line, false);
-            if (line.startsWith(u'>') || line.endsWith(u'>'))
-                return;
         }
+        addParagraphs(m_result.blockLines.sliced(first));
+    }
+
+    // The block's lines as the pane shows them: a leading "<" dropped from every line,
+    // the closing ">" from the last one. A block cut off by the end of the file keeps
+    // its last character.
+    void addParagraphs(const QStringList &block)
+    {
+        for (const QString &line : block)
+            m_result.paragraphs.append(line.startsWith(u'<') ? line.mid(1) : line);
+        QString &last = m_result.paragraphs.last();
+        if (last.endsWith(u'>'))
+            last.chop(1);
     }
 
     const QStringList &m_lines;
+    const int m_maxLines;
     qsizetype m_next = 0;
     int m_storedCount = 0; // every stored line so far, kept or left out
     ContentFile m_result;
@@ -92,17 +101,17 @@ private:
 
 } // namespace
 
-ContentFile parseContentLines(const QStringList &lines)
+ContentFile parseContentLines(const QStringList &lines, int maxLines)
 {
-    return Reader(lines).run();
+    return Reader(lines, maxLines).run();
 }
 
-ContentFile parseContentFile(QByteArrayView bytes)
+ContentFile parseContentFile(QByteArrayView bytes, int maxLines)
 {
     QStringList lines;
     for (const QByteArrayView raw : textfile::splitRawLines(bytes))
         lines.append(textfile::decode(raw));
-    return parseContentLines(lines);
+    return parseContentLines(lines, maxLines);
 }
 
 ContentFile readContentFile(const QString &path)

@@ -2,6 +2,7 @@
 // else through the desktop's "open".
 #include "app/session.h"
 #include "app/tform1.h"
+#include "personal/workfiles.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -49,10 +50,7 @@ bool isAddress(const QString &target)
 
 void TForm1::showNotesButtonIfNoteExists(int level)
 {
-    const CourseState &c = m_session.course;
-    const QString name = content::notesFileName(c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)],
-                                                c.ContentFileName);
-    Button1->setVisible(paths::fileExists(paths::join(m_session.values.TempDir, name)));
+    Button1->setVisible(personal::noteExists(m_session, level));
 }
 
 void TForm1::SpustiProgram(QPushButton *lessonButton)

@@ -210,10 +210,19 @@ void TForm1::PripravOkno(const QString &contentPath)
     setObjectName(QStringLiteral("Form%1").arg(c.CurrentLevel));
     c.CurrentLevel = 1;
     const QString sep = paths::separator();
-    const qsizetype last = path.lastIndexOf(sep);
-    const qsizetype before = last > 0 ? path.lastIndexOf(sep, last - 1) : -1;
-    c.ScreenFile[1] = path.mid(last + 1);
-    c.LevelFolder[1] = before >= 0 ? path.mid(before + 1, last - before - 1) : QString();
+    const QString programDir = paths::withSeparator(s.values.ProgramDir);
+    const qsizetype courseEnd = path.indexOf(sep, programDir.size());
+    if (!programDir.isEmpty() && path.startsWith(programDir) && courseEnd > programDir.size()) {
+        // The course folder is the first folder below the program folder, so a screen
+        // in a sub-folder of the course keeps the course's folder and files.
+        c.LevelFolder[1] = path.mid(programDir.size(), courseEnd - programDir.size());
+        c.ScreenFile[1] = path.mid(courseEnd + 1);
+    } else {
+        const qsizetype last = path.lastIndexOf(sep);
+        const qsizetype before = last > 0 ? path.lastIndexOf(sep, last - 1) : -1;
+        c.ScreenFile[1] = path.mid(last + 1);
+        c.LevelFolder[1] = before >= 0 ? path.mid(before + 1, last - before - 1) : QString();
+    }
     s.writeLevelFile();
 }
 

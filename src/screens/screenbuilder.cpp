@@ -2,6 +2,7 @@
 // button per course folder, or a content screen from its content file.
 #include "app/session.h"
 #include "app/tform1.h"
+#include "personal/workfiles.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -12,7 +13,8 @@
 #include "screens/contentfilenames.h"
 #include "screens/folderlist.h"
 #include "screens/layout.h"
-#include "text/rtfreader.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfreader.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -166,17 +168,9 @@ void TForm1::buildScreen()
     applyStartFont(*this, s);
     c.LevelBuilt[size_t(level)] = 1;
 
-    // The user's own links of this screen.
-    const QString linksName = content::ownLinksFileName(level, c.ScreenFile[size_t(level)],
-                                                        c.LevelFolder[size_t(level)], c.ContentFileName);
-    const QString linksPath = paths::join(s.values.TempDir, linksName);
-    if (paths::fileExists(linksPath)) {
-        ComboBox2->clear();
-        for (const QString &line : textfile::readLines(linksPath)) {
-            if (!line.isEmpty())
-                ComboBox2->addItem(line);
-        }
-    }
+    // The user's own links of this screen, named as the links window names them.
+    ComboBox2->clear();
+    ComboBox2->addItems(personal::linksForBox(s, level));
     const bool hasLinks = ComboBox2->count() > 0;
     ComboBox2->setVisible(hasLinks);
     Label4->setVisible(hasLinks);
@@ -224,9 +218,7 @@ void TForm1::buildContentScreen(int level)
     Label2->show();
     ComboBox1->show();
 
-    const QString notesName = content::notesFileName(c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)],
-                                                     c.ContentFileName);
-    Button1->setVisible(paths::fileExists(paths::join(s.values.TempDir, notesName)));
+    Button1->setVisible(personal::noteExists(s, level));
 
     Label1->show();
     Label6->show();
@@ -313,12 +305,12 @@ void TForm1::buildContentScreen(int level)
         if (!firstButton)
             firstButton = button;
     }
-    if (!items.paragraphs.isEmpty()) {
+    if (!file.paragraphs.isEmpty()) {
         QTextCursor cursor(Memo1->document());
-        for (qsizetype i = 0; i < items.paragraphs.size(); ++i) {
+        for (qsizetype i = 0; i < file.paragraphs.size(); ++i) {
             if (i > 0)
                 cursor.insertBlock();
-            cursor.insertText(items.paragraphs.at(i));
+            cursor.insertText(file.paragraphs.at(i));
         }
         const int length = Memo1->toPlainText().size();
         Memo1->setVerticalScrollBarPolicy(length < 161 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
@@ -334,8 +326,10 @@ void TForm1::buildContentScreen(int level)
 
     const QString rtfPath =
         paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
-    if (!rtfPath.isEmpty())
-        rtf::load(rtfPath, *Memo1->document());
+    // A formatted file that is not rich text leaves the block's text in the pane; the
+    // screen is built all the same and the file named once the build is done.
+    const bool notRich = !rtfPath.isEmpty()
+        && formattedfile::loadIfRich(rtfPath, *Memo1->document()) == formattedfile::Found::NotRich;
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);
@@ -345,8 +339,12 @@ void TForm1::buildContentScreen(int level)
 
     if (file.truncated())
         messages::notify(s, messages::Kind::Warning, QStringLiteral("CONTENT TOO LONG"),
-                         QStringLiteral("Obrazovka má viac ako 20 riadkov s tlačidlami, odkazmi a textom; zobrazuje sa prvých 20. Súbor:"),
+                         QStringLiteral("Obrazovka má viac ako 20 tlačidiel a odkazov; tie za dvadsiatym sa nezobrazujú. Súbor:"),
                          QLatin1Char(' ') + contentPath, this);
+    if (notRich)
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("RTF NOT RICH TEXT"),
+                         QStringLiteral("Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu ho odloží ako .old:"),
+                         QLatin1Char(' ') + rtfPath, this);
 }
 
 void TForm1::buildRootScreen()

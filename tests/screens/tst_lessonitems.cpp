@@ -189,8 +189,9 @@ private slots:
             QVERIFY(w->Button1->isHidden());
             QTimer::singleShot(0, this, [this] {
                 QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[3] && window(3); }));
-                // A note written for the course's top screen while on the deeper one.
-                textfile::writeLines(p->work() + QStringLiteral("/Kurz s medzerou.txt"), {QStringLiteral("poznámka")});
+                // A note written for the course's top screen while on the deeper one
+                // (named after its content file, as the notes window names it).
+                textfile::writeLines(p->work() + QStringLiteral("/Obsah.txt"), {QStringLiteral("poznámka")});
                 window(3)->SpeedButton1->click();
             });
             button(w, 9, 2)->click();
