@@ -41,7 +41,8 @@ bool confirm(TextLookup &texts, const QString &key, const QString &defaultText,
 void showError(const QString &message, QWidget *parent = nullptr);
 
 // Test hook. While answers are queued, each box takes the next one instead of being
-// shown; with autoAnswer on, unqueued boxes answer OK/Yes. Every box is recorded.
+// shown; with autoAnswer on, unqueued boxes answer OK/Yes. Every box the hook answers
+// is recorded.
 struct Record {
     QString title;
     QString text;

@@ -1,6 +1,7 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -74,12 +75,14 @@ QString resolve(const QString &path)
             current = next;
             continue;
         }
-        const QStringList entries = QDir(base).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        // Walked without sorting and left at the first match: a folder with thousands of
+        // entries is read once at most.
+        QDirIterator entries(base, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         QString match;
-        for (const QString &entry : entries) {
-            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
-                match = entry;
+        while (entries.hasNext()) {
+            entries.next();
+            if (entries.fileName().compare(part, Qt::CaseInsensitive) == 0) {
+                match = entries.fileName();
                 break;
             }
         }

@@ -2,10 +2,13 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace lumora {
 
@@ -23,25 +26,42 @@ FolderList folderList(const QString &programDir)
     // folder named as the text table, which stands for a missing table, not a course.
     const QString real = QFileInfo(clean).canonicalFilePath();
     QStringList subfolders;
-    for (const QFileInfo &info : QDir(clean).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (info.fileName().compare(QLatin1String("CONFIG.TXT"), Qt::CaseInsensitive) == 0)
+    QDirIterator it(clean, QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (name.compare(QLatin1String("CONFIG.TXT"), Qt::CaseInsensitive) == 0)
             continue;
-        if (info.isSymLink()) {
-            const QString target = info.canonicalFilePath();
+        if (it.fileInfo().isSymLink()) {
+            const QString target = it.fileInfo().canonicalFilePath();
             if (target.isEmpty() || real == target || real.startsWith(target + QLatin1Char('/'))
                 || target == QLatin1String("/"))
                 continue;
         }
-        subfolders << info.fileName();
+        subfolders << name;
     }
     // The user's language decides the order; without one, the program's own (Slovak).
-    QLocale locale = QLocale::system();
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::Slovak, QLocale::Slovakia);
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(subfolders.begin(), subfolders.end(),
-                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    // The collator is made once: it depends on the language only.
+    static QCollator collator = [] {
+        QLocale locale = QLocale::system();
+        if (locale.language() == QLocale::C)
+            locale = QLocale(QLocale::Slovak, QLocale::Slovakia);
+        QCollator made(locale);
+        made.setCaseSensitivity(Qt::CaseInsensitive);
+        return made;
+    }();
+    // One sort key per name, so a long list is not collated name against name.
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
+    keys.reserve(size_t(subfolders.size()));
+    for (qsizetype i = 0; i < subfolders.size(); ++i)
+        keys.emplace_back(collator.sortKey(subfolders.at(i)), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto &a, const auto &b) { return a.first.compare(b.first) < 0; });
+    QStringList sorted;
+    sorted.reserve(subfolders.size());
+    for (const auto &key : keys)
+        sorted << subfolders.at(key.second);
+    subfolders = std::move(sorted);
     list.entries += subfolders;
     return list;
 }

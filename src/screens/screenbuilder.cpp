@@ -17,6 +17,7 @@
 #include "rtf/rtfreader.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QScopeGuard>
 #include <QComboBox>
 #include <QLabel>
@@ -125,7 +126,9 @@ QPushButton *TForm1::addColumnButton(const QString &name, int width, int &window
         windowHeight += layout::growth(unit);
         placeWindow(x(), y(), this->width(), windowHeight);
     }
-    button->show();
+    // While the screen is built its client is hidden: the button shows with it.
+    if (!client->isHidden())
+        button->show();
     return button;
 }
 
@@ -134,7 +137,7 @@ void TForm1::FormActivate()
     Session &s = m_session;
     CourseState &c = s.course;
     applyStartFont(*this, s);
-    buttonFontSize(s);
+    // "FONTSIZE BUTTON" cannot fail (any text has a size); "FONTSIZE MEMO" must be a number.
     s.ConfigInt(QStringLiteral("FONTSIZE MEMO"), QStringLiteral("11"));
 
     if (s.values.WindowWidth < 112)
@@ -369,13 +372,19 @@ void TForm1::buildRootScreen()
     const QStringList courses = list.courses();
     if (c.CourseButton.size() < size_t(c.FolderListCount) + 1)
         c.CourseButton.resize(size_t(c.FolderListCount) + 1);
+    // One group hands every course button's press to the handler, so a long column is
+    // built without a connection per button.
+    auto *group = new QButtonGroup(this);
+    group->setExclusive(false);
+    connect(group, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
+        guarded([this, button] { PoStlaceni(qobject_cast<QPushButton *>(button)); });
+    });
+    const QString levelSuffix = QString::number(1);
     for (qsizetype i = 0; i < courses.size(); ++i) {
         const int position = c.FirstCourseEntry + int(i);
-        QPushButton *button = addColumnButton(QStringLiteral("Buttonx%1%2").arg(position).arg(1), width, windowHeight);
-        button->setProperty("tag", position);
-        connect(button, &QPushButton::clicked, this, [this, button] {
-            guarded([this, button] { PoStlaceni(button); });
-        });
+        QPushButton *button = addColumnButton(QLatin1String("Buttonx") + QString::number(position) + levelSuffix,
+                                              width, windowHeight);
+        group->addButton(button, position);
         c.CourseButton[size_t(position)] = button;
         c.LayoutTop = quint16(c.LayoutTop + layout::buttonStep(unit));
         button->setText(courses.at(i));
