@@ -164,11 +164,18 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
                         QStringLiteral("exists but cannot be read as a content file")});
     }
     out += fileFindings;
+    QHash<QString, bool> outside; // reference -> whether it leaves the course folder
     for (int i = 1; i < tree.size(); ++i) {
-        const QString tested = tree::testedName(tree.node(i).reference);
-        if (!tree::isAddress(tested) && !tree::staysInsideCourse(tested))
+        const QString &reference = tree.node(i).reference;
+        auto known = outside.constFind(reference);
+        if (known == outside.constEnd()) {
+            const QString tested = tree::testedName(reference);
+            known = outside.insert(reference, !tree::isAddress(tested) && !tree::staysInsideCourse(tested));
+        }
+        if (known.value())
             out.append({QStringLiteral("outside"), QString(), 0,
-                        tree.checkPath(i) + QLatin1Char(' ') + tested + QStringLiteral(" leaves the course folder")});
+                        tree.checkPath(i) + QLatin1Char(' ') + tree::testedName(reference)
+                            + QStringLiteral(" leaves the course folder")});
     }
     if (tree.truncated())
         out.append({QStringLiteral("size-limit"), QString(), 0,

@@ -27,22 +27,40 @@ QString defaultAllAroundText()
 
 QStringList missingFileLines(const CourseTree &tree, const std::function<bool(const QString &)> &exists)
 {
+    // Many nodes share a reference; each distinct one is tested once.
+    struct Result {
+        QString name;
+        bool missing = false;
+    };
     QStringList lines;
-    QHash<QString, bool> known; // tested name -> exists
+    QHash<QString, Result> known; // reference -> what its test gave
     CourseFiles files;
+    int pathOf = -1; // the node whose check path is in parentPath (missing siblings share it)
+    QString parentPath;
     for (int i = 0; i < tree.size(); ++i) {
-        const QString name = testedName(tree.node(i).reference);
-        if (isAddress(name))
-            continue;
-        auto found = known.constFind(name);
+        const QString &reference = tree.node(i).reference;
+        auto found = known.constFind(reference);
         if (found == known.constEnd()) {
-            // An empty name names the folder itself, which is no file.
-            const QString path = paths::join(tree.courseFolder(), name);
-            const bool present = !name.isEmpty() && (exists ? exists(path) : !files.existingFile(path).isEmpty());
-            found = known.insert(name, present);
+            Result result{testedName(reference)};
+            // An empty name names the folder itself, which is no file; an address no file at all.
+            if (!isAddress(result.name)) {
+                const QString path = paths::join(tree.courseFolder(), result.name);
+                result.missing = result.name.isEmpty() || !(exists ? exists(path) : !files.existingFile(path).isEmpty());
+            }
+            found = known.insert(reference, result);
         }
-        if (!found.value())
-            lines.append(tree.checkPath(i) + u' ' + name);
+        if (!found->missing)
+            continue;
+        const CourseNode &node = tree.node(i);
+        if (node.parent < 0) {
+            lines.append(u' ' + found->name);
+            continue;
+        }
+        if (node.parent != pathOf) {
+            pathOf = node.parent;
+            parentPath = tree.checkPath(pathOf);
+        }
+        lines.append(parentPath + node.caption + QStringLiteral(" -  ") + found->name);
     }
     return lines;
 }
