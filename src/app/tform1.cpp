@@ -84,6 +84,9 @@ TForm1::TForm1(Session &session, QWidget *parent)
     createControls();
     createMenu();
     connectHandlers();
+    // The design size is the default geometry, kept when the set-up stops early.
+    resize(700, 640);
+    setUpKeyboard();
 }
 
 TForm1::~TForm1()
@@ -206,8 +209,12 @@ void TForm1::connectHandlers()
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     connect(MaskEdit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Button2Click(); }); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
+    connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
+    connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
+    connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
     connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
     Memo1->viewport()->installEventFilter(this);
+    connectPersonalHandlers();
 }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
@@ -272,6 +279,8 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::Koniec1Click()
 {
+    // An edited text is offered for saving first, as the end button does.
+    offerToSaveText();
     if (messages::confirm(m_session, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?"), this))
         EndProgram();
 }
@@ -338,6 +347,10 @@ void TForm1::activateOnce()
         return;
     m_active = true;
     guarded([this] { FormActivate(); });
+    if (!m_keyboardArranged) {
+        m_keyboardArranged = true;
+        arrangeKeyboard();
+    }
 }
 
 } // namespace lumora

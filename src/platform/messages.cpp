@@ -1,6 +1,6 @@
 #include "platform/messages.h"
 
-#include "app/session.h"
+#include "platform/keys.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -36,10 +36,10 @@ QMessageBox::Icon iconFor(Kind kind)
 }
 
 Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
-               const QString &text, QWidget *parent)
+               const QString &text, QWidget *parent, bool defaultNo = false)
 {
     HookState &hooks = hookState();
-    hooks.shown.append({boxTitle, text, buttons});
+    hooks.shown.append({boxTitle, text, buttons, defaultNo});
     if (!hooks.answers.empty()) {
         const Answer answer = hooks.answers.front();
         hooks.answers.pop_front();
@@ -56,8 +56,9 @@ Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
     }
     QPushButton *yes = box.addButton(QStringLiteral("&Áno"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultNo ? no : yes);
     box.setEscapeButton(no);
+    keys::addAnswerKeys(&box, yes);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
@@ -80,18 +81,23 @@ Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent)
     return showBox(title(kind), iconFor(kind), buttons, text, parent);
 }
 
-void notify(Session &session, Kind kind, const QString &key, const QString &defaultText,
+Answer askDefaultNo(Kind kind, const QString &text, QWidget *parent)
+{
+    return showBox(title(kind), iconFor(kind), Buttons::YesNo, text, parent, true);
+}
+
+void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
             const QString &suffix, QWidget *parent)
 {
-    const QString text = session.ConfigText(key, defaultText);
-    if (session.ShowPrompt)
+    const QString text = texts.ConfigText(key, defaultText);
+    if (texts.showPrompt())
         show(kind, Buttons::Ok, text + suffix, parent);
 }
 
-bool confirm(Session &session, const QString &key, const QString &defaultText, QWidget *parent)
+bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent)
 {
-    const QString text = session.ConfigText(key, defaultText);
-    if (!session.ShowPrompt)
+    const QString text = texts.ConfigText(key, defaultText);
+    if (!texts.showPrompt())
         return true;
     return show(Kind::Confirmation, Buttons::YesNo, text, parent) == Answer::Yes;
 }

@@ -8,9 +8,10 @@
 #include "screens/contentfileitems.h"
 #include "text/lessoneditor.h"
 #include "text/lessoneditorblocks.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
-#include "text/rtfwriter.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,7 +97,7 @@ private slots:
         const content::ScreenItems items = content::walkStoredLines(file.storedLines);
         QCOMPARE(items.buttons.size(), 1);
         QCOMPARE(items.links, QStringList{QStringLiteral("www.example.sk")});
-        QCOMPARE(items.paragraphs, (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),
+        QCOMPARE(file.paragraphs, (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),
                                                 QStringLiteral("<tiež"), QStringLiteral("posledný> ")}));
         QCOMPARE(lessoneditor::contentLines(lessoneditor::linesOutsideBlocks(lines), text), lines);
     }
@@ -154,7 +155,7 @@ private slots:
         textfile::writeBytes(course + QStringLiteral("/Obsah.txt"), content);
         QTextDocument doc;
         doc.setPlainText(QStringLiteral("Text."));
-        rtf::save(course + QStringLiteral("/Obsah.rtf"), doc);
+        formattedfile::save(course + QStringLiteral("/Obsah.rtf"), doc);
         const QByteArray formatted = bytesOf(course + QStringLiteral("/Obsah.rtf"));
 
         const Files files = filesFor(dir.path() + u'/', QStringLiteral("Kurz"), QStringLiteral("Obsah.txt"));

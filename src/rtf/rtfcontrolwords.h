@@ -1,0 +1,45 @@
+#pragma once
+// The control words the reader acts on. Everything else is ignored, as rich text asks
+// of readers that meet words they do not know.
+#include <QByteArrayView>
+
+namespace lumora::rtf {
+
+enum class Word : unsigned char {
+    Unknown,
+    // destinations
+    FontTable, ColorTable, SkipDestination,
+    // destinations read for lists, fields and pictures
+    ListTable, ListOverrideTable, List, ListId, ListLevel, LevelFormat, LevelStart,
+    ListOverride, OldList, OldListBullet, OldListBody, OldListLevel, OldListDecimal,
+    OldListUpperLetter, OldListLowerLetter, OldListUpperRoman, OldListLowerRoman,
+    Field, FieldInstruction, FieldResult, Picture, ShapePicture,
+    // document
+    CharsetAnsi, CharsetMac, CharsetPc, CharsetPca, AnsiCodePage, DefaultFont,
+    UnicodeSkip, Unicode,
+    // font and colour tables
+    Font, FontCharset, FontCodePage, Red, Green, Blue,
+    // character formatting
+    Plain, Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Color, Hidden,
+    Super, Sub, NoSuperSub, Up, Down, Caps, Highlight, Background,
+    // paragraph formatting
+    Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify,
+    LeftIndent, RightIndent, FirstIndent, TabStop, TabRight, TabCenter, TabDecimal,
+    SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, ListNumber, ListLevelNumber,
+    // tables
+    RowDefaults, CellRight, InTable,
+    // breaks
+    Par, Line, Tab, Section, Page, Cell, Row,
+    // a character of its own (\emdash, \bullet, ...): see WordEntry::character
+    Character,
+};
+
+struct WordEntry {
+    Word word = Word::Unknown;
+    char16_t character = 0;
+};
+
+// What the control word with this name means to the reader.
+WordEntry lookupWord(QByteArrayView name);
+
+} // namespace lumora::rtf

@@ -1,0 +1,56 @@
+#pragma once
+// Splits rich text into its tokens: braces, control words with their parameter, control
+// symbols, "\'xx" bytes, runs of plain text and "\binN" data. It never looks further than
+// the input and keeps numbers within int, whatever the file holds.
+#include <QByteArrayView>
+
+#include <string>
+
+namespace lumora::rtf {
+
+struct Token {
+    enum class Kind { End, GroupStart, GroupEnd, Word, Symbol, HexByte, Text, Tab, Binary };
+
+    Token(Kind k = Kind::End) : kind(k) {}
+
+    Kind kind;
+    // Word: the name (at most MaxWordLength letters); Text: the bytes; Binary: the data.
+    QByteArrayView text;
+    // Word: the parameter, clamped to the int range (0 when there is none).
+    int param = 0;
+    bool hasParam = false;
+    // Symbol: the character after the backslash ('\n' for a backslash before a line end);
+    // HexByte: the byte (an escape without hex digits comes as the Symbol '\'').
+    char symbol = 0;
+};
+
+class Lexer {
+public:
+    static constexpr int MaxWordLength = 32;
+
+    explicit Lexer(QByteArrayView input) : m_in(input) {}
+
+    Token next();
+
+    // Appends the text bytes that come next, plain and as "\'xx", to out, and stops
+    // before anything else. Line ends between them are skipped. It does what next()
+    // would, quicker, for the bulk of a document.
+    void appendText(std::string &out);
+
+    // Consumes the rest of the current group up to and including its closing brace (or
+    // up to the end of the input), without producing tokens.
+    void skipGroup();
+
+    // Where the next token starts, and the whole input.
+    qsizetype position() const { return m_pos; }
+    QByteArrayView input() const { return m_in; }
+
+private:
+    Token word();
+    Token escape();
+
+    QByteArrayView m_in;
+    qsizetype m_pos = 0;
+};
+
+} // namespace lumora::rtf

@@ -1,0 +1,690 @@
+#include "rtf/rtfparser.h"
+
+#include "rtf/rtfcharacters.h"
+#include "rtf/rtfpicture.h"
+
+#include <QTextDocument>
+
+namespace lumora::rtf {
+
+namespace {
+
+bool toggle(const Token &t)
+{
+    return !t.hasParam || t.param != 0;
+}
+
+int twips(const Token &t)
+{
+    return qBound(-MaxTwips, t.param, MaxTwips);
+}
+
+constexpr int MaxFieldInstruction = 4096;
+constexpr int MaxTableCells = 4096;
+
+// The target of a "HYPERLINK" field instruction: its first quoted word (or first word),
+// with a "\l" place appended as a fragment; empty for other fields.
+QString linkTarget(const QByteArray &instruction)
+{
+    const QString text = QString::fromLatin1(instruction).simplified();
+    if (!text.startsWith(QStringLiteral("HYPERLINK"), Qt::CaseInsensitive))
+        return {};
+    QString rest = text.mid(9).trimmed();
+    QString target, place;
+    while (!rest.isEmpty()) {
+        QString word;
+        if (rest.startsWith(u'"')) {
+            const qsizetype end = rest.indexOf(u'"', 1);
+            word = rest.mid(1, end < 0 ? -1 : end - 1);
+            rest = end < 0 ? QString() : rest.mid(end + 1).trimmed();
+        } else {
+            const qsizetype end = rest.indexOf(u' ');
+            word = rest.left(end);
+            rest = end < 0 ? QString() : rest.mid(end + 1).trimmed();
+        }
+        if (word == u"\\l") {
+            place = QStringLiteral("#");
+        } else if (word.startsWith(u'\\')) {
+            continue;
+        } else if (place == u"#") {
+            place += word;
+        } else if (target.isEmpty()) {
+            target = word;
+        }
+    }
+    return target + (place.size() > 1 ? place : QString());
+}
+
+} // namespace
+
+Parser::Parser(QByteArrayView input, QTextCursor &cursor)
+    : m_lexer(input), m_builder(cursor, m_tables)
+{
+    m_builder.rowCells(m_rowRights);
+}
+
+void Parser::run()
+{
+    for (;;) {
+        if (plainText())
+            m_lexer.appendText(m_pending);
+        const qsizetype at = m_lexer.position();
+        const Token t = m_lexer.next();
+        if (m_star && t.kind != Token::Kind::Word) {
+            // "\*" before anything but a word: the group is of no use to the reader.
+            m_star = false;
+            if (t.kind == Token::Kind::GroupStart)
+                m_lexer.skipGroup();
+            if (t.kind != Token::Kind::GroupEnd)
+                skipGroup();
+            else
+                closeGroup();
+            continue;
+        }
+        switch (t.kind) {
+        case Token::Kind::End:
+            flushText();
+            m_builder.finish(m_group.para, m_group.chr);
+            return;
+        case Token::Kind::GroupStart:
+            openGroup();
+            m_groupStart = at;
+            break;
+        case Token::Kind::GroupEnd:
+            closeGroup();
+            break;
+        case Token::Kind::Text:
+            if (plainText())
+                m_pending.append(t.text.data(), size_t(t.text.size()));
+            else
+                bytes(t.text);
+            break;
+        case Token::Kind::HexByte:
+            if (plainText())
+                m_pending.push_back(t.symbol);
+            else if (!skipFallback())
+                bytes(QByteArrayView(&t.symbol, 1), true);
+            break;
+        case Token::Kind::Tab:
+            if (!skipFallback())
+                character(u'\t');
+            break;
+        case Token::Kind::Binary:
+            skipFallback();
+            break;
+        case Token::Kind::Symbol:
+            if (!skipFallback())
+                symbol(t.symbol);
+            break;
+        case Token::Kind::Word:
+            if (!skipFallback())
+                word(t);
+            break;
+        }
+    }
+}
+
+void Parser::openGroup()
+{
+    flushText();
+    m_fallbackLeft = 0;
+    if (m_stack.size() >= size_t(MaxDepth)) {
+        ++m_overflowDepth;
+        return;
+    }
+    m_stack.push_back(m_group);
+}
+
+void Parser::closeGroup()
+{
+    flushText();
+    m_fallbackLeft = 0;
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
+        return;
+    }
+    // The outermost group is never closed: text after a stray closing brace is kept.
+    if (m_stack.size() <= 1)
+        return;
+    // A font entry's name ends with its group at the latest (not with a group inside it).
+    if (m_group.dest == Destination::FontTable && m_stack.size() <= m_fontDepth)
+        commitFontName();
+    if (m_group.dest == Destination::ListTable && m_listOpen && m_stack.size() <= m_listDepth) {
+        if (m_tables.lists.size() < Tables::MaxLists || m_tables.lists.contains(m_listId))
+            m_tables.lists.insert(m_listId, m_listDef);
+        m_listOpen = false;
+        tablesChanged();
+    }
+    const Destination closing = m_group.dest;
+    m_group = m_stack.back();
+    m_stack.pop_back();
+    if (closing == Destination::OldList && m_group.dest != Destination::OldList
+        && m_group.para.listNumber == 0) {
+        m_group.para.listKind = m_oldListKind;
+        m_group.para.listLevel = m_oldListLevel;
+    } else if (closing == Destination::FieldInstruction && m_group.dest != Destination::FieldInstruction) {
+        m_fieldLink = linkTarget(m_fieldInstruction);
+    }
+}
+
+bool Parser::canSkip() const
+{
+    return m_stack.size() > 1 || m_overflowDepth > 0;
+}
+
+void Parser::skipGroup()
+{
+    if (!canSkip())
+        return;
+    flushText();
+    m_lexer.skipGroup();
+    closeGroup();
+}
+
+bool Parser::skipFallback()
+{
+    if (m_fallbackLeft == 0)
+        return false;
+    --m_fallbackLeft;
+    return true;
+}
+
+void Parser::bytes(QByteArrayView data, bool escaped)
+{
+    if (m_fallbackLeft > 0) {
+        const qsizetype skipped = qMin<qsizetype>(m_fallbackLeft, data.size());
+        m_fallbackLeft -= int(skipped);
+        data = data.sliced(skipped);
+    }
+    switch (m_group.dest) {
+    case Destination::Text:
+        if (!m_group.chr.hidden)
+            m_pending.append(data.data(), size_t(data.size()));
+        break;
+    case Destination::FontTable:
+        fontNameBytes(data, escaped);
+        break;
+    case Destination::ColorTable:
+        if (!escaped)
+            colorBytes(data);
+        break;
+    case Destination::FieldInstruction:
+        if (m_fieldInstruction.size() + data.size() <= MaxFieldInstruction)
+            m_fieldInstruction.append(data.data(), data.size());
+        break;
+    case Destination::ListTable:
+    case Destination::ListOverrideTable:
+    case Destination::OldList:
+        break;
+    }
+}
+
+void Parser::character(char16_t c)
+{
+    flushText();
+    if (m_group.dest == Destination::Text && !m_group.chr.hidden)
+        m_builder.text(QStringView(&c, 1), m_group.chr, m_group.para);
+    else if (m_group.dest == Destination::FontTable)
+        fontNameCharacter(c);
+}
+
+void Parser::flushText()
+{
+    if (m_pending.empty())
+        return;
+    const ByteDecoder &bytes = decoder();
+    QString &run = m_builder.textBuffer(m_group.chr, m_group.para);
+    const qsizetype from = run.size();
+    bytes.decode(QByteArrayView(m_pending.data(), qsizetype(m_pending.size())), run);
+    m_builder.textAdded(from);
+    m_pending.clear();
+}
+
+const ByteDecoder &Parser::decoder()
+{
+    // Bytes decode by the code page of the current font's charset, else by the
+    // document's code page. Decoders are remembered per font until a table changes.
+    const int font = m_group.chr.font;
+    if (m_decoder && m_decoderFont == font)
+        return *m_decoder;
+    const ByteDecoder **known = nullptr;
+    if (font >= -1 && font < int(m_decoders.size()) - 1) {
+        known = &m_decoders[size_t(font + 1)];
+    } else {
+        if (m_otherDecoders.size() >= Tables::MaxFonts)
+            m_otherDecoders.clear();
+        known = &m_otherDecoders[font];
+    }
+    if (!*known) {
+        int codePage = 0;
+        if (const FontEntry *entry = m_tables.font(font))
+            codePage = entry->codePage != 0 ? entry->codePage : codePageForCharset(entry->charset);
+        *known = &decoderFor(codePage != 0 ? codePage : m_tables.codePage);
+    }
+    m_decoder = *known;
+    m_decoderFont = font;
+    return *m_decoder;
+}
+
+void Parser::symbol(char c)
+{
+    switch (c) {
+    case '\\':
+    case '{':
+    case '}':
+        bytes(QByteArrayView(&c, 1), true);
+        break;
+    case '~': character(0x00A0); break;
+    case '-': character(0x00AD); break;
+    case '_': character(0x2011); break;
+    case '\n':
+        flushText();
+        if (m_group.dest == Destination::Text)
+            m_builder.paragraphEnd(m_group.para, m_group.chr);
+        break;
+    case '*':
+        m_star = true;
+        break;
+    default:
+        break;
+    }
+}
+
+bool Parser::knownStarred(Word word)
+{
+    switch (word) {
+    case Word::ListTable:
+    case Word::ListOverrideTable:
+    case Word::OldList:
+    case Word::FieldInstruction:
+    case Word::ShapePicture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Parser::listWord(const Token &t, Word word)
+{
+    switch (m_group.dest) {
+    case Destination::ListTable:
+        if (word == Word::List) {
+            m_listOpen = true;
+            m_listDepth = m_stack.size();
+            m_listDef = ListDefinition{};
+            m_listLevel = -1;
+            m_listId = 0;
+        } else if (word == Word::ListId && m_listOpen) {
+            m_listId = t.param;
+        } else if (word == Word::ListLevel && m_listOpen) {
+            m_listLevel = qMin(m_listLevel + 1, MaxListLevels);
+        } else if (word == Word::LevelFormat && m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels) {
+            m_listDef.levels[size_t(m_listLevel)] = listKindForNumberFormat(t.param);
+        }
+        break;
+    case Destination::ListOverrideTable:
+        if (word == Word::ListOverride) {
+            m_overrideList = 0;
+        } else if (word == Word::ListId) {
+            m_overrideList = t.param;
+        } else if (word == Word::ListNumber && t.param > 0
+                   && (m_tables.listOverrides.size() < Tables::MaxLists
+                       || m_tables.listOverrides.contains(t.param))) {
+            m_tables.listOverrides.insert(t.param, m_overrideList);
+            tablesChanged();
+        }
+        break;
+    case Destination::OldList:
+        switch (word) {
+        case Word::OldListBullet: m_oldListKind = ListKind::Disc; break;
+        case Word::OldListBody:
+            if (m_oldListKind == ListKind::None || m_oldListKind == ListKind::Disc)
+                m_oldListKind = ListKind::Decimal;
+            break;
+        case Word::OldListLevel:
+            m_oldListLevel = qBound(0, t.param - 1, MaxListLevels - 1);
+            if (m_oldListKind == ListKind::None)
+                m_oldListKind = ListKind::Decimal;
+            break;
+        case Word::OldListDecimal: m_oldListKind = ListKind::Decimal; break;
+        case Word::OldListUpperLetter: m_oldListKind = ListKind::UpperAlpha; break;
+        case Word::OldListLowerLetter: m_oldListKind = ListKind::LowerAlpha; break;
+        case Word::OldListUpperRoman: m_oldListKind = ListKind::UpperRoman; break;
+        case Word::OldListLowerRoman: m_oldListKind = ListKind::LowerRoman; break;
+        default: break;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::picture()
+{
+    const QByteArrayView in = m_lexer.input();
+    qsizetype start = m_groupStart;
+    while (start >= 0 && start < in.size() && in[start] != '{')
+        ++start;
+    if (m_group.dest != Destination::Text || start < 0 || start >= in.size() || !canSkip()) {
+        skipGroup();
+        return;
+    }
+    flushText();
+    m_lexer.skipGroup();
+    const QByteArrayView group = in.sliced(start, m_lexer.position() - start);
+    closeGroup();
+    if (!m_group.chr.hidden && m_group.dest == Destination::Text)
+        m_builder.picture(group, m_group.chr, m_group.para);
+}
+
+void Parser::word(const Token &t)
+{
+    flushText();
+    const WordEntry entry = lookupWord(t.text);
+    if (std::exchange(m_star, false) && !knownStarred(entry.word)) {
+        skipGroup();
+        return;
+    }
+    if (m_group.dest == Destination::ListTable || m_group.dest == Destination::ListOverrideTable
+        || m_group.dest == Destination::OldList) {
+        listWord(t, entry.word);
+        return;
+    }
+    CharState &chr = m_group.chr;
+    ParaState &para = m_group.para;
+    const bool inText = m_group.dest == Destination::Text;
+    const bool inFonts = m_group.dest == Destination::FontTable;
+    const bool inColors = m_group.dest == Destination::ColorTable;
+
+    switch (entry.word) {
+    case Word::Unknown:
+        break;
+    case Word::FontTable:
+        if (canSkip())
+            m_group.dest = Destination::FontTable;
+        m_fontNumber = -1;
+        break;
+    case Word::ColorTable:
+        if (canSkip())
+            m_group.dest = Destination::ColorTable;
+        m_tables.colors.clear();
+        m_red = m_green = m_blue = 0;
+        m_colorGiven = false;
+        tablesChanged();
+        break;
+    case Word::SkipDestination:
+        skipGroup();
+        break;
+    case Word::ListTable:
+        if (canSkip())
+            m_group.dest = Destination::ListTable;
+        break;
+    case Word::ListOverrideTable:
+        if (canSkip())
+            m_group.dest = Destination::ListOverrideTable;
+        break;
+    case Word::OldList:
+        if (canSkip() && inText) {
+            m_group.dest = Destination::OldList;
+            m_oldListKind = ListKind::None;
+            m_oldListLevel = 0;
+        }
+        break;
+    case Word::Field:
+        m_fieldLink.clear();
+        m_fieldInstruction.clear();
+        break;
+    case Word::FieldInstruction:
+        if (canSkip()) {
+            m_group.dest = Destination::FieldInstruction;
+            m_fieldInstruction.clear();
+        }
+        break;
+    case Word::FieldResult:
+        if (inText && !m_fieldLink.isEmpty()) {
+            if (m_tables.links.size() < Tables::MaxLinks)
+                m_tables.links.append(m_fieldLink);
+            chr.link = int(m_tables.links.size()) - 1;
+            m_fieldLink.clear();
+        }
+        break;
+    case Word::Picture:
+        picture();
+        break;
+    case Word::ShapePicture:
+    case Word::List:
+    case Word::ListId:
+    case Word::ListLevel:
+    case Word::LevelFormat:
+    case Word::LevelStart:
+    case Word::ListOverride:
+    case Word::OldListBullet:
+    case Word::OldListBody:
+    case Word::OldListLevel:
+    case Word::OldListDecimal:
+    case Word::OldListUpperLetter:
+    case Word::OldListLowerLetter:
+    case Word::OldListUpperRoman:
+    case Word::OldListLowerRoman:
+        break;
+
+    case Word::CharsetAnsi: m_tables.codePage = 1252; tablesChanged(); break;
+    case Word::CharsetMac: m_tables.codePage = 10000; tablesChanged(); break;
+    case Word::CharsetPc: m_tables.codePage = 437; tablesChanged(); break;
+    case Word::CharsetPca: m_tables.codePage = 850; tablesChanged(); break;
+    case Word::AnsiCodePage:
+        if (t.param > 0) {
+            m_tables.codePage = t.param;
+            tablesChanged();
+        }
+        break;
+    case Word::DefaultFont:
+        m_tables.defaultFont = t.param;
+        tablesChanged();
+        break;
+    case Word::UnicodeSkip:
+        m_group.unicodeSkip = qBound(0, t.param, MaxUnicodeSkip);
+        break;
+    case Word::Unicode:
+        if (t.hasParam && t.param >= -0x8000 && t.param <= 0xFFFF) {
+            character(char16_t(t.param < 0 ? t.param + 0x10000 : t.param));
+            m_fallbackLeft = m_group.unicodeSkip;
+        }
+        break;
+
+    case Word::Font:
+        if (inFonts)
+            beginFont(t.param);
+        else
+            chr.font = t.param;
+        break;
+    case Word::FontCharset:
+        if (inFonts && m_fontNumber >= 0) {
+            m_tables.fonts[m_fontNumber].charset = t.param;
+            tablesChanged();
+        }
+        break;
+    case Word::FontCodePage:
+        if (inFonts && m_fontNumber >= 0) {
+            m_tables.fonts[m_fontNumber].codePage = qMax(0, t.param);
+            tablesChanged();
+        }
+        break;
+    case Word::Red:
+    case Word::Green:
+    case Word::Blue:
+        if (inColors) {
+            int &component = entry.word == Word::Red     ? m_red
+                             : entry.word == Word::Green ? m_green
+                                                         : m_blue;
+            component = qBound(0, t.param, 255);
+            m_colorGiven = true;
+        }
+        break;
+
+    case Word::Plain: chr = CharState{}; break;
+    case Word::Bold: chr.bold = toggle(t); break;
+    case Word::Italic: chr.italic = toggle(t); break;
+    case Word::Underline: chr.underline = toggle(t); break;
+    case Word::UnderlineNone: chr.underline = false; break;
+    case Word::Strike: chr.strike = toggle(t); break;
+    case Word::Hidden: chr.hidden = toggle(t); break;
+    case Word::FontSize:
+        chr.halfPoints = t.param > 0 ? qBound(MinHalfPoints, t.param, MaxHalfPoints)
+                                     : DefaultHalfPoints;
+        break;
+    case Word::Color:
+        chr.color = qMax(-1, t.param);
+        break;
+    case Word::Super: chr.vertical = VerticalPlace::Super; break;
+    case Word::Sub: chr.vertical = VerticalPlace::Sub; break;
+    case Word::NoSuperSub: chr.vertical = VerticalPlace::Normal; break;
+    case Word::Up: chr.vertical = t.hasParam && t.param == 0 ? VerticalPlace::Normal : VerticalPlace::Super; break;
+    case Word::Down: chr.vertical = t.hasParam && t.param == 0 ? VerticalPlace::Normal : VerticalPlace::Sub; break;
+    case Word::Caps: chr.caps = toggle(t); break;
+    case Word::Highlight:
+    case Word::Background:
+        // Colour 0 is the automatic colour: no background.
+        chr.background = t.param > 0 ? t.param : -1;
+        break;
+
+    case Word::Pard: para = ParaState{}; break;
+    case Word::AlignLeft: para.align = Align::Left; break;
+    case Word::AlignCenter: para.align = Align::Center; break;
+    case Word::AlignRight: para.align = Align::Right; break;
+    case Word::AlignJustify: para.align = Align::Justify; break;
+    case Word::LeftIndent: para.leftTwips = twips(t); break;
+    case Word::RightIndent: para.rightTwips = twips(t); break;
+    case Word::FirstIndent: para.firstTwips = twips(t); break;
+    case Word::TabStop:
+        para.addTab({twips(t), para.nextTabKind});
+        para.nextTabKind = TabKind::Left;
+        break;
+    case Word::TabRight: para.nextTabKind = TabKind::Right; break;
+    case Word::TabCenter: para.nextTabKind = TabKind::Center; break;
+    case Word::TabDecimal: para.nextTabKind = TabKind::Decimal; break;
+    case Word::SpaceBefore: para.spaceBefore = qBound(0, t.param, MaxTwips); break;
+    case Word::SpaceAfter: para.spaceAfter = qBound(0, t.param, MaxTwips); break;
+    case Word::LineSpacing: para.lineSpacing = twips(t); break;
+    case Word::LineMultiple: para.lineMultiple = toggle(t); break;
+    case Word::ListNumber: para.listNumber = qBound(0, t.param, 0x7FFF); break;
+    case Word::ListLevelNumber: para.listLevel = qBound(0, t.param, MaxListLevels - 1); break;
+    case Word::InTable: para.inTable = true; break;
+    case Word::RowDefaults: m_rowRights.clear(); break;
+    case Word::CellRight:
+        if (m_rowRights.size() < size_t(MaxTableCells))
+            m_rowRights.push_back(twips(t));
+        break;
+
+    case Word::Par:
+        if (inText)
+            m_builder.paragraphEnd(para, chr);
+        break;
+    case Word::Row:
+        if (inText)
+            m_builder.rowEnd(para, chr);
+        break;
+    case Word::Section:
+    case Word::Page:
+        if (inText)
+            m_builder.softParagraphEnd(para, chr);
+        break;
+    case Word::Line: character(0x2028); break;
+    case Word::Tab:
+        character(u'\t');
+        break;
+    case Word::Cell:
+        if (inText)
+            m_builder.cellEnd(para, chr);
+        break;
+    case Word::Character: character(entry.character); break;
+    }
+}
+
+void Parser::beginFont(int number)
+{
+    commitFontName();
+    m_fontNamed = false;
+    if (m_tables.fonts.size() >= Tables::MaxFonts && !m_tables.fonts.contains(number)) {
+        m_fontNumber = -1;
+        return;
+    }
+    m_fontNumber = number;
+    m_fontDepth = m_stack.size();
+    m_tables.fonts[number] = FontEntry{};
+    tablesChanged();
+}
+
+bool Parser::readingFontName() const
+{
+    return m_fontNumber >= 0 && !m_fontNamed;
+}
+
+void Parser::fontNameBytes(QByteArrayView data, bool escaped)
+{
+    for (const char c : data) {
+        if (!readingFontName())
+            return;
+        if (c == ';' && !escaped)
+            commitFontName();
+        else if (m_fontNameBytes.size() + m_fontName.size() < MaxFontName)
+            m_fontNameBytes.append(c);
+    }
+}
+
+void Parser::fontNameCharacter(char16_t c)
+{
+    if (!readingFontName())
+        return;
+    decodeFontName();
+    if (m_fontName.size() < MaxFontName)
+        m_fontName.append(QChar(c));
+}
+
+void Parser::decodeFontName()
+{
+    if (m_fontNameBytes.isEmpty())
+        return;
+    // A symbol font's name is ordinary text; only its characters are symbols.
+    const FontEntry &font = m_tables.fonts[m_fontNumber];
+    int codePage = font.codePage != 0 ? font.codePage : codePageForCharset(font.charset);
+    if (codePage == 0 || codePage == SymbolCodePage)
+        codePage = m_tables.codePage;
+    decoderFor(codePage).decode(m_fontNameBytes, m_fontName);
+    m_fontNameBytes.clear();
+}
+
+void Parser::commitFontName()
+{
+    if (!readingFontName())
+        return;
+    decodeFontName();
+    m_fontNamed = true;
+    m_fontName.removeIf([](QChar c) { return isDroppedCharacter(c.unicode()); });
+    m_tables.fonts[m_fontNumber].name = m_fontName.trimmed();
+    m_fontName.clear();
+    tablesChanged();
+}
+
+void Parser::colorBytes(QByteArrayView data)
+{
+    for (const char c : data) {
+        if (c != ';')
+            continue;
+        if (m_tables.colors.size() < Tables::MaxColors)
+            m_tables.colors.append(m_colorGiven ? QColor(m_red, m_green, m_blue) : QColor());
+        m_red = m_green = m_blue = 0;
+        m_colorGiven = false;
+        tablesChanged();
+    }
+}
+
+void Parser::tablesChanged()
+{
+    m_decoder = nullptr;
+    m_decoders.fill(nullptr);
+    m_otherDecoders.clear();
+    m_builder.tablesChanged();
+}
+
+} // namespace lumora::rtf

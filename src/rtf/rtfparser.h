@@ -1,0 +1,129 @@
+#pragma once
+// Interprets the tokens of rich text: groups and their saved state, destinations (the
+// font and colour tables are read, what a lesson pane cannot show is skipped), code
+// pages, Unicode characters with their fallbacks, and the formatting words. Text and
+// paragraphs go to a DocumentBuilder.
+//
+// Nothing depends on the input being well formed: braces may be unbalanced, the input
+// may end anywhere, numbers are clamped, and nesting beyond MaxDepth is counted
+// instead of stored, so memory stays proportional to what the document keeps.
+#include "rtf/rtfcodepages.h"
+#include "rtf/rtfcontrolwords.h"
+#include "rtf/rtfdocumentbuilder.h"
+#include "rtf/rtflexer.h"
+#include "rtf/rtfstate.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QTextCursor>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace lumora::rtf {
+
+class Parser {
+public:
+    static constexpr int MaxDepth = 512;
+    // Longest font name kept, in characters.
+    static constexpr int MaxFontName = 256;
+    // Most fallback characters a \ucN may ask to skip.
+    static constexpr int MaxUnicodeSkip = 16;
+
+    // The input must start with the rich text header (see isRichText).
+    Parser(QByteArrayView input, QTextCursor &cursor);
+
+    void run();
+
+private:
+    enum class Destination : unsigned char {
+        Text, FontTable, ColorTable, ListTable, ListOverrideTable, OldList, FieldInstruction
+    };
+
+    struct Group {
+        CharState chr;
+        ParaState para;
+        Destination dest = Destination::Text;
+        int unicodeSkip = 1;
+    };
+
+    void openGroup();
+    void closeGroup();
+    void skipGroup();
+    bool canSkip() const;
+
+    void word(const Token &token);
+    void symbol(char c);
+    // Text bytes; escaped ones ("\'xx", "\{") never end a font name or colour entry.
+    void bytes(QByteArrayView data, bool escaped = false);
+    bool skipFallback();
+    // Whether text bytes go straight to the pending text: visible text, no fallback
+    // characters to skip.
+    bool plainText() const
+    {
+        return m_fallbackLeft == 0 && m_group.dest == Destination::Text && !m_group.chr.hidden;
+    }
+    void character(char16_t c);
+    void flushText();
+    const ByteDecoder &decoder();
+
+    void beginFont(int number);
+    bool readingFontName() const;
+    void fontNameBytes(QByteArrayView data, bool escaped);
+    void fontNameCharacter(char16_t c);
+    void decodeFontName();
+    void commitFontName();
+    void colorBytes(QByteArrayView data);
+    void tablesChanged();
+    // Whether a word opens a destination the reader knows even after "\*".
+    static bool knownStarred(Word word);
+    void listWord(const Token &t, Word word);
+    void picture();
+    void endField();
+
+    Lexer m_lexer;
+    Tables m_tables;
+    DocumentBuilder m_builder;
+
+    std::vector<Group> m_stack;  // the groups around the current one
+    Group m_group;
+    int m_overflowDepth = 0;     // groups opened beyond MaxDepth and not closed yet
+    int m_fallbackLeft = 0;      // characters after \uN still to skip
+
+    std::string m_pending;       // text bytes not yet decoded
+    const ByteDecoder *m_decoder = nullptr;  // the current font's
+    int m_decoderFont = 0;
+    std::array<const ByteDecoder *, 257> m_decoders{};  // fonts -1 (default) to 255
+    QHash<int, const ByteDecoder *> m_otherDecoders;
+
+    int m_fontNumber = -1;       // the font table entry being read
+    size_t m_fontDepth = 0;      // the group depth its \fN came at
+    QByteArray m_fontNameBytes;  // its name's bytes not yet decoded
+    QString m_fontName;
+    bool m_fontNamed = false;
+
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_colorGiven = false;
+
+    bool m_star = false;            // "\*" came: the group is skipped unless known
+    qsizetype m_groupStart = -1;    // where the current group's "{" stands
+    // The list table entry being read, and the level within it.
+    int m_listId = 0;
+    ListDefinition m_listDef;
+    int m_listLevel = -1;
+    bool m_listOpen = false;
+    size_t m_listDepth = 0;
+    int m_overrideList = 0;         // \listid of the override being read
+    // The \pn words of the group being read, for the paragraph around it.
+    ListKind m_oldListKind = ListKind::None;
+    int m_oldListLevel = 0;
+    // A field: its instruction's text, and the link target it names.
+    QByteArray m_fieldInstruction;
+    QString m_fieldLink;
+    // Table rows: the right edges of the cells defined so far.
+    std::vector<int> m_rowRights;
+};
+
+} // namespace lumora::rtf

@@ -1,0 +1,490 @@
+#include "rtf/rtfwriter.h"
+
+#include "rtf/rtfescape.h"
+#include "rtf/rtfformatlook.h"
+#include "rtf/rtfpicture.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+#include <QUrl>
+
+#include <cstring>
+#include <vector>
+
+namespace lumora::rtf {
+
+namespace {
+
+constexpr qsizetype HeaderRoom = 8192;
+
+// A buffer holding HeaderRoom bytes, with capacity after them for the body of a usual
+// lesson text (under two bytes a character; more only grows the buffer).
+QByteArray bodyBuffer(qsizetype characters)
+{
+    QByteArray buffer;
+    buffer.reserve(HeaderRoom + 2 * characters + 256);
+    buffer.resize(HeaderRoom);
+    return buffer;
+}
+
+class Writer {
+public:
+    explicit Writer(const QTextDocument &doc)
+        : m_doc(doc), m_formats(doc.allFormats()), m_defaults(doc.defaultFont()),
+          m_text(doc.toRawText()), m_charSlots(size_t(m_formats.size()), -1),
+          m_paraSlots(size_t(m_formats.size()), -1)
+    {
+    }
+
+    QByteArray run();
+
+private:
+    // position: where the block starts in the document.
+    void paragraph(const QTextBlock &block, int position);
+    void paragraphFormat(const ParaState &para);
+    void switchTo(int slot);
+    QByteArray transition(const CharState *from, const CharState &to) const;
+    int charSlot(int formatIndex);
+    const ParaState &paraState(int formatIndex);
+    QByteArray header() const;
+    void listTables(TextEscaper &out) const;
+    void picture(const QTextImageFormat &format);
+    void link(const QString &href);
+    void tableRow(const QTextTable *table);
+    int listNumber(const QTextList *list);
+
+    const QTextDocument &m_doc;
+    const QList<QTextFormat> m_formats;
+    const QFont m_defaults;
+    const QString m_text;  // the document's characters; positions index it
+
+    // Fonts and colours in order of first use; colour 0 is the automatic colour.
+    QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
+    QList<QRgb> m_colors;
+    QHash<QRgb, int> m_colorIndex;
+
+    // What each format of the document writes as, made once per format index. Fonts
+    // and colours in these states are indices into the tables above (colour 0 for the
+    // automatic colour).
+    std::vector<int> m_charSlots;
+    std::vector<int> m_paraSlots;
+    std::vector<CharState> m_chars;
+    std::vector<ParaState> m_paras;
+
+    // The output: the body is written after room kept for the header, which is known
+    // only at the end (the tables list what the body used).
+    QByteArray m_body{bodyBuffer(m_text.size())};
+    TextEscaper m_out{m_body};
+    int m_charSlot = -1;  // the character state in force (-1 before the first run)
+    // The control words from one character state to another, by both slots.
+    QHash<quint64, QByteArray> m_transitions;
+    ParaState m_para;
+    bool m_paraKnown = false;
+
+    // Links: the target of the field being written (empty outside one), and the
+    // character state in force where it began, which its closing brace brings back.
+    QString m_href;
+    int m_slotBeforeLink = -1;
+    // Lists in order of first use; their number is their place plus one.
+    QList<const QTextList *> m_lists;
+    QHash<const QTextList *, int> m_listIndex;
+    const bool m_hasTables = !m_doc.rootFrame()->childFrames().isEmpty();
+};
+
+// The list table's number format (\levelnfc) of a list style.
+int numberFormat(QTextListFormat::Style style)
+{
+    switch (style) {
+    case QTextListFormat::ListDecimal: return 0;
+    case QTextListFormat::ListUpperRoman: return 1;
+    case QTextListFormat::ListLowerRoman: return 2;
+    case QTextListFormat::ListUpperAlpha: return 3;
+    case QTextListFormat::ListLowerAlpha: return 4;
+    default: return 23;
+    }
+}
+
+QByteArray Writer::run()
+{
+    // Blocks and their fragments follow each other without gaps, so positions are
+    // summed up rather than asked for (which walks the document's trees each time).
+    int position = 0;
+    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
+        paragraph(block, position);
+        position += block.length();
+    }
+    m_out.raw("}\r\n");
+    m_out.finish();
+    const QByteArray head = header();
+    if (head.size() > HeaderRoom)
+        return m_body.replace(0, HeaderRoom, head);
+    // The header goes right before the body; the room before it is dropped, which
+    // only moves the start of the buffer.
+    std::memcpy(m_body.data() + HeaderRoom - head.size(), head.constData(), size_t(head.size()));
+    return std::move(m_body.remove(0, HeaderRoom - head.size()));
+}
+
+void Writer::paragraph(const QTextBlock &block, int position)
+{
+    ParaState para = paraState(block.blockFormatIndex());
+    const QTextList *list = block.textList();
+    if (list) {
+        // Indents of a list item come from its list level.
+        para.listNumber = listNumber(list);
+        para.listLevel = qBound(0, list->format().indent() - 1, MaxListLevels - 1);
+        para.leftTwips = 360 * (para.listLevel + 2);
+        para.firstTwips = -360;
+    }
+    const QTextTable *table = m_hasTables ? QTextCursor(block).currentTable() : nullptr;
+    QTextTableCell cell;
+    if (table) {
+        cell = table->cellAt(block.position());
+        para.inTable = true;
+        if (cell.column() == 0 && cell.firstPosition() == block.position())
+            tableRow(table);
+    }
+    if (!m_paraKnown || !(para == m_para))
+        paragraphFormat(para);
+    if (list) {
+        m_out.raw("{\\listtext ");
+        const QString number = list->itemText(block);
+        if (number.isEmpty())
+            m_out.text(u"\u2022");
+        else
+            m_out.text(number);
+        m_out.word("\\tab");
+        m_out.raw("}");
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int length = fragment.length();
+        const QTextCharFormat format = fragment.charFormat();
+        link(format.isAnchor() ? format.anchorHref() : QString());
+        switchTo(charSlot(fragment.charFormatIndex()));
+        if (format.isImageFormat()) {
+            for (int i = 0; i < length; ++i)
+                picture(format.toImageFormat());
+        } else {
+            m_out.text(QStringView(m_text).mid(position, length));
+        }
+        position += length;
+    }
+    link(QString());
+    // An empty paragraph keeps its own character format, which sets its height.
+    if (block.length() <= 1)
+        switchTo(charSlot(block.charFormatIndex()));
+    if (table && cell.lastPosition() == block.position() + block.length() - 1) {
+        m_out.word("\\cell");
+        if (cell.column() + cell.columnSpan() >= table->columns())
+            m_out.word("\\row");
+    } else {
+        m_out.word("\\par");
+    }
+    m_out.newline();
+    // Table paragraphs carry their mark each; the first one after them ends it.
+    if (table)
+        m_paraKnown = false;
+}
+
+int Writer::listNumber(const QTextList *list)
+{
+    const auto it = m_listIndex.constFind(list);
+    if (it != m_listIndex.constEnd())
+        return it.value();
+    m_lists.append(list);
+    const int number = int(m_lists.size());
+    m_listIndex.insert(list, number);
+    return number;
+}
+
+void Writer::tableRow(const QTextTable *table)
+{
+    m_out.word("\\trowd\\trgaph108");
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    int right = 0;
+    for (int c = 0; c < table->columns(); ++c) {
+        int twips = 1800;
+        if (c < widths.size() && widths[c].type() == QTextLength::FixedLength)
+            twips = qMax(15, pixelsToTwips(widths[c].rawValue()));
+        right = qMin(right + twips, MaxTwips);
+        m_out.word("\\cellx", right);
+    }
+    m_out.newline();
+}
+
+void Writer::link(const QString &href)
+{
+    if (href == m_href)
+        return;
+    if (!m_href.isEmpty()) {
+        m_out.raw("}}");
+        m_charSlot = m_slotBeforeLink;
+    }
+    m_href = href;
+    if (href.isEmpty())
+        return;
+    m_slotBeforeLink = m_charSlot;
+    // The target in the ASCII form of an address, so that any reader reads it whole.
+    QByteArray target = QUrl(href).toEncoded();
+    if (target.isEmpty())
+        target = href.toUtf8().toPercentEncoding(":/?#[]@!$&'()*+,;=%");
+    target.replace('"', "%22");
+    m_out.raw("{\\field{\\*\\fldinst HYPERLINK \"");
+    m_out.text(QString::fromLatin1(target));
+    m_out.raw("\"}{\\fldrslt ");
+}
+
+void Writer::picture(const QTextImageFormat &format)
+{
+    const QByteArray group = format.property(PictureGroupProperty).toByteArray();
+    if (!group.isEmpty()) {
+        m_out.rawBytes(group);
+        return;
+    }
+    const QVariant resource = m_doc.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    QImage image = resource.value<QImage>();
+    if (image.isNull())
+        image = resource.value<QPixmap>().toImage();
+    if (image.isNull())
+        return;
+    const double width = format.width() > 0 ? format.width() : image.width();
+    const double height = format.height() > 0 ? format.height() : image.height();
+    m_out.rawBytes(pngPictureGroup(image, width, height));
+}
+
+void Writer::paragraphFormat(const ParaState &para)
+{
+    m_out.word("\\pard");
+    switch (para.align) {
+    case Align::Left: break;
+    case Align::Center: m_out.word("\\qc"); break;
+    case Align::Right: m_out.word("\\qr"); break;
+    case Align::Justify: m_out.word("\\qj"); break;
+    }
+    if (para.leftTwips != 0)
+        m_out.word("\\li", para.leftTwips);
+    if (para.rightTwips != 0)
+        m_out.word("\\ri", para.rightTwips);
+    if (para.firstTwips != 0)
+        m_out.word("\\fi", para.firstTwips);
+    if (para.spaceBefore != 0)
+        m_out.word("\\sb", para.spaceBefore);
+    if (para.spaceAfter != 0)
+        m_out.word("\\sa", para.spaceAfter);
+    if (para.lineSpacing != 0) {
+        m_out.word("\\sl", para.lineSpacing);
+        m_out.word(para.lineMultiple ? "\\slmult1" : "\\slmult0");
+    }
+    if (para.listNumber > 0) {
+        m_out.word("\\ls", para.listNumber);
+        m_out.word("\\ilvl", para.listLevel);
+    }
+    if (para.inTable)
+        m_out.word("\\intbl");
+    for (int i = 0; i < para.tabCount; ++i) {
+        const TabStop &tab = para.tabs[size_t(i)];
+        switch (tab.kind) {
+        case TabKind::Left: break;
+        case TabKind::Center: m_out.word("\\tqc"); break;
+        case TabKind::Right: m_out.word("\\tqr"); break;
+        case TabKind::Decimal: m_out.word("\\tqdec"); break;
+        }
+        m_out.word("\\tx", tab.twips);
+    }
+    m_para = para;
+    m_paraKnown = true;
+}
+
+void Writer::switchTo(int slot)
+{
+    // Runs mostly alternate among a few formats, so the words between two states are
+    // made once and then copied.
+    if (slot == m_charSlot)
+        return;
+    const quint64 key = quint64(quint32(m_charSlot)) << 32 | quint32(slot);
+    auto it = m_transitions.constFind(key);
+    if (it == m_transitions.constEnd()) {
+        const CharState *from = m_charSlot < 0 ? nullptr : &m_chars[size_t(m_charSlot)];
+        it = m_transitions.insert(key, transition(from, m_chars[size_t(slot)]));
+    }
+    m_out.words(*it);
+    m_charSlot = slot;
+}
+
+QByteArray Writer::transition(const CharState *from, const CharState &to) const
+{
+    // Only the differences are written; the first run writes its font and size and
+    // whatever differs from the plain defaults.
+    CharState plain;
+    plain.color = 0;
+    plain.background = 0;
+    const CharState &was = from ? *from : plain;
+    QByteArray bytes;
+    TextEscaper out(bytes);
+    if (!from || to.font != was.font)
+        out.word("\\f", to.font);
+    if (!from || to.halfPoints != was.halfPoints)
+        out.word("\\fs", to.halfPoints);
+    if (to.bold != was.bold)
+        out.word(to.bold ? "\\b" : "\\b0");
+    if (to.italic != was.italic)
+        out.word(to.italic ? "\\i" : "\\i0");
+    if (to.underline != was.underline)
+        out.word(to.underline ? "\\ul" : "\\ulnone");
+    if (to.strike != was.strike)
+        out.word(to.strike ? "\\strike" : "\\strike0");
+    if (to.color != was.color)
+        out.word("\\cf", to.color);
+    if (to.background != was.background)
+        out.word("\\highlight", to.background);
+    if (to.caps != was.caps)
+        out.word(to.caps ? "\\caps" : "\\caps0");
+    if (to.vertical != was.vertical) {
+        switch (to.vertical) {
+        case VerticalPlace::Normal: out.word("\\nosupersub"); break;
+        case VerticalPlace::Super: out.word("\\super"); break;
+        case VerticalPlace::Sub: out.word("\\sub"); break;
+        }
+    }
+    out.finish();
+    return bytes;
+}
+
+int Writer::charSlot(int formatIndex)
+{
+    const bool known = formatIndex >= 0 && formatIndex < qsizetype(m_charSlots.size());
+    if (known && m_charSlots[size_t(formatIndex)] >= 0)
+        return m_charSlots[size_t(formatIndex)];
+
+    const CharLook look = charLook(known ? m_formats[formatIndex].toCharFormat()
+                                         : QTextCharFormat(),
+                                   m_defaults);
+    CharState state;
+    state.font = m_fontIndex.value(look.family, -1);
+    if (state.font < 0) {
+        state.font = int(m_fonts.size());
+        m_fonts.append(look.family);
+        m_fontIndex.insert(look.family, state.font);
+    }
+    state.halfPoints = look.halfPoints;
+    state.bold = look.bold;
+    state.italic = look.italic;
+    state.underline = look.underline;
+    state.strike = look.strike;
+    const auto colorNumber = [this](QRgb rgb) {
+        int number = m_colorIndex.value(rgb, 0);
+        if (number == 0) {
+            m_colors.append(rgb);
+            number = int(m_colors.size());
+            m_colorIndex.insert(rgb, number);
+        }
+        return number;
+    };
+    state.color = look.hasColor ? colorNumber(look.color) : 0;
+    state.background = look.hasBackground ? colorNumber(look.background) : 0;
+    state.caps = look.caps;
+    state.vertical = look.vertical;
+    m_chars.push_back(state);
+    const int slot = int(m_chars.size() - 1);
+    if (known)
+        m_charSlots[size_t(formatIndex)] = slot;
+    return slot;
+}
+
+const ParaState &Writer::paraState(int formatIndex)
+{
+    const bool known = formatIndex >= 0 && formatIndex < qsizetype(m_paraSlots.size());
+    if (known && m_paraSlots[size_t(formatIndex)] >= 0)
+        return m_paras[size_t(m_paraSlots[size_t(formatIndex)])];
+    m_paras.push_back(paraLook(known ? m_formats[formatIndex].toBlockFormat() : QTextBlockFormat(),
+                               m_doc.indentWidth()));
+    if (known)
+        m_paraSlots[size_t(formatIndex)] = int(m_paras.size() - 1);
+    return m_paras.back();
+}
+
+QByteArray Writer::header() const
+{
+    QByteArray bytes;
+    TextEscaper out(bytes);
+    out.word("{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl");
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        out.word("{\\f", int(i));
+        out.word("\\fnil\\fcharset238");
+        out.fontName(m_fonts[i]);
+        out.raw(";}");
+    }
+    out.raw("}");
+    out.newline();
+    out.word("{\\colortbl");
+    out.text(u";");
+    for (const QRgb rgb : m_colors) {
+        out.word("\\red", qRed(rgb));
+        out.word("\\green", qGreen(rgb));
+        out.word("\\blue", qBlue(rgb));
+        out.raw(";");
+    }
+    out.raw("}");
+    out.newline();
+    listTables(out);
+    out.word("\\uc1");
+    out.finish();
+    return bytes;
+}
+
+void Writer::listTables(TextEscaper &out) const
+{
+    if (m_lists.isEmpty())
+        return;
+    out.raw("{\\*\\listtable");
+    for (qsizetype i = 0; i < m_lists.size(); ++i) {
+        const int nfc = numberFormat(m_lists[i]->format().style());
+        out.newline();
+        out.word("{\\list\\listtemplateid", int(i + 1));
+        for (int level = 0; level < MaxListLevels; ++level) {
+            out.word("{\\listlevel\\levelnfc", nfc);
+            out.word("\\levelnfcn", nfc);
+            out.word("\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1");
+            if (nfc == 23) {
+                out.word("{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}");
+            } else {
+                out.word("{\\leveltext\\'02\\'0");
+                out.raw(QByteArray::number(level).constData());
+                out.raw(".;}");
+                out.word("{\\levelnumbers\\'01;}");
+            }
+            out.word("\\fi-360\\li", 360 * (level + 2));
+            out.raw("}");
+        }
+        out.word("\\listid", int(i + 1));
+        out.raw("}");
+    }
+    out.raw("}");
+    out.newline();
+    out.raw("{\\*\\listoverridetable");
+    for (qsizetype i = 0; i < m_lists.size(); ++i) {
+        out.word("{\\listoverride\\listid", int(i + 1));
+        out.word("\\listoverridecount0\\ls", int(i + 1));
+        out.raw("}");
+    }
+    out.raw("}");
+    out.newline();
+}
+
+} // namespace
+
+QByteArray write(const QTextDocument &doc)
+{
+    return Writer(doc).run();
+}
+
+} // namespace lumora::rtf
