@@ -42,7 +42,7 @@ void TForm1::setUpKeyboard()
     // One fixed letter per entry, unique among the entries of each menu.
     const std::pair<QAction *, const char *> entries[] = {
         {Vlastn1->menuAction(), "&Vlastné"}, {Poznmky1, "&Poznámky"}, {Odkazy1, "&Odkazy"},
-        {Koprovanie1, "&Kopírovanie"},
+        {Koprovanie1, "&Kopírovanie"}, {Export1, "&Export poznámok a odkazov"},
         {Oaplikci1->menuAction(), "O &aplikácii"}, {Oprograme1, "&O programe"},
         {Ohlasyautorom1, "O&hlasy autorom"}, {Reklama1, "Ochranné &známky"},
         {Pomocnk1->menuAction(), "&Pomocník"}, {Editciatextu1->menuAction(), "&Editácia"},

@@ -60,7 +60,7 @@ private slots:
         p.inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             emit w->Vlastn1->aboutToShow();
             QVERIFY(w->Export1->isEnabled());
-            QCOMPARE(w->Export1->text(), QStringLiteral("Export poznámok a odkazov"));
+            QCOMPARE(w->Export1->text(), QStringLiteral("&Export poznámok a odkazov"));
             hook::queue(messages::Answer::No);   // not opened in a browser here
             w->Export1->trigger();
         });
