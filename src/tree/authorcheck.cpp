@@ -17,7 +17,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringDecoder>
 #include <QTextStream>
 
 namespace lumora::check {
@@ -37,11 +36,24 @@ bool controlByte(unsigned char byte)
     return (byte < 0x20 && byte != '\t' && byte != '\r') || byte == 0x7F;
 }
 
+// Whether the bytes are well-formed UTF-8; stops at the first byte that is not, which in
+// Windows-1250 text is normally the first letter with a diacritic.
 bool validUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)QString(decoder(bytes));
-    return !decoder.hasError();
+    qsizetype i = 0;
+    const qsizetype n = bytes.size();
+    while (i < n) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        int more = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+        if (more < 0 || lead == 0xC0 || lead == 0xC1 || lead > 0xF4 || i + more >= n + (more ? 0 : 1))
+            return false;
+        for (int k = 1; k <= more; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += more + 1;
+    }
+    return true;
 }
 
 // The first problem with the file's bytes as Windows-1250 text, if any.
@@ -165,7 +177,12 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     }
     out += fileFindings;
     for (int i = 1; i < tree.size(); ++i) {
-        const QString tested = tree::testedName(tree.node(i).reference);
+        const QString &reference = tree.node(i).reference;
+        // Only an absolute name or one with ".." can leave the folder.
+        if (!reference.contains(u"..") && !reference.startsWith(u'/') && !reference.startsWith(u'\\')
+            && !(reference.size() >= 2 && reference.at(1) == u':'))
+            continue;
+        const QString tested = tree::testedName(reference);
         if (!tree::isAddress(tested) && !tree::staysInsideCourse(tested))
             out.append({QStringLiteral("outside"), QString(), 0,
                         tree.checkPath(i) + QLatin1Char(' ') + tested + QStringLiteral(" leaves the course folder")});

@@ -11,11 +11,16 @@ namespace lumora::tree {
 
 QString testedName(const QString &reference)
 {
+    // Most targets are a bare file name: already trimmed, without a blank.
+    if (!reference.contains(u' ') && (reference.isEmpty() || (reference.front() > u' ' && reference.back() > u' ')))
+        return reference;
     return content::splitTarget(content::trimBlanks(reference)).fileName;
 }
 
 bool isAddress(QStringView target)
 {
+    if (!target.contains(u':'))
+        return target.startsWith(u"www.", Qt::CaseInsensitive);
     return target.contains(u"://") || target.startsWith(u"mailto:", Qt::CaseInsensitive)
         || target.startsWith(u"www.", Qt::CaseInsensitive);
 }
@@ -27,22 +32,33 @@ QString defaultAllAroundText()
 
 QStringList missingFileLines(const CourseTree &tree, const std::function<bool(const QString &)> &exists)
 {
-    QStringList lines;
-    QHash<QString, bool> known; // tested name -> exists
     CourseFiles files;
+    QHash<QString, bool> present; // tested name -> exists; each distinct name is tested once
+    QStringList lines;
+    int pathOf = -1; // the node whose check path is in parentPath (missing siblings share it)
+    QString parentPath;
     for (int i = 0; i < tree.size(); ++i) {
-        const QString name = testedName(tree.node(i).reference);
+        const CourseNode &node = tree.node(i);
+        const QString name = testedName(node.reference);
+        // An address is no file of the course; an empty name names the folder itself.
         if (isAddress(name))
             continue;
-        auto found = known.constFind(name);
-        if (found == known.constEnd()) {
-            // An empty name names the folder itself, which is no file.
+        auto known = present.constFind(name);
+        if (known == present.constEnd()) {
             const QString path = paths::join(tree.courseFolder(), name);
-            const bool present = !name.isEmpty() && (exists ? exists(path) : !files.existingFile(path).isEmpty());
-            found = known.insert(name, present);
+            known = present.insert(name, !name.isEmpty() && (exists ? exists(path) : !files.existingFile(path).isEmpty()));
         }
-        if (!found.value())
-            lines.append(tree.checkPath(i) + u' ' + name);
+        if (known.value())
+            continue;
+        if (node.parent < 0) {
+            lines.append(u' ' + name);
+            continue;
+        }
+        if (node.parent != pathOf) {
+            pathOf = node.parent;
+            parentPath = tree.checkPath(pathOf);
+        }
+        lines.append(parentPath + node.caption + QStringLiteral(" -  ") + name);
     }
     return lines;
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QVarLengthArray>
 
 namespace lumora::tree {
 
@@ -204,23 +205,37 @@ bool staysInsideCourse(QStringView reference)
     return true;
 }
 
+namespace {
+// The captions from the node up to (not including) the node stop, joined in root-first
+// order: each preceded by before and followed by after.
+QString joinCaptions(const QList<CourseNode> &nodes, int index, int stop, QStringView before, QStringView after)
+{
+    QVarLengthArray<int, 32> chain;
+    qsizetype length = 0;
+    for (int i = index; i > stop; i = nodes.at(i).parent) {
+        chain.append(i);
+        length += nodes.at(i).caption.size() + before.size() + after.size();
+    }
+    QString text;
+    text.reserve(length);
+    for (qsizetype k = chain.size() - 1; k >= 0; --k) {
+        text += before;
+        text += nodes.at(chain.at(k)).caption;
+        text += after;
+    }
+    return text;
+}
+} // namespace
+
 QString CourseTree::captionPath(int index) const
 {
-    QStringList captions;
-    for (int i = index; i >= 0; i = m_nodes.at(i).parent)
-        captions.prepend(m_nodes.at(i).caption);
-    return captions.join(QStringLiteral(" - "));
+    // The root's caption, then " - " and the caption of each node below it.
+    return m_nodes.at(0).caption + joinCaptions(m_nodes, index, 0, u" - ", u"");
 }
 
 QString CourseTree::checkPath(int index) const
 {
-    QStringList captions;
-    for (int i = index; i > 0; i = m_nodes.at(i).parent)
-        captions.prepend(m_nodes.at(i).caption);
-    QString path;
-    for (const QString &caption : std::as_const(captions))
-        path += caption + QStringLiteral(" - ");
-    return path;
+    return joinCaptions(m_nodes, index, 0, u"", u" - ");
 }
 
 QString CourseTree::chainText(int index) const
@@ -228,6 +243,10 @@ QString CourseTree::chainText(int index) const
     QStringList files;
     for (int i = m_nodes.at(index).parent; i >= 0; i = m_nodes.at(i).parent)
         files.prepend(m_nodes.at(i).reference);
+    // A very deep chain keeps its two ends, so that thousands of cycles in a deep course
+    // cannot make the list grow with the square of its depth.
+    if (files.size() > 2 * ChainEnds)
+        files = files.first(ChainEnds) + QStringList{QStringLiteral("…")} + files.last(ChainEnds);
     QString chain;
     for (const QString &file : std::as_const(files))
         chain += file + QStringLiteral("->");

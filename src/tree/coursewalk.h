@@ -92,7 +92,10 @@ public:
     // by " - " (empty for the root): the start of an integrity-check line.
     QString checkPath(int index) const;
     // The content files open on the path to the node, root first, each followed by
-    // "->" (the references of its ancestors): for a cut cycle, the loop it closes.
+    // "->" (the references of its ancestors): for a cut cycle, the loop it closes. Of a
+    // chain longer than 2 * ChainEnds files the first and last ChainEnds are given,
+    // with "…->" between them.
+    static constexpr int ChainEnds = 50;
     QString chainText(int index) const;
     // The course folder joined with the node's reference, found without regard to case
     // when it exists.

@@ -137,6 +137,12 @@ private slots:
         }
         const CourseTree tree = walkCourse(dir.path(), QStringLiteral("k"), QStringLiteral("Obsah.txt"));
         QCOMPARE(tree.size(), depth + 1);
+        // The last file names a missing one: a leaf. A deep chain text keeps its ends.
+        QCOMPARE(tree.node(depth).state, NodeState::Missing);
+        const QStringList chain = tree.chainText(depth).split(QStringLiteral("->"));
+        QCOMPARE(chain.size(), 2 * CourseTree::ChainEnds + 2);
+        QCOMPARE(chain.at(CourseTree::ChainEnds), QStringLiteral("…"));
+        QCOMPARE(chain.at(CourseTree::ChainEnds + 1), QStringLiteral("c%1.txt").arg(depth - CourseTree::ChainEnds));
         QCOMPARE(tree.node(depth).depth, depth);
         QCOMPARE(findCaption(tree, QStringLiteral("čas 499"), 0), 500);
         QCOMPARE(findCaption(tree, QStringLiteral("ČAS 499"), 501), 4991); // "Čas 4990"
