@@ -88,16 +88,25 @@ QString markup(const Query &query, QStringView text, const QString &folded,
 
 } // namespace
 
+void appendField(ScreenText &screen, const QString &text, const QString &folded)
+{
+    if (folded.isEmpty())
+        return;
+    screen.fields.append(text);
+    screen.foldedBody.append(QChar(FieldBreak));
+    screen.fieldStarts.push_back(screen.foldedBody.size());
+    screen.foldedBody.append(folded);
+}
+
 void prepare(ScreenText &screen)
 {
+    const QStringList fields = screen.fields;
+    screen.fields.clear();
     screen.foldedCaption = fold(screen.caption);
     screen.foldedBody.clear();
     screen.fieldStarts.clear();
-    for (const QString &field : screen.fields) {
-        screen.foldedBody.append(QChar(FieldBreak));
-        screen.fieldStarts.push_back(screen.foldedBody.size());
-        screen.foldedBody.append(fold(field));
-    }
+    for (const QString &field : fields)
+        appendField(screen, field, fold(field));
 }
 
 bool matches(const Query &query, const ScreenText &screen, bool &inCaption)

@@ -34,6 +34,9 @@ inline constexpr char16_t FieldBreak = u'\x1F';
 // Fills the folded members from caption and fields.
 void prepare(ScreenText &screen);
 
+// Adds a text with its folded form to the screen's fields; an empty one is left out.
+void appendField(ScreenText &screen, const QString &text, const QString &folded);
+
 struct Hit {
     int screen = 0;         // index into the screens searched
     bool inCaption = false; // the caption alone holds every term
