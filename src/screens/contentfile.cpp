@@ -11,7 +11,7 @@ namespace {
 // One pass over the lines of a file; see the header for the rules.
 class Reader {
 public:
-    explicit Reader(const QStringList &lines) : m_lines(lines) {}
+    Reader(const QStringList &lines, int maxLines) : m_lines(lines), m_maxLines(maxLines) {}
 
     ContentFile run()
     {
@@ -48,7 +48,7 @@ private:
     void store(const QString &line, bool isButton)
     {
         ++m_storedCount;
-        if (m_storedCount <= MaxLines) {
+        if (m_storedCount <= m_maxLines) {
             m_result.storedLines.append(line);
             return;
         }
@@ -61,7 +61,7 @@ private:
     // left out for lack of room, the ">" goes with it.
     void closeLastStored()
     {
-        if (m_storedCount <= MaxLines)
+        if (m_storedCount <= m_maxLines)
             m_result.storedLines.last().append(u'>');
     }
 
@@ -85,6 +85,7 @@ private:
     }
 
     const QStringList &m_lines;
+    const int m_maxLines;
     qsizetype m_next = 0;
     int m_storedCount = 0; // every stored line so far, kept or left out
     ContentFile m_result;
@@ -92,17 +93,17 @@ private:
 
 } // namespace
 
-ContentFile parseContentLines(const QStringList &lines)
+ContentFile parseContentLines(const QStringList &lines, int maxLines)
 {
-    return Reader(lines).run();
+    return Reader(lines, maxLines).run();
 }
 
-ContentFile parseContentFile(QByteArrayView bytes)
+ContentFile parseContentFile(QByteArrayView bytes, int maxLines)
 {
     QStringList lines;
     for (const QByteArrayView raw : textfile::splitRawLines(bytes))
         lines.append(textfile::decode(raw));
-    return parseContentLines(lines);
+    return parseContentLines(lines, maxLines);
 }
 
 ContentFile readContentFile(const QString &path)

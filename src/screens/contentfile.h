@@ -29,6 +29,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+
 namespace lumora::content {
 
 struct ContentFile {
@@ -41,11 +43,13 @@ struct ContentFile {
     bool truncated() const { return droppedLines > 0; }
 };
 
-// Reads decoded lines, as they come from the file, by the rules above.
-ContentFile parseContentLines(const QStringList &lines);
+// Reads decoded lines, as they come from the file, by the rules above. maxLines is the
+// room for stored lines; the course tree passes AllLines to see every item of a file.
+inline constexpr int AllLines = std::numeric_limits<int>::max();
+ContentFile parseContentLines(const QStringList &lines, int maxLines = MaxLines);
 
 // Splits Windows-1250 bytes into lines and reads them.
-ContentFile parseContentFile(QByteArrayView bytes);
+ContentFile parseContentFile(QByteArrayView bytes, int maxLines = MaxLines);
 
 // Reads the file at path (found without regard to case); throws IoError when it
 // cannot be opened or read.

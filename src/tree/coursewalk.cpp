@@ -1,0 +1,243 @@
+#include "tree/coursewalk.h"
+
+#include "platform/paths.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace lumora::tree {
+
+namespace {
+
+// The items of one content file, parsed once.
+struct ParsedFile {
+    int visit = -1;
+    QList<content::ButtonLine> items;
+    QList<bool> followed; // per item: its target is a screen
+};
+
+bool readRegularFile(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    // A folder, a pipe or a device is no content file; opening a pipe would block.
+    if (!info.isFile() || info.size() > MaxContentFileBytes)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.read(MaxContentFileBytes + 1);
+    return file.error() == QFileDevice::NoError && bytes.size() <= MaxContentFileBytes;
+}
+
+// One frame of the depth-first walk: a content file whose items are being added.
+struct Frame {
+    int file = 0;       // index into the parsed files
+    qsizetype next = 0; // its next item
+    int parentNode = 0;
+};
+
+} // namespace
+
+class Walker {
+public:
+    Walker(const QString &folder, const WalkOptions &options) : m_options(options)
+    {
+        m_tree.m_courseFolder = folder;
+        if (!m_options.readFile)
+            m_options.readFile = readRegularFile;
+        if (!m_options.findFile)
+            m_options.findFile = paths::existingFile;
+    }
+
+    CourseTree run(const QString &rootCaption, const QString &topFile)
+    {
+        if (m_options.maxNodes < 1)
+            return std::move(m_tree);
+        CourseNode root{rootCaption, topFile, -1, 0, NodeState::Item, -1};
+        m_tree.m_nodes.append(std::move(root));
+        QList<Frame> frames;
+        QStringList chainFiles;   // the references open on the current path, root first
+        QStringList chainParents; // for each, the file that named it
+        QHash<int, qsizetype> onChain; // parsed file -> its place in the chain (files compare as resolved)
+        const int rootFile = open(0);
+        if (rootFile >= 0) {
+            frames.append({rootFile, 0, 0});
+            chainFiles.append(topFile);
+            chainParents.append(QString());
+            onChain.insert(rootFile, 0);
+        }
+        while (!frames.isEmpty()) {
+            Frame &top = frames.last();
+            const ParsedFile &file = m_files.at(top.file);
+            if (top.next >= file.items.size()) {
+                onChain.remove(top.file);
+                frames.removeLast();
+                chainFiles.removeLast();
+                chainParents.removeLast();
+                continue;
+            }
+            if (m_tree.m_nodes.size() >= m_options.maxNodes) {
+                m_tree.m_truncated = true;
+                break;
+            }
+            const qsizetype item = top.next++;
+            // Copies: reading a new file below may move the parsed files.
+            const QString target = file.items.at(item).target;
+            const bool follow = file.followed.at(item);
+            const int parent = top.parentNode;
+            const int index = int(m_tree.m_nodes.size());
+            m_tree.m_nodes.append({file.items.at(item).caption, target, parent,
+                                   m_tree.m_nodes.at(parent).depth + 1, NodeState::Item, -1});
+            if (!follow)
+                continue;
+            const int child = open(index);
+            if (child < 0)
+                continue;
+            const qsizetype earlier = onChain.value(child, -1);
+            if (earlier >= 0) {
+                m_tree.m_nodes[index].state = NodeState::Cycle;
+                m_tree.m_cycles.append({index, target, chainParents.at(earlier)});
+                continue;
+            }
+            onChain.insert(child, chainFiles.size());
+            chainParents.append(chainFiles.last());
+            chainFiles.append(target);
+            frames.append({child, 0, index}); // `top` is not used after this
+        }
+        return std::move(m_tree);
+    }
+
+private:
+    // Finds, reads and parses the content file of a node once; records the node's
+    // state. Returns the parsed file's index, or -1 when the node stays a leaf.
+    int open(int nodeIndex)
+    {
+        CourseNode &node = m_tree.m_nodes[nodeIndex];
+        if (!staysInsideCourse(node.reference)) {
+            node.state = NodeState::Outside;
+            return -1;
+        }
+        int fileIndex = m_byReference.value(node.reference, -2);
+        if (fileIndex == -2) {
+            fileIndex = load(node.reference);
+            m_byReference.insert(node.reference, fileIndex);
+        }
+        const ContentFileVisit &visit = m_tree.m_visits.at(m_files.at(fileIndex).visit);
+        node.visit = m_files.at(fileIndex).visit;
+        node.state = visit.state;
+        return visit.state == NodeState::Expanded ? fileIndex : -1;
+    }
+
+    int load(const QString &reference)
+    {
+        const QString given = paths::join(m_tree.m_courseFolder, reference);
+        const QString found = m_options.findFile(given);
+        if (!found.isEmpty()) {
+            const auto known = m_byPath.constFind(found);
+            if (known != m_byPath.constEnd())
+                return known.value();
+        }
+        ContentFileVisit visit{reference, found.isEmpty() ? given : found, NodeState::Missing};
+        ParsedFile parsed;
+        QByteArray bytes;
+        if (!found.isEmpty()) {
+            if (m_options.readFile(found, bytes)) {
+                visit.state = NodeState::Expanded;
+                const content::ContentFile file = content::parseContentFile(bytes, content::AllLines);
+                for (content::ScreenButton &button : content::walkStoredLines(file.storedLines).buttons) {
+                    parsed.followed.append(content::itemKind(button.target) == content::ItemKind::Screen);
+                    parsed.items.append({std::move(button.caption), std::move(button.target)});
+                }
+                if (m_options.onFileRead)
+                    m_options.onFileRead(visit, bytes, file);
+            } else {
+                visit.state = NodeState::Unreadable;
+            }
+        }
+        parsed.visit = int(m_tree.m_visits.size());
+        m_tree.m_visits.append(std::move(visit));
+        m_files.append(std::move(parsed));
+        const int index = int(m_files.size()) - 1;
+        if (!found.isEmpty())
+            m_byPath.insert(found, index);
+        return index;
+    }
+
+    WalkOptions m_options;
+    CourseTree m_tree;
+    QList<ParsedFile> m_files;
+    QHash<QString, int> m_byReference; // reference as written -> parsed file
+    QHash<QString, int> m_byPath;      // resolved path -> parsed file
+};
+
+CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption,
+                      const QString &topContentFile, const WalkOptions &options)
+{
+    return Walker(courseFolder, options).run(rootCaption, topContentFile);
+}
+
+bool staysInsideCourse(QStringView reference)
+{
+    if (reference.startsWith(u'/') || reference.startsWith(u'\\')
+        || (reference.size() >= 2 && reference.at(1) == u':'))
+        return false;
+    int depth = 0;
+    qsizetype start = 0;
+    while (start <= reference.size()) {
+        qsizetype end = start;
+        while (end < reference.size() && reference.at(end) != u'/' && reference.at(end) != u'\\')
+            ++end;
+        const QStringView part = reference.sliced(start, end - start);
+        if (part == u"..") {
+            if (--depth < 0)
+                return false;
+        } else if (!part.isEmpty() && part != u".") {
+            ++depth;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+QString CourseTree::captionPath(int index) const
+{
+    QStringList captions;
+    for (int i = index; i >= 0; i = m_nodes.at(i).parent)
+        captions.prepend(m_nodes.at(i).caption);
+    return captions.join(QStringLiteral(" - "));
+}
+
+QString CourseTree::checkPath(int index) const
+{
+    QStringList captions;
+    for (int i = index; i > 0; i = m_nodes.at(i).parent)
+        captions.prepend(m_nodes.at(i).caption);
+    QString path;
+    for (const QString &caption : std::as_const(captions))
+        path += caption + QStringLiteral(" - ");
+    return path;
+}
+
+QString CourseTree::chainText(int index) const
+{
+    QStringList files;
+    for (int i = m_nodes.at(index).parent; i >= 0; i = m_nodes.at(i).parent)
+        files.prepend(m_nodes.at(i).reference);
+    QString chain;
+    for (const QString &file : std::as_const(files))
+        chain += file + QStringLiteral("->");
+    return chain;
+}
+
+QString CourseTree::filePath(int index) const
+{
+    const CourseNode &n = m_nodes.at(index);
+    if (n.visit >= 0)
+        return m_visits.at(n.visit).path;
+    return paths::resolve(paths::join(m_courseFolder, n.reference));
+}
+
+} // namespace lumora::tree
