@@ -1,5 +1,16 @@
 #include "search/coursereading.h"
 
+#include "app/session.h"
+#include "platform/paths.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
+#include "search/textfold.h"
+#include "tree/coursewalk.h"
+
+#include <QHash>
+#include <QSet>
+
 namespace lumora::search {
 
 namespace {
@@ -34,6 +45,61 @@ bool readScreens(const QList<ScreenSource> &sources, FormattedTextCache &cache, 
     }
     flush();
     return !cancelled(sink);
+}
+
+} // namespace lumora::search
+
+namespace lumora::search {
+
+CourseRequest courseRequest(const Session &session)
+{
+    const CourseState &c = session.course;
+    const int level = CourseState::validLevel(c.CurrentLevel) ? c.CurrentLevel : 1;
+    const QString folder = c.LevelFolder[size_t(level)];
+    return {session.levelFolderPath(level), folder, c.ContentFileName, session.values.TempDir};
+}
+
+bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const ReadingSink &sink)
+{
+    // The walk reads every content file once; the text blocks are taken from that read.
+    QHash<QString, QStringList> blocks;
+    tree::WalkOptions options;
+    options.onFileRead = [&blocks](const tree::ContentFileVisit &visit, QByteArrayView,
+                                   const content::ContentFile &file) {
+        blocks.insert(visit.path, content::walkStoredLines(file.storedLines).paragraphs);
+    };
+    const tree::CourseTree tree =
+        tree::walkCourse(request.courseFolder, request.courseName, request.topContentFile, options);
+    if (cancelled(sink))
+        return false;
+
+    QList<ScreenSource> sources;
+    QHash<int, qsizetype> sourceOfVisit;
+    for (int i = 0; i < tree.size(); ++i) {
+        const tree::CourseNode &node = tree.node(i);
+        if (node.state != tree::NodeState::Expanded || node.visit < 0)
+            continue;
+        const auto known = sourceOfVisit.constFind(node.visit);
+        if (known != sourceOfVisit.cend()) {
+            QList<Place> &places = sources[*known].places;
+            if (places.size() < MaxPlaces)
+                places.append({i, tree.captionPath(i), node.caption, fold(node.caption)});
+            continue;
+        }
+        sourceOfVisit.insert(node.visit, sources.size());
+        const QString path = tree.visits().at(node.visit).path;
+        // The learner's files are named as the screen names them when it is opened:
+        // the course's top screen is level 2, each level below one deeper.
+        const int level = node.depth + 2;
+        const QString notes = content::notesFileName(node.reference, request.courseName, request.topContentFile);
+        const QString links = content::ownLinksFileName(level, node.reference, request.courseName,
+                                                        request.topContentFile);
+        sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}}, node.reference, path,
+                        blocks.value(path), paths::join(request.workFolder, notes),
+                        paths::join(request.workFolder, links)});
+    }
+    blocks.clear();
+    return readScreens(sources, cache, sink);
 }
 
 } // namespace lumora::search

@@ -25,3 +25,29 @@ struct ReadingSink {
 bool readScreens(const QList<ScreenSource> &sources, FormattedTextCache &cache, const ReadingSink &sink);
 
 } // namespace lumora::search
+
+namespace lumora {
+class Session;
+}
+
+namespace lumora::search {
+
+// Which course to read, and where the learner's files are.
+struct CourseRequest {
+    QString courseFolder;   // the course's folder
+    QString courseName;     // its name in the program folder (the tree's root caption)
+    QString topContentFile; // the course's top content file
+    QString workFolder;     // where notes and links are kept
+};
+
+// The course the session is in.
+CourseRequest courseRequest(const Session &session);
+
+// A screen named from more places than this is found by the captions of the first ones.
+inline constexpr qsizetype MaxPlaces = 100;
+
+// Walks the course and reads every screen once, with the places that name it in course
+// order, reporting through the sink. Returns false when it was cancelled.
+bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const ReadingSink &sink);
+
+} // namespace lumora::search

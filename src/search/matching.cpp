@@ -98,39 +98,62 @@ void appendField(ScreenText &screen, const QString &text, const QString &folded)
     screen.foldedBody.append(folded);
 }
 
+void addPlace(ScreenText &screen, int node, const QString &captionPath, const QString &caption)
+{
+    screen.places.append({node, captionPath, caption, fold(caption)});
+}
+
 void prepare(ScreenText &screen)
 {
     const QStringList fields = screen.fields;
     screen.fields.clear();
-    screen.foldedCaption = fold(screen.caption);
     screen.foldedBody.clear();
     screen.fieldStarts.clear();
     for (const QString &field : fields)
         appendField(screen, field, fold(field));
 }
 
-bool matches(const Query &query, const ScreenText &screen, bool &inCaption)
+bool matches(const Query &query, const ScreenText &screen, Hit &hit)
 {
-    if (query.isEmpty())
+    if (query.isEmpty() || screen.places.isEmpty())
         return false;
-    inCaption = true;
+    // The first place's caption and the texts.
+    bool inCaption = true;
+    bool inText = true;
+    const QString &caption = screen.places.first().foldedCaption;
     for (const Term &term : query.terms) {
-        if (screen.foldedCaption.contains(term.text))
+        if (caption.contains(term.text))
             continue;
-        if (!screen.foldedBody.contains(term.text))
-            return false;
         inCaption = false;
+        if (!screen.foldedBody.contains(term.text)) {
+            inText = false;
+            break;
+        }
     }
-    return true;
+    hit.place = 0;
+    hit.inCaption = inCaption;
+    if (inCaption)
+        return true;
+    // The captions of the other places.
+    for (qsizetype p = 1; p < screen.places.size(); ++p) {
+        const QString &other = screen.places[p].foldedCaption;
+        if (std::all_of(query.terms.begin(), query.terms.end(),
+                        [&other](const Term &term) { return other.contains(term.text); })) {
+            hit.place = int(p);
+            hit.inCaption = true;
+            return true;
+        }
+    }
+    return inText;
 }
 
 QList<Hit> findScreens(const Query &query, const std::vector<ScreenText> &screens, int first)
 {
     QList<Hit> captionHits, textHits;
     for (size_t i = 0; i < screens.size(); ++i) {
-        bool inCaption = false;
-        if (matches(query, screens[i], inCaption))
-            (inCaption ? captionHits : textHits).append({first + int(i), inCaption});
+        Hit hit{first + int(i)};
+        if (matches(query, screens[i], hit))
+            (hit.inCaption ? captionHits : textHits).append(hit);
     }
     return captionHits + textHits;
 }

@@ -74,11 +74,9 @@ int FormattedTextCache::size() const
 ScreenText readScreen(const ScreenSource &source, FormattedTextCache &cache)
 {
     ScreenText screen;
-    screen.node = source.node;
-    screen.captionPath = source.captionPath;
-    screen.caption = source.caption;
+    for (const Place &place : source.places)
+        screen.places.append(place);
     screen.reference = source.reference;
-    screen.foldedCaption = fold(source.caption);
 
     const auto add = [&screen](const QString &text, const QString &folded) {
         appendField(screen, text, folded);

@@ -19,9 +19,7 @@ namespace lumora::search {
 
 // What is known of a screen before its texts are read.
 struct ScreenSource {
-    int node = -1;          // the screen's node in the course tree
-    QString captionPath;
-    QString caption;
+    QList<Place> places;    // where the course names it, first place first
     QString reference;      // the content file as the course names it
     QString contentPath;    // the content file found on disk
     QStringList paragraphs; // its text block, as the screen shows it

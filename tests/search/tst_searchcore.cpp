@@ -119,7 +119,7 @@ private slots:
         QFETCH(QStringList, row);
         const Query query = parseQuery(row[0]);
         ScreenText screen;
-        screen.caption = row[1];
+        addPlace(screen, 0, row[1], row[1]);
         screen.fields = row[2].split(QStringLiteral(" ¦ "));
         prepare(screen);
         const QList<Hit> hits = findScreens(query, {screen});
@@ -138,13 +138,16 @@ private slots:
         const QStringList captions = {QStringLiteral("Úvod"), QStringLiteral("Sčítanie"),
                                       QStringLiteral("Odčítanie"), QStringLiteral("Sčítanie zlomkov")};
         for (size_t i = 0; i < screens.size(); ++i) {
-            screens[i].caption = captions[qsizetype(i)];
+            addPlace(screens[i], int(i), captions[qsizetype(i)], captions[qsizetype(i)]);
             screens[i].fields = {i == 0 ? QStringLiteral("sčítanie čísel") : QStringLiteral("nič"),
                                  i == 2 ? QStringLiteral("pozri SČÍTANIE") : QString()};
             prepare(screens[i]);
         }
         const QList<Hit> hits = findScreens(parseQuery(u"scitanie"), screens, 10);
         QCOMPARE(hits, (QList<Hit>{{11, true}, {13, true}, {10, false}, {12, false}}));
+        // A screen named from a second place is found by that place's caption.
+        addPlace(screens[0], 7, QStringLiteral("Kurz - Sčítanie čísel"), QStringLiteral("Sčítanie čísel"));
+        QCOMPARE(findScreens(parseQuery(u"scitanie cisel"), screens), (QList<Hit>{{0, true, 1}}));
         QCOMPARE(highlighted(parseQuery(u"scitanie kurz"), u"Kurz - Sčítanie  zlomkov"),
                  QStringLiteral("<b>Kurz</b> - <b>Sčítanie</b> zlomkov"));
         QVERIFY(findScreens(parseQuery(u""), screens).isEmpty());
@@ -160,12 +163,12 @@ private slots:
         const Query query = parseQuery(longQuery);
         QVERIFY(query.terms.size() >= 700);
         ScreenText screen;
-        screen.caption = QStringLiteral("slovo1");
+        addPlace(screen, 0, QStringLiteral("slovo1"), QStringLiteral("slovo1"));
         screen.fields = {QString(5'000'000, u'x') + QStringLiteral(" slovo2")};
         prepare(screen);
-        bool inCaption = false;
-        QVERIFY(!matches(query, screen, inCaption));
-        QVERIFY(matches(parseQuery(u"slovo1 slovo2"), screen, inCaption));
+        Hit hit;
+        QVERIFY(!matches(query, screen, hit));
+        QVERIFY(matches(parseQuery(u"slovo1 slovo2"), screen, hit));
         QCOMPARE(snippet(parseQuery(u"slovo2"), screen), QStringLiteral("… <b>slovo2</b>"));
     }
 };
