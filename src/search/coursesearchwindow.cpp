@@ -236,7 +236,7 @@ void TOknoHladajVKurze::showProgress(int done, int total)
 
 void TOknoHladajVKurze::finishReading(bool complete)
 {
-    Q_UNUSED(complete);
+    m_complete = complete;
     m_reading = false;
     ProgressBar1->hide();
     updateCount();

@@ -53,6 +53,8 @@ public:
 
     // Whether the course is still being read.
     bool reading() const { return m_reading; }
+    // Whether the last reading went through to the end (false when it was cancelled).
+    bool readingComplete() const { return m_complete; }
     int screensRead() const { return int(m_screens.size()); }
     int resultCount() const;
 
@@ -85,6 +87,7 @@ private:
     QString m_readingText;
     bool m_started = false;
     bool m_reading = false;
+    bool m_complete = false;
 };
 
 } // namespace lumora
