@@ -5,8 +5,8 @@
 // Times are CPU times, so other work on a busy machine tilts them less, and each
 // figure is the median of several rounds that alternate the measured operation and
 // its floor.
-#include "text/rtfreader.h"
-#include "text/rtfwriter.h"
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
 
 #include "benchclock.h"
 

@@ -2,9 +2,8 @@
 // only what is not rich text, and leave a document whose plain lines can be taken.
 #include "fuzzapp.h"
 
-#include "platform/errors.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
 
 #include <QTextDocument>
 
@@ -23,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QTextDocument doc;
     try {
         lumora::rtf::read(bytes, doc);
-    } catch (const lumora::FileFormatError &) {
+    } catch (const lumora::rtf::NotRichText &) {
         if (lumora::rtf::isRichText(bytes)) {
             std::fprintf(stderr, "rich text refused\n");
             std::abort();

@@ -2,10 +2,9 @@
 // reading must give the same plain lines, and the second writing the same bytes.
 #include "fuzzapp.h"
 
-#include "platform/errors.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
-#include "text/rtfwriter.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
 
 #include <QTextDocument>
 

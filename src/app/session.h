@@ -2,6 +2,7 @@
 // Everything one running program shares: the program values, the message gate, the
 // course state and the text lookup over them. Tests create a fresh one per case.
 #include "app/programvalues.h"
+#include "platform/textlookup.h"
 #include "screens/coursestate.h"
 
 #include <QString>
@@ -14,7 +15,7 @@ namespace search {
 class FormattedTextCache;
 }
 
-class Session {
+class Session : public TextLookup {
 public:
     ProgramValues values;
     CourseState course;
@@ -26,7 +27,8 @@ public:
 
     // The text lookup: the course folder's CONFIG.TXT first while inside a course,
     // then the program folder's, then the default. Reads the files afresh every time.
-    QString ConfigText(const QString &key, const QString &defaultText = QString());
+    QString ConfigText(const QString &key, const QString &defaultText = QString()) override;
+    bool showPrompt() const override { return ShowPrompt; }
 
     // ConfigText converted with the strict integer conversion (throws ConvertError).
     int ConfigInt(const QString &key, const QString &defaultText);

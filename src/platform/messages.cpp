@@ -1,7 +1,5 @@
 #include "platform/messages.h"
 
-#include "app/session.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,18 +78,18 @@ Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent)
     return showBox(title(kind), iconFor(kind), buttons, text, parent);
 }
 
-void notify(Session &session, Kind kind, const QString &key, const QString &defaultText,
+void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
             const QString &suffix, QWidget *parent)
 {
-    const QString text = session.ConfigText(key, defaultText);
-    if (session.ShowPrompt)
+    const QString text = texts.ConfigText(key, defaultText);
+    if (texts.showPrompt())
         show(kind, Buttons::Ok, text + suffix, parent);
 }
 
-bool confirm(Session &session, const QString &key, const QString &defaultText, QWidget *parent)
+bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent)
 {
-    const QString text = session.ConfigText(key, defaultText);
-    if (!session.ShowPrompt)
+    const QString text = texts.ConfigText(key, defaultText);
+    if (!texts.showPrompt())
         return true;
     return show(Kind::Confirmation, Buttons::YesNo, text, parent) == Answer::Yes;
 }

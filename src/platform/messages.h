@@ -1,14 +1,12 @@
 #pragma once
 // Message boxes: the four kinds of the program and the three ways the text table is used
 // for them. A test hook answers boxes without showing them and records what was asked.
+#include "platform/textlookup.h"
+
 #include <QString>
 #include <QStringList>
 
 class QWidget;
-
-namespace lumora {
-class Session;
-}
 
 namespace lumora::messages {
 
@@ -27,11 +25,11 @@ Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent = n
 
 // Warning, error or information from the text table: shown only when the lookup left
 // ShowPrompt set. The suffix (for example a file name) follows the looked-up text.
-void notify(Session &session, Kind kind, const QString &key, const QString &defaultText,
+void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
             const QString &suffix = QString(), QWidget *parent = nullptr);
 
 // Confirmation from the text table: asked only when ShowPrompt is set, else Yes.
-bool confirm(Session &session, const QString &key, const QString &defaultText,
+bool confirm(TextLookup &texts, const QString &key, const QString &defaultText,
              QWidget *parent = nullptr);
 
 // The standard error box for an error the handler could not finish after; titled with

@@ -12,7 +12,8 @@
 #include "screens/contentfilenames.h"
 #include "screens/folderlist.h"
 #include "screens/layout.h"
-#include "text/rtfreader.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfreader.h"
 
 #include <QAction>
 #include <QScopeGuard>
@@ -303,7 +304,7 @@ void TForm1::buildContentScreen(int level)
     const QString rtfPath =
         paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
     if (!rtfPath.isEmpty())
-        rtf::load(rtfPath, *Memo1->document());
+        formattedfile::load(rtfPath, *Memo1->document());
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);

@@ -5,8 +5,8 @@
 #include "platform/textfile.h"
 #include "search/textfold.h"
 #include "text/lessontext.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
 
 #include <QFileInfo>
 #include <QMutexLocker>

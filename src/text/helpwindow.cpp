@@ -3,7 +3,8 @@
 #include "app/session.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
-#include "text/rtfreader.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfreader.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -47,7 +48,7 @@ void TOknoHelp::FormActivate()
 {
     setWindowTitle(m_session.ConfigText(QStringLiteral("MENU HELP"), QStringLiteral("Pomocník")));
     Memo1->clear();
-    rtf::load(helpFile(), *Memo1->document());
+    formattedfile::load(helpFile(), *Memo1->document());
 }
 
 void TOknoHelp::showEvent(QShowEvent *event)

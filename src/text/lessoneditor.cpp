@@ -5,9 +5,10 @@
 #include "platform/textfile.h"
 #include "screens/contentfilenames.h"
 #include "text/lessoneditorblocks.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
-#include "text/rtfwriter.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -97,7 +98,7 @@ SaveResult save(const Files &files, bool contentExisted, const QStringList &edit
     if (contentExisted)
         textfile::writeBytes(files.backup, previous);
     if (formatted == Formatted::Rich)
-        rtf::save(files.formatted, buffer);
+        formattedfile::save(files.formatted, buffer);
     textfile::writeLines(files.content, lines);
     return SaveResult::Saved;
 }

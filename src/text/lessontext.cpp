@@ -8,9 +8,10 @@
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
 #include "text/lessonblock.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
-#include "text/rtfwriter.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
 
 #include <QFileInfo>
 #include <QTextCursor>
@@ -78,7 +79,7 @@ void ObnovMemo(QTextDocument &pane, const QString &contentPath)
     pane.clear();
     const QString formatted = memo::formattedTextPath(contentPath);
     if (paths::fileExists(formatted)) {
-        rtf::load(formatted, pane);
+        formattedfile::load(formatted, pane);
         return;
     }
     const content::ContentFile file = content::readContentFile(contentPath);

@@ -8,9 +8,10 @@
 #include "screens/contentfileitems.h"
 #include "text/lessoneditor.h"
 #include "text/lessoneditorblocks.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
-#include "text/rtfwriter.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,7 +155,7 @@ private slots:
         textfile::writeBytes(course + QStringLiteral("/Obsah.txt"), content);
         QTextDocument doc;
         doc.setPlainText(QStringLiteral("Text."));
-        rtf::save(course + QStringLiteral("/Obsah.rtf"), doc);
+        formattedfile::save(course + QStringLiteral("/Obsah.rtf"), doc);
         const QByteArray formatted = bytesOf(course + QStringLiteral("/Obsah.rtf"));
 
         const Files files = filesFor(dir.path() + u'/', QStringLiteral("Kurz"), QStringLiteral("Obsah.txt"));

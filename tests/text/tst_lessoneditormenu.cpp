@@ -8,8 +8,9 @@
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "text/lessoneditorwindow.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfwriter.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfwriter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,7 +94,7 @@ private slots:
         textfile::writeLines(course("Obsah.txt"), {"[Listy]listy.txt", "//www.stare.sk", "<Starý text.>"});
         QTextDocument formatted;
         formatted.setPlainText(QStringLiteral("Rastliny rastú."));
-        rtf::save(course("Obsah.rtf"), formatted);
+        formattedfile::save(course("Obsah.rtf"), formatted);
         const QStringList before = textfile::readLines(course("Obsah.txt"));
         startProgram();
 

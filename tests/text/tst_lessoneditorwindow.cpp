@@ -5,8 +5,9 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "text/lessoneditorwindow.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfwriter.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfwriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,7 +80,7 @@ private slots:
         textfile::writeLines(course("Obsah.txt"), screen);
         QTextDocument formatted;
         formatted.setPlainText(QStringLiteral("Rastliny\nrastú."));
-        rtf::save(course("Obsah.rtf"), formatted);
+        formattedfile::save(course("Obsah.rtf"), formatted);
         textfile::writeLines(program() + QStringLiteral("lection.hlp"), {"Riadky obsahu:", "[popis]cieľ"});
         const QByteArray before = bytesOf(course("Obsah.txt"));
 

@@ -9,9 +9,10 @@
 #include "platform/filelock.h"
 #include "platform/replacefiles.h"
 #include "text/lessontext.h"
-#include "text/rtfplainlines.h"
-#include "text/rtfreader.h"
-#include "text/rtfwriter.h"
+#include "text/formattedfile.h"
+#include "rtf/rtfplainlines.h"
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
 #include "text/writecheck.h"
 
 #include <QDir>
@@ -266,7 +267,7 @@ private slots:
                  (QStringList{QStringLiteral("KAP1.TXT"), QStringLiteral("kap1.RTF")}));
         QCOMPARE(fileBytes(dir.filePath(QStringLiteral("KURZ/KAP1.TXT"))), QByteArray("<\r\nNov\xfd\r\n>\r\n"));
         QTextDocument saved;
-        rtf::load(dir.filePath(QStringLiteral("KURZ/kap1.RTF")), saved);
+        formattedfile::load(dir.filePath(QStringLiteral("KURZ/kap1.RTF")), saved);
         QCOMPARE(saved.toPlainText(), QStringLiteral("Nový"));
     }
 

@@ -3,7 +3,7 @@
 // their character format, and paragraphs with their block format. Text is gathered
 // into runs and formats are made once per distinct state, so the document sees one
 // insertion per run, as if the text had been typed in with its formats.
-#include "text/rtfstate.h"
+#include "rtf/rtfstate.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

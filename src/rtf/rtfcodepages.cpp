@@ -1,4 +1,4 @@
-#include "text/rtfcodepages.h"
+#include "rtf/rtfcodepages.h"
 
 #include <QMutex>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "text/rtfplainlines.h"
+#include "rtf/rtfplainlines.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -8,17 +8,11 @@
 // The output depends only on what rich text carries, so reading a written file and
 // writing it again gives the same bytes.
 #include <QByteArray>
-#include <QString>
 
 class QTextDocument;
 
 namespace lumora::rtf {
 
 QByteArray write(const QTextDocument &doc);
-
-// Writes doc to the file at path (an existing file is found without regard to case),
-// replacing it only once the new content is complete. Throws FileCreateError or
-// IoError when the file cannot be written.
-void save(const QString &path, const QTextDocument &doc);
 
 } // namespace lumora::rtf

@@ -3,7 +3,7 @@
 // face, size, bold, italic, underline, strike-out and colour as they show (properties a
 // format leaves unset come from the document's default font); for paragraphs the
 // alignment, indents and tab stops in twips.
-#include "text/rtfstate.h"
+#include "rtf/rtfstate.h"
 
 #include <QFont>
 #include <QRgb>

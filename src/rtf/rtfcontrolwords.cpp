@@ -1,4 +1,4 @@
-#include "text/rtfcontrolwords.h"
+#include "rtf/rtfcontrolwords.h"
 
 #include <array>
 #include <string_view>

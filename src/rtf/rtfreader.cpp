@@ -1,8 +1,6 @@
-#include "text/rtfreader.h"
+#include "rtf/rtfreader.h"
 
-#include "platform/errors.h"
-#include "platform/textfile.h"
-#include "text/rtfparser.h"
+#include "rtf/rtfparser.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,7 +23,7 @@ QByteArrayView richText(QByteArrayView bytes)
 {
     const qsizetype start = headerStart(bytes);
     if (start < 0)
-        throw FileFormatError(QStringLiteral("The text is not valid rich text"));
+        throw NotRichText();
     return bytes.sliced(start);
 }
 
@@ -70,14 +68,6 @@ void insert(QByteArrayView bytes, QTextCursor &cursor)
     cursor.removeSelectedText();
     Parser(rtf, cursor).run();
     cursor.endEditBlock();
-}
-
-void load(const QString &path, QTextDocument &doc)
-{
-    const QByteArray bytes = textfile::readBytes(path);
-    if (!isRichText(bytes))
-        throw FileFormatError(QStringLiteral("'%1' is not a valid rich text file").arg(path));
-    read(bytes, doc);
 }
 
 } // namespace lumora::rtf

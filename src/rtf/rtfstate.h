@@ -1,7 +1,7 @@
 #pragma once
 // What the reader keeps while it reads rich text: the character and paragraph
 // properties of the current group, and the document's font and colour tables.
-#include "text/rtfunits.h"
+#include "rtf/rtfunits.h"
 
 #include <QColor>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "text/rtflexer.h"
+#include "rtf/rtflexer.h"
 
 #include <QtAlgorithms>
 

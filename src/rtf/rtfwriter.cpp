@@ -1,8 +1,7 @@
-#include "text/rtfwriter.h"
+#include "rtf/rtfwriter.h"
 
-#include "platform/textfile.h"
-#include "text/rtfescape.h"
-#include "text/rtfformatlook.h"
+#include "rtf/rtfescape.h"
+#include "rtf/rtfformatlook.h"
 
 #include <QHash>
 #include <QTextBlock>
@@ -272,11 +271,6 @@ QByteArray Writer::header() const
 QByteArray write(const QTextDocument &doc)
 {
     return Writer(doc).run();
-}
-
-void save(const QString &path, const QTextDocument &doc)
-{
-    textfile::writeBytes(path, write(doc));
 }
 
 } // namespace lumora::rtf

@@ -10,26 +10,30 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <exception>
+
 class QTextCursor;
 class QTextDocument;
 
 namespace lumora::rtf {
 
+// Thrown by read() and insert() for bytes that are not rich text.
+class NotRichText : public std::exception {
+public:
+    const char *what() const noexcept override { return "The text is not valid rich text"; }
+};
+
 // Whether bytes look like rich text: "{\rtf" after optional white space.
 bool isRichText(QByteArrayView bytes);
 
 // Replaces the content of doc with the rich text in bytes. The load is not recorded
-// in the document's undo history. Throws FileFormatError when bytes are not rich text.
+// in the document's undo history. Throws NotRichText when bytes are not rich text.
 void read(QByteArrayView bytes, QTextDocument &doc);
 
 // Inserts the rich text in bytes at the cursor, replacing its selection, as one undo
 // step. The first paragraph continues the block the cursor stands in; a paragraph end
 // at the very end of the text puts what followed the cursor into a paragraph of its
-// own. Throws FileFormatError as read() does.
+// own. Throws NotRichText as read() does.
 void insert(QByteArrayView bytes, QTextCursor &cursor);
-
-// Reads the file at path (found without regard to case) into doc. Throws IoError
-// when it cannot be read and FileFormatError when it is not rich text.
-void load(const QString &path, QTextDocument &doc);
 
 } // namespace lumora::rtf

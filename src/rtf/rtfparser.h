@@ -7,10 +7,10 @@
 // Nothing depends on the input being well formed: braces may be unbalanced, the input
 // may end anywhere, numbers are clamped, and nesting beyond MaxDepth is counted
 // instead of stored, so memory stays proportional to what the document keeps.
-#include "text/rtfcodepages.h"
-#include "text/rtfdocumentbuilder.h"
-#include "text/rtflexer.h"
-#include "text/rtfstate.h"
+#include "rtf/rtfcodepages.h"
+#include "rtf/rtfdocumentbuilder.h"
+#include "rtf/rtflexer.h"
+#include "rtf/rtfstate.h"
 
 #include <QByteArray>
 #include <QHash>

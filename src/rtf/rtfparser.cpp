@@ -1,7 +1,7 @@
-#include "text/rtfparser.h"
+#include "rtf/rtfparser.h"
 
-#include "text/rtfcharacters.h"
-#include "text/rtfcontrolwords.h"
+#include "rtf/rtfcharacters.h"
+#include "rtf/rtfcontrolwords.h"
 
 namespace lumora::rtf {
 

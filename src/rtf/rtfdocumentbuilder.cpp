@@ -1,6 +1,6 @@
-#include "text/rtfdocumentbuilder.h"
+#include "rtf/rtfdocumentbuilder.h"
 
-#include "text/rtfcharacters.h"
+#include "rtf/rtfcharacters.h"
 
 #include <QFont>
 #include <QTextOption>

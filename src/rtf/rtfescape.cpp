@@ -1,8 +1,9 @@
-#include "text/rtfescape.h"
+#include "rtf/rtfescape.h"
 
-#include "platform/textfile.h"
-#include "text/rtfcharacters.h"
+#include "rtf/rtfcharacters.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QtAlgorithms>
 
 #include <array>
@@ -41,11 +42,14 @@ const PieceTable &pieces()
             if (c != '\\' && c != '{' && c != '}')
                 (*t)[size_t(c)] = Piece{{char(c)}, 1};
         }
+        // The upper half of Windows-1250, the code page the header announces.
+        QStringDecoder decode("windows-1250", QStringConverter::Flag::Stateless);
+        QStringEncoder encode("windows-1250", QStringConverter::Flag::Stateless);
         for (int b = 0x80; b < 0x100; ++b) {
             const char byte = char(b);
-            const QString ch = textfile::decode(QByteArrayView(&byte, 1));
+            const QString ch = decode(QByteArrayView(&byte, 1));
             if (ch.size() != 1 || ch[0].unicode() < 0x80 || ch[0].unicode() == 0xA0
-                || ch[0].unicode() == 0xAD || textfile::encode(ch) != QByteArrayView(&byte, 1))
+                || ch[0].unicode() == 0xAD || QByteArray(encode(ch)) != QByteArrayView(&byte, 1))
                 continue;
             (*t)[ch[0].unicode()] = Piece{{'\\', '\'', hexDigits[b >> 4], hexDigits[b & 0xF]}, 4};
         }

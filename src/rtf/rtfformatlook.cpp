@@ -1,6 +1,6 @@
-#include "text/rtfformatlook.h"
+#include "rtf/rtfformatlook.h"
 
-#include "text/rtfunits.h"
+#include "rtf/rtfunits.h"
 
 #include <QTextOption>
 
