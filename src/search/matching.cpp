@@ -117,7 +117,7 @@ bool matches(const Query &query, const ScreenText &screen, Hit &hit)
 {
     if (query.isEmpty() || screen.places.isEmpty())
         return false;
-    // The first place's caption and the texts.
+    // Every term in the first place's caption, or each in a caption or the texts.
     bool inCaption = true;
     bool inText = true;
     const QString &caption = screen.places.first().foldedCaption;
@@ -125,7 +125,10 @@ bool matches(const Query &query, const ScreenText &screen, Hit &hit)
         if (caption.contains(term.text))
             continue;
         inCaption = false;
-        if (!screen.foldedBody.contains(term.text)) {
+        if (screen.foldedBody.contains(term.text))
+            continue;
+        if (!std::any_of(screen.places.begin() + 1, screen.places.end(),
+                         [&term](const Place &place) { return place.foldedCaption.contains(term.text); })) {
             inText = false;
             break;
         }

@@ -7,8 +7,8 @@
 // first, then the others, each group in the order the screens were given.
 //
 // A screen that the course names from several places (a shared content file) is read
-// and listed once. It is found by the caption of any of its places, and shown at the
-// first place whose caption holds every term, or else at its first place.
+// and listed once. The captions of all its places count, and it is shown at the first
+// place whose caption holds every term (a caption hit), or else at its first place.
 #include "search/query.h"
 
 #include <QList>

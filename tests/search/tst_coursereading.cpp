@@ -138,6 +138,30 @@ private slots:
         QVERIFY(cancelled.screens.size() < second.screens.size());
     }
 
+    // Content files that share each other exponentially (each lists the next one twice,
+    // 30 deep) and one that names itself: each screen is read once, with a bounded list
+    // of places, and the reading ends.
+    void exponentialCourse()
+    {
+        QTemporaryDir dir;
+        const QString course = dir.filePath(QStringLiteral("Kurz"));
+        QDir().mkpath(course);
+        for (int depth = 0; depth < 30; ++depth) {
+            const QString next = QStringLiteral("d%1.txt").arg(depth + 1);
+            textfile::writeLines(course + QStringLiteral("/d%1.txt").arg(depth),
+                                 {QStringLiteral("[Ľavá %1]").arg(depth) + next, QStringLiteral("[Pravá %1]").arg(depth) + next,
+                                  QStringLiteral("[Znova]d%1.txt").arg(depth)});
+        }
+        textfile::writeLines(course + QStringLiteral("/d30.txt"), {QStringLiteral("<Posledná obrazovka>")});
+        FormattedTextCache cache;
+        const Reading r = read({course, QStringLiteral("Kurz"), QStringLiteral("d0.txt"), dir.filePath(QStringLiteral("work"))}, cache);
+        QVERIFY(r.complete);
+        QCOMPARE(r.screens.size(), size_t(31));
+        QCOMPARE(r.screens.back().places.size(), MaxPlaces);
+        QCOMPARE(found(QStringLiteral("posledna prava 29"), r.screens), QStringLiteral("T:") + r.screens.back().places.first().captionPath);
+        QCOMPARE(r.screens.back().places.first().captionPath.count(QStringLiteral(" - ")), 30);
+    }
+
 private:
     QTemporaryDir m_dir;
     CourseRequest m_request;
