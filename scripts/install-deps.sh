@@ -5,7 +5,8 @@
 #   scripts/install-deps.sh screenshots  and xdotool (for the README's screenshots)
 # As root it installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core)
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core
+          desktop-file-utils appstream)
 case "${1:-}" in
   clang) packages+=(clang libclang-rt-14-dev) ;;
   screenshots) packages+=(xdotool) ;;

@@ -74,7 +74,8 @@ struct Program {
         StartEnvironment env;
         env.currentFolder = program();
         const QString home = work();
-        env.environment = [home](const QString &n) { return n == QLatin1String("HOME") ? home : QString(); };
+        env.environment = [](const QString &) { return QString(); };
+        env.dataLocation = home;
         env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
         return env;
     }

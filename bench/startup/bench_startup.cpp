@@ -39,7 +39,8 @@ qint64 setUpOnce(const QString &program, const QString &work, bool insideCourse)
     session.course.LevelFolder[1] = QStringLiteral("kurz");
     StartEnvironment start;
     start.currentFolder = program;
-    start.environment = [work](const QString &name) { return name == QLatin1String("HOME") ? work : QString(); };
+    start.environment = [](const QString &) { return QString(); };
+    start.dataLocation = work;
     start.localAddress = [] { return QStringLiteral("10.0.0.1"); };
     return bench::cpuNs([&] {
         TForm1 form(session);

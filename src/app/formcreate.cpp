@@ -61,6 +61,7 @@ StartEnvironment StartEnvironment::fromSystem(const QStringList &arguments)
         start.dotsPerInch = screen->logicalDotsPerInch();
     }
     start.environment = systemEnvironment();
+    start.dataLocation = startup::dataLocation();
     start.localAddress = firstIPv4Address;
     return start;
 }
@@ -84,8 +85,12 @@ void TForm1::FormCreate(const StartEnvironment &start)
     // The lookups before the program folder is set read the current folder, which is it.
     startup::takeProgramDir(start.currentFolder, v);
     v.TempDir = startup::computeTempDir(s.ConfigText(QStringLiteral("PATH TEMP"), QString()),
-                                        start.environment ? start.environment : systemEnvironment());
+                                        start.environment ? start.environment : systemEnvironment(),
+                                        start.dataLocation);
     startup::takeParameters(start.arguments, v);
+    // A content file given relative to the current folder is made absolute against it.
+    if (!v.Param1.isEmpty())
+        v.Param1 = QDir::cleanPath(QDir(start.currentFolder).absoluteFilePath(paths::fromCourse(v.Param1)));
     v.DateSeparator = QLatin1Char('.');
     v.ShortDateFormat = QStringLiteral("d.M.yyyy");
     Koprovanie1->setEnabled(false);
@@ -129,6 +134,7 @@ void TForm1::FormCreate(const StartEnvironment &start)
     v.WindowHeight = geometry.height;
     placeWindow(v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight);
 
+    v.ScreenWidth = start.screenWidth;
     v.ButtonFontSize = startup::buttonFontSize(
         s.ConfigText(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")), start.screenWidth, v.ButtonFontSize);
     QFont windowFont = font();

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -59,13 +60,27 @@ QString fallbackTempDir()
     return paths::withSeparator(folder);
 }
 
-QString computeTempDir(const QString &configured, const EnvironmentLookup &env)
+QString dataLocation()
 {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString computeTempDir(const QString &configured, const EnvironmentLookup &env,
+                       const QString &dataLocation)
+{
+    const auto usable = [](const QString &value) { return !value.isEmpty() && value.size() <= MaxEnvironmentLength; };
     QString dir = configured;
     if (dir.isEmpty()) {
-        for (const char *name : {"USERPROFILE", "HOME", "TEMP", "TMP"}) {
+        const QString profile = env(QStringLiteral("USERPROFILE"));
+        if (usable(profile))
+            dir = profile;
+        else if (!dataLocation.isEmpty() && QDir().mkpath(dataLocation))
+            dir = dataLocation;
+    }
+    if (dir.isEmpty()) {
+        for (const char *name : {"TEMP", "TMP"}) {
             const QString value = env(QString::fromLatin1(name));
-            if (!value.isEmpty() && value.size() <= MaxEnvironmentLength) {
+            if (usable(value)) {
                 dir = value;
                 break;
             }

@@ -21,6 +21,7 @@ struct ProgramValues {
     quint8 TrimLarge = 0;
     quint8 TrimSmall = 0;
     quint8 ButtonFontSize = 0;
+    int ScreenWidth = 0;  // the screen's width at start, for the font size rule
     QString LotusDir;     // folder of the demonstration player, no trailing separator
     QString ShortDateFormat = QStringLiteral("d.M.yyyy");
     QChar DateSeparator = QLatin1Char('.');
@@ -38,11 +39,18 @@ EnvironmentLookup systemEnvironment();
 
 namespace startup {
 
-// The work folder: the configured folder, else the first usable environment folder
-// (USERPROFILE, else HOME in its place, then TEMP, TMP; values of 1 to 1000 characters),
-// else the system temporary folder. Ends with a separator. When the folder does not
-// exist, one folder level is created; when that fails the fallback folder is used.
-QString computeTempDir(const QString &configured, const EnvironmentLookup &env);
+// The work folder: the configured folder, else USERPROFILE, else the program's own
+// folder under the user's data location (dataLocation, made with every missing level
+// on first use; notes named after screen files must not meet the user's own files in
+// the home folder), else TEMP, TMP (environment values of 1 to 1000 characters), else
+// the system temporary folder. Ends with a separator. When a configured or environment
+// folder does not exist, one folder level is created; when that fails the fallback
+// folder is used.
+QString computeTempDir(const QString &configured, const EnvironmentLookup &env,
+                       const QString &dataLocation);
+
+// The user's data location of this program (QStandardPaths::AppDataLocation).
+QString dataLocation();
 
 // The system temporary folder that stands in for "C:\TEMP\", with a separator.
 QString fallbackTempDir();

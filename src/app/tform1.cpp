@@ -84,6 +84,9 @@ TForm1::TForm1(Session &session, QWidget *parent)
     createControls();
     createMenu();
     connectHandlers();
+    // The design size is the default geometry, kept when the set-up stops early.
+    resize(700, 640);
+    setUpKeyboard();
 }
 
 TForm1::~TForm1()
@@ -202,6 +205,7 @@ void TForm1::connectHandlers()
     connect(ScrollBar2, &QScrollBar::valueChanged, this,
             [this](int position) { guarded([this, position] { ScrollBar2Scroll(position); }); });
     connect(Help1, &QAction::triggered, this, [this] { guarded([this] { Help1Click(); }); });
+    connect(Hadaj1, &QAction::triggered, this, [this] { guarded([this] { Hadaj1Click(); }); });
     connect(Editcialekci1, &QAction::triggered, this, [this] { guarded([this] { Editcialekci1Click(); }); });
     connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
@@ -210,8 +214,12 @@ void TForm1::connectHandlers()
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     connect(MaskEdit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Button2Click(); }); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
+    connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
+    connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
+    connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
     connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
     Memo1->viewport()->installEventFilter(this);
+    connectPersonalHandlers();
 }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
@@ -277,6 +285,8 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::Koniec1Click()
 {
+    // An edited text is offered for saving first, as the end button does.
+    offerToSaveText();
     if (messages::confirm(m_session, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?"), this))
         EndProgram();
 }
@@ -343,6 +353,10 @@ void TForm1::activateOnce()
         return;
     m_active = true;
     guarded([this] { FormActivate(); });
+    if (!m_keyboardArranged) {
+        m_keyboardArranged = true;
+        arrangeKeyboard();
+    }
 }
 
 } // namespace lumora

@@ -38,6 +38,7 @@ struct StartEnvironment {
     int screenHeight = 768;
     double dotsPerInch = 96;
     EnvironmentLookup environment;
+    QString dataLocation;         // the user's data location of the program (the default work folder)
     std::function<QString()> localAddress;   // dotted address of this computer, empty when none
 
     static StartEnvironment fromSystem(const QStringList &arguments);
@@ -79,6 +80,10 @@ public:
     // The press of a lesson button: runs the item its line names.
     void SpustiProgram(QPushButton *lessonButton);
 
+    // The course tree (src/tree): opens the tree window inside a course; a search
+    // window offers to close instead.
+    void Hadaj1Click();
+
     // The lesson text pane: editing mode, saving, zoom and formatting.
     void Editciatextu2Click();
     void Ignorovazmeny1Click();
@@ -95,6 +100,28 @@ public:
     // question is silenced); on No, or when saving fails, the focus returns to the pane.
     void offerToSaveText();
     bool editing() const;
+
+    // The learner's own notes and links, copying them and the study export
+    // (src/personal/personalhandlers.cpp).
+    void Poznmky1Click();
+    void Button1Click();          // the notes button
+    void Odkazy1Click();
+    void ComboBox1Click(int index);
+    void ComboBox2Click(int index);
+    void ComboBox2Change(int index);
+    void Koprovanie1Click();
+    void Export1Click();
+    void connectPersonalHandlers();
+    QAction *Export1 = nullptr;
+    // Information windows and the keyboard path (src/info/infomenu.cpp, src/app/keyboard.cpp).
+    void Oprograme1Click();
+    void Ohlasyautorom1Click();
+    void Reklama1Click();
+    // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
+    void setUpKeyboard();
+    // Tab order of a built screen, accessible names of its buttons, the focus on its
+    // first lesson button; run once, after the window's first activation.
+    void arrangeKeyboard();
 
     // Course search (src/search/coursesearchmenu.cpp): "Pomocník → Hľadať v kurze" and
     // Ctrl+F open the search window of the current course.
@@ -181,6 +208,8 @@ private:
     void createMenu();
     void connectHandlers();
 
+    // Builds the screen of the current level (throws when a file or setting fails).
+    void buildScreen();
     void buildContentScreen(int level);
     void buildRootScreen();
     void commonTail();
@@ -197,6 +226,8 @@ private:
     std::unique_ptr<FileLock> m_editLock;   // held while the pane is in editing mode
     FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
     bool m_asking = false;                  // the save question is on screen
+    int m_scrollOffset = 0;                 // pixels the button column is moved up
+    bool m_keyboardArranged = false;        // the built screen has its Tab order
 };
 
 } // namespace lumora

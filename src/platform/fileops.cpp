@@ -44,7 +44,7 @@ void CopyFile(const QString &source, const QString &destination)
         target = paths::resolve(destination);
 
     QFile in(paths::resolve(source));
-    if (!in.open(QIODevice::ReadOnly) || QFileInfo(in.fileName()).isDir())
+    if (paths::isSpecial(source) || !in.open(QIODevice::ReadOnly) || QFileInfo(in.fileName()).isDir())
         throw FileOpenError(source);
     // Others may read the source, but no copy of this program may be writing it.
     if (flock(in.handle(), LOCK_SH | LOCK_NB) != 0)
@@ -81,7 +81,7 @@ bool writeProbe(const QString &folder)
 {
     const QString probe = paths::join(folder, QStringLiteral("Vizk.txt"));
     QFile file(paths::resolve(probe));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (paths::isSpecial(probe) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     file.close();
     file.remove();

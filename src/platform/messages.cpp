@@ -1,5 +1,7 @@
 #include "platform/messages.h"
 
+#include "platform/keys.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,10 +36,10 @@ QMessageBox::Icon iconFor(Kind kind)
 }
 
 Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
-               const QString &text, QWidget *parent)
+               const QString &text, QWidget *parent, bool defaultNo = false)
 {
     HookState &hooks = hookState();
-    hooks.shown.append({boxTitle, text, buttons});
+    hooks.shown.append({boxTitle, text, buttons, defaultNo});
     if (!hooks.answers.empty()) {
         const Answer answer = hooks.answers.front();
         hooks.answers.pop_front();
@@ -54,8 +56,9 @@ Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
     }
     QPushButton *yes = box.addButton(QStringLiteral("&Áno"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultNo ? no : yes);
     box.setEscapeButton(no);
+    keys::addAnswerKeys(&box, yes);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
@@ -76,6 +79,11 @@ QString title(Kind kind)
 Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent)
 {
     return showBox(title(kind), iconFor(kind), buttons, text, parent);
+}
+
+Answer askDefaultNo(Kind kind, const QString &text, QWidget *parent)
+{
+    return showBox(title(kind), iconFor(kind), Buttons::YesNo, text, parent, true);
 }
 
 void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,

@@ -23,6 +23,10 @@ QString title(Kind kind);
 // Shows a box and waits for the answer.
 Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent = nullptr);
 
+// A Yes/No question whose default button (the one Enter presses) is No: for questions
+// that would write files.
+Answer askDefaultNo(Kind kind, const QString &text, QWidget *parent = nullptr);
+
 // Warning, error or information from the text table: shown only when the lookup left
 // ShowPrompt set. The suffix (for example a file name) follows the looked-up text.
 void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
@@ -42,6 +46,7 @@ struct Record {
     QString title;
     QString text;
     Buttons buttons;
+    bool defaultNo = false;
 };
 namespace hook {
 void queue(Answer answer);

@@ -93,8 +93,54 @@ QString resolve(const QString &path)
 QString existingFile(const QString &path)
 {
     const QString found = resolve(path);
-    const QFileInfo info(found);
-    return info.exists() && !info.isDir() ? found : QString();
+    return QFileInfo(found).isFile() ? found : QString();
+}
+
+bool isSpecial(const QString &path)
+{
+    const QFileInfo info(resolve(path));
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+QString realPath(const QString &path)
+{
+    // Walked part by part as the system does: a link is followed where it stands, and
+    // ".." leaves the real folder reached so far. The missing tail is applied as written.
+    const QString absolute = QFileInfo(resolve(path)).absoluteFilePath();
+    const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = QStringLiteral("/");
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            current = QFileInfo(current).path();
+            continue;
+        }
+        const QString next = current.endsWith(QLatin1Char('/')) ? current + part : current + QLatin1Char('/') + part;
+        const QFileInfo info(next);
+        if (info.exists()) {
+            current = info.canonicalFilePath();
+            if (current.isEmpty())
+                return QString();
+            continue;
+        }
+        if (info.isSymLink())
+            return QString();   // a dangling or looping link
+        return QDir::cleanPath(next + QLatin1Char('/') + parts.mid(i + 1).join(QLatin1Char('/')));
+    }
+    return current;
+}
+
+bool inside(const QString &path, const QString &folder)
+{
+    const QString real = realPath(path);
+    QString base = realPath(folder);
+    if (real.isEmpty() || base.isEmpty())
+        return false;
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    return real == base.left(base.size() - 1) || real.startsWith(base);
 }
 
 bool fileExists(const QString &path)

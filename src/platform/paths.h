@@ -25,11 +25,23 @@ QString fromCourse(const QString &path);
 // as given (with separators converted), so a caller's later open fails normally.
 QString resolve(const QString &path);
 
-// The existing file (not a folder) that resolve() finds, or an empty string.
+// The existing regular file that resolve() finds, or an empty string. Anything else
+// (a folder, a named pipe, a device) counts as missing: opening it could block.
 QString existingFile(const QString &path);
 
-// Whether resolve() finds an existing file (not a folder).
+// Whether resolve() finds an existing regular file.
 bool fileExists(const QString &path);
+
+// Whether the path names something that exists but is neither a regular file nor a
+// folder (a named pipe, a device, a socket): never opened for reading or writing.
+bool isSpecial(const QString &path);
+
+// The absolute path with "." and ".." applied and the symbolic links of its existing
+// part followed (names matched without regard to case). Empty when a link loops.
+QString realPath(const QString &path);
+
+// Whether path lies inside folder, or is the folder itself, once both are real paths.
+bool inside(const QString &path, const QString &folder);
 // Whether resolve() finds an existing folder.
 bool folderExists(const QString &path);
 

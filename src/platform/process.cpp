@@ -65,10 +65,9 @@ bool shellOpen(const QString &target, const QString &parameters)
     return ExecuteFile(target, parameters, QString());
 }
 
-std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &workFolder,
-                                       const QString &parameters)
+namespace {
+std::unique_ptr<QProcess> startList(const QString &program, const QString &workFolder, const QStringList &parts)
 {
-    const QStringList parts = QProcess::splitCommand(commandLine(program, parameters));
     auto child = std::make_unique<QProcess>();
     child->setProcessChannelMode(QProcess::ForwardedChannels);
     if (!workFolder.isEmpty())
@@ -86,9 +85,8 @@ std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &wo
     return child;
 }
 
-int RunAndWait(const QString &program, const QString &workFolder, const QString &parameters)
+int waitFor(std::unique_ptr<QProcess> child)
 {
-    std::unique_ptr<QProcess> child = StartProcess(program, workFolder, parameters);
     if (!child)
         return -1;
     while (child->state() != QProcess::NotRunning) {
@@ -96,6 +94,23 @@ int RunAndWait(const QString &program, const QString &workFolder, const QString 
             QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     return child->exitStatus() == QProcess::NormalExit ? child->exitCode() : -1;
+}
+} // namespace
+
+std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &workFolder,
+                                       const QString &parameters)
+{
+    return startList(program, workFolder, QProcess::splitCommand(commandLine(program, parameters)));
+}
+
+int RunAndWait(const QString &program, const QString &workFolder, const QString &parameters)
+{
+    return waitFor(StartProcess(program, workFolder, parameters));
+}
+
+int RunAndWait(const QString &program, const QString &workFolder, const QStringList &arguments)
+{
+    return waitFor(startList(program, workFolder, QStringList{program} + arguments));
 }
 
 } // namespace lumora::process

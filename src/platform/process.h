@@ -2,6 +2,7 @@
 // Starting programs, documents and web addresses, and waiting for a second copy of the
 // program while the windows stay live.
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -32,5 +33,9 @@ std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &wo
 // Starts the program and waits for it, polling every 10 ms while this program's own
 // events are processed. Returns the exit code (-1 when it could not start).
 int RunAndWait(const QString &program, const QString &workFolder, const QString &parameters);
+
+// The same with the arguments given one by one: nothing is split or quoted, so paths
+// and texts with blanks arrive whole.
+int RunAndWait(const QString &program, const QString &workFolder, const QStringList &arguments);
 
 } // namespace lumora::process

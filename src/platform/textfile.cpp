@@ -105,6 +105,9 @@ QList<QByteArrayView> splitRawLines(QByteArrayView bytes)
 QByteArray readBytes(const QString &path)
 {
     QFile file(paths::resolve(path));
+    // A named pipe or a device would block the program in its open or read.
+    if (paths::isSpecial(path))
+        throw IoError::fromErrno(ENOENT);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw IoError::fromErrno(errnoOr(ENOENT));

@@ -9,6 +9,11 @@ enum class Word : unsigned char {
     Unknown,
     // destinations
     FontTable, ColorTable, SkipDestination,
+    // destinations read for lists, fields and pictures
+    ListTable, ListOverrideTable, List, ListId, ListLevel, LevelFormat, LevelStart,
+    ListOverride, OldList, OldListBullet, OldListBody, OldListLevel, OldListDecimal,
+    OldListUpperLetter, OldListLowerLetter, OldListUpperRoman, OldListLowerRoman,
+    Field, FieldInstruction, FieldResult, Picture, ShapePicture,
     // document
     CharsetAnsi, CharsetMac, CharsetPc, CharsetPca, AnsiCodePage, DefaultFont,
     UnicodeSkip, Unicode,
@@ -16,9 +21,13 @@ enum class Word : unsigned char {
     Font, FontCharset, FontCodePage, Red, Green, Blue,
     // character formatting
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Color, Hidden,
+    Super, Sub, NoSuperSub, Up, Down, Caps, Highlight, Background,
     // paragraph formatting
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify,
     LeftIndent, RightIndent, FirstIndent, TabStop, TabRight, TabCenter, TabDecimal,
+    SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, ListNumber, ListLevelNumber,
+    // tables
+    RowDefaults, CellRight, InTable,
     // breaks
     Par, Line, Tab, Section, Page, Cell, Row,
     // a character of its own (\emdash, \bullet, ...): see WordEntry::character

@@ -1,9 +1,12 @@
 #include "rtf/rtfdocumentbuilder.h"
 
 #include "rtf/rtfcharacters.h"
+#include "rtf/rtfpicture.h"
 
 #include <QFont>
+#include <QTextList>
 #include <QTextOption>
+#include <QTextTable>
 
 #include <algorithm>
 
@@ -14,10 +17,28 @@ namespace {
 size_t formatSlot(const CharState &s)
 {
     const unsigned flags = unsigned(s.bold) | unsigned(s.italic) << 1 | unsigned(s.underline) << 2
-                           | unsigned(s.strike) << 3;
+                           | unsigned(s.strike) << 3 | unsigned(s.caps) << 4
+                           | unsigned(s.vertical) << 5;
     const unsigned mix = unsigned(s.font) * 0x9E3779B1u + unsigned(s.halfPoints) * 0x85EBCA77u
-                         + unsigned(s.color) * 0xC2B2AE3Du + flags * 0x27D4EB2Fu;
+                         + unsigned(s.color) * 0xC2B2AE3Du + flags * 0x27D4EB2Fu
+                         + unsigned(s.background) * 0x165667B1u + unsigned(s.link) * 0xD3A2646Cu;
     return (mix >> 24) & 0xFF;
+}
+
+QTextListFormat::Style listStyle(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::None:
+    case ListKind::Disc: return QTextListFormat::ListDisc;
+    case ListKind::Circle: return QTextListFormat::ListCircle;
+    case ListKind::Square: return QTextListFormat::ListSquare;
+    case ListKind::Decimal: return QTextListFormat::ListDecimal;
+    case ListKind::LowerAlpha: return QTextListFormat::ListLowerAlpha;
+    case ListKind::UpperAlpha: return QTextListFormat::ListUpperAlpha;
+    case ListKind::LowerRoman: return QTextListFormat::ListLowerRoman;
+    case ListKind::UpperRoman: return QTextListFormat::ListUpperRoman;
+    }
+    return QTextListFormat::ListDisc;
 }
 
 } // namespace
@@ -40,6 +61,9 @@ void DocumentBuilder::text(QStringView text, const CharState &chr, const ParaSta
 
 QString &DocumentBuilder::textBuffer(const CharState &chr, const ParaState &para)
 {
+    // A table at the very start takes the place of the empty paragraph there.
+    if (m_blockOpen && !m_blockHasText && m_run.isEmpty() && para.inTable && !m_table)
+        m_blockOpen = false;
     if (!m_blockOpen)
         openBlock(para, chr);
     if (!m_runFormatValid || !(chr == m_runState)) {
@@ -80,7 +104,38 @@ void DocumentBuilder::paragraphEnd(const ParaState &para, const CharState &chr)
         m_cursor.setBlockFormat(blockFormat(para));
     if (!m_blockHasText)
         m_cursor.setBlockCharFormat(charFormat(chr));
+    addToList(para);
     m_blockOpen = false;
+}
+
+void DocumentBuilder::addToList(const ParaState &para)
+{
+    ListKind kind = para.listKind;
+    if (para.listNumber > 0) {
+        const ListDefinition *def = nullptr;
+        const auto over = m_tables.listOverrides.constFind(para.listNumber);
+        if (over != m_tables.listOverrides.constEnd()) {
+            const auto it = m_tables.lists.constFind(over.value());
+            if (it != m_tables.lists.constEnd())
+                def = &it.value();
+        }
+        // A list the tables do not define is numbered with decimals.
+        kind = def ? def->levels[size_t(para.listLevel)] : ListKind::Decimal;
+    }
+    if (kind == ListKind::None)
+        return;
+    // Items of one list and level, and of one kind, are numbered on together.
+    const quint64 key = quint64(quint32(para.listNumber)) << 32 | quint32(para.listLevel) << 8
+                        | quint32(quint8(kind));
+    QTextList *list = m_lists.value(key);
+    if (list && list->document() == m_cursor.document()) {
+        list->add(m_cursor.block());
+        return;
+    }
+    QTextListFormat format;
+    format.setStyle(listStyle(kind));
+    format.setIndent(para.listLevel + 1);
+    m_lists.insert(key, m_cursor.createList(format));
 }
 
 void DocumentBuilder::softParagraphEnd(const ParaState &para, const CharState &chr)
@@ -95,6 +150,10 @@ void DocumentBuilder::finish(const ParaState &para, const CharState &chr)
     flushRun();
     if (m_blockOpen)
         paragraphEnd(para, chr);
+    if (m_table) {
+        leaveTable();
+        return;
+    }
     else if (!m_cursor.atBlockEnd())
         m_cursor.insertBlock(m_tailFormat, m_tailCharFormat);
 }
@@ -118,10 +177,150 @@ void DocumentBuilder::flushRun()
 void DocumentBuilder::openBlock(const ParaState &para, const CharState &chr)
 {
     flushRun();
-    m_cursor.insertBlock(blockFormat(para), charFormat(chr));
+    placeInTable(para);
+    if (m_reuseBlock) {
+        m_cursor.setBlockFormat(blockFormat(para));
+        m_cursor.setBlockCharFormat(charFormat(chr));
+        m_cursor.setCharFormat(charFormat(chr));
+        m_reuseBlock = false;
+    } else {
+        m_cursor.insertBlock(blockFormat(para), charFormat(chr));
+    }
     m_blockPara = para;
     m_blockOpen = true;
     m_blockHasText = false;
+}
+
+void DocumentBuilder::object(const QTextCharFormat &format, const CharState &chr, const ParaState &para)
+{
+    textBuffer(chr, para);
+    flushRun();
+    m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    m_blockHasText = true;
+}
+
+void DocumentBuilder::picture(QByteArrayView group, const CharState &chr, const ParaState &para)
+{
+    object(pictureFormat(group, *m_cursor.document()), chr, para);
+}
+
+void DocumentBuilder::placeInTable(const ParaState &para)
+{
+    if (para.inTable && !m_table)
+        startTable();
+    else if (para.inTable && m_rowDone)
+        nextRow();
+    else if (para.inTable && m_cellDone)
+        nextCell();
+    else if (!para.inTable && m_table)
+        leaveTable();
+}
+
+void DocumentBuilder::startTable()
+{
+    static const std::vector<int> none;
+    const std::vector<int> &rights = m_rowRights ? *m_rowRights : none;
+    const int columns = int(qBound<size_t>(1, rights.size(), size_t(MaxColumns)));
+    QTextTableFormat format;
+    format.setCellPadding(2);
+    format.setBorder(1);
+    format.setCellSpacing(0);
+    QList<QTextLength> widths;
+    int left = 0;
+    for (int i = 0; i < columns && size_t(i) < rights.size(); ++i) {
+        const int right = qBound(left, rights[size_t(i)], MaxTwips);
+        widths.append(QTextLength(QTextLength::FixedLength, twipsToPixels(qMax(right - left, 15))));
+        left = right;
+    }
+    if (widths.size() == columns)
+        format.setColumnWidthConstraints(widths);
+    m_table = m_cursor.insertTable(1, columns, format);
+    m_row = 0;
+    m_column = 0;
+    m_rowDone = false;
+    m_cellDone = false;
+    m_reuseBlock = true;
+}
+
+void DocumentBuilder::nextRow()
+{
+    m_table->appendRows(1);
+    ++m_row;
+    m_column = 0;
+    m_rowDone = false;
+    m_cellDone = false;
+    m_cursor = m_table->cellAt(m_row, 0).firstCursorPosition();
+    m_reuseBlock = true;
+}
+
+void DocumentBuilder::nextCell()
+{
+    m_cellDone = false;
+    if (m_column + 1 < m_table->columns()) {
+        ++m_column;
+    } else if (m_table->columns() < MaxColumns) {
+        m_table->appendColumns(1);
+        ++m_column;
+    } else {
+        // Past the last column: the text goes on in the last cell.
+        m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
+        m_reuseBlock = false;
+        return;
+    }
+    m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
+    m_reuseBlock = true;
+}
+
+void DocumentBuilder::leaveTable()
+{
+    m_cursor = m_table->lastCursorPosition();
+    m_cursor.movePosition(QTextCursor::NextBlock);
+    m_table = nullptr;
+    m_rowDone = false;
+    m_cellDone = false;
+    m_reuseBlock = true;
+}
+
+void DocumentBuilder::cellEnd(const ParaState &para, const CharState &chr)
+{
+    flushRun();
+    if (!para.inTable && !m_table) {
+        // A cell end outside any table keeps its cells apart with a tab.
+        text(u"\t", chr, para);
+        return;
+    }
+    ParaState inCell = para;
+    inCell.inTable = true;
+    if (m_blockOpen && !m_blockHasText && !m_table)
+        m_blockOpen = false;
+    if (m_blockOpen) {
+        paragraphEnd(inCell, chr);
+    } else {
+        // An empty cell.
+        placeInTable(inCell);
+    }
+    m_cellDone = true;
+    m_blockOpen = false;
+    m_reuseBlock = false;
+}
+
+void DocumentBuilder::rowEnd(const ParaState &para, const CharState &chr)
+{
+    flushRun();
+    if (!m_table) {
+        if (m_blockOpen && m_blockHasText)
+            paragraphEnd(para, chr);
+        return;
+    }
+    if (m_blockOpen && m_blockHasText) {
+        ParaState inCell = para;
+        inCell.inTable = true;
+        paragraphEnd(inCell, chr);
+    }
+    m_cellDone = false;
+    m_rowDone = true;
+    m_blockOpen = false;
+    m_reuseBlock = false;
 }
 
 QTextCharFormat DocumentBuilder::charFormat(const CharState &chr)
@@ -162,6 +361,19 @@ QTextCharFormat DocumentBuilder::makeCharFormat(const CharState &chr) const
     const QColor color = m_tables.colors.value(chr.color);
     if (color.isValid())
         format.setForeground(color);
+    const QColor background = m_tables.colors.value(chr.background);
+    if (background.isValid())
+        format.setBackground(background);
+    if (chr.caps)
+        format.setFontCapitalization(QFont::AllUppercase);
+    if (chr.vertical == VerticalPlace::Super)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (chr.vertical == VerticalPlace::Sub)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (chr.link >= 0 && chr.link < m_tables.links.size()) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_tables.links.at(chr.link));
+    }
     return format;
 }
 
@@ -174,12 +386,26 @@ QTextBlockFormat DocumentBuilder::makeBlockFormat(const ParaState &para) const
     case Align::Right: format.setAlignment(Qt::AlignRight); break;
     case Align::Justify: format.setAlignment(Qt::AlignJustify); break;
     }
-    if (para.leftTwips != 0)
+    // A list item's indents come from its list.
+    const bool listItem = para.listNumber > 0 || para.listKind != ListKind::None;
+    if (para.leftTwips != 0 && !listItem)
         format.setLeftMargin(twipsToPixels(para.leftTwips));
     if (para.rightTwips != 0)
         format.setRightMargin(twipsToPixels(para.rightTwips));
-    if (para.firstTwips != 0)
+    if (para.firstTwips != 0 && !listItem)
         format.setTextIndent(twipsToPixels(para.firstTwips));
+    if (para.spaceBefore != 0)
+        format.setTopMargin(twipsToPixels(para.spaceBefore));
+    if (para.spaceAfter != 0)
+        format.setBottomMargin(twipsToPixels(para.spaceAfter));
+    if (para.lineSpacing != 0) {
+        if (para.lineMultiple && para.lineSpacing > 0)
+            format.setLineHeight(para.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+        else if (para.lineSpacing > 0)
+            format.setLineHeight(twipsToPixels(para.lineSpacing), QTextBlockFormat::MinimumHeight);
+        else
+            format.setLineHeight(twipsToPixels(-para.lineSpacing), QTextBlockFormat::FixedHeight);
+    }
     if (para.tabCount > 0) {
         QList<QTextOption::Tab> tabs;
         tabs.reserve(para.tabCount);

@@ -5,11 +5,16 @@
 // insertion per run, as if the text had been typed in with its formats.
 #include "rtf/rtfstate.h"
 
+#include <QHash>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <array>
+#include <vector>
+
+class QTextList;
+class QTextTable;
 
 namespace lumora::rtf {
 
@@ -44,7 +49,28 @@ public:
     // The font or colour table changed: formats made so far are forgotten.
     void tablesChanged();
 
+    // A picture or other object in the text, with its format (an image format).
+    void object(const QTextCharFormat &format, const CharState &chr, const ParaState &para);
+    // A picture: its "{\pict ...}" group as the file holds it.
+    void picture(QByteArrayView group, const CharState &chr, const ParaState &para);
+
+    // Table rows: the right edges (twips) of the cells of the rows that follow; the end
+    // of a cell (\cell) and of a row (\row). Paragraphs marked as table paragraphs go
+    // into the cells of a document table; the first paragraph without the mark leaves
+    // the table. A table has at most MaxColumns columns: the text of cells past the
+    // last one goes into the last one.
+    static constexpr int MaxColumns = 64;
+    void rowCells(const std::vector<int> &rights) { m_rowRights = &rights; }
+    void cellEnd(const ParaState &para, const CharState &chr);
+    void rowEnd(const ParaState &para, const CharState &chr);
+
 private:
+    void startTable();
+    void nextRow();
+    void nextCell();
+    void leaveTable();
+    void placeInTable(const ParaState &para);
+    void addToList(const ParaState &para);
     void flushRun();
     void openBlock(const ParaState &para, const CharState &chr);
     QTextCharFormat charFormat(const CharState &chr);
@@ -71,6 +97,19 @@ private:
     ParaState m_lastPara;
     QTextBlockFormat m_lastBlockFormat;
     bool m_lastBlockValid = false;
+
+    // The lists made so far, by list number and level.
+    QHash<quint64, QTextList *> m_lists;
+
+    // The table being filled: its current cell; the cursor stands in a block that the
+    // next paragraph takes instead of making a new one when m_reuseBlock is set.
+    QTextTable *m_table = nullptr;
+    int m_row = 0;
+    int m_column = 0;
+    bool m_rowDone = false;
+    bool m_cellDone = false;
+    bool m_reuseBlock = false;
+    const std::vector<int> *m_rowRights = nullptr;
 
     const QTextBlockFormat m_tailFormat;
     const QTextCharFormat m_tailCharFormat;

@@ -6,6 +6,7 @@
 // \uc1 announces). Characters rich text does not carry (isDroppedCharacter) are left
 // out.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringView>
 
 #include <cstring>
@@ -53,6 +54,11 @@ public:
 
     // Appends bytes as they are (table punctuation such as ";}").
     void raw(const char *bytes) { put(bytes, std::strlen(bytes)); }
+    void rawBytes(QByteArrayView bytes)
+    {
+        put(bytes.data(), size_t(bytes.size()));
+        m_needSpace = false;
+    }
 
     void finish() { m_out.resize(m_used); }
 

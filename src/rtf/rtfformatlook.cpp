@@ -61,6 +61,19 @@ CharLook charLook(const QTextCharFormat &format, const QFont &defaults)
         look.hasColor = true;
         look.color = format.foreground().color().rgb();
     }
+    if (format.hasProperty(QTextFormat::BackgroundBrush)
+        && format.background().style() != Qt::NoBrush) {
+        look.hasBackground = true;
+        look.background = format.background().color().rgb();
+    }
+    look.caps = format.fontCapitalization() == QFont::AllUppercase;
+    switch (format.verticalAlignment()) {
+    case QTextCharFormat::AlignSuperScript: look.vertical = VerticalPlace::Super; break;
+    case QTextCharFormat::AlignSubScript: look.vertical = VerticalPlace::Sub; break;
+    default: break;
+    }
+    if (format.isAnchor())
+        look.href = format.anchorHref();
     return look;
 }
 
@@ -77,6 +90,24 @@ ParaState paraLook(const QTextBlockFormat &format, qreal indentWidth)
     para.leftTwips = pixelsToTwips(format.leftMargin() + format.indent() * indentWidth);
     para.rightTwips = pixelsToTwips(format.rightMargin());
     para.firstTwips = pixelsToTwips(format.textIndent());
+    para.spaceBefore = qMax(0, pixelsToTwips(format.topMargin()));
+    para.spaceAfter = qMax(0, pixelsToTwips(format.bottomMargin()));
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        if (format.lineHeight() > 0 && qRound(format.lineHeight()) != 100) {
+            para.lineSpacing = qBound(1, qRound(format.lineHeight() * 240.0 / 100.0), MaxTwips);
+            para.lineMultiple = true;
+        }
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        para.lineSpacing = qMax(0, pixelsToTwips(format.lineHeight()));
+        break;
+    case QTextBlockFormat::FixedHeight:
+        para.lineSpacing = -qMax(0, pixelsToTwips(format.lineHeight()));
+        break;
+    default:
+        break;
+    }
 
     const QList<QTextOption::Tab> tabs = format.tabPositions();
     for (const QTextOption::Tab &tab : tabs) {

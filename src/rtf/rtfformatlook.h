@@ -21,6 +21,11 @@ struct CharLook {
     bool strike = false;
     bool hasColor = false;
     QRgb color = 0;
+    bool caps = false;
+    VerticalPlace vertical = VerticalPlace::Normal;
+    bool hasBackground = false;
+    QRgb background = 0;
+    QString href;  // a link's target; empty outside links
 };
 
 CharLook charLook(const QTextCharFormat &format, const QFont &defaults);

@@ -41,6 +41,10 @@ public:
     // up to the end of the input), without producing tokens.
     void skipGroup();
 
+    // Where the next token starts, and the whole input.
+    qsizetype position() const { return m_pos; }
+    QByteArrayView input() const { return m_in; }
+
 private:
     Token word();
     Token escape();

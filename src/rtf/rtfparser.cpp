@@ -1,7 +1,9 @@
 #include "rtf/rtfparser.h"
 
 #include "rtf/rtfcharacters.h"
-#include "rtf/rtfcontrolwords.h"
+#include "rtf/rtfpicture.h"
+
+#include <QTextDocument>
 
 namespace lumora::rtf {
 
@@ -17,11 +19,48 @@ int twips(const Token &t)
     return qBound(-MaxTwips, t.param, MaxTwips);
 }
 
+constexpr int MaxFieldInstruction = 4096;
+constexpr int MaxTableCells = 4096;
+
+// The target of a "HYPERLINK" field instruction: its first quoted word (or first word),
+// with a "\l" place appended as a fragment; empty for other fields.
+QString linkTarget(const QByteArray &instruction)
+{
+    const QString text = QString::fromLatin1(instruction).simplified();
+    if (!text.startsWith(QStringLiteral("HYPERLINK"), Qt::CaseInsensitive))
+        return {};
+    QString rest = text.mid(9).trimmed();
+    QString target, place;
+    while (!rest.isEmpty()) {
+        QString word;
+        if (rest.startsWith(u'"')) {
+            const qsizetype end = rest.indexOf(u'"', 1);
+            word = rest.mid(1, end < 0 ? -1 : end - 1);
+            rest = end < 0 ? QString() : rest.mid(end + 1).trimmed();
+        } else {
+            const qsizetype end = rest.indexOf(u' ');
+            word = rest.left(end);
+            rest = end < 0 ? QString() : rest.mid(end + 1).trimmed();
+        }
+        if (word == u"\\l") {
+            place = QStringLiteral("#");
+        } else if (word.startsWith(u'\\')) {
+            continue;
+        } else if (place == u"#") {
+            place += word;
+        } else if (target.isEmpty()) {
+            target = word;
+        }
+    }
+    return target + (place.size() > 1 ? place : QString());
+}
+
 } // namespace
 
 Parser::Parser(QByteArrayView input, QTextCursor &cursor)
     : m_lexer(input), m_builder(cursor, m_tables)
 {
+    m_builder.rowCells(m_rowRights);
 }
 
 void Parser::run()
@@ -29,7 +68,19 @@ void Parser::run()
     for (;;) {
         if (plainText())
             m_lexer.appendText(m_pending);
+        const qsizetype at = m_lexer.position();
         const Token t = m_lexer.next();
+        if (m_star && t.kind != Token::Kind::Word) {
+            // "\*" before anything but a word: the group is of no use to the reader.
+            m_star = false;
+            if (t.kind == Token::Kind::GroupStart)
+                m_lexer.skipGroup();
+            if (t.kind != Token::Kind::GroupEnd)
+                skipGroup();
+            else
+                closeGroup();
+            continue;
+        }
         switch (t.kind) {
         case Token::Kind::End:
             flushText();
@@ -37,6 +88,7 @@ void Parser::run()
             return;
         case Token::Kind::GroupStart:
             openGroup();
+            m_groupStart = at;
             break;
         case Token::Kind::GroupEnd:
             closeGroup();
@@ -97,8 +149,22 @@ void Parser::closeGroup()
     // A font entry's name ends with its group at the latest (not with a group inside it).
     if (m_group.dest == Destination::FontTable && m_stack.size() <= m_fontDepth)
         commitFontName();
+    if (m_group.dest == Destination::ListTable && m_listOpen && m_stack.size() <= m_listDepth) {
+        if (m_tables.lists.size() < Tables::MaxLists || m_tables.lists.contains(m_listId))
+            m_tables.lists.insert(m_listId, m_listDef);
+        m_listOpen = false;
+        tablesChanged();
+    }
+    const Destination closing = m_group.dest;
     m_group = m_stack.back();
     m_stack.pop_back();
+    if (closing == Destination::OldList && m_group.dest != Destination::OldList
+        && m_group.para.listNumber == 0) {
+        m_group.para.listKind = m_oldListKind;
+        m_group.para.listLevel = m_oldListLevel;
+    } else if (closing == Destination::FieldInstruction && m_group.dest != Destination::FieldInstruction) {
+        m_fieldLink = linkTarget(m_fieldInstruction);
+    }
 }
 
 bool Parser::canSkip() const
@@ -141,6 +207,14 @@ void Parser::bytes(QByteArrayView data, bool escaped)
     case Destination::ColorTable:
         if (!escaped)
             colorBytes(data);
+        break;
+    case Destination::FieldInstruction:
+        if (m_fieldInstruction.size() + data.size() <= MaxFieldInstruction)
+            m_fieldInstruction.append(data.data(), data.size());
+        break;
+    case Destination::ListTable:
+    case Destination::ListOverrideTable:
+    case Destination::OldList:
         break;
     }
 }
@@ -209,17 +283,113 @@ void Parser::symbol(char c)
             m_builder.paragraphEnd(m_group.para, m_group.chr);
         break;
     case '*':
-        skipGroup();
+        m_star = true;
         break;
     default:
         break;
     }
 }
 
+bool Parser::knownStarred(Word word)
+{
+    switch (word) {
+    case Word::ListTable:
+    case Word::ListOverrideTable:
+    case Word::OldList:
+    case Word::FieldInstruction:
+    case Word::ShapePicture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Parser::listWord(const Token &t, Word word)
+{
+    switch (m_group.dest) {
+    case Destination::ListTable:
+        if (word == Word::List) {
+            m_listOpen = true;
+            m_listDepth = m_stack.size();
+            m_listDef = ListDefinition{};
+            m_listLevel = -1;
+            m_listId = 0;
+        } else if (word == Word::ListId && m_listOpen) {
+            m_listId = t.param;
+        } else if (word == Word::ListLevel && m_listOpen) {
+            m_listLevel = qMin(m_listLevel + 1, MaxListLevels);
+        } else if (word == Word::LevelFormat && m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels) {
+            m_listDef.levels[size_t(m_listLevel)] = listKindForNumberFormat(t.param);
+        }
+        break;
+    case Destination::ListOverrideTable:
+        if (word == Word::ListOverride) {
+            m_overrideList = 0;
+        } else if (word == Word::ListId) {
+            m_overrideList = t.param;
+        } else if (word == Word::ListNumber && t.param > 0
+                   && (m_tables.listOverrides.size() < Tables::MaxLists
+                       || m_tables.listOverrides.contains(t.param))) {
+            m_tables.listOverrides.insert(t.param, m_overrideList);
+            tablesChanged();
+        }
+        break;
+    case Destination::OldList:
+        switch (word) {
+        case Word::OldListBullet: m_oldListKind = ListKind::Disc; break;
+        case Word::OldListBody:
+            if (m_oldListKind == ListKind::None || m_oldListKind == ListKind::Disc)
+                m_oldListKind = ListKind::Decimal;
+            break;
+        case Word::OldListLevel:
+            m_oldListLevel = qBound(0, t.param - 1, MaxListLevels - 1);
+            if (m_oldListKind == ListKind::None)
+                m_oldListKind = ListKind::Decimal;
+            break;
+        case Word::OldListDecimal: m_oldListKind = ListKind::Decimal; break;
+        case Word::OldListUpperLetter: m_oldListKind = ListKind::UpperAlpha; break;
+        case Word::OldListLowerLetter: m_oldListKind = ListKind::LowerAlpha; break;
+        case Word::OldListUpperRoman: m_oldListKind = ListKind::UpperRoman; break;
+        case Word::OldListLowerRoman: m_oldListKind = ListKind::LowerRoman; break;
+        default: break;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::picture()
+{
+    const QByteArrayView in = m_lexer.input();
+    qsizetype start = m_groupStart;
+    while (start >= 0 && start < in.size() && in[start] != '{')
+        ++start;
+    if (m_group.dest != Destination::Text || start < 0 || start >= in.size() || !canSkip()) {
+        skipGroup();
+        return;
+    }
+    flushText();
+    m_lexer.skipGroup();
+    const QByteArrayView group = in.sliced(start, m_lexer.position() - start);
+    closeGroup();
+    if (!m_group.chr.hidden && m_group.dest == Destination::Text)
+        m_builder.picture(group, m_group.chr, m_group.para);
+}
+
 void Parser::word(const Token &t)
 {
     flushText();
     const WordEntry entry = lookupWord(t.text);
+    if (std::exchange(m_star, false) && !knownStarred(entry.word)) {
+        skipGroup();
+        return;
+    }
+    if (m_group.dest == Destination::ListTable || m_group.dest == Destination::ListOverrideTable
+        || m_group.dest == Destination::OldList) {
+        listWord(t, entry.word);
+        return;
+    }
     CharState &chr = m_group.chr;
     ParaState &para = m_group.para;
     const bool inText = m_group.dest == Destination::Text;
@@ -244,6 +414,58 @@ void Parser::word(const Token &t)
         break;
     case Word::SkipDestination:
         skipGroup();
+        break;
+    case Word::ListTable:
+        if (canSkip())
+            m_group.dest = Destination::ListTable;
+        break;
+    case Word::ListOverrideTable:
+        if (canSkip())
+            m_group.dest = Destination::ListOverrideTable;
+        break;
+    case Word::OldList:
+        if (canSkip() && inText) {
+            m_group.dest = Destination::OldList;
+            m_oldListKind = ListKind::None;
+            m_oldListLevel = 0;
+        }
+        break;
+    case Word::Field:
+        m_fieldLink.clear();
+        m_fieldInstruction.clear();
+        break;
+    case Word::FieldInstruction:
+        if (canSkip()) {
+            m_group.dest = Destination::FieldInstruction;
+            m_fieldInstruction.clear();
+        }
+        break;
+    case Word::FieldResult:
+        if (inText && !m_fieldLink.isEmpty()) {
+            if (m_tables.links.size() < Tables::MaxLinks)
+                m_tables.links.append(m_fieldLink);
+            chr.link = int(m_tables.links.size()) - 1;
+            m_fieldLink.clear();
+        }
+        break;
+    case Word::Picture:
+        picture();
+        break;
+    case Word::ShapePicture:
+    case Word::List:
+    case Word::ListId:
+    case Word::ListLevel:
+    case Word::LevelFormat:
+    case Word::LevelStart:
+    case Word::ListOverride:
+    case Word::OldListBullet:
+    case Word::OldListBody:
+    case Word::OldListLevel:
+    case Word::OldListDecimal:
+    case Word::OldListUpperLetter:
+    case Word::OldListLowerLetter:
+    case Word::OldListUpperRoman:
+    case Word::OldListLowerRoman:
         break;
 
     case Word::CharsetAnsi: m_tables.codePage = 1252; tablesChanged(); break;
@@ -314,6 +536,17 @@ void Parser::word(const Token &t)
     case Word::Color:
         chr.color = qMax(-1, t.param);
         break;
+    case Word::Super: chr.vertical = VerticalPlace::Super; break;
+    case Word::Sub: chr.vertical = VerticalPlace::Sub; break;
+    case Word::NoSuperSub: chr.vertical = VerticalPlace::Normal; break;
+    case Word::Up: chr.vertical = t.hasParam && t.param == 0 ? VerticalPlace::Normal : VerticalPlace::Super; break;
+    case Word::Down: chr.vertical = t.hasParam && t.param == 0 ? VerticalPlace::Normal : VerticalPlace::Sub; break;
+    case Word::Caps: chr.caps = toggle(t); break;
+    case Word::Highlight:
+    case Word::Background:
+        // Colour 0 is the automatic colour: no background.
+        chr.background = t.param > 0 ? t.param : -1;
+        break;
 
     case Word::Pard: para = ParaState{}; break;
     case Word::AlignLeft: para.align = Align::Left; break;
@@ -330,11 +563,26 @@ void Parser::word(const Token &t)
     case Word::TabRight: para.nextTabKind = TabKind::Right; break;
     case Word::TabCenter: para.nextTabKind = TabKind::Center; break;
     case Word::TabDecimal: para.nextTabKind = TabKind::Decimal; break;
+    case Word::SpaceBefore: para.spaceBefore = qBound(0, t.param, MaxTwips); break;
+    case Word::SpaceAfter: para.spaceAfter = qBound(0, t.param, MaxTwips); break;
+    case Word::LineSpacing: para.lineSpacing = twips(t); break;
+    case Word::LineMultiple: para.lineMultiple = toggle(t); break;
+    case Word::ListNumber: para.listNumber = qBound(0, t.param, 0x7FFF); break;
+    case Word::ListLevelNumber: para.listLevel = qBound(0, t.param, MaxListLevels - 1); break;
+    case Word::InTable: para.inTable = true; break;
+    case Word::RowDefaults: m_rowRights.clear(); break;
+    case Word::CellRight:
+        if (m_rowRights.size() < size_t(MaxTableCells))
+            m_rowRights.push_back(twips(t));
+        break;
 
     case Word::Par:
-    case Word::Row:
         if (inText)
             m_builder.paragraphEnd(para, chr);
+        break;
+    case Word::Row:
+        if (inText)
+            m_builder.rowEnd(para, chr);
         break;
     case Word::Section:
     case Word::Page:
@@ -343,8 +591,11 @@ void Parser::word(const Token &t)
         break;
     case Word::Line: character(0x2028); break;
     case Word::Tab:
-    case Word::Cell:
         character(u'\t');
+        break;
+    case Word::Cell:
+        if (inText)
+            m_builder.cellEnd(para, chr);
         break;
     case Word::Character: character(entry.character); break;
     }

@@ -8,6 +8,7 @@
 // may end anywhere, numbers are clamped, and nesting beyond MaxDepth is counted
 // instead of stored, so memory stays proportional to what the document keeps.
 #include "rtf/rtfcodepages.h"
+#include "rtf/rtfcontrolwords.h"
 #include "rtf/rtfdocumentbuilder.h"
 #include "rtf/rtflexer.h"
 #include "rtf/rtfstate.h"
@@ -37,7 +38,9 @@ public:
     void run();
 
 private:
-    enum class Destination : unsigned char { Text, FontTable, ColorTable };
+    enum class Destination : unsigned char {
+        Text, FontTable, ColorTable, ListTable, ListOverrideTable, OldList, FieldInstruction
+    };
 
     struct Group {
         CharState chr;
@@ -74,6 +77,11 @@ private:
     void commitFontName();
     void colorBytes(QByteArrayView data);
     void tablesChanged();
+    // Whether a word opens a destination the reader knows even after "\*".
+    static bool knownStarred(Word word);
+    void listWord(const Token &t, Word word);
+    void picture();
+    void endField();
 
     Lexer m_lexer;
     Tables m_tables;
@@ -98,6 +106,24 @@ private:
 
     int m_red = 0, m_green = 0, m_blue = 0;
     bool m_colorGiven = false;
+
+    bool m_star = false;            // "\*" came: the group is skipped unless known
+    qsizetype m_groupStart = -1;    // where the current group's "{" stands
+    // The list table entry being read, and the level within it.
+    int m_listId = 0;
+    ListDefinition m_listDef;
+    int m_listLevel = -1;
+    bool m_listOpen = false;
+    size_t m_listDepth = 0;
+    int m_overrideList = 0;         // \listid of the override being read
+    // The \pn words of the group being read, for the paragraph around it.
+    ListKind m_oldListKind = ListKind::None;
+    int m_oldListLevel = 0;
+    // A field: its instruction's text, and the link target it names.
+    QByteArray m_fieldInstruction;
+    QString m_fieldLink;
+    // Table rows: the right edges of the cells defined so far.
+    std::vector<int> m_rowRights;
 };
 
 } // namespace lumora::rtf

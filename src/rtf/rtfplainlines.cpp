@@ -9,7 +9,7 @@ QStringList plainLines(const QTextDocument &doc)
 {
     QStringList lines;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
-        lines += block.text().split(QChar::LineSeparator);
+        lines += block.text().remove(QChar::ObjectReplacementCharacter).split(QChar::LineSeparator);
     return lines;
 }
 

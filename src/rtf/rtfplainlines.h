@@ -8,7 +8,8 @@ class QTextDocument;
 namespace lumora::rtf {
 
 // One line per paragraph; a line break inside a paragraph also starts a new line, since
-// a content file line cannot hold one. Tabs and other characters stay as they are.
+// a content file line cannot hold one. Pictures are left out; tabs and other characters
+// stay as they are.
 QStringList plainLines(const QTextDocument &doc);
 
 } // namespace lumora::rtf

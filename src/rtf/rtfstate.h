@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QList>
 #include <QMap>
+#include <QStringList>
 #include <QString>
 
 #include <algorithm>
@@ -18,6 +19,14 @@ inline constexpr int MinHalfPoints = 2;
 inline constexpr int MaxHalfPoints = 3276;
 inline constexpr int DefaultHalfPoints = 24;
 
+enum class VerticalPlace : unsigned char { Normal, Super, Sub };
+
+// How a paragraph is numbered as a list item: the list styles of a text document.
+enum class ListKind : signed char {
+    None = 0, Disc, Circle, Square, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman
+};
+inline constexpr int MaxListLevels = 9;
+
 struct CharState {
     int font = -1;   // \fN; -1 for the document's default font (\deffN)
     int halfPoints = DefaultHalfPoints;
@@ -27,6 +36,10 @@ struct CharState {
     bool underline = false;
     bool strike = false;
     bool hidden = false;
+    bool caps = false;
+    VerticalPlace vertical = VerticalPlace::Normal;
+    int background = -1;  // index into the colour table; -1 for none
+    int link = -1;        // index into the link targets; -1 outside a link
 
     bool operator==(const CharState &) const = default;
 };
@@ -52,6 +65,15 @@ struct ParaState {
     std::array<TabStop, MaxTabs> tabs{};
     // The kind that the next \txN gets (\tqr, \tqc, \tqdec come before it).
     TabKind nextTabKind = TabKind::Left;
+    int spaceBefore = 0;  // twips
+    int spaceAfter = 0;
+    int lineSpacing = 0;  // \slN: 0 automatic; above 0 at least, below 0 exactly N twips
+    bool lineMultiple = false;  // \slmult1: N is 240ths of a single line
+    // List item: the list (\lsN, or OldListNumber for the older \pn words) and level.
+    int listNumber = 0;
+    int listLevel = 0;
+    ListKind listKind = ListKind::None;  // from \pn, when no \ls names a list
+    bool inTable = false;
 
     // Adds a tab stop; stops stay sorted by position, a second stop at one position
     // replaces the first, and stops beyond MaxTabs are dropped.
@@ -73,7 +95,11 @@ struct ParaState {
     bool operator==(const ParaState &o) const
     {
         return align == o.align && leftTwips == o.leftTwips && rightTwips == o.rightTwips
-               && firstTwips == o.firstTwips && tabCount == o.tabCount
+               && firstTwips == o.firstTwips && spaceBefore == o.spaceBefore
+               && spaceAfter == o.spaceAfter && lineSpacing == o.lineSpacing
+               && lineMultiple == o.lineMultiple && listNumber == o.listNumber
+               && listLevel == o.listLevel && listKind == o.listKind && inTable == o.inTable
+               && tabCount == o.tabCount
                && std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
     }
 };
@@ -84,10 +110,37 @@ struct FontEntry {
     int codePage = 0;  // \cpgN; 0 when not given
 };
 
+// One list of the list table: the numbering of each of its levels.
+struct ListDefinition {
+    std::array<ListKind, MaxListLevels> levels{ListKind::Decimal, ListKind::Decimal, ListKind::Decimal,
+                                               ListKind::Decimal, ListKind::Decimal, ListKind::Decimal,
+                                               ListKind::Decimal, ListKind::Decimal, ListKind::Decimal};
+};
+
+// The list kind of a level's number format (\levelnfcN).
+inline ListKind listKindForNumberFormat(int nfc)
+{
+    switch (nfc) {
+    case 0: return ListKind::Decimal;
+    case 1: return ListKind::UpperRoman;
+    case 2: return ListKind::LowerRoman;
+    case 3: return ListKind::UpperAlpha;
+    case 4: return ListKind::LowerAlpha;
+    default: return ListKind::Disc;
+    }
+}
+
 // The document-wide tables a character state refers to.
 struct Tables {
     static constexpr int MaxFonts = 1024;
     static constexpr int MaxColors = 1024;
+    static constexpr int MaxLists = 1024;
+    static constexpr int MaxLinks = 65536;
+    static constexpr int OldListNumber = -1;  // the \pn lists, one per level and kind
+
+    QMap<int, ListDefinition> lists;      // by \listid
+    QMap<int, int> listOverrides;         // \lsN to \listid
+    QStringList links;                    // link targets, by CharState::link
 
     QMap<int, FontEntry> fonts;
     QList<QColor> colors;  // an invalid colour stands for "automatic"

@@ -2,11 +2,19 @@
 
 #include "rtf/rtfescape.h"
 #include "rtf/rtfformatlook.h"
+#include "rtf/rtfpicture.h"
 
 #include <QHash>
+#include <QImage>
+#include <QPixmap>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+#include <QUrl>
 
 #include <cstring>
 #include <vector>
@@ -47,6 +55,11 @@ private:
     int charSlot(int formatIndex);
     const ParaState &paraState(int formatIndex);
     QByteArray header() const;
+    void listTables(TextEscaper &out) const;
+    void picture(const QTextImageFormat &format);
+    void link(const QString &href);
+    void tableRow(const QTextTable *table);
+    int listNumber(const QTextList *list);
 
     const QTextDocument &m_doc;
     const QList<QTextFormat> m_formats;
@@ -76,7 +89,29 @@ private:
     QHash<quint64, QByteArray> m_transitions;
     ParaState m_para;
     bool m_paraKnown = false;
+
+    // Links: the target of the field being written (empty outside one), and the
+    // character state in force where it began, which its closing brace brings back.
+    QString m_href;
+    int m_slotBeforeLink = -1;
+    // Lists in order of first use; their number is their place plus one.
+    QList<const QTextList *> m_lists;
+    QHash<const QTextList *, int> m_listIndex;
+    const bool m_hasTables = !m_doc.rootFrame()->childFrames().isEmpty();
 };
+
+// The list table's number format (\levelnfc) of a list style.
+int numberFormat(QTextListFormat::Style style)
+{
+    switch (style) {
+    case QTextListFormat::ListDecimal: return 0;
+    case QTextListFormat::ListUpperRoman: return 1;
+    case QTextListFormat::ListLowerRoman: return 2;
+    case QTextListFormat::ListUpperAlpha: return 3;
+    case QTextListFormat::ListLowerAlpha: return 4;
+    default: return 23;
+    }
+}
 
 QByteArray Writer::run()
 {
@@ -100,21 +135,130 @@ QByteArray Writer::run()
 
 void Writer::paragraph(const QTextBlock &block, int position)
 {
-    const ParaState &para = paraState(block.blockFormatIndex());
+    ParaState para = paraState(block.blockFormatIndex());
+    const QTextList *list = block.textList();
+    if (list) {
+        // Indents of a list item come from its list level.
+        para.listNumber = listNumber(list);
+        para.listLevel = qBound(0, list->format().indent() - 1, MaxListLevels - 1);
+        para.leftTwips = 360 * (para.listLevel + 2);
+        para.firstTwips = -360;
+    }
+    const QTextTable *table = m_hasTables ? QTextCursor(block).currentTable() : nullptr;
+    QTextTableCell cell;
+    if (table) {
+        cell = table->cellAt(block.position());
+        para.inTable = true;
+        if (cell.column() == 0 && cell.firstPosition() == block.position())
+            tableRow(table);
+    }
     if (!m_paraKnown || !(para == m_para))
         paragraphFormat(para);
+    if (list) {
+        m_out.raw("{\\listtext ");
+        const QString number = list->itemText(block);
+        if (number.isEmpty())
+            m_out.text(u"\u2022");
+        else
+            m_out.text(number);
+        m_out.word("\\tab");
+        m_out.raw("}");
+    }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int length = fragment.length();
+        const QTextCharFormat format = fragment.charFormat();
+        link(format.isAnchor() ? format.anchorHref() : QString());
         switchTo(charSlot(fragment.charFormatIndex()));
-        m_out.text(QStringView(m_text).mid(position, length));
+        if (format.isImageFormat()) {
+            for (int i = 0; i < length; ++i)
+                picture(format.toImageFormat());
+        } else {
+            m_out.text(QStringView(m_text).mid(position, length));
+        }
         position += length;
     }
+    link(QString());
     // An empty paragraph keeps its own character format, which sets its height.
     if (block.length() <= 1)
         switchTo(charSlot(block.charFormatIndex()));
-    m_out.word("\\par");
+    if (table && cell.lastPosition() == block.position() + block.length() - 1) {
+        m_out.word("\\cell");
+        if (cell.column() + cell.columnSpan() >= table->columns())
+            m_out.word("\\row");
+    } else {
+        m_out.word("\\par");
+    }
     m_out.newline();
+    // Table paragraphs carry their mark each; the first one after them ends it.
+    if (table)
+        m_paraKnown = false;
+}
+
+int Writer::listNumber(const QTextList *list)
+{
+    const auto it = m_listIndex.constFind(list);
+    if (it != m_listIndex.constEnd())
+        return it.value();
+    m_lists.append(list);
+    const int number = int(m_lists.size());
+    m_listIndex.insert(list, number);
+    return number;
+}
+
+void Writer::tableRow(const QTextTable *table)
+{
+    m_out.word("\\trowd\\trgaph108");
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    int right = 0;
+    for (int c = 0; c < table->columns(); ++c) {
+        int twips = 1800;
+        if (c < widths.size() && widths[c].type() == QTextLength::FixedLength)
+            twips = qMax(15, pixelsToTwips(widths[c].rawValue()));
+        right = qMin(right + twips, MaxTwips);
+        m_out.word("\\cellx", right);
+    }
+    m_out.newline();
+}
+
+void Writer::link(const QString &href)
+{
+    if (href == m_href)
+        return;
+    if (!m_href.isEmpty()) {
+        m_out.raw("}}");
+        m_charSlot = m_slotBeforeLink;
+    }
+    m_href = href;
+    if (href.isEmpty())
+        return;
+    m_slotBeforeLink = m_charSlot;
+    // The target in the ASCII form of an address, so that any reader reads it whole.
+    QByteArray target = QUrl(href).toEncoded();
+    if (target.isEmpty())
+        target = href.toUtf8().toPercentEncoding(":/?#[]@!$&'()*+,;=%");
+    target.replace('"', "%22");
+    m_out.raw("{\\field{\\*\\fldinst HYPERLINK \"");
+    m_out.text(QString::fromLatin1(target));
+    m_out.raw("\"}{\\fldrslt ");
+}
+
+void Writer::picture(const QTextImageFormat &format)
+{
+    const QByteArray group = format.property(PictureGroupProperty).toByteArray();
+    if (!group.isEmpty()) {
+        m_out.rawBytes(group);
+        return;
+    }
+    const QVariant resource = m_doc.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    QImage image = resource.value<QImage>();
+    if (image.isNull())
+        image = resource.value<QPixmap>().toImage();
+    if (image.isNull())
+        return;
+    const double width = format.width() > 0 ? format.width() : image.width();
+    const double height = format.height() > 0 ? format.height() : image.height();
+    m_out.rawBytes(pngPictureGroup(image, width, height));
 }
 
 void Writer::paragraphFormat(const ParaState &para)
@@ -132,6 +276,20 @@ void Writer::paragraphFormat(const ParaState &para)
         m_out.word("\\ri", para.rightTwips);
     if (para.firstTwips != 0)
         m_out.word("\\fi", para.firstTwips);
+    if (para.spaceBefore != 0)
+        m_out.word("\\sb", para.spaceBefore);
+    if (para.spaceAfter != 0)
+        m_out.word("\\sa", para.spaceAfter);
+    if (para.lineSpacing != 0) {
+        m_out.word("\\sl", para.lineSpacing);
+        m_out.word(para.lineMultiple ? "\\slmult1" : "\\slmult0");
+    }
+    if (para.listNumber > 0) {
+        m_out.word("\\ls", para.listNumber);
+        m_out.word("\\ilvl", para.listLevel);
+    }
+    if (para.inTable)
+        m_out.word("\\intbl");
     for (int i = 0; i < para.tabCount; ++i) {
         const TabStop &tab = para.tabs[size_t(i)];
         switch (tab.kind) {
@@ -168,6 +326,7 @@ QByteArray Writer::transition(const CharState *from, const CharState &to) const
     // whatever differs from the plain defaults.
     CharState plain;
     plain.color = 0;
+    plain.background = 0;
     const CharState &was = from ? *from : plain;
     QByteArray bytes;
     TextEscaper out(bytes);
@@ -185,6 +344,17 @@ QByteArray Writer::transition(const CharState *from, const CharState &to) const
         out.word(to.strike ? "\\strike" : "\\strike0");
     if (to.color != was.color)
         out.word("\\cf", to.color);
+    if (to.background != was.background)
+        out.word("\\highlight", to.background);
+    if (to.caps != was.caps)
+        out.word(to.caps ? "\\caps" : "\\caps0");
+    if (to.vertical != was.vertical) {
+        switch (to.vertical) {
+        case VerticalPlace::Normal: out.word("\\nosupersub"); break;
+        case VerticalPlace::Super: out.word("\\super"); break;
+        case VerticalPlace::Sub: out.word("\\sub"); break;
+        }
+    }
     out.finish();
     return bytes;
 }
@@ -210,15 +380,19 @@ int Writer::charSlot(int formatIndex)
     state.italic = look.italic;
     state.underline = look.underline;
     state.strike = look.strike;
-    state.color = 0;
-    if (look.hasColor) {
-        state.color = m_colorIndex.value(look.color, 0);
-        if (state.color == 0) {
-            m_colors.append(look.color);
-            state.color = int(m_colors.size());
-            m_colorIndex.insert(look.color, state.color);
+    const auto colorNumber = [this](QRgb rgb) {
+        int number = m_colorIndex.value(rgb, 0);
+        if (number == 0) {
+            m_colors.append(rgb);
+            number = int(m_colors.size());
+            m_colorIndex.insert(rgb, number);
         }
-    }
+        return number;
+    };
+    state.color = look.hasColor ? colorNumber(look.color) : 0;
+    state.background = look.hasBackground ? colorNumber(look.background) : 0;
+    state.caps = look.caps;
+    state.vertical = look.vertical;
     m_chars.push_back(state);
     const int slot = int(m_chars.size() - 1);
     if (known)
@@ -261,9 +435,49 @@ QByteArray Writer::header() const
     }
     out.raw("}");
     out.newline();
+    listTables(out);
     out.word("\\uc1");
     out.finish();
     return bytes;
+}
+
+void Writer::listTables(TextEscaper &out) const
+{
+    if (m_lists.isEmpty())
+        return;
+    out.raw("{\\*\\listtable");
+    for (qsizetype i = 0; i < m_lists.size(); ++i) {
+        const int nfc = numberFormat(m_lists[i]->format().style());
+        out.newline();
+        out.word("{\\list\\listtemplateid", int(i + 1));
+        for (int level = 0; level < MaxListLevels; ++level) {
+            out.word("{\\listlevel\\levelnfc", nfc);
+            out.word("\\levelnfcn", nfc);
+            out.word("\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1");
+            if (nfc == 23) {
+                out.word("{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}");
+            } else {
+                out.word("{\\leveltext\\'02\\'0");
+                out.raw(QByteArray::number(level).constData());
+                out.raw(".;}");
+                out.word("{\\levelnumbers\\'01;}");
+            }
+            out.word("\\fi-360\\li", 360 * (level + 2));
+            out.raw("}");
+        }
+        out.word("\\listid", int(i + 1));
+        out.raw("}");
+    }
+    out.raw("}");
+    out.newline();
+    out.raw("{\\*\\listoverridetable");
+    for (qsizetype i = 0; i < m_lists.size(); ++i) {
+        out.word("{\\listoverride\\listid", int(i + 1));
+        out.word("\\listoverridecount0\\ls", int(i + 1));
+        out.raw("}");
+    }
+    out.raw("}");
+    out.newline();
 }
 
 } // namespace

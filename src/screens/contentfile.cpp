@@ -57,31 +57,39 @@ private:
             ++m_result.droppedButtons;
     }
 
-    // A ">" alone closes the block on the line stored before it; when that line was
-    // left out for lack of room, the ">" goes with it.
-    void closeLastStored()
-    {
-        if (m_storedCount <= m_maxLines)
-            m_result.storedLines.last().append(u'>');
-    }
-
+    // A block's lines are kept apart from the table, however many there are; a ">"
+    // alone closes the block on the line before it.
     void readBlock(QString opening)
     {
+        const qsizetype first = m_result.blockLines.size();
         if (opening == u"<")
             opening = u'<' + nextLine();
-        store(opening, false);
-        if (opening.endsWith(u'>'))
-            return;
-        while (!atEnd()) {
-            const QString line = nextLine();
-            if (line == u">") {
-                closeLastStored();
-                return;
+        m_result.blockLines.append(opening);
+        if (!opening.endsWith(u'>')) {
+            while (!atEnd()) {
+                const QString line = nextLine();
+                if (line == u">") {
+                    m_result.blockLines.last().append(u'>');
+                    break;
+                }
+                m_result.blockLines.append(line);
+                if (line.startsWith(u'>') || line.endsWith(u'>'))
+                    break;
             }
-            store(line, false);
-            if (line.startsWith(u'>') || line.endsWith(u'>'))
-                return;
         }
+        addParagraphs(m_result.blockLines.sliced(first));
+    }
+
+    // The block's lines as the pane shows them: a leading "<" dropped from every line,
+    // the closing ">" from the last one. A block cut off by the end of the file keeps
+    // its last character.
+    void addParagraphs(const QStringList &block)
+    {
+        for (const QString &line : block)
+            m_result.paragraphs.append(line.startsWith(u'<') ? line.mid(1) : line);
+        QString &last = m_result.paragraphs.last();
+        if (last.endsWith(u'>'))
+            last.chop(1);
     }
 
     const QStringList &m_lines;

@@ -6,22 +6,24 @@
 // kind, with no tolerance for leading blanks: "[" a button line, "//" a link line,
 // "<" the start of a text block; anything else (empty lines, ">" outside a block) is a
 // free line, read as a comment and not stored. Button and link lines are stored one
-// each. A text block stores its opening line and its continuation lines:
+// each. A text block is kept apart from them, whole however long, as its opening line
+// and its continuation lines:
 //   - "<" alone takes the next line of the file in its place, with "<" put in front;
 //   - an opening line that ends with ">" is the whole block;
 //   - otherwise the following lines are stored whatever they begin with, up to and
 //     including one whose first or last character is ">", or to the end of the file;
-//   - a following line that is ">" alone is not stored: ">" is appended to the line
-//     stored before it.
+//   - a following line that is ">" alone is not kept: ">" is appended to the line
+//     before it.
 // The background name is the last line, among those read under the ordinary line
 // kinds (free, button, link and block-opening lines, not block continuations), whose
 // upper-case form contains ".BMP"; it is kept whole and unchanged, so a button line
 // with a picture target becomes a background name that names no file.
 //
-// A level holds at most MaxLines stored lines. Lines past that are not stored, but the
-// file is still read to its end (block ends and the background line are found as
-// usual) and the result counts what was left out, so the window can tell the user
-// that the screen shows only part of its file instead of dropping buttons silently.
+// A level holds at most MaxLines stored lines (buttons and links; the lesson text does
+// not take room there). Lines past that are not stored, but the file is still read to
+// its end (block ends and the background line are found as usual) and the result
+// counts what was left out, so the window can tell the user that the screen shows only
+// part of its buttons and links instead of dropping them silently.
 // Lines of any length are kept whole.
 #include "screens/coursestate.h"
 
@@ -34,7 +36,9 @@
 namespace lumora::content {
 
 struct ContentFile {
-    QStringList storedLines;   // in file order, at most MaxLines
+    QStringList storedLines;   // buttons and links in file order, at most MaxLines
+    QStringList blockLines;    // every text block's lines, in file order, without limit
+    QStringList paragraphs;    // the lesson text of every block, as the pane shows it
     QString backgroundName;    // empty when no line names a picture
     bool hasItems = false;     // some line began with "[", "//" or "<"
     int droppedLines = 0;      // stored lines past MaxLines that were left out

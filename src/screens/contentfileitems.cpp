@@ -4,27 +4,6 @@
 
 namespace lumora::content {
 
-namespace {
-
-// Adds the paragraphs of the block starting at stored line start; returns the index
-// of the first stored line after the block.
-qsizetype addBlock(const QStringList &lines, qsizetype start, QStringList &paragraphs)
-{
-    qsizetype i = start;
-    while (i < lines.size()) {
-        const QString &line = lines.at(i++);
-        paragraphs.append(line.startsWith(u'<') ? line.mid(1) : line);
-        if (line.endsWith(u'>'))
-            break;
-    }
-    QString &last = paragraphs.last();
-    if (!last.isEmpty())
-        last.chop(1);
-    return i;
-}
-
-} // namespace
-
 LineKind lineKind(QStringView line)
 {
     if (line.startsWith(u'['))
@@ -96,9 +75,7 @@ ScreenItems walkStoredLines(const QStringList &storedLines)
             ++i;
             break;
         }
-        case LineKind::TextBlock:
-            i = addBlock(storedLines, i, items.paragraphs);
-            break;
+        case LineKind::TextBlock: // kept apart by the reader, never a stored line
         case LineKind::Free:
             ++i;
             break;

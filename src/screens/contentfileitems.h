@@ -62,16 +62,10 @@ struct ScreenButton {
 struct ScreenItems {
     QList<ScreenButton> buttons;
     QStringList links;      // the entries of the web-links list
-    QStringList paragraphs; // the lesson text; empty when the file has no text block
 };
 
-// Walks the stored lines as the screen shows them. A text block starts at a stored
-// line beginning with "<" and runs to the first stored line whose last character is
-// ">" (or to the last stored line); each of its lines is one paragraph, shown without
-// a leading "<", and the last paragraph of each block loses its last character (the
-// closing ">"). A block line that begins with ">" without ending with it ends the
-// block when the file is read but not here, so the stored lines after it are shown as
-// text until one ends with ">".
+// Walks the stored lines (buttons and links; the lesson text is kept apart, see
+// ContentFile::paragraphs) as the screen shows them.
 ScreenItems walkStoredLines(const QStringList &storedLines);
 
 // The caption a button shows when captions are trimmed to limit characters: a caption

@@ -5,14 +5,6 @@
 
 namespace lumora::content {
 
-namespace {
-// The last part of a name from course data, so that it stays inside the work folder.
-QString workFileName(const QString &name)
-{
-    return paths::fileName(name);
-}
-} // namespace
-
 QString levelFolderPath(const QString &programDir, const QString &levelFolder)
 {
     return paths::join(programDir, levelFolder);
@@ -32,28 +24,6 @@ QString formattedTextName(const QString &contentName)
 QString backupName(const QString &contentName)
 {
     return replaceAfterFirstDot(contentName, u"bak");
-}
-
-QString ownLinksFileName(int level, const QString &screenFile, const QString &levelFolder,
-                         const QString &contentFileName)
-{
-    QString stem;
-    if (level == 1 || screenFile.isEmpty())
-        stem = QStringLiteral("lumora");
-    else if (sameIgnoringCase(screenFile, contentFileName))
-        stem = levelFolder;
-    else
-        stem = screenFile;
-    stem = workFileName(stem);
-    return stem.contains(u'.') ? replaceAfterFirstDot(stem, u"htm") : stem + QStringLiteral(".htm");
-}
-
-QString notesFileName(const QString &screenFile, const QString &levelFolder,
-                      const QString &contentFileName)
-{
-    if (!sameIgnoringCase(screenFile, contentFileName))
-        return workFileName(screenFile);
-    return workFileName(trimBlanks(levelFolder) + QStringLiteral(".txt"));
 }
 
 } // namespace lumora::content

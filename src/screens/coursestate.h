@@ -18,6 +18,7 @@ struct CourseState {
     quint8 CurrentLevel = 1;
     std::array<QPointer<QObject>, MaxLevels + 1> LevelWindow{};
     std::array<std::array<QPointer<QObject>, MaxLines + 1>, MaxLevels + 1> LevelButton{};
+    // By folder-list position; grows with the folder list beyond its first size.
     std::vector<QPointer<QObject>> CourseButton = std::vector<QPointer<QObject>>(MaxCourseButtons + 1);
     std::array<quint8, MaxLevels + 2> LevelBuilt{};
     std::array<QString, MaxLevels + 1> LevelFolder{};
@@ -31,7 +32,6 @@ struct CourseState {
     QString BackgroundName;
     QString PressedTitle;
     quint16 LayoutTop = 0;
-    quint8 ScrollStep = 0;
     bool InsideCourse = false;
     bool EditorSaved = false;
 

@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -17,7 +18,22 @@ FolderList folderList(const QString &programDir)
         list.entries << part;
     list.firstCourseEntry = list.count() + 1;
 
-    QStringList subfolders = QDir(clean).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Not courses: a folder that is the program folder or one of its ancestors again
+    // (through a link; entering it would loop back onto the program's own files), and a
+    // folder named as the text table, which stands for a missing table, not a course.
+    const QString real = QFileInfo(clean).canonicalFilePath();
+    QStringList subfolders;
+    for (const QFileInfo &info : QDir(clean).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (info.fileName().compare(QLatin1String("CONFIG.TXT"), Qt::CaseInsensitive) == 0)
+            continue;
+        if (info.isSymLink()) {
+            const QString target = info.canonicalFilePath();
+            if (target.isEmpty() || real == target || real.startsWith(target + QLatin1Char('/'))
+                || target == QLatin1String("/"))
+                continue;
+        }
+        subfolders << info.fileName();
+    }
     // The user's language decides the order; without one, the program's own (Slovak).
     QLocale locale = QLocale::system();
     if (locale.language() == QLocale::C)

@@ -2,6 +2,7 @@
 // else through the desktop's "open".
 #include "app/session.h"
 #include "app/tform1.h"
+#include "personal/workfiles.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -10,6 +11,7 @@
 #include "text/lessoneditorwindow.h"
 #include "text/picturewindow.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -17,16 +19,29 @@ namespace lumora {
 
 namespace {
 
-// A file of the course folder (found without regard to case), or empty when missing.
-QString inCourse(const QString &folder, const QString &file)
+// Where a target names a file: relative to the course folder, or as written when absolute.
+QString targetPath(const QString &folder, const QString &file)
+{
+    const QString written = paths::fromCourse(file);
+    return QDir::isAbsolutePath(written) ? written : paths::join(folder, written);
+}
+
+// A target's file found below the course folder (without regard to case), or empty when
+// it is missing, is no regular file, or lies outside the program folder.
+QString inCourse(const Session &s, const QString &folder, const QString &file)
 {
     if (file.isEmpty())
         return QString();
-    return paths::existingFile(paths::join(folder, file));
+    const QString found = paths::existingFile(targetPath(folder, file));
+    return !found.isEmpty() && paths::inside(found, s.values.ProgramDir) ? QDir::cleanPath(found) : QString();
 }
 
+// Web and mail addresses are no files: the desktop opens them. A "file:" address is a
+// file and follows the rules of files.
 bool isAddress(const QString &target)
 {
+    if (target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return false;
     return target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
         || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
 }
@@ -35,10 +50,7 @@ bool isAddress(const QString &target)
 
 void TForm1::showNotesButtonIfNoteExists(int level)
 {
-    const CourseState &c = m_session.course;
-    const QString name = content::notesFileName(c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)],
-                                                c.ContentFileName);
-    Button1->setVisible(paths::fileExists(paths::join(m_session.values.TempDir, name)));
+    Button1->setVisible(personal::noteExists(m_session, level));
 }
 
 void TForm1::SpustiProgram(QPushButton *lessonButton)
@@ -53,33 +65,40 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         return;
     const QString target = content::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]).target;
 
-    if (level >= MaxLevels && content::itemKind(target) == content::ItemKind::Screen) {
+    const content::ItemKind kind = content::itemKind(target);
+    const int next = level + 1;
+    if (next > MaxLevels && kind == content::ItemKind::Screen) {
         // The tables hold 20 levels; a deeper screen is refused rather than overrunning them.
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                       s.ConfigText(QStringLiteral("LEVEL LIMIT"),
-                                    QStringLiteral("Hlbšia obrazovka sa nedá otvoriť: program zobrazí najviac 20 úrovní.")),
-                       this);
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("LEVEL LIMIT"),
+                         QStringLiteral("Hlbšia obrazovka sa nedá otvoriť: program zobrazí najviac 20 úrovní."),
+                         QString(), this);
         return;
     }
-    const int next = level + 1;
-    c.ScreenFile[size_t(next)] = target;
-    c.LevelFolder[size_t(next)] = c.LevelFolder[1];
+    if (next <= MaxLevels) {
+        c.ScreenFile[size_t(next)] = target;
+        c.LevelFolder[size_t(next)] = c.LevelFolder[1];
+    }
     c.PressedTitle = lessonButton->property("hint").toString();
-    const QString folder = s.levelFolderPath(next);
+    // Items of every level are looked up in the course folder of level 1.
+    const QString folder = s.levelFolderPath(1);
 
-    switch (content::itemKind(target)) {
+    switch (kind) {
     case content::ItemKind::Shell: {
         const content::TargetParts parts = content::splitTarget(target);
-        QString tried = inCourse(folder, parts.fileName);
-        if (tried.isEmpty() && QFileInfo::exists(paths::resolve(parts.fileName)))
-            tried = paths::resolve(parts.fileName);
+        QString tried = inCourse(s, folder, parts.fileName);
+        if (tried.isEmpty()) {
+            // Tried as written: absolute, or relative to the current folder.
+            const QString written = paths::existingFile(parts.fileName);
+            if (!written.isEmpty() && paths::inside(written, s.values.ProgramDir))
+                tried = QFileInfo(written).absoluteFilePath();
+        }
         if (tried.isEmpty() && isAddress(parts.fileName))
-            tried = parts.fileName; // web and mail addresses are no files: the desktop opens them
+            tried = parts.fileName;
         if (tried.isEmpty()) {
             const QString text = s.ConfigText(QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
             if (s.ShowPrompt)
                 messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                               paths::join(folder, target) + QLatin1Char(' ') + text, this);
+                               targetPath(folder, target) + QLatin1Char(' ') + text, this);
             return;
         }
         if (!process::shellOpen(tried, parts.parameters)) {
@@ -98,7 +117,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
                 messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
             return;
         }
-        const QString demonstration = inCourse(folder, parts.fileName);
+        const QString demonstration = inCourse(s, folder, parts.fileName);
         if (demonstration.isEmpty()) {
             messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
                              QString(), this);
@@ -110,7 +129,10 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         return;
     }
     case content::ItemKind::Screen: {
-        if (!inCourse(folder, target).isEmpty()) {
+        const QString screen = inCourse(s, folder, target);
+        if (!screen.isEmpty()) {
+            // Kept relative to the course folder, as every level's content file is.
+            c.ScreenFile[size_t(next)] = QDir(paths::resolve(folder)).relativeFilePath(screen);
             c.CurrentLevel = quint8(next);
             ZobrazOkno();
             showNotesButtonIfNoteExists(level);
@@ -120,7 +142,9 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
             return;
         const QString missing = s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
             + QLatin1Char(' ') + target;
-        if (!s.programFolderWritable()) {
+        // A screen outside the program folder is refused as missing, and never created.
+        const bool outside = !paths::inside(targetPath(folder, target), s.values.ProgramDir);
+        if (outside || !s.programFolderWritable()) {
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, missing, this);
             return;
         }
@@ -128,7 +152,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         // at once, in editing mode.
         const QString question = missing + QLatin1Char('\n')
             + s.ConfigText(QStringLiteral("TEXT2"), QStringLiteral("Chcete ho teraz vytvoriť ?"));
-        if (messages::show(messages::Kind::Information, messages::Buttons::YesNo, question, this) != messages::Answer::Yes)
+        if (messages::askDefaultNo(messages::Kind::Information, question, this) != messages::Answer::Yes)
             return;
         c.CurrentLevel = quint8(next);
         runLessonEditor(s, this, c.ScreenFile[size_t(next)], c.LevelFolder[size_t(next)]);
@@ -142,7 +166,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         return;
     }
     case content::ItemKind::Picture: {
-        const QString picture = inCourse(folder, target);
+        const QString picture = inCourse(s, folder, target);
         if (picture.isEmpty()) {
             if (s.ShowPrompt)
                 messages::show(messages::Kind::Warning, messages::Buttons::Ok,

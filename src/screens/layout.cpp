@@ -72,9 +72,13 @@ int buttonsHeight(int buttonCount, int u)
     return buttonCount * roundEven(5.0 * u);
 }
 
-quint8 scrollStep(int buttonCount)
+int scrollOffset(int position, int maximum, int overflow)
 {
-    return quint8(buttonCount - 5);
+    if (maximum <= 0 || overflow <= 0 || position <= 0)
+        return 0;
+    if (position >= maximum)
+        return overflow;
+    return int((qint64(position) * overflow + maximum / 2) / maximum);
 }
 
 ScrollBarPlan scrollBarPlan(int buttonCount, int u, int windowWidth, int windowHeight, int scrollBarWidth)

@@ -38,7 +38,9 @@ ScrollBarPlan scrollBarPlan(int buttonCount, int u, int windowWidth, int windowH
 // ButtonsHeight: count * round(5U).
 int buttonsHeight(int buttonCount, int u);
 
-// ScrollStep: count - 5, wrapping as an unsigned byte does below 5.
-quint8 scrollStep(int buttonCount);
+// How far the column is moved up at a scroll position: the overflow (how far the lowest
+// control reaches below the window when unscrolled) shared out evenly over the bar's
+// positions, so that at the maximum the lowest control ends at the window's bottom.
+int scrollOffset(int position, int maximum, int overflow);
 
 } // namespace lumora::layout

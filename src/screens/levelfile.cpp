@@ -25,7 +25,7 @@ void write(const QString &path, int level)
     // write is impossible at this size and syncing to disk each time would slow every
     // screen change.
     QFile file(paths::resolve(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (paths::isSpecial(path) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw FileCreateError(path);
     const QByteArray digits = QByteArray::number(level);
     if (file.write(digits) != digits.size())

@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "screens/contentfilenames.h"
+#include "screens/layout.h"
 #include "text/lessoneditorwindow.h"
 
 #include <QComboBox>
@@ -85,7 +86,7 @@ void TForm1::PoStlaceni(QPushButton *courseButton)
     const QString question = s.ConfigText(QStringLiteral("CONTENT ") + c.ContentFileName,
                                           QStringLiteral("Neexistuje ") + c.ContentFileName)
         + QLatin1Char('\n') + s.ConfigText(QStringLiteral("TEXT2"), QStringLiteral("Chcete ho teraz vytvoriť ?"));
-    if (messages::show(messages::Kind::Information, messages::Buttons::YesNo, question, this) != messages::Answer::Yes)
+    if (messages::askDefaultNo(messages::Kind::Information, question, this) != messages::Answer::Yes)
         return;
     runLessonEditor(s, this, c.ContentFileName, c.LevelFolder[size_t(level - 1)]);
     if (c.EditorSaved)
@@ -100,32 +101,45 @@ void TForm1::ZobrazOkno()
     if (!CourseState::validLevel(level) || level < 2)
         return;
 
+    // Opening either succeeds or leaves everything as it was before the press: the
+    // window below shown, the tables and the level file of the level below.
+    CourseState before = c;
+    before.CurrentLevel = quint8(level - 1);
+    if (level == 2)
+        before.InsideCourse = false;
+    TForm1 *below = levelWindow(s, level - 1);
     auto window = std::make_unique<TForm1>(s);
     try {
         applyTemplate(*window, windowtemplate::load(s.templatePath()));
+        c.LevelWindow[size_t(level)] = window.get();
+        window->setObjectName(QStringLiteral("Form%1").arg(level));
+        const QPoint corner = level < 3 || !below
+            ? QPoint(s.ConfigInt(QStringLiteral("LEFT CORNER"), QStringLiteral("0")) & 0xFFFF,
+                     s.ConfigInt(QStringLiteral("TOP CORNER"), QStringLiteral("0")) & 0xFFFF)
+            : below->pos();
+        const int width = s.ConfigInt(QStringLiteral("WIDTH"), QStringLiteral("700")) & 0xFFFF;
+        const int height = s.ConfigInt(QStringLiteral("HEIGHT"), QStringLiteral("640")) & 0xFFFF;
+        window->placeWindow(corner.x(), corner.y(), width, height);
+        window->Label2->hide();
+        window->ComboBox1->hide();
+        window->applyCaptions();
+        // The screen is built before the window shows, so a failure leaves no half-built
+        // window behind; its activation then only shows it.
+        window->buildScreen();
     } catch (...) {
-        // The level is not opened: the state returns to the level below.
-        c.CurrentLevel = quint8(level - 1);
-        if (level == 2)
-            c.InsideCourse = false;
+        window.reset();
+        c = std::move(before);
+        try {
+            s.writeLevelFile();
+        } catch (const Error &) {
+            // The first error is the one reported.
+        }
+        if (below && !s.terminateRequested)
+            below->show();
         throw;
     }
-    TForm1 *below = levelWindow(s, level - 1);
-    c.LevelWindow[size_t(level)] = window.get();
     if (below)
         below->hide();
-
-    window->setObjectName(QStringLiteral("Form%1").arg(level));
-    const QPoint corner = level < 3 || !below
-        ? QPoint(s.ConfigInt(QStringLiteral("LEFT CORNER"), QStringLiteral("0")) & 0xFFFF,
-                 s.ConfigInt(QStringLiteral("TOP CORNER"), QStringLiteral("0")) & 0xFFFF)
-        : below->pos();
-    const int width = s.ConfigInt(QStringLiteral("WIDTH"), QStringLiteral("700")) & 0xFFFF;
-    const int height = s.ConfigInt(QStringLiteral("HEIGHT"), QStringLiteral("640")) & 0xFFFF;
-    window->placeWindow(corner.x(), corner.y(), width, height);
-    window->Label2->hide();
-    window->ComboBox1->hide();
-    window->applyCaptions();
 
     window->setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
@@ -196,28 +210,39 @@ void TForm1::PripravOkno(const QString &contentPath)
     setObjectName(QStringLiteral("Form%1").arg(c.CurrentLevel));
     c.CurrentLevel = 1;
     const QString sep = paths::separator();
-    const qsizetype last = path.lastIndexOf(sep);
-    const qsizetype before = last > 0 ? path.lastIndexOf(sep, last - 1) : -1;
-    c.ScreenFile[1] = path.mid(last + 1);
-    c.LevelFolder[1] = before >= 0 ? path.mid(before + 1, last - before - 1) : QString();
+    const QString programDir = paths::withSeparator(s.values.ProgramDir);
+    const qsizetype courseEnd = path.indexOf(sep, programDir.size());
+    if (!programDir.isEmpty() && path.startsWith(programDir) && courseEnd > programDir.size()) {
+        // The course folder is the first folder below the program folder, so a screen
+        // in a sub-folder of the course keeps the course's folder and files.
+        c.LevelFolder[1] = path.mid(programDir.size(), courseEnd - programDir.size());
+        c.ScreenFile[1] = path.mid(courseEnd + 1);
+    } else {
+        const qsizetype last = path.lastIndexOf(sep);
+        const qsizetype before = last > 0 ? path.lastIndexOf(sep, last - 1) : -1;
+        c.ScreenFile[1] = path.mid(last + 1);
+        c.LevelFolder[1] = before >= 0 ? path.mid(before + 1, last - before - 1) : QString();
+    }
     s.writeLevelFile();
 }
 
 void TForm1::ScrollBar2Scroll(int position)
 {
-    Session &s = m_session;
-    const int delta = (int(ScrollPosition) - position) * s.course.ScrollStep;
-    QWidget *last = nullptr;
+    // Each screen scrolls by its own column: the step follows from how far its lowest
+    // control reaches below the window, whatever the number of buttons.
     const QList<QWidget *> column = columnControls();
-    for (QWidget *control : column) {
+    int lowest = 0;
+    for (const QWidget *control : column) {
+        if (!control->isHidden())
+            lowest = std::max(lowest, control->y() + control->height());
+    }
+    const int overflow = std::max(0, lowest + m_scrollOffset - client->height());
+    const int offset = layout::scrollOffset(position, ScrollBar2->maximum(), overflow);
+    const int delta = m_scrollOffset - offset;
+    for (QWidget *control : column)
         control->move(control->x(), control->y() + delta);
-        last = control;
-    }
-    ScrollPosition = quint16(position);
-    if (last && position == ScrollBar2->maximum() && std::abs(last->y() + last->height() - height()) <= 20) {
-        for (QWidget *control : column)
-            control->move(control->x(), control->y() + control->height());
-    }
+    m_scrollOffset = offset;
+    ScrollPosition = quint16(std::clamp(position, 0, 0xFFFF));
 }
 
 } // namespace lumora

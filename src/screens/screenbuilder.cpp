@@ -2,6 +2,7 @@
 // button per course folder, or a content screen from its content file.
 #include "app/session.h"
 #include "app/tform1.h"
+#include "personal/workfiles.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -73,6 +74,23 @@ QString buttonPicture(const Session &s, const QString &caption, const QString &t
     return QString();
 }
 
+// "FONTSIZE BUTTON" as the set-up reads it: digits give the size, anything else follows
+// the screen width or keeps the set-up's size.
+int buttonFontSize(Session &s)
+{
+    return startup::buttonFontSize(s.ConfigText(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")),
+                                   s.values.ScreenWidth, s.values.ButtonFontSize);
+}
+
+// The window's font at the size the set-up chose.
+void applyStartFont(QWidget &window, const Session &s)
+{
+    QFont windowFont = window.font();
+    if (s.values.ButtonFontSize > 0)
+        windowFont.setPointSize(s.values.ButtonFontSize);
+    window.setFont(windowFont);
+}
+
 void setFontSize(QWidget *widget, int size)
 {
     if (size <= 0 || widget->font().pointSize() == size)
@@ -115,11 +133,8 @@ void TForm1::FormActivate()
 {
     Session &s = m_session;
     CourseState &c = s.course;
-    QFont windowFont = font();
-    if (s.values.ButtonFontSize > 0)
-        windowFont.setPointSize(s.values.ButtonFontSize);
-    setFont(windowFont);
-    s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    applyStartFont(*this, s);
+    buttonFontSize(s);
     s.ConfigInt(QStringLiteral("FONTSIZE MEMO"), QStringLiteral("11"));
 
     if (s.values.WindowWidth < 112)
@@ -128,9 +143,8 @@ void TForm1::FormActivate()
     const int level = c.CurrentLevel;
     if (!CourseState::validLevel(level))
         return;
+    // A built screen is only shown again, its links as its build left them.
     if (c.LevelBuilt[size_t(level)]) {
-        Label2->hide();
-        ComboBox1->hide();
         commonTail();
         return;
     }
@@ -139,19 +153,21 @@ void TForm1::FormActivate()
         commonTail();
         return;
     }
+    buildScreen();
+    commonTail();
+}
+
+void TForm1::buildScreen()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    applyStartFont(*this, s);
     c.LevelBuilt[size_t(level)] = 1;
 
-    // The user's own links of this screen.
-    const QString linksName = content::ownLinksFileName(level, c.ScreenFile[size_t(level)],
-                                                        c.LevelFolder[size_t(level)], c.ContentFileName);
-    const QString linksPath = paths::join(s.values.TempDir, linksName);
-    if (paths::fileExists(linksPath)) {
-        ComboBox2->clear();
-        for (const QString &line : textfile::readLines(linksPath)) {
-            if (!line.isEmpty())
-                ComboBox2->addItem(line);
-        }
-    }
+    // The user's own links of this screen, named as the links window names them.
+    ComboBox2->clear();
+    ComboBox2->addItems(personal::linksForBox(s, level));
     const bool hasLinks = ComboBox2->count() > 0;
     ComboBox2->setVisible(hasLinks);
     Label4->setVisible(hasLinks);
@@ -160,14 +176,13 @@ void TForm1::FormActivate()
     s.writeLevelFile();
 
     // The screen is shown once, when it is complete.
-    const bool wasVisible = client->isVisible();
+    const bool wasHidden = client->isHidden();
     client->hide();
-    const auto reveal = qScopeGuard([this, wasVisible] { client->setVisible(wasVisible); });
+    const auto reveal = qScopeGuard([this, wasHidden] { client->setVisible(!wasHidden); });
     if (level > 1 || s.values.isSearchInstance())
         buildContentScreen(level);
     else
         buildRootScreen();
-    commonTail();
 }
 
 void TForm1::commonTail()
@@ -200,9 +215,7 @@ void TForm1::buildContentScreen(int level)
     Label2->show();
     ComboBox1->show();
 
-    const QString notesName = content::notesFileName(c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)],
-                                                     c.ContentFileName);
-    Button1->setVisible(paths::fileExists(paths::join(s.values.TempDir, notesName)));
+    Button1->setVisible(personal::noteExists(s, level));
 
     Label1->show();
     Label6->show();
@@ -224,14 +237,18 @@ void TForm1::buildContentScreen(int level)
 
     c.LayoutTop = layout::FirstLayoutTop;
 
+    // The whole title path stays in the tooltip; the line shows it elided (below).
+    QString title;
     if (s.values.isSearchInstance() && level == 1) {
-        Label1->setText(s.values.ExtraParams);
+        title = s.values.ExtraParams;
     } else if (!s.values.isSearchInstance() && level <= 2) {
-        Label1->setText(c.LevelFolder[size_t(level)]);
+        title = c.LevelFolder[size_t(level)];
     } else {
         const TForm1 *below = qobject_cast<TForm1 *>(c.LevelWindow[size_t(level - 1)].data());
-        Label1->setText((below ? below->Label1->text() : QString()) + QStringLiteral(" - ") + c.PressedTitle);
+        title = (below ? below->Label1->toolTip() : QString()) + QStringLiteral(" - ") + c.PressedTitle;
     }
+    Label1->setToolTip(title);
+    Label1->setWordWrap(false);
 
     Memo1->hide();
     Memo1->clear();
@@ -240,7 +257,7 @@ void TForm1::buildContentScreen(int level)
     const content::ScreenItems items = content::walkStoredLines(file.storedLines);
     ComboBox1->addItems(items.links);
 
-    const int buttonFont = s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    const int buttonFont = buttonFontSize(s);
     const int trim = layout::trimLimit(unit, s.values.TrimSmall, s.values.TrimLarge);
     int windowHeight = height();
     QPushButton *firstButton = nullptr;
@@ -262,8 +279,10 @@ void TForm1::buildContentScreen(int level)
         });
         if (b.number <= MaxLines)
             c.LevelButton[size_t(level)][size_t(b.number)] = button;
-        c.ScreenFile[size_t(std::min(level + 1, MaxLevels))] = b.target;
-        c.LevelFolder[size_t(std::min(level + 1, MaxLevels))] = c.LevelFolder[1];
+        if (level + 1 <= MaxLevels) {
+            c.ScreenFile[size_t(level + 1)] = b.target;
+            c.LevelFolder[size_t(level + 1)] = c.LevelFolder[1];
+        }
         if (!b.visible) {
             button->hide();
         } else {
@@ -283,12 +302,12 @@ void TForm1::buildContentScreen(int level)
         if (!firstButton)
             firstButton = button;
     }
-    if (!items.paragraphs.isEmpty()) {
+    if (!file.paragraphs.isEmpty()) {
         QTextCursor cursor(Memo1->document());
-        for (qsizetype i = 0; i < items.paragraphs.size(); ++i) {
+        for (qsizetype i = 0; i < file.paragraphs.size(); ++i) {
             if (i > 0)
                 cursor.insertBlock();
-            cursor.insertText(items.paragraphs.at(i));
+            cursor.insertText(file.paragraphs.at(i));
         }
         const int length = Memo1->toPlainText().size();
         Memo1->setVerticalScrollBarPolicy(length < 161 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
@@ -300,11 +319,14 @@ void TForm1::buildContentScreen(int level)
         ComboBox1->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
 
     Label1->resize(firstButton ? width() - firstButton->width() - 20 : width() - 20, Label1->height());
+    Label1->setText(Label1->fontMetrics().elidedText(title, Qt::ElideMiddle, Label1->width()));
 
     const QString rtfPath =
         paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
-    if (!rtfPath.isEmpty())
-        formattedfile::load(rtfPath, *Memo1->document());
+    // A formatted file that is not rich text leaves the block's text in the pane; the
+    // screen is built all the same and the file named once the build is done.
+    const bool notRich = !rtfPath.isEmpty()
+        && formattedfile::loadIfRich(rtfPath, *Memo1->document()) == formattedfile::Found::NotRich;
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);
@@ -314,8 +336,12 @@ void TForm1::buildContentScreen(int level)
 
     if (file.truncated())
         messages::notify(s, messages::Kind::Warning, QStringLiteral("CONTENT TOO LONG"),
-                         QStringLiteral("Obrazovka má viac ako 20 riadkov s tlačidlami, odkazmi a textom; zobrazuje sa prvých 20. Súbor:"),
+                         QStringLiteral("Obrazovka má viac ako 20 tlačidiel a odkazov; tie za dvadsiatym sa nezobrazujú. Súbor:"),
                          QLatin1Char(' ') + contentPath, this);
+    if (notRich)
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("RTF NOT RICH TEXT"),
+                         QStringLiteral("Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu ho odloží ako .old:"),
+                         QLatin1Char(' ') + rtfPath, this);
 }
 
 void TForm1::buildRootScreen()
@@ -337,11 +363,13 @@ void TForm1::buildRootScreen()
     c.FirstCourseEntry = list.firstCourseEntry;
     c.LevelWindow[1] = this;
 
-    const int buttonFont = s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11"));
+    const int buttonFont = buttonFontSize(s);
     const int width = layout::courseButtonWidth(unit);
     int windowHeight = height();
     const QStringList courses = list.courses();
-    for (qsizetype i = 0; i < courses.size() && c.FirstCourseEntry + i <= MaxCourseButtons; ++i) {
+    if (c.CourseButton.size() < size_t(c.FolderListCount) + 1)
+        c.CourseButton.resize(size_t(c.FolderListCount) + 1);
+    for (qsizetype i = 0; i < courses.size(); ++i) {
         const int position = c.FirstCourseEntry + int(i);
         QPushButton *button = addColumnButton(QStringLiteral("Buttonx%1%2").arg(position).arg(1), width, windowHeight);
         button->setProperty("tag", position);
@@ -369,12 +397,11 @@ void TForm1::Lista(int top)
             ++count;
     }
     ButtonCount = quint8(std::min(count, 255));
-    s.course.ScrollStep = layout::scrollStep(count);
 
     const int w = layout::lessonButtonWidth(unit);
     Button1->setGeometry(layout::buttonLeft(s.values.WindowWidth, w, unit), layout::buttonTop(top, unit),
                          w, layout::buttonHeight(unit));
-    setFontSize(Button1, s.ConfigInt(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")));
+    setFontSize(Button1, buttonFontSize(s));
     ButtonsHeight = quint16(layout::buttonsHeight(count, unit));
 
     const auto plan = layout::scrollBarPlan(count, unit, width(), height(), ScrollBar2->width());

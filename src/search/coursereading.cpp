@@ -1,15 +1,12 @@
 #include "search/coursereading.h"
 
 #include "app/session.h"
-#include "platform/paths.h"
+#include "personal/workfiles.h"
 #include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfilenames.h"
 #include "search/textfold.h"
 #include "tree/coursewalk.h"
 
 #include <QHash>
-#include <QSet>
 
 namespace lumora::search {
 
@@ -66,7 +63,7 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
     tree::WalkOptions options;
     options.onFileRead = [&blocks](const tree::ContentFileVisit &visit, QByteArrayView,
                                    const content::ContentFile &file) {
-        blocks.insert(visit.path, content::walkStoredLines(file.storedLines).paragraphs);
+        blocks.insert(visit.path, file.paragraphs);
     };
     const tree::CourseTree tree =
         tree::walkCourse(request.courseFolder, request.courseName, request.topContentFile, options);
@@ -88,15 +85,15 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
         }
         sourceOfVisit.insert(node.visit, sources.size());
         const QString path = tree.visits().at(node.visit).path;
-        // The learner's files are named as the screen names them when it is opened:
-        // the course's top screen is level 2, each level below one deeper.
-        const int level = node.depth + 2;
-        const QString notes = content::notesFileName(node.reference, request.courseName, request.topContentFile);
-        const QString links = content::ownLinksFileName(level, node.reference, request.courseName,
-                                                        request.topContentFile);
+        // The learner's files are named as the notes and links windows name them on the
+        // screen: the course's top screen is level 2, each level below one deeper.
+        const personal::ScreenRef screen{node.depth + 2, false, node.reference, request.courseName};
+        const auto workFile = [&](personal::FileKind kind) {
+            return personal::workFilePath(request.workFolder, personal::workFileName(screen, kind));
+        };
         sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}}, node.reference, path,
-                        blocks.value(path), paths::join(request.workFolder, notes),
-                        paths::join(request.workFolder, links)});
+                        blocks.value(path), workFile(personal::FileKind::Notes),
+                        workFile(personal::FileKind::Links)});
     }
     blocks.clear();
     return readScreens(sources, cache, sink);

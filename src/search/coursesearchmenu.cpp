@@ -6,26 +6,25 @@
 #include "platform/process.h"
 #include "search/coursesearchwindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace lumora {
 
 namespace {
 
 // Opens a screen found as the tree opens one: in a second copy of the program (a
-// search-window instance titled by the caption path) that this copy waits for.
-void openScreen(Session &session, QWidget *window, const QString &reference, const QString &captionPath)
+// search-window instance titled by the caption path, both passed whole) that this copy
+// waits for.
+void openScreen(Session &session, const QString &reference, const QString &captionPath)
 {
-    const CourseState &c = session.course;
-    const QString folder = session.levelFolderPath(c.CurrentLevel);
-    const QString file = paths::join(folder, paths::fromCourse(reference));
-    if (!paths::fileExists(file)) {
+    const QString file = paths::join(session.levelFolderPath(session.course.CurrentLevel), reference);
+    if (reference.isEmpty() || !paths::fileExists(file)) {
         messages::notify(session, messages::Kind::Warning, QStringLiteral("TEXT"),
-                         QStringLiteral("Neexistuje textový súbor"), QString(), window);
+                         QStringLiteral("Neexistuje textový súbor"), QString(), QApplication::activeModalWidget());
         return;
     }
     process::RunAndWait(QCoreApplication::applicationFilePath(), session.values.ProgramDir,
-                        paths::resolve(file) + QLatin1Char(' ') + captionPath);
+                        QStringList{file, captionPath});
 }
 
 } // namespace
@@ -33,23 +32,17 @@ void openScreen(Session &session, QWidget *window, const QString &reference, con
 void TForm1::Hadavkurze1Click()
 {
     Session &s = session();
+    // A search window does not search again: it offers to close, as its tree entry does.
     if (s.values.isSearchInstance()) {
-        // As for the tree: no search from a window that a search opened.
-        const QString question = s.ConfigText(QStringLiteral("BLOCKED TREE1"),
-                                              QStringLiteral("Vo vyhľadávacom okne sa nedá znovu vyhľadávať."))
-                                 + QLatin1Char('\r')
-                                 + s.ConfigText(QStringLiteral("BLOCKED TREE2"), QStringLiteral("Zavrieť vyhľadávacie okno ?"));
-        if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, question, this)
-            == messages::Answer::Yes) {
-            offerToSaveText();
-            EndProgram();
-        }
+        Hadaj1Click();
         return;
     }
-    if (s.course.CurrentLevel <= 1)
-        return; // no course entered yet
-    TOknoHladajVKurze window(s, [this, &s](const QString &reference, const QString &captionPath) {
-        openScreen(s, this, reference, captionPath);
+    // On the program's first screen (the course list) there is no course to search.
+    const CourseState &c = s.course;
+    if (c.CurrentLevel <= 1 || c.LevelWindow[1] == this || c.LevelFolder[c.CurrentLevel].isEmpty())
+        return;
+    TOknoHladajVKurze window(s, [&s](const QString &reference, const QString &captionPath) {
+        openScreen(s, reference, captionPath);
     }, this);
     window.exec();
 }

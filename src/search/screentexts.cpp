@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "personal/workfiles.h"
 #include "search/textfold.h"
 #include "text/lessontext.h"
 #include "rtf/rtfplainlines.h"
@@ -16,13 +17,14 @@ namespace lumora::search {
 
 namespace {
 
-// The lines of a learner's file; what cannot be read counts as no lines.
+// The lines of a learner's file; what cannot be read (a file too large for the notes
+// window, a folder, a file that vanished) counts as no lines.
 QStringList readLinesOrNone(const QString &path)
 {
-    if (path.isEmpty() || !paths::fileExists(path))
+    if (path.isEmpty())
         return {};
     try {
-        return textfile::readLines(path);
+        return personal::readWorkFile(path);
     } catch (const Error &) {
         return {};
     }

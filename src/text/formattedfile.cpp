@@ -1,6 +1,7 @@
 #include "text/formattedfile.h"
 
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "platform/textfile.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
@@ -13,6 +14,22 @@ void load(const QString &path, QTextDocument &doc)
     if (!rtf::isRichText(bytes))
         throw FileFormatError(QStringLiteral("'%1' is not a valid rich text file").arg(path));
     rtf::read(bytes, doc);
+}
+
+Found loadIfRich(const QString &path, QTextDocument &doc)
+{
+    if (!paths::fileExists(path))
+        return Found::None;
+    const QByteArray bytes = textfile::readBytes(path);
+    if (!rtf::isRichText(bytes))
+        return Found::NotRich;
+    rtf::read(bytes, doc);
+    return Found::Rich;
+}
+
+QString asideName(const QString &path)
+{
+    return path + QStringLiteral(".old");
 }
 
 void save(const QString &path, const QTextDocument &doc)

@@ -1,10 +1,6 @@
 #include "text/lessonblock.h"
 
-#include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
-#include "screens/coursestate.h"
-
-#include <algorithm>
 
 namespace lumora::memo {
 
@@ -32,13 +28,6 @@ qsizetype blockEnd(const QStringList &lines, qsizetype first)
 }
 
 
-// How many lines the reader stores for lines that hold no text block.
-int storedLineCount(const QStringList &lines)
-{
-    const content::ContentFile file = content::parseContentLines(lines);
-    return int(file.storedLines.size()) + file.droppedLines;
-}
-
 } // namespace
 
 QList<LineSpan> textBlockSpans(const QStringList &lines)
@@ -57,16 +46,27 @@ QList<LineSpan> textBlockSpans(const QStringList &lines)
     return spans;
 }
 
-QStringList textBlockLines(const QStringList &paragraphs, int maxLines)
+QStringList linkLines(const QStringList &fileLines)
+{
+    QStringList links;
+    const QList<LineSpan> spans = textBlockSpans(fileLines);
+    auto span = spans.cbegin();
+    for (qsizetype i = 0; i < fileLines.size(); ++i) {
+        if (span != spans.cend() && i == span->first) {
+            i = span++->end - 1;
+            continue;
+        }
+        if (content::lineKind(fileLines.at(i)) == content::LineKind::Link)
+            links.append(content::linkText(fileLines.at(i)));
+    }
+    return links;
+}
+
+QStringList textBlockLines(const QStringList &paragraphs)
 {
     if (paragraphs.isEmpty())
         return {};
-    QStringList text = paragraphs;
-    const qsizetype room = std::max(maxLines, 1);
-    if (text.size() > room) {
-        text[room - 1] = text.sliced(room - 1).join(u' ');
-        text.resize(room);
-    }
+    const QStringList &text = paragraphs;
     QStringList block{QStringLiteral("<")};
     for (qsizetype i = 0; i < text.size(); ++i)
         block.append(blockLine(text.at(i), i == 0));
@@ -91,7 +91,7 @@ QStringList replaceTextBlock(const QStringList &fileLines, const QStringList &pa
     if (blockAt < 0)
         blockAt = rest.size();
 
-    const QStringList block = textBlockLines(paragraphs, MaxLines - storedLineCount(rest));
+    const QStringList block = textBlockLines(paragraphs);
     QStringList result = rest.first(blockAt);
     result.append(block);
     result.append(rest.sliced(blockAt));

@@ -32,16 +32,17 @@ QString blockLine(QString paragraph, bool first);
 // Every text block of a content file's lines, in file order.
 QList<LineSpan> textBlockSpans(const QStringList &lines);
 
-// The block lines for the paragraphs, with at most maxLines paragraph lines: the
-// paragraphs past that are joined to the last line with blanks, so the text stays
-// whole. No paragraphs give no block at all.
-QStringList textBlockLines(const QStringList &paragraphs, int maxLines);
+// The texts after "//" of the link lines outside text blocks, in file order.
+QStringList linkLines(const QStringList &fileLines);
+
+// The block lines for the paragraphs, one line per paragraph however many there are
+// (the block takes no room in the screen's table of buttons and links). No paragraphs
+// give no block at all.
+QStringList textBlockLines(const QStringList &paragraphs);
 
 // The content file's lines with the lesson text replaced: the block of the paragraphs
 // stands where the first block stood, or after the last line when there was none;
-// further blocks are dropped; every other line stays as it is. The block keeps the
-// screen within its table of stored lines: it gets as many lines as the file's buttons
-// and links leave free (at least one).
+// further blocks are dropped; every other line stays as it is.
 QStringList replaceTextBlock(const QStringList &fileLines, const QStringList &paragraphs);
 
 } // namespace lumora::memo

@@ -25,17 +25,6 @@ Files filesFor(const QString &programDir, const QString &folder, const QString &
             beside(content::backupName(contentName))};
 }
 
-Formatted loadFormatted(const QString &path, QTextDocument &doc)
-{
-    if (!paths::fileExists(path))
-        return Formatted::None;
-    const QByteArray bytes = textfile::readBytes(path);
-    if (!rtf::isRichText(bytes))
-        return Formatted::NotRich;
-    rtf::read(bytes, doc);
-    return Formatted::Rich;
-}
-
 Opened open(const Files &files, QTextDocument &preview)
 {
     Opened opened;
@@ -45,7 +34,7 @@ Opened open(const Files &files, QTextDocument &preview)
     }
     opened.lines = textfile::readLines(files.content);
     preview.clear();
-    opened.formatted = loadFormatted(files.formatted, preview);
+    opened.formatted = formattedfile::loadIfRich(files.formatted, preview);
     if (opened.formatted == Formatted::Rich)
         opened.lines = linesOutsideBlocks(opened.lines);
     return opened;
@@ -86,7 +75,7 @@ SaveResult save(const Files &files, bool contentExisted, const QStringList &edit
     if (contentExisted)
         previous = textfile::readBytes(files.content);
     buffer.clear();
-    const Formatted formatted = loadFormatted(files.formatted, buffer);
+    const Formatted formatted = formattedfile::loadIfRich(files.formatted, buffer);
     std::optional<QStringList> plain;
     if (formatted == Formatted::Rich) {
         // The editor opened without the old block, so every block in it is new text.

@@ -12,6 +12,8 @@
 //   3. the content file.
 // Another copy of the program holding the content file, or the file having vanished
 // since the editor opened, makes the save refuse before anything is written.
+#include "text/formattedfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,11 +35,7 @@ Files filesFor(const QString &programDir, const QString &folder, const QString &
 
 // What stands beside the content file as its formatted text. A file that is not rich
 // text is left alone: the editor then works as if there were none.
-enum class Formatted { None, Rich, NotRich };
-
-// Looks at the formatted text file and, when it is rich text, loads it into doc.
-// Throws IoError when an existing file cannot be read.
-Formatted loadFormatted(const QString &path, QTextDocument &doc);
+using Formatted = formattedfile::Found;
 
 struct Opened {
     bool contentExisted = true;

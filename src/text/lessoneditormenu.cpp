@@ -6,8 +6,8 @@
 #include "app/tform1.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
+#include "platform/textfile.h"
+#include "text/lessonblock.h"
 #include "text/lessoneditorwindow.h"
 #include "text/lessontext.h"
 #include "text/writecheck.h"
@@ -34,9 +34,9 @@ void refreshAfterLessonEditor(TForm1 &window)
         window.Zoom1->setVisible(true);
     }
 
-    // The links as the screen reads them from the file.
+    // Every link line of the file outside its text blocks, however many there are.
     window.ComboBox1->clear();
-    window.ComboBox1->addItems(content::walkStoredLines(content::readContentFile(contentPath).storedLines).links);
+    window.ComboBox1->addItems(memo::linkLines(textfile::readLines(contentPath)));
     if (window.ComboBox1->count() == 0)
         window.ComboBox1->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
     window.ComboBox1->setCurrentIndex(0);

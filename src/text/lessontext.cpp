@@ -69,21 +69,25 @@ void UlozMemo(const QTextDocument &pane, const QString &contentPath, const FileL
 
     const QStringList lines = textfile::readLines(contentPath);
     const QStringList saved = memo::replaceTextBlock(lines, memo::paneParagraphs(pane));
-    fileops::replaceFiles({{contentPath, textfile::encodeLines(saved)},
-                           {memo::formattedTextPath(contentPath), rtf::write(pane)}},
-                          steps);
+    const QString formatted = memo::formattedTextPath(contentPath);
+    QList<fileops::NewFile> files{{contentPath, textfile::encodeLines(saved)},
+                                  {formatted, rtf::write(pane)}};
+    // A formatted file that is not rich text is kept aside under its ".old" name, in the
+    // same change, so nothing the author had is deleted.
+    if (paths::fileExists(formatted)) {
+        const QByteArray old = textfile::readBytes(formatted);
+        if (!rtf::isRichText(old))
+            files.prepend({formattedfile::asideName(paths::resolve(formatted)), old});
+    }
+    fileops::replaceFiles(files, steps);
 }
 
 void ObnovMemo(QTextDocument &pane, const QString &contentPath)
 {
     pane.clear();
-    const QString formatted = memo::formattedTextPath(contentPath);
-    if (paths::fileExists(formatted)) {
-        formattedfile::load(formatted, pane);
+    if (formattedfile::loadIfRich(memo::formattedTextPath(contentPath), pane) == formattedfile::Found::Rich)
         return;
-    }
-    const content::ContentFile file = content::readContentFile(contentPath);
-    fillPlain(pane, content::walkStoredLines(file.storedLines).paragraphs);
+    fillPlain(pane, content::readContentFile(contentPath).paragraphs);
 }
 
 } // namespace lumora

@@ -30,6 +30,9 @@ QStringList paneParagraphs(const QTextDocument &pane);
 // formatted text file beside it gets the pane's rich text, characters outside the
 // code page included (the block has "?" for them).
 //
+// A formatted file that is not rich text (empty, plain text) is moved aside to its
+// ".old" name (formattedfile::asideName), replacing an older one.
+//
 // Both files are written completely before either is replaced, and each is replaced by
 // renaming over it, so a failure at any point leaves the old content file and the old
 // formatted file in place. The content file is locked against other copies of the
@@ -42,11 +45,10 @@ QStringList paneParagraphs(const QTextDocument &pane);
 void UlozMemo(const QTextDocument &pane, const QString &contentPath, const FileLock *held = nullptr,
               const fileops::ReplaceSteps &steps = {});
 
-// Refills the pane: from the formatted text file when it exists, otherwise with the
-// paragraphs of the content file's text blocks, exactly as the screen shows them. The
-// pane is cleared first. The reload is not recorded in the pane's undo history.
-// Throws IoError when neither file can be read, FileFormatError when the formatted
-// file is not rich text.
+// Refills the pane: from the formatted text file when it exists and is rich text,
+// otherwise with the paragraphs of the content file's text blocks, exactly as the
+// screen shows them. The pane is cleared first. The reload is not recorded in the
+// pane's undo history. Throws IoError when neither file can be read.
 void ObnovMemo(QTextDocument &pane, const QString &contentPath);
 
 } // namespace lumora

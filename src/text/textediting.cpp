@@ -18,8 +18,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace lumora {
 
@@ -113,8 +115,13 @@ void TForm1::memoFocusChanged(QWidget *old, QWidget *now)
 {
     // Leaving the pane for another control of this window asks the save question;
     // moving into the zoom box keeps editing quiet, and so does a window or box coming
-    // to the front.
+    // to the front. The buttons that leave the screen ("Späť", "Koniec", "Poznámky")
+    // ask the question themselves when pressed, so taking the focus to them does not
+    // ask it a second time.
     if (old != Memo1 || !now || now->window() != this || Panel4->isAncestorOf(now) || now == Memo1)
+        return;
+    if (now == static_cast<QWidget *>(SpeedButton1) || now == static_cast<QWidget *>(SpeedButton2)
+        || now == static_cast<QWidget *>(Button1))
         return;
     guarded([this] { Memo1Exit(); });
 }

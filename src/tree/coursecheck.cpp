@@ -3,8 +3,8 @@
 #include "platform/paths.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfiletext.h"
+#include "tree/coursefiles.h"
 
-#include <QFileInfo>
 #include <QHash>
 
 namespace lumora::tree {
@@ -14,36 +14,31 @@ QString testedName(const QString &reference)
     return content::splitTarget(content::trimBlanks(reference)).fileName;
 }
 
+bool isAddress(QStringView target)
+{
+    return target.contains(u"://") || target.startsWith(u"mailto:", Qt::CaseInsensitive)
+        || target.startsWith(u"www.", Qt::CaseInsensitive);
+}
+
 QString defaultAllAroundText()
 {
-    return QStringLiteral(" zacyklený súbor :");
+    return QStringLiteral("zacyklený súbor :");
 }
-
-namespace {
-
-// A file of that name in the folder: one stat when the name is exact, a case-blind
-// lookup only when it is not.
-bool fileInFolder(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.exists())
-        return !info.isDir();
-    return paths::fileExists(path);
-}
-
-} // namespace
 
 QStringList missingFileLines(const CourseTree &tree, const std::function<bool(const QString &)> &exists)
 {
     QStringList lines;
     QHash<QString, bool> known; // tested name -> exists
+    CourseFiles files;
     for (int i = 0; i < tree.size(); ++i) {
         const QString name = testedName(tree.node(i).reference);
+        if (isAddress(name))
+            continue;
         auto found = known.constFind(name);
         if (found == known.constEnd()) {
             // An empty name names the folder itself, which is no file.
             const QString path = paths::join(tree.courseFolder(), name);
-            const bool present = !name.isEmpty() && (exists ? exists(path) : fileInFolder(path));
+            const bool present = !name.isEmpty() && (exists ? exists(path) : !files.existingFile(path).isEmpty());
             found = known.insert(name, present);
         }
         if (!found.value())

@@ -13,11 +13,16 @@ namespace lumora::tree {
 // for programs and demonstrations, the whole trimmed target for screens and pictures.
 QString testedName(const QString &reference);
 
-// The default " zacyklený súbor :" of the "ALL AROUND" text.
+// Whether a target is a web or mail address, which the item runner hands to the desktop
+// as it is: no file of the course, so never a missing one.
+bool isAddress(QStringView target);
+
+// The default of the "ALL AROUND" text, "zacyklený súbor :" (the text table trims it).
 QString defaultAllAroundText();
 
 // One line of the integrity list per missing file, in course order: the node's check
 // path (captions below the root, each followed by " - "), a blank and the tested name.
+// Web and mail addresses are not files and are not tested.
 // exists is asked once per distinct tested name; by default a file (not a folder) in
 // the course folder, found without regard to case.
 QStringList missingFileLines(const CourseTree &tree,

@@ -1,6 +1,7 @@
 #include "tree/coursewalk.h"
 
 #include "platform/paths.h"
+#include "tree/coursefiles.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 
@@ -28,7 +29,7 @@ bool readRegularFile(const QString &path, QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    bytes = file.read(MaxContentFileBytes + 1);
+    bytes = file.read(info.size() + 1); // a file still growing is read as far as its size then
     return file.error() == QFileDevice::NoError && bytes.size() <= MaxContentFileBytes;
 }
 
@@ -49,7 +50,7 @@ public:
         if (!m_options.readFile)
             m_options.readFile = readRegularFile;
         if (!m_options.findFile)
-            m_options.findFile = paths::existingFile;
+            m_options.findFile = [this](const QString &path) { return m_files.existingFile(path); };
     }
 
     CourseTree run(const QString &rootCaption, const QString &topFile)
@@ -71,7 +72,7 @@ public:
         }
         while (!frames.isEmpty()) {
             Frame &top = frames.last();
-            const ParsedFile &file = m_files.at(top.file);
+            const ParsedFile &file = m_parsed.at(top.file);
             if (top.next >= file.items.size()) {
                 onChain.remove(top.file);
                 frames.removeLast();
@@ -125,8 +126,8 @@ private:
             fileIndex = load(node.reference);
             m_byReference.insert(node.reference, fileIndex);
         }
-        const ContentFileVisit &visit = m_tree.m_visits.at(m_files.at(fileIndex).visit);
-        node.visit = m_files.at(fileIndex).visit;
+        const ContentFileVisit &visit = m_tree.m_visits.at(m_parsed.at(fileIndex).visit);
+        node.visit = m_parsed.at(fileIndex).visit;
         node.state = visit.state;
         return visit.state == NodeState::Expanded ? fileIndex : -1;
     }
@@ -159,8 +160,8 @@ private:
         }
         parsed.visit = int(m_tree.m_visits.size());
         m_tree.m_visits.append(std::move(visit));
-        m_files.append(std::move(parsed));
-        const int index = int(m_files.size()) - 1;
+        m_parsed.append(std::move(parsed));
+        const int index = int(m_parsed.size()) - 1;
         if (!found.isEmpty())
             m_byPath.insert(found, index);
         return index;
@@ -168,7 +169,8 @@ private:
 
     WalkOptions m_options;
     CourseTree m_tree;
-    QList<ParsedFile> m_files;
+    QList<ParsedFile> m_parsed;
+    CourseFiles m_files;
     QHash<QString, int> m_byReference; // reference as written -> parsed file
     QHash<QString, int> m_byPath;      // resolved path -> parsed file
 };

@@ -45,8 +45,10 @@ class TestMainWindow : public QObject {
         s.screenWidth = 1024;
         s.screenHeight = 768;
         s.dotsPerInch = 96;
-        const QString home = work();
+        // The home folder is never the work folder; the program's data location is.
+        const QString home = program();
         s.environment = [home](const QString &name) { return name == QLatin1String("HOME") ? home : QString(); };
+        s.dataLocation = work();
         s.localAddress = [address] { return address; };
         return s;
     }
@@ -91,14 +93,14 @@ private slots:
         QCOMPARE(form.Button1->text(), QStringLiteral("Poznámky"));
         QCOMPARE(form.Label2->text(), QStringLiteral("Odkazy:"));
         QCOMPARE(form.Label4->text(), QStringLiteral("Vlastné odkazy:"));
-        QCOMPARE(form.Vlastn1->title(), QStringLiteral("Vlastné"));
-        QCOMPARE(form.Editcialekci1->text(), QStringLiteral("Editácia lekcie"));
-        QCOMPARE(form.Reklama1->text(), QStringLiteral("Ochranné známky"));
-        QCOMPARE(form.Koniec1->text(), QStringLiteral("Koniec"));
+        QCOMPARE(form.Vlastn1->title(), QStringLiteral("&Vlastné"));
+        QCOMPARE(form.Editcialekci1->text(), QStringLiteral("Editácia &lekcie"));
+        QCOMPARE(form.Reklama1->text(), QStringLiteral("Ochranné &známky"));
+        QCOMPARE(form.Koniec1->text(), QStringLiteral("&Koniec"));
         QCOMPARE(form.Koniec1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
         QVERIFY(form.Memo1->property("hint").toString().startsWith(QStringLiteral("Vyznačte text")));
         QVERIFY(form.Memo1->toolTip().isEmpty());   // shown only while editing
-        QCOMPARE(form.Help1->text(), QStringLiteral("Help"));
+        QCOMPARE(form.Help1->text(), QStringLiteral("&Help"));
 
         QVERIFY(form.SpeedButton1->isHidden());
         QVERIFY(form.Label2->isHidden());
@@ -144,7 +146,7 @@ private slots:
         QCOMPARE(copy.Label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(copy.size(), QSize(650, 640));
         QCOMPARE(copy.font().pointSize(), 11);
-        QCOMPARE(copy.Editciatextu1->title(), QStringLiteral("Editácia"));
+        QCOMPARE(copy.Editciatextu1->title(), QStringLiteral("&Editácia"));
         QCOMPARE(copy.Reklama1->text(), form.Reklama1->text());
     }
 

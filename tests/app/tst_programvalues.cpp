@@ -33,23 +33,28 @@ private slots:
         QDir().mkpath(profile);
         QDir().mkpath(temp);
 
-        // USERPROFILE wins over HOME, TEMP and TMP, and gets a separator appended.
-        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"USERPROFILE", profile}, {"HOME", temp}, {"TEMP", temp}})),
+        const QString data = dir.path() + QStringLiteral("/share/Lumora");
+        // USERPROFILE wins over the data location, TEMP and TMP, and gets a separator appended.
+        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"USERPROFILE", profile}, {"TEMP", temp}}), data),
                  profile + QLatin1Char('/'));
-        // HOME stands in for USERPROFILE.
-        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"HOME", profile}, {"TEMP", temp}})), profile + QLatin1Char('/'));
-        // A value over 1000 characters is skipped as if unset.
-        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"HOME", QString(1001, QLatin1Char('x'))}, {"TMP", temp}})),
+        QVERIFY(!QDir(data).exists());
+        // Without it the home folder is never used: the program's own folder under the
+        // data location is, made with all its missing levels.
+        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"HOME", profile}, {"TEMP", temp}}), data),
+                 data + QLatin1Char('/'));
+        QVERIFY(QDir(data).exists());
+        // Without a data location: TEMP, and a value over 1000 characters is skipped as if unset.
+        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"TEMP", QString(1001, QLatin1Char('x'))}, {"TMP", temp}}), QString()),
                  temp + QLatin1Char('/'));
-        // The configured folder comes first; one missing level is created.
+        // The configured folder comes first and is kept as it is; one missing level is created.
         const QString fresh = dir.path() + QStringLiteral("/nova");
-        QCOMPARE(computeTempDir(fresh, fakeEnvironment({{"HOME", profile}})), fresh + QLatin1Char('/'));
+        QCOMPARE(computeTempDir(fresh, fakeEnvironment({{"USERPROFILE", profile}}), data), fresh + QLatin1Char('/'));
         QVERIFY(QDir(fresh).exists());
-        // A folder two levels deep is not created: the system temporary folder is used.
-        QCOMPARE(computeTempDir(dir.path() + QStringLiteral("/a/b"), fakeEnvironment({})), fallbackTempDir());
+        // A configured folder two levels deep is not created: the system temporary folder is used.
+        QCOMPARE(computeTempDir(dir.path() + QStringLiteral("/a/b"), fakeEnvironment({}), data), fallbackTempDir());
         QVERIFY(!QDir(dir.path() + QStringLiteral("/a")).exists());
         // Nothing set at all.
-        QCOMPARE(computeTempDir(QString(), fakeEnvironment({})), fallbackTempDir());
+        QCOMPARE(computeTempDir(QString(), fakeEnvironment({}), QString()), fallbackTempDir());
     }
 
     void parametersAndProgramFolder()

@@ -128,7 +128,7 @@ private slots:
         const ScreenItems items = walkStoredLines(file.storedLines);
         QCOMPARE(describe(items.buttons), expected(folder, QStringLiteral("buttons.txt")));
         QCOMPARE(pictures(items.links), expected(folder, QStringLiteral("links.txt")));
-        QCOMPARE(pictures(items.paragraphs), expected(folder, QStringLiteral("paragraphs.txt")));
+        QCOMPARE(pictures(file.paragraphs), expected(folder, QStringLiteral("paragraphs.txt")));
 
         // The level's row holds exactly the stored lines, whatever it held before.
         auto state = std::make_unique<CourseState>();

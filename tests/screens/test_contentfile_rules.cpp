@@ -100,55 +100,6 @@ private slots:
                  QStringLiteral("/prog/Kurz"));
     }
 
-    void ownLinksFileName_data()
-    {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("screenFile");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("root screen") << 1 << "kap1.txt" << "Kurz" << "lumora.htm";
-        QTest::newRow("no screen file") << 3 << "" << "Kurz" << "lumora.htm";
-        QTest::newRow("lesson") << 3 << "lekcia2.txt" << "Kurz" << "lekcia2.htm";
-        QTest::newRow("top file") << 2 << "Obsah.txt" << "Kurz Wordu" << "Kurz Wordu.htm";
-        QTest::newRow("top file, other case") << 2 << "OBSAH.TXT" << "Kurz" << "Kurz.htm";
-        QTest::newRow("folder blanks kept") << 2 << "Obsah.txt" << " Kurz " << " Kurz .htm";
-        QTest::newRow("folder with dot") << 2 << "Obsah.txt" << "Kurz 2.0" << "Kurz 2.htm";
-        QTest::newRow("name without dot") << 3 << "lekcia" << "Kurz" << "lekcia.htm";
-        QTest::newRow("subfolder dropped") << 3 << "kap.1\\lekcia.txt" << "Kurz" << "lekcia.htm";
-        QTest::newRow("no way out") << 3 << "../../etc/passwd" << "Kurz" << "passwd.htm";
-    }
-
-    void ownLinksFileName()
-    {
-        QFETCH(int, level);
-        QFETCH(QString, screenFile);
-        QFETCH(QString, folder);
-        QFETCH(QString, name);
-        QCOMPARE(content::ownLinksFileName(level, screenFile, folder, QStringLiteral("Obsah.txt")), name);
-    }
-
-    void notesFileName_data()
-    {
-        QTest::addColumn<QString>("screenFile");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("contentName");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("lesson") << "lekcia2.txt" << "Kurz" << "Obsah.txt" << "lekcia2.txt";
-        QTest::newRow("top file") << "Obsah.txt" << " Kurz Wordu " << "Obsah.txt" << "Kurz Wordu.txt";
-        QTest::newRow("top file, other case") << "obsah.TXT" << "Kurz" << "Obsah.txt" << "Kurz.txt";
-        QTest::newRow("configured top file") << "Obsah.txt" << "Kurz" << "Hlavny.txt" << "Obsah.txt";
-        QTest::newRow("subfolder dropped") << "kap\\lekcia.txt" << "Kurz" << "Obsah.txt" << "lekcia.txt";
-    }
-
-    void notesFileName()
-    {
-        QFETCH(QString, screenFile);
-        QFETCH(QString, folder);
-        QFETCH(QString, contentName);
-        QFETCH(QString, name);
-        QCOMPARE(content::notesFileName(screenFile, folder, contentName), name);
-    }
-
     // A course written on Windows names its files in any case; a missing file is the
     // ordinary I/O error with the file-not-found code.
     void readsFromDiskWithoutRegardToCase()
@@ -213,7 +164,6 @@ private slots:
         QCOMPARE(items.buttons.first().number, 1);
         QCOMPARE(items.buttons.first().tag, 2);
         QCOMPARE(items.links, QStringList{QStringLiteral("odkaz")});
-        QVERIFY(items.paragraphs.isEmpty());
     }
 };
 

@@ -49,9 +49,12 @@ private slots:
 
     void scrollBar()
     {
-        QCOMPARE(int(scrollStep(5)), 0);
-        QCOMPARE(int(scrollStep(17)), 12);
-        QCOMPARE(int(scrollStep(3)), 254);   // wraps as a byte
+        // The overflow is shared out evenly and wholly reached at the maximum.
+        QCOMPARE(scrollOffset(0, 35, 700), 0);
+        QCOMPARE(scrollOffset(1, 35, 700), 20);
+        QCOMPARE(scrollOffset(35, 35, 700), 700);
+        QCOMPARE(scrollOffset(500, 1001, 22000), 10989);
+        QCOMPARE(scrollOffset(3, 29, 0), 0);
         QCOMPARE(buttonsHeight(6, 10), 300);
 
         QVERIFY(!scrollBarPlan(5, 10, 700, 640, 17).visible);

@@ -87,7 +87,7 @@ private slots:
                QStringLiteral("[Obrázok]Obrazok.BMP"),                // 4
                QStringLiteral("[Chýba]nic.exe"),                      // 5
                QStringLiteral("[Bez bodky]scmhra"),                   // 6
-               QStringLiteral("[Mimo kurzu]") + p->root() + QStringLiteral("/mimo.sh"),   // 7
+               QStringLiteral("[Mimo kurzu]..\\mimo.sh"),                // 7
                QStringLiteral("[Chýba obrázok]nie.bmp"),              // 8
                QStringLiteral("[Ďalej]kap1.txt"),                     // 9
                QStringLiteral("[Zlý obrázok]zly.bmp")});              // 10
@@ -98,7 +98,7 @@ private slots:
         picture.fill(Qt::darkCyan);
         QVERIFY(picture.save(course() + QStringLiteral("/obrazok.bmp"), "BMP"));
         script(course() + QStringLiteral("/prog.sh"));
-        script(p->root() + QStringLiteral("/mimo.sh"));
+        script(p->program() + QStringLiteral("/mimo.sh"));
     }
 
     void cleanup()
@@ -122,13 +122,13 @@ private slots:
     {
         inCourse([&](TForm1 *w) {
             button(w, 3, 2)->click();
-            button(w, 7, 2)->click();   // an absolute path outside the course, as written
+            button(w, 7, 2)->click();   // outside the course, inside the program folder
             QTRY_COMPARE(logLines(programLog()).size(), 2);
         });
         QStringList lines = logLines(programLog());
         lines.sort();
-        QCOMPARE(lines, (QStringList{p->root() + QStringLiteral("/mimo.sh|"),
-                                     course() + QStringLiteral("/prog.sh|/a /b")}));
+        QCOMPARE(lines, (QStringList{course() + QStringLiteral("/prog.sh|/a /b"),
+                                     p->program() + QStringLiteral("/mimo.sh|")}));
     }
 
     void missingFilesAreReported()
@@ -189,8 +189,9 @@ private slots:
             QVERIFY(w->Button1->isHidden());
             QTimer::singleShot(0, this, [this] {
                 QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[3] && window(3); }));
-                // A note written for the course's top screen while on the deeper one.
-                textfile::writeLines(p->work() + QStringLiteral("/Kurz s medzerou.txt"), {QStringLiteral("poznámka")});
+                // A note written for the course's top screen while on the deeper one
+                // (named after its content file, as the notes window names it).
+                textfile::writeLines(p->work() + QStringLiteral("/Obsah.txt"), {QStringLiteral("poznámka")});
                 window(3)->SpeedButton1->click();
             });
             button(w, 9, 2)->click();

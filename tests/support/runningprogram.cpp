@@ -60,7 +60,8 @@ void RunningProgram::start(const QStringList &arguments)
     env.currentFolder = program();
     env.arguments = arguments;
     const QString home = work();
-    env.environment = [home](const QString &name) { return name == QLatin1String("HOME") ? home : QString(); };
+    env.environment = [](const QString &) { return QString(); };
+    env.dataLocation = home;
     env.localAddress = [] { return QStringLiteral("10.0.0.1"); };
     m_form.reset();
     m_session = std::make_unique<Session>();
@@ -103,6 +104,8 @@ void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
             QCoreApplication::exit(1);
             return;
         }
+        // A level is built before its window shows; its activation is still queued.
+        QCoreApplication::processEvents();
         step(window(level));
         if (QTest::currentTestFailed())
             QCoreApplication::exit(1);

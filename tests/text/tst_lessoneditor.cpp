@@ -97,7 +97,7 @@ private slots:
         const content::ScreenItems items = content::walkStoredLines(file.storedLines);
         QCOMPARE(items.buttons.size(), 1);
         QCOMPARE(items.links, QStringList{QStringLiteral("www.example.sk")});
-        QCOMPARE(items.paragraphs, (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),
+        QCOMPARE(file.paragraphs, (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),
                                                 QStringLiteral("<tiež"), QStringLiteral("posledný> ")}));
         QCOMPARE(lessoneditor::contentLines(lessoneditor::linesOutsideBlocks(lines), text), lines);
     }

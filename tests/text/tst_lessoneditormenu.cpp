@@ -72,7 +72,7 @@ class TestLessonEditorMenu : public QObject {
     }
 
     // The text the screen's content file holds as its block.
-    QStringList blockText() { return content::walkStoredLines(content::readContentFile(course("Obsah.txt")).storedLines).paragraphs; }
+    QStringList blockText() { return content::readContentFile(course("Obsah.txt")).paragraphs; }
 
 private slots:
     void init()
@@ -137,6 +137,28 @@ private slots:
         QVERIFY(!QFile::exists(course("Obsah.bak")));
         QVERIFY(QFile::exists(course("Obsah.rtf")));
         QCOMPARE(blockText(), QStringList({"Text v bloku."}));
+    }
+
+    // The refresh sees the whole file: a text block and links past the screen's table of
+    // 20 lines are all reloaded, and the block written back keeps every line.
+    void refreshKeepsLongBlockAndEveryLink()
+    {
+        QStringList file{"[A]a.txt", "[B]b.txt", "[C]c.txt"}, addresses, text;
+        for (int n = 1; n <= 22; ++n)
+            addresses.append(QStringLiteral("www.odkaz%1.sk").arg(n));
+        for (int n = 1; n <= 24; ++n)
+            text.append(QStringLiteral("Riadok %1").arg(n));
+        for (const QString &link : addresses)
+            file.append(QStringLiteral("//") + link);
+        file.append(QStringLiteral("<") + text.join(QStringLiteral("\n")) + QStringLiteral(">"));
+        textfile::writeLines(course("Obsah.txt"), file.join(u'\n').split(u'\n'));
+        startProgram();
+        onCourseScreen([&](TForm1 *w) {
+            editLesson(w, [](TOknoEditLek *e) { QTest::mouseClick(e->Button2, Qt::LeftButton); });
+            QCOMPARE(links(w), addresses);
+            QCOMPARE(paneLines(w), text);
+        });
+        QCOMPARE(blockText(), text);
     }
 
     // The editor's text-editing button saves and leaves the pane in editing mode.

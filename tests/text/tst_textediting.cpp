@@ -6,6 +6,7 @@
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "golden.h"
 #include "runningprogram.h"
 #include "text/fontdialog.h"
 
@@ -72,13 +73,13 @@ private slots:
             QVERIFY(w->Editciatextu1->menuAction()->isVisible());   // the program folder can be written
             w->Editciatextu2->trigger();
             QVERIFY(w->editing());
-            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Uloženie textu"));
+            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
             QVERIFY(w->Ignorovazmeny1->isVisible());
             QVERIFY(!w->Memo1->toolTip().isEmpty());
             replaceText(w->Memo1, QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
             w->Editciatextu2->trigger();
             QVERIFY(!w->editing());
-            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Editácia textu"));
+            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Editácia &textu"));
             QVERIFY(!w->Ignorovazmeny1->isVisible());
         });
         QCOMPARE(textfile::readLines(content()),
@@ -90,6 +91,111 @@ private slots:
         // The saved screen shows the formatted text, with the character outside the code page.
         inCourse([&](TForm1 *w) {
             QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
+        });
+    }
+
+    // A text block longer than the screen's table of 20 lines is shown and saved whole,
+    // and the screen has no warning for it.
+    void longBlockSavedWhole()
+    {
+        QStringList text;
+        for (int n = 1; n <= 24; ++n)
+            text.append(QStringLiteral("Riadok %1").arg(n));
+        const QStringList buttons{QStringLiteral("[A]a.txt"), QStringLiteral("[B]b.txt"), QStringLiteral("[C]c.txt")};
+        QStringList block = text;
+        block.first().prepend(u'<');
+        block.last().append(u'>');
+        p->write(QStringLiteral("Kurz/Obsah.txt"), buttons + block);
+        inCourse([&](TForm1 *w) {
+            QCOMPARE(w->Memo1->toPlainText(), text.join(u'\n'));
+            w->Editciatextu2->trigger();
+            QVERIFY(w->editing());
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->editing());
+        });
+        QCOMPARE(textfile::readLines(content()), buttons + QStringList{QStringLiteral("<")} + text + QStringList{QStringLiteral(">")});
+        QVERIFY(hook::shown().isEmpty());
+    }
+
+    // A formatted file that is not rich text does not break the screen: the screen is
+    // built with the block's text, the file is named once, editing works, and the save
+    // moves the file aside to its ".old" name (replacing an older one) and writes a
+    // good one.
+    void brokenFormattedFileRepairedBySave_data()
+    {
+        QTest::addColumn<QByteArray>("broken");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("plain text") << QByteArray("Len obycajny text\r\n");
+    }
+    void brokenFormattedFileRepairedBySave()
+    {
+        QFETCH(QByteArray, broken);
+        const QString rtf = program() + QStringLiteral("/Kurz/Obsah.rtf");
+        const auto put = [](const QString &path, const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        put(rtf, broken);
+        put(rtf + QStringLiteral(".old"), "older");
+        config({QStringLiteral("1*RTF NOT RICH TEXT*Pokazený súbor:")});
+        inCourse([&](TForm1 *w) {
+            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Starý text"));
+            QVERIFY(w->Memo1->isVisible());
+            QVERIFY(w->Zoom1->isVisible());
+            const int unit = p->session().values.ScaleTenths;
+            QCOMPARE(w->Memo1->width(), w->Button1->x() - w->Memo1->x() - 3 * unit - 10);
+            QCOMPARE(hook::shown().size(), 1);
+            QCOMPARE(hook::shown().at(0).text, QStringLiteral("Pokazený súbor: ") + rtf);
+            w->Editciatextu2->trigger();
+            QVERIFY(w->editing());
+            replaceText(w->Memo1, QStringLiteral("Opravený text"));
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->editing());
+        });
+        QCOMPARE(hook::shown().size(), 1);
+        QCOMPARE(testing::fileBytes(rtf + QStringLiteral(".old")), broken);
+        QVERIFY(testing::fileBytes(rtf).startsWith("{\\rtf1"));
+        inCourse([&](TForm1 *w) { QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Opravený text")); });
+        QCOMPARE(hook::shown().size(), 1);
+    }
+
+    // Leaving an edited pane through "Späť" or "Koniec" (button or menu) asks the save
+    // question once; after No the button still does its own work.
+    void leavingAsksOnce_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Späť") << QStringLiteral("back");
+        QTest::newRow("Koniec button") << QStringLiteral("end");
+        QTest::newRow("Koniec menu") << QStringLiteral("menu");
+    }
+    void leavingAsksOnce()
+    {
+        QFETCH(QString, way);
+        config({QStringLiteral("1*SAVE MEMO?*Uložiť?"), QStringLiteral("1*END*Koniec?")});
+        inCourse([&](TForm1 *w) {
+            w->activateWindow();
+            w->Editciatextu2->trigger();
+            replaceText(w->Memo1, QStringLiteral("Neuložené"));
+            w->Memo1->setFocus();
+            hook::queue(messages::Answer::No);
+            hook::queue(messages::Answer::No);
+            if (way == u"back")
+                QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+            else if (way == u"end")
+                QTest::mouseClick(w->SpeedButton2, Qt::LeftButton);
+            else
+                w->Koniec1->trigger();
+            QStringList asked;
+            for (const messages::Record &r : hook::shown())
+                asked.append(r.text);
+            QCOMPARE(asked.count(QStringLiteral("Uložiť?")), 1);
+            if (way != u"back") {
+                QCOMPARE(asked.last(), QStringLiteral("Koniec?"));
+                hook::reset();
+                hook::setAutoAnswer(true);
+                w->Ignorovazmeny1->trigger();
+            }
         });
     }
 

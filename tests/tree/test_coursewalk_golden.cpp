@@ -129,7 +129,7 @@ private slots:
     void deepChainAndSearch()
     {
         QTemporaryDir dir;
-        const int depth = 20000;
+        const int depth = 5000;
         for (int i = 0; i < depth; ++i) {
             QFile file(dir.path() + (i ? QStringLiteral("/c%1.txt").arg(i) : QStringLiteral("/Obsah.txt")));
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -138,12 +138,31 @@ private slots:
         const CourseTree tree = walkCourse(dir.path(), QStringLiteral("k"), QStringLiteral("Obsah.txt"));
         QCOMPARE(tree.size(), depth + 1);
         QCOMPARE(tree.node(depth).depth, depth);
-        QCOMPARE(findCaption(tree, QStringLiteral("čas 1999"), 0), 2000);
-        QCOMPARE(findCaption(tree, QStringLiteral("ČAS 1999"), 2001), 19991); // "Čas 19990"
+        QCOMPARE(findCaption(tree, QStringLiteral("čas 499"), 0), 500);
+        QCOMPARE(findCaption(tree, QStringLiteral("ČAS 499"), 501), 4991); // "Čas 4990"
         QCOMPARE(findCaption(tree, QStringLiteral("cas"), 0), -1);
         QCOMPARE(findCaption(tree, QString(), 0), -1);
-        QCOMPARE(findCaption(tree, QStringLiteral("čas 19999"), 20000), 20000);
-        QCOMPARE(findCaption(tree, QStringLiteral("čas 19999"), 20001), -1);
+        QCOMPARE(findCaption(tree, QStringLiteral("čas 4999"), 5000), 5000);
+        QCOMPARE(findCaption(tree, QStringLiteral("čas 4999"), 5001), -1);
+    }
+
+    // The integrity list's scroll bars: vertical from 25 lines, horizontal from 86 characters.
+    void listScrollBarRule()
+    {
+        const QStringList lines24(24, QString(85, u'x'));
+        QStringList lines25 = lines24;
+        lines25.append(QString());
+        QStringList wide = lines24;
+        wide[3] = QString(86, u'x');
+        const auto bars = [](const QStringList &lines) {
+            const ListScrollBars b = listScrollBars(lines);
+            return QPair<bool, bool>(b.horizontal, b.vertical);
+        };
+        QCOMPARE(bars(lines24), qMakePair(false, false));
+        QCOMPARE(bars(lines25), qMakePair(false, true));
+        QCOMPARE(bars(wide), qMakePair(true, false));
+        wide.append(QString());
+        QCOMPARE(bars(wide), qMakePair(true, true));
     }
 
     void insideCourse()

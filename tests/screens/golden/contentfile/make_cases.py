@@ -16,6 +16,7 @@ only the two generated cases build theirs in loops.
 Run it from anywhere; it rewrites every case folder next to this script.
 """
 import os
+import re
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -43,8 +44,34 @@ def crlf(lines, last_end=True):
     return text + ('\r\n' if last_end and lines else '')
 
 
+def split_blocks(lines):
+    """The lines as the reader keeps them: text block lines apart from the stored
+    lines. Returns the stored lines and, for each 1-based index into lines, its index
+    among the stored lines."""
+    stored, place = [], {}
+    i = 0
+    while i < len(lines):
+        if lines[i].startswith('<'):
+            j = i
+            while True:
+                ends = lines[j].endswith('>') or (j > i and lines[j].startswith('>'))
+                j += 1
+                if ends or j >= len(lines):
+                    break
+            i = j
+            continue
+        stored.append(lines[i])
+        place[i + 1] = len(stored)
+        i += 1
+    return stored, place
+
+
 def write_case(name, data, lines=(), buttons=(), links=(), paragraphs=(),
                background=None, has_items=True, dropped=0, dropped_buttons=0):
+    # The expectations name the lines as they stand in the file; the text blocks take
+    # no room among the stored lines, so the button tags count buttons and links only.
+    lines, place = split_blocks(list(lines))
+    buttons = [re.sub(r'tag=(\d+)', lambda m: f'tag={place[int(m.group(1))]}', b) for b in buttons]
     folder = os.path.join(HERE, name)
     os.makedirs(folder, exist_ok=True)
     if isinstance(data, str):
@@ -173,19 +200,19 @@ write_case('lone_close', crlf(['<Jediný odsek', '>', '[Ďalej]dalej.txt']),
            lines=['<Jediný odsek>', '[Ďalej]dalej.txt'], paragraphs=['Jediný odsek'],
            buttons=[button(1, 2, 'Ďalej', 'dalej.txt', 'TXT/Screen', 'dalej.txt')])
 
-# A block never closed runs to the end of the file and its last paragraph loses its
-# last character.
+# A block never closed runs to the end of the file; its last paragraph has no closing
+# ">" to lose and stays whole.
 write_case('unclosed', crlf(['//www.example.sk', '<Text bez konca', 'druhý riadok']),
            lines=['//www.example.sk', '<Text bez konca', 'druhý riadok'],
-           links=['www.example.sk'], paragraphs=['Text bez konca', 'druhý riado'])
+           links=['www.example.sk'], paragraphs=['Text bez konca', 'druhý riadok'])
 
 # "<" alone as the very last line: the block is just "<" and shows one empty paragraph.
 write_case('open_at_end', crlf(['[A]a.txt', '<']), lines=['[A]a.txt', '<'],
            buttons=[button(1, 1, 'A', 'a.txt', 'TXT/Screen', 'a.txt')], paragraphs=[''])
 
-# A remark after ">" ends the block when read (the free line after it is not stored)
-# but not when shown: the stored lines after it are text up to the next stored line
-# ending with ">"; only the last button is one.
+# A remark after ">" ends the block: it is the block's last line (shown whole, having
+# no closing ">"), the free line after it is not stored, and the button and link after
+# it are a button and a link.
 write_case('remark_after_close', crlf([
     '<Text lekcie',
     '> poznámka za koncom',
@@ -196,9 +223,10 @@ write_case('remark_after_close', crlf([
     '[Späť na začiatok]uvod.txt',
 ]), lines=['<Text lekcie', '> poznámka za koncom', '[Ďalej]dalej.txt', '//www.example.sk',
            '<Druhý blok>', '[Späť na začiatok]uvod.txt'],
-   buttons=[button(1, 6, 'Späť na začiatok', 'uvod.txt', 'TXT/Screen', 'uvod.txt')],
-   paragraphs=['Text lekcie', '> poznámka za koncom', '[Ďalej]dalej.txt', '//www.example.sk',
-               'Druhý blok'])
+   buttons=[button(1, 3, 'Ďalej', 'dalej.txt', 'TXT/Screen', 'dalej.txt'),
+            button(2, 6, 'Späť na začiatok', 'uvod.txt', 'TXT/Screen', 'uvod.txt')],
+   links=['www.example.sk'],
+   paragraphs=['Text lekcie', '> poznámka za koncom', 'Druhý blok'])
 
 # Inside a block, lines that look like buttons, links or block starts are text.
 write_case('block_swallows', crlf([
@@ -338,11 +366,14 @@ write_case('limit_block_closed', crlf(nineteen + ['<Text na hranici', '>']),
            buttons=[button(i, i, f'B{i}', f'b{i}.txt', 'TXT/Screen', f'b{i}.txt') for i in range(1, 20)],
            paragraphs=['Text na hranici'])
 
-# A block cut by the limit: its closing ">" goes with the left-out line, and a button
-# after the block is counted as left out.
+# A block past the 18th stored line takes no room in the table: it is kept whole, and
+# the buttons after it are the 19th and 20th stored lines; only the 21st is left out.
 eighteen = nineteen[:18]
-write_case('limit_block_cut', crlf(eighteen + ['<Prvý riadok', 'druhý riadok', 'tretí riadok', '>',
-                                               '[Po bloku]po.txt']),
-           lines=eighteen + ['<Prvý riadok', 'druhý riadok'],
-           buttons=[button(i, i, f'B{i}', f'b{i}.txt', 'TXT/Screen', f'b{i}.txt') for i in range(1, 19)],
-           paragraphs=['Prvý riadok', 'druhý riado'], dropped=2, dropped_buttons=1)
+after_block = ['[Po bloku]po.txt', '[Ešte]este.txt', '[Navyše]navyse.txt']
+write_case('limit_block_cut', crlf(eighteen + ['<Prvý riadok', 'druhý riadok', 'tretí riadok', '>']
+                                   + after_block),
+           lines=eighteen + ['<Prvý riadok', 'druhý riadok', 'tretí riadok>'] + after_block[:2],
+           buttons=[button(i, i, f'B{i}', f'b{i}.txt', 'TXT/Screen', f'b{i}.txt') for i in range(1, 19)]
+                   + [button(19, 22, 'Po bloku', 'po.txt', 'TXT/Screen', 'po.txt'),
+                      button(20, 23, 'Ešte', 'este.txt', 'TXT/Screen', 'este.txt')],
+           paragraphs=['Prvý riadok', 'druhý riadok', 'tretí riadok'], dropped=1, dropped_buttons=1)

@@ -142,38 +142,39 @@ write_case(
     shown_after=['<b> nie je značka', '> citát z knihy', '[Poznámka]nie-tlacidlo.txt', '//nie odkaz',
                  'šípka -> ', '<', '> ', 'posledný> '])
 
-# 17 buttons leave room for 3 block lines in the table of 20 stored lines: the
-# paragraphs past the third are joined to it, so no button falls off the screen.
+# The text takes no room in the table of 20 buttons and links: 17 buttons and a text of
+# 24 paragraphs keep every paragraph on a line of its own, and the text after the
+# buttons reads back whole.
 buttons = [f'[Lekcia {n}]l{n}.txt' for n in range(1, 18)]
+long_text = [f'Odsek {n}.' for n in range(1, 25)]
 write_case(
     'long-text',
     before=buttons + ['<Starý>'],
-    pane=[f'Odsek {n}.' for n in range(1, 6)],
-    after=buttons + ['<', 'Odsek 1.', 'Odsek 2.', 'Odsek 3. Odsek 4. Odsek 5.', '>'],
+    pane=long_text,
+    after=buttons + ['<'] + long_text + ['>'],
     shown_before=['Starý'],
-    shown_after=['Odsek 1.', 'Odsek 2.', 'Odsek 3. Odsek 4. Odsek 5.'])
+    shown_after=long_text)
 
-# A block never closed runs to the end of the file (the line after it is block text and
-# loses its last character on the screen); the save replaces all of it.
+# A block never closed runs to the end of the file (the line after it is block text,
+# shown whole); the save replaces all of it.
 write_case(
     'unclosed-block',
     before=['[A]a.txt', '<Text bez konca', '[B]b.txt'],
     pane=['Nový'],
     after=['[A]a.txt', '<', 'Nový', '>'],
-    shown_before=['Text bez konca', '[B]b.tx'],
+    shown_before=['Text bez konca', '[B]b.txt'],
     shown_after=['Nový'])
 
 # A block line beginning with ">" ends the block as the file is read, so the button and
-# link lines after the second block are lines of the screen and are kept; only the
-# lines of the blocks go.
+# link lines after it are lines of the screen, not text, and are kept; only the lines
+# of the blocks go.
 write_case(
     'remark-after-close',
     before=['<Prvý text', '>poznámka autora', '[A]a.txt', '<Druhý text', '>ďalšia poznámka',
             '[B]b.txt', '//odkaz', '<Tretí>'],
     pane=['Nový'],
     after=['<', 'Nový', '>', '[A]a.txt', '[B]b.txt', '//odkaz'],
-    shown_before=['Prvý text', '>poznámka autora', '[A]a.txt', 'Druhý text', '>ďalšia poznámka',
-                  '[B]b.txt', '//odkaz', 'Tretí'],
+    shown_before=['Prvý text', '>poznámka autora', 'Druhý text', '>ďalšia poznámka', 'Tretí'],
     shown_after=['Nový'])
 
 # A formatted pane: one block line per paragraph however long, a line break inside a

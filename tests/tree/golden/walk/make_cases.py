@@ -40,13 +40,15 @@ def write_case(name, files, nodes, integrity):
             f.write(''.join(line + '\n' for line in lines))
 
 
-LOOP = ' zacyklený súbor :'
+LOOP = 'zacyklený súbor :'
 
 # An ordinary course: screens two levels deep, a demonstration with a switch, a picture,
-# a program with parameters, documents, missing files at every depth.
+# a program with parameters, documents, missing files at every depth; web and mail
+# addresses are no files of the course and never missing.
 write_case('basic', {
     'Obsah.txt': ['Úvod do kurzu', '<Vitajte v kurze.>', '[Kapitola 1]kap1.txt', '[Ukážka]demo.scm /s',
-                  '[Obrázok]obr.bmp', '//www.example.sk', '[Chýbajúca kapitola]kap9.txt'],
+                  '[Obrázok]obr.bmp', '//www.example.sk', '[Chýbajúca kapitola]kap9.txt',
+                  '[Web]https://sk.wikipedia.org/wiki/Kurz', '[Pošta]mailto:autor@example.sk'],
     'kap1.txt': ['[Lekcia 1.1]lek11.txt', '[Program]pomoc.sh -x -y', '[Stránka]page.html',
                  '[Dokument]x.docx', '[Chýba]nic.pdf'],
     'lek11.txt': ['[Čítanie]citanie.txt', '[Chýbajúca ukážka]zle.scm'],
@@ -65,6 +67,8 @@ write_case('basic', {
     '  Ukážka | demo.scm /s | item',
     '  Obrázok | obr.bmp | item',
     '  Chýbajúca kapitola | kap9.txt | missing',
+    '  Web | https://sk.wikipedia.org/wiki/Kurz | item',
+    '  Pošta | mailto:autor@example.sk | item',
 ], [
     'course', '',
     'Kapitola 1 - Lekcia 1.1 - Chýbajúca ukážka -  zle.scm',

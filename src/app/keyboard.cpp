@@ -1,0 +1,106 @@
+// The keyboard path of a level window: access keys of the menu, F10 for the menu bar,
+// Backspace and Alt+Left as the back button, the Tab order of a built screen and the
+// focus on its first lesson button.
+#include "app/accesskeys.h"
+#include "app/tform1.h"
+#include "platform/keys.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+// Keeps the entry's access key whenever its caption is set without one.
+void keepAccessKey(QAction *action, const QString &builtIn)
+{
+    const auto apply = [action, builtIn] {
+        const QString marked = accesskeys::withAccessKey(action->text(), builtIn);
+        if (marked != action->text())
+            action->setText(marked);
+    };
+    QObject::connect(action, &QAction::changed, action, apply);
+    apply();
+}
+
+} // namespace
+
+void TForm1::setUpKeyboard()
+{
+    keys::installApplicationRules();
+
+    // One fixed letter per entry, unique among the entries of each menu.
+    const std::pair<QAction *, const char *> entries[] = {
+        {Vlastn1->menuAction(), "&Vlastné"}, {Poznmky1, "&Poznámky"}, {Odkazy1, "&Odkazy"},
+        {Koprovanie1, "&Kopírovanie"},
+        {Oaplikci1->menuAction(), "O &aplikácii"}, {Oprograme1, "&O programe"},
+        {Ohlasyautorom1, "O&hlasy autorom"}, {Reklama1, "Ochranné &známky"},
+        {Pomocnk1->menuAction(), "&Pomocník"}, {Editciatextu1->menuAction(), "&Editácia"},
+        {Editciatextu2, "Editácia &textu"}, {Ignorovazmeny1, "&Ignorovať zmeny"},
+        {Editcialekci1, "Editácia &lekcie"}, {Help1, "&Help"}, {Hadaj1, "&Strom"}, {Zoom1, "&Zoom"},
+        {Koniec1, "&Koniec"},
+    };
+    for (const auto &[action, builtIn] : entries)
+        keepAccessKey(action, QString::fromUtf8(builtIn));
+
+    auto *back = new QAction(this);
+    back->setObjectName(QStringLiteral("BackKey"));
+    back->setShortcuts({QKeySequence(Qt::Key_Backspace), QKeySequence(Qt::ALT | Qt::Key_Left)});
+    back->setShortcutContext(Qt::WindowShortcut);
+    connect(back, &QAction::triggered, this, [this] {
+        if (SpeedButton1->isVisible() && SpeedButton1->isEnabled())
+            SpeedButton1->click();
+    });
+    addAction(back);
+
+    auto *menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        for (QAction *first : menuBar()->actions()) {
+            if (first->isVisible() && first->isEnabled()) {
+                menuBar()->setActiveAction(first);
+                return;
+            }
+        }
+    });
+    addAction(menuKey);
+}
+
+void TForm1::arrangeKeyboard()
+{
+    QList<QWidget *> order = columnControls();
+    std::stable_sort(order.begin(), order.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    const QList<QWidget *> column = order;
+    order << ComboBox1 << ComboBox2 << SpeedButton1 << SpeedButton2 << Memo1 << MaskEdit1 << UpDown1 << Button2;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    for (QWidget *button : column) {
+        // The full caption of a trimmed button is also its accessible name.
+        const QString full = button->property("hint").toString();
+        if (!full.isEmpty())
+            button->setAccessibleName(full);
+    }
+    // A screen that opens in editing mode keeps the focus in its text.
+    if (editing())
+        return;
+    for (QWidget *button : column) {
+        if (!button->isHidden() && button != Button1) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace lumora

@@ -1,0 +1,63 @@
+#pragma once
+// The copy window: the work folder's notes and links files on the left, any place on
+// the right (a box of places, a folder tree, a file list), and two arrows that copy the
+// selected files across.
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QListWidget;
+class QToolButton;
+class QTreeView;
+class QPushButton;
+
+namespace lumora {
+
+class Session;
+
+class TOknoKopy : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOknoKopy(Session &session, QWidget *parent = nullptr);
+
+    void FormActivate();
+    void SpeedButton4Click();   // ">": the selected work-folder files into the right folder
+    void SpeedButton3Click();   // "<": the selected right files into the work folder
+    void Button1Click();
+
+    // The folder the right side shows; choosing a place or a folder in the tree sets it.
+    QString rightFolder() const { return m_rightFolder; }
+    void showRightFolder(const QString &folder);
+
+    // The places of the box: mounted volumes, the home folder and the root, standing in
+    // for drives.
+    static QStringList places();
+
+    QLabel *Label1 = nullptr;
+    QListWidget *FileListBox1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QToolButton *SpeedButton4 = nullptr;
+    QToolButton *SpeedButton3 = nullptr;
+    QComboBox *DriveComboBox1 = nullptr;
+    QTreeView *DirectoryListBox1 = nullptr;
+    QListWidget *FileListBox2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QPushButton *Button1 = nullptr;
+
+private:
+    void fillLeft();
+    void fillRight();
+    void choosePlace(int index);
+
+    Session &m_session;
+    QFileSystemModel *m_folders = nullptr;
+    QString m_rightFolder;
+};
+
+// The files of a folder whose names match one of the masks ("*.txt;*.htm"), without
+// regard to case, in name order.
+QStringList maskedFiles(const QString &folder, const QString &masks);
+
+} // namespace lumora

@@ -1,0 +1,84 @@
+#include "personal/exportfile.h"
+
+#include "app/session.h"
+#include "personal/studyexport.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/textfile.h"
+#include "tree/coursewalk.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace lumora {
+
+namespace {
+
+struct CourseToExport {
+    QString folder;   // the course folder's path
+    QString name;     // its name, as the screens know it
+    QString top;      // the top content file's name
+};
+
+CourseToExport currentCourse(Session &s)
+{
+    CourseToExport course;
+    if (s.values.isSearchInstance()) {
+        // A search window shows one screen of a course: the course is that screen's folder.
+        const QFileInfo screen(paths::fromCourse(s.values.Param1));
+        course.folder = screen.absolutePath();
+        course.name = s.course.LevelFolder[1];
+        course.top = s.ConfigText(QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt"));
+    } else {
+        course.folder = paths::withoutSeparator(s.levelFolderPath(2));
+        course.name = s.course.LevelFolder[2];
+        course.top = s.course.ContentFileName;
+    }
+    return course;
+}
+
+QString chooseFile(QWidget *parent, const QString &offered, const QString &caption)
+{
+    if (exportFileChooser)
+        return exportFileChooser(parent, offered);
+    return QFileDialog::getSaveFileName(parent, caption, offered, QStringLiteral("HTML (*.html *.htm)"));
+}
+
+} // namespace
+
+bool exportAvailable(const Session &session)
+{
+    return session.course.InsideCourse || session.values.isSearchInstance();
+}
+
+void exportStudy(Session &s, QWidget *parent)
+{
+    const CourseToExport course = currentCourse(s);
+    const tree::CourseTree tree = tree::walkCourse(course.folder, course.name, course.top);
+    const QList<personal::StudyScreen> screens = personal::collectStudy(tree, course.name, s.values.TempDir);
+    if (screens.isEmpty()) {
+        const QString text = s.ConfigText(QStringLiteral("EXPORT EMPTY"),
+                                          QStringLiteral("Kurz nemá žiadne poznámky ani vlastné odkazy:"));
+        messages::show(messages::Kind::Information, messages::Buttons::Ok, text + QLatin1Char(' ') + course.name, parent);
+        return;
+    }
+    const QString caption = s.ConfigText(QStringLiteral("MENU EXPORT"), QStringLiteral("Export poznámok a odkazov"));
+    const QString offered = paths::join(QDir::homePath(), course.name.trimmed() + QStringLiteral("-poznamky.html"));
+    const QString target = chooseFile(parent, offered, caption);
+    if (target.isEmpty())
+        return;
+    const QString title = s.ConfigText(QStringLiteral("EXPORT TITLE"), QStringLiteral("Poznámky a odkazy:"))
+        + QLatin1Char(' ') + course.name.trimmed();
+    textfile::writeBytes(target, personal::studyHtml(title, screens));
+
+    const QString question = s.ConfigText(QStringLiteral("EXPORT SAVED"), QStringLiteral("Export je uložený do"))
+        + QLatin1Char(' ') + target + QLatin1Char('\n')
+        + s.ConfigText(QStringLiteral("EXPORT OPEN"), QStringLiteral("Otvoriť ho v prehliadači?"));
+    // Asked even when messages are silenced: opening a browser unasked would surprise.
+    if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, question, parent) == messages::Answer::Yes)
+        process::shellOpen(target);
+}
+
+} // namespace lumora

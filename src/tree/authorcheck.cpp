@@ -1,0 +1,306 @@
+#include "tree/authorcheck.h"
+
+#include "config/texttable.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
+#include "screens/folderlist.h"
+#include "tree/coursecheck.h"
+#include "tree/coursefiles.h"
+#include "tree/coursewalk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
+#include <QTextStream>
+
+namespace lumora::check {
+
+namespace {
+
+constexpr int MaxLineLength = 255;
+
+// Bytes Windows-1250 gives no character.
+bool undefinedIn1250(unsigned char byte)
+{
+    return byte == 0x81 || byte == 0x83 || byte == 0x88 || byte == 0x90 || byte == 0x98;
+}
+
+bool controlByte(unsigned char byte)
+{
+    return (byte < 0x20 && byte != '\t' && byte != '\r') || byte == 0x7F;
+}
+
+bool validUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)QString(decoder(bytes));
+    return !decoder.hasError();
+}
+
+// The first problem with the file's bytes as Windows-1250 text, if any.
+void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findings)
+{
+    const QList<QByteArrayView> lines = textfile::splitRawLines(bytes);
+    bool nonAscii = false;
+    int firstNonAscii = 0, firstControl = 0, firstUndefined = 0, firstLong = 0, longCount = 0;
+    qsizetype longest = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArrayView line = lines.at(i);
+        const int number = int(i) + 1;
+        if (line.size() > MaxLineLength) {
+            if (!firstLong)
+                firstLong = number;
+            ++longCount;
+            longest = qMax(longest, line.size());
+        }
+        for (const char c : line) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x80 && !nonAscii) {
+                nonAscii = true;
+                firstNonAscii = number;
+            }
+            if (controlByte(byte) && !firstControl)
+                firstControl = number;
+            if (undefinedIn1250(byte) && !firstUndefined)
+                firstUndefined = number;
+        }
+    }
+    if (firstControl)
+        findings.append({QStringLiteral("encoding"), file, firstControl,
+                         QStringLiteral("holds control characters: not a text file")});
+    else if (nonAscii && validUtf8(bytes))
+        findings.append({QStringLiteral("encoding"), file, firstNonAscii,
+                         QStringLiteral("saved as UTF-8, not Windows-1250: its letters show wrongly")});
+    else if (firstUndefined)
+        findings.append({QStringLiteral("encoding"), file, firstUndefined,
+                         QStringLiteral("holds bytes that are no Windows-1250 character")});
+    if (longCount)
+        findings.append({QStringLiteral("long-line"), file, firstLong,
+                         QStringLiteral("%1 line(s) longer than %2 characters (the longest has %3)")
+                             .arg(longCount).arg(MaxLineLength).arg(longest)});
+}
+
+void checkStoredLines(const QString &file, const content::ContentFile &parsed, QList<Finding> &findings)
+{
+    const qsizetype stored = parsed.storedLines.size();
+    if (stored <= MaxLines)
+        return;
+    int buttons = 0;
+    for (qsizetype i = MaxLines; i < stored; ++i)
+        buttons += content::lineKind(parsed.storedLines.at(i)) == content::LineKind::Button;
+    findings.append({QStringLiteral("too-many-lines"), file, 0,
+                     QStringLiteral("%1 stored lines; the player keeps the first %2 (%3 left out, %4 of them buttons)")
+                         .arg(stored).arg(MaxLines).arg(stored - MaxLines).arg(buttons)});
+}
+
+// The formatted text beside a content file must be rich text.
+void checkFormattedText(tree::CourseFiles &files, const QString &courseFolder, const QString &contentPath,
+                        QList<Finding> &findings)
+{
+    const QFileInfo info(contentPath);
+    const QString rtf = files.existingFile(paths::join(info.path(), content::formattedTextName(info.fileName())));
+    if (rtf.isEmpty())
+        return;
+    QFile file(rtf);
+    const QString name = QDir(courseFolder).relativeFilePath(rtf);
+    if (!file.open(QIODevice::ReadOnly)) {
+        findings.append({QStringLiteral("unreadable"), name, 0, QStringLiteral("the formatted text cannot be read")});
+        return;
+    }
+    const QByteArray start = file.read(64).trimmed();
+    if (!start.startsWith("{\\rtf"))
+        findings.append({QStringLiteral("not-rtf"), name, 0,
+                         QStringLiteral("the formatted text is not rich text (RTF): the player cannot show it")});
+}
+
+QString topContentFile(const QString &courseFolder, const QString &programFolder)
+{
+    bool show = false;
+    return config::lookup(courseFolder, programFolder, QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt"), show);
+}
+
+} // namespace
+
+CourseReport checkCourse(const QString &givenFolder, const QString &programFolder)
+{
+    CourseReport report;
+    report.folder = givenFolder;
+    // Names in the findings are relative to the course folder.
+    const QString courseFolder = QDir(givenFolder).absolutePath();
+    const QDir base(courseFolder);
+    report.name = QFileInfo(paths::withoutSeparator(courseFolder)).fileName();
+    QList<Finding> &out = report.findings;
+    QList<Finding> fileFindings;
+
+    tree::CourseFiles files;
+    tree::WalkOptions options;
+    options.findFile = [&files](const QString &path) { return files.existingFile(path); };
+    options.onFileRead = [&](const tree::ContentFileVisit &visit, QByteArrayView bytes, const content::ContentFile &parsed) {
+        const QString name = base.relativeFilePath(QFileInfo(visit.path).absoluteFilePath());
+        checkText(name, bytes, fileFindings);
+        checkStoredLines(name, parsed, fileFindings);
+        checkFormattedText(files, courseFolder, visit.path, fileFindings);
+    };
+    const tree::CourseTree tree =
+        tree::walkCourse(courseFolder, report.name, topContentFile(courseFolder, programFolder), options);
+
+    for (const QString &line : tree::missingFileLines(tree))
+        out.append({QStringLiteral("missing"), QString(), 0, line});
+    bool show = false;
+    const QString allAround = config::lookup(courseFolder, programFolder, QStringLiteral("ALL AROUND"),
+                                             tree::defaultAllAroundText(), show);
+    for (const QString &line : tree::cycleLines(tree, allAround))
+        out.append({QStringLiteral("cycle"), QString(), 0, line});
+    for (const tree::ContentFileVisit &visit : tree.visits()) {
+        if (visit.state == tree::NodeState::Unreadable)
+            out.append({QStringLiteral("unreadable"), base.relativeFilePath(QFileInfo(visit.path).absoluteFilePath()), 0,
+                        QStringLiteral("exists but cannot be read as a content file")});
+    }
+    out += fileFindings;
+    for (int i = 1; i < tree.size(); ++i) {
+        const QString tested = tree::testedName(tree.node(i).reference);
+        if (!tree::isAddress(tested) && !tree::staysInsideCourse(tested))
+            out.append({QStringLiteral("outside"), QString(), 0,
+                        tree.checkPath(i) + QLatin1Char(' ') + tested + QStringLiteral(" leaves the course folder")});
+    }
+    if (tree.truncated())
+        out.append({QStringLiteral("size-limit"), QString(), 0,
+                    QStringLiteral("the tree stops at %1 nodes: content files are shared so often that it grows too large")
+                        .arg(tree.size())});
+    return report;
+}
+
+bool checkFolder(const QString &folder, QList<CourseReport> &reports)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable() || !QDir(folder).exists())
+        return false;
+    const QString parent = info.absolutePath();
+    if (paths::fileExists(paths::join(folder, topContentFile(folder, parent)))) {
+        reports.append(checkCourse(folder, parent));
+        return true;
+    }
+    for (const QString &course : folderList(folder).courses())
+        reports.append(checkCourse(paths::join(folder, course), folder));
+    return true;
+}
+
+namespace {
+QString where(const Finding &f)
+{
+    if (f.file.isEmpty())
+        return QString();
+    return f.line ? QStringLiteral("%1:%2: ").arg(f.file).arg(f.line) : f.file + QStringLiteral(": ");
+}
+} // namespace
+
+QString plainReport(const QList<CourseReport> &reports)
+{
+    QString text;
+    for (const CourseReport &course : reports) {
+        for (const Finding &f : course.findings)
+            text += course.name + QStringLiteral(": ") + f.kind + QStringLiteral(": ") + where(f) + f.text + u'\n';
+    }
+    return text;
+}
+
+QString jsonReport(const QString &folder, const QList<CourseReport> &reports)
+{
+    QJsonArray courses;
+    qsizetype total = 0;
+    for (const CourseReport &course : reports) {
+        QJsonArray findings;
+        for (const Finding &f : course.findings) {
+            QJsonObject item{{QStringLiteral("kind"), f.kind}, {QStringLiteral("text"), f.text}};
+            if (!f.file.isEmpty())
+                item.insert(QStringLiteral("file"), f.file);
+            if (f.line)
+                item.insert(QStringLiteral("line"), f.line);
+            findings.append(item);
+        }
+        total += course.findings.size();
+        courses.append(QJsonObject{{QStringLiteral("course"), course.name},
+                                   {QStringLiteral("folder"), course.folder},
+                                   {QStringLiteral("findings"), findings}});
+    }
+    const QJsonObject root{{QStringLiteral("folder"), folder},
+                           {QStringLiteral("findingCount"), qint64(total)},
+                           {QStringLiteral("courses"), courses}};
+    return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+}
+
+namespace {
+const char Usage[] =
+    "Usage: lumora-check [--json] FOLDER\n"
+    "\n"
+    "Checks Lumora courses the way a learner would meet them. FOLDER is a program\n"
+    "folder (every course folder in it is checked) or one course folder (a folder\n"
+    "holding its top content file, Obsah.txt unless CONFIG.TXT names another).\n"
+    "\n"
+    "Each course is walked from its top content file, as the player's tree does, and\n"
+    "these are reported, one finding a line as \"course: kind: text\":\n"
+    "  missing         a file an item names that is not in the course folder, with\n"
+    "                  the captions leading to it (as the player's integrity check)\n"
+    "  cycle           a content file that leads back to itself (two lines per cycle)\n"
+    "  too-many-lines  a screen with more than 20 stored lines (the player drops the rest)\n"
+    "  long-line       lines longer than 255 characters\n"
+    "  encoding        a content file that is not Windows-1250 text (for example saved\n"
+    "                  as UTF-8), with the first such line\n"
+    "  not-rtf         a formatted text (.rtf beside a content file) that is not RTF\n"
+    "  unreadable      a content file or formatted text that cannot be read\n"
+    "  outside         a target that leaves the course folder\n"
+    "  size-limit      a course whose tree grows past the player's limit\n"
+    "\n"
+    "Options:\n"
+    "  --json   the same findings as one JSON document\n"
+    "  --help   this text\n"
+    "\n"
+    "Exit status: 0 when every course is clean, 1 with findings, 2 for a usage error\n"
+    "or a folder that cannot be read.\n";
+} // namespace
+
+int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    bool json = false;
+    QStringList folders;
+    bool optionsEnd = false;
+    for (const QString &arg : arguments) {
+        if (!optionsEnd && (arg == u"--help" || arg == u"-h")) {
+            out << Usage;
+            return 0;
+        }
+        if (!optionsEnd && arg == u"--json")
+            json = true;
+        else if (!optionsEnd && arg == u"--")
+            optionsEnd = true;
+        else if (!optionsEnd && arg.startsWith(u'-') && arg.size() > 1) {
+            err << "lumora-check: unknown option " << arg << "\n" << Usage;
+            return 2;
+        } else
+            folders.append(arg);
+    }
+    if (folders.size() != 1) {
+        err << "lumora-check: give exactly one FOLDER\n" << Usage;
+        return 2;
+    }
+    QList<CourseReport> reports;
+    if (!checkFolder(folders.first(), reports)) {
+        err << "lumora-check: cannot read the folder " << folders.first() << "\n";
+        return 2;
+    }
+    out << (json ? jsonReport(folders.first(), reports) : plainReport(reports));
+    for (const CourseReport &course : reports) {
+        if (!course.findings.isEmpty())
+            return 1;
+    }
+    return 0;
+}
+
+} // namespace lumora::check

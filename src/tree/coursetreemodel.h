@@ -1,0 +1,35 @@
+#pragma once
+// A read-only item model over a walked course tree, for a tree view. A node's absolute
+// index is its internal id, so a view's index maps straight back to the course node.
+#include "tree/coursewalk.h"
+
+#include <QAbstractItemModel>
+
+namespace lumora::tree {
+
+class CourseTreeModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    explicit CourseTreeModel(CourseTree tree, QObject *parent = nullptr);
+
+    const CourseTree &tree() const { return m_tree; }
+    // The view index of a node, and the node of a view index (-1 for an invalid index).
+    QModelIndex indexOfNode(int node) const;
+    static int nodeOf(const QModelIndex &index);
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool hasChildren(const QModelIndex &parent = {}) const override;
+
+private:
+    CourseTree m_tree;
+    QList<int> m_row;        // per node: its row under its parent
+    QList<int> m_firstChild; // per node: where its children start in m_children
+    QList<int> m_childCount; // per node
+    QList<int> m_children;   // node indices grouped by parent, in course order
+};
+
+} // namespace lumora::tree

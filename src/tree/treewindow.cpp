@@ -1,0 +1,371 @@
+#include "tree/treewindow.h"
+
+#include "app/session.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "screens/contentfileitems.h"
+#include "tree/coursecheck.h"
+#include "tree/coursetreemodel.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace lumora {
+
+namespace {
+
+// The hourglass for the span of a scope.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+template <typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent)
+    : QDialog(parent), m_session(session)
+{
+    secondCopyProgram = QCoreApplication::applicationFilePath();
+    setObjectName(QStringLiteral("TOknoHladaj"));
+    resize(620, 470);
+
+    menuBar = named(new QMenuBar(this), "MainMenu1");
+    Hadanie1 = named(menuBar->addAction(QStringLiteral("Hľadaj")), "Hadanie1");
+    Hadanieintegrity1 = named(menuBar->addAction(QStringLiteral("Kontrola integrity")), "Hadanieintegrity1");
+
+    Label1 = named(new QLabel(this), "Label1");
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+
+    TreeView1 = named(new QTreeView(this), "TreeView1");
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeView1->setUniformRowHeights(true);
+    TreeView1->setMouseTracking(true);
+    TreeView1->setExpandsOnDoubleClick(false);
+
+    Memo1 = named(new QPlainTextEdit(this), "Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->hide();
+
+    Label3 = named(new QLabel(this), "Label3");
+    Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Label2 = named(new QLabel(QStringLiteral("Hľadaj text:"), Panel1), "Label2");
+    Edit1 = named(new QLineEdit(Panel1), "Edit1");
+    Button2 = named(new QPushButton(Panel1), "Button2");
+    Button3 = named(new QPushButton(Panel1), "Button3");
+    Button4 = named(new QPushButton(Panel1), "Button4");
+    auto *search = new QHBoxLayout(Panel1);
+    search->addWidget(Label2);
+    search->addWidget(Edit1, 1);
+    search->addWidget(Button2);
+    search->addWidget(Button4);
+    search->addWidget(Button3);
+    Panel1->hide();
+    Button3->hide();
+    Button4->hide();
+
+    Button5 = named(new QPushButton(this), "Button5");
+    Button5->hide();
+    Button1 = named(new QPushButton(QStringLiteral("Návrat"), this), "Button1");
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(Label1);
+    auto *over = new QGridLayout; // the integrity list lies over the tree
+    over->addWidget(TreeView1, 0, 0);
+    over->addWidget(Memo1, 0, 0);
+    layout->addLayout(over, 1);
+    layout->addWidget(Label3);
+    layout->addWidget(Panel1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button5);
+    buttons->addWidget(Button1);
+    layout->addLayout(buttons);
+
+    auto handle = [this](auto member) { return [this, member] { guarded([this, member] { (this->*member)(); }); }; };
+    connect(Hadanie1, &QAction::triggered, this, handle(&TOknoHladaj::Hadanie1Click));
+    connect(Hadanieintegrity1, &QAction::triggered, this, handle(&TOknoHladaj::open));
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, handle(&TOknoHladaj::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, handle(&TOknoHladaj::Button3Click));
+    connect(Button4, &QPushButton::clicked, this, handle(&TOknoHladaj::Button4Click));
+    connect(Button5, &QPushButton::clicked, this, handle(&TOknoHladaj::Button5Click));
+    connect(Edit1, &QLineEdit::textEdited, this, handle(&TOknoHladaj::Edit1Enter));
+    connect(TreeView1, &QTreeView::doubleClicked, this, handle(&TOknoHladaj::SpustiSubor));
+    Edit1->installEventFilter(this);
+}
+
+TOknoHladaj::~TOknoHladaj() = default;
+
+QString TOknoHladaj::courseFolder() const
+{
+    return m_session.levelFolderPath(m_session.course.CurrentLevel);
+}
+
+void TOknoHladaj::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Built once per opening; regaining the focus later does not build it again.
+    if (m_built)
+        return;
+    m_built = true;
+    guarded([this] { FormActivate(); });
+}
+
+bool TOknoHladaj::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit1 && event->type() == QEvent::FocusIn)
+        guarded([this] { Edit1Enter(); });
+    return QDialog::eventFilter(watched, event);
+}
+
+void TOknoHladaj::FormActivate()
+{
+    Session &s = m_session;
+    const CourseState &c = s.course;
+    Button2->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH FIND"), QStringLiteral("Hľadaj text")));
+    Button3->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH SHOW"), QStringLiteral("Zobraz okno")));
+    Button4->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH NEXT"), QStringLiteral("Hľadaj ďalej")));
+    Button5->setText(s.ConfigText(QStringLiteral("CLOSE CONTROL"), QStringLiteral("Koniec kontroly")));
+    Hadanie1->setText(s.ConfigText(QStringLiteral("MENU SEARCH"), QStringLiteral("Hľadaj")));
+    Hadanieintegrity1->setText(s.ConfigText(QStringLiteral("MENU INTEGRITY"), QStringLiteral("Kontrola integrity")));
+    setWindowTitle(s.ConfigText(QStringLiteral("MENU TREE"), QStringLiteral("Strom")));
+    Hadanieintegrity1->setVisible(s.programFolderWritable());
+
+    const QString courseName = c.LevelFolder[c.CurrentLevel];
+    Label1->setText(courseName);
+    {
+        WaitCursor wait;
+        TreeView1->hide();
+        TreeView1->setModel(nullptr);
+        m_model = std::make_unique<tree::CourseTreeModel>(
+            tree::walkCourse(courseFolder(), courseName, c.ContentFileName));
+        TreeView1->setModel(m_model.get());
+        TreeView1->expandAll();
+        connect(TreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this] { guarded([this] { TreeView1Click(); }); });
+        selectNode(0);
+        TreeView1->show();
+    }
+    Label3->setText(m_model->tree().filePath(0));
+    if (m_model->tree().truncated()) {
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("TREE LIMIT"),
+                         QStringLiteral("Kurz je príliš rozsiahly: strom ukazuje iba jeho prvých %1 položiek.")
+                             .arg(m_model->tree().size()),
+                         QString(), this);
+    }
+}
+
+int TOknoHladaj::selectedNode() const
+{
+    return tree::CourseTreeModel::nodeOf(TreeView1->currentIndex());
+}
+
+void TOknoHladaj::selectNode(int node)
+{
+    const QModelIndex index = m_model->indexOfNode(node);
+    TreeView1->setCurrentIndex(index);
+    TreeView1->scrollTo(index);
+}
+
+void TOknoHladaj::TreeView1Click()
+{
+    const int node = selectedNode();
+    if (node >= 0)
+        Label3->setText(m_model->tree().filePath(node));
+}
+
+void TOknoHladaj::Hadanie1Click()
+{
+    Panel1->show();
+    Edit1->setFocus();
+}
+
+void TOknoHladaj::Edit1Enter()
+{
+    Button2->setEnabled(true);
+}
+
+bool TOknoHladaj::scan()
+{
+    const int found = m_model ? tree::findCaption(m_model->tree(), Edit1->text(), SearchPosition) : -1;
+    if (found >= 0) {
+        SearchPosition = found;
+        selectNode(found);
+        Button3->show();
+        Button4->show();
+        Button2->setEnabled(false);
+        return true;
+    }
+    messages::notify(m_session, messages::Kind::Warning, QStringLiteral("NOT FOUND"), QStringLiteral("Nenašlo "),
+                     QString(), this);
+    Button2->setEnabled(true);
+    Button3->hide();
+    return false;
+}
+
+void TOknoHladaj::Button2Click()
+{
+    if (Edit1->text().isEmpty()) {
+        messages::notify(m_session, messages::Kind::Warning, QStringLiteral("NOTHING"),
+                         QStringLiteral("Nemám čo hladať "), QString(), this);
+        Edit1->setFocus();
+        return;
+    }
+    SearchPosition = 0;
+    scan();
+}
+
+void TOknoHladaj::Button4Click()
+{
+    Button4->hide();
+    ++SearchPosition;
+    scan();
+}
+
+void TOknoHladaj::Button3Click()
+{
+    SpustiSubor();
+    Panel1->show();
+}
+
+void TOknoHladaj::warnWithPath(const QString &path, const QString &key, const QString &defaultText)
+{
+    const QString text = m_session.ConfigText(key, defaultText);
+    if (m_session.ShowPrompt)
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, path + QLatin1Char(' ') + text, this);
+}
+
+void TOknoHladaj::SpustiSubor()
+{
+    const int node = selectedNode();
+    if (!m_model || node < 0)
+        return;
+    Session &s = m_session;
+    const tree::CourseTree &tree = m_model->tree();
+    const QString ref = tree.node(node).reference;
+    Panel1->hide();
+    const QString folder = courseFolder();
+    const QString refPath = paths::join(folder, ref);
+    const content::TargetParts parts = content::splitTarget(ref);
+
+    switch (content::itemKind(ref)) {
+    case content::ItemKind::Screen: {
+        if (ref.isEmpty() || !paths::fileExists(refPath)) {
+            messages::notify(s, messages::Kind::Warning, QStringLiteral("TEXT"),
+                             QStringLiteral("Neexistuje textový súbor"), QString(), this);
+            return;
+        }
+        // The second copy gets the file and the caption path as two whole arguments.
+        setEnabled(false);
+        process::RunAndWait(secondCopyProgram, s.values.ProgramDir, QStringList{refPath, tree.captionPath(node)});
+        setEnabled(true);
+        return;
+    }
+    case content::ItemKind::Demonstration: {
+        const QString player = paths::join(s.values.LotusDir, QStringLiteral("SCPLAYER.EXE"));
+        if (!paths::fileExists(player)) {
+            const QString text = s.ConfigText(QStringLiteral("SCPLAYER"), QStringLiteral("Neexistuje SCPLAYER"));
+            if (parts.parameters.isEmpty() || s.ShowPrompt)
+                messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
+            return;
+        }
+        const QString demonstration = parts.fileName.isEmpty() ? QString()
+                                                               : paths::existingFile(paths::join(folder, parts.fileName));
+        if (demonstration.isEmpty()) {
+            messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
+                             QString(), this);
+            return;
+        }
+        process::ExecuteFile(paths::resolve(player), QLatin1Char('"') + demonstration + QStringLiteral("\" /s/c"),
+                             QString());
+        return;
+    }
+    case content::ItemKind::Picture:
+    case content::ItemKind::Shell: {
+        const QString file = parts.fileName.isEmpty() ? QString()
+                                                      : paths::existingFile(paths::join(folder, parts.fileName));
+        if (file.isEmpty()) {
+            warnWithPath(refPath, QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
+            return;
+        }
+        // A start that could not be issued is reported rather than passed over.
+        if (!process::shellOpen(file, parts.parameters))
+            warnWithPath(refPath, QStringLiteral("NONEXE"), QStringLiteral(" - Program sa nedá spustiť"));
+        return;
+    }
+    }
+}
+
+void TOknoHladaj::open()
+{
+    if (!m_model)
+        return;
+    Session &s = m_session;
+    const CourseState &c = s.course;
+    WaitCursor wait;
+    Hadanieintegrity1->setEnabled(false);
+    Hadanie1->setEnabled(false);
+    Label3->hide();
+    Panel1->hide();
+    const QString courseName = c.LevelFolder[c.CurrentLevel];
+    Label1->setText(courseName + QLatin1Char(' ')
+                    + s.ConfigText(QStringLiteral("MISSING FILES"), QStringLiteral("Zoznam chýbajúcich a zacyklenych súborov")));
+    const QStringList lines = tree::integrityList(
+        m_model->tree(), courseName, s.ConfigText(QStringLiteral("ALL AROUND"), tree::defaultAllAroundText()));
+    Memo1->setPlainText(lines.join(u'\n'));
+    const tree::ListScrollBars bars = tree::listScrollBars(lines);
+    Memo1->setHorizontalScrollBarPolicy(bars.horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(bars.vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    TreeView1->hide();
+    Memo1->show();
+    Button5->show();
+}
+
+void TOknoHladaj::Button5Click()
+{
+    const CourseState &c = m_session.course;
+    Memo1->hide();
+    Button5->hide();
+    TreeView1->show();
+    Hadanieintegrity1->setEnabled(true);
+    Hadanie1->setEnabled(true);
+    Label1->setText(c.LevelFolder[c.CurrentLevel]);
+    if (m_model)
+        Label3->setText(m_model->tree().filePath(0));
+    Label3->show();
+}
+
+} // namespace lumora

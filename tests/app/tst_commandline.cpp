@@ -1,0 +1,75 @@
+// The program's own options, run as a user runs them: usage and version end the program
+// at once, an unknown option is refused with status 2. No display is offered, so a
+// program that tried to open a window would fail.
+#include <QProcess>
+#include <QTest>
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+    struct Run {
+        int status;
+        QString out;
+        QString err;
+    };
+
+    static Run run(const QStringList &arguments)
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(LUMORA_PROGRAM), arguments);
+        if (!program.waitForFinished(60000))
+            return {-1, {}, {}};
+        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+                QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+    }
+
+private slots:
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");   // a text the output holds
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--version" << "";
+        QTest::newRow("short help") << QStringList{"-h", "ignored"} << 0 << "OBSAHOVÝ-SÚBOR" << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "lumora " LUMORA_VERSION "\n" << "";
+        QTest::newRow("unknown") << QStringList{"--foo"} << 2 << "" << "--foo";
+        QTest::newRow("unknown short") << QStringList{"-x", "/kurz/obsah.txt"} << 2 << "" << "-x";
+    }
+    void options()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run r = run(arguments);
+        QCOMPARE(r.status, status);
+        if (out.isEmpty())
+            QVERIFY(r.out.isEmpty());
+        else
+            QVERIFY2(r.out.contains(out), qPrintable(r.out));
+        if (err.isEmpty()) {
+            QVERIFY(r.err.isEmpty());
+        } else {
+            QVERIFY2(r.err.contains(err), qPrintable(r.err));
+            QCOMPARE(r.err.count(QLatin1Char('\n')), 1);   // one line
+        }
+    }
+
+    void contentFileStillOpensAWindow()
+    {
+        // Without options the program sets up its window: here it cannot, for want of a
+        // display, which shows that the parameter reached the windowed program.
+        const Run r = run({QStringLiteral("/nonexistent/obsah.txt")});
+        QVERIFY(r.status != 0);
+        QVERIFY(r.err.contains(QLatin1String("display"), Qt::CaseInsensitive) || r.err.contains(QLatin1String("xcb")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

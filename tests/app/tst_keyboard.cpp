@@ -1,0 +1,241 @@
+// The keyboard path offscreen: access keys of the menu, Enter on buttons, the Tab order
+// and focus of a new screen, Backspace and Alt+Left as the back button, Escape on modal
+// windows but never on a level window, F10, and the Yes/No keys of questions.
+#include "app/accesskeys.h"
+#include "info/infowindows.h"
+#include "platform/messages.h"
+#include "runningprogram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace lumora;
+using lumora::testing::RunningProgram;
+namespace hook = lumora::messages::hook;
+
+namespace {
+
+// The access key letters of a menu's entries, in order.
+QString keyLetters(const QList<QAction *> &actions)
+{
+    QString letters;
+    for (const QAction *a : actions) {
+        const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+        letters += at >= 0 ? a->text().at(at + 1).toLower() : QChar(u'?');
+    }
+    return letters;
+}
+
+bool distinct(const QString &letters)
+{
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (letters.at(i) == QLatin1Char('?') || letters.indexOf(letters.at(i), i + 1) >= 0)
+            return false;
+    }
+    return true;
+}
+
+void activate(QWidget *w)
+{
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+}
+
+// The focusable, shown controls of a window's client area in Tab order from start.
+QStringList tabOrder(QWidget *start, int count)
+{
+    QStringList names;
+    QWidget *w = start;
+    while (names.size() < count) {
+        names << w->objectName();
+        do {
+            w = w->nextInFocusChain();
+        } while (w != start && (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)));
+        if (w == start)
+            break;
+    }
+    return names;
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void accessKeyRule_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("builtIn");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("built-in") << "&Vlastné" << "&Vlastné" << "&Vlastné";
+        QTest::newRow("configured without a key") << "Vlastné" << "&Vlastné" << "&Vlastné";
+        QTest::newRow("word start first") << "Editácia textu" << "Editácia &textu" << "Editácia &textu";
+        QTest::newRow("inside a word") << "Ohlasy autorom" << "O&hlasy autorom" << "O&hlasy autorom";
+        QTest::newRow("other case") << "zmeny ignorovať" << "&Ignorovať zmeny" << "zmeny &ignorovať";
+        QTest::newRow("own key kept") << "Mo&je" << "&Vlastné" << "Mo&je";
+        QTest::newRow("letter missing") << "Moje" << "&Vlastné" << "Moje";
+        QTest::newRow("empty") << "" << "&Koniec" << "";
+    }
+    void accessKeyRule()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, builtIn);
+        QFETCH(QString, expected);
+        QCOMPARE(accesskeys::withAccessKey(caption, builtIn), expected);
+    }
+
+    void menuAccessKeysAreFixedAndCollisionFree()
+    {
+        RunningProgram p;
+        p.write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("1*MENU NOTES*Poznámky"),   // as the sample writes it
+                                             QStringLiteral("1*MENU HTTP*Mo&je odkazy")});
+        p.start();
+        TForm1 &w = p.main();
+        QCOMPARE(keyLetters(w.menuBar()->actions()), QStringLiteral("vapk"));
+        QCOMPARE(keyLetters(w.Vlastn1->actions()), QStringLiteral("pjk"));
+        QCOMPARE(w.Odkazy1->text(), QStringLiteral("Mo&je odkazy"));
+        for (QMenu *menu : {w.Oaplikci1, w.Pomocnk1, w.Editciatextu1})
+            QVERIFY2(distinct(keyLetters(menu->actions())), qPrintable(menu->objectName()));
+        // A caption set later (editing mode) keeps its key.
+        w.Editciatextu2->setText(QStringLiteral("Uloženie textu"));
+        QCOMPARE(w.Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
+
+        activate(&w);
+        QTest::keyClick(&w, Qt::Key_F10);
+        QCOMPARE(w.menuBar()->activeAction(), w.Vlastn1->menuAction());
+        QTRY_VERIFY(w.Vlastn1->isVisible());
+        w.Vlastn1->close();
+        QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);   // "O &aplikácii"
+        QTRY_VERIFY(w.Oaplikci1->isVisible());
+        w.Oaplikci1->close();
+    }
+
+    void screensByKeyboard()
+    {
+        RunningProgram p;
+        p.write(QStringLiteral("Kurz/Obsah.txt"),
+                {QStringLiteral("[Prvá kapitola s veľmi dlhým názvom]kap1.txt"), QStringLiteral("[Druhá]kap2.txt"),
+                 QStringLiteral("//www.example.sk"), QStringLiteral("<Text lekcie.>")});
+        p.write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("[Hlbšie]kap1.txt")});
+        p.start();
+        TForm1 &main = p.main();
+        QPushButton *course = p.courseButton(QStringLiteral("Kurz"));
+        QCOMPARE(main.focusWidget(), course);   // the root screen's first button
+
+        QStringList seen;
+        p.onLevel(2, [&](TForm1 *w) {
+            activate(w);
+            QPushButton *first = RunningProgram::button(w, QStringLiteral("Button12"));
+            QCOMPARE(w->focusWidget(), first);
+            QCOMPARE(first->accessibleName(), QStringLiteral("Prvá kapitola s veľmi dlhým názvom"));
+            QCOMPARE(first->toolTip(), first->accessibleName());
+            QCOMPARE(tabOrder(first, 6), (QStringList{QStringLiteral("Button12"), QStringLiteral("Button22"),
+                                                      QStringLiteral("ComboBox1"), QStringLiteral("SpeedButton1"),
+                                                      QStringLiteral("SpeedButton2"), QStringLiteral("Memo1")}));
+            QTest::keyClick(first, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Button22"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), first);
+
+            // Escape never closes a level window.
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(w->isVisible());
+
+            p.onLevel(3, [&](TForm1 *deeper) {
+                seen << QStringLiteral("level 3");
+                activate(deeper);
+                QCOMPARE(deeper->focusWidget(), RunningProgram::button(deeper, QStringLiteral("Button13")));
+                QTest::keyClick(deeper, Qt::Key_Backspace);   // "Späť"
+            });
+            QTest::keyClick(first, Qt::Key_Return);   // returns once level 3 has closed
+            QCOMPARE(int(p.session().course.CurrentLevel), 2);
+            QVERIFY(w->isVisible());
+            seen << QStringLiteral("back on 2");
+            activate(w);
+            QTest::keyClick(w, Qt::Key_Left, Qt::AltModifier);
+        });
+        activate(&main);
+        QTest::keyClick(course, Qt::Key_Enter);   // returns once level 2 has closed
+        QCOMPARE(seen, (QStringList{QStringLiteral("level 3"), QStringLiteral("back on 2")}));
+        QCOMPARE(int(p.session().course.CurrentLevel), 1);
+        QVERIFY(!p.session().terminateRequested);
+
+        // Backspace on the main window, where no back button shows, does nothing.
+        activate(&main);
+        QTest::keyClick(&main, Qt::Key_Backspace);
+        QVERIFY(main.isVisible());
+        QVERIFY(!p.session().terminateRequested);
+    }
+
+    void escapeClosesModalWindows()
+    {
+        RunningProgram p;
+        p.start();
+        bool closed = false;
+        RunningProgram::onDialog([&](QWidget *dialog) {
+            QVERIFY(qobject_cast<TOknoAbout *>(dialog));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            closed = !dialog->isVisible();
+        });
+        p.main().Oprograme1->trigger();
+        QVERIFY(closed);
+
+        // A window whose text box holds unsaved typing stays open.
+        QDialog note(&p.main());
+        auto *edit = new QPlainTextEdit(&note);
+        note.setModal(true);
+        RunningProgram::onDialog([&](QWidget *dialog) {
+            edit->setFocus();
+            QTest::keyClicks(edit, QStringLiteral("poznamka"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QVERIFY(dialog->isVisible());
+            edit->document()->setModified(false);
+            QTest::keyClick(edit, Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
+        });
+        note.exec();
+        QCOMPARE(edit->toPlainText(), QStringLiteral("poznamka"));
+    }
+
+    void questionsAnsweredByLetter_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("A on an English keyboard") << int(Qt::Key_A) << int(Qt::NoModifier) << true;
+        QTest::newRow("Alt+A") << int(Qt::Key_A) << int(Qt::AltModifier) << true;
+        QTest::newRow("á on a Slovak keyboard") << int(Qt::Key_Aacute) << int(Qt::NoModifier) << true;
+        QTest::newRow("Alt+Á") << int(Qt::Key_Aacute) << int(Qt::AltModifier) << true;
+        QTest::newRow("N") << int(Qt::Key_N) << int(Qt::NoModifier) << false;
+        QTest::newRow("Alt+N") << int(Qt::Key_N) << int(Qt::AltModifier) << false;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
+        QTest::newRow("Enter on the default Yes") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    }
+    void questionsAnsweredByLetter()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, yes);
+        hook::reset();
+        RunningProgram::onDialog([&](QWidget *box) {
+            QVERIFY(box);
+            activate(box);   // Alt with a letter works in the active window
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QTRY_VERIFY(!box->isVisible());   // answered by the key, not closed by the test
+        });
+        const auto answer = messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, QStringLiteral("Naozaj?"));
+        QCOMPARE(answer, yes ? messages::Answer::Yes : messages::Answer::No);
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

@@ -1,0 +1,76 @@
+// Runs lumora-check on every golden folder and compares its output and exit status with
+// the expectations beside it; then its command line and its exit status for bad usage.
+#include "golden.h"
+#include "tree/authorcheck.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace lumora;
+
+namespace {
+const QString casesFolder = QStringLiteral(LUMORA_TEST_DATA "/golden");
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runProgram(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(LUMORA_CHECK), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+} // namespace
+
+class TestCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void golden_data() { testing::addCaseRows(casesFolder); }
+
+    void golden()
+    {
+        QFETCH(QString, folder);
+        QStringList arguments = QString::fromUtf8(testing::fileBytes(folder + QStringLiteral("/args.txt")))
+                                    .split(u'\n', Qt::SkipEmptyParts);
+        const QString input = folder + QStringLiteral("/input");
+        arguments.append(input);
+        const Run run = runProgram(arguments);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(QString(run.out).replace(input, QStringLiteral("FOLDER")),
+                 QString::fromUtf8(testing::fileBytes(folder + QStringLiteral("/expected.txt"))));
+        QCOMPARE(run.status, QString::fromUtf8(testing::fileBytes(folder + QStringLiteral("/exit.txt"))).trimmed().toInt());
+    }
+
+    void commandLine()
+    {
+        const Run help = runProgram({QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith(QStringLiteral("Usage: lumora-check [--json] FOLDER")));
+
+        QTemporaryDir dir;
+        const QString missing = dir.path() + QStringLiteral("/nie");
+        const QList<QStringList> usageErrors{
+            {}, {dir.path(), dir.path()}, {QStringLiteral("--xml"), dir.path()}, {missing}, {QStringLiteral("--json")}};
+        for (const QStringList &arguments : usageErrors) {
+            QString out, err;
+            QTextStream o(&out), e(&err);
+            QCOMPARE(check::runCheck(arguments, o, e), 2);
+            QVERIFY(out.isEmpty());
+            QVERIFY(err.startsWith(QStringLiteral("lumora-check: ")));
+        }
+        // An empty program folder has nothing to report.
+        QCOMPARE(runProgram({dir.path()}).status, 0);
+        QCOMPARE(runProgram({missing}).status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCheck)
+#include "test_check_golden.moc"

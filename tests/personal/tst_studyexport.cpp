@@ -1,0 +1,93 @@
+// "Export poznámok a odkazov" on a small course: the document written, compared with
+// the expected one, and when the entry is available.
+#include "app/session.h"
+#include "app/tform1.h"
+#include "golden.h"
+#include "personal/exportfile.h"
+#include "personal/studyexport.h"
+#include "platform/messages.h"
+#include "runningprogram.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+
+#include <memory>
+
+using namespace lumora;
+namespace hook = lumora::messages::hook;
+
+namespace {
+const QString Golden = QStringLiteral(LUMORA_TEST_DATA "/golden/export");
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(source, target);
+    }
+}
+} // namespace
+
+class TestStudyExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportOfACourse()
+    {
+        testing::RunningProgram p;
+        copyTree(Golden + QStringLiteral("/program"), p.program());
+        copyTree(Golden + QStringLiteral("/work"), p.work());
+        p.start();
+
+        // On the program's first screen there is no course to export.
+        emit p.main().Vlastn1->aboutToShow();
+        QVERIFY(!p.main().Export1->isEnabled());
+
+        const QString target = p.root() + QStringLiteral("/vystup/export.html");
+        QDir().mkpath(p.root() + QStringLiteral("/vystup"));
+        QString offered;
+        exportFileChooser = [&](QWidget *, const QString &path) {
+            offered = path;
+            return target;
+        };
+        p.inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            emit w->Vlastn1->aboutToShow();
+            QVERIFY(w->Export1->isEnabled());
+            QCOMPARE(w->Export1->text(), QStringLiteral("Export poznámok a odkazov"));
+            hook::queue(messages::Answer::No);   // not opened in a browser here
+            w->Export1->trigger();
+        });
+        exportFileChooser = nullptr;
+
+        QCOMPARE(offered, QDir::homePath() + QStringLiteral("/Kurz-poznamky.html"));
+        QVERIFY(hook::shown().last().text.contains(target));
+        const QByteArray actual = testing::fileBytes(target);
+        const QByteArray expected = testing::fileBytes(Golden + QStringLiteral("/expected.html"));
+        if (actual != expected) {
+            QFile out(QStringLiteral("export-actual.html"));
+            if (out.open(QIODevice::WriteOnly))
+                out.write(actual);
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    void linkAddresses()
+    {
+        using personal::linkAddress;
+        QCOMPARE(linkAddress(QStringLiteral("https://a.sk/b c")), QStringLiteral("https://a.sk/b%20c"));
+        QCOMPARE(linkAddress(QStringLiteral("www.a.sk")), QStringLiteral("http://www.a.sk"));
+        QCOMPARE(linkAddress(QStringLiteral("/home/ja/skripta.pdf")), QStringLiteral("file:///home/ja/skripta.pdf"));
+        QCOMPARE(linkAddress(QStringLiteral("JavaScript:alert(1)")), QString());
+        QCOMPARE(linkAddress(QStringLiteral("data:text/html,x")), QString());
+    }
+};
+
+QTEST_MAIN(TestStudyExport)
+#include "tst_studyexport.moc"

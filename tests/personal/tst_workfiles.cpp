@@ -1,0 +1,100 @@
+// The notes and links files of a screen: their names (golden rows), reading every kind
+// of line end, and writing that keeps the former file when it fails.
+#include "golden.h"
+#include "personal/workfiles.h"
+#include "platform/errors.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumora;
+using namespace lumora::personal;
+
+class TestWorkFiles : public QObject {
+    Q_OBJECT
+
+    static QString shown(const WorkFile &file)
+    {
+        if (file.ok())
+            return file.name;
+        return file.refusal.contains(QLatin1String("mimo")) ? QStringLiteral("refused mimo") : QStringLiteral("refused nie je");
+    }
+
+private slots:
+    void names_data()
+    {
+        QTest::addColumn<QStringList>("row");
+        const QString table = QString::fromUtf8(testing::fileBytes(QStringLiteral(LUMORA_TEST_DATA "/golden/names.txt")));
+        int number = 0;
+        for (const QString &line : table.split(QLatin1Char('\n'))) {
+            ++number;
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            QTest::addRow("line %d", number) << line.split(QStringLiteral(" | "));
+        }
+    }
+
+    void names()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(row.size(), 6);
+        ScreenRef screen;
+        screen.level = row.at(0).toInt();
+        screen.searchInstance = row.at(1) == QLatin1String("search");
+        screen.screenFile = row.at(2);
+        screen.levelFolder = row.at(3);
+        QCOMPARE(shown(workFileName(screen, FileKind::Notes)), row.at(4));
+        QCOMPARE(shown(workFileName(screen, FileKind::Links)), row.at(5));
+    }
+
+    void readingAndWriting()
+    {
+        QTemporaryDir work;
+        const QString dir = work.path() + QLatin1Char('/');
+        const auto write = [&](const QString &name, const QByteArray &bytes) { textfile::writeBytes(dir + name, bytes); };
+
+        // A missing file has no lines; every line end counts; empty lines stay.
+        QVERIFY(readWorkFile(dir + QStringLiteral("chyba.txt")).isEmpty());
+        write(QStringLiteral("a.txt"), "prv\xe1\r\n\r\ndruh\xe1\rtretia\nposledn\xe1");
+        QCOMPARE(readWorkFile(dir + QStringLiteral("a.txt")),
+                 (QStringList{QStringLiteral("prvá"), QString(), QStringLiteral("druhá"), QStringLiteral("tretia"),
+                              QStringLiteral("posledná")}));
+        // Found without regard to case, as files copied from Windows are named.
+        QCOMPARE(readWorkFile(dir + QStringLiteral("A.TXT")).size(), 5);
+
+        // A file too large for the window is refused with its name, not loaded.
+        write(QStringLiteral("velky.txt"), QByteArray(MaxWorkFileSize + 1, '\0'));
+        try {
+            readWorkFile(dir + QStringLiteral("velky.txt"));
+            QFAIL("a file over the limit was read");
+        } catch (const FileFormatError &e) {
+            QVERIFY(e.message().contains(QStringLiteral("velky.txt")));
+        }
+
+        // Folder parts of a name are made inside the work folder when saving.
+        ScreenRef nested{3, false, QStringLiteral("PODADR\\Vnoreny.TXT"), QStringLiteral("Kurz")};
+        writeWorkFile(dir, workFileName(nested, FileKind::Notes), {QStringLiteral("riadok"), QString()});
+        QCOMPARE(testing::fileBytes(dir + QStringLiteral("PODADR/Vnoreny.TXT")), QByteArray("riadok\r\n\r\n"));
+
+        // A notes name that is a folder: the save fails and the folder stays.
+        QDir().mkpath(dir + QStringLiteral("kap1.txt/vnutri"));
+        ScreenRef folderNamed{3, false, QStringLiteral("kap1.txt"), QStringLiteral("Kurz")};
+        QVERIFY_THROWS_EXCEPTION(Error, writeWorkFile(dir, workFileName(folderNamed, FileKind::Notes), {QStringLiteral("x")}));
+        QVERIFY(QDir(dir + QStringLiteral("kap1.txt/vnutri")).exists());
+
+        // A refused name writes nothing anywhere.
+        ScreenRef outside{3, false, QStringLiteral("..\\von.txt"), QStringLiteral("Kurz")};
+        QVERIFY_THROWS_EXCEPTION(Error, writeWorkFile(dir, workFileName(outside, FileKind::Notes), {QStringLiteral("x")}));
+        QVERIFY(!QFile::exists(work.path() + QStringLiteral("/../von.txt")));
+
+        // Characters the code page lacks are named once each, whole.
+        QCOMPARE(unstorableCharacters({QStringLiteral("čaj ☕ €"), QStringLiteral("☕ 😀 ľ")}),
+                 QStringLiteral("☕😀"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWorkFiles)
+#include "tst_workfiles.moc"

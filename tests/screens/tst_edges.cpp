@@ -1,0 +1,349 @@
+// The player at the edges, offscreen: level openings that fail half-way, the deepest
+// level, long button columns, special files, targets outside the program folder,
+// odd settings and hostile program folders.
+#include "app/session.h"
+#include "app/tform1.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "runningprogram.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <sys/stat.h>
+
+using namespace lumora;
+namespace hook = lumora::messages::hook;
+
+class TestEdges : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::RunningProgram> p;
+
+    Session &s() { return p->session(); }
+    QString program() const { return p->program(); }
+    static QPushButton *button(TForm1 *w, int number, int level)
+    {
+        return testing::RunningProgram::button(w, QStringLiteral("Button%1%2").arg(number).arg(level));
+    }
+    static int levelWindows()
+    {
+        int n = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            n += qobject_cast<TForm1 *>(w) != nullptr;
+        return n;
+    }
+    static void picture(const QString &path)
+    {
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(Qt::darkRed);
+        QVERIFY(image.save(path, "BMP"));
+    }
+    static void fifo(const QString &path) { QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); }
+    QString lastText() const { return hook::shown().isEmpty() ? QString() : hook::shown().last().text; }
+
+private slots:
+    void init()
+    {
+        p = std::make_unique<testing::RunningProgram>();
+        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x")});
+    }
+
+    void cleanup() { p.reset(); }
+
+    void failedLevelOpeningLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("courseSetting");
+        QTest::addColumn<QString>("damaged");   // a file made unreadable for its kind
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("colour") << "1*COLOR TITLE*modra" << "" << 2 << "'modra' is not a valid integer value";
+        QTest::newRow("width") << "1*WIDTH*700 px" << "" << 2 << "'700 px' is not a valid integer value";
+        QTest::newRow("text font") << "1*FONTSIZE MEMO*x" << "" << 2 << "'x' is not a valid integer value";
+        QTest::newRow("template") << "" << "template" << 2 << "is not a valid window template";
+        QTest::newRow("formatted text") << "" << "Kurz/kap1.rtf" << 3 << "is not a valid rich text file";
+    }
+
+    void failedLevelOpeningLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, courseSetting);
+        QFETCH(QString, damaged);
+        QFETCH(int, level);
+        QFETCH(QString, error);
+        p->write(QStringLiteral("Kurz/Obsah.txt"), {QStringLiteral("[Kapitola]kap1.txt"), QStringLiteral("<Úvod>")});
+        p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("<Text>")});
+        if (!courseSetting.isEmpty())
+            p->write(QStringLiteral("Kurz/CONFIG.TXT"), {courseSetting});
+        p->start();
+        if (damaged == QLatin1String("template"))
+            textfile::writeBytes(s().templatePath(), "nothing of a window");
+        else if (!damaged.isEmpty())
+            textfile::writeBytes(program() + QLatin1Char('/') + damaged, "no rich text");
+
+        const auto restored = [&] {
+            const CourseState &c = s().course;
+            QCOMPARE(int(c.CurrentLevel), level - 1);
+            QCOMPARE(c.InsideCourse, level > 2);
+            QCOMPARE(s().readLevelFile(), level - 1);
+            QVERIFY(c.LevelWindow[size_t(level)].isNull());
+            QCOMPARE(int(c.LevelBuilt[size_t(level)]), 0);
+            QTRY_VERIFY(p->window(level - 1)->isVisible());
+            QCOMPARE(levelWindows(), level - 1);
+            QVERIFY(lastText().contains(error));
+        };
+        if (level == 2) {
+            p->courseButton(QStringLiteral("Kurz"))->click();
+            restored();
+            return;
+        }
+        p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            button(w, 1, 2)->click();
+            restored();
+            QCOMPARE(s().course.ScreenLines[2][1], QStringLiteral("[Kapitola]kap1.txt"));
+        });
+        QCOMPARE(int(s().course.CurrentLevel), 1);
+    }
+
+    void theDeepestLevelKeepsItsTablesAndFreesWhatClosed()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 17; ++i)
+            lines << QStringLiteral("[Ďalšia obrazovka %1]a.txt").arg(i);
+        lines << QStringLiteral("[Obrázok]obr.bmp") << QStringLiteral("<Text obrazovky>");
+        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("0*LEVEL LIMIT*Nie hlbšie")});
+        p->write(QStringLiteral("Hĺbka/Obsah.txt"), {QStringLiteral("[Dolu]a.txt")});
+        p->write(QStringLiteral("Hĺbka/a.txt"), lines);
+        picture(program() + QStringLiteral("/Hĺbka/obr.bmp"));
+        p->start();
+
+        QList<qsizetype> widgetsAfterTrip;
+        for (int trip = 0; trip < 2; ++trip) {
+            int deepest = 0;
+            std::function<void(TForm1 *)> descend = [&](TForm1 *w) {
+                const int level = s().course.CurrentLevel;
+                deepest = std::max(deepest, level);
+                if (level < MaxLevels) {
+                    p->onLevel(level + 1, descend);
+                    button(w, 1, level)->click();
+                    w->SpeedButton1->click();
+                    return;
+                }
+                // Level 20 keeps its own screen file; its items work as on level 19.
+                CourseState &c = s().course;
+                QCOMPARE(c.ScreenFile[20], QStringLiteral("a.txt"));
+                testing::RunningProgram::onDialog([](QWidget *dialog) { QVERIFY(dialog); });
+                button(w, 18, 20)->click();
+                QCOMPARE(c.ScreenFile[20], QStringLiteral("a.txt"));
+                QVERIFY(s().contentFilePath(20).endsWith(QStringLiteral("/Hĺbka/a.txt")));
+                // A deeper screen is refused, silently as its text table entry asks.
+                button(w, 1, 20)->click();
+                QCOMPARE(int(c.CurrentLevel), MaxLevels);
+                QVERIFY(hook::shown().isEmpty());
+                // The long title path is one line elided in the middle; the tooltip has it all.
+                const QString title = w->Label1->text();
+                QVERIFY(title.contains(QChar(0x2026)));
+                QVERIFY(w->Label1->fontMetrics().horizontalAdvance(title) <= w->Label1->width());
+                QVERIFY(w->Label1->toolTip().startsWith(QStringLiteral("Hĺbka - Dolu - Ďalšia obrazovka 1 - ")));
+                QCOMPARE(w->Label1->toolTip().count(QStringLiteral(" - ")), 18);
+                w->SpeedButton1->click();
+            };
+            p->onLevel(2, descend);
+            p->courseButton(QStringLiteral("Hĺbka"))->click();
+            QCOMPARE(deepest, MaxLevels);
+            QCOMPARE(int(s().course.CurrentLevel), 1);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            widgetsAfterTrip << QApplication::allWidgets().size();
+        }
+        // Closed levels leave nothing behind.
+        QCOMPARE(levelWindows(), 1);
+        QCOMPARE(widgetsAfterTrip.at(1), widgetsAfterTrip.at(0));
+    }
+
+    void longColumnsScrollToTheirLastButton_data()
+    {
+        QTest::addColumn<int>("courses");
+        QTest::newRow("14") << 14;
+        QTest::newRow("261") << 261;
+        QTest::newRow("500") << 500;
+    }
+
+    void longColumnsScrollToTheirLastButton()
+    {
+        QFETCH(int, courses);
+        for (int i = 0; i < courses; ++i)
+            QVERIFY(QDir().mkpath(program() + QStringLiteral("/Kurz %1").arg(i, 3, 10, QLatin1Char('0'))));
+        p->write(QStringLiteral("Kurz 000/Obsah.txt"), {QStringLiteral("[Jediná]x.txt")});
+        p->start();
+        // A screen with few buttons first: its step must not stay with the root screen.
+        p->inCourse(QStringLiteral("Kurz 000"), [](TForm1 *) {});
+        TForm1 &root = p->main();
+        QTRY_VERIFY(root.isVisible());
+        QPushButton *first = p->courseButton(QStringLiteral("Kurz 000"));
+        QPushButton *last = p->courseButton(QStringLiteral("Kurz %1").arg(courses - 1, 3, 10, QLatin1Char('0')));
+        QVERIFY(!root.ScrollBar2->isHidden());
+        QCOMPARE(root.ScrollBar2->maximum(), 2 * courses + 1);
+        const int top = first->y();
+        root.ScrollBar2->setValue(1);
+        QVERIFY(first->y() < top);
+        QVERIFY(top - first->y() <= 45);   // no button is skipped
+        root.ScrollBar2->setValue(root.ScrollBar2->maximum());
+        QCOMPARE(last->y() + last->height(), root.client->height());
+        root.ScrollBar2->setValue(0);
+        QCOMPARE(first->y(), top);
+    }
+
+    void specialFilesAreMissingFiles()
+    {
+        p->write(QStringLiteral("Rúry/Obsah.txt"), {QStringLiteral("[Obrázok]obr.bmp"), QStringLiteral("[Ďalej]kap.txt"),
+                                                     QStringLiteral("<Úvod>")});
+        p->write(QStringLiteral("Rúry/kap.txt"), {QStringLiteral("<Kapitola>")});
+        for (const char *name : {"Rúry/obr.bmp", "Rúry/kap.rtf", "Rúry/POZADIE.BMP", "Rúry/TXT.BMP"})
+            fifo(program() + QLatin1Char('/') + QString::fromUtf8(name));
+        QDir().mkpath(program() + QStringLiteral("/Rúra"));
+        fifo(program() + QStringLiteral("/Rúra/Obsah.txt"));
+        p->start();
+
+        hook::queue(messages::Answer::No);
+        p->courseButton(QStringLiteral("Rúra"))->click();
+        QCOMPARE(lastText(), QStringLiteral("Neexistuje Obsah.txt\nChcete ho teraz vytvoriť ?"));
+        QVERIFY(s().course.LevelWindow[2].isNull());
+
+        p->inCourse(QStringLiteral("Rúry"), [&](TForm1 *w) {
+            button(w, 1, 2)->click();
+            QCOMPARE(lastText(), QStringLiteral("Neexistuje súbor obrázku"));
+            p->onLevel(3, [](TForm1 *deeper) {
+                QCOMPARE(deeper->Memo1->toPlainText(), QStringLiteral("Kapitola"));
+                deeper->close();
+            });
+            button(w, 2, 2)->click();
+        });
+        QCOMPARE(int(s().course.CurrentLevel), 1);
+    }
+
+    void targetsOutsideTheProgramFolderAreRefused()
+    {
+        const QString outside = p->root() + QStringLiteral("/outside");
+        QDir().mkpath(outside);
+        picture(outside + QStringLiteral("/pic.bmp"));
+        textfile::writeLines(outside + QStringLiteral("/x.txt"), {QStringLiteral("<Mimo>")});
+        const QStringList targets{QStringLiteral("..\\..\\..\\..\\..\\..\\..\\..\\etc\\passwd"), QStringLiteral("/etc/passwd"),
+                                  QStringLiteral("file:///etc/passwd"), QStringLiteral("..\\..\\outside\\pic.bmp"),
+                                  QStringLiteral("odkaz.bmp"), outside + QStringLiteral("/x.txt"),
+                                  outside + QStringLiteral("/nova.txt")};
+        QStringList lines;
+        for (const QString &target : targets)
+            lines << QStringLiteral("[Cieľ]") + target;
+        p->write(QStringLiteral("Kurz/Obsah.txt"), lines);
+        QVERIFY(QFile::link(outside + QStringLiteral("/pic.bmp"), program() + QStringLiteral("/Kurz/odkaz.bmp")));
+        // Folders that lead back to the program folder or above it are no courses.
+        QVERIFY(QFile::link(program(), program() + QStringLiteral("/Späť")));
+        QVERIFY(QFile::link(p->root(), program() + QStringLiteral("/Hore")));
+        QDir().mkpath(program() + QStringLiteral("/Prázdny"));
+        p->start();
+        QVERIFY(!p->courseButton(QStringLiteral("Späť")));
+        QVERIFY(!p->courseButton(QStringLiteral("Hore")));
+
+        const QString folder = program() + QStringLiteral("/Kurz/");
+        const QString none = QStringLiteral(" - súbor neexistuje");
+        // A target's kind follows its first ".": "..\\" makes a desktop item of a picture.
+        const auto path = [&](int i) { return QString(folder + targets.at(i)).replace(QLatin1Char('\\'), QLatin1Char('/')); };
+        const QStringList expected{path(0) + none, targets.at(1) + none, path(2) + none, path(3) + none,
+                                   QStringLiteral("Neexistuje súbor obrázku"),
+                                   QStringLiteral("Neexistuje textový súbor ") + targets.at(5),
+                                   QStringLiteral("Neexistuje textový súbor ") + targets.at(6)};
+        p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            for (int i = 0; i < targets.size(); ++i) {
+                hook::shown().clear();
+                button(w, i + 1, 2)->click();
+                QCOMPARE(hook::shown().size(), 1);
+                QCOMPARE(hook::shown().at(0).buttons, messages::Buttons::Ok);
+                QCOMPARE(lastText(), expected.at(i));
+                QCOMPARE(int(s().course.CurrentLevel), 2);
+            }
+        });
+        QVERIFY(!QFile::exists(outside + QStringLiteral("/nova.txt")));
+
+        // The offer to create a missing screen defaults to No.
+        hook::queue(messages::Answer::No);
+        p->courseButton(QStringLiteral("Prázdny"))->click();
+        QVERIFY(hook::shown().last().defaultNo);
+        QVERIFY(!QFile::exists(program() + QStringLiteral("/Prázdny/Obsah.txt")));
+    }
+
+    void oddSettingsAndStarts_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("button font auto") << "1*FONTSIZE BUTTON*auto" << QStringList();
+        QTest::newRow("bad height") << "1*HEIGHT*vysoké" << QStringList();
+        QTest::newRow("relative search path") << "" << QStringList{QStringLiteral("Kurz/kap1.txt"), QStringLiteral("Môj"),
+                                                                   QStringLiteral("titul")};
+    }
+
+    void oddSettingsAndStarts()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QStringList, arguments);
+        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), setting});
+        p->write(QStringLiteral("Kurz/Obsah.txt"), {QStringLiteral("[Kapitola]kap1.txt")});
+        p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("[Ďalej]kap2.txt")});
+        p->start(arguments);
+        if (setting.contains(QLatin1String("HEIGHT"))) {
+            // The set-up stopped at the conversion error; the window keeps its design size.
+            QVERIFY(lastText().contains(QStringLiteral("'vysoké' is not a valid integer value")));
+            QCOMPARE(p->main().size(), QSize(700, 640));
+            return;
+        }
+        QVERIFY(hook::shown().isEmpty());
+        if (!arguments.isEmpty()) {
+            QCOMPARE(s().course.LevelFolder[1], QStringLiteral("Kurz"));
+            QCOMPARE(s().course.ScreenFile[1], QStringLiteral("kap1.txt"));
+            QVERIFY(button(&p->main(), 1, 1));
+            return;
+        }
+        // "auto" follows the screen width (1024: 14) on every screen, as at start.
+        QCOMPARE(p->courseButton(QStringLiteral("Kurz"))->font().pointSize(), 14);
+        p->inCourse(QStringLiteral("Kurz"), [](TForm1 *w) { QCOMPARE(button(w, 1, 2)->font().pointSize(), 14); });
+        QVERIFY(hook::shown().isEmpty());
+    }
+
+    void hostileProgramFolders()
+    {
+        // A folder named as the text table, a course name with a line break, a link loop
+        // among a course's files, and ten thousand course folders.
+        QFile::remove(program() + QStringLiteral("/CONFIG.TXT"));
+        QVERIFY(QDir().mkpath(program() + QStringLiteral("/CONFIG.TXT")));
+        const QString broken = QStringLiteral("Dva\nriadky");
+        p->write(broken + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Slučka]slucka1.txt")});
+        QVERIFY(QFile::link(QStringLiteral("slucka2.txt"), program() + QLatin1Char('/') + broken + QStringLiteral("/slucka1.txt")));
+        QVERIFY(QFile::link(QStringLiteral("slucka1.txt"), program() + QLatin1Char('/') + broken + QStringLiteral("/slucka2.txt")));
+        for (int i = 0; i < 10000; ++i)
+            QDir(program()).mkdir(QStringLiteral("k%1").arg(i, 5, 10, QLatin1Char('0')));
+        p->start();
+        const CourseState &c = s().course;
+        QCOMPARE(c.FolderListCount - c.FirstCourseEntry + 1, 10001);
+        QVERIFY(!p->courseButton(QStringLiteral("CONFIG.TXT")));
+        QVERIFY(p->courseButton(QStringLiteral("k09999")));
+        // Without a text table every message is silent: the loop is refused as missing,
+        // and nothing is created.
+        p->inCourse(broken, [&](TForm1 *w) {
+            QCOMPARE(w->Label1->toolTip(), broken);
+            button(w, 1, 2)->click();
+            QCOMPARE(int(s().course.CurrentLevel), 2);
+        });
+        QVERIFY(hook::shown().isEmpty());
+        QVERIFY(QFileInfo(program() + QLatin1Char('/') + broken + QStringLiteral("/slucka1.txt")).isSymLink());
+    }
+};
+
+QTEST_MAIN(TestEdges)
+#include "tst_edges.moc"
