@@ -2,8 +2,11 @@
 
 #include "app/session.h"
 #include "personal/workfiles.h"
+#include "platform/paths.h"
 #include "screens/contentfile.h"
 #include "search/textfold.h"
+#include "text/lessontext.h"
+#include "tree/coursefiles.h"
 #include "tree/coursewalk.h"
 
 #include <QHash>
@@ -72,6 +75,7 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
 
     QList<ScreenSource> sources;
     QHash<int, qsizetype> sourceOfVisit;
+    tree::CourseFiles files;
     for (int i = 0; i < tree.size(); ++i) {
         const tree::CourseNode &node = tree.node(i);
         if (node.state != tree::NodeState::Expanded || node.visit < 0)
@@ -87,13 +91,16 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
         const QString path = tree.visits().at(node.visit).path;
         // The learner's files are named as the notes and links windows name them on the
         // screen: the course's top screen is level 2, each level below one deeper.
+        // Files are found without regard to case from one listing per folder, so that
+        // the thousands of names a course asks for cost one query each.
         const personal::ScreenRef screen{node.depth + 2, false, node.reference, request.courseName};
         const auto workFile = [&](personal::FileKind kind) {
-            return personal::workFilePath(request.workFolder, personal::workFileName(screen, kind));
+            const personal::WorkFile file = personal::workFileName(screen, kind);
+            return file.ok() ? files.existingFile(paths::join(request.workFolder, file.name)) : QString();
         };
         sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}}, node.reference, path,
-                        blocks.value(path), workFile(personal::FileKind::Notes),
-                        workFile(personal::FileKind::Links)});
+                        blocks.value(path), files.existingFile(memo::formattedTextPath(path)),
+                        workFile(personal::FileKind::Notes), workFile(personal::FileKind::Links)});
     }
     blocks.clear();
     return readScreens(sources, cache, sink);

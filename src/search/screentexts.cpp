@@ -1,11 +1,9 @@
 #include "search/screentexts.h"
 
 #include "platform/errors.h"
-#include "platform/paths.h"
 #include "platform/textfile.h"
 #include "personal/workfiles.h"
 #include "search/textfold.h"
-#include "text/lessontext.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
 
@@ -43,10 +41,10 @@ QString formattedPlainText(QByteArrayView bytes)
 
 FormattedTextCache::Text FormattedTextCache::text(const QString &path)
 {
-    const QString found = paths::existingFile(path);
-    if (found.isEmpty())
-        return {};
+    const QString found = path;
     const QFileInfo info(found);
+    if (!info.isFile())
+        return {};
     const QDateTime modified = info.lastModified();
     const qint64 bytes = info.size();
     {
@@ -86,8 +84,7 @@ ScreenText readScreen(const ScreenSource &source, FormattedTextCache &cache)
     const QString block = source.paragraphs.join(u'\n');
     const QString foldedBlock = fold(block);
     const FormattedTextCache::Text formatted =
-        source.contentPath.isEmpty() ? FormattedTextCache::Text{}
-                                     : cache.text(memo::formattedTextPath(source.contentPath));
+        source.formattedPath.isEmpty() ? FormattedTextCache::Text{} : cache.text(source.formattedPath);
     // The formatted file is the rich copy of the block: the same text is searched once.
     if (foldedBlock != formatted.folded)
         add(block, foldedBlock);

@@ -23,8 +23,9 @@ struct ScreenSource {
     QString reference;      // the content file as the course names it
     QString contentPath;    // the content file found on disk
     QStringList paragraphs; // its text block, as the screen shows it
-    QString notesPath;      // the learner's files in the work folder; empty when the
-    QString linksPath;      // name was refused
+    QString formattedPath;  // its formatted text file; empty when there is none
+    QString notesPath;      // the learner's files in the work folder; empty when there
+    QString linksPath;      // is none or the name was refused
 };
 
 // The plain text of formatted lesson files, folded and as read.
@@ -34,9 +35,9 @@ public:
         QString plain;
         QString folded;
     };
-    // The text of the formatted file at path: from the cache while the file's size and
-    // time are unchanged, else read (and kept). A missing file or one that is not rich
-    // text gives an empty text.
+    // The text of the formatted file at path (an existing file's name): from the cache
+    // while the file's size and time are unchanged, else read (and kept). A missing
+    // file or one that is not rich text gives an empty text.
     Text text(const QString &path);
     int size() const;
 
