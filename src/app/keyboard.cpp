@@ -48,6 +48,7 @@ void TForm1::setUpKeyboard()
         {Pomocnk1->menuAction(), "&Pomocník"}, {Editciatextu1->menuAction(), "&Editácia"},
         {Editciatextu2, "Editácia &textu"}, {Ignorovazmeny1, "&Ignorovať zmeny"},
         {Editcialekci1, "Editácia &lekcie"}, {Help1, "&Help"}, {Hadaj1, "&Strom"}, {Zoom1, "&Zoom"},
+        {Hadavkurze1, "Hľadať v &kurze"},
         {Koniec1, "&Koniec"},
     };
     for (const auto &[action, builtIn] : entries)

@@ -7,7 +7,13 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace lumora {
+
+namespace search {
+class FormattedTextCache;
+}
 
 class Session : public TextLookup {
 public:
@@ -15,6 +21,9 @@ public:
     CourseState course;
     bool ShowPrompt = false;   // set by every text lookup that read a file
     bool terminateRequested = false;
+    // The plain texts of lesson files read by the course search, kept while the program
+    // runs (shared with a reading that may still be under way).
+    std::shared_ptr<search::FormattedTextCache> searchCache;
 
     // The text lookup: the course folder's CONFIG.TXT first while inside a course,
     // then the program folder's, then the default. Reads the files afresh every time.

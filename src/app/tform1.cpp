@@ -185,6 +185,9 @@ void TForm1::createMenu()
     Editcialekci1 = entry(Editciatextu1, "Editcialekci1", QStringLiteral("Editácia lekcie"));
     Help1 = entry(Pomocnk1, "Help1", QStringLiteral("Help"));
     Hadaj1 = entry(Pomocnk1, "Hadaj1", QStringLiteral("Strom"));
+    Hadavkurze1 = entry(Pomocnk1, "Hadavkurze1", QStringLiteral("Hľadať v kurze"));
+    Hadavkurze1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    Hadavkurze1->setShortcutContext(Qt::WindowShortcut);
     Zoom1 = entry(Pomocnk1, "Zoom1", QStringLiteral("Zoom"));
 
     Koniec1 = bar->addAction(QStringLiteral("Koniec"));
@@ -192,6 +195,7 @@ void TForm1::createMenu()
     Koniec1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     Koniec1->setShortcutContext(Qt::WindowShortcut);
     addAction(Koniec1); // the shortcut works while the menu is closed
+    addAction(Hadavkurze1);
 }
 
 void TForm1::connectHandlers()
@@ -207,6 +211,7 @@ void TForm1::connectHandlers()
     connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
     connect(Zoom1, &QAction::triggered, this, [this] { guarded([this] { Zoom1Click(); }); });
+    connect(Hadavkurze1, &QAction::triggered, this, [this] { guarded([this] { Hadavkurze1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     connect(MaskEdit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Button2Click(); }); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
@@ -243,6 +248,7 @@ void TForm1::applyCaptions()
     Odkazy1->setText(s.ConfigText(QStringLiteral("MENU HTTP"), QStringLiteral("Odkazy")));
     Pomocnk1->setTitle(s.ConfigText(QStringLiteral("MENU HELP"), QStringLiteral("Pomocník")));
     Editciatextu1->setTitle(s.ConfigText(QStringLiteral("MENU EDIT"), QStringLiteral("Editácia")));
+    Hadavkurze1->setText(s.ConfigText(QStringLiteral("MENU FIND"), QStringLiteral("Hľadať v kurze")));
     Editciatextu2->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
     // The pane's hint, shown while editing (the hint switch).
     Memo1->setProperty("hint", s.ConfigText(QStringLiteral("MEMO INFO"),

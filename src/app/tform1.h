@@ -123,6 +123,10 @@ public:
     // first lesson button; run once, after the window's first activation.
     void arrangeKeyboard();
 
+    // Course search (src/search/coursesearchmenu.cpp): "Pomocník → Hľadať v kurze" and
+    // Ctrl+F open the search window of the current course.
+    void Hadavkurze1Click();
+
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;
 
@@ -173,6 +177,7 @@ public:
     QAction *Editcialekci1 = nullptr;
     QAction *Help1 = nullptr;
     QAction *Hadaj1 = nullptr;
+    QAction *Hadavkurze1 = nullptr;
     QAction *Zoom1 = nullptr;
     QAction *Koniec1 = nullptr;
 

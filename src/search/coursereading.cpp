@@ -1,0 +1,109 @@
+#include "search/coursereading.h"
+
+#include "app/session.h"
+#include "personal/workfiles.h"
+#include "platform/paths.h"
+#include "screens/contentfile.h"
+#include "search/textfold.h"
+#include "text/lessontext.h"
+#include "tree/coursefiles.h"
+#include "tree/coursewalk.h"
+
+#include <QHash>
+
+namespace lumora::search {
+
+namespace {
+
+bool cancelled(const ReadingSink &sink)
+{
+    return sink.cancelled && sink.cancelled();
+}
+
+} // namespace
+
+bool readScreens(const QList<ScreenSource> &sources, FormattedTextCache &cache, const ReadingSink &sink)
+{
+    const int total = int(sources.size());
+    std::vector<ScreenText> batch;
+    const auto flush = [&] {
+        if (!batch.empty() && sink.batch)
+            sink.batch(std::move(batch));
+        batch.clear();
+    };
+    if (sink.progress)
+        sink.progress(0, total);
+    for (int i = 0; i < total; ++i) {
+        if (cancelled(sink))
+            return false;
+        batch.push_back(readScreen(sources[i], cache));
+        if (int(batch.size()) >= std::max(sink.batchSize, 1) || i + 1 == total) {
+            flush();
+            if (sink.progress)
+                sink.progress(i + 1, total);
+        }
+    }
+    flush();
+    return !cancelled(sink);
+}
+
+} // namespace lumora::search
+
+namespace lumora::search {
+
+CourseRequest courseRequest(const Session &session)
+{
+    const CourseState &c = session.course;
+    const int level = CourseState::validLevel(c.CurrentLevel) ? c.CurrentLevel : 1;
+    const QString folder = c.LevelFolder[size_t(level)];
+    return {session.levelFolderPath(level), folder, c.ContentFileName, session.values.TempDir};
+}
+
+bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const ReadingSink &sink)
+{
+    // The walk reads every content file once; the text blocks are taken from that read.
+    QHash<QString, QStringList> blocks;
+    tree::WalkOptions options;
+    options.onFileRead = [&blocks](const tree::ContentFileVisit &visit, QByteArrayView,
+                                   const content::ContentFile &file) {
+        blocks.insert(visit.path, file.paragraphs);
+    };
+    const tree::CourseTree tree =
+        tree::walkCourse(request.courseFolder, request.courseName, request.topContentFile, options);
+    if (cancelled(sink))
+        return false;
+
+    QList<ScreenSource> sources;
+    QHash<int, qsizetype> sourceOfVisit;
+    tree::CourseFiles files;
+    for (int i = 0; i < tree.size(); ++i) {
+        const tree::CourseNode &node = tree.node(i);
+        if (node.state != tree::NodeState::Expanded || node.visit < 0)
+            continue;
+        const auto known = sourceOfVisit.constFind(node.visit);
+        if (known != sourceOfVisit.cend()) {
+            QList<Place> &places = sources[*known].places;
+            if (places.size() < MaxPlaces)
+                places.append({i, tree.captionPath(i), node.caption, fold(node.caption)});
+            continue;
+        }
+        sourceOfVisit.insert(node.visit, sources.size());
+        const QString path = tree.visits().at(node.visit).path;
+        // The learner's files are named as the notes and links windows name them on the
+        // screen: the course's top screen is level 2, each level below one deeper.
+        // Files are found without regard to case from one listing per folder, so that
+        // the thousands of names a course asks for cost one query each.
+        const personal::ScreenRef screen{node.depth + 2, false, node.reference, request.courseName};
+        const auto workFile = [&](personal::FileKind kind) {
+            const personal::WorkFile file = personal::workFileName(screen, kind);
+            return file.ok() ? files.existingFile(paths::join(request.workFolder, file.name)) : QString();
+        };
+        sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}}, node.reference, path,
+                        blocks.value(path), files.existingFile(memo::formattedTextPath(path)),
+                        workFile(personal::FileKind::Notes), workFile(personal::FileKind::Links)});
+    }
+    blocks.clear();
+    return readScreens(sources, cache, sink);
+}
+
+} // namespace lumora::search
