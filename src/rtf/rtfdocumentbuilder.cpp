@@ -318,6 +318,7 @@ void DocumentBuilder::cellEnd(const ParaState &para, const CharState &chr)
         if (m_reuseBlock) {
             m_cursor.setBlockFormat(blockFormat(inCell));
             m_cursor.setBlockCharFormat(charFormat(chr));
+            addToList(inCell);
         }
     }
     m_cellDone = true;

@@ -232,6 +232,8 @@ private slots:
         QTest::newRow("text past a row without its end")
             << QByteArray("\\trowd\\cellx500\\pard\\intbl a\\cell b\\par\\par") << QStringLiteral("ab");
         QTest::newRow("odd hex digits") << QByteArray("a{\\pict\\pngblip 89504e4}b") << QStringLiteral("ab");
+        QTest::newRow("empty list item in a cell")
+            << QByteArray("\\trowd\\cellx500\\cellx900\\pard\\intbl a\\cell\\pard\\intbl\\ls1\\cell\\row") << QStringLiteral("a");
         QTest::newRow("text before the picture word") << QByteArray("x{a\\pict\\pngblip 89}y") << QStringLiteral("xay");
         QTest::newRow("binary picture") << QByteArray("a{\\pict\\pngblip\\bin6 {}\\\\}{}b") << QStringLiteral("ab");
         QTest::newRow("picture past the end") << QByteArray("a{\\pict\\jpegblip\\bin99999 xyz") << QStringLiteral("a");
