@@ -3,6 +3,7 @@
 #include "config/texttable.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "rtf/rtfreader.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
@@ -126,8 +127,8 @@ void checkFormattedText(tree::CourseFiles &files, const QString &courseFolder, c
         findings.append({QStringLiteral("unreadable"), name, 0, QStringLiteral("the formatted text cannot be read")});
         return;
     }
-    const QByteArray start = file.read(64).trimmed();
-    if (!start.startsWith("{\\rtf"))
+    // The same test the player makes before it shows a formatted text.
+    if (!rtf::isRichText(file.read(4096)))
         findings.append({QStringLiteral("not-rtf"), name, 0,
                          QStringLiteral("the formatted text is not rich text (RTF): the player cannot show it")});
 }
