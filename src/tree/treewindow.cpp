@@ -283,7 +283,7 @@ void TOknoHladaj::SpustiSubor()
 
     switch (content::itemKind(ref)) {
     case content::ItemKind::Screen: {
-        if (ref.isEmpty() || !paths::fileExists(refPath)) {
+        if (ref.isEmpty() || !paths::fileExists(refPath) || !paths::inside(refPath, s.values.ProgramDir)) {
             messages::notify(s, messages::Kind::Warning, QStringLiteral("TEXT"),
                              QStringLiteral("Neexistuje textový súbor"), QString(), this);
             return;
@@ -304,7 +304,7 @@ void TOknoHladaj::SpustiSubor()
         }
         const QString demonstration = parts.fileName.isEmpty() ? QString()
                                                                : paths::existingFile(paths::join(folder, parts.fileName));
-        if (demonstration.isEmpty()) {
+        if (demonstration.isEmpty() || !paths::inside(demonstration, s.values.ProgramDir)) {
             messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
                              QString(), this);
             return;
@@ -317,7 +317,8 @@ void TOknoHladaj::SpustiSubor()
     case content::ItemKind::Shell: {
         const QString file = parts.fileName.isEmpty() ? QString()
                                                       : paths::existingFile(paths::join(folder, parts.fileName));
-        if (file.isEmpty()) {
+        // Items outside the program folder are refused as missing, as on the screens.
+        if (file.isEmpty() || !paths::inside(file, s.values.ProgramDir)) {
             warnWithPath(refPath, QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
             return;
         }
