@@ -8,6 +8,7 @@
 #include "platform/process.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
+#include "screens/itemfiles.h"
 #include "text/lessoneditorwindow.h"
 #include "text/picturewindow.h"
 
@@ -24,16 +25,6 @@ QString targetPath(const QString &folder, const QString &file)
 {
     const QString written = paths::fromCourse(file);
     return QDir::isAbsolutePath(written) ? written : paths::join(folder, written);
-}
-
-// A target's file found below the course folder (without regard to case), or empty when
-// it is missing, is no regular file, or lies outside the program folder.
-QString inCourse(const Session &s, const QString &folder, const QString &file)
-{
-    if (file.isEmpty())
-        return QString();
-    const QString found = paths::existingFile(targetPath(folder, file));
-    return !found.isEmpty() && paths::inside(found, s.values.ProgramDir) ? QDir::cleanPath(found) : QString();
 }
 
 // Web and mail addresses are no files: the desktop opens them. A "file:" address is a
@@ -85,7 +76,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
     switch (kind) {
     case content::ItemKind::Shell: {
         const content::TargetParts parts = content::splitTarget(target);
-        QString tried = inCourse(s, folder, parts.fileName);
+        QString tried = courseItemFile(s, folder, parts.fileName);
         if (tried.isEmpty()) {
             // Tried as written: absolute, or relative to the current folder.
             const QString written = paths::existingFile(parts.fileName);
@@ -108,28 +99,11 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         }
         return;
     }
-    case content::ItemKind::Demonstration: {
-        const content::TargetParts parts = content::splitTarget(target);
-        const QString player = paths::join(s.values.LotusDir, QStringLiteral("SCPLAYER.EXE"));
-        if (!paths::fileExists(player)) {
-            const QString text = s.ConfigText(QStringLiteral("SCPLAYER"), QStringLiteral("Neexistuje SCPLAYER"));
-            if (parts.parameters.isEmpty() || s.ShowPrompt)
-                messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
-            return;
-        }
-        const QString demonstration = inCourse(s, folder, parts.fileName);
-        if (demonstration.isEmpty()) {
-            messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
-                             QString(), this);
-            return;
-        }
-        // The path is quoted so that a course folder with blanks reaches the player whole.
-        process::ExecuteFile(paths::resolve(player), QLatin1Char('"') + demonstration + QStringLiteral("\" /s/c"),
-                             QString());
+    case content::ItemKind::Demonstration:
+        runDemonstration(s, folder, content::splitTarget(target), this);
         return;
-    }
     case content::ItemKind::Screen: {
-        const QString screen = inCourse(s, folder, target);
+        const QString screen = courseItemFile(s, folder, target);
         if (!screen.isEmpty()) {
             // Kept relative to the course folder, as every level's content file is.
             c.ScreenFile[size_t(next)] = QDir(paths::resolve(folder)).relativeFilePath(screen);
@@ -166,7 +140,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         return;
     }
     case content::ItemKind::Picture: {
-        const QString picture = inCourse(s, folder, target);
+        const QString picture = courseItemFile(s, folder, target);
         if (picture.isEmpty()) {
             if (s.ShowPrompt)
                 messages::show(messages::Kind::Warning, messages::Buttons::Ok,
@@ -179,6 +153,34 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         return;
     }
     }
+}
+
+QString courseItemFile(const Session &s, const QString &folder, const QString &file)
+{
+    if (file.isEmpty())
+        return QString();
+    const QString found = paths::existingFile(targetPath(folder, file));
+    return !found.isEmpty() && paths::inside(found, s.values.ProgramDir) ? QDir::cleanPath(found) : QString();
+}
+
+void runDemonstration(Session &s, const QString &folder, const content::TargetParts &parts, QWidget *parent)
+{
+    const QString player = paths::join(s.values.LotusDir, QStringLiteral("SCPLAYER.EXE"));
+    if (!paths::fileExists(player)) {
+        const QString text = s.ConfigText(QStringLiteral("SCPLAYER"), QStringLiteral("Neexistuje SCPLAYER"));
+        if (parts.parameters.isEmpty() || s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, parent);
+        return;
+    }
+    const QString demonstration = courseItemFile(s, folder, parts.fileName);
+    if (demonstration.isEmpty()) {
+        messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
+                         QString(), parent);
+        return;
+    }
+    // The path is quoted so that a course folder with blanks reaches the player whole.
+    process::ExecuteFile(paths::resolve(player), QLatin1Char('"') + demonstration + QStringLiteral("\" /s/c"),
+                         QString());
 }
 
 } // namespace lumora

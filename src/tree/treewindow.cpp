@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "screens/contentfileitems.h"
+#include "screens/itemfiles.h"
 #include "tree/coursecheck.h"
 #include "tree/coursetreemodel.h"
 
@@ -294,31 +295,14 @@ void TOknoHladaj::SpustiSubor()
         setEnabled(true);
         return;
     }
-    case content::ItemKind::Demonstration: {
-        const QString player = paths::join(s.values.LotusDir, QStringLiteral("SCPLAYER.EXE"));
-        if (!paths::fileExists(player)) {
-            const QString text = s.ConfigText(QStringLiteral("SCPLAYER"), QStringLiteral("Neexistuje SCPLAYER"));
-            if (parts.parameters.isEmpty() || s.ShowPrompt)
-                messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, this);
-            return;
-        }
-        const QString demonstration = parts.fileName.isEmpty() ? QString()
-                                                               : paths::existingFile(paths::join(folder, parts.fileName));
-        if (demonstration.isEmpty() || !paths::inside(demonstration, s.values.ProgramDir)) {
-            messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
-                             QString(), this);
-            return;
-        }
-        process::ExecuteFile(paths::resolve(player), QLatin1Char('"') + demonstration + QStringLiteral("\" /s/c"),
-                             QString());
+    case content::ItemKind::Demonstration:
+        runDemonstration(s, folder, parts, this);
         return;
-    }
     case content::ItemKind::Picture:
     case content::ItemKind::Shell: {
-        const QString file = parts.fileName.isEmpty() ? QString()
-                                                      : paths::existingFile(paths::join(folder, parts.fileName));
         // Items outside the program folder are refused as missing, as on the screens.
-        if (file.isEmpty() || !paths::inside(file, s.values.ProgramDir)) {
+        const QString file = courseItemFile(s, folder, parts.fileName);
+        if (file.isEmpty()) {
             warnWithPath(refPath, QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
             return;
         }
