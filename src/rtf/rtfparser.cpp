@@ -90,8 +90,7 @@ void Parser::run()
             m_builder.finish(m_group.para, m_group.chr);
             return;
         case Token::Kind::GroupStart:
-            openGroup();
-            m_groupStart = at;
+            openGroup(at);
             break;
         case Token::Kind::GroupEnd:
             closeGroup();
@@ -127,15 +126,17 @@ void Parser::run()
     }
 }
 
-void Parser::openGroup()
+void Parser::openGroup(qsizetype at)
 {
     flushText();
     m_fallbackLeft = 0;
+    m_groupStart = at;
     if (m_stack.size() >= size_t(MaxDepth)) {
         ++m_overflowDepth;
         return;
     }
     m_stack.push_back(m_group);
+    m_group.start = at;
 }
 
 void Parser::closeGroup()
@@ -143,7 +144,9 @@ void Parser::closeGroup()
     flushText();
     m_fallbackLeft = 0;
     if (m_overflowDepth > 0) {
+        // Only the deepest kept group knows where it starts; those beyond it do not.
         --m_overflowDepth;
+        m_groupStart = m_overflowDepth == 0 ? m_group.start : -1;
         return;
     }
     // The outermost group is never closed: text after a stray closing brace is kept.
@@ -161,6 +164,7 @@ void Parser::closeGroup()
     const Destination closing = m_group.dest;
     m_group = m_stack.back();
     m_stack.pop_back();
+    m_groupStart = m_group.start;
     if (closing == Destination::OldList && m_group.dest != Destination::OldList
         && m_group.para.listNumber == 0) {
         m_group.para.listKind = m_oldListKind;

@@ -47,9 +47,10 @@ private:
         ParaState para;
         Destination dest = Destination::Text;
         int unicodeSkip = 1;
+        qsizetype start = -1;  // where the group's "{" stands
     };
 
-    void openGroup();
+    void openGroup(qsizetype at);
     void closeGroup();
     void skipGroup();
     bool canSkip() const;
@@ -115,7 +116,9 @@ private:
     bool m_colorGiven = false;
 
     bool m_star = false;            // "\*" came: the group is skipped unless known
-    qsizetype m_groupStart = -1;    // where the current group's "{" stands
+    // Where the innermost open group's "{" stands; -1 when not known (a group beyond
+    // MaxDepth that had groups closed inside it).
+    qsizetype m_groupStart = -1;
     // The list table entry being read, and the level within it.
     int m_listId = 0;
     ListDefinition m_listDef;

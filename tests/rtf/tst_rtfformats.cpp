@@ -236,6 +236,8 @@ private slots:
             << QByteArray("\\trowd\\cellx500\\cellx900\\pard\\intbl a\\cell\\pard\\intbl\\ls1\\cell\\row") << QStringLiteral("a");
         QTest::newRow("text before the picture word") << QByteArray("x{a\\pict\\pngblip 89}y") << QStringLiteral("xay");
         QTest::newRow("binary picture") << QByteArray("a{\\pict\\pngblip\\bin6 {}\\\\}{}b") << QStringLiteral("ab");
+        QTest::newRow("picture word after a picture group")
+            << QByteArray("a{\\*\\shppict{\\pict\\jpegblip ffd8}x\\pict\\dibitmap0 2800}b") << QStringLiteral("axb");
         QTest::newRow("picture past the end") << QByteArray("a{\\pict\\jpegblip\\bin99999 xyz") << QStringLiteral("a");
         QByteArray big = "a{\\pict\\pngblip\\picwgoal99999999\\pichgoal-5 ";
         big += QByteArray(20 * 1024 * 1024, '7');
