@@ -75,6 +75,9 @@ void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findin
         }
         for (const char c : line) {
             const auto byte = static_cast<unsigned char>(c);
+            // Printable ASCII, nearly every byte of a content file, needs no further test.
+            if (unsigned(byte) - 0x20u < 0x5Fu)
+                continue;
             if (byte >= 0x80 && !nonAscii) {
                 nonAscii = true;
                 firstNonAscii = number;
@@ -164,7 +167,9 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     const tree::CourseTree tree =
         tree::walkCourse(courseFolder, report.name, topContentFile(courseFolder, programFolder), options);
 
-    for (const QString &line : tree::missingFileLines(tree))
+    // The walk's listings answer which files exist, so no folder is listed twice.
+    const auto exists = [&files](const QString &path) { return !files.existingFile(path).isEmpty(); };
+    for (const QString &line : tree::missingFileLines(tree, exists))
         out.append({QStringLiteral("missing"), QString(), 0, line});
     bool show = false;
     const QString allAround = config::lookup(courseFolder, programFolder, QStringLiteral("ALL AROUND"),
