@@ -8,6 +8,19 @@
 
 namespace lumora::rtf {
 
+// The value of a hexadecimal digit (either case), or -1 for any other character: used by
+// the "\'hh" escapes and by picture data.
+inline int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 struct Token {
     enum class Kind { End, GroupStart, GroupEnd, Word, Symbol, HexByte, Text, Tab, Binary };
 

@@ -18,17 +18,6 @@ namespace {
 constexpr int MaxShownPixels = 4000;
 constexpr int PlaceholderPixels = 32;
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Hex digits to bytes; other characters (line ends, blanks) are passed over, and an odd
 // digit at the end is dropped.
 void appendHex(QByteArrayView text, QByteArray &out, int &high)
