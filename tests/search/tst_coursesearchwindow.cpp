@@ -116,9 +116,11 @@ private slots:
         QVERIFY(shown);
     }
 
-    // Enter opens the result chosen, a double-click the one clicked, each at the place
-    // its caption path names; closing during the reading cancels it.
-    void openAndCancel()
+    // Closing the window while the course is read cancels the reading; a window opened
+    // again reads the course to its end (the texts read before come from the cache).
+    // There Enter opens the result chosen and a double-click the one clicked, each at
+    // the place its caption path names.
+    void cancelAndOpen()
     {
         writeCourse(200, 20000);
         p->start();
@@ -126,40 +128,40 @@ private slots:
         s.course.CurrentLevel = 2;
         s.course.LevelFolder[2] = QStringLiteral("Kurz");
         s.course.ContentFileName = QStringLiteral("Obsah.txt");
-        QStringList opened;
         {
-            TOknoHladajVKurze w(s, [&opened](const QString &reference, const QString &path) {
-                opened << reference + QStringLiteral(" | ") + path;
-            });
+            TOknoHladajVKurze w(s, {});
             QSignalSpy finished(&w, &TOknoHladajVKurze::readingFinished);
+            // Shown and closed before the event loop runs: the worker has had no time
+            // to read 4 MB of formatted text.
             w.show();
-            QTest::keyClicks(w.Edit1, QStringLiteral("lekcia 19"));
-            QVERIFY(QTest::qWaitFor([&w] { return w.resultCount() >= 1; }, 20000));
-            QTest::keyClick(w.Edit1, Qt::Key_Return);
-            QCOMPARE(opened, QStringList{QStringLiteral("lek19.txt | Kurz - Lekcia 19")});
-            // Caption hits stay in course order as more are read: 19, 119, 190, …
-            QVERIFY(QTest::qWaitFor([&w] { return w.resultCount() >= 2; }, 20000));
-            const QPoint second = w.ListView1->visualRect(w.ListView1->model()->index(1, 0)).center();
-            QTest::mouseClick(w.ListView1->viewport(), Qt::LeftButton, {}, second);
-            QTest::mouseDClick(w.ListView1->viewport(), Qt::LeftButton, {}, second);
-            QCOMPARE(opened.size(), 2);
-            QCOMPARE(opened[1], QStringLiteral("lek119.txt | Kurz - Lekcia 119"));
             QVERIFY(w.reading());
             w.close();
+            QVERIFY(!w.reading());
             QVERIFY(finished.wait(20000));
             QVERIFY(!w.readingComplete());
-            QVERIFY(w.screensRead() < 201);
+            QVERIFY(w.screensRead() < 202);
         }
-        // A window opened again finds the texts already read in the cache and reads the
-        // course to its end.
-        TOknoHladajVKurze again(s, {});
-        const int cached = s.searchCache->size();
-        QVERIFY(cached > 0 && cached < 200);
+        QVERIFY(s.searchCache->size() < 200);
+
+        QStringList opened;
+        TOknoHladajVKurze again(s, [&opened](const QString &reference, const QString &path) {
+            opened << reference + QStringLiteral(" | ") + path;
+        });
         again.show();
+        QTest::keyClicks(again.Edit1, QStringLiteral("lekcia 19"));
         waitForReading(&again);
         QVERIFY(again.readingComplete());
         QCOMPARE(again.screensRead(), 202);
         QCOMPARE(s.searchCache->size(), 200);
+        // Caption hits in course order: 19, 119, 190, …
+        QVERIFY(QTest::qWaitFor([&again] { return again.resultCount() >= 12; }, 20000));
+        QTest::keyClick(again.Edit1, Qt::Key_Return);
+        QCOMPARE(opened, QStringList{QStringLiteral("lek19.txt | Kurz - Lekcia 19")});
+        const QPoint second = again.ListView1->visualRect(again.ListView1->model()->index(1, 0)).center();
+        QTest::mouseClick(again.ListView1->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseDClick(again.ListView1->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[1], QStringLiteral("lek119.txt | Kurz - Lekcia 119"));
     }
 };
 
