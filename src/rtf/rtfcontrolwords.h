@@ -27,7 +27,7 @@ enum class Word : unsigned char {
     LeftIndent, RightIndent, FirstIndent, TabStop, TabRight, TabCenter, TabDecimal,
     SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, ListNumber, ListLevelNumber,
     // tables
-    RowDefaults, CellRight, InTable,
+    RowDefaults, CellRight, InTable, RowGap, RowBorderSide, BorderStyle, NoBorder,
     // breaks
     Par, Line, Tab, Section, Page, Cell, Row,
     // a character of its own (\emdash, \bullet, ...): see WordEntry::character

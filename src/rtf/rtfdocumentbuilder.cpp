@@ -231,12 +231,15 @@ void DocumentBuilder::placeInTable(const ParaState &para)
 
 void DocumentBuilder::startTable()
 {
-    static const std::vector<int> none;
-    const std::vector<int> &rights = m_rowRights ? *m_rowRights : none;
+    static const RowDefinition none;
+    const RowDefinition &row = m_rowDefinition ? *m_rowDefinition : none;
+    const std::vector<int> &rights = row.rights;
     const int columns = int(qBound<size_t>(1, rights.size(), size_t(MaxColumns)));
     QTextTableFormat format;
-    format.setCellPadding(2);
-    format.setBorder(1);
+    format.setCellPadding(row.gapTwips >= 0 ? twipsToPixels(row.gapTwips) : 2);
+    // A table drawn without borders in its file stays without them; the row's first
+    // definition decides for the whole table.
+    format.setBorder(row.bordered ? 1 : 0);
     format.setCellSpacing(0);
     QList<QTextLength> widths;
     int left = 0;

@@ -62,7 +62,12 @@ public:
     // the table. A table has at most MaxColumns columns: the text of cells past the
     // last one goes into the last one.
     static constexpr int MaxColumns = 64;
-    void rowCells(const std::vector<int> &rights) { m_rowRights = &rights; }
+    struct RowDefinition {
+        std::vector<int> rights; // the right edges of the cells, in twips
+        bool bordered = false;   // whether the cells have visible borders
+        int gapTwips = -1;       // the room between a cell's edge and its text; -1 if not given
+    };
+    void rowDefinition(const RowDefinition &row) { m_rowDefinition = &row; }
     void cellEnd(const ParaState &para, const CharState &chr);
     void rowEnd(const ParaState &para, const CharState &chr);
 
@@ -111,7 +116,7 @@ private:
     bool m_rowDone = false;
     bool m_cellDone = false;
     bool m_reuseBlock = false;
-    const std::vector<int> *m_rowRights = nullptr;
+    const RowDefinition *m_rowDefinition = nullptr;
 
     const QTextBlockFormat m_tailFormat;
     const QTextCharFormat m_tailCharFormat;

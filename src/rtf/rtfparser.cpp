@@ -62,7 +62,7 @@ QString linkTarget(const QByteArray &instruction)
 Parser::Parser(QByteArrayView input, QTextCursor &cursor)
     : m_lexer(input), m_builder(cursor, m_tables)
 {
-    m_builder.rowCells(m_rowRights);
+    m_builder.rowDefinition(m_row);
 }
 
 void Parser::run()
@@ -586,7 +586,10 @@ void Parser::word(const Token &t)
         chr.background = t.param > 0 ? t.param : -1;
         break;
 
-    case Word::Pard: para = ParaState{}; break;
+    case Word::Pard:
+        para = ParaState{};
+        m_rowBorderSide = false;
+        break;
     case Word::AlignLeft: para.align = Align::Left; break;
     case Word::AlignCenter: para.align = Align::Center; break;
     case Word::AlignRight: para.align = Align::Right; break;
@@ -608,11 +611,24 @@ void Parser::word(const Token &t)
     case Word::ListNumber: para.listNumber = qBound(0, t.param, 0x7FFF); break;
     case Word::ListLevelNumber: para.listLevel = qBound(0, t.param, MaxListLevels - 1); break;
     case Word::InTable: para.inTable = true; break;
-    case Word::RowDefaults: m_rowRights.clear(); break;
-    case Word::CellRight:
-        if (m_rowRights.size() < size_t(MaxTableCells))
-            m_rowRights.push_back(twips(t));
+    case Word::RowDefaults:
+        m_row = {};
+        m_rowBorderSide = false;
         break;
+    case Word::CellRight:
+        if (m_row.rights.size() < size_t(MaxTableCells))
+            m_row.rights.push_back(twips(t));
+        m_rowBorderSide = false;
+        break;
+    case Word::RowGap: m_row.gapTwips = qBound(0, t.param, MaxTwips); break;
+    case Word::RowBorderSide: m_rowBorderSide = true; break;
+    case Word::BorderStyle:
+        // A border style counts for the row only right after one of its border sides
+        // (paragraph borders use the same style words).
+        if (m_rowBorderSide)
+            m_row.bordered = true;
+        break;
+    case Word::NoBorder: m_rowBorderSide = false; break;
 
     case Word::Par:
         if (inText) {

@@ -133,7 +133,8 @@ private:
     QByteArray m_fieldInstruction;
     QString m_fieldLink;
     // Table rows: the right edges of the cells defined so far.
-    std::vector<int> m_rowRights;
+    DocumentBuilder::RowDefinition m_row;
+    bool m_rowBorderSide = false; // the last border side named was a cell's or row's
 };
 
 } // namespace lumora::rtf

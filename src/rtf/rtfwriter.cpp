@@ -307,14 +307,24 @@ int Writer::listNumber(const QTextList *list)
 
 void Writer::tableRow(const QTextTable *table)
 {
-    m_out.word("\\trowd\\trgaph108");
-    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    // The gap is the cells' padding, so that other programs give the text the room the
+    // pane gives it; a table drawn with borders gets them on every side of every cell.
+    const QTextTableFormat format = table->format();
+    m_out.word("\\trowd\\trgaph", qBound(0, pixelsToTwips(format.cellPadding()), MaxTwips));
+    const int border = format.border() > 0 ? qBound(1, pixelsToTwips(format.border()), 75) : 0;
+    const QList<QTextLength> widths = format.columnWidthConstraints();
     int right = 0;
     for (int c = 0; c < table->columns(); ++c) {
         int twips = 1800;
         if (c < widths.size() && widths[c].type() == QTextLength::FixedLength)
             twips = qMax(15, pixelsToTwips(widths[c].rawValue()));
         right = qMin(right + twips, MaxTwips);
+        if (border > 0) {
+            for (const char *side : {"\\clbrdrt", "\\clbrdrl", "\\clbrdrb", "\\clbrdrr"}) {
+                m_out.word(side);
+                m_out.word("\\brdrs\\brdrw", border);
+            }
+        }
         m_out.word("\\cellx", right);
     }
     m_out.newline();

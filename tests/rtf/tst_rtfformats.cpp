@@ -43,8 +43,9 @@ QStringList dump(const QTextDocument &doc)
                         .arg(list->itemNumber(block)).arg(list->itemText(block));
         if (const QTextTable *table = QTextCursor(block).currentTable()) {
             const QTextTableCell cell = table->cellAt(block.position());
-            para += QStringLiteral(" table=%1x%2 cell=%3,%4").arg(table->rows()).arg(table->columns())
-                        .arg(cell.row()).arg(cell.column());
+            para += QStringLiteral(" table=%1x%2 cell=%3,%4 border=%5 padding=%6").arg(table->rows()).arg(table->columns())
+                        .arg(cell.row()).arg(cell.column()).arg(table->format().border())
+                        .arg(table->format().cellPadding());
             QStringList widths;
             for (const QTextLength &w : table->format().columnWidthConstraints())
                 widths.append(QString::number(w.rawValue()));
