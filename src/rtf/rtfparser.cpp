@@ -620,7 +620,7 @@ void Parser::word(const Token &t)
             m_row.rights.push_back(twips(t));
         m_rowBorderSide = false;
         break;
-    case Word::RowGap: m_row.gapTwips = qBound(0, t.param, MaxTwips); break;
+    case Word::RowGap: m_row.gapTwips = qBound(0, t.param, MaxCellGapTwips); break;
     case Word::RowBorderSide: m_rowBorderSide = true; break;
     case Word::BorderStyle:
         // A border style counts for the row only right after one of its border sides

@@ -11,6 +11,9 @@ inline constexpr double TwipsPerPixel = 1440.0 / 96.0;
 // cannot ask the layout for absurd widths.
 inline constexpr int MaxTwips = 31680;
 
+// The room between a table cell's edge and its text stays within an inch.
+inline constexpr int MaxCellGapTwips = 1440;
+
 inline double twipsToPixels(int twips)
 {
     return twips / TwipsPerPixel;

@@ -310,7 +310,7 @@ void Writer::tableRow(const QTextTable *table)
     // The gap is the cells' padding, so that other programs give the text the room the
     // pane gives it; a table drawn with borders gets them on every side of every cell.
     const QTextTableFormat format = table->format();
-    m_out.word("\\trowd\\trgaph", qBound(0, pixelsToTwips(format.cellPadding()), MaxTwips));
+    m_out.word("\\trowd\\trgaph", qBound(0, pixelsToTwips(format.cellPadding()), MaxCellGapTwips));
     const int border = format.border() > 0 ? qBound(1, pixelsToTwips(format.border()), 75) : 0;
     const QList<QTextLength> widths = format.columnWidthConstraints();
     int right = 0;
