@@ -59,11 +59,15 @@ const PieceTable &pieces()
 }
 
 #if defined(__SSE2__)
-// Writes the eight UTF-16 units at s as bytes at p and tells how many of them, from
-// the first on, are plain ASCII (printable, not "\", "{", "}"): those bytes are the
-// output, the rest is written over next. Text is mostly plain ASCII with a letter of
-// the upper half now and then, so eight at a time pays.
-int plainAsciiPrefix(const char16_t *s, char *p)
+// Eight UTF-16 units looked at together: their low bytes (the first unit's lowest)
+// and a bit for each, from the first on, that is plain ASCII (printable, not "\",
+// "{", "}"), whose byte is its output.
+struct Eight {
+    quint64 bytes;
+    unsigned plain;
+};
+
+Eight lookAtEight(const char16_t *s)
 {
     const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s));
     // Units from 0x8000 up are negative as signed lanes, so they fail the first test.
@@ -73,9 +77,10 @@ int plainAsciiPrefix(const char16_t *s, char *p)
                                                      _mm_cmpeq_epi16(units, _mm_set1_epi16('{'))),
                                         _mm_cmpeq_epi16(units, _mm_set1_epi16('}')));
     const __m128i plain = _mm_andnot_si128(syntax, printable);
-    _mm_storel_epi64(reinterpret_cast<__m128i *>(p), _mm_packus_epi16(units, units));
-    const unsigned mask = unsigned(_mm_movemask_epi8(plain));
-    return mask == 0xFFFF ? 8 : int(qCountTrailingZeroBits(~mask) / 2);
+    Eight eight;
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(&eight.bytes), _mm_packus_epi16(units, units));
+    eight.plain = unsigned(_mm_movemask_epi8(_mm_packs_epi16(plain, plain))) & 0xFFu;
+    return eight;
 }
 #endif
 
@@ -94,6 +99,62 @@ char *putNumber(char *p, int value)
     while (n > 0)
         *p++ = digits[--n];
     return p;
+}
+
+// Writes the pieces of the units from s on, up to stop or the first unit that has
+// none, and tells where it stopped.
+inline const char16_t *putPieces(const PieceTable &table, const char16_t *s,
+                                 const char16_t *stop, char *&p)
+{
+    for (; s != stop; ++s) {
+        const Piece &piece = table[*s];
+        if (piece.length == 0)
+            break;
+        std::memcpy(p, piece.bytes, 4);
+        p += piece.length;
+    }
+    return s;
+}
+
+// Writes what the units from s on are, up to end or the first unit that has no piece,
+// and tells where it stopped. Text is mostly plain ASCII with a letter of the upper
+// half every few characters, so units are looked at eight at a time: plain bytes go
+// out in runs straight from them, the others by the table.
+const char16_t *putText(const PieceTable &table, const char16_t *s, const char16_t *end,
+                        char *&p)
+{
+#if defined(__SSE2__)
+    while (end - s >= 8) {
+        const Eight eight = lookAtEight(s);
+        if (eight.plain == 0xFFu) {
+            std::memcpy(p, &eight.bytes, 8);
+            p += 8;
+            s += 8;
+            continue;
+        }
+        unsigned i = 0;
+        while (true) {
+            // The plain run from unit i on; its bytes are written with the rest of the
+            // eight after them, which what comes next writes over.
+            const unsigned run = qCountTrailingZeroBits(~(eight.plain >> i));
+            const quint64 rest = eight.bytes >> (8 * i);
+            std::memcpy(p, &rest, 8);
+            p += run;
+            i += run;
+            if (i == 8)
+                break;
+            const Piece &piece = table[s[i]];
+            if (piece.length == 0)
+                return s + i;
+            std::memcpy(p, piece.bytes, 4);
+            p += piece.length;
+            if (++i == 8)
+                break;
+        }
+        s += 8;
+    }
+#endif
+    return putPieces(table, s, end, p);
 }
 
 char *putWord(char *p, const char *w)
@@ -137,32 +198,39 @@ void TextEscaper::fontName(QStringView name)
 
 void TextEscaper::text(QStringView text)
 {
+    // Text goes in pieces that the room left holds even at their longest, so the
+    // buffer grows only when the output itself needs it.
+    while (!text.isEmpty()) {
+        const qsizetype fits = qMin(text.size(), (m_size - m_used - 1) / MaxBytesPerUnit);
+        if (fits <= 0) {
+            grow(1 + qMin(text.size(), qsizetype(4096)) * MaxBytesPerUnit);
+            continue;
+        }
+        escape(text.first(fits));
+        text = text.sliced(fits);
+    }
+}
+
+void TextEscaper::escape(QStringView text)
+{
     // Everything stays in locals: the compiler keeps them in registers although the
     // loop writes bytes (which could alias any member).
     const PieceTable &table = pieces();
-    char *p = room(1 + text.size() * MaxBytesPerUnit);
+    char *p = m_data + m_used;
     const char16_t *s = text.utf16();
     const char16_t *const end = s + text.size();
     bool needSpace = m_needSpace;
     while (s != end) {
-#if defined(__SSE2__)
         if (!needSpace) {
-            while (end - s >= 8) {
-                const int plain = plainAsciiPrefix(s, p);
-                p += plain;
-                s += plain;
-                if (plain < 8)
-                    break;
-            }
+            s = putText(table, s, end, p);
             if (s == end)
                 break;
         }
-#endif
         const char16_t c = *s++;
         const Piece &piece = table[c];
         if (piece.length != 0) {
             // After a control word, plain text needs the word's delimiting space first.
-            if (needSpace && piece.length == 1)
+            if (piece.length == 1)
                 *p++ = ' ';
             needSpace = false;
             std::memcpy(p, piece.bytes, 4);

@@ -32,12 +32,19 @@ public:
         m_needSpace = true;
     }
 
-    // Appends control words made beforehand by another TextEscaper.
-    void words(const QByteArray &w)
+    // Appends control words made beforehand by another TextEscaper. Slack bytes must be
+    // readable where they start, so that short ones take a copy of fixed length.
+    template<qsizetype Slack>
+    void words(QByteArrayView w)
     {
         if (w.isEmpty())
             return;
-        put(w.constData(), size_t(w.size()));
+        if (w.size() <= Slack) {
+            std::memcpy(room(Slack), w.data(), Slack);
+            m_used += w.size();
+        } else {
+            put(w.data(), size_t(w.size()));
+        }
         m_needSpace = true;
     }
 
@@ -63,6 +70,8 @@ public:
     void finish() { m_out.resize(m_used); }
 
 private:
+    // Appends text that the room left holds even if every unit takes its longest escape.
+    void escape(QStringView text);
     void number(int value);
     void put(const char *bytes, size_t n)
     {

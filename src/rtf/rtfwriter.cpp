@@ -1,5 +1,6 @@
 #include "rtf/rtfwriter.h"
 
+#include "rtf/rtfchartransitions.h"
 #include "rtf/rtfescape.h"
 #include "rtf/rtfformatlook.h"
 #include "rtf/rtfpicture.h"
@@ -26,11 +27,13 @@ namespace {
 constexpr qsizetype HeaderRoom = 8192;
 
 // A buffer holding HeaderRoom bytes, with capacity after them for the body of a usual
-// lesson text (under two bytes a character; more only grows the buffer).
+// lesson text: two and a half bytes a character (a letter of the code page's upper half
+// takes four, and format changes come every few words); more only grows the buffer.
+// Room reserved and not written costs no memory.
 QByteArray bodyBuffer(qsizetype characters)
 {
     QByteArray buffer;
-    buffer.reserve(HeaderRoom + 2 * characters + 256);
+    buffer.reserve(HeaderRoom + characters * 5 / 2 + 256);
     buffer.resize(HeaderRoom);
     return buffer;
 }
@@ -39,8 +42,7 @@ class Writer {
 public:
     explicit Writer(const QTextDocument &doc)
         : m_doc(doc), m_formats(doc.allFormats()), m_defaults(doc.defaultFont()),
-          m_text(doc.toRawText()), m_charSlots(size_t(m_formats.size()), -1),
-          m_paraSlots(size_t(m_formats.size()), -1)
+          m_text(doc.toRawText())
     {
     }
 
@@ -50,14 +52,27 @@ private:
     // position: where the block starts in the document.
     void paragraph(const QTextBlock &block, int position);
     void paragraphFormat(const ParaState &para);
-    void switchTo(int slot);
-    QByteArray transition(const CharState *from, const CharState &to) const;
-    int charSlot(int formatIndex);
+    void switchTo(int slot)
+    {
+        if (slot != m_charSlot) {
+            m_out.words<CharTransitions::Slack>(m_transitions.words(m_charSlot, slot));
+            m_charSlot = slot;
+        }
+    }
+    int charSlot(int formatIndex)
+    {
+        FormatKind &kind = formatKind(formatIndex);
+        if (kind.charSlot < 0)
+            kind.charSlot = newCharSlot(formatIndex);
+        return kind.charSlot;
+    }
+    int newCharSlot(int formatIndex);
     const ParaState &paraState(int formatIndex);
     QByteArray header() const;
     void listTables(TextEscaper &out) const;
     void picture(const QTextImageFormat &format);
-    void link(const QString &href);
+    // Opens or closes links so that the link numbered link is the one open (0: none).
+    void link(int link);
     void tableRow(const QTextTable *table);
     // Whether position lies inside a frame (a table) of the document; positions come
     // in increasing order.
@@ -69,9 +84,20 @@ private:
         Object object = Plain;
         bool inObject = false;  // a block format that names an object (a list)
         bool known = false;
-        QString href;           // a link's target
+        int link = 0;           // the number of a link's target; 0 outside links
+        int charSlot = -1;      // what it writes as, made when first needed
+        int paraSlot = -1;
     };
-    const FormatKind &formatKind(int index);
+    // Indices outside the document's formats share one kind, which stays plain.
+    FormatKind &formatKind(int index)
+    {
+        const bool valid = index >= 0 && index < m_formats.size();
+        FormatKind &kind = valid ? m_kinds[size_t(index)] : m_kinds.back();
+        if (!kind.known)
+            lookAt(kind, valid ? m_formats[index] : QTextFormat());
+        return kind;
+    }
+    void lookAt(FormatKind &kind, const QTextFormat &format);
     int listNumber(const QTextList *list);
 
     const QTextDocument &m_doc;
@@ -85,12 +111,9 @@ private:
     QList<QRgb> m_colors;
     QHash<QRgb, int> m_colorIndex;
 
-    // What each format of the document writes as, made once per format index. Fonts
-    // and colours in these states are indices into the tables above (colour 0 for the
-    // automatic colour).
-    std::vector<int> m_charSlots;
-    std::vector<int> m_paraSlots;
-    std::vector<CharState> m_chars;
+    // The paragraph states of the block formats, by their kinds' paraSlot. (Character
+    // states are kept by slot in m_transitions; fonts and colours in them are indices
+    // into the tables above, colour 0 for the automatic colour.)
     std::vector<ParaState> m_paras;
 
     // The output: the body is written after room kept for the header, which is known
@@ -98,14 +121,17 @@ private:
     QByteArray m_body{bodyBuffer(m_text.size())};
     TextEscaper m_out{m_body};
     int m_charSlot = -1;  // the character state in force (-1 before the first run)
-    // The control words from one character state to another, by both slots.
-    QHash<quint64, QByteArray> m_transitions;
+    // The character states by slot, and the control words from one to another.
+    CharTransitions m_transitions;
     ParaState m_para;
     bool m_paraKnown = false;
 
-    // Links: the target of the field being written (empty outside one), and the
-    // character state in force where it began, which its closing brace brings back.
-    QString m_href;
+    // Link targets numbered from 1 in order of first use; the number of the field
+    // being written (0 outside one), and the character state in force where it began,
+    // which its closing brace brings back.
+    QStringList m_hrefs;
+    QHash<QString, int> m_linkNumbers;
+    int m_link = 0;
     int m_slotBeforeLink = -1;
     // Lists in order of first use; their number is their place plus one.
     QList<const QTextList *> m_lists;
@@ -191,10 +217,15 @@ QByteArray Writer::run()
 void Writer::paragraph(const QTextBlock &block, int position)
 {
     const int blockFormat = block.blockFormatIndex();
-    ParaState para = paraState(blockFormat);
+    // The paragraph's state as its format gives it; list items and table paragraphs
+    // change a copy of it.
+    const ParaState *state = &paraState(blockFormat);
+    ParaState para;
     // Only a block whose format names an object can be a list item.
     const QTextList *list = formatKind(blockFormat).inObject ? block.textList() : nullptr;
     if (list) {
+        para = *state;
+        state = &para;
         // Indents of a list item come from its list level.
         para.listNumber = listNumber(list);
         para.listLevel = qBound(0, list->format().indent() - 1, MaxListLevels - 1);
@@ -204,13 +235,17 @@ void Writer::paragraph(const QTextBlock &block, int position)
     const QTextTable *table = inFrame(position) ? QTextCursor(block).currentTable() : nullptr;
     QTextTableCell cell;
     if (table) {
+        if (state != &para) {
+            para = *state;
+            state = &para;
+        }
         cell = table->cellAt(block.position());
         para.inTable = true;
         if (cell.column() == 0 && cell.firstPosition() == block.position())
             tableRow(table);
     }
-    if (!m_paraKnown || !(para == m_para))
-        paragraphFormat(para);
+    if (!m_paraKnown || !(*state == m_para))
+        paragraphFormat(*state);
     if (list) {
         m_out.rawBytes("{\\listtext ");
         const QTextListFormat::Style style = list->format().style();
@@ -230,7 +265,8 @@ void Writer::paragraph(const QTextBlock &block, int position)
         const int length = fragment.length();
         const int formatIndex = fragment.charFormatIndex();
         const FormatKind &kind = formatKind(formatIndex);
-        link(kind.href);
+        if (kind.link != m_link)
+            link(kind.link);
         switchTo(charSlot(formatIndex));
         if (kind.object == FormatKind::Plain) {
             m_out.text(QStringView(m_text).mid(position, length));
@@ -250,7 +286,8 @@ void Writer::paragraph(const QTextBlock &block, int position)
         }
         position += length;
     }
-    link(QString());
+    if (m_link != 0)
+        link(0);
     // An empty paragraph keeps its own character format, which sets its height.
     if (block.length() <= 1)
         switchTo(charSlot(block.charFormatIndex()));
@@ -267,24 +304,25 @@ void Writer::paragraph(const QTextBlock &block, int position)
         m_paraKnown = false;
 }
 
-const Writer::FormatKind &Writer::formatKind(int index)
+void Writer::lookAt(FormatKind &kind, const QTextFormat &format)
 {
-    // Unknown indices share the last slot, which stays plain.
-    if (index < 0 || index >= m_formats.size())
-        return m_kinds.back();
-    FormatKind &kind = m_kinds[size_t(index)];
-    if (!kind.known) {
-        const QTextFormat &format = m_formats[index];
-        kind.known = true;
-        kind.inObject = format.objectIndex() >= 0;
-        if (format.isImageFormat())
-            kind.object = FormatKind::Picture;
-        else if (format.objectType() == HiddenTextObject)
-            kind.object = FormatKind::Hidden;
-        if (format.boolProperty(QTextFormat::IsAnchor))
-            kind.href = format.stringProperty(QTextFormat::AnchorHref);
+    kind.known = true;
+    kind.inObject = format.objectIndex() >= 0;
+    if (format.isImageFormat())
+        kind.object = FormatKind::Picture;
+    else if (format.objectType() == HiddenTextObject)
+        kind.object = FormatKind::Hidden;
+    const QString href = format.boolProperty(QTextFormat::IsAnchor)
+                             ? format.stringProperty(QTextFormat::AnchorHref)
+                             : QString();
+    if (!href.isEmpty()) {
+        kind.link = m_linkNumbers.value(href);
+        if (kind.link == 0) {
+            m_hrefs.append(href);
+            kind.link = int(m_hrefs.size());
+            m_linkNumbers.insert(href, kind.link);
+        }
     }
-    return kind;
 }
 
 bool Writer::inFrame(int position)
@@ -330,17 +368,18 @@ void Writer::tableRow(const QTextTable *table)
     m_out.newline();
 }
 
-void Writer::link(const QString &href)
+void Writer::link(int link)
 {
-    if (href == m_href)
+    if (link == m_link)
         return;
-    if (!m_href.isEmpty()) {
+    if (m_link != 0) {
         m_out.rawBytes("}}");
         m_charSlot = m_slotBeforeLink;
     }
-    m_href = href;
-    if (href.isEmpty())
+    m_link = link;
+    if (link == 0)
         return;
+    const QString &href = m_hrefs[link - 1];
     m_slotBeforeLink = m_charSlot;
     // The target in ASCII, with blanks, quotes, braces, backslashes, percent signs and
     // everything outside ASCII percent-encoded, so that any reader reads it whole.
@@ -419,67 +458,9 @@ void Writer::paragraphFormat(const ParaState &para)
     m_paraKnown = true;
 }
 
-void Writer::switchTo(int slot)
+int Writer::newCharSlot(int formatIndex)
 {
-    // Runs mostly alternate among a few formats, so the words between two states are
-    // made once and then copied.
-    if (slot == m_charSlot)
-        return;
-    const quint64 key = quint64(quint32(m_charSlot)) << 32 | quint32(slot);
-    auto it = m_transitions.constFind(key);
-    if (it == m_transitions.constEnd()) {
-        const CharState *from = m_charSlot < 0 ? nullptr : &m_chars[size_t(m_charSlot)];
-        it = m_transitions.insert(key, transition(from, m_chars[size_t(slot)]));
-    }
-    m_out.words(*it);
-    m_charSlot = slot;
-}
-
-QByteArray Writer::transition(const CharState *from, const CharState &to) const
-{
-    // Only the differences are written; the first run writes its font and size and
-    // whatever differs from the plain defaults.
-    CharState plain;
-    plain.color = 0;
-    plain.background = 0;
-    const CharState &was = from ? *from : plain;
-    QByteArray bytes;
-    TextEscaper out(bytes);
-    if (!from || to.font != was.font)
-        out.word("\\f", to.font);
-    if (!from || to.halfPoints != was.halfPoints)
-        out.word("\\fs", to.halfPoints);
-    if (to.bold != was.bold)
-        out.word(to.bold ? "\\b" : "\\b0");
-    if (to.italic != was.italic)
-        out.word(to.italic ? "\\i" : "\\i0");
-    if (to.underline != was.underline)
-        out.word(to.underline ? "\\ul" : "\\ulnone");
-    if (to.strike != was.strike)
-        out.word(to.strike ? "\\strike" : "\\strike0");
-    if (to.color != was.color)
-        out.word("\\cf", to.color);
-    if (to.background != was.background)
-        out.word("\\highlight", to.background);
-    if (to.caps != was.caps)
-        out.word(to.caps ? "\\caps" : "\\caps0");
-    if (to.vertical != was.vertical) {
-        switch (to.vertical) {
-        case VerticalPlace::Normal: out.word("\\nosupersub"); break;
-        case VerticalPlace::Super: out.word("\\super"); break;
-        case VerticalPlace::Sub: out.word("\\sub"); break;
-        }
-    }
-    out.finish();
-    return bytes;
-}
-
-int Writer::charSlot(int formatIndex)
-{
-    const bool known = formatIndex >= 0 && formatIndex < qsizetype(m_charSlots.size());
-    if (known && m_charSlots[size_t(formatIndex)] >= 0)
-        return m_charSlots[size_t(formatIndex)];
-
+    const bool known = formatIndex >= 0 && formatIndex < m_formats.size();
     const CharLook look = charLook(known ? m_formats[formatIndex].toCharFormat()
                                          : QTextCharFormat(),
                                    m_defaults);
@@ -508,23 +489,20 @@ int Writer::charSlot(int formatIndex)
     state.background = look.hasBackground ? colorNumber(look.background) : 0;
     state.caps = look.caps;
     state.vertical = look.vertical;
-    m_chars.push_back(state);
-    const int slot = int(m_chars.size() - 1);
-    if (known)
-        m_charSlots[size_t(formatIndex)] = slot;
-    return slot;
+    return m_transitions.add(state);
 }
 
 const ParaState &Writer::paraState(int formatIndex)
 {
-    const bool known = formatIndex >= 0 && formatIndex < qsizetype(m_paraSlots.size());
-    if (known && m_paraSlots[size_t(formatIndex)] >= 0)
-        return m_paras[size_t(m_paraSlots[size_t(formatIndex)])];
-    m_paras.push_back(paraLook(known ? m_formats[formatIndex].toBlockFormat() : QTextBlockFormat(),
-                               m_doc.indentWidth()));
-    if (known)
-        m_paraSlots[size_t(formatIndex)] = int(m_paras.size() - 1);
-    return m_paras.back();
+    FormatKind &kind = formatKind(formatIndex);
+    if (kind.paraSlot < 0) {
+        const bool known = formatIndex >= 0 && formatIndex < m_formats.size();
+        m_paras.push_back(paraLook(known ? m_formats[formatIndex].toBlockFormat()
+                                         : QTextBlockFormat(),
+                                   m_doc.indentWidth()));
+        kind.paraSlot = int(m_paras.size() - 1);
+    }
+    return m_paras[size_t(kind.paraSlot)];
 }
 
 QByteArray Writer::header() const
