@@ -84,6 +84,21 @@ private slots:
         QVERIFY(p->main().Button1->isHidden());
         QVERIFY(!p->main().Poznmky1->isEnabled());
         QVERIFY(p->main().ScrollBar2->isHidden());
+
+        // Activated again before a course is entered (after a dialog, or back from another
+        // program), the root screen stays as it is: no level is built into it.
+        const QString title = p->main().Label1->text();
+        for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+            QEvent event(type);
+            QCoreApplication::sendEvent(&p->main(), &event);
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(hook::shown().isEmpty());
+        QCOMPARE(int(c.LevelBuilt[2]), 0);
+        QCOMPARE(p->main().Label1->text(), title);
+        QVERIFY(p->main().Label2->isHidden());
+        QVERIFY(p->main().ComboBox1->isHidden());
+        QCOMPARE(s().readLevelFile(), 1);
     }
 
     void enterGoDeeperAndBack()
