@@ -33,6 +33,7 @@ QLabel *boldLabel(QWidget *parent, const char *name, int left, int top, int widt
 {
     auto *label = placeControl<QLabel>(parent, name, left, top, width, height);
     QFont font = label->font();
+    font.setPointSize(TForm1::DesignFontSize);
     font.setBold(true);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -44,6 +45,7 @@ QToolButton *flatButton(QWidget *parent, const char *name, int left, int top)
     auto *button = placeControl<QToolButton>(parent, name, left, top, 75, 25);
     button->setAutoRaise(true);
     QFont font = button->font();
+    font.setPointSize(TForm1::DesignFontSize);
     font.setBold(true);
     button->setFont(font);
     QPalette palette = button->palette();
@@ -79,9 +81,12 @@ TForm1::TForm1(Session &session, QWidget *parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont designFont = font();
-    designFont.setPointSize(8);
-    setFont(designFont);
+    // A window made after the set-up starts at the set-up's font size, so that its first
+    // activation changes no font (a font change reaches every control, and makes the
+    // combo boxes build their lists); the titles and flat buttons keep the design size.
+    QFont windowFont = font();
+    windowFont.setPointSize(session.values.ButtonFontSize > 0 ? session.values.ButtonFontSize : DesignFontSize);
+    setFont(windowFont);
     createControls();
     createMenu();
     connectHandlers();

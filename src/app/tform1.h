@@ -50,6 +50,8 @@ public:
     // Design size of the client area below the menu.
     static constexpr int DesignClientWidth = 643;
     static constexpr int DesignClientHeight = 446;
+    // Design font size of the window; its titles and flat buttons keep it.
+    static constexpr int DesignFontSize = 8;
 
     explicit TForm1(Session &session, QWidget *parent = nullptr);
     ~TForm1() override;
