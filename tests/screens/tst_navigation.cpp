@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -64,6 +65,10 @@ private slots:
 
     void rootScreenListsTheCourseFolders()
     {
+        // A link to a folder elsewhere is a course; a plain file is not.
+        QDir().mkpath(p->root() + QStringLiteral("/mimo"));
+        QVERIFY(QFile::link(p->root() + QStringLiteral("/mimo"), program() + QStringLiteral("/Chémia")));
+        p->write(QStringLiteral("citaj.txt"), {QStringLiteral("Nie je kurz")});
         p->start();
         QCOMPARE(int(s().course.LevelBuilt[1]), 1);
         const CourseState &c = s().course;
@@ -73,7 +78,8 @@ private slots:
         QStringList captions;
         for (int i = first; i <= c.FolderListCount; ++i)
             captions << qobject_cast<QPushButton *>(c.CourseButton[size_t(i)].data())->text();
-        QCOMPARE(captions, (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Zemepis")}));
+        QCOMPARE(captions, (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Chémia"),
+                                        QStringLiteral("Zemepis")}));
 
         QPushButton *b = button(&p->main(), QStringLiteral("Buttonx%1%2").arg(first + 1).arg(1));
         QVERIFY(b);
