@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -158,9 +157,6 @@ void TForm1::createControls()
     Button2 = placeControl<QPushButton>(Panel4, "Button2", 156, 6, 36, 22);
     Button2->setText(QStringLiteral("OK"));
     Panel4->hide();
-
-    DirectoryListBox1 = placeControl<QListWidget>(client, "DirectoryListBox1", 0, 0, 145, 97);
-    DirectoryListBox1->hide();
 
     // Front to back: buttons and lists above the text pane, the pane above the titles,
     // everything above the background picture.

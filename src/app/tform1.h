@@ -16,7 +16,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
@@ -161,7 +160,6 @@ public:
     QLineEdit *MaskEdit1 = nullptr;
     QSpinBox *UpDown1 = nullptr;
     QPushButton *Button2 = nullptr;
-    QListWidget *DirectoryListBox1 = nullptr;
 
     // Menu.
     QMenu *Vlastn1 = nullptr;
