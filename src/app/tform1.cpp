@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,6 +32,7 @@ QLabel *boldLabel(QWidget *parent, const char *name, int left, int top, int widt
 {
     auto *label = placeControl<QLabel>(parent, name, left, top, width, height);
     QFont font = label->font();
+    font.setPointSize(TForm1::DesignFontSize);
     font.setBold(true);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -44,6 +44,7 @@ QToolButton *flatButton(QWidget *parent, const char *name, int left, int top)
     auto *button = placeControl<QToolButton>(parent, name, left, top, 75, 25);
     button->setAutoRaise(true);
     QFont font = button->font();
+    font.setPointSize(TForm1::DesignFontSize);
     font.setBold(true);
     button->setFont(font);
     QPalette palette = button->palette();
@@ -79,9 +80,12 @@ TForm1::TForm1(Session &session, QWidget *parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont designFont = font();
-    designFont.setPointSize(8);
-    setFont(designFont);
+    // A window made after the set-up starts at the set-up's font size, so that its first
+    // activation changes no font (a font change reaches every control, and makes the
+    // combo boxes build their lists); the titles and flat buttons keep the design size.
+    QFont windowFont = font();
+    windowFont.setPointSize(session.values.ButtonFontSize > 0 ? session.values.ButtonFontSize : DesignFontSize);
+    setFont(windowFont);
     createControls();
     createMenu();
     connectHandlers();
@@ -153,9 +157,6 @@ void TForm1::createControls()
     Button2 = placeControl<QPushButton>(Panel4, "Button2", 156, 6, 36, 22);
     Button2->setText(QStringLiteral("OK"));
     Panel4->hide();
-
-    DirectoryListBox1 = placeControl<QListWidget>(client, "DirectoryListBox1", 0, 0, 145, 97);
-    DirectoryListBox1->hide();
 
     // Front to back: buttons and lists above the text pane, the pane above the titles,
     // everything above the background picture.

@@ -16,7 +16,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
@@ -50,6 +49,8 @@ public:
     // Design size of the client area below the menu.
     static constexpr int DesignClientWidth = 643;
     static constexpr int DesignClientHeight = 446;
+    // Design font size of the window; its titles and flat buttons keep it.
+    static constexpr int DesignFontSize = 8;
 
     explicit TForm1(Session &session, QWidget *parent = nullptr);
     ~TForm1() override;
@@ -159,7 +160,6 @@ public:
     QLineEdit *MaskEdit1 = nullptr;
     QSpinBox *UpDown1 = nullptr;
     QPushButton *Button2 = nullptr;
-    QListWidget *DirectoryListBox1 = nullptr;
 
     // Menu.
     QMenu *Vlastn1 = nullptr;

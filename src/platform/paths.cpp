@@ -1,7 +1,8 @@
 #include "platform/paths.h"
 
+#include "platform/folderentries.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -77,15 +78,13 @@ QString resolve(const QString &path)
         }
         // Walked without sorting and left at the first match: a folder with thousands of
         // entries is read once at most.
-        QDirIterator entries(base, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         QString match;
-        while (entries.hasNext()) {
-            entries.next();
-            if (entries.fileName().compare(part, Qt::CaseInsensitive) == 0) {
-                match = entries.fileName();
-                break;
-            }
-        }
+        forEachEntry(base, [&](const FolderEntry &entry) {
+            if (entry.name.compare(part, Qt::CaseInsensitive) != 0)
+                return true;
+            match = entry.name;
+            return false;
+        });
         if (match.isEmpty())
             return given;
         current = current.isEmpty() || current.endsWith(sep) ? current + match : current + sep + match;

@@ -1,8 +1,9 @@
 #include "screens/folderlist.h"
 
+#include "platform/folderentries.h"
+
 #include <QCollator>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -25,21 +26,30 @@ FolderList folderList(const QString &programDir)
     // (through a link; entering it would loop back onto the program's own files), and a
     // folder named as the text table, which stands for a missing table, not a course.
     const QString real = QFileInfo(clean).canonicalFilePath();
+    const QString prefix = clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
     QStringList subfolders;
-    QDirIterator it(clean, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QString name = it.fileName();
-        if (name.compare(QLatin1String("CONFIG.TXT"), Qt::CaseInsensitive) == 0)
-            continue;
-        if (it.fileInfo().isSymLink()) {
-            const QString target = it.fileInfo().canonicalFilePath();
-            if (target.isEmpty() || real == target || real.startsWith(target + QLatin1Char('/'))
-                || target == QLatin1String("/"))
-                continue;
+    paths::forEachEntry(clean, [&](const paths::FolderEntry &entry) {
+        using Kind = paths::FolderEntry::Kind;
+        const QString &name = entry.name;
+        // Hidden folders are not listed.
+        if (name.startsWith(QLatin1Char('.')) || entry.kind == Kind::Other
+            || name.compare(QLatin1String("CONFIG.TXT"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (entry.kind != Kind::Folder) {
+            // A link (or an entry the listing does not describe): a folder once followed.
+            const QFileInfo info(prefix + name);
+            if (!info.isDir())
+                return true;
+            if (info.isSymLink()) {
+                const QString target = info.canonicalFilePath();
+                if (target.isEmpty() || real == target || real.startsWith(target + QLatin1Char('/'))
+                    || target == QLatin1String("/"))
+                    return true;
+            }
         }
         subfolders << name;
-    }
+        return true;
+    });
     // The user's language decides the order; without one, the program's own (Slovak).
     // The collator is made once: it depends on the language only.
     static QCollator collator = [] {

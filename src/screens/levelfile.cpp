@@ -21,14 +21,16 @@ bool isBlank(char c)
 
 void write(const QString &path, int level)
 {
-    // A few digits rewritten on every change of level: written in place, since a torn
-    // write is impossible at this size and syncing to disk each time would slow every
-    // screen change.
-    QFile file(paths::resolve(path));
-    if (paths::isSpecial(path) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // A few digits rewritten on every screen build: written in place over the old ones
+    // and the file cut to their length, since a torn write is impossible at this size.
+    // Neither syncing nor emptying the file first: a file emptied and rewritten is
+    // flushed to disk when closed, which would slow every screen change.
+    const QString found = paths::resolve(path);
+    QFile file(found);
+    if (paths::isSpecial(found) || !file.open(QIODevice::ReadWrite))
         throw FileCreateError(path);
     const QByteArray digits = QByteArray::number(level);
-    if (file.write(digits) != digits.size())
+    if (file.write(digits) != digits.size() || !file.resize(digits.size()))
         throw IoError(101);
 }
 

@@ -92,6 +92,18 @@ void applyStartFont(QWidget &window, const Session &s)
     window.setFont(windowFont);
 }
 
+// Whether window already shows a built level below level. The root screen leaves the
+// level its course buttons open as the current one; activated again before a course is
+// entered, it only shows itself again and does not build that level into itself.
+bool showsLevelBelow(const CourseState &c, const QObject *window, int level)
+{
+    for (int k = 1; k < level && CourseState::validLevel(k); ++k) {
+        if (c.LevelBuilt[size_t(k)] && c.LevelWindow[size_t(k)] == window)
+            return true;
+    }
+    return false;
+}
+
 void setFontSize(QWidget *widget, int size)
 {
     if (size <= 0 || widget->font().pointSize() == size)
@@ -147,7 +159,7 @@ void TForm1::FormActivate()
     if (!CourseState::validLevel(level))
         return;
     // A built screen is only shown again, its links as its build left them.
-    if (c.LevelBuilt[size_t(level)]) {
+    if (c.LevelBuilt[size_t(level)] || showsLevelBelow(c, this, level)) {
         commonTail();
         return;
     }

@@ -155,6 +155,12 @@ private slots:
         QCOMPARE(textfile::readBytes(dir.path() + QStringLiteral("/Okna")), QByteArray("3"));
         QCOMPARE(normal.readLevelFile(), 3);
         QCOMPARE(search.readLevelFile(), 1);
+        // Rewritten in place: a shorter number leaves nothing of the longer one behind.
+        for (const int level : {20, 9}) {
+            normal.course.CurrentLevel = quint8(level);
+            normal.writeLevelFile();
+        }
+        QCOMPARE(textfile::readBytes(dir.path() + QStringLiteral("/Okna")), QByteArray("9"));
 
         QCOMPARE(levelfile::parse(" 12\r\n"), 12);
         QCOMPARE(levelfile::parse(""), 0);

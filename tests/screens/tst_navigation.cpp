@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -64,6 +65,10 @@ private slots:
 
     void rootScreenListsTheCourseFolders()
     {
+        // A link to a folder elsewhere is a course; a plain file is not.
+        QDir().mkpath(p->root() + QStringLiteral("/mimo"));
+        QVERIFY(QFile::link(p->root() + QStringLiteral("/mimo"), program() + QStringLiteral("/Chémia")));
+        p->write(QStringLiteral("citaj.txt"), {QStringLiteral("Nie je kurz")});
         p->start();
         QCOMPARE(int(s().course.LevelBuilt[1]), 1);
         const CourseState &c = s().course;
@@ -73,7 +78,8 @@ private slots:
         QStringList captions;
         for (int i = first; i <= c.FolderListCount; ++i)
             captions << qobject_cast<QPushButton *>(c.CourseButton[size_t(i)].data())->text();
-        QCOMPARE(captions, (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Zemepis")}));
+        QCOMPARE(captions, (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Chémia"),
+                                        QStringLiteral("Zemepis")}));
 
         QPushButton *b = button(&p->main(), QStringLiteral("Buttonx%1%2").arg(first + 1).arg(1));
         QVERIFY(b);
@@ -84,6 +90,21 @@ private slots:
         QVERIFY(p->main().Button1->isHidden());
         QVERIFY(!p->main().Poznmky1->isEnabled());
         QVERIFY(p->main().ScrollBar2->isHidden());
+
+        // Activated again before a course is entered (after a dialog, or back from another
+        // program), the root screen stays as it is: no level is built into it.
+        const QString title = p->main().Label1->text();
+        for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+            QEvent event(type);
+            QCoreApplication::sendEvent(&p->main(), &event);
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(hook::shown().isEmpty());
+        QCOMPARE(int(c.LevelBuilt[2]), 0);
+        QCOMPARE(p->main().Label1->text(), title);
+        QVERIFY(p->main().Label2->isHidden());
+        QVERIFY(p->main().ComboBox1->isHidden());
+        QCOMPARE(s().readLevelFile(), 1);
     }
 
     void enterGoDeeperAndBack()
