@@ -7,6 +7,10 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
 namespace lumora::tree {
 
 QString testedName(const QString &reference)
@@ -30,35 +34,91 @@ QString defaultAllAroundText()
     return QStringLiteral("zacyklený súbor :");
 }
 
+namespace {
+
+// A hash of a target as written, over its UTF-16 units four at a time. Targets are
+// short file names; for them this costs a fraction of the library's string hash and
+// comparison, which the integrity list would pay once per node.
+struct TargetHash {
+    size_t operator()(const QString &text) const noexcept
+    {
+        const auto *bytes = reinterpret_cast<const unsigned char *>(text.constData());
+        size_t left = size_t(text.size()) * sizeof(QChar);
+        quint64 hash = 0x9E3779B97F4A7C15u ^ left;
+        for (; left >= 8; left -= 8, bytes += 8) {
+            quint64 word;
+            std::memcpy(&word, bytes, 8);
+            hash = (hash ^ word) * 0xFF51AFD7ED558CCDu;
+            hash ^= hash >> 29;
+        }
+        quint64 tail = 0;
+        std::memcpy(&tail, bytes, left);
+        hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53u;
+        return size_t(hash ^ (hash >> 32));
+    }
+};
+
+struct SameTarget {
+    bool operator()(const QString &a, const QString &b) const noexcept
+    {
+        return a.size() == b.size() && std::equal(a.cbegin(), a.cend(), b.cbegin());
+    }
+};
+
+// What a reference means for the integrity list: no file (an address), an existing
+// file, or a missing file under its tested name.
+struct TargetState {
+    bool missing = false;
+    QString name;
+};
+
+} // namespace
+
 QStringList missingFileLines(const CourseTree &tree, const std::function<bool(const QString &)> &exists)
 {
     CourseFiles files;
     QHash<QString, bool> present; // tested name -> exists; each distinct name is tested once
+    std::unordered_map<QString, TargetState, TargetHash, SameTarget> byReference;
+    const auto stateOf = [&](const QString &reference) -> const TargetState & {
+        auto known = byReference.find(reference);
+        if (known != byReference.end())
+            return known->second;
+        TargetState state;
+        const QString name = testedName(reference);
+        // An address is no file of the course; an empty name names the folder itself.
+        if (!isAddress(name)) {
+            auto tested = present.constFind(name);
+            if (tested == present.constEnd()) {
+                const QString path = paths::join(tree.courseFolder(), name);
+                tested = present.insert(name, !name.isEmpty()
+                                                  && (exists ? exists(path) : !files.existingFile(path).isEmpty()));
+            }
+            state = {!tested.value(), name};
+        }
+        return byReference.emplace(reference, std::move(state)).first->second;
+    };
+
     QStringList lines;
     int pathOf = -1; // the node whose check path is in parentPath (missing siblings share it)
     QString parentPath;
     for (int i = 0; i < tree.size(); ++i) {
         const CourseNode &node = tree.node(i);
-        const QString name = testedName(node.reference);
-        // An address is no file of the course; an empty name names the folder itself.
-        if (isAddress(name))
-            continue;
-        auto known = present.constFind(name);
-        if (known == present.constEnd()) {
-            const QString path = paths::join(tree.courseFolder(), name);
-            known = present.insert(name, !name.isEmpty() && (exists ? exists(path) : !files.existingFile(path).isEmpty()));
-        }
-        if (known.value())
+        const TargetState &state = stateOf(node.reference);
+        if (!state.missing)
             continue;
         if (node.parent < 0) {
-            lines.append(u' ' + name);
+            lines.append(u' ' + state.name);
             continue;
         }
         if (node.parent != pathOf) {
             pathOf = node.parent;
             parentPath = tree.checkPath(pathOf);
         }
-        lines.append(parentPath + node.caption + QStringLiteral(" -  ") + name);
+        const QStringView separator = u" -  ";
+        QString line;
+        line.reserve(parentPath.size() + node.caption.size() + separator.size() + state.name.size());
+        line.append(parentPath).append(node.caption).append(separator).append(state.name);
+        lines.append(std::move(line));
     }
     return lines;
 }

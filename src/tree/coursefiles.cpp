@@ -14,22 +14,37 @@ constexpr int MaxDepth = 256;
 
 QString CourseFiles::existingFile(const QString &path)
 {
-    const QString found = find(paths::fromCourse(path), 0);
-    return found.isEmpty() || QFileInfo(found).isDir() ? QString() : found;
+    std::optional<bool> folder;
+    const QString found = find(paths::fromCourse(path), 0, &folder);
+    if (found.isEmpty() || (folder ? *folder : QFileInfo(found).isDir()))
+        return QString();
+    return found;
 }
 
-QString CourseFiles::find(const QString &path, int depth)
+QString CourseFiles::find(const QString &path, int depth, std::optional<bool> *isFolder)
 {
     if (path.isEmpty() || depth > MaxDepth)
         return QString();
-    if (QFileInfo::exists(path))
-        return path;
     const QChar sep = QDir::separator();
     const qsizetype cut = path.lastIndexOf(sep);
     const QString name = path.mid(cut + 1);
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return QString();
+    const bool plainName = !name.isEmpty() && name != u"." && name != u"..";
     QString folder = cut < 0 ? QStringLiteral(".") : cut == 0 ? QString(sep) : path.left(cut);
+    // A folder listed before answers for its names without a query: a name it holds in
+    // no case does not exist. (An empty listing may be a folder that cannot be read.)
+    if (plainName) {
+        const auto listed = m_listings.constFind(folder);
+        if (listed != m_listings.constEnd() && !listed->isEmpty() && !listed->contains(name.toCaseFolded()))
+            return QString();
+    }
+    // One query tells whether the exact name exists and whether it is a folder.
+    if (const QFileInfo info(path); info.exists()) {
+        if (isFolder)
+            *isFolder = info.isDir();
+        return path;
+    }
+    if (!plainName)
+        return QString();
     if (cut > 0 && !QFileInfo::exists(folder))
         folder = find(folder, depth + 1);
     if (folder.isEmpty())

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#include <optional>
+
 namespace lumora::tree {
 
 class CourseFiles {
@@ -14,8 +16,9 @@ public:
     QString existingFile(const QString &path);
 
 private:
-    // The existing file or folder that path names, or an empty string.
-    QString find(const QString &path, int depth);
+    // The existing file or folder that path names, or an empty string; sets isFolder
+    // when the query that found it told its type.
+    QString find(const QString &path, int depth, std::optional<bool> *isFolder = nullptr);
     const QHash<QString, QString> &listing(const QString &folder);
 
     QHash<QString, QHash<QString, QString>> m_listings; // folder -> case-folded name -> name
