@@ -20,6 +20,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <cstring>
+
 namespace lumora::check {
 
 namespace {
@@ -57,41 +59,54 @@ bool validUtf8(QByteArrayView bytes)
     return true;
 }
 
-// The first problem with the file's bytes as Windows-1250 text, if any.
+// Whether a byte needs a closer look: anything but printable ASCII, which nearly every
+// byte of a content file is.
+bool unusual(unsigned char byte)
+{
+    return unsigned(byte) - 0x20u >= 0x5Fu;
+}
+
+// The first problem with the file's bytes as Windows-1250 text, if any. Lines end at
+// "\n", a "\r" before it not counted (as the reader splits them).
 void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findings)
 {
-    const QList<QByteArrayView> lines = textfile::splitRawLines(bytes);
-    bool nonAscii = false;
     int firstNonAscii = 0, firstControl = 0, firstUndefined = 0, firstLong = 0, longCount = 0;
     qsizetype longest = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArrayView line = lines.at(i);
-        const int number = int(i) + 1;
-        if (line.size() > MaxLineLength) {
+    const char *const data = bytes.data();
+    const qsizetype n = bytes.size();
+    int number = 0;
+    for (qsizetype start = 0; start < n;) {
+        ++number;
+        const void *newline = std::memchr(data + start, '\n', size_t(n - start));
+        const qsizetype end = newline ? static_cast<const char *>(newline) - data : n;
+        qsizetype length = end - start;
+        if (newline && length > 0 && data[end - 1] == '\r')
+            --length;
+        if (length > MaxLineLength) {
             if (!firstLong)
                 firstLong = number;
             ++longCount;
-            longest = qMax(longest, line.size());
+            longest = qMax(longest, length);
         }
-        for (const char c : line) {
-            const auto byte = static_cast<unsigned char>(c);
-            // Printable ASCII, nearly every byte of a content file, needs no further test.
-            if (unsigned(byte) - 0x20u < 0x5Fu)
+        for (qsizetype i = start; i < start + length; ++i) {
+            const auto byte = static_cast<unsigned char>(data[i]);
+            if (!unusual(byte))
                 continue;
-            if (byte >= 0x80 && !nonAscii) {
-                nonAscii = true;
-                firstNonAscii = number;
-            }
-            if (controlByte(byte) && !firstControl)
+            if (byte >= 0x80) {
+                if (!firstNonAscii)
+                    firstNonAscii = number;
+                if (!firstUndefined && undefinedIn1250(byte))
+                    firstUndefined = number;
+            } else if (!firstControl && controlByte(byte)) {
                 firstControl = number;
-            if (undefinedIn1250(byte) && !firstUndefined)
-                firstUndefined = number;
+            }
         }
+        start = end + 1;
     }
     if (firstControl)
         findings.append({QStringLiteral("encoding"), file, firstControl,
                          QStringLiteral("holds control characters: not a text file")});
-    else if (nonAscii && validUtf8(bytes))
+    else if (firstNonAscii && validUtf8(bytes))
         findings.append({QStringLiteral("encoding"), file, firstNonAscii,
                          QStringLiteral("saved as UTF-8, not Windows-1250: its letters show wrongly")});
     else if (firstUndefined)
@@ -100,7 +115,33 @@ void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findin
     if (longCount)
         findings.append({QStringLiteral("long-line"), file, firstLong,
                          QStringLiteral("%1 line(s) longer than %2 characters (the longest has %3)")
-                             .arg(longCount).arg(MaxLineLength).arg(longest)});
+                             .arg(QString::number(longCount), QString::number(MaxLineLength), QString::number(longest))});
+}
+
+// Whether a relative path is already clean: no empty, "." or ".." part.
+bool cleanRelative(QStringView path)
+{
+    if (path.isEmpty())
+        return false;
+    for (const QStringView part : path.tokenize(u'/')) {
+        if (part.isEmpty() || part == u"." || part == u"..")
+            return false;
+    }
+    return true;
+}
+
+// A path as the findings name it: relative to the course folder (an absolute, clean
+// path). The walk's paths are that folder joined with a clean relative name, which is
+// taken as it is; anything else goes through QDir.
+QString courseName(const QDir &base, const QString &path)
+{
+    const QString &folder = base.path();
+    if (path.size() > folder.size() + 1 && path.startsWith(folder) && path.at(folder.size()) == u'/') {
+        const QStringView rest = QStringView(path).sliced(folder.size() + 1);
+        if (cleanRelative(rest))
+            return rest.toString();
+    }
+    return base.relativeFilePath(QFileInfo(path).absoluteFilePath());
 }
 
 void checkStoredLines(const QString &file, const content::ContentFile &parsed, QList<Finding> &findings)
@@ -113,11 +154,12 @@ void checkStoredLines(const QString &file, const content::ContentFile &parsed, Q
         buttons += content::lineKind(parsed.storedLines.at(i)) == content::LineKind::Button;
     findings.append({QStringLiteral("too-many-lines"), file, 0,
                      QStringLiteral("%1 stored lines; the player keeps the first %2 (%3 left out, %4 of them buttons)")
-                         .arg(stored).arg(MaxLines).arg(stored - MaxLines).arg(buttons)});
+                         .arg(QString::number(stored), QString::number(MaxLines), QString::number(stored - MaxLines),
+                              QString::number(buttons))});
 }
 
 // The formatted text beside a content file must be rich text.
-void checkFormattedText(tree::CourseFiles &files, const QString &courseFolder, const QString &contentPath,
+void checkFormattedText(tree::CourseFiles &files, const QDir &base, const QString &contentPath,
                         QList<Finding> &findings)
 {
     const QFileInfo info(contentPath);
@@ -125,7 +167,7 @@ void checkFormattedText(tree::CourseFiles &files, const QString &courseFolder, c
     if (rtf.isEmpty())
         return;
     QFile file(rtf);
-    const QString name = QDir(courseFolder).relativeFilePath(rtf);
+    const QString name = courseName(base, rtf);
     if (!file.open(QIODevice::ReadOnly)) {
         findings.append({QStringLiteral("unreadable"), name, 0, QStringLiteral("the formatted text cannot be read")});
         return;
@@ -159,10 +201,10 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     tree::WalkOptions options;
     options.findFile = [&files](const QString &path) { return files.existingFile(path); };
     options.onFileRead = [&](const tree::ContentFileVisit &visit, QByteArrayView bytes, const content::ContentFile &parsed) {
-        const QString name = base.relativeFilePath(QFileInfo(visit.path).absoluteFilePath());
+        const QString name = courseName(base, visit.path);
         checkText(name, bytes, fileFindings);
         checkStoredLines(name, parsed, fileFindings);
-        checkFormattedText(files, courseFolder, visit.path, fileFindings);
+        checkFormattedText(files, base, visit.path, fileFindings);
     };
     const tree::CourseTree tree =
         tree::walkCourse(courseFolder, report.name, topContentFile(courseFolder, programFolder), options);
@@ -178,7 +220,7 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         out.append({QStringLiteral("cycle"), QString(), 0, line});
     for (const tree::ContentFileVisit &visit : tree.visits()) {
         if (visit.state == tree::NodeState::Unreadable)
-            out.append({QStringLiteral("unreadable"), base.relativeFilePath(QFileInfo(visit.path).absoluteFilePath()), 0,
+            out.append({QStringLiteral("unreadable"), courseName(base, visit.path), 0,
                         QStringLiteral("exists but cannot be read as a content file")});
     }
     out += fileFindings;
@@ -220,7 +262,7 @@ QString where(const Finding &f)
 {
     if (f.file.isEmpty())
         return QString();
-    return f.line ? QStringLiteral("%1:%2: ").arg(f.file).arg(f.line) : f.file + QStringLiteral(": ");
+    return f.line ? QStringLiteral("%1:%2: ").arg(f.file, QString::number(f.line)) : f.file + QStringLiteral(": ");
 }
 } // namespace
 
