@@ -198,6 +198,9 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     QList<Finding> fileFindings;
 
     tree::CourseFiles files;
+    // The walk's listings answer which files exist, so no folder is listed twice.
+    tree::TargetTester targets(courseFolder, [&files](const QString &path) { return !files.existingFile(path).isEmpty(); });
+    QList<QList<const tree::TargetCheck *>> itemChecks; // per content file read, per item
     tree::WalkOptions options;
     options.findFile = [&files](const QString &path) { return files.existingFile(path); };
     options.onFileRead = [&](const tree::ContentFileVisit &visit, QByteArrayView bytes, const content::ContentFile &parsed) {
@@ -206,12 +209,36 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         checkStoredLines(name, parsed, fileFindings);
         checkFormattedText(files, base, visit.path, fileFindings);
     };
+    // Each item's target is judged as its file is read, once for all the nodes made from it.
+    options.onItemsRead = [&](int visit, const QList<content::ButtonLine> &items) {
+        if (itemChecks.size() <= visit)
+            itemChecks.resize(visit + 1);
+        QList<const tree::TargetCheck *> &checks = itemChecks[visit];
+        checks.reserve(items.size());
+        for (const content::ButtonLine &item : items)
+            checks.append(&targets.test(item.target));
+    };
     const tree::CourseTree tree =
         tree::walkCourse(courseFolder, report.name, topContentFile(courseFolder, programFolder), options);
 
-    // The walk's listings answer which files exist, so no folder is listed twice.
-    const auto exists = [&files](const QString &path) { return !files.existingFile(path).isEmpty(); };
-    for (const QString &line : tree::missingFileLines(tree, exists))
+    // Every node but the root is the n-th item of its parent's content file, n counted
+    // per parent in course order.
+    QList<const tree::TargetCheck *> nodeChecks(tree.size(), nullptr);
+    QList<int> itemsMet(tree.size(), 0);
+    for (int i = 0; i < tree.size(); ++i) {
+        const tree::CourseNode &node = tree.node(i);
+        const int visit = node.parent < 0 ? -1 : tree.node(node.parent).visit;
+        const int item = node.parent < 0 ? 0 : itemsMet[node.parent]++;
+        if (visit >= 0 && visit < itemChecks.size() && item < itemChecks.at(visit).size())
+            nodeChecks[i] = itemChecks.at(visit).at(item);
+        else
+            nodeChecks[i] = &targets.test(node.reference);
+    }
+    const auto checkOf = [&nodeChecks](int i) -> const tree::TargetCheck & { return *nodeChecks.at(i); };
+
+    const QStringList missing = tree::missingFileLines(tree, checkOf);
+    out.reserve(missing.size() + fileFindings.size());
+    for (const QString &line : missing)
         out.append({QStringLiteral("missing"), QString(), 0, line});
     bool show = false;
     const QString allAround = config::lookup(courseFolder, programFolder, QStringLiteral("ALL AROUND"),
@@ -225,15 +252,10 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     }
     out += fileFindings;
     for (int i = 1; i < tree.size(); ++i) {
-        const QString &reference = tree.node(i).reference;
-        // Only an absolute name or one with ".." can leave the folder.
-        if (!reference.contains(u"..") && !reference.startsWith(u'/') && !reference.startsWith(u'\\')
-            && !(reference.size() >= 2 && reference.at(1) == u':'))
-            continue;
-        const QString tested = tree::testedName(reference);
-        if (!tree::isAddress(tested) && !tree::staysInsideCourse(tested))
+        const tree::TargetCheck &check = checkOf(i);
+        if (check.leaves)
             out.append({QStringLiteral("outside"), QString(), 0,
-                        tree.checkPath(i) + QLatin1Char(' ') + tested + QStringLiteral(" leaves the course folder")});
+                        tree.checkPath(i) + QLatin1Char(' ') + check.name + QStringLiteral(" leaves the course folder")});
     }
     if (tree.truncated())
         out.append({QStringLiteral("size-limit"), QString(), 0,
