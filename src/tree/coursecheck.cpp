@@ -4,7 +4,6 @@
 #include "screens/contentfileitems.h"
 #include "screens/contentfiletext.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace lumora::tree {
@@ -61,7 +60,7 @@ const TargetCheck &TargetTester::test(const QString &target)
         if (!slot.check)
             break;
         if (slot.hash == hash && slot.target.size() == target.size()
-            && std::equal(target.cbegin(), target.cend(), slot.target.cbegin()))
+            && std::memcmp(slot.target.constData(), target.constData(), size_t(target.size()) * sizeof(QChar)) == 0)
             return *slot.check;
     }
     const TargetCheck &check = judge(target);
