@@ -2,7 +2,6 @@
 
 #include "config/texttable.h"
 #include "platform/paths.h"
-#include "platform/textfile.h"
 #include "rtf/rtfreader.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
