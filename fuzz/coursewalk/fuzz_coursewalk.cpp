@@ -1,9 +1,11 @@
 // Walks a course of content files held in memory, described by the input: the files are
 // separated by two zero bytes; the first is the top file "Obsah.txt", the others are
 // "f1.txt", "f2.txt", … (found without regard to case, as on disk). Checks the shape of
-// the tree, the cycle records, the once-per-file reading, the integrity list, the search
-// and the item model over the tree.
+// the tree, the cycle records, the once-per-file reading, the items handed over per file
+// (each node is the item at its place), the integrity list, the search and the item model
+// over the tree.
 #include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
 #include "tree/coursecheck.h"
 #include "tree/coursetreemodel.h"
 #include "tree/coursewalk.h"
@@ -63,18 +65,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     options.onFileRead = [&](const ContentFileVisit &visit, QByteArrayView, const content::ContentFile &) {
         ++reads[visit.path];
     };
+    QHash<int, QList<content::ButtonLine>> items; // visit -> the items handed over
+    options.onItemsRead = [&](int visit, const QList<content::ButtonLine> &read) {
+        check(!items.contains(visit), "each file's items are handed over once");
+        items.insert(visit, read);
+    };
     const CourseTree tree = walkCourse(Folder, QStringLiteral("kurz"), QStringLiteral("Obsah.txt"), options);
 
     check(tree.size() >= 1 && tree.size() <= MaxNodes, "the tree has a root and stays within its limit");
     check(!tree.truncated() || tree.size() == MaxNodes, "only a full tree is cut off");
     check(tree.node(0).parent == -1 && tree.node(0).depth == 0, "the root comes first");
     qsizetype cycleNodes = 0;
+    QList<int> itemsMet(tree.size(), 0); // per node, the children met so far
     for (int i = 1; i < tree.size(); ++i) {
         const CourseNode &n = tree.node(i);
         check(n.parent >= 0 && n.parent < i, "a parent comes before its children");
         check(n.depth == tree.node(n.parent).depth + 1, "a child lies one level below its parent");
         check(tree.node(n.parent).state == NodeState::Expanded, "only a read content file has children");
         cycleNodes += n.state == NodeState::Cycle;
+        // The n-th child of a node is the n-th item handed over for its file.
+        const QList<content::ButtonLine> &siblings = items[tree.node(n.parent).visit];
+        const int place = itemsMet[n.parent]++;
+        check(place < siblings.size() && siblings.at(place).caption == n.caption
+                  && siblings.at(place).target == n.reference,
+              "a node is the item of its parent's file at its place");
     }
     check(cycleNodes == tree.cycles().size(), "every cut is recorded once");
     for (const CycleCut &cut : tree.cycles()) {

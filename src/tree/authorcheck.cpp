@@ -2,7 +2,6 @@
 
 #include "config/texttable.h"
 #include "platform/paths.h"
-#include "platform/textfile.h"
 #include "rtf/rtfreader.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
@@ -19,6 +18,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <cstring>
 
 namespace lumora::check {
 
@@ -57,41 +58,54 @@ bool validUtf8(QByteArrayView bytes)
     return true;
 }
 
-// The first problem with the file's bytes as Windows-1250 text, if any.
+// Whether a byte needs a closer look: anything but printable ASCII, which nearly every
+// byte of a content file is.
+bool unusual(unsigned char byte)
+{
+    return unsigned(byte) - 0x20u >= 0x5Fu;
+}
+
+// The first problem with the file's bytes as Windows-1250 text, if any. Lines end at
+// "\n", a "\r" before it not counted (as the reader splits them).
 void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findings)
 {
-    const QList<QByteArrayView> lines = textfile::splitRawLines(bytes);
-    bool nonAscii = false;
     int firstNonAscii = 0, firstControl = 0, firstUndefined = 0, firstLong = 0, longCount = 0;
     qsizetype longest = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArrayView line = lines.at(i);
-        const int number = int(i) + 1;
-        if (line.size() > MaxLineLength) {
+    const char *const data = bytes.data();
+    const qsizetype n = bytes.size();
+    int number = 0;
+    for (qsizetype start = 0; start < n;) {
+        ++number;
+        const void *newline = std::memchr(data + start, '\n', size_t(n - start));
+        const qsizetype end = newline ? static_cast<const char *>(newline) - data : n;
+        qsizetype length = end - start;
+        if (newline && length > 0 && data[end - 1] == '\r')
+            --length;
+        if (length > MaxLineLength) {
             if (!firstLong)
                 firstLong = number;
             ++longCount;
-            longest = qMax(longest, line.size());
+            longest = qMax(longest, length);
         }
-        for (const char c : line) {
-            const auto byte = static_cast<unsigned char>(c);
-            // Printable ASCII, nearly every byte of a content file, needs no further test.
-            if (unsigned(byte) - 0x20u < 0x5Fu)
+        for (qsizetype i = start; i < start + length; ++i) {
+            const auto byte = static_cast<unsigned char>(data[i]);
+            if (!unusual(byte))
                 continue;
-            if (byte >= 0x80 && !nonAscii) {
-                nonAscii = true;
-                firstNonAscii = number;
-            }
-            if (controlByte(byte) && !firstControl)
+            if (byte >= 0x80) {
+                if (!firstNonAscii)
+                    firstNonAscii = number;
+                if (!firstUndefined && undefinedIn1250(byte))
+                    firstUndefined = number;
+            } else if (!firstControl && controlByte(byte)) {
                 firstControl = number;
-            if (undefinedIn1250(byte) && !firstUndefined)
-                firstUndefined = number;
+            }
         }
+        start = end + 1;
     }
     if (firstControl)
         findings.append({QStringLiteral("encoding"), file, firstControl,
                          QStringLiteral("holds control characters: not a text file")});
-    else if (nonAscii && validUtf8(bytes))
+    else if (firstNonAscii && validUtf8(bytes))
         findings.append({QStringLiteral("encoding"), file, firstNonAscii,
                          QStringLiteral("saved as UTF-8, not Windows-1250: its letters show wrongly")});
     else if (firstUndefined)
@@ -100,7 +114,33 @@ void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findin
     if (longCount)
         findings.append({QStringLiteral("long-line"), file, firstLong,
                          QStringLiteral("%1 line(s) longer than %2 characters (the longest has %3)")
-                             .arg(longCount).arg(MaxLineLength).arg(longest)});
+                             .arg(QString::number(longCount), QString::number(MaxLineLength), QString::number(longest))});
+}
+
+// Whether a relative path is already clean: no empty, "." or ".." part.
+bool cleanRelative(QStringView path)
+{
+    if (path.isEmpty())
+        return false;
+    for (const QStringView part : path.tokenize(u'/')) {
+        if (part.isEmpty() || part == u"." || part == u"..")
+            return false;
+    }
+    return true;
+}
+
+// A path as the findings name it: relative to the course folder (an absolute, clean
+// path). The walk's paths are that folder joined with a clean relative name, which is
+// taken as it is; anything else goes through QDir.
+QString courseName(const QDir &base, const QString &path)
+{
+    const QString &folder = base.path();
+    if (path.size() > folder.size() + 1 && path.startsWith(folder) && path.at(folder.size()) == u'/') {
+        const QStringView rest = QStringView(path).sliced(folder.size() + 1);
+        if (cleanRelative(rest))
+            return rest.toString();
+    }
+    return base.relativeFilePath(QFileInfo(path).absoluteFilePath());
 }
 
 void checkStoredLines(const QString &file, const content::ContentFile &parsed, QList<Finding> &findings)
@@ -113,11 +153,12 @@ void checkStoredLines(const QString &file, const content::ContentFile &parsed, Q
         buttons += content::lineKind(parsed.storedLines.at(i)) == content::LineKind::Button;
     findings.append({QStringLiteral("too-many-lines"), file, 0,
                      QStringLiteral("%1 stored lines; the player keeps the first %2 (%3 left out, %4 of them buttons)")
-                         .arg(stored).arg(MaxLines).arg(stored - MaxLines).arg(buttons)});
+                         .arg(QString::number(stored), QString::number(MaxLines), QString::number(stored - MaxLines),
+                              QString::number(buttons))});
 }
 
 // The formatted text beside a content file must be rich text.
-void checkFormattedText(tree::CourseFiles &files, const QString &courseFolder, const QString &contentPath,
+void checkFormattedText(tree::CourseFiles &files, const QDir &base, const QString &contentPath,
                         QList<Finding> &findings)
 {
     const QFileInfo info(contentPath);
@@ -125,7 +166,7 @@ void checkFormattedText(tree::CourseFiles &files, const QString &courseFolder, c
     if (rtf.isEmpty())
         return;
     QFile file(rtf);
-    const QString name = QDir(courseFolder).relativeFilePath(rtf);
+    const QString name = courseName(base, rtf);
     if (!file.open(QIODevice::ReadOnly)) {
         findings.append({QStringLiteral("unreadable"), name, 0, QStringLiteral("the formatted text cannot be read")});
         return;
@@ -156,20 +197,47 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     QList<Finding> fileFindings;
 
     tree::CourseFiles files;
+    // The walk's listings answer which files exist, so no folder is listed twice.
+    tree::TargetTester targets(courseFolder, [&files](const QString &path) { return !files.existingFile(path).isEmpty(); });
+    QList<QList<const tree::TargetCheck *>> itemChecks; // per content file read, per item
     tree::WalkOptions options;
     options.findFile = [&files](const QString &path) { return files.existingFile(path); };
     options.onFileRead = [&](const tree::ContentFileVisit &visit, QByteArrayView bytes, const content::ContentFile &parsed) {
-        const QString name = base.relativeFilePath(QFileInfo(visit.path).absoluteFilePath());
+        const QString name = courseName(base, visit.path);
         checkText(name, bytes, fileFindings);
         checkStoredLines(name, parsed, fileFindings);
-        checkFormattedText(files, courseFolder, visit.path, fileFindings);
+        checkFormattedText(files, base, visit.path, fileFindings);
+    };
+    // Each item's target is judged as its file is read, once for all the nodes made from it.
+    options.onItemsRead = [&](int visit, const QList<content::ButtonLine> &items) {
+        if (itemChecks.size() <= visit)
+            itemChecks.resize(visit + 1);
+        QList<const tree::TargetCheck *> &checks = itemChecks[visit];
+        checks.reserve(items.size());
+        for (const content::ButtonLine &item : items)
+            checks.append(&targets.test(item.target));
     };
     const tree::CourseTree tree =
         tree::walkCourse(courseFolder, report.name, topContentFile(courseFolder, programFolder), options);
 
-    // The walk's listings answer which files exist, so no folder is listed twice.
-    const auto exists = [&files](const QString &path) { return !files.existingFile(path).isEmpty(); };
-    for (const QString &line : tree::missingFileLines(tree, exists))
+    // Every node but the root is the n-th item of its parent's content file, n counted
+    // per parent in course order.
+    QList<const tree::TargetCheck *> nodeChecks(tree.size(), nullptr);
+    QList<int> itemsMet(tree.size(), 0);
+    for (int i = 0; i < tree.size(); ++i) {
+        const tree::CourseNode &node = tree.node(i);
+        const int visit = node.parent < 0 ? -1 : tree.node(node.parent).visit;
+        const int item = node.parent < 0 ? 0 : itemsMet[node.parent]++;
+        if (visit >= 0 && visit < itemChecks.size() && item < itemChecks.at(visit).size())
+            nodeChecks[i] = itemChecks.at(visit).at(item);
+        else
+            nodeChecks[i] = &targets.test(node.reference);
+    }
+    const auto checkOf = [&nodeChecks](int i) -> const tree::TargetCheck & { return *nodeChecks.at(i); };
+
+    const QStringList missing = tree::missingFileLines(tree, checkOf);
+    out.reserve(missing.size() + fileFindings.size());
+    for (const QString &line : missing)
         out.append({QStringLiteral("missing"), QString(), 0, line});
     bool show = false;
     const QString allAround = config::lookup(courseFolder, programFolder, QStringLiteral("ALL AROUND"),
@@ -178,20 +246,15 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         out.append({QStringLiteral("cycle"), QString(), 0, line});
     for (const tree::ContentFileVisit &visit : tree.visits()) {
         if (visit.state == tree::NodeState::Unreadable)
-            out.append({QStringLiteral("unreadable"), base.relativeFilePath(QFileInfo(visit.path).absoluteFilePath()), 0,
+            out.append({QStringLiteral("unreadable"), courseName(base, visit.path), 0,
                         QStringLiteral("exists but cannot be read as a content file")});
     }
     out += fileFindings;
     for (int i = 1; i < tree.size(); ++i) {
-        const QString &reference = tree.node(i).reference;
-        // Only an absolute name or one with ".." can leave the folder.
-        if (!reference.contains(u"..") && !reference.startsWith(u'/') && !reference.startsWith(u'\\')
-            && !(reference.size() >= 2 && reference.at(1) == u':'))
-            continue;
-        const QString tested = tree::testedName(reference);
-        if (!tree::isAddress(tested) && !tree::staysInsideCourse(tested))
+        const tree::TargetCheck &check = checkOf(i);
+        if (check.leaves)
             out.append({QStringLiteral("outside"), QString(), 0,
-                        tree.checkPath(i) + QLatin1Char(' ') + tested + QStringLiteral(" leaves the course folder")});
+                        tree.checkPath(i) + QLatin1Char(' ') + check.name + QStringLiteral(" leaves the course folder")});
     }
     if (tree.truncated())
         out.append({QStringLiteral("size-limit"), QString(), 0,
@@ -220,7 +283,7 @@ QString where(const Finding &f)
 {
     if (f.file.isEmpty())
         return QString();
-    return f.line ? QStringLiteral("%1:%2: ").arg(f.file).arg(f.line) : f.file + QStringLiteral(": ");
+    return f.line ? QStringLiteral("%1:%2: ").arg(f.file, QString::number(f.line)) : f.file + QStringLiteral(": ");
 }
 } // namespace
 

@@ -3,9 +3,8 @@
 #include "platform/paths.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfiletext.h"
-#include "tree/coursefiles.h"
 
-#include <QHash>
+#include <cstring>
 
 namespace lumora::tree {
 
@@ -30,35 +29,110 @@ QString defaultAllAroundText()
     return QStringLiteral("zacyklený súbor :");
 }
 
+size_t TargetTester::hashOf(const QString &text)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.constData());
+    size_t left = size_t(text.size()) * sizeof(QChar);
+    quint64 hash = 0x9E3779B97F4A7C15u ^ left;
+    for (; left >= 8; left -= 8, bytes += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes, 8);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDu;
+        hash ^= hash >> 29;
+    }
+    quint64 tail = 0;
+    std::memcpy(&tail, bytes, left);
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53u;
+    return size_t(hash ^ (hash >> 32));
+}
+
+TargetTester::TargetTester(const QString &courseFolder, std::function<bool(const QString &)> exists)
+    : m_folder(courseFolder), m_exists(std::move(exists)), m_slots(64)
+{
+}
+
+const TargetCheck &TargetTester::test(const QString &target)
+{
+    const size_t hash = hashOf(target);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        Slot &slot = m_slots[i];
+        if (!slot.check)
+            break;
+        if (slot.hash == hash && slot.target.size() == target.size()
+            && std::memcmp(slot.target.constData(), target.constData(), size_t(target.size()) * sizeof(QChar)) == 0)
+            return *slot.check;
+    }
+    const TargetCheck &check = judge(target);
+    if (2 * (m_used + 1) > m_slots.size()) {
+        std::vector<Slot> old(2 * m_slots.size());
+        old.swap(m_slots);
+        const size_t wider = m_slots.size() - 1;
+        for (Slot &slot : old) {
+            if (!slot.check)
+                continue;
+            size_t i = slot.hash & wider;
+            while (m_slots[i].check)
+                i = (i + 1) & wider;
+            m_slots[i] = std::move(slot);
+        }
+    }
+    size_t i = hash & (m_slots.size() - 1);
+    while (m_slots[i].check)
+        i = (i + 1) & (m_slots.size() - 1);
+    m_slots[i] = {hash, target, &check};
+    ++m_used;
+    return check;
+}
+
+const TargetCheck &TargetTester::judge(const QString &target)
+{
+    TargetCheck check{testedName(target)};
+    if (!isAddress(check.name)) {
+        auto present = m_present.constFind(check.name);
+        if (present == m_present.constEnd()) {
+            const QString path = paths::join(m_folder, check.name);
+            present = m_present.insert(check.name, !check.name.isEmpty()
+                                                       && (m_exists ? m_exists(path) : !m_files.existingFile(path).isEmpty()));
+        }
+        check.missing = !present.value();
+        // Only an absolute name or one with ".." can leave the folder.
+        const bool mayLeave = target.contains(u"..") || target.startsWith(u'/') || target.startsWith(u'\\')
+            || (target.size() >= 2 && target.at(1) == u':');
+        check.leaves = mayLeave && !staysInsideCourse(check.name);
+    }
+    return m_checks.emplace_back(std::move(check));
+}
+
 QStringList missingFileLines(const CourseTree &tree, const std::function<bool(const QString &)> &exists)
 {
-    CourseFiles files;
-    QHash<QString, bool> present; // tested name -> exists; each distinct name is tested once
+    TargetTester tester(tree.courseFolder(), exists);
+    return missingFileLines(tree, [&](int node) -> const TargetCheck & { return tester.test(tree.node(node).reference); });
+}
+
+QStringList missingFileLines(const CourseTree &tree, const std::function<const TargetCheck &(int)> &checkOf)
+{
     QStringList lines;
     int pathOf = -1; // the node whose check path is in parentPath (missing siblings share it)
     QString parentPath;
     for (int i = 0; i < tree.size(); ++i) {
+        const TargetCheck &check = checkOf(i);
+        if (!check.missing)
+            continue;
         const CourseNode &node = tree.node(i);
-        const QString name = testedName(node.reference);
-        // An address is no file of the course; an empty name names the folder itself.
-        if (isAddress(name))
-            continue;
-        auto known = present.constFind(name);
-        if (known == present.constEnd()) {
-            const QString path = paths::join(tree.courseFolder(), name);
-            known = present.insert(name, !name.isEmpty() && (exists ? exists(path) : !files.existingFile(path).isEmpty()));
-        }
-        if (known.value())
-            continue;
         if (node.parent < 0) {
-            lines.append(u' ' + name);
+            lines.append(u' ' + check.name);
             continue;
         }
         if (node.parent != pathOf) {
             pathOf = node.parent;
             parentPath = tree.checkPath(pathOf);
         }
-        lines.append(parentPath + node.caption + QStringLiteral(" -  ") + name);
+        const QStringView separator = u" -  ";
+        QString line;
+        line.reserve(parentPath.size() + node.caption.size() + separator.size() + check.name.size());
+        line.append(parentPath).append(node.caption).append(separator).append(check.name);
+        lines.append(std::move(line));
     }
     return lines;
 }

@@ -1,11 +1,16 @@
 #pragma once
 // The integrity check over a walked course tree, and the caption search.
+#include "tree/coursefiles.h"
 #include "tree/coursewalk.h"
+
+#include <QHash>
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <deque>
+#include <vector>
 
 namespace lumora::tree {
 
@@ -20,13 +25,53 @@ bool isAddress(QStringView target);
 // The default of the "ALL AROUND" text, "zacyklený súbor :" (the text table trims it).
 QString defaultAllAroundText();
 
+// What the checks make of one target.
+struct TargetCheck {
+    QString name;         // the tested name
+    bool missing = false; // a file of the course that does not exist; an address never is
+    bool leaves = false;  // a file name (no address) that leaves the course folder
+};
+
+// Judges targets, each distinct target (as written) once and each distinct tested name
+// once. exists answers whether a path names a file; by default a file (not a folder)
+// in the course folder, found without regard to case. Web and mail addresses are not
+// files and are not tested; an empty name names the folder itself and is missing.
+class TargetTester {
+public:
+    explicit TargetTester(const QString &courseFolder, std::function<bool(const QString &path)> exists = {});
+    // The verdict stays where it is while the tester lives.
+    const TargetCheck &test(const QString &target);
+
+private:
+    // The verdicts by target as written, in an open-addressed table of a power of two
+    // slots, at most half full. Targets are short file names: for them a plain hash
+    // over the UTF-16 units, kept beside the key, costs a fraction of the library's
+    // string hash and comparison, paid once per node.
+    struct Slot {
+        size_t hash = 0;
+        QString target;
+        const TargetCheck *check = nullptr; // nullptr: a free slot
+    };
+    static size_t hashOf(const QString &text);
+    const TargetCheck &judge(const QString &target);
+
+    QString m_folder;
+    std::function<bool(const QString &)> m_exists;
+    CourseFiles m_files;
+    QHash<QString, bool> m_present; // tested name -> exists
+    std::vector<Slot> m_slots;
+    std::size_t m_used = 0;
+    std::deque<TargetCheck> m_checks; // stays in place as it grows
+};
+
 // One line of the integrity list per missing file, in course order: the node's check
 // path (captions below the root, each followed by " - "), a blank and the tested name.
-// Web and mail addresses are not files and are not tested.
-// exists is asked once per distinct tested name; by default a file (not a folder) in
-// the course folder, found without regard to case.
+// exists as for TargetTester.
 QStringList missingFileLines(const CourseTree &tree,
                              const std::function<bool(const QString &path)> &exists = {});
+
+// The same lines from verdicts already made: checkOf(i) is node i's.
+QStringList missingFileLines(const CourseTree &tree, const std::function<const TargetCheck &(int node)> &checkOf);
 
 // Two lines per cut cycle: allAround + " " + reference + " duplikovany v " + the file
 // that referenced the earlier copy, and the same with the chain text.

@@ -3,7 +3,11 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 namespace lumora::tree {
 
@@ -14,46 +18,81 @@ constexpr int MaxDepth = 256;
 
 QString CourseFiles::existingFile(const QString &path)
 {
-    const QString found = find(paths::fromCourse(path), 0);
-    return found.isEmpty() || QFileInfo(found).isDir() ? QString() : found;
+    std::optional<bool> folder;
+    const QString found = find(paths::fromCourse(path), 0, &folder);
+    if (found.isEmpty() || (folder ? *folder : QFileInfo(found).isDir()))
+        return QString();
+    return found;
 }
 
-QString CourseFiles::find(const QString &path, int depth)
+QString CourseFiles::find(const QString &path, int depth, std::optional<bool> *isFolder)
 {
     if (path.isEmpty() || depth > MaxDepth)
         return QString();
-    if (QFileInfo::exists(path))
-        return path;
     const QChar sep = QDir::separator();
     const qsizetype cut = path.lastIndexOf(sep);
     const QString name = path.mid(cut + 1);
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return QString();
+    const bool plainName = !name.isEmpty() && name != u"." && name != u"..";
     QString folder = cut < 0 ? QStringLiteral(".") : cut == 0 ? QString(sep) : path.left(cut);
+    // A folder listed before answers for its names without a query: a name it holds in
+    // no case does not exist, and the exact name listed with its type does. (An empty
+    // listing may be a folder that cannot be read.)
+    if (plainName) {
+        const auto listed = m_listings.constFind(folder);
+        if (listed != m_listings.constEnd() && !listed->names.isEmpty()) {
+            const auto entry = listed->names.constFind(name.toCaseFolded());
+            if (entry == listed->names.constEnd())
+                return QString();
+            if (listed->searchable && entry->folder >= 0 && entry->name == name) {
+                if (isFolder)
+                    *isFolder = entry->folder == 1;
+                return path;
+            }
+        }
+    }
+    // One query tells whether the exact name exists and whether it is a folder.
+    if (const QFileInfo info(path); info.exists()) {
+        if (isFolder)
+            *isFolder = info.isDir();
+        return path;
+    }
+    if (!plainName)
+        return QString();
     if (cut > 0 && !QFileInfo::exists(folder))
         folder = find(folder, depth + 1);
     if (folder.isEmpty())
         return QString();
-    const QString real = listing(folder).value(name.toCaseFolded());
-    if (real.isEmpty())
+    const Entry real = listing(folder).names.value(name.toCaseFolded());
+    if (real.name.isEmpty())
         return QString();
-    return cut < 0 ? real : (folder.endsWith(sep) ? folder + real : folder + sep + real);
+    if (isFolder && real.folder >= 0)
+        *isFolder = real.folder == 1;
+    return cut < 0 ? real.name : (folder.endsWith(sep) ? folder + real.name : folder + sep + real.name);
 }
 
-const QHash<QString, QString> &CourseFiles::listing(const QString &folder)
+const CourseFiles::Listing &CourseFiles::listing(const QString &folder)
 {
     auto it = m_listings.find(folder);
     if (it != m_listings.end())
         return it.value();
-    QHash<QString, QString> names;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString &entry : entries) {
-        const QString folded = entry.toCaseFolded();
-        if (!names.contains(folded)) // the first in name order wins, as a scan would
-            names.insert(folded, entry);
+    Listing listed;
+    listed.searchable = ::access(QFile::encodeName(folder).constData(), X_OK) == 0;
+    // Unsorted, which spares a sort of a folder of thousands of files; of names equal
+    // without regard to case the first in name order wins, as a sorted scan would. The
+    // type comes with the listing except for links, whose target decides it.
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo info = entries.fileInfo();
+        Entry entry{info.fileName(), info.isSymLink() ? qint8(-1) : info.isDir() ? qint8(1) : qint8(0)};
+        const QString folded = entry.name.toCaseFolded();
+        auto known = listed.names.find(folded);
+        if (known == listed.names.end())
+            listed.names.insert(folded, std::move(entry));
+        else if (entry.name < known->name)
+            *known = std::move(entry);
     }
-    return m_listings.insert(folder, names).value();
+    return m_listings.insert(folder, std::move(listed)).value();
 }
 
 } // namespace lumora::tree

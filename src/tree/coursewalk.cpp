@@ -155,6 +155,8 @@ private:
                 }
                 if (m_options.onFileRead)
                     m_options.onFileRead(visit, bytes, file);
+                if (m_options.onItemsRead)
+                    m_options.onItemsRead(int(m_tree.m_visits.size()), parsed.items);
             } else {
                 visit.state = NodeState::Unreadable;
             }

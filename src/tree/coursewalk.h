@@ -29,6 +29,7 @@
 #include <functional>
 
 namespace lumora::content {
+struct ButtonLine;
 struct ContentFile;
 }
 
@@ -115,6 +116,9 @@ struct WalkOptions {
     // Called once for every content file read, with its bytes and its lines as read
     // without a limit on stored lines (the course checker looks at both).
     std::function<void(const ContentFileVisit &, QByteArrayView, const content::ContentFile &)> onFileRead;
+    // Called next with the file's index in CourseTree::visits and the items taken from
+    // it in file order: the n-th item is the n-th child of each node that opens the file.
+    std::function<void(int visit, const QList<content::ButtonLine> &items)> onItemsRead;
     // Where the bytes of a content file come from; by default the file system. Given a
     // resolved path, returns false when the file cannot be read as a regular file.
     std::function<bool(const QString &path, QByteArray &bytes)> readFile;
