@@ -20,9 +20,14 @@ QString CourseFiles::existingFile(const QString &path)
 {
     std::optional<bool> folder;
     const QString found = find(paths::fromCourse(path), 0, &folder);
-    if (found.isEmpty() || (folder ? *folder : QFileInfo(found).isDir()))
+    if (found.isEmpty())
         return QString();
-    return found;
+    if (folder)
+        return *folder ? QString() : found;
+    // A link found only in its folder's listing is judged by what it points to: one
+    // that points nowhere is missing.
+    const QFileInfo info(found);
+    return info.exists() && !info.isDir() ? found : QString();
 }
 
 QString CourseFiles::find(const QString &path, int depth, std::optional<bool> *isFolder)

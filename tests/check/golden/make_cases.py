@@ -93,13 +93,14 @@ write_case('findings', {
 # lines, a shared file whose missing items are listed under each branch, two targets with
 # the same file and different parameters, addresses, an empty target, a folder as a
 # target, targets leaving the course, a file name holding "%1", and links to a file and
-# to a folder.
+# to a folder and to nothing.
 write_case('edges', {
     'Fyzika/Obsah.txt': ['[Pod]PODADR\\Kap.TXT', '[Dva]DVA.txt', '[Spoločná A]spolocna.txt',
                          '[Spoločná B]spolocna.txt', '[Web]www.example.sk', '[Pošta]mailto:autor@example.sk',
                          '[Prázdny]', '[Obrázok]OBR.BMP', '[Zložka]podadr', '[Riadiace]ctrl.txt',
                          '[Bajty]bajty.txt', '[UTF]utf.txt', '[Hore]..\\mimo.htm', '[Abs]C:\\x.htm',
-                         '[Percento]a%1.txt', '[Odkaz]odkaz.htm', '[Zložka 2]zlozka2'],
+                         '[Percento]a%1.txt', '[Odkaz]odkaz.htm', '[Zložka 2]zlozka2',
+                         '[Mŕtvy]mrtvy.htm', '[Mŕtvy 2]MRTVY.HTM'],
     'Fyzika/podadr/kap.txt': ['[B%d]obr.bmp' % i for i in range(1, 23)],
     'Fyzika/podadr/KAP.RTF': b'nie rtf',
     'Fyzika/dva.txt': ['[Krátky]obr.bmp', '[' + 'y' * 260 + ']obr.bmp', '[' + 'k' * 246 + ']obr.bmp'],
@@ -110,6 +111,7 @@ write_case('edges', {
     'Fyzika/a%1.txt': ['[' + 'p' * 300 + ']obr.bmp'],
     'Fyzika/obr.bmp': b'BM',
     'Fyzika/odkaz.htm': Link('obr.bmp'), 'Fyzika/zlozka2': Link('podadr'),
+    'Fyzika/mrtvy.htm': Link('nikde.htm'),
 }, [], ''.join(line + '\n' for line in [
     'Fyzika: missing: Spoločná A - Chýba -  nie.htm',
     'Fyzika: missing: Spoločná A - Ukážka -  demo.scm',
@@ -122,6 +124,8 @@ write_case('edges', {
     'Fyzika: missing: Hore -  ..\\mimo.htm',
     'Fyzika: missing: Abs -  C:\\x.htm',
     'Fyzika: missing: Zložka 2 -  zlozka2',
+    'Fyzika: missing: Mŕtvy -  mrtvy.htm',
+    'Fyzika: missing: Mŕtvy 2 -  MRTVY.HTM',
     'Fyzika: too-many-lines: podadr/kap.txt: 22 stored lines; the player keeps the first 20 (2 left out, 2 of them buttons)',
     'Fyzika: not-rtf: podadr/KAP.RTF: the formatted text is not rich text (RTF): the player cannot show it',
     'Fyzika: long-line: dva.txt:2: 1 line(s) longer than 255 characters (the longest has 269)',
