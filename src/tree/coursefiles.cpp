@@ -1,9 +1,9 @@
 #include "tree/coursefiles.h"
 
+#include "platform/folderentries.h"
 #include "platform/paths.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -84,19 +84,21 @@ const CourseFiles::Listing &CourseFiles::listing(const QString &folder)
     listed.searchable = ::access(QFile::encodeName(folder).constData(), X_OK) == 0;
     // Unsorted, which spares a sort of a folder of thousands of files; of names equal
     // without regard to case the first in name order wins, as a sorted scan would. The
-    // type comes with the listing except for links, whose target decides it.
-    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QFileInfo info = entries.fileInfo();
-        Entry entry{info.fileName(), info.isSymLink() ? qint8(-1) : info.isDir() ? qint8(1) : qint8(0)};
+    // type comes with the listing except for links, whose target decides it (and for
+    // entries the listing does not describe).
+    paths::forEachEntry(folder, [&listed](const paths::FolderEntry &found) {
+        using Kind = paths::FolderEntry::Kind;
+        Entry entry{found.name, found.kind == Kind::Folder ? qint8(1)
+                                : found.kind == Kind::Other ? qint8(0)
+                                                            : qint8(-1)};
         const QString folded = entry.name.toCaseFolded();
         auto known = listed.names.find(folded);
         if (known == listed.names.end())
             listed.names.insert(folded, std::move(entry));
         else if (entry.name < known->name)
             *known = std::move(entry);
-    }
+        return true;
+    });
     return m_listings.insert(folder, std::move(listed)).value();
 }
 
