@@ -229,7 +229,9 @@ void TextEscaper::escape(QStringView text)
         const char16_t c = *s++;
         const Piece &piece = table[c];
         if (piece.length != 0) {
-            // After a control word, plain text needs the word's delimiting space first.
+            // Reached with a piece only right after a control word (without one, such
+            // units went out above): a plain character needs the word's delimiting
+            // space first.
             if (piece.length == 1)
                 *p++ = ' ';
             needSpace = false;

@@ -4,12 +4,11 @@
 #include "tree/coursewalk.h"
 
 #include <QHash>
-
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace lumora::tree {
