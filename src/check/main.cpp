@@ -1,5 +1,5 @@
 // lumora-check: the course checker for authors and their build pipelines.
-#include "tree/authorcheck.h"
+#include "check/authorcheck.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

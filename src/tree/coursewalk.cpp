@@ -21,6 +21,13 @@ struct ParsedFile {
     QList<bool> followed; // per item: its target is a screen
 };
 
+// The real path of a folder with a separator at its end (empty when it has none).
+QString realFolder(const QString &folder)
+{
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    return real.isEmpty() ? real : paths::withSeparator(real);
+}
+
 bool readRegularFile(const QString &path, QByteArray &bytes)
 {
     const QFileInfo info(path);
@@ -52,6 +59,35 @@ public:
             m_options.readFile = readRegularFile;
         if (!m_options.findFile)
             m_options.findFile = [this](const QString &path) { return m_files.existingFile(path); };
+        m_programFolder = realFolder(m_options.programFolder.isEmpty()
+                                         ? QFileInfo(paths::withoutSeparator(folder)).absolutePath()
+                                         : m_options.programFolder);
+    }
+
+    // Every content file reachable from the top one, each read once.
+    CourseGraph graph(const QString &topFile)
+    {
+        CourseGraph graph;
+        if (staysInsideCourse(topFile))
+            fileOf(topFile);
+        // Files are appended as they are first met, so one pass reaches them all.
+        for (int p = 0; p < m_parsed.size(); ++p) {
+            QList<int> opens(m_parsed.at(p).items.size(), CourseGraph::NoScreen);
+            for (qsizetype i = 0; i < opens.size(); ++i) {
+                if (!m_parsed.at(p).followed.at(i))
+                    continue;
+                const QString target = m_parsed.at(p).items.at(i).target; // a copy: the list may move
+                opens[i] = staysInsideCourse(target) ? m_parsed.at(fileOf(target)).visit : CourseGraph::LeavesCourse;
+            }
+            m_opens.append(std::move(opens));
+        }
+        graph.files.resize(m_tree.m_visits.size());
+        for (int p = 0; p < m_parsed.size(); ++p) {
+            ParsedFile &parsed = m_parsed[p];
+            graph.files[parsed.visit] = {std::move(parsed.items), std::move(m_opens[p])};
+        }
+        graph.visits = std::move(m_tree.m_visits);
+        return graph;
     }
 
     CourseTree run(const QString &rootCaption, const QString &topFile)
@@ -122,15 +158,29 @@ private:
             node.state = NodeState::Outside;
             return -1;
         }
-        int fileIndex = m_byReference.value(node.reference, -2);
-        if (fileIndex == -2) {
-            fileIndex = load(node.reference);
-            m_byReference.insert(node.reference, fileIndex);
-        }
+        const int fileIndex = fileOf(node.reference);
         const ContentFileVisit &visit = m_tree.m_visits.at(m_parsed.at(fileIndex).visit);
         node.visit = m_parsed.at(fileIndex).visit;
         node.state = visit.state;
         return visit.state == NodeState::Expanded ? fileIndex : -1;
+    }
+
+    // The parsed file a reference names, loaded on first use.
+    int fileOf(const QString &reference)
+    {
+        int fileIndex = m_byReference.value(reference, -2);
+        if (fileIndex == -2) {
+            fileIndex = load(reference);
+            m_byReference.insert(reference, fileIndex);
+        }
+        return fileIndex;
+    }
+
+    // Whether a found file lies inside the program folder once links are followed.
+    bool insideProgram(const QString &found) const
+    {
+        const QString real = QFileInfo(found).canonicalFilePath();
+        return !m_programFolder.isEmpty() && real.startsWith(m_programFolder);
     }
 
     int load(const QString &reference)
@@ -145,10 +195,12 @@ private:
         ContentFileVisit visit{reference, found.isEmpty() ? given : found, NodeState::Missing};
         ParsedFile parsed;
         QByteArray bytes;
-        if (!found.isEmpty()) {
+        if (!found.isEmpty() && !insideProgram(found)) {
+            visit.state = NodeState::Outside;
+        } else if (!found.isEmpty()) {
             if (m_options.readFile(found, bytes)) {
                 visit.state = NodeState::Expanded;
-                const content::ContentFile file = content::parseContentFile(bytes, content::AllLines);
+                const content::ContentFile file = content::parseContentFile(bytes, m_options.maxStoredLines);
                 for (content::ScreenButton &button : content::walkStoredLines(file.storedLines).buttons) {
                     parsed.followed.append(content::itemKind(button.target) == content::ItemKind::Screen);
                     parsed.items.append({std::move(button.caption), std::move(button.target)});
@@ -176,12 +228,19 @@ private:
     CourseFiles m_files;
     QHash<QString, int> m_byReference; // reference as written -> parsed file
     QHash<QString, int> m_byPath;      // resolved path -> parsed file
+    QList<QList<int>> m_opens;         // per parsed file, for a graph
+    QString m_programFolder;           // real, with a separator at its end
 };
 
 CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption,
                       const QString &topContentFile, const WalkOptions &options)
 {
     return Walker(courseFolder, options).run(rootCaption, topContentFile);
+}
+
+CourseGraph readCourseGraph(const QString &courseFolder, const QString &topContentFile, const WalkOptions &options)
+{
+    return Walker(courseFolder, options).graph(topContentFile);
 }
 
 bool staysInsideCourse(QStringView reference)
@@ -245,12 +304,19 @@ QString CourseTree::chainText(int index) const
     QStringList files;
     for (int i = m_nodes.at(index).parent; i >= 0; i = m_nodes.at(i).parent)
         files.prepend(m_nodes.at(i).reference);
+    return tree::chainText(files);
+}
+
+QString chainText(const QStringList &files)
+{
     // A very deep chain keeps its two ends, so that thousands of cycles in a deep course
     // cannot make the list grow with the square of its depth.
-    if (files.size() > 2 * ChainEnds)
-        files = files.first(ChainEnds) + QStringList{QStringLiteral("…")} + files.last(ChainEnds);
+    constexpr int Ends = CourseTree::ChainEnds;
+    const QStringList &shown = files.size() > 2 * Ends
+        ? files.first(Ends) + QStringList{QStringLiteral("…")} + files.last(Ends)
+        : files;
     QString chain;
-    for (const QString &file : std::as_const(files))
+    for (const QString &file : shown)
         chain += file + QStringLiteral("->");
     return chain;
 }

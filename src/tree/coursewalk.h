@@ -20,16 +20,20 @@
 // to letter case) is cut there and recorded as a cycle; a file shared by two branches
 // is expanded under each. Each content file is read and parsed at most once per walk.
 // A missing or unreadable content file, one that is not a regular file, one larger
-// than MaxContentFileBytes, or one whose reference leaves the course folder, is a
-// leaf; the walk goes on. At most maxNodes nodes are added (see truncated).
+// than MaxContentFileBytes, one whose reference leaves the course folder, or one that
+// lies outside the program folder once links are followed (the screens refuse it just
+// so), is a leaf and is never read; the walk goes on. At most maxNodes nodes are added
+// (see truncated).
+#include "screens/contentfileitems.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <limits>
 
 namespace lumora::content {
-struct ButtonLine;
 struct ContentFile;
 }
 
@@ -47,7 +51,8 @@ enum class NodeState {
     Expanded,   // a screen whose content file was read; its items are the children
     Missing,    // a screen whose content file does not exist
     Unreadable, // a screen whose content file exists but could not be read as a file
-    Outside,    // a screen whose reference leaves the course folder: not followed
+    Outside,    // a screen whose reference leaves the course folder, or whose file lies
+                // outside the program folder: not followed, not read
     Cycle,      // a screen already open on its own path: cut, see CourseTree::cycles
 };
 
@@ -71,7 +76,7 @@ struct CycleCut {
 struct ContentFileVisit {
     QString reference; // the first reference that named it
     QString path;      // the resolved path (as given when it does not exist)
-    NodeState state = NodeState::Expanded; // Expanded, Missing or Unreadable
+    NodeState state = NodeState::Expanded; // Expanded, Missing, Unreadable or Outside
 };
 
 class CourseTree {
@@ -125,12 +130,41 @@ struct WalkOptions {
     // Finds the file a path names (by default without regard to case); returns an
     // empty string when it does not exist.
     std::function<QString(const QString &path)> findFile;
+    // The folder no content file may lie outside of, links followed; by default the
+    // course folder's parent (the program folder).
+    QString programFolder;
+    // The room for stored lines of each content file: every item by default; the
+    // course checker reads the lines the player keeps.
+    int maxStoredLines = std::numeric_limits<int>::max();
 };
 
 // Walks the course in courseFolder from its top content file. rootCaption is the root's
 // caption (the course folder's name as the course list shows it).
 CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption,
                       const QString &topContentFile, const WalkOptions &options = {});
+
+// The content files of a course as a graph: each distinct file read once, however
+// often it is referenced and whether or not it is on a cycle.
+struct CourseFile {
+    QList<content::ButtonLine> items;
+    QList<int> opens; // per item: the visit it opens, or one of the values below
+};
+struct CourseGraph {
+    static constexpr int NoScreen = -1;     // the item is not a screen
+    static constexpr int LeavesCourse = -2; // its reference leaves the course folder
+    QList<ContentFileVisit> visits;        // the top file first (when it stays inside)
+    QList<CourseFile> files;               // by visit; empty for a file not read
+};
+
+// Reads every content file reachable from the top one (onFileRead and onItemsRead are
+// called as by walkCourse; maxNodes does not apply).
+CourseGraph readCourseGraph(const QString &courseFolder, const QString &topContentFile,
+                            const WalkOptions &options = {});
+
+// A chain of content files as the cycle lines show it: each followed by "->"; of a chain
+// longer than 2 * CourseTree::ChainEnds files the first and last ChainEnds are given,
+// with "…->" between them.
+QString chainText(const QStringList &files);
 
 // Whether a reference stays inside the course folder: not absolute, and no ".." part
 // climbs above the folder ("\" and "/" both separate parts).

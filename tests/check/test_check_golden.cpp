@@ -1,7 +1,7 @@
 // Runs lumora-check on every golden folder and compares its output and exit status with
 // the expectations beside it; then its command line and its exit status for bad usage.
 #include "golden.h"
-#include "tree/authorcheck.h"
+#include "check/authorcheck.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,7 +41,13 @@ private slots:
         QStringList arguments = QString::fromUtf8(testing::fileBytes(folder + QStringLiteral("/args.txt")))
                                     .split(u'\n', Qt::SkipEmptyParts);
         const QString input = folder + QStringLiteral("/input");
-        arguments.append(input);
+        // "FOLDER/K/" names a folder inside the input, written as a user would.
+        const auto given = std::find_if(arguments.begin(), arguments.end(),
+                                        [](const QString &a) { return a.startsWith(QStringLiteral("FOLDER")); });
+        if (given != arguments.end())
+            given->replace(0, 6, input);
+        else
+            arguments.append(input);
         const Run run = runProgram(arguments);
         QCOMPARE(run.err, QString());
         QCOMPARE(QString(run.out).replace(input, QStringLiteral("FOLDER")),
@@ -66,8 +72,10 @@ private slots:
             QVERIFY(out.isEmpty());
             QVERIFY(err.startsWith(QStringLiteral("lumora-check: ")));
         }
-        // An empty program folder has nothing to report.
-        QCOMPARE(runProgram({dir.path()}).status, 0);
+        // A folder with neither a course nor a course folder is a usage error.
+        const Run empty = runProgram({dir.path() + QStringLiteral("/")});
+        QCOMPARE(empty.status, 2);
+        QVERIFY(empty.err.contains(QStringLiteral("holds neither a course nor any course folder")));
         QCOMPARE(runProgram({missing}).status, 2);
     }
 };
