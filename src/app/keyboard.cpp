@@ -1,7 +1,7 @@
 // The keyboard path of a level window: access keys of the menu, F10 for the menu bar,
 // Backspace and Alt+Left as the back button, the Tab order of a built screen and the
 // focus on its first lesson button.
-#include "app/accesskeys.h"
+#include "platform/accesskeys.h"
 #include "app/tform1.h"
 #include "platform/keys.h"
 

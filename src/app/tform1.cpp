@@ -8,6 +8,7 @@
 #include "text/fontdialog.h"
 #include "text/helpwindow.h"
 #include "text/lessonpane.h"
+#include "tree/treeentry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -197,6 +198,11 @@ void TForm1::createMenu()
     Koniec1->setShortcutContext(Qt::WindowShortcut);
     addAction(Koniec1); // the shortcut works while the menu is closed
     addAction(Hadavkurze1);
+}
+
+void TForm1::Hadaj1Click()
+{
+    tree::openTree(m_session, {this, m_session.course.LevelWindow[1] == this, [this] { offerToSaveText(); }, [this] { EndProgram(); }});
 }
 
 void TForm1::connectHandlers()

@@ -74,31 +74,9 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
     const QString folder = s.levelFolderPath(1);
 
     switch (kind) {
-    case content::ItemKind::Shell: {
-        const content::TargetParts parts = content::splitTarget(target);
-        QString tried = courseItemFile(s, folder, parts.fileName);
-        if (tried.isEmpty()) {
-            // Tried as written: absolute, or relative to the current folder.
-            const QString written = paths::existingFile(parts.fileName);
-            if (!written.isEmpty() && paths::inside(written, s.values.ProgramDir))
-                tried = QFileInfo(written).absoluteFilePath();
-        }
-        if (tried.isEmpty() && isAddress(parts.fileName))
-            tried = parts.fileName;
-        if (tried.isEmpty()) {
-            const QString text = s.ConfigText(QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
-            if (s.ShowPrompt)
-                messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                               targetPath(folder, target) + QLatin1Char(' ') + text, this);
-            return;
-        }
-        if (!process::shellOpen(tried, parts.parameters)) {
-            const QString text = s.ConfigText(QStringLiteral("NONEXE"), QStringLiteral(" - Program sa nedá spustiť"));
-            if (s.ShowPrompt)
-                messages::show(messages::Kind::Warning, messages::Buttons::Ok, tried + QLatin1Char(' ') + text, this);
-        }
+    case content::ItemKind::Shell:
+        openShellItem(s, folder, target, this);
         return;
-    }
     case content::ItemKind::Demonstration:
         runDemonstration(s, folder, content::splitTarget(target), this);
         return;
@@ -139,20 +117,50 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         showNotesButtonIfNoteExists(level);
         return;
     }
-    case content::ItemKind::Picture: {
-        const QString picture = courseItemFile(s, folder, target);
-        if (picture.isEmpty()) {
-            if (s.ShowPrompt)
-                messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                               s.ConfigText(QStringLiteral("BMP"), QStringLiteral("Neexistuje súbor obrázku")), this);
-            return;
-        }
-        TOknoObrazku window(s, this);
-        window.picturePath = picture;
-        window.exec();
+    case content::ItemKind::Picture:
+        showPicture(s, folder, target, this);
         return;
     }
+}
+
+void openShellItem(Session &s, const QString &folder, const QString &target, QWidget *parent)
+{
+    const content::TargetParts parts = content::splitTarget(target);
+    QString tried = courseItemFile(s, folder, parts.fileName);
+    if (tried.isEmpty()) {
+        // Tried as written: absolute, or relative to the current folder.
+        const QString written = paths::existingFile(parts.fileName);
+        if (!written.isEmpty() && paths::inside(written, s.values.ProgramDir))
+            tried = QFileInfo(written).absoluteFilePath();
     }
+    if (tried.isEmpty() && isAddress(parts.fileName))
+        tried = parts.fileName;
+    if (tried.isEmpty()) {
+        const QString text = s.ConfigText(QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
+        if (s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                           targetPath(folder, target) + QLatin1Char(' ') + text, parent);
+        return;
+    }
+    if (!process::shellOpen(tried, parts.parameters)) {
+        const QString text = s.ConfigText(QStringLiteral("NONEXE"), QStringLiteral(" - Program sa nedá spustiť"));
+        if (s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, tried + QLatin1Char(' ') + text, parent);
+    }
+}
+
+void showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent)
+{
+    const QString picture = courseItemFile(s, folder, target);
+    if (picture.isEmpty()) {
+        if (s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                           s.ConfigText(QStringLiteral("BMP"), QStringLiteral("Neexistuje súbor obrázku")), parent);
+        return;
+    }
+    TOknoObrazku window(s, parent);
+    window.picturePath = picture;
+    window.exec();
 }
 
 QString courseItemFile(const Session &s, const QString &folder, const QString &file)

@@ -1,6 +1,7 @@
 #include "tree/treewindow.h"
 
 #include "app/session.h"
+#include "platform/accesskeys.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -16,11 +17,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -70,6 +74,11 @@ TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent)
     TreeView1->setUniformRowHeights(true);
     TreeView1->setMouseTracking(true);
     TreeView1->setExpandsOnDoubleClick(false);
+    // One column as wide as its captions need, scrolled sideways when deep or long.
+    TreeView1->header()->setStretchLastSection(false);
+    TreeView1->header()->setSectionResizeMode(QHeaderView::Interactive);
+    TreeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    TreeView1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     Memo1 = named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
@@ -99,6 +108,10 @@ TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent)
     Button5 = named(new QPushButton(this), "Button5");
     Button5->hide();
     Button1 = named(new QPushButton(QStringLiteral("Návrat"), this), "Button1");
+    // Enter in the search box searches; no button of the window is pressed by an Enter
+    // meant for another control.
+    for (QPushButton *button : {Button2, Button3, Button4, Button5, Button1})
+        button->setAutoDefault(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
@@ -124,8 +137,43 @@ TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent)
     connect(Button4, &QPushButton::clicked, this, handle(&TOknoHladaj::Button4Click));
     connect(Button5, &QPushButton::clicked, this, handle(&TOknoHladaj::Button5Click));
     connect(Edit1, &QLineEdit::textEdited, this, handle(&TOknoHladaj::Edit1Enter));
+    connect(Edit1, &QLineEdit::returnPressed, this, handle(&TOknoHladaj::Edit1Return));
     connect(TreeView1, &QTreeView::doubleClicked, this, handle(&TOknoHladaj::SpustiSubor));
     Edit1->installEventFilter(this);
+    TreeView1->installEventFilter(this);
+
+    // The keyboard path: Tab follows the layout, F10 opens the menu, Ctrl+F the search.
+    const QList<QWidget *> order{TreeView1, Memo1, Edit1, Button2, Button4, Button3, Button5, Button1};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    auto *menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, [this] { guarded([this] { openMenu(); }); });
+    addAction(menuKey);
+    auto *findKey = new QAction(this);
+    findKey->setObjectName(QStringLiteral("FindKey"));
+    findKey->setShortcut(QKeySequence::Find);
+    connect(findKey, &QAction::triggered, this, [this] {
+        if (Hadanie1->isEnabled())
+            Hadanie1->trigger();
+    });
+    addAction(findKey);
+}
+
+void TOknoHladaj::openMenu()
+{
+    // The menu bar's entries as a menu below it, the first one current.
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("TreeMenu"));
+    for (QAction *entry : menuBar->actions()) {
+        if (entry->isVisible())
+            menu.addAction(entry);
+    }
+    if (menu.actions().isEmpty())
+        return;
+    menu.setActiveAction(menu.actions().first());
+    menu.exec(menuBar->mapToGlobal(QPoint(0, menuBar->height())));
 }
 
 TOknoHladaj::~TOknoHladaj() = default;
@@ -149,6 +197,15 @@ bool TOknoHladaj::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Edit1 && event->type() == QEvent::FocusIn)
         guarded([this] { Edit1Enter(); });
+    // Enter or Space on a node opens it, as a double-click does.
+    if (watched == TreeView1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool open = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (open && !(key->modifiers() & ~Qt::KeypadModifier)) {
+            guarded([this] { SpustiSubor(); });
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -160,8 +217,11 @@ void TOknoHladaj::FormActivate()
     Button3->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH SHOW"), QStringLiteral("Zobraz okno")));
     Button4->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH NEXT"), QStringLiteral("Hľadaj ďalej")));
     Button5->setText(s.ConfigText(QStringLiteral("CLOSE CONTROL"), QStringLiteral("Koniec kontroly")));
-    Hadanie1->setText(s.ConfigText(QStringLiteral("MENU SEARCH"), QStringLiteral("Hľadaj")));
-    Hadanieintegrity1->setText(s.ConfigText(QStringLiteral("MENU INTEGRITY"), QStringLiteral("Kontrola integrity")));
+    Hadanie1->setText(accesskeys::withAccessKey(s.ConfigText(QStringLiteral("MENU SEARCH"), QStringLiteral("Hľadaj")),
+                                                QStringLiteral("&Hľadaj")));
+    Hadanieintegrity1->setText(accesskeys::withAccessKey(
+        s.ConfigText(QStringLiteral("MENU INTEGRITY"), QStringLiteral("Kontrola integrity")),
+        QStringLiteral("&Kontrola integrity")));
     setWindowTitle(s.ConfigText(QStringLiteral("MENU TREE"), QStringLiteral("Strom")));
     Hadanieintegrity1->setVisible(s.programFolderWritable());
 
@@ -175,6 +235,7 @@ void TOknoHladaj::FormActivate()
             tree::walkCourse(courseFolder(), courseName, c.ContentFileName));
         TreeView1->setModel(m_model.get());
         TreeView1->expandAll();
+        TreeView1->resizeColumnToContents(0);
         connect(TreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this] { guarded([this] { TreeView1Click(); }); });
         selectNode(0);
@@ -199,6 +260,19 @@ void TOknoHladaj::selectNode(int node)
     const QModelIndex index = m_model->indexOfNode(node);
     TreeView1->setCurrentIndex(index);
     TreeView1->scrollTo(index);
+    // The column is measured on the first rows only; a deeper or longer caption widens
+    // it, and the view scrolls sideways so that the caption's start is in sight.
+    const int indent = TreeView1->indentation();
+    const int start = indent * (m_model->tree().node(node).depth + 1);
+    const int width = start + TreeView1->fontMetrics().horizontalAdvance(m_model->tree().node(node).caption) + indent;
+    QHeaderView *header = TreeView1->header();
+    if (header->sectionSize(0) < width)
+        header->resizeSection(0, width);
+    QScrollBar *sideways = TreeView1->horizontalScrollBar();
+    const int room = TreeView1->viewport()->width();
+    sideways->setRange(0, qMax(sideways->maximum(), header->sectionSize(0) - room));
+    if (start < sideways->value() || start + indent > sideways->value() + room)
+        sideways->setValue(qMax(0, start - indent));
 }
 
 void TOknoHladaj::TreeView1Click()
@@ -219,6 +293,15 @@ void TOknoHladaj::Edit1Enter()
     Button2->setEnabled(true);
 }
 
+void TOknoHladaj::Edit1Return()
+{
+    // The first search, then the next match each time.
+    if (Button2->isEnabled())
+        Button2Click();
+    else
+        Button4Click();
+}
+
 bool TOknoHladaj::scan()
 {
     const int found = m_model ? tree::findCaption(m_model->tree(), Edit1->text(), SearchPosition) : -1;
@@ -233,7 +316,12 @@ bool TOknoHladaj::scan()
     messages::notify(m_session, messages::Kind::Warning, QStringLiteral("NOT FOUND"), QStringLiteral("Nenašlo "),
                      QString(), this);
     Button2->setEnabled(true);
+    // The focus stays in the search panel when the buttons holding it go.
+    const bool focused = Button3->hasFocus() || Button4->hasFocus();
     Button3->hide();
+    Button4->hide();
+    if (focused)
+        Edit1->setFocus();
     return false;
 }
 
@@ -251,7 +339,6 @@ void TOknoHladaj::Button2Click()
 
 void TOknoHladaj::Button4Click()
 {
-    Button4->hide();
     ++SearchPosition;
     scan();
 }
@@ -260,13 +347,6 @@ void TOknoHladaj::Button3Click()
 {
     SpustiSubor();
     Panel1->show();
-}
-
-void TOknoHladaj::warnWithPath(const QString &path, const QString &key, const QString &defaultText)
-{
-    const QString text = m_session.ConfigText(key, defaultText);
-    if (m_session.ShowPrompt)
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok, path + QLatin1Char(' ') + text, this);
 }
 
 void TOknoHladaj::SpustiSubor()
@@ -299,18 +379,11 @@ void TOknoHladaj::SpustiSubor()
         runDemonstration(s, folder, parts, this);
         return;
     case content::ItemKind::Picture:
-    case content::ItemKind::Shell: {
-        // Items outside the program folder are refused as missing, as on the screens.
-        const QString file = courseItemFile(s, folder, parts.fileName);
-        if (file.isEmpty()) {
-            warnWithPath(refPath, QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
-            return;
-        }
-        // A start that could not be issued is reported rather than passed over.
-        if (!process::shellOpen(file, parts.parameters))
-            warnWithPath(refPath, QStringLiteral("NONEXE"), QStringLiteral(" - Program sa nedá spustiť"));
+        showPicture(s, folder, ref, this);
         return;
-    }
+    case content::ItemKind::Shell:
+        openShellItem(s, folder, ref, this);
+        return;
     }
 }
 
@@ -326,10 +399,16 @@ void TOknoHladaj::open()
     Label3->hide();
     Panel1->hide();
     const QString courseName = c.LevelFolder[c.CurrentLevel];
+    // One blank between the course name and the title, whatever the text table holds.
     Label1->setText(courseName + QLatin1Char(' ')
-                    + s.ConfigText(QStringLiteral("MISSING FILES"), QStringLiteral("Zoznam chýbajúcich a zacyklenych súborov")));
-    const QStringList lines = tree::integrityList(
+                    + s.ConfigText(QStringLiteral("MISSING FILES"), QStringLiteral("Zoznam chýbajúcich a zacyklených súborov"))
+                          .trimmed());
+    QStringList lines = tree::integrityList(
         m_model->tree(), courseName, s.ConfigText(QStringLiteral("ALL AROUND"), tree::defaultAllAroundText()));
+    // A clean course says so rather than showing an empty list.
+    if (lines.size() <= 2)
+        lines.append(s.ConfigText(QStringLiteral("NOTHING MISSING"),
+                                  QStringLiteral("Žiadny súbor nechýba a žiadny nie je zacyklený.")));
     Memo1->setPlainText(lines.join(u'\n'));
     const tree::ListScrollBars bars = tree::listScrollBars(lines);
     Memo1->setHorizontalScrollBarPolicy(bars.horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -348,8 +427,10 @@ void TOknoHladaj::Button5Click()
     Hadanieintegrity1->setEnabled(true);
     Hadanie1->setEnabled(true);
     Label1->setText(c.LevelFolder[c.CurrentLevel]);
+    // The path label shows the selected node again.
+    const int node = selectedNode();
     if (m_model)
-        Label3->setText(m_model->tree().filePath(0));
+        Label3->setText(m_model->tree().filePath(node >= 0 ? node : 0));
     Label3->show();
 }
 

@@ -57,6 +57,8 @@ public:
     void Button4Click();
     void Button3Click();
     void Edit1Enter();
+    // Enter in the search box: the first search, then the next match.
+    void Edit1Return();
     void Hadanie1Click();
     void TreeView1Click();
     // Opens the selected node: a screen in a second copy, a demonstration in the
@@ -75,10 +77,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void openMenu();
     void selectNode(int node);
     // Scans from SearchPosition; selects a match. Returns whether one was found.
     bool scan();
-    void warnWithPath(const QString &path, const QString &key, const QString &defaultText);
     QString courseFolder() const;
 
     Session &m_session;

@@ -1,7 +1,7 @@
 // The keyboard path offscreen: access keys of the menu, Enter on buttons, the Tab order
 // and focus of a new screen, Backspace and Alt+Left as the back button, Escape on modal
 // windows but never on a level window, F10, and the Yes/No keys of questions.
-#include "app/accesskeys.h"
+#include "platform/accesskeys.h"
 #include "info/infowindows.h"
 #include "platform/messages.h"
 #include "runningprogram.h"

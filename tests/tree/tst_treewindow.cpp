@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QScrollBar>
 #include <QTimer>
 #include <QFile>
 #include <QLabel>
@@ -25,6 +28,15 @@
 using namespace lumora;
 namespace hook = lumora::messages::hook;
 
+// Takes the addresses the desktop would open.
+class Desktop : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
 class TestTreeWindow : public QObject {
     Q_OBJECT
 
@@ -34,10 +46,10 @@ class TestTreeWindow : public QObject {
     QString lastMessage() const { return hook::shown().isEmpty() ? QString() : hook::shown().last().text; }
 
     // Runs step on the tree window opened from the top screen of the course.
-    void inTree(std::function<void(TOknoHladaj *)> step)
+    void inTree(std::function<void(TOknoHladaj *)> step, const QString &course = QStringLiteral("Môj kurz"))
     {
         p->start();
-        p->inCourse(QStringLiteral("Môj kurz"), [&](TForm1 *w) {
+        p->inCourse(course, [&](TForm1 *w) {
             testing::RunningProgram::onDialog([&](QWidget *dialog) {
                 auto *tree = qobject_cast<TOknoHladaj *>(dialog);
                 QVERIFY(tree);
@@ -105,7 +117,7 @@ private slots:
             t->Hadanieintegrity1->trigger();
             QVERIFY(t->Memo1->isVisible() && t->Button5->isVisible() && t->TreeView1->isHidden());
             QVERIFY(!t->Hadanie1->isEnabled() && !t->Hadanieintegrity1->isEnabled() && t->Label3->isHidden());
-            QCOMPARE(t->Label1->text(), QStringLiteral("Môj kurz Zoznam chýbajúcich a zacyklenych súborov"));
+            QCOMPARE(t->Label1->text(), QStringLiteral("Môj kurz Zoznam chýbajúcich a zacyklených súborov"));
             QCOMPARE(t->Memo1->toPlainText().split(u'\n'),
                      (QStringList{QStringLiteral("Môj kurz"), QString(), QStringLiteral("Ukážka -  demo.scm"),
                                   QStringLiteral("Chýba -  nie.pdf"),
@@ -116,7 +128,7 @@ private slots:
             t->Button5->click();
             QVERIFY(t->Memo1->isHidden() && t->TreeView1->isVisible() && t->Label3->isVisible());
             QCOMPARE(t->Label1->text(), QStringLiteral("Môj kurz"));
-            QCOMPARE(t->Label3->text(), program() + QStringLiteral("/Môj kurz/Obsah.txt"));
+            QCOMPARE(t->Label3->text(), program() + QStringLiteral("/Môj kurz/uvod.txt")); // the selected node
             QCOMPARE(t->SearchPosition, 4);
             QCOMPARE(t->Edit1->text(), QStringLiteral("čítanie 2"));
 
@@ -182,6 +194,78 @@ private slots:
         QVERIFY(p->session().terminateRequested);
         QCOMPARE(textfile::readLines(program() + QStringLiteral("/Môj kurz/PODADR/kap.txt")).mid(1, 3),
                  (QStringList{QStringLiteral("<"), QStringLiteral("Upravený odsek"), QStringLiteral(">")}));
+    }
+
+    // The keyboard path: F10 opens the window's menu, Ctrl+F the search; Enter in the box
+    // finds the next match and "Hľadaj ďalej" keeps the focus in the search panel; a
+    // match 31 levels deep is scrolled into sight; Enter on a node opens it as a
+    // double-click does (a web address through the desktop); a clean course's
+    // integrity list says that nothing is missing.
+    void keyboardPath()
+    {
+        const QString course = QStringLiteral("Hlboký kurz");
+        const int depth = 31;
+        p->write(course + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Hĺbka 1]h1.txt")});
+        for (int i = 1; i < depth; ++i)
+            p->write(course + QStringLiteral("/h%1.txt").arg(i), {QStringLiteral("[Hĺbka %1 s dlhým popisom]h%1.txt").arg(i + 1)});
+        p->write(course + QStringLiteral("/h%1.txt").arg(depth), {QStringLiteral("[Dno]https://example.com/dno")});
+        Desktop desktop;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "open");
+        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+
+        inTree([&](TOknoHladaj *t) {
+            t->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), t);
+            QCOMPARE(t->Hadanie1->text(), QStringLiteral("&Hľadaj"));
+            QCOMPARE(t->Hadanieintegrity1->text(), QStringLiteral("&Kontrola integrity"));
+            bool menuShown = false;
+            QTimer::singleShot(0, this, [&] {
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                menuShown = menu && menu->activeAction() == t->Hadanie1;
+                if (menu)
+                    QTest::keyClick(menu, Qt::Key_Return);
+            });
+            QTest::keyClick(t, Qt::Key_F10);
+            QVERIFY(menuShown);
+            QVERIFY(t->Panel1->isVisible());
+            t->Panel1->hide();
+            t->activateWindow(); // the offscreen platform does not give it back after the menu
+            QTRY_COMPARE(QApplication::activeWindow(), t);
+            t->TreeView1->setFocus();
+            QTest::keyClick(t, Qt::Key_F, Qt::ControlModifier);
+            QVERIFY(t->Panel1->isVisible() && t->Edit1->hasFocus());
+
+            t->Edit1->setText(QStringLiteral("hĺbka"));
+            QTest::keyClick(t->Edit1, Qt::Key_Return);
+            QCOMPARE(t->selectedNode(), 1);
+            QTest::keyClick(t->Edit1, Qt::Key_Return);
+            QCOMPARE(t->selectedNode(), 2);
+            QVERIFY(t->isVisible() && t->Edit1->hasFocus());
+            t->Button4->setFocus();
+            QTest::keyClick(t->Button4, Qt::Key_Space);
+            QCOMPARE(t->selectedNode(), 3);
+            QVERIFY(t->Panel1->isAncestorOf(QApplication::focusWidget()));
+
+            t->Edit1->setText(QStringLiteral("dno"));
+            QTest::keyClick(t->Edit1, Qt::Key_Return);
+            QCOMPARE(t->selectedNode(), depth + 1);
+            const QRect shown = t->TreeView1->visualRect(t->TreeView1->currentIndex());
+            QVERIFY(t->TreeView1->horizontalScrollBar()->value() > 0);
+            QVERIFY2(shown.left() >= 0 && shown.left() < t->TreeView1->viewport()->width(),
+                     qPrintable(QString::number(shown.left())));
+
+            t->TreeView1->setFocus();
+            QTest::keyClick(t->TreeView1, Qt::Key_Return);
+            QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.com/dno"))});
+            QVERIFY(t->isVisible());
+
+            t->TreeView1->setCurrentIndex(t->model()->indexOfNode(1));
+            t->Hadanieintegrity1->trigger();
+            QCOMPARE(t->Memo1->toPlainText().split(u'\n'),
+                     (QStringList{course, QString(), QStringLiteral("Žiadny súbor nechýba a žiadny nie je zacyklený.")}));
+            t->Button5->click();
+            QCOMPARE(t->Label3->text(), program() + u'/' + course + QStringLiteral("/h1.txt"));
+        }, course);
     }
 
     // On the program's first screen the entry does nothing.

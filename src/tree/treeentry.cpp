@@ -1,14 +1,13 @@
-// The main window's entry to the course tree.
+#include "tree/treeentry.h"
+
 #include "app/session.h"
-#include "app/tform1.h"
 #include "platform/messages.h"
 #include "tree/treewindow.h"
 
-namespace lumora {
+namespace lumora::tree {
 
-void TForm1::Hadaj1Click()
+void openTree(Session &s, const TreeEntryHost &host)
 {
-    Session &s = m_session;
     if (s.values.isSearchInstance()) {
         // A search window cannot open the tree again; it offers to close instead, and
         // an edited lesson text is offered for saving first, as its end button does.
@@ -16,18 +15,19 @@ void TForm1::Hadaj1Click()
                                           QStringLiteral("Vo vyhľadávacom okne sa nedá znovu vyhľadávať."))
             + QLatin1Char('\n')
             + s.ConfigText(QStringLiteral("BLOCKED TREE2"), QStringLiteral("Zavrieť vyhľadávacie okno ?"));
-        if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, text, this) == messages::Answer::Yes) {
-            offerToSaveText();
-            EndProgram();
+        if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, text, host.window)
+            == messages::Answer::Yes) {
+            host.offerToSaveText();
+            host.endProgram();
         }
         return;
     }
     // On the program's first screen (the course list) there is no course to show.
     const CourseState &c = s.course;
-    if (c.CurrentLevel <= 1 || c.LevelWindow[1] == this || c.LevelFolder[c.CurrentLevel].isEmpty())
+    if (c.CurrentLevel <= 1 || host.showsCourseList || c.LevelFolder[c.CurrentLevel].isEmpty())
         return;
-    TOknoHladaj window(s, this);
+    TOknoHladaj window(s, host.window);
     window.exec();
 }
 
-} // namespace lumora
+} // namespace lumora::tree

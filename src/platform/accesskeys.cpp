@@ -1,4 +1,4 @@
-#include "app/accesskeys.h"
+#include "platform/accesskeys.h"
 
 namespace lumora::accesskeys {
 
