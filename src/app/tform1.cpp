@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 #include "platform/placecontrol.h"
+#include "screens/coursecolumn.h"
 
 #include "app/session.h"
 #include "platform/guard.h"
@@ -353,6 +354,9 @@ void TForm1::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (Image1 && client)
         Image1->setGeometry(client->rect());
+    // A taller window brings more course buttons into reach.
+    if (m_courses && client)
+        m_courses->reach(m_scrollOffset, client->height());
 }
 
 void TForm1::activateOnce()

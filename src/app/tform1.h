@@ -25,6 +25,7 @@ class QToolButton;
 
 namespace lumora {
 
+class CourseColumn;
 class FileLock;
 class FontDialog;
 class Session;
@@ -183,8 +184,8 @@ public:
 
     // Private fields of each level window.
     quint8 ButtonCount = 0;
-    quint16 ButtonsHeight = 0;
-    quint16 ScrollPosition = 0;
+    int ButtonsHeight = 0;
+    int ScrollPosition = 0;
     QString BackgroundFile;
     bool ContentMissing = false;
 
@@ -227,6 +228,7 @@ private:
     FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
     bool m_asking = false;                  // the save question is on screen
     int m_scrollOffset = 0;                 // pixels the button column is moved up
+    std::unique_ptr<CourseColumn> m_courses; // the root screen's course buttons
     bool m_keyboardArranged = false;        // the built screen has its Tab order
 };
 

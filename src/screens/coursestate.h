@@ -31,7 +31,7 @@ struct CourseState {
     int FirstCourseEntry = 0;
     QString BackgroundName;
     QString PressedTitle;
-    quint16 LayoutTop = 0;
+    int LayoutTop = 0; // a full integer: thousands of buttons reach far below 65,535 pixels
     bool InsideCourse = false;
     bool EditorSaved = false;
 

@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "screens/contentfilenames.h"
+#include "screens/coursecolumn.h"
 #include "screens/layout.h"
 #include "text/lessoneditorwindow.h"
 
@@ -236,13 +237,18 @@ void TForm1::ScrollBar2Scroll(int position)
         if (!control->isHidden())
             lowest = std::max(lowest, control->y() + control->height());
     }
-    const int overflow = std::max(0, lowest + m_scrollOffset - client->height());
+    lowest += m_scrollOffset; // unscrolled
+    if (m_courses)
+        lowest = std::max(lowest, m_courses->bottom());
+    const int overflow = std::max(0, lowest - client->height());
     const int offset = layout::scrollOffset(position, ScrollBar2->maximum(), overflow);
     const int delta = m_scrollOffset - offset;
     for (QWidget *control : column)
         control->move(control->x(), control->y() + delta);
     m_scrollOffset = offset;
-    ScrollPosition = quint16(std::clamp(position, 0, 0xFFFF));
+    ScrollPosition = position;
+    if (m_courses)
+        m_courses->reach(offset, client->height());
 }
 
 } // namespace lumora

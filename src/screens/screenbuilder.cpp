@@ -11,6 +11,7 @@
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
+#include "screens/coursecolumn.h"
 #include "screens/folderlist.h"
 #include "screens/layout.h"
 #include "text/formattedfile.h"
@@ -301,7 +302,7 @@ void TForm1::buildContentScreen(int level)
         if (!b.visible) {
             button->hide();
         } else {
-            c.LayoutTop = quint16(c.LayoutTop + layout::buttonStep(unit));
+            c.LayoutTop += layout::buttonStep(unit);
         }
         // The full caption stays with the button; the shown one may be trimmed.
         button->setProperty("hint", b.caption);
@@ -391,17 +392,28 @@ void TForm1::buildRootScreen()
     connect(group, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
         guarded([this, button] { PoStlaceni(qobject_cast<QPushButton *>(button)); });
     });
-    const QString levelSuffix = QString::number(1);
+    // Each row's place follows from the one above; the window grows as the rows that
+    // reach its bottom would make it grow, then only the buttons in reach are made.
+    CourseColumn::Geometry geometry{layout::buttonLeft(s.values.WindowWidth, width, unit), width,
+                                    layout::buttonHeight(unit), layout::buttonTop(c.LayoutTop, unit),
+                                    layout::buttonStep(unit)};
     for (qsizetype i = 0; i < courses.size(); ++i) {
-        const int position = c.FirstCourseEntry + int(i);
-        QPushButton *button = addColumnButton(QLatin1String("Buttonx") + QString::number(position) + levelSuffix,
-                                              width, windowHeight);
-        group->addButton(button, position);
-        c.CourseButton[size_t(position)] = button;
-        c.LayoutTop = quint16(c.LayoutTop + layout::buttonStep(unit));
-        button->setText(courses.at(i));
-        setFontSize(button, layout::courseButtonFontSize(int(courses.at(i).size()), buttonFont, unit));
+        const int top = layout::buttonTop(c.LayoutTop, unit);
+        if (top >= windowHeight)
+            break; // no row below the window makes it grow
+        if (layout::windowMustGrow(top, geometry.height, windowHeight, unit)) {
+            windowHeight += layout::growth(unit);
+            placeWindow(x(), y(), this->width(), windowHeight);
+        }
+        c.LayoutTop += geometry.step;
     }
+    c.LayoutTop = layout::FirstLayoutTop + int(courses.size()) * geometry.step;
+    m_courses = std::make_unique<CourseColumn>(
+        client, group, courses, c.FirstCourseEntry, geometry, [this, &c, buttonFont, unit](QPushButton *button, int position) {
+            c.CourseButton[size_t(position)] = button;
+            setFontSize(button, layout::courseButtonFontSize(int(button->text().size()), buttonFont, unit));
+        });
+    m_courses->reach(m_scrollOffset, std::max(client->height(), windowHeight));
     Label1->resize(courses.isEmpty() ? this->width() - 20 : this->width() - width - 20, Label1->height());
     Button1->hide();
     Lista(c.LayoutTop);
@@ -417,13 +429,16 @@ void TForm1::Lista(int top)
         if (!w->isHidden())
             ++count;
     }
+    // Course buttons out of reach are counted as if they were there.
+    if (m_courses)
+        count += m_courses->count() - m_courses->made();
     ButtonCount = quint8(std::min(count, 255));
 
     const int w = layout::lessonButtonWidth(unit);
     Button1->setGeometry(layout::buttonLeft(s.values.WindowWidth, w, unit), layout::buttonTop(top, unit),
                          w, layout::buttonHeight(unit));
     setFontSize(Button1, buttonFontSize(s));
-    ButtonsHeight = quint16(layout::buttonsHeight(count, unit));
+    ButtonsHeight = layout::buttonsHeight(count, unit);
 
     const auto plan = layout::scrollBarPlan(count, unit, width(), height(), ScrollBar2->width());
     if (!plan.visible) {

@@ -179,19 +179,22 @@ private slots:
         QTest::newRow("500") << 500;
     }
 
+    // Every course button is reachable by scrolling, in its own place; only the buttons
+    // near the view exist (see also the 20,000 courses below).
     void longColumnsScrollToTheirLastButton()
     {
         QFETCH(int, courses);
+        const auto name = [](int i) { return QStringLiteral("Kurz %1").arg(i, 5, 10, QLatin1Char('0')); };
         for (int i = 0; i < courses; ++i)
-            QVERIFY(QDir().mkpath(program() + QStringLiteral("/Kurz %1").arg(i, 3, 10, QLatin1Char('0'))));
-        p->write(QStringLiteral("Kurz 000/Obsah.txt"), {QStringLiteral("[Jediná]x.txt")});
+            QVERIFY(QDir().mkpath(program() + u'/' + name(i)));
+        p->write(name(0) + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Jediná]x.txt")});
         p->start();
         // A screen with few buttons first: its step must not stay with the root screen.
-        p->inCourse(QStringLiteral("Kurz 000"), [](TForm1 *) {});
+        p->inCourse(name(0), [](TForm1 *) {});
         TForm1 &root = p->main();
         QTRY_VERIFY(root.isVisible());
-        QPushButton *first = p->courseButton(QStringLiteral("Kurz 000"));
-        QPushButton *last = p->courseButton(QStringLiteral("Kurz %1").arg(courses - 1, 3, 10, QLatin1Char('0')));
+        QPushButton *first = p->courseButton(name(0));
+        QVERIFY(first);
         QVERIFY(!root.ScrollBar2->isHidden());
         QCOMPARE(root.ScrollBar2->maximum(), 2 * courses + 1);
         const int top = first->y();
@@ -199,8 +202,15 @@ private slots:
         QVERIFY(first->y() < top);
         QVERIFY(top - first->y() <= 45);   // no button is skipped
         root.ScrollBar2->setValue(root.ScrollBar2->maximum());
+        QPushButton *last = p->courseButton(name(courses - 1));
+        QPushButton *before = p->courseButton(name(courses - 2));
+        QVERIFY(last && before);
         QCOMPARE(last->y() + last->height(), root.client->height());
+        QCOMPARE(last->y() - before->y(), 45); // the step at 96 dots per inch: no overlap
+        QVERIFY(root.findChildren<QPushButton *>().size() < 300);
         root.ScrollBar2->setValue(0);
+        first = p->courseButton(name(0));
+        QVERIFY(first);
         QCOMPARE(first->y(), top);
     }
 
@@ -322,20 +332,29 @@ private slots:
     void hostileProgramFolders()
     {
         // A folder named as the text table, a course name with a line break, a link loop
-        // among a course's files, and ten thousand course folders.
+        // among a course's files, and twenty thousand course folders: a column far longer
+        // than 65,535 pixels, whose last button still has its own place.
         QFile::remove(program() + QStringLiteral("/CONFIG.TXT"));
         QVERIFY(QDir().mkpath(program() + QStringLiteral("/CONFIG.TXT")));
         const QString broken = QStringLiteral("Dva\nriadky");
         p->write(broken + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Slučka]slucka1.txt")});
         QVERIFY(QFile::link(QStringLiteral("slucka2.txt"), program() + QLatin1Char('/') + broken + QStringLiteral("/slucka1.txt")));
         QVERIFY(QFile::link(QStringLiteral("slucka1.txt"), program() + QLatin1Char('/') + broken + QStringLiteral("/slucka2.txt")));
-        for (int i = 0; i < 10000; ++i)
+        for (int i = 0; i < 20000; ++i)
             QDir(program()).mkdir(QStringLiteral("k%1").arg(i, 5, 10, QLatin1Char('0')));
         p->start();
         const CourseState &c = s().course;
-        QCOMPARE(c.FolderListCount - c.FirstCourseEntry + 1, 10001);
+        QCOMPARE(c.FolderListCount - c.FirstCourseEntry + 1, 20001);
         QVERIFY(!p->courseButton(QStringLiteral("CONFIG.TXT")));
-        QVERIFY(p->courseButton(QStringLiteral("k09999")));
+        TForm1 &root = p->main();
+        root.ScrollBar2->setValue(root.ScrollBar2->maximum());
+        QPushButton *last = p->courseButton(QStringLiteral("k19999"));
+        QPushButton *before = p->courseButton(QStringLiteral("k19998"));
+        QVERIFY(last && before);
+        QCOMPARE(last->y() + last->height(), root.client->height());
+        QCOMPARE(last->y() - before->y(), 45);
+        QVERIFY(root.findChildren<QPushButton *>().size() < 300);
+        root.ScrollBar2->setValue(0);
         // Without a text table every message is silent: the loop is refused as missing,
         // and nothing is created.
         p->inCourse(broken, [&](TForm1 *w) {
