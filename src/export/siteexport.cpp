@@ -254,9 +254,11 @@ private:
 
     void problem(const Course &course, int node, const QString &what)
     {
-        const tree::CourseNode &n = course.tree.node(node);
-        m_result.problems.append(QStringLiteral("%1: %2%3 (%4): %5")
-                                     .arg(course.name, course.tree.checkPath(node), n.caption, n.reference, what));
+        // The captions leading to the item, then its target.
+        QString place = course.tree.checkPath(node);
+        place.chop(3);
+        m_result.problems.append(QStringLiteral("%1: %2 (%3): %4")
+                                     .arg(course.name, place, course.tree.node(node).reference, what));
     }
 
     void walk(int c)
