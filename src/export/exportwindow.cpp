@@ -2,6 +2,7 @@
 
 #include "export/exportcommand.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/textlookup.h"
 
 #include <QButtonGroup>
@@ -29,12 +30,12 @@ QString ExportWindow::text(const char *key, const char *defaultText)
 }
 
 ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidget *parent)
-    : QDialog(parent), m_texts(texts), m_course(courseFolder)
+    : QDialog(parent), m_texts(texts), m_course(paths::withoutSeparator(courseFolder))
 {
     setObjectName(QStringLiteral("ExportWindow"));
     setWindowTitle(text("EXPORT TITLE", "Export kurzu na web"));
     auto *layout = new QVBoxLayout(this);
-    auto *course = new QLabel(QDir::toNativeSeparators(courseFolder), this);
+    auto *course = new QLabel(QDir::toNativeSeparators(m_course), this);
     course->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(course);
 
@@ -80,7 +81,7 @@ ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidg
     connect(m_run, &QPushButton::clicked, this, &ExportWindow::start);
     connect(m_close, &QPushButton::clicked, this, &ExportWindow::reject);
     // A folder name proposed beside the course; the kind changes its ending.
-    const QFileInfo info(courseFolder);
+    const QFileInfo info(m_course);
     const QString proposal = QDir(info.absolutePath()).filePath(info.fileName() + QStringLiteral("-web"));
     m_target->setText(QDir::toNativeSeparators(proposal));
     connect(m_kind, &QButtonGroup::idClicked, this, [this](int id) {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,8 +51,12 @@ private slots:
         const QString course = dir.filePath(QStringLiteral("kurz"));
         writeCourse(course, 400);
         Defaults texts;
-        exporting::ExportWindow window(texts, course);
+        // The player hands the course folder over with a separator at its end.
+        exporting::ExportWindow window(texts, course + u'/');
         window.show();
+        // The proposed target lies beside the course, named after it.
+        QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("target"))->text(),
+                 QDir::toNativeSeparators(course + QStringLiteral("-web")));
         QSignalSpy finished(&window, &exporting::ExportWindow::finished);
 
         const QString zip = dir.filePath(QStringLiteral("kurz.zip"));
