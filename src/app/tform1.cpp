@@ -1,11 +1,11 @@
 #include "app/tform1.h"
 #include "platform/placecontrol.h"
 
-#include "app/session.h"
 #include "export/exportwindow.h"
-#include "platform/guard.h"
 #include "platform/filelock.h"
+#include "platform/guard.h"
 #include "platform/messages.h"
+#include "state/session.h"
 #include "text/fontdialog.h"
 #include "text/helpwindow.h"
 #include "text/lessonpane.h"
