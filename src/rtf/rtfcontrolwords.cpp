@@ -19,16 +19,21 @@ std::vector<Named> namedWords()
         {"fonttbl", {Word::FontTable}},
         {"colortbl", {Word::ColorTable}},
         // Destinations a lesson pane cannot show: style definitions, document
-        // properties, pictures, objects, headers and footers, footnote bodies, field
+        // properties, headers and footers, footnote bodies, field
         // instructions, list definitions and the like.
         {"stylesheet", {Word::SkipDestination}},
         {"info", {Word::SkipDestination}},
         {"pict", {Word::Picture}},
         {"shppict", {Word::ShapePicture}},
-        {"object", {Word::SkipDestination}},
-        {"shp", {Word::SkipDestination}},
-        {"nonshppict", {Word::SkipDestination}},
-        {"do", {Word::SkipDestination}},
+        {"object", {Word::Object}},
+        {"shp", {Word::Shape}},
+        {"nonshppict", {Word::NonShapePicture}},
+        {"do", {Word::NonShapePicture}},
+        {"upr", {Word::UnicodePair}},
+        {"ud", {Word::UnicodeForm}},
+        {"nesttableprops", {Word::NestedTableProperties}},
+        // the plain form of nested tables, for readers that cannot nest them
+        {"nonesttables", {Word::SkipDestination}},
         {"header", {Word::SkipDestination}},
         {"headerl", {Word::SkipDestination}},
         {"headerr", {Word::SkipDestination}},

@@ -207,6 +207,18 @@ void DocumentBuilder::picture(QByteArrayView group, bool closed, const CharState
     object(format, chr, para);
 }
 
+void DocumentBuilder::keptGroup(KeptKind kind, QByteArrayView group, const TextBoxReader &readTextBox,
+                                const CharState &chr, const ParaState &para)
+{
+    QTextDocument &doc = *m_cursor.document();
+    QTextCharFormat format = charFormat(chr);
+    const QTextCharFormat kept = keptGroupFormat(kind, group, doc, readTextBox);
+    if (kept.objectType() == TextBoxObject)
+        drawTextBoxes(doc);
+    format.merge(kept);
+    object(format, chr, para);
+}
+
 void DocumentBuilder::hidden(const QString &text, const CharState &chr, const ParaState &para)
 {
     CharState shown = chr;

@@ -3,6 +3,7 @@
 // their character format, and paragraphs with their block format. Text is gathered
 // into runs and formats are made once per distinct state, so the document sees one
 // insertion per run, as if the text had been typed in with its formats.
+#include "rtf/rtfobjects.h"
 #include "rtf/rtfstate.h"
 
 #include <QHash>
@@ -53,6 +54,9 @@ public:
     void object(const QTextCharFormat &format, const CharState &chr, const ParaState &para);
     // A picture: its "{\pict ...}" group as the file holds it.
     void picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para);
+    // A group kept whole, of this kind, at this place.
+    void keptGroup(KeptKind kind, QByteArrayView group, const TextBoxReader &readTextBox,
+                   const CharState &chr, const ParaState &para);
     // Hidden text, kept in the document but not shown.
     void hidden(const QString &text, const CharState &chr, const ParaState &para);
 

@@ -65,13 +65,21 @@ Parser::Parser(QByteArrayView input, QTextCursor &cursor)
     m_builder.rowDefinition(m_row);
 }
 
+Parser::Parser(QByteArrayView input, QTextCursor &cursor, const Tables &tables)
+    : Parser(input, cursor)
+{
+    m_tables = tables;
+}
+
 void Parser::run()
 {
-    for (;;) {
+    // The input ends, or the document's group closes: what follows it is not part of it.
+    while (!m_ended) {
         if (plainText())
             m_lexer.appendText(m_pending);
         const qsizetype at = m_lexer.position();
         const Token t = m_lexer.next();
+        m_tokenStart = at;
         if (m_star && t.kind != Token::Kind::Word) {
             // "\*" before anything but a word: the group is of no use to the reader.
             m_star = false;
@@ -84,16 +92,16 @@ void Parser::run()
             continue;
         }
         switch (t.kind) {
-        case Token::Kind::End:
-            flushText();
-            emitHidden();
-            m_builder.finish(m_group.para, m_group.chr);
-            return;
-        case Token::Kind::GroupStart:
-            openGroup(at);
-            break;
         case Token::Kind::GroupEnd:
             closeGroup();
+            break;
+        case Token::Kind::End:
+            m_ended = true;
+            break;
+        case Token::Kind::GroupStart:
+            openGroup(at);
+            // "{*\word" is taken for a damaged "{\*\word".
+            m_star = m_lexer.skipBareStar();
             break;
         case Token::Kind::Text:
             if (plainText())
@@ -124,6 +132,9 @@ void Parser::run()
             break;
         }
     }
+    flushText();
+    emitHidden();
+    m_builder.finish(m_group.para, m_group.chr);
 }
 
 void Parser::openGroup(qsizetype at)
@@ -149,9 +160,11 @@ void Parser::closeGroup()
         m_groupStart = m_overflowDepth == 0 ? m_group.start : -1;
         return;
     }
-    // The outermost group is never closed: text after a stray closing brace is kept.
-    if (m_stack.size() <= 1)
+    // The outermost group is the document's; it stays open to the end.
+    if (m_stack.size() <= 1) {
+        m_ended = m_stack.size() == 1;
         return;
+    }
     // A font entry's name ends with its group at the latest (not with a group inside it).
     if (m_group.dest == Destination::FontTable && m_stack.size() <= m_fontDepth)
         commitFontName();
@@ -333,7 +346,12 @@ bool Parser::knownStarred(Word word)
     case Word::ListOverrideTable:
     case Word::OldList:
     case Word::FieldInstruction:
+    case Word::Object:
+    case Word::Shape:
     case Word::ShapePicture:
+    case Word::NonShapePicture:
+    case Word::UnicodeForm:
+    case Word::NestedTableProperties:
         return true;
     default:
         return false;
@@ -416,11 +434,39 @@ void Parser::picture()
         m_builder.picture(group, closed && alone, m_group.chr, m_group.para);
 }
 
+void Parser::keepGroup(KeptKind kind, bool starred)
+{
+    if (m_group.dest != Destination::Text || !canSkip()) {
+        skipGroup();
+        return;
+    }
+    flushText();
+    emitHidden();
+    // The group is kept from its first word on: what came before the word in the group
+    // was read already. A group the input leaves open is closed.
+    const qsizetype from = m_tokenStart;
+    const int open = m_lexer.skipGroup();
+    QByteArray group = starred ? QByteArray("{\\*") : QByteArray("{");
+    group.append(m_lexer.input().sliced(from, m_lexer.position() - from));
+    group.append(QByteArray(open, '}'));
+    closeGroup();
+    if (m_group.chr.hidden || m_group.dest != Destination::Text)
+        return;
+    const Tables &tables = m_tables;
+    m_builder.keptGroup(kind, group, [&tables](QByteArrayView box) {
+        QTextDocument doc;
+        QTextCursor cursor(&doc);
+        Parser(box, cursor, tables).run();
+        return doc.toPlainText().trimmed();
+    }, m_group.chr, m_group.para);
+}
+
 void Parser::word(const Token &t)
 {
     flushText();
     const WordEntry entry = lookupWord(t.text);
-    if (std::exchange(m_star, false) && !knownStarred(entry.word)) {
+    const bool starred = std::exchange(m_star, false);
+    if (starred && !knownStarred(entry.word)) {
         skipGroup();
         return;
     }
@@ -429,15 +475,21 @@ void Parser::word(const Token &t)
         listWord(t, entry.word);
         return;
     }
-    CharState &chr = m_group.chr;
-    ParaState &para = m_group.para;
-    const bool inText = m_group.dest == Destination::Text;
-    const bool inFonts = m_group.dest == Destination::FontTable;
-    const bool inColors = m_group.dest == Destination::ColorTable;
+    switch (wordGroup(entry.word)) {
+    case WordGroup::None: break;
+    case WordGroup::Destination: destinationWord(entry.word, starred); break;
+    case WordGroup::Document: documentWord(t, entry.word); break;
+    case WordGroup::FontOrColorTable: tableEntryWord(t, entry.word); break;
+    case WordGroup::Character: characterWord(t, entry.word); break;
+    case WordGroup::Paragraph: paragraphWord(t, entry.word); break;
+    case WordGroup::TableRow: tableRowWord(t, entry.word); break;
+    case WordGroup::Break: breakWord(entry); break;
+    }
+}
 
-    switch (entry.word) {
-    case Word::Unknown:
-        break;
+void Parser::destinationWord(Word word, bool starred)
+{
+    switch (word) {
     case Word::FontTable:
         if (canSkip())
             m_group.dest = Destination::FontTable;
@@ -463,7 +515,7 @@ void Parser::word(const Token &t)
             m_group.dest = Destination::ListOverrideTable;
         break;
     case Word::OldList:
-        if (canSkip() && inText) {
+        if (canSkip() && m_group.dest == Destination::Text) {
             m_group.dest = Destination::OldList;
             m_oldListKind = ListKind::None;
             m_oldListLevel = 0;
@@ -480,32 +532,41 @@ void Parser::word(const Token &t)
         }
         break;
     case Word::FieldResult:
-        if (inText && !m_fieldLink.isEmpty()) {
+        if (m_group.dest == Destination::Text && !m_fieldLink.isEmpty()) {
             if (m_tables.links.size() < Tables::MaxLinks)
                 m_tables.links.append(m_fieldLink);
-            chr.link = int(m_tables.links.size()) - 1;
+            m_group.chr.link = int(m_tables.links.size()) - 1;
             m_fieldLink.clear();
         }
         break;
     case Word::Picture:
         picture();
         break;
-    case Word::ShapePicture:
-    case Word::List:
-    case Word::ListId:
-    case Word::ListLevel:
-    case Word::LevelFormat:
-    case Word::ListOverride:
-    case Word::OldListBullet:
-    case Word::OldListBody:
-    case Word::OldListLevel:
-    case Word::OldListDecimal:
-    case Word::OldListUpperLetter:
-    case Word::OldListLowerLetter:
-    case Word::OldListUpperRoman:
-    case Word::OldListLowerRoman:
+    case Word::Object: keepGroup(KeptKind::Object, starred); break;
+    case Word::Shape: keepGroup(KeptKind::Shape, starred); break;
+    case Word::ShapePicture: keepGroup(KeptKind::ShapePicture, starred); break;
+    case Word::NonShapePicture: keepGroup(KeptKind::Unshown, starred); break;
+    case Word::UnicodePair:
+        // "{\upr{plain form}{\*\ud{Unicode form}}}": the plain form is passed over.
+        if (m_lexer.atGroupStart()) {
+            m_lexer.next();
+            m_lexer.skipGroup();
+        }
         break;
+    case Word::NestedTableProperties:
+        // Its text is read; its row definitions are the inner table's, which is read
+        // as paragraphs, and leave the outer table's alone.
+        m_group.nestedRow = true;
+        break;
+    default:
+        // The words inside list definitions, read by listWord.
+        break;
+    }
+}
 
+void Parser::documentWord(const Token &t, Word word)
+{
+    switch (word) {
     case Word::CharsetAnsi: m_tables.codePage = 1252; tablesChanged(); break;
     case Word::CharsetMac: m_tables.codePage = 10000; tablesChanged(); break;
     case Word::CharsetPc: m_tables.codePage = 437; tablesChanged(); break;
@@ -529,12 +590,20 @@ void Parser::word(const Token &t)
             m_fallbackLeft = m_group.unicodeSkip;
         }
         break;
+    default:
+        break;
+    }
+}
 
+void Parser::tableEntryWord(const Token &t, Word word)
+{
+    const bool inFonts = m_group.dest == Destination::FontTable;
+    switch (word) {
     case Word::Font:
         if (inFonts)
             beginFont(t.param);
         else
-            chr.font = t.param;
+            m_group.chr.font = t.param;
         break;
     case Word::FontCharset:
         if (inFonts && m_fontNumber >= 0) {
@@ -551,15 +620,21 @@ void Parser::word(const Token &t)
     case Word::Red:
     case Word::Green:
     case Word::Blue:
-        if (inColors) {
-            int &component = entry.word == Word::Red     ? m_red
-                             : entry.word == Word::Green ? m_green
-                                                         : m_blue;
+        if (m_group.dest == Destination::ColorTable) {
+            int &component = word == Word::Red ? m_red : word == Word::Green ? m_green : m_blue;
             component = qBound(0, t.param, 255);
             m_colorGiven = true;
         }
         break;
+    default:
+        break;
+    }
+}
 
+void Parser::characterWord(const Token &t, Word word)
+{
+    CharState &chr = m_group.chr;
+    switch (word) {
     case Word::Plain: chr = CharState{}; break;
     case Word::Bold: chr.bold = toggle(t); break;
     case Word::Italic: chr.italic = toggle(t); break;
@@ -585,7 +660,15 @@ void Parser::word(const Token &t)
         // Colour 0 is the automatic colour: no background.
         chr.background = t.param > 0 ? t.param : -1;
         break;
+    default:
+        break;
+    }
+}
 
+void Parser::paragraphWord(const Token &t, Word word)
+{
+    ParaState &para = m_group.para;
+    switch (word) {
     case Word::Pard:
         para = ParaState{};
         m_rowBorderSide = false;
@@ -610,7 +693,17 @@ void Parser::word(const Token &t)
     case Word::LineMultiple: para.lineMultiple = toggle(t); break;
     case Word::ListNumber: para.listNumber = qBound(0, t.param, 0x7FFF); break;
     case Word::ListLevelNumber: para.listLevel = qBound(0, t.param, MaxListLevels - 1); break;
-    case Word::InTable: para.inTable = true; break;
+    default:
+        break;
+    }
+}
+
+void Parser::tableRowWord(const Token &t, Word word)
+{
+    if (m_group.nestedRow && word != Word::InTable)
+        return;
+    switch (word) {
+    case Word::InTable: m_group.para.inTable = true; break;
     case Word::RowDefaults:
         m_row = {};
         m_rowBorderSide = false;
@@ -629,7 +722,17 @@ void Parser::word(const Token &t)
             m_row.bordered = true;
         break;
     case Word::NoBorder: m_rowBorderSide = false; break;
+    default:
+        break;
+    }
+}
 
+void Parser::breakWord(const WordEntry &entry)
+{
+    const bool inText = m_group.dest == Destination::Text;
+    const ParaState &para = m_group.para;
+    const CharState &chr = m_group.chr;
+    switch (entry.word) {
     case Word::Par:
         if (inText) {
             emitHidden();
@@ -648,9 +751,7 @@ void Parser::word(const Token &t)
             m_builder.softParagraphEnd(para, chr);
         break;
     case Word::Line: character(0x2028); break;
-    case Word::Tab:
-        character(u'\t');
-        break;
+    case Word::Tab: character(u'\t'); break;
     case Word::Cell:
         if (inText) {
             emitHidden();
@@ -658,6 +759,8 @@ void Parser::word(const Token &t)
         }
         break;
     case Word::Character: character(entry.character); break;
+    default:
+        break;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "rtf/rtfchartransitions.h"
 #include "rtf/rtfescape.h"
 #include "rtf/rtfformatlook.h"
+#include "rtf/rtfobjects.h"
 #include "rtf/rtfpicture.h"
 
 #include <QHash>
@@ -80,7 +81,7 @@ private:
 
     // What a format of the document is, looked at once per format.
     struct FormatKind {
-        enum Object : unsigned char { Plain, Picture, Hidden };
+        enum Object : unsigned char { Plain, Picture, Hidden, Kept };
         Object object = Plain;
         bool inObject = false;  // a block format that names an object (a list)
         bool known = false;
@@ -274,7 +275,11 @@ void Writer::paragraph(const QTextBlock &block, int position)
             continue;
         }
         const QTextFormat &format = m_formats[formatIndex];
-        if (kind.object == FormatKind::Picture) {
+        if (kind.object == FormatKind::Kept) {
+            const QByteArray group = format.property(KeptGroupProperty).toByteArray();
+            for (int i = 0; i < length; ++i)
+                m_out.rawBytes(group);
+        } else if (kind.object == FormatKind::Picture) {
             for (int i = 0; i < length; ++i)
                 picture(format.toImageFormat());
         } else {
@@ -308,7 +313,9 @@ void Writer::lookAt(FormatKind &kind, const QTextFormat &format)
 {
     kind.known = true;
     kind.inObject = format.objectIndex() >= 0;
-    if (format.isImageFormat())
+    if (format.hasProperty(KeptGroupProperty))
+        kind.object = FormatKind::Kept;
+    else if (format.isImageFormat())
         kind.object = FormatKind::Picture;
     else if (format.objectType() == HiddenTextObject)
         kind.object = FormatKind::Hidden;
