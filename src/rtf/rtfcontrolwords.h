@@ -13,6 +13,8 @@ enum class Word : unsigned char {
     ListTable, ListOverrideTable, List, ListId, ListLevel, LevelFormat,
     ListOverride, OldList, OldListBullet, OldListBody, OldListLevel, OldListDecimal,
     OldListUpperLetter, OldListLowerLetter, OldListUpperRoman, OldListLowerRoman,
+    LevelStart, LevelText, OldListStart, OldListContinue, OldListTextBefore, OldListTextAfter,
+    ListText,
     Field, FieldInstruction, FieldResult, Picture,
     // groups kept whole (see rtfobjects.h)
     Object, Shape, ShapePicture, NonShapePicture,

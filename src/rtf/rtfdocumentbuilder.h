@@ -10,6 +10,7 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextListFormat>
 
 #include <array>
 #include <vector>
@@ -109,8 +110,18 @@ private:
     QTextBlockFormat m_lastBlockFormat;
     bool m_lastBlockValid = false;
 
-    // The lists made so far, by list number and level.
-    QHash<quint64, QTextList *> m_lists;
+    // The lists being numbered, by list number (older lists by kind): the document
+    // list of each level, its kind and style, and the number of its last item.
+    struct ListRun {
+        std::array<QTextList *, MaxListLevels> lists{};
+        std::array<ListKind, MaxListLevels> kinds{};
+        std::array<QTextListFormat::Style, MaxListLevels> styles{};
+        std::array<int, MaxListLevels> numbers{};
+    };
+    QHash<int, ListRun> m_listRuns;
+    // Splits a level's label text at its own number; false when it has none.
+    static bool labelParts(const QString &text, int level, const ListRun &run, QString &before,
+                           QString &after);
 
     // The table being filled: its current cell; the cursor stands in a block that the
     // next paragraph takes instead of making a new one when m_reuseBlock is set.

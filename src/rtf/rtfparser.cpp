@@ -134,7 +134,33 @@ void Parser::run()
     }
     flushText();
     emitHidden();
-    m_builder.finish(m_group.para, m_group.chr);
+    m_builder.finish(endingParagraph(), m_group.chr);
+}
+
+const ParaState &Parser::endingParagraph()
+{
+    const ParaState &para = m_group.para;
+    const bool item = m_itemMarked && !m_itemContinued;
+    m_itemMarked = m_itemContinued = false;
+    if (item || (para.listNumber == 0 && para.listKind == ListKind::None))
+        return para;
+    // A paragraph that names no list of its own (nor has a label) continues the item
+    // before it: it keeps its indents and gets no number.
+    m_unlisted = para;
+    m_unlisted.listNumber = 0;
+    m_unlisted.listKind = ListKind::None;
+    return m_unlisted;
+}
+
+void Parser::endLevelText()
+{
+    // The text's first character is its length; the rest up to it is the label.
+    if (m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels && !m_levelText.isEmpty()) {
+        const int length = qMin<int>(m_levelText.at(0).unicode(), int(m_levelText.size()) - 1);
+        m_listDef.levels[size_t(m_listLevel)].text = m_levelText.mid(1, length);
+    }
+    m_levelText.clear();
+    m_levelTextDepth = 0;
 }
 
 void Parser::openGroup(qsizetype at)
@@ -168,6 +194,9 @@ void Parser::closeGroup()
     // A font entry's name ends with its group at the latest (not with a group inside it).
     if (m_group.dest == Destination::FontTable && m_stack.size() <= m_fontDepth)
         commitFontName();
+    if (m_levelTextDepth > 0 && m_stack.size() <= m_levelTextDepth)
+        endLevelText();
+    m_oldListText = nullptr;
     if (m_group.dest == Destination::ListTable && m_listOpen && m_stack.size() <= m_listDepth) {
         if (m_tables.lists.size() < Tables::MaxLists || m_tables.lists.contains(m_listId))
             m_tables.lists.insert(m_listId, m_listDef);
@@ -178,10 +207,20 @@ void Parser::closeGroup()
     m_group = m_stack.back();
     m_stack.pop_back();
     m_groupStart = m_group.start;
-    if (closing == Destination::OldList && m_group.dest != Destination::OldList
-        && m_group.para.listNumber == 0) {
-        m_group.para.listKind = m_oldListKind;
-        m_group.para.listLevel = m_oldListLevel;
+    if (closing == Destination::OldList && m_group.dest != Destination::OldList) {
+        m_itemMarked = true;
+        m_itemContinued = m_oldListContinue;
+        ParaState &para = m_group.para;
+        if (para.listNumber == 0) {
+            para.listKind = m_oldListKind;
+            para.listLevel = m_oldListLevel;
+        }
+        // The kind also stands for a list the list table does not define.
+        if (m_oldListKind != ListKind::None)
+            para.listKind = m_oldListKind;
+        para.listStart = m_oldListStart;
+        para.listBefore = m_oldListBefore;
+        para.listAfter = m_oldListAfter;
     } else if (closing == Destination::FieldInstruction && m_group.dest != Destination::FieldInstruction) {
         m_fieldLink = linkTarget(m_fieldInstruction);
     }
@@ -235,8 +274,14 @@ void Parser::bytes(QByteArrayView data, bool escaped)
             m_fieldInstruction.append(data.data(), data.size());
         break;
     case Destination::ListTable:
-    case Destination::ListOverrideTable:
+        if (m_levelTextDepth > 0)
+            decoder().decode(data, m_levelText);
+        break;
     case Destination::OldList:
+        if (m_oldListText && m_oldListText->size() < MaxFontName)
+            decoder().decode(data, *m_oldListText);
+        break;
+    case Destination::ListOverrideTable:
         break;
     }
 }
@@ -250,6 +295,8 @@ void Parser::character(char16_t c)
         m_builder.text(QStringView(&c, 1), m_group.chr, m_group.para);
     else if (m_group.dest == Destination::FontTable)
         fontNameCharacter(c);
+    else if (m_group.dest == Destination::ListTable && m_levelTextDepth > 0)
+        m_levelText.append(QChar(c));
 }
 
 void Parser::decodeHidden()
@@ -328,7 +375,7 @@ void Parser::symbol(char c)
         flushText();
         if (m_group.dest == Destination::Text) {
             emitHidden();
-            m_builder.paragraphEnd(m_group.para, m_group.chr);
+            m_builder.paragraphEnd(endingParagraph(), m_group.chr);
         }
         break;
     case '*':
@@ -372,8 +419,16 @@ void Parser::listWord(const Token &t, Word word)
             m_listId = t.param;
         } else if (word == Word::ListLevel && m_listOpen) {
             m_listLevel = qMin(m_listLevel + 1, MaxListLevels);
-        } else if (word == Word::LevelFormat && m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels) {
-            m_listDef.levels[size_t(m_listLevel)] = listKindForNumberFormat(t.param);
+        } else if (m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels) {
+            ListLevel &level = m_listDef.levels[size_t(m_listLevel)];
+            if (word == Word::LevelFormat) {
+                level.kind = listKindForNumberFormat(t.param);
+            } else if (word == Word::LevelStart) {
+                level.start = qBound(0, t.param, MaxListStart);
+            } else if (word == Word::LevelText) {
+                m_levelTextDepth = m_stack.size();
+                m_levelText.clear();
+            }
         }
         break;
     case Destination::ListOverrideTable:
@@ -405,6 +460,10 @@ void Parser::listWord(const Token &t, Word word)
         case Word::OldListLowerLetter: m_oldListKind = ListKind::LowerAlpha; break;
         case Word::OldListUpperRoman: m_oldListKind = ListKind::UpperRoman; break;
         case Word::OldListLowerRoman: m_oldListKind = ListKind::LowerRoman; break;
+        case Word::OldListStart: m_oldListStart = qBound(0, t.param, MaxListStart); break;
+        case Word::OldListContinue: m_oldListContinue = true; break;
+        case Word::OldListTextBefore: m_oldListText = &m_oldListBefore; break;
+        case Word::OldListTextAfter: m_oldListText = &m_oldListAfter; break;
         default: break;
         }
         break;
@@ -519,7 +578,17 @@ void Parser::destinationWord(Word word, bool starred)
             m_group.dest = Destination::OldList;
             m_oldListKind = ListKind::None;
             m_oldListLevel = 0;
+            m_oldListStart = 0;
+            m_oldListContinue = false;
+            m_oldListBefore.clear();
+            m_oldListAfter.clear();
+            m_oldListText = nullptr;
         }
+        break;
+    case Word::ListText:
+        // The label older readers show: the paragraph is a list item.
+        m_itemMarked = true;
+        skipGroup();
         break;
     case Word::Field:
         m_fieldLink.clear();
@@ -691,8 +760,14 @@ void Parser::paragraphWord(const Token &t, Word word)
     case Word::SpaceAfter: para.spaceAfter = qBound(0, t.param, MaxTwips); break;
     case Word::LineSpacing: para.lineSpacing = twips(t); break;
     case Word::LineMultiple: para.lineMultiple = toggle(t); break;
-    case Word::ListNumber: para.listNumber = qBound(0, t.param, 0x7FFF); break;
-    case Word::ListLevelNumber: para.listLevel = qBound(0, t.param, MaxListLevels - 1); break;
+    case Word::ListNumber:
+        para.listNumber = qBound(0, t.param, 0x7FFF);
+        m_itemMarked = true;
+        break;
+    case Word::ListLevelNumber:
+        para.listLevel = qBound(0, t.param, MaxListLevels - 1);
+        m_itemMarked = true;
+        break;
     default:
         break;
     }
@@ -730,8 +805,10 @@ void Parser::tableRowWord(const Token &t, Word word)
 void Parser::breakWord(const WordEntry &entry)
 {
     const bool inText = m_group.dest == Destination::Text;
-    const ParaState &para = m_group.para;
     const CharState &chr = m_group.chr;
+    const bool ends = entry.word == Word::Par || entry.word == Word::Row || entry.word == Word::Cell
+                      || entry.word == Word::Section || entry.word == Word::Page;
+    const ParaState &para = inText && ends ? endingParagraph() : m_group.para;
     switch (entry.word) {
     case Word::Par:
         if (inText) {

@@ -98,6 +98,10 @@ private:
     // Whether a word opens a destination the reader knows even after "\*".
     static bool knownStarred(Word word);
     void listWord(const Token &t, Word word);
+    void endLevelText();
+    // The paragraph state a paragraph end gives the paragraph: a paragraph that is no
+    // list item of its own loses the list it inherited.
+    const ParaState &endingParagraph();
     void picture();
     // An object, shape or picture form kept whole (see rtfobjects.h): its group is
     // read to its end.
@@ -146,6 +150,18 @@ private:
     // The \pn words of the group being read, for the paragraph around it.
     ListKind m_oldListKind = ListKind::None;
     int m_oldListLevel = 0;
+    int m_oldListStart = 0;
+    bool m_oldListContinue = false;
+    QString m_oldListBefore, m_oldListAfter;
+    QString *m_oldListText = nullptr;  // where the text read goes (\pntxtb, \pntxta)
+    // A level's label text (\leveltext) being read, and the group depth it came at.
+    QString m_levelText;
+    size_t m_levelTextDepth = 0;
+    // The paragraph named its list (\ls, \ilvl, \pn or a label) since the last
+    // paragraph end; \pnlvlcont made it a continuation.
+    bool m_itemMarked = false;
+    bool m_itemContinued = false;
+    ParaState m_unlisted;
     // A field: its instruction's text, and the link target it names.
     QByteArray m_fieldInstruction;
     QString m_fieldLink;

@@ -5,6 +5,7 @@
 // ("<name>.dump.txt", see dump()) and the writer's output ("<name>.written.rtf").
 // After a deliberate change, run with LUMORA_UPDATE_GOLDEN=1 and review the difference.
 #include "golden.h"
+#include "rtf/rtflists.h"
 #include "rtf/rtfobjects.h"
 #include "rtf/rtfpicture.h"
 #include "rtf/rtfplainlines.h"
@@ -41,7 +42,7 @@ QStringList dump(const QTextDocument &doc)
         if (const QTextList *list = block.textList())
             para += QStringLiteral(" list=%1/%2 item=%3 '%4'")
                         .arg(int(list->format().style())).arg(list->format().indent())
-                        .arg(list->itemNumber(block)).arg(list->itemText(block));
+                        .arg(list->itemNumber(block)).arg(rtf::listItemLabel(*list, block));
         if (const QTextTable *table = QTextCursor(block).currentTable()) {
             const QTextTableCell cell = table->cellAt(block.position());
             para += QStringLiteral(" table=%1x%2 cell=%3,%4 border=%5 padding=%6").arg(table->rows()).arg(table->columns())
