@@ -1,9 +1,13 @@
 #include "text/lessonpane.h"
 
+#include "rtf/rtflists.h"
 #include "rtf/rtfreader.h"
 #include "text/pastefilter.h"
 
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextCursor>
 
 namespace lumora {
@@ -29,6 +33,15 @@ void LessonPane::insertFromMimeData(const QMimeData *source)
     }
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+void LessonPane::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-scrolled);
+    rtf::drawListLabels(painter, *document(), QRectF(event->rect()).translated(scrolled));
 }
 
 } // namespace lumora

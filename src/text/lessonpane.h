@@ -1,6 +1,7 @@
 #pragma once
 // The lesson text pane's control: a rich-text edit whose paste takes only what the
-// formatted text file can keep (see memo::pastedRichText).
+// formatted text file can keep (see memo::pastedRichText), and which draws the labels of
+// lists that do not start at 1 (see rtf::drawListLabels).
 #include <QTextEdit>
 
 namespace lumora {
@@ -14,6 +15,7 @@ public:
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace lumora
