@@ -263,7 +263,7 @@ void DocumentBuilder::keptGroup(KeptKind kind, QByteArrayView group, const TextB
     QTextCharFormat format = charFormat(chr);
     const QTextCharFormat kept = keptGroupFormat(kind, group, doc, readTextBox);
     if (kept.objectType() == TextBoxObject)
-        drawTextBoxes(doc);
+        drawTextBoxes(doc, true);
     format.merge(kept);
     object(format, chr, para);
 }

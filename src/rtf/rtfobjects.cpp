@@ -222,8 +222,12 @@ QTextCharFormat keptGroupFormat(KeptKind kind, QByteArrayView group, QTextDocume
     return format;
 }
 
-void drawTextBoxes(QTextDocument &doc)
+void drawTextBoxes(QTextDocument &doc, bool onlyIfLaidOut)
 {
+    // A document that has no layout yet (one read for its text alone) is not given one.
+    const auto *laidOut = doc.findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly);
+    if (onlyIfLaidOut && !laidOut)
+        return;
     QAbstractTextDocumentLayout *layout = doc.documentLayout();
     if (!layout->handlerForObject(TextBoxObject))
         layout->registerHandler(TextBoxObject, new TextBoxDrawer(layout));

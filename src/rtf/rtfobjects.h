@@ -42,7 +42,8 @@ using TextBoxReader = std::function<QString(QByteArrayView group)>;
 QTextCharFormat keptGroupFormat(KeptKind kind, QByteArrayView group, QTextDocument &doc,
                                 const TextBoxReader &readTextBox);
 
-// Lets doc's layout draw text boxes; done once per layout.
-void drawTextBoxes(QTextDocument &doc);
+// Lets doc's layout draw text boxes; done once per layout. The reader does it for
+// documents that have a layout (a shown one); onlyIfLaidOut leaves others alone.
+void drawTextBoxes(QTextDocument &doc, bool onlyIfLaidOut = false);
 
 } // namespace lumora::rtf

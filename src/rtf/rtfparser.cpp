@@ -502,14 +502,14 @@ void Parser::keepGroup(KeptKind kind, bool starred)
     flushText();
     emitHidden();
     // The group is kept from its first word on: what came before the word in the group
-    // was read already. A group the input leaves open is closed.
+    // was read already. A group the input cuts short is dropped: its last bytes may be
+    // half a control word or binary data that would swallow any closing brace added.
     const qsizetype from = m_tokenStart;
-    const int open = m_lexer.skipGroup();
+    const bool closed = m_lexer.skipGroup() == 0;
     QByteArray group = starred ? QByteArray("{\\*") : QByteArray("{");
     group.append(m_lexer.input().sliced(from, m_lexer.position() - from));
-    group.append(QByteArray(open, '}'));
     closeGroup();
-    if (m_group.chr.hidden || m_group.dest != Destination::Text)
+    if (!closed || m_group.chr.hidden || m_group.dest != Destination::Text)
         return;
     const Tables &tables = m_tables;
     m_builder.keptGroup(kind, group, [&tables](QByteArrayView box) {

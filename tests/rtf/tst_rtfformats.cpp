@@ -254,6 +254,9 @@ private slots:
         QTest::newRow("binary picture") << QByteArray("a{\\pict\\pngblip\\bin6 {}\\\\}{}b") << QStringLiteral("ab");
         QTest::newRow("picture word after a picture group")
             << QByteArray("a{\\*\\shppict{\\pict\\jpegblip ffd8}x\\pict\\dibitmap0 2800}b") << QStringLiteral("ab");
+        QTest::newRow("object cut short after a backslash")
+            << QByteArray("a{\\object{\\result{\\pict\\pngblip 89}}} b{\\object\\objw9 po\\") << QStringLiteral("a b");
+        QTest::newRow("shape cut short in binary data") << QByteArray("a{\\shp{\\bin99 xyz") << QStringLiteral("a");
         QTest::newRow("picture past the end") << QByteArray("a{\\pict\\jpegblip\\bin99999 xyz") << QStringLiteral("a");
         QByteArray big = "a{\\pict\\pngblip\\picwgoal99999999\\pichgoal-5 ";
         big += QByteArray(20 * 1024 * 1024, '7');
