@@ -108,11 +108,9 @@ void drawListLabels(QPainter &painter, const QTextDocument &doc, const QRectF &a
             || list->format().style() != QTextListFormat::ListStyleUndefined
             || !list->format().hasProperty(ListStyleProperty) || box.bottom() < area.top())
             continue;
-        // Layout coordinates to the document's: the block's box is the layout's
-        // bounding box moved there.
-        const QPointF shift = box.topLeft() - lines->boundingRect().topLeft();
+        // The block's box stands where its layout's origin does in the document.
         const QTextLine first = lines->lineAt(0);
-        const QPointF textStart = shift + first.naturalTextRect().topLeft();
+        const QPointF textStart = box.topLeft() + first.naturalTextRect().topLeft();
         const QFont font = QTextCursor(block).charFormat().font();
         const QFontMetricsF metrics(font, painter.device());
         const QString label = listItemLabel(*list, block);

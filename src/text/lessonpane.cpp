@@ -35,6 +35,18 @@ void LessonPane::insertFromMimeData(const QMimeData *source)
     ensureCursorVisible();
 }
 
+PaneLoading::PaneLoading(QTextEdit &pane) : m_pane(pane), m_page(pane.document()->pageSize())
+{
+    // A page of no size is one the layout lays nothing out on.
+    m_pane.document()->setPageSize(QSizeF(0, 0));
+}
+
+PaneLoading::~PaneLoading()
+{
+    m_pane.setTextCursor(QTextCursor(m_pane.document()));
+    m_pane.document()->setPageSize(m_page);
+}
+
 void LessonPane::paintEvent(QPaintEvent *event)
 {
     QTextEdit::paintEvent(event);
