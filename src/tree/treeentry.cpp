@@ -1,7 +1,7 @@
 #include "tree/treeentry.h"
 
-#include "app/session.h"
 #include "platform/messages.h"
+#include "state/session.h"
 #include "tree/treewindow.h"
 
 namespace lumora::tree {
