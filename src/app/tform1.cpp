@@ -2,6 +2,7 @@
 #include "config/keys.h"
 #include "platform/placecontrol.h"
 
+#include "export/exportwindow.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -185,6 +186,7 @@ void TForm1::createMenu()
     Ignorovazmeny1 = entry(Editciatextu1, "Ignorovazmeny1", QStringLiteral("Ignorovať zmeny"));
     Ignorovazmeny1->setVisible(false);
     Editcialekci1 = entry(Editciatextu1, "Editcialekci1", QStringLiteral("Editácia lekcie"));
+    Exportkurzu1 = entry(Editciatextu1, "Exportkurzu1", QStringLiteral("Export kurzu na web…"));
     Help1 = entry(Pomocnk1, "Help1", QStringLiteral("Help"));
     Hadaj1 = entry(Pomocnk1, "Hadaj1", QStringLiteral("Strom"));
     Hadavkurze1 = entry(Pomocnk1, "Hadavkurze1", QStringLiteral("Hľadať v kurze"));
@@ -210,6 +212,7 @@ void TForm1::connectHandlers()
     connect(Help1, &QAction::triggered, this, [this] { guarded([this] { Help1Click(); }); });
     connect(Hadaj1, &QAction::triggered, this, [this] { guarded([this] { Hadaj1Click(); }); });
     connect(Editcialekci1, &QAction::triggered, this, [this] { guarded([this] { Editcialekci1Click(); }); });
+    connect(Exportkurzu1, &QAction::triggered, this, [this] { guarded([this] { Exportkurzu1Click(); }); });
     connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
     connect(Zoom1, &QAction::triggered, this, [this] { guarded([this] { Zoom1Click(); }); });
@@ -256,6 +259,7 @@ void TForm1::applyCaptions()
     Memo1->setProperty("hint", s.ConfigText(keys::MemoInfo));
     Ignorovazmeny1->setText(s.ConfigText(keys::MenuIgnoreMemo));
     Editcialekci1->setText(s.ConfigText(keys::MenuEditLesson));
+    Exportkurzu1->setText(s.ConfigText(keys::MenuExportCourse));
     Oaplikci1->setTitle(s.ConfigText(keys::MenuAbout));
     Koniec1->setText(s.ConfigText(keys::MenuEnd));
     SpeedButton1->setText(s.ConfigText(keys::BackButtonCaption));
@@ -359,6 +363,11 @@ void TForm1::activateOnce()
         m_keyboardArranged = true;
         arrangeKeyboard();
     }
+}
+
+void TForm1::Exportkurzu1Click()
+{
+    exporting::showExportWindow(session(), session().levelFolderPath(session().course.CurrentLevel), this);
 }
 
 } // namespace lumora

@@ -41,10 +41,35 @@
     K(End, "END", Question, "Chcete ukončiť program ?") \
     K(EndButtonCaption, "END BUTTON CAPTION", Caption, "Koniec") \
     K(EraseNotes, "ERASE NOTES", Question, "Naozaj chcete vymazať poznámku ??? Nonono !") \
+    K(ExportCancelled, "EXPORT CANCELLED", Message, "Export bol zrušený.") \
+    K(ExportChoose, "EXPORT CHOOSE", Caption, "Vybrať…") \
+    K(ExportClose, "EXPORT CLOSE", Caption, "Zavrieť") \
+    K(ExportContents, "EXPORT CONTENTS", Caption, "Obsah kurzu") \
+    K(ExportCourseTitle, "EXPORT COURSE TITLE", Caption, "Export kurzu na web") \
+    K(ExportDone, "EXPORT DONE", Message, "Kurz je vyexportovaný:") \
     K(ExportEmpty, "EXPORT EMPTY", Message, "Kurz nemá žiadne poznámky ani vlastné odkazy:") \
+    K(ExportFailed, "EXPORT FAILED", Message, "Export sa nepodaril:") \
+    K(ExportMissing, "EXPORT MISSING", Caption, "chýba") \
+    K(ExportNeedsPlayer, "EXPORT NEEDS PLAYER", Caption, "potrebuje prehrávač Lumora na počítači") \
+    K(ExportNext, "EXPORT NEXT", Caption, "Nasledujúca") \
+    K(ExportNoTarget, "EXPORT NO TARGET", Message, "Vyberte cieľ exportu.") \
     K(ExportOpen, "EXPORT OPEN", Question, "Otvoriť ho v prehliadači?") \
+    K(ExportOutside, "EXPORT OUTSIDE", Caption, "leží mimo kurzu") \
+    K(ExportPrevious, "EXPORT PREVIOUS", Caption, "Predchádzajúca") \
+    K(ExportProblems, "EXPORT PROBLEMS", Message, "Kurz je vyexportovaný, ale tieto položky chýbajú alebo ležia mimo kurzu:") \
+    K(ExportRun, "EXPORT RUN", Caption, "Exportovať") \
     K(ExportSaved, "EXPORT SAVED", Message, "Export je uložený do") \
+    K(ExportScorm, "EXPORT SCORM", Caption, "Balík SCORM 1.2 pre LMS (súbor .zip)") \
+    K(ExportSearch, "EXPORT SEARCH", Caption, "Hľadať v kurze") \
+    K(ExportSearchButton, "EXPORT SEARCH BUTTON", Caption, "Hľadať") \
+    K(ExportSearchNone, "EXPORT SEARCH NONE", Caption, "Nič sa nenašlo.") \
+    K(ExportSearchResults, "EXPORT SEARCH RESULTS", Caption, "Nájdené obrazovky:") \
+    K(ExportSearchScript, "EXPORT SEARCH SCRIPT", Caption, "Vyhľadávanie potrebuje JavaScript; obsah kurzu je prístupný aj bez neho.") \
+    K(ExportStart, "EXPORT START", Caption, "Začať kurz") \
+    K(ExportStop, "EXPORT STOP", Caption, "Zrušiť") \
+    K(ExportTarget, "EXPORT TARGET", Caption, "Cieľ:") \
     K(ExportTitle, "EXPORT TITLE", Caption, "Poznámky a odkazy:") \
+    K(ExportWeb, "EXPORT WEB", Caption, "Webová stránka do priečinka") \
     K(FontsizeButton, "FONTSIZE BUTTON", Setting, "11") \
     K(FontsizeMemo, "FONTSIZE MEMO", Setting, "11") \
     K(Height, "HEIGHT", Setting, "640") \
@@ -63,6 +88,7 @@
     K(MenuEditMemo, "MENU EDIT MEMO", Caption, "Editácia textu") \
     K(MenuEnd, "MENU END", Caption, "Koniec") \
     K(MenuExport, "MENU EXPORT", Caption, "Export poznámok a odkazov") \
+    K(MenuExportCourse, "MENU EXPORT COURSE", Caption, "Export kurzu na web…") \
     K(MenuFind, "MENU FIND", Caption, "Hľadať v kurze") \
     K(MenuHelp, "MENU HELP", Caption, "Pomocník") \
     K(MenuHttp, "MENU HTTP", Caption, "Odkazy") \
