@@ -150,10 +150,17 @@ bool ExportWindow::start()
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, text(keys::ExportNoTarget), this);
         return false;
     }
-    const QString refused = refusal(request);
+    QString refused;
+    switch (refusalOf(request)) {
+    case Refusal::None: break;
+    case Refusal::SourceNotFolder: refused = text("EXPORT NO COURSE", "Kurz sa nenašiel:") + u' ' + m_course; break;
+    case Refusal::TargetInside: refused = text("EXPORT INSIDE", "Cieľ leží v priečinku kurzu; vyberte iný."); break;
+    case Refusal::TargetBusy: refused = text("EXPORT BUSY", "Priečinok obsahuje iné súbory; vyberte prázdny priečinok."); break;
+    case Refusal::TargetNotFolder: refused = text("EXPORT NOT FOLDER", "Cieľ nie je priečinok."); break;
+    case Refusal::TargetIsFolder: refused = text("EXPORT IS FOLDER", "Cieľ je priečinok, nie súbor .zip."); break;
+    }
     if (!refused.isEmpty()) {
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                       text(keys::ExportFailed) + QLatin1Char('\n') + refused, this);
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, refused, this);
         return false;
     }
     m_cancel = false;
