@@ -6,7 +6,7 @@
 # As root it installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core
-          desktop-file-utils appstream)
+          desktop-file-utils appstream qt6-translations-l10n)
 case "${1:-}" in
   clang) packages+=(clang libclang-rt-14-dev) ;;
   screenshots) packages+=(xdotool) ;;

@@ -87,8 +87,10 @@ QString lookup(const QString &firstFolder, const QString &programFolder,
     using State = ScanResult::State;
     QByteArray candidate;
     bool candidateSet = false;
+    bool anyFile = false;
 
     const ScanResult first = scanFile(paths::join(firstFolder, QLatin1String(FileName)), key);
+    anyFile = first.state != State::FileMissing;
     if (first.state == State::Found) {
         showPrompt = first.show;
         candidate = first.value;
@@ -101,6 +103,7 @@ QString lookup(const QString &firstFolder, const QString &programFolder,
         const ScanResult program = sameFile
             ? first
             : scanFile(paths::join(programFolder, QLatin1String(FileName)), key);
+        anyFile = anyFile || program.state != State::FileMissing;
         if (program.state == State::Found) {
             showPrompt = program.show;
             candidate = program.value;
@@ -111,6 +114,10 @@ QString lookup(const QString &firstFolder, const QString &programFolder,
     } else {
         candidateSet = true;
     }
+    // Without any text table the built-in texts are shown and questions asked: only a
+    // table's own "0" flag silences a message.
+    if (!anyFile)
+        showPrompt = true;
 
     return trimmed(candidateSet ? textfile::decode(candidate) : defaultText);
 }

@@ -1,6 +1,7 @@
 #include "screens/folderlist.h"
 
 #include "platform/folderentries.h"
+#include "screens/contentfileitems.h"
 
 #include <QCollator>
 #include <QDir>
@@ -13,10 +14,24 @@
 
 namespace lumora {
 
-FolderList folderList(const QString &programDir)
+bool holdsContentFiles(const QString &folder, const QString &contentName)
+{
+    bool found = false;
+    paths::forEachEntry(folder, [&](const paths::FolderEntry &entry) {
+        if (entry.kind == paths::FolderEntry::Kind::Folder)
+            return true;
+        found = entry.name.compare(contentName, Qt::CaseInsensitive) == 0
+            || content::itemKind(entry.name) == content::ItemKind::Screen;
+        return !found;
+    });
+    return found;
+}
+
+FolderList folderList(const QString &programDir, const QString &contentName)
 {
     FolderList list;
     const QString clean = QDir::cleanPath(QDir(programDir).absolutePath());
+    list.unreadable = !QDir(clean).isReadable();
     list.entries << QDir::rootPath();
     for (const QString &part : clean.split(QLatin1Char('/'), Qt::SkipEmptyParts))
         list.entries << part;
@@ -47,6 +62,8 @@ FolderList folderList(const QString &programDir)
                     return true;
             }
         }
+        if (!contentName.isEmpty() && !holdsContentFiles(prefix + name, contentName))
+            return true;
         subfolders << name;
         return true;
     });
