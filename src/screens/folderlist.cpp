@@ -2,6 +2,7 @@
 
 #include "platform/folderentries.h"
 #include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
 
 #include <QCollator>
 #include <QDir>
@@ -16,12 +17,14 @@ namespace lumora {
 
 bool holdsContentFiles(const QString &folder, const QString &contentName)
 {
+    // The top file's backup counts: entering the course puts it back in place.
+    const QString backup = content::backupName(contentName);
     bool found = false;
     paths::forEachEntry(folder, [&](const paths::FolderEntry &entry) {
         if (entry.kind == paths::FolderEntry::Kind::Folder)
             return true;
         found = entry.name.compare(contentName, Qt::CaseInsensitive) == 0
-            || content::itemKind(entry.name) == content::ItemKind::Screen;
+            || entry.name.compare(backup, Qt::CaseInsensitive) == 0 || content::itemKind(entry.name) == content::ItemKind::Screen;
         return !found;
     });
     return found;

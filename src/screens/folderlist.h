@@ -3,7 +3,7 @@
 // folder, then the program folder's subfolders (ordinary folders only, sorted without
 // regard to case in the user's language). Course buttons stand for the subfolders.
 // When the name of a course's top content file is given, a subfolder without that file
-// is listed only when it holds content files (".txt"), so that a home folder's
+// is listed only when it holds content files (".txt") or the top file's backup, so that a home folder's
 // Documents or Downloads are not offered as courses.
 #include <QString>
 #include <QStringList>
@@ -21,7 +21,8 @@ struct FolderList {
 
 FolderList folderList(const QString &programDir, const QString &contentName = QString());
 
-// Whether a folder holds the content file contentName (any case) or another content file.
+// Whether a folder holds the content file contentName (any case), its backup, or another
+// content file.
 bool holdsContentFiles(const QString &folder, const QString &contentName);
 
 } // namespace lumora

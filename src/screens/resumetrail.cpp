@@ -19,7 +19,8 @@ void recordScreen(const Session &s)
 
 void recordBack(const Session &s)
 {
-    if (s.values.isSearchInstance())
+    // Windows that close while the program ends are no step back.
+    if (s.values.isSearchInstance() || s.terminateRequested)
         return;
     UserSettings().leaveToLevel(s.values.ProgramDir, s.course.CurrentLevel);
 }

@@ -67,6 +67,7 @@ private slots:
     {
         // A link to a folder elsewhere is a course; a plain file is not.
         QDir().mkpath(p->root() + QStringLiteral("/mimo"));
+        textfile::writeLines(p->root() + QStringLiteral("/mimo/Obsah.txt"), {QStringLiteral("[A]a.txt")});
         QVERIFY(QFile::link(p->root() + QStringLiteral("/mimo"), program() + QStringLiteral("/Chémia")));
         p->write(QStringLiteral("citaj.txt"), {QStringLiteral("Nie je kurz")});
         p->start();
