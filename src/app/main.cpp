@@ -3,11 +3,11 @@
 #include "app/screenshot.h"
 #include "app/startfolder.h"
 #include "app/translations.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "state/session.h"
 #include "state/usersettings.h"
 
 #include <QApplication>

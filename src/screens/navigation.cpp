@@ -2,7 +2,6 @@
 // from the window template, going back, the search window's first level, and scrolling
 // the button column.
 #include "app/formtemplate.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
@@ -10,6 +9,7 @@
 #include "screens/contentfilenames.h"
 #include "screens/layout.h"
 #include "screens/resumetrail.h"
+#include "state/session.h"
 #include "text/lessoneditorwindow.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "screens/resumetrail.h"
 
-#include "app/session.h"
+#include "state/session.h"
 #include "state/usersettings.h"
 
 namespace lumora::resume {

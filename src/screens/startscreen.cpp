@@ -1,10 +1,10 @@
 #include "screens/startscreen.h"
 
-#include "app/session.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "screens/contentfileitems.h"
 #include "screens/folderlist.h"
+#include "state/session.h"
 #include "state/usersettings.h"
 
 #include <QCoreApplication>

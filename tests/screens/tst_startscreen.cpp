@@ -2,13 +2,13 @@
 // offers another folder and the recent ones (in a Qt dialog speaking Slovak); a course
 // without its top file is never silent; the screen path is remembered and reopened level
 // by level; without a text table questions are asked; UTF-8 content files read rightly.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "app/translations.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "screens/startscreen.h"
+#include "state/session.h"
 #include "state/usersettings.h"
 
 #include <QApplication>
