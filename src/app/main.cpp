@@ -1,5 +1,6 @@
 // The program entry: application set-up, the main window, the message loop.
 #include "app/commandline.h"
+#include "app/screenfit.h"
 #include "app/screenshot.h"
 #include "app/startfolder.h"
 #include "app/translations.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     // Level windows hide the ones below them; the program ends only as it decides.
     QApplication::setQuitOnLastWindowClosed(false);
     lumora::translations::install(QLocale::system());
+    lumora::screenfit::install(app);
 
     // The program folder is the current folder; a folder on the command line, or the
     // last one used for the menu entry, takes its place.
