@@ -86,7 +86,11 @@ ScanResult scanFile(const QString &path, const QString &key)
         bytes = text.toUtf8();
         utf8 = true;
     } else {
-        utf8 = textfile::detect(bytes) != textfile::Encoding::Windows1250;
+        const textfile::Encoding encoding = textfile::detect(bytes);
+        utf8 = encoding != textfile::Encoding::Windows1250;
+        // The mark is no part of the first line: its flag is the character after it.
+        if (encoding == textfile::Encoding::Utf8WithMark)
+            bytes.remove(0, 3);
     }
     if (!utf8 && !textfile::encodable(key))
         return {ScanResult::State::KeyNotFound, true, {}, false};
