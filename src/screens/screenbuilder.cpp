@@ -378,7 +378,7 @@ void TForm1::buildRootScreen()
     Poznmky1->setEnabled(false);
 
     const FolderList list = folderList(
-        s.values.ProgramDir, s.ConfigText(QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt")));
+        s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
     c.FolderListCount = list.count();
     c.LayoutTop = layout::FirstLayoutTop;
     startup::takeProgramDir(s.values.ProgramDir, s.values);

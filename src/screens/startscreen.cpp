@@ -1,5 +1,6 @@
 #include "screens/startscreen.h"
 
+#include "config/keys.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "screens/contentfileitems.h"
@@ -143,10 +144,7 @@ QWidget *add(QWidget *client, Session &s, const FolderList &list, int columnLeft
     UserSettings settings;
     const QString damaged = UserSettings::takeDamageReport();
     if (!damaged.isEmpty())
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("SETTINGS DAMAGED"),
-                         QStringLiteral("Nastavenia programu sa nedali prečítať, program začína s novými. "
-                                        "Pôvodný súbor je uložený ako"),
-                         QLatin1Char(' ') + UserSettings::damagedName(damaged), client->window());
+        messages::notify(s, messages::Kind::Warning, keys::SettingsDamaged, QLatin1Char(' ') + UserSettings::damagedName(damaged), client->window());
     if (!noCourses)
         settings.addRecentFolder(programFolder);
 
@@ -164,9 +162,9 @@ QWidget *add(QWidget *client, Session &s, const FolderList &list, int columnLeft
         label->setObjectName(QStringLiteral("NoCoursesLabel"));
         label->setWordWrap(true);
         label->setText(list.unreadable
-                           ? s.ConfigText(QStringLiteral("FOLDER UNREADABLE"), QStringLiteral("Tento priečinok sa nedá čítať:"))
+                           ? s.ConfigText(keys::FolderUnreadable)
                                + QLatin1Char(' ') + programFolder
-                           : s.ConfigText(QStringLiteral("NO COURSES"), QStringLiteral("V tomto priečinku sa nenašli žiadne kurzy:"))
+                           : s.ConfigText(keys::NoCourses)
                                + QLatin1Char(' ') + programFolder);
         layout->addWidget(label);
     }
@@ -176,8 +174,7 @@ QWidget *add(QWidget *client, Session &s, const FolderList &list, int columnLeft
         if (folder.isEmpty())
             return;
         if (!startProgramOn(folder)) {
-            messages::notify(s, messages::Kind::Error, QStringLiteral("FOLDER NOT OPENED"),
-                             QStringLiteral("Program sa nepodarilo spustiť v priečinku"), QLatin1Char(' ') + folder, window);
+            messages::notify(s, messages::Kind::Error, keys::FolderNotOpened, QLatin1Char(' ') + folder, window);
             return;
         }
         actions.endProgram();
@@ -186,7 +183,7 @@ QWidget *add(QWidget *client, Session &s, const FolderList &list, int columnLeft
     const ResumeTrail trail = settings.resumeTrail(programFolder);
     if (!trail.isEmpty() && list.courses().contains(trail.first().target)) {
         QPushButton *resume = addButton(layout, panel, QStringLiteral("ResumeButton"),
-                                        s.ConfigText(QStringLiteral("RESUME"), QStringLiteral("Pokračovať tam, kde ste skončili")));
+                                        s.ConfigText(keys::Resume));
         resume->setToolTip(QStringList([&] {
                                QStringList captions;
                                for (const ResumeStep &step : trail)
@@ -201,7 +198,7 @@ QWidget *add(QWidget *client, Session &s, const FolderList &list, int columnLeft
         });
     }
 
-    const QString openCaption = s.ConfigText(QStringLiteral("OPEN FOLDER"), QStringLiteral("Otvoriť priečinok s kurzami…"));
+    const QString openCaption = s.ConfigText(keys::OpenFolder);
     QPushButton *open = addButton(layout, panel, QStringLiteral("OpenFolderButton"), openCaption);
     QObject::connect(open, &QPushButton::clicked, panel, [programFolder, openCaption, window, openFolder] {
         guarded([&] {
@@ -216,7 +213,7 @@ QWidget *add(QWidget *client, Session &s, const FolderList &list, int columnLeft
     recent.removeAll(programFolder);
     recent = recent.mid(0, ShownRecentFolders);
     if (!recent.isEmpty()) {
-        auto *label = new QLabel(s.ConfigText(QStringLiteral("RECENT FOLDERS"), QStringLiteral("Naposledy otvorené priečinky:")),
+        auto *label = new QLabel(s.ConfigText(keys::RecentFolders),
                                  panel);
         label->setObjectName(QStringLiteral("RecentLabel"));
         layout->addWidget(label);
