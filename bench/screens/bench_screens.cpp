@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMainWindow>
 #include <QPushButton>
@@ -161,8 +162,12 @@ int main(int argc, char *argv[])
     const auto rootRatio = [&](int courses) {
         Program big;
         QDir().mkpath(big.work());
-        for (int i = 0; i < courses; ++i)
-            QDir().mkpath(big.program() + QStringLiteral("/Kurz %1").arg(i, 5, 10, QLatin1Char('0')));
+        // A folder is a course when it holds a content file.
+        for (int i = 0; i < courses; ++i) {
+            const QString folder = big.program() + QStringLiteral("/Kurz %1").arg(i, 5, 10, QLatin1Char('0'));
+            QDir().mkpath(folder);
+            QFile(folder + QStringLiteral("/Obsah.txt")).open(QIODevice::WriteOnly);
+        }
         textfile::writeLines(big.program() + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x")});
         Session rootSession;
         TForm1 rootMain(rootSession);

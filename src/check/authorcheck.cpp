@@ -111,8 +111,8 @@ void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findin
         findings.append({FindingKind::Encoding, file, firstControl,
                          QStringLiteral("holds control characters: not a text file")});
     else if (firstNonAscii && validUtf8(bytes))
-        findings.append({FindingKind::Encoding, file, firstNonAscii,
-                         QStringLiteral("saved as UTF-8, not Windows-1250: its letters show wrongly")});
+        findings.append({FindingKind::Note, file, firstNonAscii,
+                         QStringLiteral("saved as UTF-8: this player reads it, older players show its letters wrongly")});
     else if (firstUndefined)
         findings.append({FindingKind::Encoding, file, firstUndefined,
                          QStringLiteral("holds bytes that are no Windows-1250 character")});
@@ -201,6 +201,7 @@ QString kindName(FindingKind kind)
     case FindingKind::Unreadable: return QStringLiteral("unreadable");
     case FindingKind::Outside: return QStringLiteral("outside");
     case FindingKind::SizeLimit: return QStringLiteral("size-limit");
+    case FindingKind::Note: return QStringLiteral("note");
     }
     return QString();
 }
@@ -629,14 +630,16 @@ const char Usage[] =
     "  too-many-lines  a screen with more than 20 stored lines (the player drops the\n"
     "                  rest; only the lines it keeps are checked further)\n"
     "  long-line       lines longer than 255 characters\n"
-    "  encoding        a content file that is not Windows-1250 text (for example saved\n"
-    "                  as UTF-8), with the first such line\n"
+    "  encoding        a content file that is not text in Windows-1250 or UTF-8, with\n"
+    "                  the first such line\n"
     "  not-rtf         a formatted text (.rtf beside a content file) that is not RTF\n"
     "  unreadable      a content file or formatted text that cannot be read, or is\n"
     "                  larger than 16 MB\n"
     "  outside         a target that leaves the course folder, or a link to a file\n"
     "                  outside the program folder\n"
     "  size-limit      a course whose tree grows past the tree window's limit\n"
+    "  note            not an error: a content file saved as UTF-8, which this player\n"
+    "                  reads and keeps, but older players show with wrong letters\n"
     "\n"
     "Options:\n"
     "  --json   the same findings as one JSON document\n"
@@ -644,7 +647,8 @@ const char Usage[] =
     "\n"
     "Control characters in the text output are written as \\xHH.\n"
     "\n"
-    "Exit status: 0 when every course is clean, 1 with findings, 2 for a usage error,\n"
+    "Exit status: 0 when every course is clean (notes alone count as clean), 1 with\n"
+    "findings, 2 for a usage error,\n"
     "a folder that cannot be read, or one that holds neither a course nor any course\n"
     "folder.\n";
 } // namespace
@@ -689,8 +693,10 @@ int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     out << (json ? jsonReport(folder, reports) : plainReport(reports));
     for (const CourseReport &course : reports) {
-        if (!course.findings.isEmpty())
-            return 1;
+        for (const Finding &f : course.findings) {
+            if (!f.isNote())
+                return 1;
+        }
     }
     return 0;
 }

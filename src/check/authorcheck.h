@@ -25,6 +25,7 @@ enum class FindingKind {
     Unreadable,
     Outside,
     SizeLimit,
+    Note, // no error: a content file saved as UTF-8, which older players misread
 };
 // The kind as the report writes it ("missing", "too-many-lines", …).
 QString kindName(FindingKind kind);
@@ -35,6 +36,7 @@ struct Finding {
     int line = 0;    // 1-based line of that file, 0 when not about one line
     QString text;    // the finding as a person reads it
     quint64 count = 0; // for a missing file: the places that name it in the tree
+    bool isNote() const { return kind == FindingKind::Note; }
 };
 
 struct CourseReport {
@@ -66,7 +68,8 @@ QString plainReport(const QList<CourseReport> &reports);
 QString jsonReport(const QString &folder, const QList<CourseReport> &reports);
 
 // The command line: lumora-check [--json] FOLDER; --help. Writes to out and err and
-// returns the exit status: 0 clean, 1 findings, 2 usage error or unreadable folder.
+// returns the exit status: 0 clean (or notes only), 1 findings, 2 usage error, unreadable
+// folder, or one that holds no course.
 int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace lumora::check

@@ -1,5 +1,6 @@
 #include "tree/treewindow.h"
 
+#include "config/keys.h"
 #include "platform/accesskeys.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -213,16 +214,14 @@ void TOknoHladaj::FormActivate()
 {
     Session &s = m_session;
     const CourseState &c = s.course;
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH FIND"), QStringLiteral("Hľadaj text")));
-    Button3->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH SHOW"), QStringLiteral("Zobraz okno")));
-    Button4->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH NEXT"), QStringLiteral("Hľadaj ďalej")));
-    Button5->setText(s.ConfigText(QStringLiteral("CLOSE CONTROL"), QStringLiteral("Koniec kontroly")));
-    Hadanie1->setText(accesskeys::withAccessKey(s.ConfigText(QStringLiteral("MENU SEARCH"), QStringLiteral("Hľadaj")),
-                                                QStringLiteral("&Hľadaj")));
-    Hadanieintegrity1->setText(accesskeys::withAccessKey(
-        s.ConfigText(QStringLiteral("MENU INTEGRITY"), QStringLiteral("Kontrola integrity")),
-        QStringLiteral("&Kontrola integrity")));
-    setWindowTitle(s.ConfigText(QStringLiteral("MENU TREE"), QStringLiteral("Strom")));
+    Button2->setText(s.ConfigText(keys::WindowSearchFind));
+    Button3->setText(s.ConfigText(keys::WindowSearchShow));
+    Button4->setText(s.ConfigText(keys::WindowSearchNext));
+    Button5->setText(s.ConfigText(keys::CloseControl));
+    Hadanie1->setText(accesskeys::withAccessKey(s.ConfigText(keys::MenuSearch), QStringLiteral("&Hľadaj")));
+    Hadanieintegrity1->setText(
+        accesskeys::withAccessKey(s.ConfigText(keys::MenuIntegrity), QStringLiteral("&Kontrola integrity")));
+    setWindowTitle(s.ConfigText(keys::MenuTree));
     Hadanieintegrity1->setVisible(s.programFolderWritable());
 
     const QString courseName = c.LevelFolder[c.CurrentLevel];
@@ -243,9 +242,8 @@ void TOknoHladaj::FormActivate()
     }
     Label3->setText(m_model->tree().filePath(0));
     if (m_model->tree().truncated()) {
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("TREE LIMIT"),
-                         QStringLiteral("Kurz je príliš rozsiahly: strom ukazuje iba jeho prvých %1 položiek.")
-                             .arg(m_model->tree().size()),
+        messages::notify(s, messages::Kind::Warning, keys::TreeLimit.name(),
+                         keys::TreeLimit.defaultValue().arg(m_model->tree().size()),
                          QString(), this);
     }
 }
@@ -313,7 +311,7 @@ bool TOknoHladaj::scan()
         Button2->setEnabled(false);
         return true;
     }
-    messages::notify(m_session, messages::Kind::Warning, QStringLiteral("NOT FOUND"), QStringLiteral("Nenašlo "),
+    messages::notify(m_session, messages::Kind::Warning, keys::NotFound,
                      QString(), this);
     Button2->setEnabled(true);
     // The focus stays in the search panel when the buttons holding it go.
@@ -328,8 +326,7 @@ bool TOknoHladaj::scan()
 void TOknoHladaj::Button2Click()
 {
     if (Edit1->text().isEmpty()) {
-        messages::notify(m_session, messages::Kind::Warning, QStringLiteral("NOTHING"),
-                         QStringLiteral("Nemám čo hladať "), QString(), this);
+        messages::notify(m_session, messages::Kind::Warning, keys::Nothing, QString(), this);
         Edit1->setFocus();
         return;
     }
@@ -365,8 +362,7 @@ void TOknoHladaj::SpustiSubor()
     switch (content::itemKind(ref)) {
     case content::ItemKind::Screen: {
         if (ref.isEmpty() || !paths::fileExists(refPath) || !paths::inside(refPath, s.values.ProgramDir)) {
-            messages::notify(s, messages::Kind::Warning, QStringLiteral("TEXT"),
-                             QStringLiteral("Neexistuje textový súbor"), QString(), this);
+            messages::notify(s, messages::Kind::Warning, keys::Text, QString(), this);
             return;
         }
         // The second copy gets the file and the caption path as two whole arguments.
@@ -401,14 +397,12 @@ void TOknoHladaj::open()
     const QString courseName = c.LevelFolder[c.CurrentLevel];
     // One blank between the course name and the title, whatever the text table holds.
     Label1->setText(courseName + QLatin1Char(' ')
-                    + s.ConfigText(QStringLiteral("MISSING FILES"), QStringLiteral("Zoznam chýbajúcich a zacyklených súborov"))
-                          .trimmed());
+                    + s.ConfigText(keys::MissingFiles).trimmed());
     QStringList lines = tree::integrityList(
-        m_model->tree(), courseName, s.ConfigText(QStringLiteral("ALL AROUND"), tree::defaultAllAroundText()));
+        m_model->tree(), courseName, s.ConfigText(keys::AllAround.name(), tree::defaultAllAroundText()));
     // A clean course says so rather than showing an empty list.
     if (lines.size() <= 2)
-        lines.append(s.ConfigText(QStringLiteral("NOTHING MISSING"),
-                                  QStringLiteral("Žiadny súbor nechýba a žiadny nie je zacyklený.")));
+        lines.append(s.ConfigText(keys::NothingMissing));
     Memo1->setPlainText(lines.join(u'\n'));
     const tree::ListScrollBars bars = tree::listScrollBars(lines);
     Memo1->setHorizontalScrollBarPolicy(bars.horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
