@@ -41,6 +41,7 @@
     K(End, "END", Question, "Chcete ukončiť program ?") \
     K(EndButtonCaption, "END BUTTON CAPTION", Caption, "Koniec") \
     K(EraseNotes, "ERASE NOTES", Question, "Naozaj chcete vymazať poznámku ??? Nonono !") \
+    K(ExportBusy, "EXPORT BUSY", Message, "Priečinok obsahuje iné súbory; vyberte prázdny priečinok.") \
     K(ExportCancelled, "EXPORT CANCELLED", Message, "Export bol zrušený.") \
     K(ExportChoose, "EXPORT CHOOSE", Caption, "Vybrať…") \
     K(ExportClose, "EXPORT CLOSE", Caption, "Zavrieť") \
@@ -49,10 +50,14 @@
     K(ExportDone, "EXPORT DONE", Message, "Kurz je vyexportovaný:") \
     K(ExportEmpty, "EXPORT EMPTY", Message, "Kurz nemá žiadne poznámky ani vlastné odkazy:") \
     K(ExportFailed, "EXPORT FAILED", Message, "Export sa nepodaril:") \
+    K(ExportInside, "EXPORT INSIDE", Message, "Cieľ leží v priečinku kurzu; vyberte iný.") \
+    K(ExportIsFolder, "EXPORT IS FOLDER", Message, "Cieľ je priečinok, nie súbor .zip.") \
     K(ExportMissing, "EXPORT MISSING", Caption, "chýba") \
     K(ExportNeedsPlayer, "EXPORT NEEDS PLAYER", Caption, "potrebuje prehrávač Lumora na počítači") \
     K(ExportNext, "EXPORT NEXT", Caption, "Nasledujúca") \
+    K(ExportNoCourse, "EXPORT NO COURSE", Message, "Kurz sa nenašiel:") \
     K(ExportNoTarget, "EXPORT NO TARGET", Message, "Vyberte cieľ exportu.") \
+    K(ExportNotFolder, "EXPORT NOT FOLDER", Message, "Cieľ nie je priečinok.") \
     K(ExportOpen, "EXPORT OPEN", Question, "Otvoriť ho v prehliadači?") \
     K(ExportOutside, "EXPORT OUTSIDE", Caption, "leží mimo kurzu") \
     K(ExportPrevious, "EXPORT PREVIOUS", Caption, "Predchádzajúca") \

@@ -150,10 +150,17 @@ bool ExportWindow::start()
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, text(keys::ExportNoTarget), this);
         return false;
     }
-    const QString refused = refusal(request);
+    QString refused;
+    switch (refusalOf(request)) {
+    case Refusal::None: break;
+    case Refusal::SourceNotFolder: refused = text(keys::ExportNoCourse) + u' ' + m_course; break;
+    case Refusal::TargetInside: refused = text(keys::ExportInside); break;
+    case Refusal::TargetBusy: refused = text(keys::ExportBusy); break;
+    case Refusal::TargetNotFolder: refused = text(keys::ExportNotFolder); break;
+    case Refusal::TargetIsFolder: refused = text(keys::ExportIsFolder); break;
+    }
     if (!refused.isEmpty()) {
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                       text(keys::ExportFailed) + QLatin1Char('\n') + refused, this);
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, refused, this);
         return false;
     }
     m_cancel = false;
