@@ -75,6 +75,8 @@ public:
 
     // Navigation.
     void PoStlaceni(QPushButton *courseButton);
+    // Enters the course in a folder of the program folder, as its course button does.
+    void enterCourse(const QString &courseFolder);
     void ZobrazOkno();
     void SpeedButton1Click();
     void PripravOkno(const QString &contentPath);

@@ -75,6 +75,8 @@
     K(ExportTarget, "EXPORT TARGET", Caption, "Cieľ:") \
     K(ExportTitle, "EXPORT TITLE", Caption, "Poznámky a odkazy:") \
     K(ExportWeb, "EXPORT WEB", Caption, "Webová stránka do priečinka") \
+    K(FolderNotOpened, "FOLDER NOT OPENED", Message, "Program sa nepodarilo spustiť v priečinku") \
+    K(FolderUnreadable, "FOLDER UNREADABLE", Message, "Tento priečinok sa nedá čítať:") \
     K(FontsizeButton, "FONTSIZE BUTTON", Setting, "11") \
     K(FontsizeMemo, "FONTSIZE MEMO", Setting, "11") \
     K(Height, "HEIGHT", Setting, "640") \
@@ -108,12 +110,16 @@
     K(MissingFiles, "MISSING FILES", Caption, "Zoznam chýbajúcich a zacyklenych súborov") \
     K(MyHttp, "MY HTTP", Caption, "Vlastné odkazy:") \
     K(Name, "NAME", Caption, "Lumora - program pre samoštúdium") \
+    K(NoCourses, "NO COURSES", Message, "V tomto priečinku sa nenašli žiadne kurzy:") \
     K(Nonexe, "NONEXE", Message, " - Program sa nedá spustiť") \
     K(Nonfile, "NONFILE", Message, " - súbor neexistuje") \
     K(NotFound, "NOT FOUND", Message, "Nenašlo ") \
     K(Nothing, "NOTHING", Message, "Nemám čo hladať ") \
+    K(OpenFolder, "OPEN FOLDER", Caption, "Otvoriť priečinok s kurzami…") \
     K(PathLotus, "PATH LOTUS", Setting, nullptr) \
     K(PathTemp, "PATH TEMP", Setting, nullptr) \
+    K(RecentFolders, "RECENT FOLDERS", Caption, "Naposledy otvorené priečinky:") \
+    K(Resume, "RESUME", Caption, "Pokračovať tam, kde ste skončili") \
     K(RtfNotRichText, "RTF NOT RICH TEXT", Message, "Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu ho odloží ako .old:") \
     K(SaveCharacters, "SAVE CHARACTERS", Message, "Tieto znaky sa v kódovaní Windows-1250 nedajú uložiť:") \
     K(SaveCharactersQuestion, "SAVE CHARACTERS QUESTION", Question, "Uložiť ich ako „?“ ?") \
@@ -125,6 +131,7 @@
     K(Scplayer, "SCPLAYER", Message, "Neexistuje SCPLAYER") \
     K(SearchEndButtonCaption, "SEARCH END BUTTON CAPTION", Caption, "Koniec vyhľadávania") \
     K(SearchWindowCaption, "SEARCH WINDOW CAPTION", Caption, "Vyhľadávacie okno") \
+    K(SettingsDamaged, "SETTINGS DAMAGED", Message, "Nastavenia programu sa nedali prečítať, program začína s novými. Pôvodný súbor je uložený ako") \
     K(Temp, "TEMP", Message, " Neexistuje pracovný adresár") \
     K(Text, "TEXT", Message, "Neexistuje textový súbor") \
     K(Text1, "TEXT1", Message, "Neexistuje textový súbor") \
