@@ -149,7 +149,7 @@ struct Course {
 QString topContentFile(const QString &courseFolder, const QString &programFolder)
 {
     bool show = false;
-    return config::lookup(courseFolder, programFolder, QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt"), show);
+    return config::lookup(courseFolder, programFolder, keys::DefaultContent.name(), keys::DefaultContent.defaultValue(), show);
 }
 
 class Exporter {
