@@ -1,12 +1,17 @@
 // The keyboard path of a level window: access keys of the menu, F10 for the menu bar,
-// Backspace and Alt+Left as the back button, the Tab order of a built screen and the
-// focus on its first lesson button.
+// Backspace and Alt+Left as the back button, the Tab order of a built screen, what
+// screen readers are told about it, and the focus on its first lesson button.
 #include "app/accesskeys.h"
+#include "app/session.h"
 #include "app/tform1.h"
+#include "platform/accessiblenames.h"
 #include "platform/keys.h"
+#include "screens/buttonkind.h"
+#include "screens/contentfileitems.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +39,34 @@ void keepAccessKey(QAction *action, const QString &builtIn)
 }
 
 } // namespace
+
+void TForm1::describeScreen(const QList<QWidget *> &column)
+{
+    Session &s = m_session;
+    const CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    const QString examCaption = s.ConfigText(QStringLiteral("BUTTON EXAM"), QStringLiteral("Vyskúšajte sa"));
+    for (QWidget *button : column) {
+        // The full caption of a trimmed button is also its accessible name.
+        const QString full = button->property("hint").toString();
+        if (!full.isEmpty())
+            button->setAccessibleName(full);
+        // A lesson button tells what it opens, which its picture shows to the eye.
+        const int tag = button->property("tag").toInt();
+        if (tag < 1 || tag > MaxLines || !CourseState::validLevel(level))
+            continue;
+        const content::ButtonLine line = content::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]);
+        const content::KindText kind = content::kindText(content::buttonKind(line.caption, line.target, examCaption));
+        accessible::describe(button, s.ConfigText(QLatin1String(kind.key), QString::fromUtf8(kind.defaultText)));
+    }
+    // The links box is named by its label, not by the address it shows.
+    accessible::label(Label2, ComboBox1);
+    accessible::label(Label4, ComboBox2);
+    // The title says which screen this is, as the title line shows it.
+    const QString path = Label1->toolTip();
+    accessible::setCaptionPath(this, path);
+    setWindowTitle(accessible::title(path, windowTitle()));
+}
 
 void TForm1::setUpKeyboard()
 {
@@ -81,18 +114,15 @@ void TForm1::setUpKeyboard()
 
 void TForm1::arrangeKeyboard()
 {
-    QList<QWidget *> order = columnControls();
-    std::stable_sort(order.begin(), order.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
-    const QList<QWidget *> column = order;
-    order << ComboBox1 << ComboBox2 << SpeedButton1 << SpeedButton2 << Memo1 << MaskEdit1 << UpDown1 << Button2;
+    QList<QWidget *> column = columnControls();
+    std::stable_sort(column.begin(), column.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    // Reading order: the lesson text, the buttons beside it, the links below, the two
+    // flat buttons, then the zoom box.
+    QList<QWidget *> order{Memo1};
+    order << column << ComboBox1 << ComboBox2 << SpeedButton1 << SpeedButton2 << MaskEdit1 << UpDown1 << Button2;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    for (QWidget *button : column) {
-        // The full caption of a trimmed button is also its accessible name.
-        const QString full = button->property("hint").toString();
-        if (!full.isEmpty())
-            button->setAccessibleName(full);
-    }
+    describeScreen(column);
     // A screen that opens in editing mode keeps the focus in its text.
     if (editing())
         return;

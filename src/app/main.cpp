@@ -6,6 +6,7 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "platform/readablelook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(lumora::messages::ApplicationTitle));
     // Level windows hide the ones below them; the program ends only as it decides.
     QApplication::setQuitOnLastWindowClosed(false);
+    lumora::look::applyReadableLook();
 
     const QString icon = lumora::paths::existingFile(lumora::paths::join(QDir::currentPath(), QStringLiteral("ikona.ico")));
     if (!icon.isEmpty())

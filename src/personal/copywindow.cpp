@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "personal/centred.h"
+#include "platform/accessiblenames.h"
 #include "platform/fileops.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
@@ -99,6 +100,12 @@ void TOknoKopy::FormActivate()
     Session &s = m_session;
     setWindowTitle(s.ConfigText(QStringLiteral("WINDOW COPY"), QStringLiteral("Kopírovanie")));
     Label2->setText(s.ConfigText(QStringLiteral("WINDOW COPY LABEL"), QStringLiteral("Kopírovanie")));
+    accessible::name(SpeedButton3, s, "WINDOW COPY TO WORK", "Kopírovať do pracovného priečinka");
+    accessible::name(SpeedButton4, s, "WINDOW COPY TO FOLDER", "Kopírovať do priečinka");
+    accessible::name(FileListBox1, s, "WINDOW COPY WORK FILES", "Súbory pracovného priečinka");
+    accessible::name(DriveComboBox1, s, "WINDOW COPY PLACE", "Miesto");
+    accessible::name(DirectoryListBox1, s, "WINDOW COPY FOLDERS", "Priečinky");
+    accessible::name(FileListBox2, s, "WINDOW COPY FILES", "Súbory priečinka");
     Label3->setText(s.ConfigText(QStringLiteral("WINDOW COPY MASKA"),
                                  QStringLiteral("Zobrazujú sa iba súbory poznámok (*.txt) a odkazov (*.htm)")));
     Button1->setText(s.ConfigText(QStringLiteral("WINDOW COPY CLOSE"), QStringLiteral("Koniec")));

@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "personal/notewindow.h"
 #include "personal/centred.h"
+#include "platform/accessiblenames.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -67,9 +68,12 @@ QStringList TOknoOdkazy::links() const
 void TOknoOdkazy::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("MENU HTTP"), QStringLiteral("Odkazy")));
+    setWindowTitle(accessible::title(
+        s.ConfigText(QStringLiteral("MENU HTTP"), QStringLiteral("Odkazy")), accessible::captionPathOf(parentWidget())));
     Label1->setText(s.ConfigText(QStringLiteral("WINDOW HTTP ADD"), QStringLiteral("Pridaj/Oprav odkaz")));
     Label2->setText(s.ConfigText(QStringLiteral("WINDOW HTTP LIST"), QStringLiteral("Zoznam:")));
+    accessible::label(Label1, Edit1);
+    accessible::label(Label2, ListBox1);
     Button1->setText(s.ConfigText(QStringLiteral("WINDOW HTTP SAVE"), QStringLiteral("Ulož")));
     Button5->setText(s.ConfigText(QStringLiteral("WINDOW HTTP EDIT"), QStringLiteral("Oprav")));
     Button2->setText(s.ConfigText(QStringLiteral("WINDOW HTTP CANCEL"), QStringLiteral("Zruš zmeny")));

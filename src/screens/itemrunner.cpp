@@ -6,6 +6,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "screens/buttonkind.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
 #include "screens/itemfiles.h"
@@ -25,16 +26,6 @@ QString targetPath(const QString &folder, const QString &file)
 {
     const QString written = paths::fromCourse(file);
     return QDir::isAbsolutePath(written) ? written : paths::join(folder, written);
-}
-
-// Web and mail addresses are no files: the desktop opens them. A "file:" address is a
-// file and follows the rules of files.
-bool isAddress(const QString &target)
-{
-    if (target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return false;
-    return target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
-        || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -83,7 +74,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
             if (!written.isEmpty() && paths::inside(written, s.values.ProgramDir))
                 tried = QFileInfo(written).absoluteFilePath();
         }
-        if (tried.isEmpty() && isAddress(parts.fileName))
+        if (tried.isEmpty() && content::isAddress(parts.fileName))
             tried = parts.fileName;
         if (tried.isEmpty()) {
             const QString text = s.ConfigText(QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));

@@ -1,6 +1,7 @@
 #include "search/coursesearchwindow.h"
 
 #include "app/session.h"
+#include "platform/accessiblenames.h"
 #include "platform/guard.h"
 #include "search/coursereading.h"
 #include "search/resultslist.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -49,6 +51,8 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     Label2 = named(new QLabel(text("WINDOW FIND TEXT", "Hľadaj:"), this), "Label2");
     Edit1 = named(new QLineEdit(this), "Edit1");
     Edit1->setClearButtonEnabled(true);
+    for (QWidget *clear : Edit1->findChildren<QWidget *>())
+        accessible::name(clear, session, "WINDOW FIND CLEAR", "Vymazať hľadaný text");
     Label2->setBuddy(Edit1);
     field->addWidget(Label2);
     field->addWidget(Edit1, 1);
@@ -62,6 +66,7 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     ListView1->setModel(m_model);
     ListView1->setItemDelegate(new search::ResultsDelegate(ListView1));
     layout->addWidget(ListView1, 1);
+    accessible::name(ListView1, session, "WINDOW FIND RESULTS", "Nájdené obrazovky");
 
     auto *bottom = new QHBoxLayout;
     Label1 = named(new QLabel(this), "Label1");
@@ -74,7 +79,11 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     Button1->setDefault(true);
     Button1->setEnabled(false);
     Button2->setAutoDefault(false);
-    bottom->addWidget(Label1, 1);
+    // The count stands in a status bar, which screen readers read as the window's status.
+    Status = named(new QStatusBar(this), "Status");
+    Status->setSizeGripEnabled(false);
+    Status->addWidget(Label1, 1);
+    bottom->addWidget(Status, 1);
     bottom->addWidget(ProgressBar1);
     bottom->addWidget(Button1);
     bottom->addWidget(Button2);
@@ -263,6 +272,7 @@ void TOknoHladajVKurze::updateCount()
         text += m_readingText;
     }
     Label1->setText(text);
+    Status->setAccessibleName(text);
 }
 
 } // namespace lumora

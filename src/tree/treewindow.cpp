@@ -1,6 +1,7 @@
 #include "tree/treewindow.h"
 
 #include "app/session.h"
+#include "platform/accessiblenames.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -99,6 +100,7 @@ TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent)
     Button5 = named(new QPushButton(this), "Button5");
     Button5->hide();
     Button1 = named(new QPushButton(QStringLiteral("Návrat"), this), "Button1");
+    accessible::label(Label2, Edit1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
@@ -164,9 +166,12 @@ void TOknoHladaj::FormActivate()
     Hadanieintegrity1->setText(s.ConfigText(QStringLiteral("MENU INTEGRITY"), QStringLiteral("Kontrola integrity")));
     setWindowTitle(s.ConfigText(QStringLiteral("MENU TREE"), QStringLiteral("Strom")));
     Hadanieintegrity1->setVisible(s.programFolderWritable());
+    accessible::name(Memo1, s, "MISSING FILES", "Zoznam chýbajúcich a zacyklenych súborov");
 
     const QString courseName = c.LevelFolder[c.CurrentLevel];
     Label1->setText(courseName);
+    // The tree is named by the course title above it.
+    accessible::label(Label1, TreeView1);
     {
         WaitCursor wait;
         TreeView1->hide();

@@ -1,0 +1,51 @@
+#include "screens/buttonkind.h"
+
+#include "screens/contentfileitems.h"
+
+namespace lumora::content {
+
+bool isAddress(QStringView target)
+{
+    if (target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return false;
+    return target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
+        || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
+}
+
+ButtonKind buttonKind(const QString &caption, QStringView target, const QString &examCaption)
+{
+    if (!examCaption.isEmpty() && caption == examCaption)
+        return ButtonKind::Test;
+    switch (itemKind(target)) {
+    case ItemKind::Screen:
+        return ButtonKind::Screen;
+    case ItemKind::Picture:
+        return ButtonKind::Picture;
+    case ItemKind::Demonstration:
+        return ButtonKind::Demonstration;
+    case ItemKind::Shell:
+        break;
+    }
+    return isAddress(splitTarget(target).fileName) ? ButtonKind::WebPage : ButtonKind::File;
+}
+
+KindText kindText(ButtonKind kind)
+{
+    switch (kind) {
+    case ButtonKind::Screen:
+        return {"BUTTON KIND SCREEN", "Ďalšia obrazovka"};
+    case ButtonKind::Picture:
+        return {"BUTTON KIND PICTURE", "Obrázok"};
+    case ButtonKind::Demonstration:
+        return {"BUTTON KIND DEMO", "Ukážka"};
+    case ButtonKind::WebPage:
+        return {"BUTTON KIND WEB", "Webová stránka"};
+    case ButtonKind::File:
+        return {"BUTTON KIND FILE", "Dokument alebo program"};
+    case ButtonKind::Test:
+        return {"BUTTON KIND TEST", "Test"};
+    }
+    return {"BUTTON KIND FILE", "Dokument alebo program"};
+}
+
+} // namespace lumora::content
