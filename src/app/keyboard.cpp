@@ -123,9 +123,15 @@ void TForm1::arrangeKeyboard()
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     describeScreen(column);
-    // A screen that opens in editing mode keeps the focus in its text.
+    // A screen that opens in editing mode keeps the focus in its text; a screen with a
+    // lesson text opens with the focus in it, the first thing to read; any other on
+    // its first lesson button.
     if (editing())
         return;
+    if (!Memo1->isHidden() && Memo1->isEnabled() && (Memo1->focusPolicy() & Qt::TabFocus)) {
+        Memo1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     for (QWidget *button : column) {
         if (!button->isHidden() && button != Button1) {
             button->setFocus(Qt::OtherFocusReason);

@@ -121,7 +121,7 @@ public:
     // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
     void setUpKeyboard();
     // Tab order of a built screen, what screen readers are told about it, the focus on
-    // its first lesson button; run once, after the window's first activation.
+    // its lesson text or first lesson button; run once, after the first activation.
     void arrangeKeyboard();
     // Accessible names and descriptions of the column's buttons, the links boxes tied to
     // their labels, and the window title naming the screen.
