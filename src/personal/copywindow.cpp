@@ -22,6 +22,25 @@
 
 namespace lumora {
 
+namespace {
+
+// The folders of the right side, its columns headed in the interface's language (screen
+// readers read the headers, though the view shows none).
+class FolderModel : public QFileSystemModel {
+public:
+    using QFileSystemModel::QFileSystemModel;
+    QStringList headers;
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headers.size())
+            return headers.at(section);
+        return QFileSystemModel::headerData(section, orientation, role);
+    }
+};
+
+} // namespace
+
 QStringList maskedFiles(const QString &folder, const QString &masks)
 {
     QDir dir(folder);
@@ -74,7 +93,7 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
     Button1 = placeControl<QPushButton>(this, "Button1", 540, 384, 92, 28);
     Button1->setAutoDefault(false);
 
-    m_folders = new QFileSystemModel(this);
+    m_folders = new FolderModel(this);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     DirectoryListBox1->setModel(m_folders);
     for (int column = 1; column < m_folders->columnCount(); ++column)
@@ -106,6 +125,11 @@ void TOknoKopy::FormActivate()
     accessible::name(DriveComboBox1, s, "WINDOW COPY PLACE", "Miesto");
     accessible::name(DirectoryListBox1, s, "WINDOW COPY FOLDERS", "Priečinky");
     accessible::name(FileListBox2, s, "WINDOW COPY FILES", "Súbory priečinka");
+    static_cast<FolderModel *>(m_folders)->headers = {
+        DirectoryListBox1->accessibleName(),
+        s.ConfigText(QStringLiteral("WINDOW COPY SIZE"), QStringLiteral("Veľkosť")),
+        s.ConfigText(QStringLiteral("WINDOW COPY TYPE"), QStringLiteral("Typ")),
+        s.ConfigText(QStringLiteral("WINDOW COPY DATE"), QStringLiteral("Dátum zmeny"))};
     Label3->setText(s.ConfigText(QStringLiteral("WINDOW COPY MASKA"),
                                  QStringLiteral("Zobrazujú sa iba súbory poznámok (*.txt) a odkazov (*.htm)")));
     Button1->setText(s.ConfigText(QStringLiteral("WINDOW COPY CLOSE"), QStringLiteral("Koniec")));

@@ -63,9 +63,12 @@ QString describe(QAccessibleInterface *face)
 // skipped with everything below them.
 void walk(QAccessibleInterface *face, const QList<const QObject *> &exempt, QStringList &problems, int depth = 0)
 {
-    if (!face || !face->isValid() || depth > 16 || face->state().invisible)
+    if (!face || !face->isValid() || depth > 16)
         return;
     if (face->object() && exempt.contains(face->object()))
+        return;
+    // A hidden header is still read out with the cells below it.
+    if (face->state().invisible && face->role() != QAccessible::ColumnHeader)
         return;
     static const QList<QAccessible::Role> actionable{
         QAccessible::PushButton, QAccessible::CheckBox,  QAccessible::RadioButton, QAccessible::ComboBox,
