@@ -26,7 +26,9 @@ ButtonKind buttonKind(const QString &caption, QStringView target, const QString 
     case ItemKind::Shell:
         break;
     }
-    return isAddress(splitTarget(target).fileName) ? ButtonKind::WebPage : ButtonKind::File;
+    // Local pages (".htm", ".html") are web pages too, as their button picture shows.
+    const QString file = splitTarget(target).fileName;
+    return isAddress(file) || kindCode(file) == QLatin1String("HTM") ? ButtonKind::WebPage : ButtonKind::File;
 }
 
 KindText kindText(ButtonKind kind)

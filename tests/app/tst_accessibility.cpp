@@ -75,7 +75,7 @@ void walk(QAccessibleInterface *face, const QList<const QObject *> &exempt, QStr
         QAccessible::EditableText, QAccessible::List,    QAccessible::Tree,        QAccessible::Table,
         QAccessible::SpinBox,    QAccessible::Slider,    QAccessible::MenuItem,    QAccessible::ButtonMenu,
         QAccessible::ButtonDropDown, QAccessible::ListItem, QAccessible::TreeItem, QAccessible::Link,
-        QAccessible::PageTab,    QAccessible::Graphic};
+        QAccessible::PageTab};
     const QString name = face->text(QAccessible::Name).trimmed();
     const QString description = face->text(QAccessible::Description).trimmed();
     if (actionable.contains(face->role()) && name.isEmpty())
@@ -170,7 +170,8 @@ private slots:
                  {QStringLiteral("[Počítač a jeho časti]kap1.txt"), QStringLiteral("[Schéma]schema.bmp"),
                   QStringLiteral("[Ukážka práce]praca.scm"), QStringLiteral("[Stránka školy]https://skola.sk"),
                   QStringLiteral("[Pracovný list]list.pdf"), QStringLiteral("[Vyskúšajte sa]test.txt"),
-                  QStringLiteral("[Obrázok]obr.bmp"), QStringLiteral("//https://kurz.sk"),
+                  QStringLiteral("[Obrázok]obr.bmp"), QStringLiteral("[Slovník]slovnik.html"),
+                  QStringLiteral("//https://kurz.sk"),
                   QStringLiteral("<Prvý odsek lekcie.>")});
         p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("[Hlbšie]kap1.txt"), QStringLiteral("<Text>")});
         QImage picture(40, 30, QImage::Format_RGB32);
@@ -256,7 +257,7 @@ private slots:
                 {"Button12", QStringLiteral("Ďalšia obrazovka")}, {"Button22", QStringLiteral("Obrázok")},
                 {"Button32", QStringLiteral("Ukážka")},           {"Button42", QStringLiteral("Webová stránka")},
                 {"Button52", QStringLiteral("Dokument alebo program")}, {"Button62", QStringLiteral("Test")},
-                {"Button72", QString()}};
+                {"Button72", QString()}, {"Button82", QStringLiteral("Webová stránka")}};
             for (const auto &[button, kind] : kinds)
                 QCOMPARE(descriptionOf(RunningProgram::button(w, QLatin1String(button))), kind);
 
