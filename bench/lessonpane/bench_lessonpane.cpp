@@ -5,10 +5,10 @@
 // shown, the longest single pass of the event loop (the pane lays long texts out in
 // pieces) is reported and must stay under a tenth of the floor.
 #include "app/formtemplate.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 #include "benchclock.h"
 

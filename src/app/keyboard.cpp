@@ -1,13 +1,13 @@
 // The keyboard path of a level window: access keys of the menu, F10 for the menu bar,
 // Backspace and Alt+Left as the back button, the Tab order of a built screen, what
-// screen readers are told about it, and the focus on its first lesson button.
+// screen readers are told about it, and the focus on its lesson text or first button.
 #include "app/accesskeys.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/accessiblenames.h"
 #include "platform/keys.h"
 #include "screens/buttonkind.h"
 #include "screens/contentfileitems.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "app/tform1.h"
 #include "platform/placecontrol.h"
 
-#include "app/session.h"
-#include "platform/guard.h"
 #include "platform/filelock.h"
+#include "platform/guard.h"
 #include "platform/messages.h"
+#include "state/session.h"
 #include "text/fontdialog.h"
 #include "text/helpwindow.h"
 #include "text/lessonpane.h"

@@ -2,7 +2,7 @@
 // The main window class. Level 1 is the one made at start; every deeper level is another
 // instance made from the window template. Controls are named members whose object names
 // are the same, so the template, the layout code and the tests find them by name.
-#include "app/programvalues.h"
+#include "state/programvalues.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,8 +1,7 @@
 #include "personal/linkswindow.h"
 
-#include "app/session.h"
-#include "personal/notewindow.h"
 #include "personal/centred.h"
+#include "personal/notewindow.h"
 #include "platform/accessiblenames.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
@@ -10,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 
 #include <algorithm>

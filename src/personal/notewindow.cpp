@@ -1,6 +1,5 @@
 #include "personal/notewindow.h"
 
-#include "app/session.h"
 #include "app/tform1.h"
 #include "personal/centred.h"
 #include "platform/accessiblenames.h"
@@ -10,6 +9,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
+#include "state/session.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,5 @@
 // Building a level's screen when its window is activated: the root screen with one
 // button per course folder, or a content screen from its content file.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "personal/workfiles.h"
 #include "platform/filelock.h"
@@ -8,13 +7,14 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "rtf/rtfreader.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
 #include "screens/folderlist.h"
 #include "screens/layout.h"
+#include "state/session.h"
 #include "text/formattedfile.h"
-#include "rtf/rtfreader.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -2,11 +2,11 @@
 // then the refresh of the window.
 #include "text/lessoneditormenu.h"
 
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 #include "text/lessonblock.h"
 #include "text/lessoneditorwindow.h"
 #include "text/lessontext.h"

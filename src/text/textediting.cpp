@@ -1,11 +1,11 @@
 // The lesson text pane of a screen window: editing mode and its menu entries, the save
 // question when an edited pane is left, the zoom box and formatting with the right
 // mouse button.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "state/session.h"
 #include "text/fontdialog.h"
 #include "text/lessontext.h"
 #include "text/memoformat.h"

@@ -1,6 +1,5 @@
 #include "tree/treewindow.h"
 
-#include "app/session.h"
 #include "platform/accessiblenames.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -8,6 +7,7 @@
 #include "platform/process.h"
 #include "screens/contentfileitems.h"
 #include "screens/itemfiles.h"
+#include "state/session.h"
 #include "tree/coursecheck.h"
 #include "tree/coursetreemodel.h"
 
