@@ -47,6 +47,8 @@ QString TOknoHelp::helpFile() const
 void TOknoHelp::FormActivate()
 {
     setWindowTitle(m_session.ConfigText(QStringLiteral("MENU HELP"), QStringLiteral("Pomocník")));
+    // The help text is named as its window is.
+    Memo1->setAccessibleName(windowTitle());
     Memo1->clear();
     formattedfile::load(helpFile(), *Memo1->document());
 }

@@ -12,6 +12,7 @@
 #include "platform/readablelook.h"
 #include "runningprogram.h"
 #include "search/coursesearchwindow.h"
+#include "text/helpwindow.h"
 #include "text/picturewindow.h"
 #include "tree/treewindow.h"
 
@@ -78,9 +79,12 @@ void walk(QAccessibleInterface *face, const QList<const QObject *> &exempt, QStr
         QAccessible::PageTab};
     const QString name = face->text(QAccessible::Name).trimmed();
     const QString description = face->text(QAccessible::Description).trimmed();
-    if (actionable.contains(face->role()) && name.isEmpty())
+    // A text box that cannot take the focus is only shown text, read as such.
+    const bool acts = actionable.contains(face->role())
+        && (face->role() != QAccessible::EditableText || (face->state().focusable && !face->state().disabled));
+    if (acts && name.isEmpty())
         problems << QStringLiteral("unnamed ") + describe(face);
-    if (actionable.contains(face->role()) && !description.isEmpty() && description.compare(name, Qt::CaseInsensitive) == 0)
+    if (acts && !description.isEmpty() && description.compare(name, Qt::CaseInsensitive) == 0)
         problems << QStringLiteral("description repeats the name: ") + describe(face);
     if (face->role() == QAccessible::ColumnHeader) {
         bool number = false;
@@ -195,6 +199,21 @@ private slots:
                 problems << window + QStringLiteral(": ") + problem;
         };
         check(QStringLiteral("root screen"), &p->main());
+        {
+            TOknoAbout about(p->session(), &p->main());
+            about.FormActivate();
+            shown(about);
+            check(QStringLiteral("about"), &about);
+            TOknoOPrg feedback(p->session(), &p->main());
+            shown(feedback);
+            check(QStringLiteral("feedback"), &feedback);
+            TOknoReklama credits(p->session(), &p->main());
+            shown(credits);
+            check(QStringLiteral("credits"), &credits);
+            TOknoHelp help(p->session(), &p->main());
+            shown(help);
+            check(QStringLiteral("help"), &help);
+        }
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             // The lesson pane is named with its caret, where the pane is made.
             check(QStringLiteral("course screen"), w, {w->Memo1});
