@@ -63,6 +63,7 @@ public:
     void Koniec1Click();
     void Help1Click();
     void Editcialekci1Click();
+    void Exportkurzu1Click();
     void FormClose();
 
     // Building the screen of the current level on activation.
@@ -178,6 +179,7 @@ public:
     QAction *Editciatextu2 = nullptr;
     QAction *Ignorovazmeny1 = nullptr;
     QAction *Editcialekci1 = nullptr;
+    QAction *Exportkurzu1 = nullptr;
     QAction *Help1 = nullptr;
     QAction *Hadaj1 = nullptr;
     QAction *Hadavkurze1 = nullptr;

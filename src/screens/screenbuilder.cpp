@@ -15,6 +15,8 @@
 #include "screens/layout.h"
 #include "state/session.h"
 #include "text/formattedfile.h"
+#include "text/lessonpane.h"
+#include "rtf/rtfreader.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -340,8 +342,10 @@ void TForm1::buildContentScreen(int level)
         paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
     // A formatted file that is not rich text leaves the block's text in the pane; the
     // screen is built all the same and the file named once the build is done.
-    const bool notRich = !rtfPath.isEmpty()
-        && formattedfile::loadIfRich(rtfPath, *Memo1->document()) == formattedfile::Found::NotRich;
+    const bool notRich = !rtfPath.isEmpty() && [&] {
+        const PaneLoading loading(*Memo1);
+        return formattedfile::loadIfRich(rtfPath, *Memo1->document()) == formattedfile::Found::NotRich;
+    }();
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);
