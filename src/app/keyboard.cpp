@@ -3,6 +3,7 @@
 // screen readers are told about it, and the focus on its lesson text or first button.
 #include "app/accesskeys.h"
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "platform/accessiblenames.h"
 #include "platform/keys.h"
 #include "screens/buttonkind.h"
@@ -45,7 +46,7 @@ void TForm1::describeScreen(const QList<QWidget *> &column)
     Session &s = m_session;
     const CourseState &c = s.course;
     const int level = c.CurrentLevel;
-    const QString examCaption = s.ConfigText(QStringLiteral("BUTTON EXAM"), QStringLiteral("Vyskúšajte sa"));
+    const QString examCaption = s.ConfigText(keys::ButtonExam);
     for (QWidget *button : column) {
         // The full caption of a trimmed button is also its accessible name.
         const QString full = button->property("hint").toString();
@@ -56,8 +57,8 @@ void TForm1::describeScreen(const QList<QWidget *> &column)
         if (tag < 1 || tag > MaxLines || !CourseState::validLevel(level))
             continue;
         const content::ButtonLine line = content::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]);
-        const content::KindText kind = content::kindText(content::buttonKind(line.caption, line.target, examCaption));
-        accessible::describe(button, s.ConfigText(QLatin1String(kind.key), QString::fromUtf8(kind.defaultText)));
+        const TextKey &kind = content::kindText(content::buttonKind(line.caption, line.target, examCaption));
+        accessible::describe(button, s.ConfigText(kind));
     }
     // The links box is named by its label, not by the address it shows.
     accessible::label(Label2, ComboBox1);

@@ -1,5 +1,6 @@
 #include "personal/copywindow.h"
 
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "platform/accessiblenames.h"
 #include "platform/fileops.h"
@@ -117,22 +118,19 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
 void TOknoKopy::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("WINDOW COPY"), QStringLiteral("Kopírovanie")));
-    Label2->setText(s.ConfigText(QStringLiteral("WINDOW COPY LABEL"), QStringLiteral("Kopírovanie")));
-    accessible::name(SpeedButton3, s, "WINDOW COPY TO WORK", "Kopírovať do pracovného priečinka");
-    accessible::name(SpeedButton4, s, "WINDOW COPY TO FOLDER", "Kopírovať do priečinka");
-    accessible::name(FileListBox1, s, "WINDOW COPY WORK FILES", "Súbory pracovného priečinka");
-    accessible::name(DriveComboBox1, s, "WINDOW COPY PLACE", "Miesto");
-    accessible::name(DirectoryListBox1, s, "WINDOW COPY FOLDERS", "Priečinky");
-    accessible::name(FileListBox2, s, "WINDOW COPY FILES", "Súbory priečinka");
+    setWindowTitle(s.ConfigText(keys::WindowCopy));
+    Label2->setText(s.ConfigText(keys::WindowCopyLabel));
+    accessible::name(SpeedButton3, s, keys::WindowCopyToWork);
+    accessible::name(SpeedButton4, s, keys::WindowCopyToFolder);
+    accessible::name(FileListBox1, s, keys::WindowCopyWorkFiles);
+    accessible::name(DriveComboBox1, s, keys::WindowCopyPlace);
+    accessible::name(DirectoryListBox1, s, keys::WindowCopyFolders);
+    accessible::name(FileListBox2, s, keys::WindowCopyFiles);
     static_cast<FolderModel *>(m_folders)->headers = {
-        DirectoryListBox1->accessibleName(),
-        s.ConfigText(QStringLiteral("WINDOW COPY SIZE"), QStringLiteral("Veľkosť")),
-        s.ConfigText(QStringLiteral("WINDOW COPY TYPE"), QStringLiteral("Typ")),
-        s.ConfigText(QStringLiteral("WINDOW COPY DATE"), QStringLiteral("Dátum zmeny"))};
-    Label3->setText(s.ConfigText(QStringLiteral("WINDOW COPY MASKA"),
-                                 QStringLiteral("Zobrazujú sa iba súbory poznámok (*.txt) a odkazov (*.htm)")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW COPY CLOSE"), QStringLiteral("Koniec")));
+        DirectoryListBox1->accessibleName(), s.ConfigText(keys::WindowCopySize), s.ConfigText(keys::WindowCopyType),
+        s.ConfigText(keys::WindowCopyDate)};
+    Label3->setText(s.ConfigText(keys::WindowCopyMaska));
+    Button1->setText(s.ConfigText(keys::WindowCopyClose));
     Label1->setText(s.values.TempDir);
     fillLeft();
 }

@@ -1,6 +1,7 @@
 #include "personal/notewindow.h"
 
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "platform/accessiblenames.h"
 #include "platform/errors.h"
@@ -25,11 +26,9 @@ bool confirmUnstorable(Session &session, const QStringList &lines, QWidget *pare
     if (missing.isEmpty())
         return true;
     // Asked even when messages are silenced: answering for the user would lose text.
-    const QString text = session.ConfigText(QStringLiteral("SAVE CHARACTERS"),
-        QStringLiteral("Tieto znaky sa v kódovaní Windows-1250 nedajú uložiť:"))
+    const QString text = session.ConfigText(keys::SaveCharacters)
         + QStringLiteral(" ") + missing + QLatin1Char('\n')
-        + session.ConfigText(QStringLiteral("SAVE CHARACTERS QUESTION"),
-                             QStringLiteral("Uložiť ich ako „?“ ?"));
+        + session.ConfigText(keys::SaveCharactersQuestion);
     return messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, text, parent)
         == messages::Answer::Yes;
 }
@@ -78,14 +77,13 @@ QString TOknoPoznamka::notesPath() const
 void TOknoPoznamka::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(accessible::title(
-        s.ConfigText(QStringLiteral("MENU NOTES"), QStringLiteral("Poznámky")), accessible::captionPathOf(parentWidget())));
-    accessible::name(Memo1, s, "WINDOW NOTES TEXT", "Text poznámky");
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW NOTES SAVE"), QStringLiteral("Ulož")));
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW NOTES CANCEL"), QStringLiteral("Zruš zmeny")));
-    Button3->setText(s.ConfigText(QStringLiteral("WINDOW NOTES ERASE"), QStringLiteral("Vymaž poznámku")));
-    Button4->setText(s.ConfigText(QStringLiteral("WINDOW NOTES END"), QStringLiteral("Koniec")));
-    const QString saved = s.ConfigText(QStringLiteral("SAVE NOTE"), QStringLiteral("Poznámka je uložená do"));
+    setWindowTitle(accessible::title(s.ConfigText(keys::MenuNotes), accessible::captionPathOf(parentWidget())));
+    accessible::name(Memo1, s, keys::WindowNotesText);
+    Button1->setText(s.ConfigText(keys::WindowNotesSave));
+    Button2->setText(s.ConfigText(keys::WindowNotesCancel));
+    Button3->setText(s.ConfigText(keys::WindowNotesErase));
+    Button4->setText(s.ConfigText(keys::WindowNotesEnd));
+    const QString saved = s.ConfigText(keys::SaveNote);
 
     NotesFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Notes);
     if (!NotesFile.ok())
@@ -144,8 +142,7 @@ void TOknoPoznamka::reject()
     // Typing not yet saved is not dropped unasked; "Zruš zmeny" alone discards it.
     const bool unsaved = Memo1->document()->isModified() && !Memo1->toPlainText().trimmed().isEmpty();
     if (unsaved) {
-        const QString question = m_session.ConfigText(QStringLiteral("WINDOW NOTES UNSAVED"),
-                                                      QStringLiteral("Poznámka nie je uložená. Uložiť ju ?"));
+        const QString question = m_session.ConfigText(keys::WindowNotesUnsaved);
         if (messages::askDefaultNo(messages::Kind::Confirmation, question, this) == messages::Answer::Yes) {
             guarded([this] { Button1Click(); });
             return;
@@ -157,8 +154,7 @@ void TOknoPoznamka::reject()
 void TOknoPoznamka::Button3Click()
 {
     Session &s = m_session;
-    if (!messages::confirm(s, QStringLiteral("ERASE NOTES"),
-                           QStringLiteral("Naozaj chcete vymazať poznámku ??? Nonono !"), this))
+    if (!messages::confirm(s, keys::EraseNotes, this))
         return;
     const QString found = paths::existingFile(notesPath());
     if (!found.isEmpty() && !QFile::remove(found) && QFileInfo::exists(found))

@@ -26,9 +26,9 @@ QString currentName(QWidget *control)
 
 } // namespace
 
-void name(QWidget *control, TextLookup &texts, const char *key, const char *defaultText)
+void name(QWidget *control, TextLookup &texts, const TextKey &caption)
 {
-    control->setAccessibleName(texts.ConfigText(QLatin1String(key), QString::fromUtf8(defaultText)));
+    control->setAccessibleName(texts.ConfigText(caption));
 }
 
 void label(QLabel *label, QWidget *control)

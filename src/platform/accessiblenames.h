@@ -10,11 +10,12 @@ class QWidget;
 namespace lumora {
 
 class TextLookup;
+struct TextKey;
 
 namespace accessible {
 
 // Names a control that has no label of its own with a caption of the text table.
-void name(QWidget *control, TextLookup &texts, const char *key, const char *defaultText);
+void name(QWidget *control, TextLookup &texts, const TextKey &caption);
 
 // Ties a label to the control it names: the label becomes the control's buddy (a screen
 // reader hears it as the control's name, and its access key reaches the control). Item

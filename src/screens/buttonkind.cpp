@@ -1,5 +1,6 @@
 #include "screens/buttonkind.h"
 
+#include "config/keys.h"
 #include "screens/contentfileitems.h"
 
 namespace lumora::content {
@@ -31,23 +32,23 @@ ButtonKind buttonKind(const QString &caption, QStringView target, const QString 
     return isAddress(file) || kindCode(file) == QLatin1String("HTM") ? ButtonKind::WebPage : ButtonKind::File;
 }
 
-KindText kindText(ButtonKind kind)
+const TextKey &kindText(ButtonKind kind)
 {
     switch (kind) {
     case ButtonKind::Screen:
-        return {"BUTTON KIND SCREEN", "Ďalšia obrazovka"};
+        return keys::ButtonKindScreen;
     case ButtonKind::Picture:
-        return {"BUTTON KIND PICTURE", "Obrázok"};
+        return keys::ButtonKindPicture;
     case ButtonKind::Demonstration:
-        return {"BUTTON KIND DEMO", "Ukážka"};
+        return keys::ButtonKindDemo;
     case ButtonKind::WebPage:
-        return {"BUTTON KIND WEB", "Webová stránka"};
+        return keys::ButtonKindWeb;
     case ButtonKind::File:
-        return {"BUTTON KIND FILE", "Dokument alebo program"};
+        break;
     case ButtonKind::Test:
-        return {"BUTTON KIND TEST", "Test"};
+        return keys::ButtonKindTest;
     }
-    return {"BUTTON KIND FILE", "Dokument alebo program"};
+    return keys::ButtonKindFile;
 }
 
 } // namespace lumora::content

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringView>
 
+namespace lumora {
+struct TextKey;
+}
+
 namespace lumora::content {
 
 enum class ButtonKind {
@@ -23,11 +27,7 @@ bool isAddress(QStringView target);
 // marks the exam button.
 ButtonKind buttonKind(const QString &caption, QStringView target, const QString &examCaption);
 
-// Text-table key and Slovak default of a kind's description.
-struct KindText {
-    const char *key;
-    const char *defaultText;
-};
-KindText kindText(ButtonKind kind);
+// The text-table entry of a kind's description.
+const TextKey &kindText(ButtonKind kind);
 
 } // namespace lumora::content

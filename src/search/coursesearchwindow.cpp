@@ -1,5 +1,6 @@
 #include "search/coursesearchwindow.h"
 
+#include "config/keys.h"
 #include "platform/accessiblenames.h"
 #include "platform/guard.h"
 #include "search/coursereading.h"
@@ -39,20 +40,17 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     setObjectName(QStringLiteral("TOknoHladajVKurze"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    const auto text = [&session](const char *key, const char *defaultText) {
-        return session.ConfigText(QLatin1String(key), QString::fromUtf8(defaultText));
-    };
-    setWindowTitle(text("MENU FIND", "Hľadať v kurze"));
-    m_countText = text("WINDOW FIND COUNT", "Nájdené obrazovky:");
-    m_readingText = text("WINDOW FIND READING", "Čítam kurz…");
+    setWindowTitle(session.ConfigText(keys::MenuFind));
+    m_countText = session.ConfigText(keys::WindowFindCount);
+    m_readingText = session.ConfigText(keys::WindowFindReading);
 
     auto *layout = new QVBoxLayout(this);
     auto *field = new QHBoxLayout;
-    Label2 = named(new QLabel(text("WINDOW FIND TEXT", "Hľadaj:"), this), "Label2");
+    Label2 = named(new QLabel(session.ConfigText(keys::WindowFindText), this), "Label2");
     Edit1 = named(new QLineEdit(this), "Edit1");
     Edit1->setClearButtonEnabled(true);
     for (QWidget *clear : Edit1->findChildren<QWidget *>())
-        accessible::name(clear, session, "WINDOW FIND CLEAR", "Vymazať hľadaný text");
+        accessible::name(clear, session, keys::WindowFindClear);
     Label2->setBuddy(Edit1);
     field->addWidget(Label2);
     field->addWidget(Edit1, 1);
@@ -66,7 +64,7 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     ListView1->setModel(m_model);
     ListView1->setItemDelegate(new search::ResultsDelegate(ListView1));
     layout->addWidget(ListView1, 1);
-    accessible::name(ListView1, session, "WINDOW FIND RESULTS", "Nájdené obrazovky");
+    accessible::name(ListView1, session, keys::WindowFindResults);
 
     auto *bottom = new QHBoxLayout;
     Label1 = named(new QLabel(this), "Label1");
@@ -74,8 +72,8 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMaximumWidth(160);
     ProgressBar1->hide();
-    Button1 = named(new QPushButton(text("WINDOW FIND SHOW", "Zobraz okno"), this), "Button1");
-    Button2 = named(new QPushButton(text("WINDOW FIND CLOSE", "Návrat"), this), "Button2");
+    Button1 = named(new QPushButton(session.ConfigText(keys::WindowFindShow), this), "Button1");
+    Button2 = named(new QPushButton(session.ConfigText(keys::WindowFindClose), this), "Button2");
     Button1->setDefault(true);
     Button1->setEnabled(false);
     Button2->setAutoDefault(false);
