@@ -1,12 +1,18 @@
 // The keyboard path of a level window: access keys of the menu, F10 for the menu bar,
-// Backspace and Alt+Left as the back button, the Tab order of a built screen and the
-// focus on its first lesson button.
+// Backspace and Alt+Left as the back button, the Tab order of a built screen, what
+// screen readers are told about it, and the focus on its lesson text or first button.
 #include "platform/accesskeys.h"
 #include "app/tform1.h"
+#include "config/keys.h"
+#include "platform/accessiblenames.h"
 #include "platform/keys.h"
+#include "screens/buttonkind.h"
+#include "screens/contentfileitems.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +40,34 @@ void keepAccessKey(QAction *action, const QString &builtIn)
 }
 
 } // namespace
+
+void TForm1::describeScreen(const QList<QWidget *> &column)
+{
+    Session &s = m_session;
+    const CourseState &c = s.course;
+    const int level = c.CurrentLevel;
+    const QString examCaption = s.ConfigText(keys::ButtonExam);
+    for (QWidget *button : column) {
+        // The full caption of a trimmed button is also its accessible name.
+        const QString full = button->property("hint").toString();
+        if (!full.isEmpty())
+            button->setAccessibleName(full);
+        // A lesson button tells what it opens, which its picture shows to the eye.
+        const int tag = button->property("tag").toInt();
+        if (tag < 1 || tag > MaxLines || !CourseState::validLevel(level))
+            continue;
+        const content::ButtonLine line = content::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]);
+        const TextKey &kind = content::kindText(content::buttonKind(line.caption, line.target, examCaption));
+        accessible::describe(button, s.ConfigText(kind));
+    }
+    // The links box is named by its label, not by the address it shows.
+    accessible::label(Label2, ComboBox1);
+    accessible::label(Label4, ComboBox2);
+    // The title says which screen this is, as the title line shows it.
+    const QString path = Label1->toolTip();
+    accessible::setCaptionPath(this, path);
+    setWindowTitle(accessible::title(path, windowTitle()));
+}
 
 void TForm1::setUpKeyboard()
 {
@@ -82,21 +116,24 @@ void TForm1::setUpKeyboard()
 
 void TForm1::arrangeKeyboard()
 {
-    QList<QWidget *> order = columnControls();
-    std::stable_sort(order.begin(), order.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
-    const QList<QWidget *> column = order;
-    order << ComboBox1 << ComboBox2 << SpeedButton1 << SpeedButton2 << Memo1 << MaskEdit1 << UpDown1 << Button2;
+    QList<QWidget *> column = columnControls();
+    std::stable_sort(column.begin(), column.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    // Reading order: the lesson text, the buttons beside it, the links below, the two
+    // flat buttons, then the zoom box.
+    QList<QWidget *> order{Memo1};
+    order << column << ComboBox1 << ComboBox2 << SpeedButton1 << SpeedButton2 << MaskEdit1 << UpDown1 << Button2;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    for (QWidget *button : column) {
-        // The full caption of a trimmed button is also its accessible name.
-        const QString full = button->property("hint").toString();
-        if (!full.isEmpty())
-            button->setAccessibleName(full);
-    }
-    // A screen that opens in editing mode keeps the focus in its text.
+    describeScreen(column);
+    // A screen that opens in editing mode keeps the focus in its text; a screen with a
+    // lesson text opens with the focus in it, the first thing to read; any other on
+    // its first lesson button.
     if (editing())
         return;
+    if (!Memo1->isHidden() && Memo1->isEnabled() && (Memo1->focusPolicy() & Qt::TabFocus)) {
+        Memo1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     for (QWidget *button : column) {
         if (!button->isHidden() && button != Button1) {
             button->setFocus(Qt::OtherFocusReason);

@@ -8,6 +8,7 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "platform/readablelook.h"
 #include "state/session.h"
 #include "state/usersettings.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
                    stderr);
         return lumora::commandline::UsageError;
     }
+    lumora::look::applyReadableLook();
 
     const QString icon = lumora::paths::existingFile(lumora::paths::join(QDir::currentPath(), QStringLiteral("ikona.ico")));
     if (!icon.isEmpty())

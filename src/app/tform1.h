@@ -125,9 +125,12 @@ public:
     void Reklama1Click();
     // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
     void setUpKeyboard();
-    // Tab order of a built screen, accessible names of its buttons, the focus on its
-    // first lesson button; run once, after the window's first activation.
+    // Tab order of a built screen, what screen readers are told about it, the focus on
+    // its lesson text or first lesson button; run once, after the first activation.
     void arrangeKeyboard();
+    // Accessible names and descriptions of the column's buttons, the links boxes tied to
+    // their labels, and the window title naming the screen.
+    void describeScreen(const QList<QWidget *> &column);
 
     // Course search (src/search/coursesearchmenu.cpp): "Pomocník → Hľadať v kurze" and
     // Ctrl+F open the search window of the current course.

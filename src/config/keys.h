@@ -13,6 +13,12 @@
     K(BlockedTree2, "BLOCKED TREE2", Question, "Zavrieť vyhľadávacie okno ?") \
     K(Bmp, "BMP", Message, "Neexistuje súbor obrázku") \
     K(ButtonExam, "BUTTON EXAM", Caption, "Vyskúšajte sa") \
+    K(ButtonKindDemo, "BUTTON KIND DEMO", Caption, "Ukážka") \
+    K(ButtonKindFile, "BUTTON KIND FILE", Caption, "Dokument alebo program") \
+    K(ButtonKindPicture, "BUTTON KIND PICTURE", Caption, "Obrázok") \
+    K(ButtonKindScreen, "BUTTON KIND SCREEN", Caption, "Ďalšia obrazovka") \
+    K(ButtonKindTest, "BUTTON KIND TEST", Caption, "Test") \
+    K(ButtonKindWeb, "BUTTON KIND WEB", Caption, "Webová stránka") \
     K(ButtonNotes, "BUTTON NOTES", Caption, "Poznámky") \
     K(CloseControl, "CLOSE CONTROL", Caption, "Koniec kontroly") \
     K(ColorTitle, "COLOR TITLE", Setting, "0") \
@@ -146,14 +152,25 @@
     K(WindowCaption, "WINDOW CAPTION", Caption, "Lumora") \
     K(WindowCopy, "WINDOW COPY", Caption, "Kopírovanie") \
     K(WindowCopyClose, "WINDOW COPY CLOSE", Caption, "Koniec") \
+    K(WindowCopyDate, "WINDOW COPY DATE", Caption, "Dátum zmeny") \
+    K(WindowCopyFiles, "WINDOW COPY FILES", Caption, "Súbory priečinka") \
+    K(WindowCopyFolders, "WINDOW COPY FOLDERS", Caption, "Priečinky") \
     K(WindowCopyLabel, "WINDOW COPY LABEL", Caption, "Kopírovanie") \
     K(WindowCopyMaska, "WINDOW COPY MASKA", Caption, "Zobrazujú sa iba súbory poznámok (*.txt) a odkazov (*.htm)") \
+    K(WindowCopyPlace, "WINDOW COPY PLACE", Caption, "Miesto") \
+    K(WindowCopySize, "WINDOW COPY SIZE", Caption, "Veľkosť") \
+    K(WindowCopyToFolder, "WINDOW COPY TO FOLDER", Caption, "Kopírovať do priečinka") \
+    K(WindowCopyToWork, "WINDOW COPY TO WORK", Caption, "Kopírovať do pracovného priečinka") \
+    K(WindowCopyType, "WINDOW COPY TYPE", Caption, "Typ") \
+    K(WindowCopyWorkFiles, "WINDOW COPY WORK FILES", Caption, "Súbory pracovného priečinka") \
     K(WindowEditlect, "WINDOW EDITLECT", Caption, "Editácia lekcie") \
     K(WindowEditlectCancel, "WINDOW EDITLECT CANCEL", Caption, "Zruš zmeny") \
     K(WindowEditlectSave, "WINDOW EDITLECT SAVE", Caption, "Ulož") \
+    K(WindowFindClear, "WINDOW FIND CLEAR", Caption, "Vymazať hľadaný text") \
     K(WindowFindClose, "WINDOW FIND CLOSE", Caption, "Návrat") \
     K(WindowFindCount, "WINDOW FIND COUNT", Caption, "Nájdené obrazovky:") \
     K(WindowFindReading, "WINDOW FIND READING", Caption, "Čítam kurz…") \
+    K(WindowFindResults, "WINDOW FIND RESULTS", Caption, "Nájdené obrazovky") \
     K(WindowFindShow, "WINDOW FIND SHOW", Caption, "Zobraz okno") \
     K(WindowFindText, "WINDOW FIND TEXT", Caption, "Hľadaj:") \
     K(WindowHttpAdd, "WINDOW HTTP ADD", Caption, "Pridaj/Oprav odkaz") \
@@ -167,6 +184,8 @@
     K(WindowNotesEnd, "WINDOW NOTES END", Caption, "Koniec") \
     K(WindowNotesErase, "WINDOW NOTES ERASE", Caption, "Vymaž poznámku") \
     K(WindowNotesSave, "WINDOW NOTES SAVE", Caption, "Ulož") \
+    K(WindowNotesText, "WINDOW NOTES TEXT", Caption, "Text poznámky") \
+    K(WindowNotesUnsaved, "WINDOW NOTES UNSAVED", Question, "Poznámka nie je uložená. Uložiť ju ?") \
     K(WindowPicture, "WINDOW PICTURE", Caption, "Obrázok") \
     K(WindowPictureClose, "WINDOW PICTURE CLOSE", Caption, "Zavri") \
     K(WindowSearchFind, "WINDOW SEARCH FIND", Caption, "Hľadaj text") \

@@ -2,6 +2,7 @@
 
 #include "config/keys.h"
 #include "personal/centred.h"
+#include "platform/accessiblenames.h"
 #include "platform/fileops.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
@@ -21,6 +22,25 @@
 #include <QTreeView>
 
 namespace lumora {
+
+namespace {
+
+// The folders of the right side, its columns headed in the interface's language (screen
+// readers read the headers, though the view shows none).
+class FolderModel : public QFileSystemModel {
+public:
+    using QFileSystemModel::QFileSystemModel;
+    QStringList headers;
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headers.size())
+            return headers.at(section);
+        return QFileSystemModel::headerData(section, orientation, role);
+    }
+};
+
+} // namespace
 
 QStringList maskedFiles(const QString &folder, const QString &masks)
 {
@@ -74,7 +94,7 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
     Button1 = placeControl<QPushButton>(this, "Button1", 540, 384, 92, 28);
     Button1->setAutoDefault(false);
 
-    m_folders = new QFileSystemModel(this);
+    m_folders = new FolderModel(this);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     DirectoryListBox1->setModel(m_folders);
     for (int column = 1; column < m_folders->columnCount(); ++column)
@@ -100,6 +120,15 @@ void TOknoKopy::FormActivate()
     Session &s = m_session;
     setWindowTitle(s.ConfigText(keys::WindowCopy));
     Label2->setText(s.ConfigText(keys::WindowCopyLabel));
+    accessible::name(SpeedButton3, s, keys::WindowCopyToWork);
+    accessible::name(SpeedButton4, s, keys::WindowCopyToFolder);
+    accessible::name(FileListBox1, s, keys::WindowCopyWorkFiles);
+    accessible::name(DriveComboBox1, s, keys::WindowCopyPlace);
+    accessible::name(DirectoryListBox1, s, keys::WindowCopyFolders);
+    accessible::name(FileListBox2, s, keys::WindowCopyFiles);
+    static_cast<FolderModel *>(m_folders)->headers = {
+        DirectoryListBox1->accessibleName(), s.ConfigText(keys::WindowCopySize), s.ConfigText(keys::WindowCopyType),
+        s.ConfigText(keys::WindowCopyDate)};
     Label3->setText(s.ConfigText(keys::WindowCopyMaska));
     Button1->setText(s.ConfigText(keys::WindowCopyClose));
     Label1->setText(s.values.TempDir);

@@ -3,6 +3,7 @@
 #include "config/keys.h"
 #include "personal/centred.h"
 #include "personal/notewindow.h"
+#include "platform/accessiblenames.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -68,9 +69,11 @@ QStringList TOknoOdkazy::links() const
 void TOknoOdkazy::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(keys::MenuHttp));
+    setWindowTitle(accessible::title(s.ConfigText(keys::MenuHttp), accessible::captionPathOf(parentWidget())));
     Label1->setText(s.ConfigText(keys::WindowHttpAdd));
     Label2->setText(s.ConfigText(keys::WindowHttpList));
+    accessible::label(Label1, Edit1);
+    accessible::label(Label2, ListBox1);
     Button1->setText(s.ConfigText(keys::WindowHttpSave));
     Button5->setText(s.ConfigText(keys::WindowHttpEdit));
     Button2->setText(s.ConfigText(keys::WindowHttpCancel));

@@ -3,8 +3,10 @@
 #include "app/tform1.h"
 #include "config/keys.h"
 #include "personal/centred.h"
+#include "platform/accessiblenames.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
+#include "platform/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
@@ -38,6 +40,8 @@ TOknoPoznamka::TOknoPoznamka(Session &session, TForm1 *levelWindow, QWidget *par
     setFixedSize(520, 400);
     Memo1 = placeControl<QPlainTextEdit>(this, "Memo1", 8, 8, 504, 300);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab leaves the note, as in every other box; a note holds no tab characters.
+    Memo1->setTabChangesFocus(true);
     Label1 = placeControl<QLabel>(this, "Label1", 8, 314, 504, 34);
     Label1->setWordWrap(true);
     QFont bold = Label1->font();
@@ -49,6 +53,8 @@ TOknoPoznamka::TOknoPoznamka(Session &session, TForm1 *levelWindow, QWidget *par
     Button4 = placeControl<QPushButton>(this, "Button4", 392, 358, 118, 30);
     for (QPushButton *b : {Button1, Button2, Button3, Button4})
         b->setAutoDefault(false);
+
+    keys::asksBeforeClosing(this);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
@@ -71,7 +77,8 @@ QString TOknoPoznamka::notesPath() const
 void TOknoPoznamka::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(keys::MenuNotes));
+    setWindowTitle(accessible::title(s.ConfigText(keys::MenuNotes), accessible::captionPathOf(parentWidget())));
+    accessible::name(Memo1, s, keys::WindowNotesText);
     Button1->setText(s.ConfigText(keys::WindowNotesSave));
     Button2->setText(s.ConfigText(keys::WindowNotesCancel));
     Button3->setText(s.ConfigText(keys::WindowNotesErase));
@@ -122,12 +129,26 @@ void TOknoPoznamka::Button1Click()
 
 void TOknoPoznamka::Button2Click()
 {
-    reject();
+    QDialog::reject();
 }
 
 void TOknoPoznamka::Button4Click()
 {
     reject();
+}
+
+void TOknoPoznamka::reject()
+{
+    // Typing not yet saved is not dropped unasked; "Zruš zmeny" alone discards it.
+    const bool unsaved = Memo1->document()->isModified() && !Memo1->toPlainText().trimmed().isEmpty();
+    if (unsaved) {
+        const QString question = m_session.ConfigText(keys::WindowNotesUnsaved);
+        if (messages::askDefaultNo(messages::Kind::Confirmation, question, this) == messages::Answer::Yes) {
+            guarded([this] { Button1Click(); });
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 void TOknoPoznamka::Button3Click()

@@ -42,6 +42,10 @@ public:
 
     personal::WorkFile NotesFile;
 
+public slots:
+    // Escape, the close box and "Koniec": unsaved typing is offered for saving first.
+    void reject() override;
+
 protected:
     void done(int result) override;
 

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +28,41 @@ bool holdsUnsavedTyping(const QWidget *window)
             return true;
     }
     return false;
+}
+
+const char *const AsksBeforeClosing = "lumoraAsksBeforeClosing";
+
+// Whether a menu bar or menu of the application has the keyboard: Escape is theirs.
+bool inMenu(const QWidget *widget)
+{
+    if (QApplication::activePopupWidget())
+        return true;
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<const QMenuBar *>(w) || qobject_cast<const QMenu *>(w))
+            return true;
+    }
+    return false;
+}
+
+// A box of several lines: Tab may be a character there, Ctrl+Tab never is.
+bool isTextBox(const QWidget *widget)
+{
+    return qobject_cast<const QTextEdit *>(widget) || qobject_cast<const QPlainTextEdit *>(widget);
+}
+
+// Moves the focus from widget to the next (or previous) control of its window that
+// takes the focus by Tab.
+void moveFocus(QWidget *widget, bool forward)
+{
+    QWidget *w = widget;
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w->window() == widget->window() && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !w->focusProxy()) {
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    } while (w != widget);
 }
 
 bool isEnter(const QKeyEvent *key)
@@ -55,13 +92,20 @@ protected:
                 button->click();
             return true;
         }
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (modifiers & Qt::ControlModifier)
+            && !(modifiers & (Qt::AltModifier | Qt::MetaModifier)) && isTextBox(widget)) {
+            moveFocus(widget, key->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+            return true;
+        }
         if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
             QWidget *window = widget->window();
             const bool modal = window->isModal() || window->windowModality() != Qt::NonModal;
             if (!modal || window != QApplication::activeModalWidget() || qobject_cast<QMainWindow *>(window)
-                || qobject_cast<QMessageBox *>(window) || (window->windowFlags() & Qt::Popup) == Qt::Popup)
+                || qobject_cast<QMessageBox *>(window) || (window->windowFlags() & Qt::Popup) == Qt::Popup
+                || inMenu(widget))
                 return false;
-            if (!holdsUnsavedTyping(window))
+            if (!holdsUnsavedTyping(window) || window->property(AsksBeforeClosing).toBool())
                 window->close();
             return true;
         }
@@ -100,6 +144,11 @@ void installApplicationRules()
         return;
     qApp->setProperty(Installed, true);
     qApp->installEventFilter(new ApplicationRules(qApp));
+}
+
+void asksBeforeClosing(QWidget *window)
+{
+    window->setProperty(AsksBeforeClosing, true);
 }
 
 void addAnswerKeys(QWidget *box, QAbstractButton *yes)

@@ -6,6 +6,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "screens/buttonkind.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
 #include "screens/itemfiles.h"
@@ -26,16 +27,6 @@ QString targetPath(const QString &folder, const QString &file)
 {
     const QString written = paths::fromCourse(file);
     return QDir::isAbsolutePath(written) ? written : paths::join(folder, written);
-}
-
-// Web and mail addresses are no files: the desktop opens them. A "file:" address is a
-// file and follows the rules of files.
-bool isAddress(const QString &target)
-{
-    if (target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return false;
-    return target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
-        || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -133,7 +124,7 @@ void openShellItem(Session &s, const QString &folder, const QString &target, QWi
         if (!written.isEmpty() && paths::inside(written, s.values.ProgramDir))
             tried = QFileInfo(written).absoluteFilePath();
     }
-    if (tried.isEmpty() && isAddress(parts.fileName))
+    if (tried.isEmpty() && content::isAddress(parts.fileName))
         tried = parts.fileName;
     if (tried.isEmpty()) {
         const QString text = s.ConfigText(keys::Nonfile);

@@ -1,6 +1,7 @@
 #include "search/coursesearchwindow.h"
 
 #include "config/keys.h"
+#include "platform/accessiblenames.h"
 #include "platform/guard.h"
 #include "search/coursereading.h"
 #include "search/resultslist.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -47,6 +49,8 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     Label2 = named(new QLabel(session.ConfigText(keys::WindowFindText), this), "Label2");
     Edit1 = named(new QLineEdit(this), "Edit1");
     Edit1->setClearButtonEnabled(true);
+    for (QWidget *clear : Edit1->findChildren<QWidget *>())
+        accessible::name(clear, session, keys::WindowFindClear);
     Label2->setBuddy(Edit1);
     field->addWidget(Label2);
     field->addWidget(Edit1, 1);
@@ -60,6 +64,7 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     ListView1->setModel(m_model);
     ListView1->setItemDelegate(new search::ResultsDelegate(ListView1));
     layout->addWidget(ListView1, 1);
+    accessible::name(ListView1, session, keys::WindowFindResults);
 
     auto *bottom = new QHBoxLayout;
     Label1 = named(new QLabel(this), "Label1");
@@ -72,7 +77,11 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     Button1->setDefault(true);
     Button1->setEnabled(false);
     Button2->setAutoDefault(false);
-    bottom->addWidget(Label1, 1);
+    // The count stands in a status bar, which screen readers read as the window's status.
+    Status = named(new QStatusBar(this), "Status");
+    Status->setSizeGripEnabled(false);
+    Status->addWidget(Label1, 1);
+    bottom->addWidget(Status, 1);
     bottom->addWidget(ProgressBar1);
     bottom->addWidget(Button1);
     bottom->addWidget(Button2);
@@ -261,6 +270,7 @@ void TOknoHladajVKurze::updateCount()
         text += m_readingText;
     }
     Label1->setText(text);
+    Status->setAccessibleName(text);
 }
 
 } // namespace lumora

@@ -18,6 +18,7 @@ class QLineEdit;
 class QListView;
 class QProgressBar;
 class QPushButton;
+class QStatusBar;
 class QThread;
 class QTimer;
 
@@ -42,6 +43,7 @@ public:
     QLineEdit *Edit1 = nullptr;       // the query
     QListView *ListView1 = nullptr;   // the screens found
     QLabel *Label1 = nullptr;         // the count
+    QStatusBar *Status = nullptr;     // holds the count, named by it
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *Button1 = nullptr;   // open the selected screen (the default button)
     QPushButton *Button2 = nullptr;   // close

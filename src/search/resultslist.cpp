@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace lumora::search {
 
@@ -59,8 +60,10 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
         return *it;
     }
     case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole:
         return path;
+    case Qt::AccessibleTextRole:
+        // A screen reader hears where the screen is and what was found there.
+        return path + QStringLiteral(": ") + QTextDocumentFragment::fromHtml(snippet(m_query, text)).toPlainText();
     default:
         return {};
     }

@@ -48,6 +48,8 @@ QString TOknoHelp::helpFile() const
 void TOknoHelp::FormActivate()
 {
     setWindowTitle(m_session.ConfigText(keys::MenuHelp));
+    // The help text is named as its window is.
+    Memo1->setAccessibleName(windowTitle());
     Memo1->clear();
     formattedfile::load(helpFile(), *Memo1->document());
 }

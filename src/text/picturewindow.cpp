@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "state/session.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -46,6 +47,12 @@ void TOknoObrazku::FormActivate()
         throw FileFormatError(QStringLiteral("'%1' is not a valid picture").arg(picturePath));
     }
     Image1->setPixmap(picture);
+    // The text alternative: the caption of the button that opened the picture, else
+    // its file name; the scroll area the focus lands on carries it too.
+    const QString caption = m_session.course.PressedTitle.trimmed();
+    const QString name = caption.isEmpty() ? QFileInfo(picturePath).fileName() : caption;
+    Image1->setAccessibleName(name);
+    scrollArea->setAccessibleName(name);
     // The scroll ranges follow the picture's size.
     Image1->resize(picture.size());
 }

@@ -82,4 +82,11 @@ QVariant CourseTreeModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
+QVariant CourseTreeModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section != 0 || orientation != Qt::Horizontal || role != Qt::DisplayRole || m_tree.size() == 0)
+        return {};
+    return m_tree.node(0).caption;
+}
+
 } // namespace lumora::tree

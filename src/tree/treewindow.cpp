@@ -2,6 +2,7 @@
 
 #include "config/keys.h"
 #include "platform/accesskeys.h"
+#include "platform/accessiblenames.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -113,6 +114,7 @@ TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent)
     // meant for another control.
     for (QPushButton *button : {Button2, Button3, Button4, Button5, Button1})
         button->setAutoDefault(false);
+    accessible::label(Label2, Edit1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
@@ -223,9 +225,12 @@ void TOknoHladaj::FormActivate()
         accesskeys::withAccessKey(s.ConfigText(keys::MenuIntegrity), QStringLiteral("&Kontrola integrity")));
     setWindowTitle(s.ConfigText(keys::MenuTree));
     Hadanieintegrity1->setVisible(s.programFolderWritable());
+    accessible::name(Memo1, s, keys::MissingFiles);
 
     const QString courseName = c.LevelFolder[c.CurrentLevel];
     Label1->setText(courseName);
+    // The tree is named by the course title above it.
+    accessible::label(Label1, TreeView1);
     {
         WaitCursor wait;
         TreeView1->hide();

@@ -86,7 +86,7 @@ private slots:
             textfile::writeBytes(work(QStringLiteral("Okna")), "19");
             // Only blanks: nothing is written and the window stays open.
             onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
-                QCOMPARE(n->windowTitle(), QStringLiteral("Poznámky"));
+                QCOMPARE(n->windowTitle(), QStringLiteral("Poznámky \u2014 Kurz"));
                 QVERIFY(n->Button3->isHidden());
                 QVERIFY(n->Label1->text().endsWith(work(QStringLiteral("Obsah.txt"))));
                 n->Memo1->setPlainText(QStringLiteral("  \n\n "));

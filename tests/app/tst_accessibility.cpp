@@ -1,0 +1,409 @@
+// What a screen reader and a keyboard user meet, read through Qt's accessibility
+// interface (the one the desktop's accessibility bus is fed from): every control a
+// learner can use has a name and a role, labels are tied to their controls, windows say
+// which screen they belong to, Escape and Tab behave, and the colours of the selection
+// and of the focus frame can be told apart.
+#include "info/infowindows.h"
+#include "personal/copywindow.h"
+#include "personal/linkswindow.h"
+#include "personal/notewindow.h"
+#include "personal/workfiles.h"
+#include "platform/messages.h"
+#include "platform/readablelook.h"
+#include "runningprogram.h"
+#include "search/coursesearchwindow.h"
+#include "text/helpwindow.h"
+#include "text/picturewindow.h"
+#include "tree/treewindow.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMetaEnum>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QStyleOption>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <cmath>
+
+using namespace lumora;
+using lumora::testing::RunningProgram;
+namespace hook = lumora::messages::hook;
+
+namespace {
+
+QString roleName(QAccessible::Role role)
+{
+    const char *key = QMetaEnum::fromType<QAccessible::Role>().valueToKey(role);
+    return key ? QString::fromLatin1(key) : QString::number(role);
+}
+
+QString describe(QAccessibleInterface *face)
+{
+    const QObject *object = face->object();
+    return roleName(face->role()) + QLatin1Char(' ')
+        + (object && !object->objectName().isEmpty() ? object->objectName() : face->text(QAccessible::Value));
+}
+
+// Walks the accessible tree below face and lists what a screen reader would meet
+// unnamed: controls a learner can act on without a name, descriptions that only repeat
+// the name, column headers that are a bare number or English. Objects in exempt are
+// skipped with everything below them.
+void walk(QAccessibleInterface *face, const QList<const QObject *> &exempt, QStringList &problems, int depth = 0)
+{
+    if (!face || !face->isValid() || depth > 16)
+        return;
+    if (face->object() && exempt.contains(face->object()))
+        return;
+    // A hidden header is still read out with the cells below it.
+    if (face->state().invisible && face->role() != QAccessible::ColumnHeader)
+        return;
+    static const QList<QAccessible::Role> actionable{
+        QAccessible::PushButton, QAccessible::CheckBox,  QAccessible::RadioButton, QAccessible::ComboBox,
+        QAccessible::EditableText, QAccessible::List,    QAccessible::Tree,        QAccessible::Table,
+        QAccessible::SpinBox,    QAccessible::Slider,    QAccessible::MenuItem,    QAccessible::ButtonMenu,
+        QAccessible::ButtonDropDown, QAccessible::ListItem, QAccessible::TreeItem, QAccessible::Link,
+        QAccessible::PageTab};
+    const QString name = face->text(QAccessible::Name).trimmed();
+    const QString description = face->text(QAccessible::Description).trimmed();
+    // A text box that cannot take the focus is only shown text, read as such.
+    const bool acts = actionable.contains(face->role())
+        && (face->role() != QAccessible::EditableText || (face->state().focusable && !face->state().disabled));
+    if (acts && name.isEmpty())
+        problems << QStringLiteral("unnamed ") + describe(face);
+    if (acts && !description.isEmpty() && description.compare(name, Qt::CaseInsensitive) == 0)
+        problems << QStringLiteral("description repeats the name: ") + describe(face);
+    if (face->role() == QAccessible::ColumnHeader) {
+        bool number = false;
+        name.toInt(&number);
+        static const QStringList english{QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Type"),
+                                         QStringLiteral("Date Modified")};
+        if (name.isEmpty() || number || english.contains(name))
+            problems << QStringLiteral("column header \"%1\"").arg(name);
+    }
+    for (int i = 0; i < face->childCount(); ++i)
+        walk(face->child(i), exempt, problems, depth + 1);
+}
+
+QStringList unnamed(QWidget *window, const QList<const QObject *> &exempt = {})
+{
+    QStringList problems;
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window);
+    if (!face)
+        return {QStringLiteral("no accessible interface")};
+    if (face->text(QAccessible::Name).trimmed().isEmpty())
+        problems << QStringLiteral("window without a title");
+    walk(face, exempt, problems);
+    return problems;
+}
+
+// Whether a screen reader hears label as the name of control: through the label
+// relation (LABELLED_BY on the bus), or, for item views, which tell no relation, as
+// their name; either way the label is the control's buddy.
+bool labelledBy(QWidget *control, QLabel *label)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+    if (!face || label->buddy() != control)
+        return false;
+    const auto relations = face->relations(QAccessible::Label);
+    return std::any_of(relations.begin(), relations.end(),
+                       [label](const auto &relation) { return relation.first->object() == label; })
+        || (qobject_cast<QAbstractItemView *>(control) && face->text(QAccessible::Name) == label->text());
+}
+
+QString nameOf(QObject *object)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+QString descriptionOf(QObject *object)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Description) : QString();
+}
+
+// WCAG relative luminance and contrast ratio.
+double luminance(const QColor &colour)
+{
+    const auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Shows a side window without its own event loop and waits until it is up.
+template <typename W>
+void shown(W &window)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RunningProgram> p;
+
+private slots:
+    void init()
+    {
+        hook::reset();
+        p = std::make_unique<RunningProgram>();
+        p->write(QStringLiteral("Kurz/Obsah.txt"),
+                 {QStringLiteral("[Počítač a jeho časti]kap1.txt"), QStringLiteral("[Schéma]schema.bmp"),
+                  QStringLiteral("[Ukážka práce]praca.scm"), QStringLiteral("[Stránka školy]https://skola.sk"),
+                  QStringLiteral("[Pracovný list]list.pdf"), QStringLiteral("[Vyskúšajte sa]test.txt"),
+                  QStringLiteral("[Obrázok]obr.bmp"), QStringLiteral("[Slovník]slovnik.html"),
+                  QStringLiteral("//https://kurz.sk"),
+                  QStringLiteral("<Prvý odsek lekcie.>")});
+        p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("[Hlbšie]kap1.txt"), QStringLiteral("<Text>")});
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(p->program() + QStringLiteral("/Kurz/schema.bmp")));
+        p->start();
+    }
+
+    void cleanup()
+    {
+        p.reset();
+        hook::reset();
+    }
+
+    // Every window a learner meets on a course screen, walked whole.
+    void everyWindowNamesItsControls()
+    {
+        QStringList problems;
+        const auto check = [&problems](const QString &window, QWidget *w, const QList<const QObject *> &exempt = {}) {
+            for (const QString &problem : unnamed(w, exempt))
+                problems << window + QStringLiteral(": ") + problem;
+        };
+        check(QStringLiteral("root screen"), &p->main());
+        {
+            TOknoAbout about(p->session(), &p->main());
+            about.FormActivate();
+            shown(about);
+            check(QStringLiteral("about"), &about);
+            TOknoOPrg feedback(p->session(), &p->main());
+            shown(feedback);
+            check(QStringLiteral("feedback"), &feedback);
+            TOknoReklama credits(p->session(), &p->main());
+            shown(credits);
+            check(QStringLiteral("credits"), &credits);
+            TOknoHelp help(p->session(), &p->main());
+            shown(help);
+            check(QStringLiteral("help"), &help);
+        }
+        p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            // The lesson pane is named with its caret, where the pane is made.
+            check(QStringLiteral("course screen"), w, {w->Memo1});
+            {
+                TOknoPoznamka notes(p->session(), w, w);
+                notes.FormActivate();
+                shown(notes);
+                check(QStringLiteral("notes"), &notes);
+            }
+            {
+                TOknoOdkazy links(p->session(), w);
+                links.FormActivate();
+                shown(links);
+                check(QStringLiteral("links"), &links);
+            }
+            {
+                TOknoKopy copy(p->session(), w);
+                copy.FormActivate();
+                shown(copy);
+                check(QStringLiteral("copy"), &copy);
+                QCOMPARE(nameOf(copy.SpeedButton3), QStringLiteral("Kopírovať do pracovného priečinka"));
+                QCOMPARE(nameOf(copy.SpeedButton4), QStringLiteral("Kopírovať do priečinka"));
+            }
+            {
+                TOknoHladaj tree(p->session(), w);
+                shown(tree);
+                check(QStringLiteral("tree"), &tree);
+                QVERIFY(labelledBy(tree.TreeView1, tree.Label1));
+                QVERIFY(labelledBy(tree.Edit1, tree.Label2));
+            }
+            {
+                // A result is heard with what was found, the count as the window's status.
+                TOknoHladajVKurze search(p->session(), {}, w);
+                shown(search);
+                search.Edit1->setText(QStringLiteral("odsek"));
+                QTRY_VERIFY(!search.reading());
+                search.Edit1Change();
+                QCOMPARE(search.resultCount(), 1);
+                check(QStringLiteral("course search"), &search);
+                QCOMPARE(search.ListView1->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
+                         QStringLiteral("Kurz: Prvý odsek lekcie."));
+                QAccessibleInterface *status = QAccessible::queryAccessibleInterface(search.Status);
+                QCOMPARE(status->role(), QAccessible::StatusBar);
+                QCOMPARE(status->text(QAccessible::Name), QStringLiteral("Nájdené obrazovky: 1"));
+            }
+            {
+                // A picture opened without a caption is named by its file.
+                p->session().course.PressedTitle.clear();
+                TOknoObrazku picture(p->session(), w);
+                picture.picturePath = p->program() + QStringLiteral("/Kurz/schema.bmp");
+                shown(picture);
+                check(QStringLiteral("picture"), &picture);
+                QCOMPARE(nameOf(picture.scrollArea), QStringLiteral("schema.bmp"));
+            }
+        });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // Where the learner is: the level window's title, its side windows' titles, the links
+    // boxes' labels, and what each lesson button opens.
+    void windowsSayWhereAndWhat()
+    {
+        QCOMPARE(nameOf(&p->main()), QStringLiteral("Lumora"));
+        p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            QCOMPARE(w->windowTitle(), QStringLiteral("Kurz \u2014 Lumora"));
+            QCOMPARE(nameOf(w), w->windowTitle());
+            QVERIFY(labelledBy(w->ComboBox1, w->Label2));
+            QVERIFY(labelledBy(w->ComboBox2, w->Label4));
+
+            // The kind of item each button opens, never repeating the button's name.
+            const QList<std::pair<const char *, QString>> kinds{
+                {"Button12", QStringLiteral("Ďalšia obrazovka")}, {"Button22", QStringLiteral("Obrázok")},
+                {"Button32", QStringLiteral("Ukážka")},           {"Button42", QStringLiteral("Webová stránka")},
+                {"Button52", QStringLiteral("Dokument alebo program")}, {"Button62", QStringLiteral("Test")},
+                {"Button72", QString()}, {"Button82", QStringLiteral("Webová stránka")}};
+            for (const auto &[button, kind] : kinds)
+                QCOMPARE(descriptionOf(RunningProgram::button(w, QLatin1String(button))), kind);
+
+            p->onLevel(3, [&](TForm1 *deeper) {
+                QCOMPARE(deeper->windowTitle(), QStringLiteral("Kurz - Počítač a jeho časti \u2014 Lumora"));
+                TOknoPoznamka notes(p->session(), deeper, deeper);
+                notes.FormActivate();
+                QCOMPARE(notes.windowTitle(), QStringLiteral("Poznámky \u2014 Kurz - Počítač a jeho časti"));
+                QCOMPARE(nameOf(notes.Memo1), QStringLiteral("Text poznámky"));
+                TOknoOdkazy links(p->session(), deeper);
+                links.FormActivate();
+                QCOMPARE(links.windowTitle(), QStringLiteral("Odkazy \u2014 Kurz - Počítač a jeho časti"));
+                QVERIFY(labelledBy(links.Edit1, links.Label1));
+                QVERIFY(labelledBy(links.ListBox1, links.Label2));
+                deeper->close();
+            });
+            RunningProgram::button(w, QStringLiteral("Button12"))->click();
+        });
+    }
+
+    // Tab and Ctrl+Tab leave the notes field; Escape in a menu bar closes only the menu;
+    // Escape over unsaved typing in the notes asks.
+    void keyboard()
+    {
+        p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            // The notes field: Tab moves on and types nothing.
+            TOknoPoznamka notes(p->session(), w, w);
+            notes.FormActivate();
+            notes.setModal(true);
+            shown(notes);
+            notes.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&notes));
+            notes.Memo1->setFocus();
+            QTest::keyClicks(notes.Memo1, QStringLiteral("moja"));
+            QTest::keyClick(notes.Memo1, Qt::Key_Tab);
+            QVERIFY(!notes.Memo1->hasFocus());
+            QCOMPARE(notes.Memo1->toPlainText(), QStringLiteral("moja"));
+            notes.Memo1->setFocus();
+            QTest::keyClick(notes.Memo1, Qt::Key_Tab, Qt::ControlModifier);
+            QVERIFY(!notes.Memo1->hasFocus());
+            QCOMPARE(notes.Memo1->toPlainText(), QStringLiteral("moja"));
+
+            // Escape over unsaved typing asks (No by default): No closes unsaved, Yes saves.
+            const QString file = personal::workFilePath(p->session().values.TempDir, notes.NotesFile);
+            hook::queue(messages::Answer::No);
+            QTest::keyClick(notes.Memo1, Qt::Key_Escape);
+            QCOMPARE(hook::shown().size(), 1);
+            QVERIFY(hook::shown().at(0).defaultNo);
+            QVERIFY(!notes.isVisible());
+            QVERIFY(!QFile::exists(file));
+            notes.Memo1->clear();
+            shown(notes);
+            notes.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&notes));
+            QTest::keyClicks(notes.Memo1, QStringLiteral("druha"));
+            hook::queue(messages::Answer::Yes);
+            QTest::keyClick(notes.Memo1, Qt::Key_Escape);
+            QVERIFY(!notes.isVisible());
+            QCOMPARE(personal::readWorkFile(file), QStringList{QStringLiteral("druha")});
+
+            // Alt, Right, Escape in the tree window's menu bar: the menu closes, the window stays.
+            TOknoHladaj tree(p->session(), w);
+            tree.setModal(true);
+            shown(tree);
+            tree.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&tree));
+            QTest::keyClick(tree.TreeView1, Qt::Key_Alt);
+            QTRY_VERIFY(tree.menuBar->hasFocus());
+            QTest::keyClick(tree.menuBar, Qt::Key_Right);
+            QTest::keyClick(tree.menuBar, Qt::Key_Escape);
+            QVERIFY(tree.isVisible());
+            QTest::keyClick(tree.TreeView1, Qt::Key_Escape);
+            QVERIFY(!tree.isVisible());
+        });
+    }
+
+    // Selected rows and the focus frame measured from the palette (WCAG contrast).
+    void readableColours()
+    {
+        look::applyReadableLook();
+        const QPalette palette = QApplication::palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const double selected = contrast(palette.color(group, QPalette::HighlightedText),
+                                             palette.color(group, QPalette::Highlight));
+            QVERIFY2(selected >= 4.5, qPrintable(QString::number(selected)));
+        }
+        const QColor focus = look::focusColor(palette);
+        for (QPalette::ColorRole background : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+            const double against = contrast(focus, palette.color(QPalette::Active, background));
+            QVERIFY2(against >= 3.0, qPrintable(QString::number(against)));
+        }
+
+        // The focused flat button ("Späť") is framed in that colour, FocusFrameWidth deep.
+        QToolButton button;
+        button.setAutoRaise(true);
+        button.setText(QStringLiteral("Späť"));
+        QStyleOptionToolButton option;
+        option.initFrom(&button);
+        option.rect = QRect(0, 0, 75, 25);
+        option.state |= QStyle::State_HasFocus;
+        option.text = button.text();
+        QImage image(option.rect.size(), QImage::Format_RGB32);
+        image.fill(palette.color(QPalette::Window));
+        {
+            QPainter painter(&image);
+            QApplication::style()->drawComplexControl(QStyle::CC_ToolButton, &option, &painter, &button);
+        }
+        for (int depth = 0; depth < look::FocusFrameWidth; ++depth) {
+            for (const QPoint &at : {QPoint(37, depth), QPoint(37, 24 - depth), QPoint(depth, 12), QPoint(74 - depth, 12)})
+                QCOMPARE(image.pixelColor(at), focus);
+        }
+        QVERIFY(look::FocusFrameWidth >= 2);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
