@@ -1,7 +1,6 @@
 #include "personal/notewindow.h"
 
 #include "app/session.h"
-#include "app/tform1.h"
 #include "personal/centred.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
@@ -9,8 +8,6 @@
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,12 +25,11 @@ bool confirmUnstorable(Session &session, const QStringList &lines, QWidget *pare
         + QStringLiteral(" ") + missing + QLatin1Char('\n')
         + session.ConfigText(QStringLiteral("SAVE CHARACTERS QUESTION"),
                              QStringLiteral("Uložiť ich ako „?“ ?"));
-    return messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, text, parent)
-        == messages::Answer::Yes;
+    return messages::askDefaultNo(messages::Kind::Confirmation, text, parent) == messages::Answer::Yes;
 }
 
-TOknoPoznamka::TOknoPoznamka(Session &session, TForm1 *levelWindow, QWidget *parent)
-    : QDialog(parent), m_session(session), m_levelWindow(levelWindow)
+TOknoPoznamka::TOknoPoznamka(Session &session, std::function<void(bool)> notesButtonShown, QWidget *parent)
+    : QDialog(parent), m_session(session), m_notesButtonShown(std::move(notesButtonShown))
 {
     setObjectName(QStringLiteral("TOknoPoznamka"));
     setFixedSize(520, 400);
@@ -64,11 +60,6 @@ void TOknoPoznamka::FormCreate()
     personal::centreOnScreen(this);
 }
 
-QString TOknoPoznamka::notesPath() const
-{
-    return personal::workFilePath(m_session.values.TempDir, NotesFile);
-}
-
 void TOknoPoznamka::FormActivate()
 {
     Session &s = m_session;
@@ -82,19 +73,30 @@ void TOknoPoznamka::FormActivate()
     NotesFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Notes);
     if (!NotesFile.ok())
         throw Error(NotesFile.refusal);
-    const QString path = notesPath();
-    if (paths::fileExists(path)) {
-        Memo1->setPlainText(personal::readWorkFile(path).join(QLatin1Char('\n')));
-        Button3->show();
-    } else {
-        Memo1->clear();
-        Button3->hide();
+    const QString path = personal::readablePath(s.values.TempDir, NotesFile);
+    m_loading = true;
+    Memo1->clear();
+    try {
+        m_onDisk = personal::workFileBytes(path);
+        Memo1->setPlainText(personal::splitWorkLines(m_onDisk).join(QLatin1Char('\n')));
+    } catch (const FileFormatError &e) {
+        // Too large to load: it can still be erased, never overwritten unseen.
+        m_tooLarge = true;
+        Memo1->setReadOnly(true);
+        Memo1->setPlainText(e.message());
+        Button1->setEnabled(false);
     }
-    Label1->setText(saved + QLatin1Char(' ') + paths::join(s.values.TempDir, NotesFile.name));
+    m_loading = false;
+    m_changed = false;
+    Button3->setVisible(m_tooLarge || !m_onDisk.isEmpty());
+    Label1->setText(saved + QLatin1Char(' ') + personal::workFilePath(s.values.TempDir, NotesFile));
 }
 
 void TOknoPoznamka::Memo1Change()
 {
+    if (m_loading)
+        return;
+    m_changed = true;
     Button3->show();
 }
 
@@ -107,47 +109,115 @@ QStringList TOknoPoznamka::noteLines() const
     return lines;
 }
 
-void TOknoPoznamka::Button1Click()
+bool TOknoPoznamka::overwriteAllowed()
 {
+    const QString path = personal::readablePath(m_session.values.TempDir, NotesFile);
+    QByteArray now;
+    try {
+        now = personal::workFileBytes(path);
+    } catch (const FileFormatError &) {
+        now = QByteArray("?");   // grown past the limit meanwhile: certainly changed
+    }
+    if (now == m_onDisk && now.isNull() == m_onDisk.isNull())
+        return true;
+    const QString text = m_session.ConfigText(QStringLiteral("NOTE CHANGED"),
+        QStringLiteral("Poznámku medzitým zmenil iný program (napríklad druhé okno Lumory). Prepísať ju týmto textom?"));
+    return messages::askDefaultNo(messages::Kind::Confirmation, text, this) == messages::Answer::Yes;
+}
+
+bool TOknoPoznamka::save()
+{
+    if (m_tooLarge)
+        return false;
+    // An emptied note is erased, as "Vymaž poznámku" does; with no note there is
+    // nothing to save and the window stays open.
     if (Memo1->toPlainText().trimmed().isEmpty())
-        return;
+        return !m_onDisk.isEmpty() && erase();
     const QStringList lines = noteLines();
-    if (!confirmUnstorable(m_session, lines, this))
-        return;
+    if (personal::encodeWorkLines(lines).size() > personal::MaxWorkFileSize) {
+        messages::show(messages::Kind::Error, messages::Buttons::Ok,
+                       m_session.ConfigText(QStringLiteral("NOTE TOO LARGE"),
+                                            QStringLiteral("Poznámka je väčšia ako 16 MB a nedá sa uložiť."))
+                           , this);
+        return false;
+    }
+    if (!confirmUnstorable(m_session, lines, this) || !overwriteAllowed())
+        return false;
     // A failed write throws: the error is shown and the window stays open with its text.
     personal::writeWorkFile(m_session.values.TempDir, NotesFile, lines);
-    if (m_levelWindow)
-        m_levelWindow->Button1->show();
-    accept();
+    m_onDisk = personal::encodeWorkLines(lines);
+    m_changed = false;
+    if (m_notesButtonShown)
+        m_notesButtonShown(true);
+    return true;
+}
+
+bool TOknoPoznamka::erase()
+{
+    if (!messages::confirmDefaultNo(m_session, QStringLiteral("ERASE NOTES"),
+                           QStringLiteral("Naozaj chcete vymazať poznámku ??? Nonono !"), this))
+        return false;
+    if (!m_tooLarge && !overwriteAllowed())
+        return false;
+    personal::eraseWorkFile(m_session.values.TempDir, NotesFile);
+    m_onDisk = QByteArray();
+    m_tooLarge = false;
+    m_loading = true;
+    Memo1->clear();
+    Memo1->setReadOnly(false);
+    m_loading = false;
+    m_changed = false;
+    Button1->setEnabled(true);
+    Button3->hide();
+    return true;
+}
+
+void TOknoPoznamka::Button1Click()
+{
+    if (save())
+        done(Accepted);
 }
 
 void TOknoPoznamka::Button2Click()
 {
-    reject();
+    done(Rejected);
 }
 
 void TOknoPoznamka::Button4Click()
 {
-    reject();
+    // Blanks where there was no note lose nothing.
+    const bool nothingToLose = Memo1->toPlainText().trimmed().isEmpty() && m_onDisk.isEmpty();
+    if (m_changed && !nothingToLose) {
+        const QString text = m_session.ConfigText(QStringLiteral("SAVE NOTE?"),
+                                                  QStringLiteral("Poznámka sa zmenila. Chcete ju uložiť?"));
+        switch (messages::askOrCancel(text, this)) {
+        case messages::Answer::Yes:
+            if (!save())
+                return;
+            break;
+        case messages::Answer::No:
+            break;
+        default:
+            return;   // back to the note
+        }
+    }
+    done(Rejected);
 }
 
 void TOknoPoznamka::Button3Click()
 {
-    Session &s = m_session;
-    if (!messages::confirm(s, QStringLiteral("ERASE NOTES"),
-                           QStringLiteral("Naozaj chcete vymazať poznámku ??? Nonono !"), this))
-        return;
-    const QString found = paths::existingFile(notesPath());
-    if (!found.isEmpty() && !QFile::remove(found) && QFileInfo::exists(found))
-        throw Error(QStringLiteral("Nemôžem vymazať súbor %1").arg(found));
-    Memo1->clear();
-    Button3->hide();
+    erase();
+}
+
+void TOknoPoznamka::reject()
+{
+    guarded([this] { Button4Click(); });
 }
 
 void TOknoPoznamka::FormClose()
 {
-    if (m_levelWindow && NotesFile.ok())
-        m_levelWindow->Button1->setVisible(paths::fileExists(notesPath()));
+    if (m_notesButtonShown && NotesFile.ok())
+        m_notesButtonShown(personal::noteFileHasText(m_session.values.TempDir, NotesFile));
 }
 
 void TOknoPoznamka::done(int result)
