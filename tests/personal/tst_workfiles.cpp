@@ -1,6 +1,7 @@
 // The notes and links files of a screen: their names (golden rows), reading every kind
 // of line end, and writing that keeps the former file when it fails.
 #include "golden.h"
+#include "personal/copyjob.h"
 #include "personal/workfiles.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
@@ -110,6 +111,31 @@ private slots:
         // Characters the code page lacks are named once each, whole.
         QCOMPARE(unstorableCharacters({QStringLiteral("čaj ☕ €"), QStringLiteral("☕ 😀 ľ")}),
                  QStringLiteral("☕😀"));
+    }
+
+    void cancelledCopyLeavesTheTarget()
+    {
+        // A long copy cancelled part-way: neither the replaced file nor a new one nor a
+        // new folder is left in the target.
+        QTemporaryDir dir;
+        const QString from = dir.path() + QStringLiteral("/work");
+        const QString to = dir.path() + QStringLiteral("/usb");
+        QDir().mkpath(from + QStringLiteral("/Kurz"));
+        QDir().mkpath(to);
+        textfile::writeBytes(from + QStringLiteral("/a.txt"), "nová");
+        textfile::writeBytes(from + QStringLiteral("/Kurz/velky.txt"), QByteArray(3 * CopyChunk, 'v'));
+        textfile::writeBytes(to + QStringLiteral("/a.txt"), "stará");
+        CopyCallbacks callbacks;
+        int asked = 0;
+        callbacks.replace = [&](const QString &) { ++asked; return ReplaceAnswer::Replace; };
+        callbacks.progress = [](qint64 done, qint64) { return done < 2 * CopyChunk; };
+        const CopyResult result = copyFiles({{from + QStringLiteral("/a.txt"), QStringLiteral("a.txt")},
+                                             {from + QStringLiteral("/Kurz/velky.txt"), QStringLiteral("Kurz/velky.txt")}},
+                                            to, callbacks);
+        QVERIFY(result.cancelled);
+        QCOMPARE(asked, 1);
+        QCOMPARE(QDir(to).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{QStringLiteral("a.txt")});
+        QCOMPARE(testing::fileBytes(to + QStringLiteral("/a.txt")), QByteArray("stará"));
     }
 };
 
