@@ -1,12 +1,12 @@
 #include "personal/copywindow.h"
 
-#include "app/session.h"
 #include "personal/centred.h"
 #include "personal/copyjob.h"
-#include "platform/messages.h"
 #include "platform/guard.h"
+#include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
+#include "state/session.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "personal/exportfile.h"
 
-#include "app/session.h"
 #include "personal/studyexport.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 #include "tree/coursewalk.h"
 
 #include <QDir>

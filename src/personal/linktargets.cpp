@@ -1,13 +1,13 @@
 #include "personal/linktargets.h"
 
-#include "app/session.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "state/session.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QUrl>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace lumora::personal {
 

@@ -1,12 +1,12 @@
 #include "personal/notewindow.h"
 
-#include "app/session.h"
 #include "personal/centred.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
+#include "state/session.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

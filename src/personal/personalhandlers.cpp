@@ -1,6 +1,5 @@
 #include "personal/personalmenu.h"
 
-#include "app/session.h"
 #include "personal/copywindow.h"
 #include "personal/exportfile.h"
 #include "personal/linkswindow.h"
@@ -8,6 +7,7 @@
 #include "personal/notewindow.h"
 #include "personal/workfiles.h"
 #include "platform/guard.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QComboBox>

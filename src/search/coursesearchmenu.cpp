@@ -1,10 +1,10 @@
 // The main window's entry to the course search: "Pomocník → Hľadať v kurze" and Ctrl+F.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "search/coursesearchwindow.h"
+#include "state/session.h"
 
 #include <QApplication>
 

@@ -2,13 +2,14 @@
 // then the refresh of the window.
 #include "text/lessoneditormenu.h"
 
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 #include "text/lessonblock.h"
 #include "text/lessoneditorwindow.h"
+#include "text/lessonpane.h"
 #include "text/lessontext.h"
 #include "text/writecheck.h"
 
@@ -26,7 +27,10 @@ void refreshAfterLessonEditor(TForm1 &window, bool editorSaved)
     CourseState &c = s.course;
     const QString contentPath = s.contentFilePath(c.CurrentLevel);
 
-    ObnovMemo(*window.Memo1->document(), contentPath);
+    {
+        const PaneLoading loading(*window.Memo1);
+        ObnovMemo(*window.Memo1->document(), contentPath);
+    }
     // A screen that had no text shows the text the author has just written.
     if (!window.Memo1->document()->isEmpty()) {
         window.Memo1->show();

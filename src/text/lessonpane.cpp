@@ -1,9 +1,13 @@
 #include "text/lessonpane.h"
 
+#include "rtf/rtflists.h"
 #include "rtf/rtfreader.h"
 #include "text/pastefilter.h"
 
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextCursor>
 
 namespace lumora {
@@ -29,6 +33,27 @@ void LessonPane::insertFromMimeData(const QMimeData *source)
     }
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+PaneLoading::PaneLoading(QTextEdit &pane) : m_pane(pane), m_page(pane.document()->pageSize())
+{
+    // A page of no size is one the layout lays nothing out on.
+    m_pane.document()->setPageSize(QSizeF(0, 0));
+}
+
+PaneLoading::~PaneLoading()
+{
+    m_pane.setTextCursor(QTextCursor(m_pane.document()));
+    m_pane.document()->setPageSize(m_page);
+}
+
+void LessonPane::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-scrolled);
+    rtf::drawListLabels(painter, *document(), QRectF(event->rect()).translated(scrolled));
 }
 
 } // namespace lumora

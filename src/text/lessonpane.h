@@ -1,6 +1,8 @@
 #pragma once
 // The lesson text pane's control: a rich-text edit whose paste takes only what the
-// formatted text file can keep (see memo::pastedRichText).
+// formatted text file can keep (see memo::pastedRichText), and which draws the labels of
+// lists that do not start at 1 (see rtf::drawListLabels). PaneLoading loads a text into
+// any text pane.
 #include <QTextEdit>
 
 namespace lumora {
@@ -14,6 +16,24 @@ public:
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// Held while a text is loaded into a pane's document: the document's layout waits,
+// and when the load is done the pane's cursor goes to the start and the layout lays the
+// text out from the top in steps between the window's events. (A layout that answers
+// the load itself lays a long text out whole at once; a cursor left at the end of the
+// loaded text would make the first paint lay it out up to there.)
+class PaneLoading {
+public:
+    explicit PaneLoading(QTextEdit &pane);
+    ~PaneLoading();
+    PaneLoading(const PaneLoading &) = delete;
+    PaneLoading &operator=(const PaneLoading &) = delete;
+
+private:
+    QTextEdit &m_pane;
+    QSizeF m_page;
 };
 
 } // namespace lumora

@@ -1,12 +1,13 @@
 // The lesson text pane of a screen window: editing mode and its menu entries, the save
 // question when an edited pane is left, the zoom box and formatting with the right
 // mouse button.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "state/session.h"
 #include "text/fontdialog.h"
+#include "text/lessonpane.h"
 #include "text/lessontext.h"
 #include "text/memoformat.h"
 #include "text/memozoom.h"
@@ -39,7 +40,10 @@ void TForm1::startEditing()
 {
     Session &s = m_session;
     const QString contentPath = s.contentFilePath(s.course.CurrentLevel);
-    ObnovMemo(*Memo1->document(), contentPath);
+    {
+        const PaneLoading loading(*Memo1);
+        ObnovMemo(*Memo1->document(), contentPath);
+    }
     setHintShown(true);
     m_editLock = memo::writeCheck(contentPath);
     if (!m_editLock) {
@@ -90,7 +94,10 @@ void TForm1::Ignorovazmeny1Click()
     setHintShown(false);
     Ignorovazmeny1->setVisible(false);
     Editciatextu2->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
-    ObnovMemo(*Memo1->document(), s.contentFilePath(s.course.CurrentLevel));
+    {
+        const PaneLoading loading(*Memo1);
+        ObnovMemo(*Memo1->document(), s.contentFilePath(s.course.CurrentLevel));
+    }
     if (Memo1->document()->isEmpty())
         Zoom1->setVisible(false);
 }
