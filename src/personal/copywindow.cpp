@@ -1,5 +1,6 @@
 #include "personal/copywindow.h"
 
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "personal/copyjob.h"
 #include "platform/guard.h"
@@ -116,11 +117,10 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
 void TOknoKopy::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("WINDOW COPY"), QStringLiteral("Kopírovanie")));
-    Label2->setText(s.ConfigText(QStringLiteral("WINDOW COPY LABEL"), QStringLiteral("Kopírovanie")));
-    Label3->setText(s.ConfigText(QStringLiteral("WINDOW COPY MASKA"),
-                                 QStringLiteral("Zobrazujú sa iba súbory poznámok (*.txt) a odkazov (*.htm)")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW COPY CLOSE"), QStringLiteral("Koniec")));
+    setWindowTitle(s.ConfigText(keys::WindowCopy));
+    Label2->setText(s.ConfigText(keys::WindowCopyLabel));
+    Label3->setText(s.ConfigText(keys::WindowCopyMaska));
+    Button1->setText(s.ConfigText(keys::WindowCopyClose));
     Label1->setText(s.values.TempDir);
     fillLeft();
 }
@@ -135,7 +135,7 @@ void TOknoKopy::fillRight()
 {
     FileListBox2->clear();
     FileListBox2->addItems(otherPlaceFiles(m_rightFolder));
-    Label4->setText(m_session.ConfigText(QStringLiteral("WINDOW COPY TARGET"), QStringLiteral("Kopíruje sa do:"))
+    Label4->setText(m_session.ConfigText(keys::WindowCopyTarget)
                     + QLatin1Char(' ') + m_rightFolder);
 }
 
@@ -183,16 +183,15 @@ void TOknoKopy::copySelected(QListWidget *list, const QString &from, const QStri
     if (items.isEmpty())
         return;
     Session &s = m_session;
-    QProgressDialog progress(s.ConfigText(QStringLiteral("WINDOW COPY PROGRESS"), QStringLiteral("Kopírujem…")),
-                             s.ConfigText(QStringLiteral("WINDOW COPY STOP"), QStringLiteral("Zastaviť")), 0, 1000, this);
+    QProgressDialog progress(s.ConfigText(keys::WindowCopyProgress),
+                             s.ConfigText(keys::WindowCopyStop), 0, 1000, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     personal::CopyCallbacks callbacks;
     callbacks.replace = [&](const QString &target) {
-        const QString question = s.ConfigText(QStringLiteral("WINDOW COPY REPLACE"),
-                                              QStringLiteral("Súbor už existuje a líši sa od kopírovaného. Nahradiť ho?"))
+        const QString question = s.ConfigText(keys::WindowCopyReplace)
             + QLatin1Char('\n') + target;
         switch (messages::askReplace(question, this)) {
         case messages::Answer::Yes: return personal::ReplaceAnswer::Replace;

@@ -1,5 +1,6 @@
 #include "personal/linkswindow.h"
 
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "personal/notewindow.h"
 #include "platform/errors.h"
@@ -66,14 +67,14 @@ QStringList TOknoOdkazy::links() const
 void TOknoOdkazy::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("MENU HTTP"), QStringLiteral("Odkazy")));
-    Label1->setText(s.ConfigText(QStringLiteral("WINDOW HTTP ADD"), QStringLiteral("Pridaj/Oprav odkaz")));
-    Label2->setText(s.ConfigText(QStringLiteral("WINDOW HTTP LIST"), QStringLiteral("Zoznam:")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW HTTP SAVE"), QStringLiteral("Ulož")));
-    Button5->setText(s.ConfigText(QStringLiteral("WINDOW HTTP EDIT"), QStringLiteral("Oprav")));
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW HTTP CANCEL"), QStringLiteral("Zruš zmeny")));
-    Button3->setText(s.ConfigText(QStringLiteral("WINDOW HTTP ERASE"), QStringLiteral("Vymaž odkaz")));
-    Button4->setText(s.ConfigText(QStringLiteral("WINDOW HTTP END"), QStringLiteral("Koniec")));
+    setWindowTitle(s.ConfigText(keys::MenuHttp));
+    Label1->setText(s.ConfigText(keys::WindowHttpAdd));
+    Label2->setText(s.ConfigText(keys::WindowHttpList));
+    Button1->setText(s.ConfigText(keys::WindowHttpSave));
+    Button5->setText(s.ConfigText(keys::WindowHttpEdit));
+    Button2->setText(s.ConfigText(keys::WindowHttpCancel));
+    Button3->setText(s.ConfigText(keys::WindowHttpErase));
+    Button4->setText(s.ConfigText(keys::WindowHttpEnd));
 
     OwnLinksFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Links);
     if (!OwnLinksFile.ok())
@@ -83,7 +84,7 @@ void TOknoOdkazy::FormActivate()
     ListBox1->clear();
     ListBox1->addItems(personal::splitWorkLines(m_onDisk));
     showListButtons();
-    Label3->setText(s.ConfigText(QStringLiteral("SAVE WWW"), QStringLiteral("Stránka je uložená do "))
+    Label3->setText(s.ConfigText(keys::SaveWww)
                     + QLatin1Char(' ') + personal::workFilePath(s.values.TempDir, OwnLinksFile));
     Edit1->setFocus();
 }
@@ -114,7 +115,7 @@ void TOknoOdkazy::store(const std::function<void(QStringList &, bool shown)> &ch
             lines << entry;
     }
     if (!confirmUnstorable(m_session, lines, this))
-        throw Error(m_session.ConfigText(QStringLiteral("LINKS NOT SAVED"), QStringLiteral("Odkazy sa neuložili.")));
+        throw Error(m_session.ConfigText(keys::LinksNotSaved));
     personal::writeWorkFile(tempDir, OwnLinksFile, lines);
     m_onDisk = personal::encodeWorkLines(lines);
     // The list shows what the file now holds.
@@ -124,8 +125,7 @@ void TOknoOdkazy::store(const std::function<void(QStringList &, bool shown)> &ch
     if (!shown) {
         m_editRow = -1;   // rows of the former list no longer count
         messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       m_session.ConfigText(QStringLiteral("LINKS CHANGED"),
-                                            QStringLiteral("Zoznam odkazov medzitým zmenil iný program; zmena sa urobila v jeho zozname.")),
+                       m_session.ConfigText(keys::LinksChanged),
                        this);
     }
 }
@@ -196,7 +196,7 @@ void TOknoOdkazy::Button4Click()
 {
     if (typedText()) {
         // With the question silenced, the typed link is kept, never dropped unseen.
-        const QString question = m_session.ConfigText(QStringLiteral("SAVE HTTP"), QStringLiteral("Pridať napísaný odkaz ?"));
+        const QString question = m_session.ConfigText(keys::SaveHttp);
         const messages::Answer answer = m_session.showPrompt() ? messages::askOrCancel(question, this)
                                                                : messages::Answer::Yes;
         if (answer == messages::Answer::Cancel)

@@ -1,5 +1,6 @@
 #include "personal/linktargets.h"
 
+#include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "state/session.h"
@@ -86,7 +87,7 @@ void openChosenLink(Session &s, const QString &link, QWidget *parent)
     case LinkTarget::Kind::Nothing:
         return;
     case LinkTarget::Kind::Missing: {
-        const QString text = s.ConfigText(QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
+        const QString text = s.ConfigText(keys::Nonfile);
         if (s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, target.target + QLatin1Char(' ') + text, parent);
         return;
@@ -94,8 +95,7 @@ void openChosenLink(Session &s, const QString &link, QWidget *parent)
     case LinkTarget::Kind::Program: {
         // Said even when messages are silenced: the learner chose it and must know why
         // nothing happens.
-        const QString text = s.ConfigText(QStringLiteral("LINK PROGRAM"),
-                                          QStringLiteral(" - odkaz nespúšťa programy"));
+        const QString text = s.ConfigText(keys::LinkProgram);
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, target.target + QLatin1Char(' ') + text, parent);
         return;
     }

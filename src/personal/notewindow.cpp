@@ -1,5 +1,6 @@
 #include "personal/notewindow.h"
 
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
@@ -20,11 +21,9 @@ bool confirmUnstorable(Session &session, const QStringList &lines, QWidget *pare
     if (missing.isEmpty())
         return true;
     // Asked even when messages are silenced: answering for the user would lose text.
-    const QString text = session.ConfigText(QStringLiteral("SAVE CHARACTERS"),
-        QStringLiteral("Tieto znaky sa v kódovaní Windows-1250 nedajú uložiť:"))
+    const QString text = session.ConfigText(keys::SaveCharacters)
         + QStringLiteral(" ") + missing + QLatin1Char('\n')
-        + session.ConfigText(QStringLiteral("SAVE CHARACTERS QUESTION"),
-                             QStringLiteral("Uložiť ich ako „?“ ?"));
+        + session.ConfigText(keys::SaveCharactersQuestion);
     return messages::askDefaultNo(messages::Kind::Confirmation, text, parent) == messages::Answer::Yes;
 }
 
@@ -63,12 +62,12 @@ void TOknoPoznamka::FormCreate()
 void TOknoPoznamka::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("MENU NOTES"), QStringLiteral("Poznámky")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW NOTES SAVE"), QStringLiteral("Ulož")));
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW NOTES CANCEL"), QStringLiteral("Zruš zmeny")));
-    Button3->setText(s.ConfigText(QStringLiteral("WINDOW NOTES ERASE"), QStringLiteral("Vymaž poznámku")));
-    Button4->setText(s.ConfigText(QStringLiteral("WINDOW NOTES END"), QStringLiteral("Koniec")));
-    const QString saved = s.ConfigText(QStringLiteral("SAVE NOTE"), QStringLiteral("Poznámka je uložená do"));
+    setWindowTitle(s.ConfigText(keys::MenuNotes));
+    Button1->setText(s.ConfigText(keys::WindowNotesSave));
+    Button2->setText(s.ConfigText(keys::WindowNotesCancel));
+    Button3->setText(s.ConfigText(keys::WindowNotesErase));
+    Button4->setText(s.ConfigText(keys::WindowNotesEnd));
+    const QString saved = s.ConfigText(keys::SaveNote);
 
     NotesFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Notes);
     if (!NotesFile.ok())
@@ -120,8 +119,7 @@ bool TOknoPoznamka::overwriteAllowed()
     }
     if (now == m_onDisk && now.isNull() == m_onDisk.isNull())
         return true;
-    const QString text = m_session.ConfigText(QStringLiteral("NOTE CHANGED"),
-        QStringLiteral("Poznámku medzitým zmenil iný program (napríklad druhé okno Lumory). Prepísať ju týmto textom?"));
+    const QString text = m_session.ConfigText(keys::NoteChanged);
     return messages::askDefaultNo(messages::Kind::Confirmation, text, this) == messages::Answer::Yes;
 }
 
@@ -136,8 +134,7 @@ bool TOknoPoznamka::save()
     const QStringList lines = noteLines();
     if (personal::encodeWorkLines(lines).size() > personal::MaxWorkFileSize) {
         messages::show(messages::Kind::Error, messages::Buttons::Ok,
-                       m_session.ConfigText(QStringLiteral("NOTE TOO LARGE"),
-                                            QStringLiteral("Poznámka je väčšia ako 16 MB a nedá sa uložiť."))
+                       m_session.ConfigText(keys::NoteTooLarge)
                            , this);
         return false;
     }
@@ -154,8 +151,7 @@ bool TOknoPoznamka::save()
 
 bool TOknoPoznamka::erase()
 {
-    if (!messages::confirmDefaultNo(m_session, QStringLiteral("ERASE NOTES"),
-                           QStringLiteral("Naozaj chcete vymazať poznámku ??? Nonono !"), this))
+    if (!messages::confirmDefaultNo(m_session, keys::EraseNotes, this))
         return false;
     if (!m_tooLarge && !overwriteAllowed())
         return false;
@@ -188,8 +184,7 @@ void TOknoPoznamka::Button4Click()
     // Blanks where there was no note lose nothing.
     const bool nothingToLose = Memo1->toPlainText().trimmed().isEmpty() && m_onDisk.isEmpty();
     if (m_changed && !nothingToLose) {
-        const QString text = m_session.ConfigText(QStringLiteral("SAVE NOTE?"),
-                                                  QStringLiteral("Poznámka sa zmenila. Chcete ju uložiť?"));
+        const QString text = m_session.ConfigText(keys::SaveNoteQuestion);
         switch (messages::askOrCancel(text, this)) {
         case messages::Answer::Yes:
             if (!save())

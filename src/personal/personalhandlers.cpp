@@ -1,5 +1,6 @@
 #include "personal/personalmenu.h"
 
+#include "config/keys.h"
 #include "personal/copywindow.h"
 #include "personal/exportfile.h"
 #include "personal/linkswindow.h"
@@ -55,7 +56,7 @@ PersonalMenu::PersonalMenu(Session &session, PersonalHost &host)
     // Only with a course entered is there a course to export.
     connect(c.menu, &QMenu::aboutToShow, this, [this] {
         m_controls.exportEntry->setText(
-            m_session.ConfigText(QStringLiteral("MENU EXPORT"), QStringLiteral("Export poznámok a odkazov")));
+            m_session.ConfigText(keys::MenuExport));
         m_controls.exportEntry->setEnabled(exportAvailable(m_session));
     });
     connect(c.notesButton, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });

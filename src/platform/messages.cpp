@@ -143,6 +143,21 @@ bool confirmDefaultNo(TextLookup &texts, const QString &key, const QString &defa
     return askDefaultNo(Kind::Confirmation, text, parent) == Answer::Yes;
 }
 
+bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent)
+{
+    return confirmDefaultNo(texts, entry.name(), entry.defaultValue(), parent);
+}
+
+void notify(TextLookup &texts, Kind kind, const TextKey &entry, const QString &suffix, QWidget *parent)
+{
+    notify(texts, kind, entry.name(), entry.defaultValue(), suffix, parent);
+}
+
+bool confirm(TextLookup &texts, const TextKey &entry, QWidget *parent)
+{
+    return confirm(texts, entry.name(), entry.defaultValue(), parent);
+}
+
 void showError(const QString &message, QWidget *parent)
 {
     showBox(QString::fromLatin1(ApplicationTitle), QMessageBox::Critical, Buttons::Ok, message, parent);

@@ -3,6 +3,7 @@
 #include "text/lessoneditormenu.h"
 
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
@@ -42,7 +43,7 @@ void refreshAfterLessonEditor(TForm1 &window, bool editorSaved)
     window.ComboBox1->clear();
     window.ComboBox1->addItems(memo::linkLines(textfile::readLines(contentPath)));
     if (window.ComboBox1->count() == 0)
-        window.ComboBox1->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
+        window.ComboBox1->addItem(s.ConfigText(keys::WwwDefault));
     window.ComboBox1->setCurrentIndex(0);
 
     if (c.EditorSaved) {
@@ -63,8 +64,7 @@ void TForm1::Editcialekci1Click()
         return;
     if (editing()) {
         messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       s.ConfigText(QStringLiteral("EDITABLE MEMO"),
-                                    QStringLiteral("Najskôr musíte ukončiť editáciu textu, uložte text")),
+                       s.ConfigText(keys::EditableMemo),
                        this);
         return;
     }

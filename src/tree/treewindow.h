@@ -17,6 +17,7 @@ class QTreeView;
 namespace lumora {
 
 class Session;
+struct TextKey;
 
 namespace tree {
 class CourseTreeModel;
@@ -78,7 +79,7 @@ private:
     void selectNode(int node);
     // Scans from SearchPosition; selects a match. Returns whether one was found.
     bool scan();
-    void warnWithPath(const QString &path, const QString &key, const QString &defaultText);
+    void warnWithPath(const QString &path, const TextKey &entry);
     QString courseFolder() const;
 
     Session &m_session;
