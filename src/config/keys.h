@@ -41,6 +41,7 @@
     K(End, "END", Question, "Chcete ukončiť program ?") \
     K(EndButtonCaption, "END BUTTON CAPTION", Caption, "Koniec") \
     K(EraseNotes, "ERASE NOTES", Question, "Naozaj chcete vymazať poznámku ??? Nonono !") \
+    K(ExportBusy, "EXPORT BUSY", Message, "Priečinok obsahuje iné súbory; vyberte prázdny priečinok.") \
     K(ExportCancelled, "EXPORT CANCELLED", Message, "Export bol zrušený.") \
     K(ExportChoose, "EXPORT CHOOSE", Caption, "Vybrať…") \
     K(ExportClose, "EXPORT CLOSE", Caption, "Zavrieť") \
@@ -49,10 +50,14 @@
     K(ExportDone, "EXPORT DONE", Message, "Kurz je vyexportovaný:") \
     K(ExportEmpty, "EXPORT EMPTY", Message, "Kurz nemá žiadne poznámky ani vlastné odkazy:") \
     K(ExportFailed, "EXPORT FAILED", Message, "Export sa nepodaril:") \
+    K(ExportInside, "EXPORT INSIDE", Message, "Cieľ leží v priečinku kurzu; vyberte iný.") \
+    K(ExportIsFolder, "EXPORT IS FOLDER", Message, "Cieľ je priečinok, nie súbor .zip.") \
     K(ExportMissing, "EXPORT MISSING", Caption, "chýba") \
     K(ExportNeedsPlayer, "EXPORT NEEDS PLAYER", Caption, "potrebuje prehrávač Lumora na počítači") \
     K(ExportNext, "EXPORT NEXT", Caption, "Nasledujúca") \
+    K(ExportNoCourse, "EXPORT NO COURSE", Message, "Kurz sa nenašiel:") \
     K(ExportNoTarget, "EXPORT NO TARGET", Message, "Vyberte cieľ exportu.") \
+    K(ExportNotFolder, "EXPORT NOT FOLDER", Message, "Cieľ nie je priečinok.") \
     K(ExportOpen, "EXPORT OPEN", Question, "Otvoriť ho v prehliadači?") \
     K(ExportOutside, "EXPORT OUTSIDE", Caption, "leží mimo kurzu") \
     K(ExportPrevious, "EXPORT PREVIOUS", Caption, "Predchádzajúca") \
@@ -70,6 +75,8 @@
     K(ExportTarget, "EXPORT TARGET", Caption, "Cieľ:") \
     K(ExportTitle, "EXPORT TITLE", Caption, "Poznámky a odkazy:") \
     K(ExportWeb, "EXPORT WEB", Caption, "Webová stránka do priečinka") \
+    K(FolderNotOpened, "FOLDER NOT OPENED", Message, "Program sa nepodarilo spustiť v priečinku") \
+    K(FolderUnreadable, "FOLDER UNREADABLE", Message, "Tento priečinok sa nedá čítať:") \
     K(FontsizeButton, "FONTSIZE BUTTON", Setting, "11") \
     K(FontsizeMemo, "FONTSIZE MEMO", Setting, "11") \
     K(Height, "HEIGHT", Setting, "640") \
@@ -106,14 +113,18 @@
     K(MissingFiles, "MISSING FILES", Caption, "Zoznam chýbajúcich a zacyklenych súborov") \
     K(MyHttp, "MY HTTP", Caption, "Vlastné odkazy:") \
     K(Name, "NAME", Caption, "Lumora - program pre samoštúdium") \
+    K(NoCourses, "NO COURSES", Message, "V tomto priečinku sa nenašli žiadne kurzy:") \
     K(Nonexe, "NONEXE", Message, " - Program sa nedá spustiť") \
     K(Nonfile, "NONFILE", Message, " - súbor neexistuje") \
     K(NotFound, "NOT FOUND", Message, "Nenašlo ") \
     K(NoteChanged, "NOTE CHANGED", Question, "Poznámku medzitým zmenil iný program (napríklad druhé okno Lumory). Prepísať ju týmto textom?") \
     K(NoteTooLarge, "NOTE TOO LARGE", Message, "Poznámka je väčšia ako 16 MB a nedá sa uložiť.") \
     K(Nothing, "NOTHING", Message, "Nemám čo hladať ") \
+    K(OpenFolder, "OPEN FOLDER", Caption, "Otvoriť priečinok s kurzami…") \
     K(PathLotus, "PATH LOTUS", Setting, nullptr) \
     K(PathTemp, "PATH TEMP", Setting, nullptr) \
+    K(RecentFolders, "RECENT FOLDERS", Caption, "Naposledy otvorené priečinky:") \
+    K(Resume, "RESUME", Caption, "Pokračovať tam, kde ste skončili") \
     K(RtfNotRichText, "RTF NOT RICH TEXT", Message, "Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu ho odloží ako .old:") \
     K(SaveCharacters, "SAVE CHARACTERS", Message, "Tieto znaky sa v kódovaní Windows-1250 nedajú uložiť:") \
     K(SaveCharactersQuestion, "SAVE CHARACTERS QUESTION", Question, "Uložiť ich ako „?“ ?") \
@@ -126,6 +137,7 @@
     K(Scplayer, "SCPLAYER", Message, "Neexistuje SCPLAYER") \
     K(SearchEndButtonCaption, "SEARCH END BUTTON CAPTION", Caption, "Koniec vyhľadávania") \
     K(SearchWindowCaption, "SEARCH WINDOW CAPTION", Caption, "Vyhľadávacie okno") \
+    K(SettingsDamaged, "SETTINGS DAMAGED", Message, "Nastavenia programu sa nedali prečítať, program začína s novými. Pôvodný súbor je uložený ako") \
     K(Temp, "TEMP", Message, " Neexistuje pracovný adresár") \
     K(Text, "TEXT", Message, "Neexistuje textový súbor") \
     K(Text1, "TEXT1", Message, "Neexistuje textový súbor") \

@@ -153,11 +153,11 @@ bool ExportWindow::start()
     QString refused;
     switch (refusalOf(request)) {
     case Refusal::None: break;
-    case Refusal::SourceNotFolder: refused = text("EXPORT NO COURSE", "Kurz sa nenašiel:") + u' ' + m_course; break;
-    case Refusal::TargetInside: refused = text("EXPORT INSIDE", "Cieľ leží v priečinku kurzu; vyberte iný."); break;
-    case Refusal::TargetBusy: refused = text("EXPORT BUSY", "Priečinok obsahuje iné súbory; vyberte prázdny priečinok."); break;
-    case Refusal::TargetNotFolder: refused = text("EXPORT NOT FOLDER", "Cieľ nie je priečinok."); break;
-    case Refusal::TargetIsFolder: refused = text("EXPORT IS FOLDER", "Cieľ je priečinok, nie súbor .zip."); break;
+    case Refusal::SourceNotFolder: refused = text(keys::ExportNoCourse) + u' ' + m_course; break;
+    case Refusal::TargetInside: refused = text(keys::ExportInside); break;
+    case Refusal::TargetBusy: refused = text(keys::ExportBusy); break;
+    case Refusal::TargetNotFolder: refused = text(keys::ExportNotFolder); break;
+    case Refusal::TargetIsFolder: refused = text(keys::ExportIsFolder); break;
     }
     if (!refused.isEmpty()) {
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, refused, this);

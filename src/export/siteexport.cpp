@@ -246,9 +246,23 @@ private:
         return true;
     }
 
-    bool insideCourse(const Course &course, const QString &path) const
+    // The real path of an existing file: its folder's real path (found once per folder)
+    // and its name, or the link's target when the file itself is a symbolic link.
+    QString realFile(const QString &path)
     {
-        const QString real = QFileInfo(path).canonicalFilePath();
+        const QFileInfo info(path);
+        if (info.isSymLink())
+            return info.canonicalFilePath();
+        const QString folder = info.path();
+        auto known = m_realFolders.constFind(folder);
+        if (known == m_realFolders.constEnd())
+            known = m_realFolders.insert(folder, QFileInfo(folder).canonicalFilePath());
+        return known.value().isEmpty() || !info.exists() ? QString() : known.value() + u'/' + info.fileName();
+    }
+
+    bool insideCourse(const Course &course, const QString &path)
+    {
+        const QString real = realFile(path);
         return !real.isEmpty() && !course.canonical.isEmpty()
             && (real == course.canonical || real.startsWith(course.canonical + u'/'));
     }
@@ -348,7 +362,7 @@ private:
     // converted to PNG); its site name, or "" when it cannot be read.
     QString asset(Course &course, const QString &path, const QString &reference, Page &page)
     {
-        const QString key = QFileInfo(path).canonicalFilePath();
+        const QString key = realFile(path);
         auto known = m_assets.constFind(key);
         if (known == m_assets.constEnd()) {
             QString name;
@@ -780,6 +794,7 @@ private:
     QList<Page> m_pages;
     QHash<QString, int> m_pageByPath;
     QHash<QString, QString> m_assets; // real path -> site name ("" when it cannot be read)
+    QHash<QString, QString> m_realFolders; // folder -> its real path
     SiteNames m_names;
     QJsonArray m_index;
     std::unique_ptr<SiteOutput> m_output;

@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "screens/contentfilenames.h"
 #include "screens/layout.h"
+#include "screens/resumetrail.h"
 #include "state/session.h"
 #include "text/lessoneditorwindow.h"
 
@@ -36,15 +37,19 @@ TForm1 *levelWindow(Session &s, int level)
 
 void TForm1::PoStlaceni(QPushButton *courseButton)
 {
+    if (courseButton)
+        enterCourse(courseButton->text());
+}
+
+void TForm1::enterCourse(const QString &courseFolder)
+{
     Session &s = m_session;
     CourseState &c = s.course;
-    if (!courseButton)
-        return;
     if (c.CurrentLevel == 1)
         c.CurrentLevel = 2;
     const int level = c.CurrentLevel;
-    c.LevelFolder[size_t(level - 1)] = courseButton->text();
-    c.LevelFolder[size_t(level)] = courseButton->text();
+    c.LevelFolder[size_t(level - 1)] = courseFolder;
+    c.LevelFolder[size_t(level)] = courseFolder;
 
     c.ContentFileName = s.ConfigText(keys::DefaultContent);
     const bool gate = s.ShowPrompt;
@@ -195,6 +200,7 @@ void TForm1::FormClose()
     c.LevelWindow[c.CurrentLevel] = nullptr;
     --c.CurrentLevel;
     s.writeLevelFile();
+    resume::recordBack(s);
 }
 
 void TForm1::PripravOkno(const QString &contentPath)

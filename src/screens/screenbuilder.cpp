@@ -14,6 +14,8 @@
 #include "screens/contentfilenames.h"
 #include "screens/folderlist.h"
 #include "screens/layout.h"
+#include "screens/resumetrail.h"
+#include "screens/startscreen.h"
 #include "state/session.h"
 #include "text/formattedfile.h"
 #include "text/lessonpane.h"
@@ -353,6 +355,7 @@ void TForm1::buildContentScreen(int level)
 
     Memo1->resize(Button1->x() - Memo1->x() - 3 * unit - 10, Memo1->height());
     Panel1->setGeometry(Memo1->x() - 5, Memo1->y(), 5, Memo1->height());
+    resume::recordScreen(s);
 
     if (file.truncated())
         messages::notify(s, messages::Kind::Warning, keys::ContentTooLong,
@@ -374,7 +377,8 @@ void TForm1::buildRootScreen()
     Odkazy1->setEnabled(false);
     Poznmky1->setEnabled(false);
 
-    const FolderList list = folderList(s.values.ProgramDir);
+    const FolderList list = folderList(
+        s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
     c.FolderListCount = list.count();
     c.LayoutTop = layout::FirstLayoutTop;
     startup::takeProgramDir(s.values.ProgramDir, s.values);
@@ -406,6 +410,9 @@ void TForm1::buildRootScreen()
         setFontSize(button, layout::courseButtonFontSize(int(courses.at(i).size()), buttonFont, unit));
     }
     Label1->resize(courses.isEmpty() ? this->width() - 20 : this->width() - width - 20, Label1->height());
+    if (!s.values.isSearchInstance())
+        startscreen::add(client, s, list, client->width() - width - 20,
+                         {[this](const QString &course) { enterCourse(course); }, [this] { EndProgram(); }});
     Button1->hide();
     Lista(c.LayoutTop);
     c.CurrentLevel = 2;

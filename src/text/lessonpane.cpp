@@ -9,12 +9,7 @@
 #include <QResizeEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QAbstractTextDocumentLayout>
-#include <QBasicTimer>
-#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextLayout>
-#include <QTimerEvent>
 
 namespace lumora {
 
@@ -47,55 +42,6 @@ namespace {
 // taller than anything a line can hold.
 constexpr qreal PageHeight = 1000000;
 
-// A text edit's layout lays a long text out in steps between events, and each step is
-// twice as long as the one before, up to some 200,000 characters, which takes the
-// window away from its user for a tenth of a second and more. Every StepReset
-// milliseconds this tells the layout that the last block it laid out changed: it lays
-// that block out again and starts over with short steps from there. It ends itself
-// once the last block is laid out.
-class ShortLayoutSteps : public QObject {
-public:
-    static constexpr int StepReset = 50;
-
-    explicit ShortLayoutSteps(QTextDocument &doc) : QObject(doc.documentLayout()), m_doc(doc)
-    {
-        setObjectName(QStringLiteral("short layout steps"));
-        m_timer.start(StepReset, this);
-    }
-
-protected:
-    void timerEvent(QTimerEvent *event) override
-    {
-        if (event->timerId() != m_timer.timerId())
-            return;
-        if (laidOut(m_doc.lastBlock())) {
-            m_timer.stop();
-            deleteLater();
-            return;
-        }
-        // The blocks laid out come first; the last of them is found by halving.
-        int low = 0, high = m_doc.blockCount() - 1;
-        while (low < high) {
-            const int middle = low + (high - low + 1) / 2;
-            if (laidOut(m_doc.findBlockByNumber(middle)))
-                low = middle;
-            else
-                high = middle - 1;
-        }
-        const QTextBlock last = m_doc.findBlockByNumber(low);
-        m_doc.markContentsDirty(last.position(), last.length());
-    }
-
-private:
-    static bool laidOut(const QTextBlock &block)
-    {
-        return !block.isValid() || !block.isVisible() || (block.layout() && block.layout()->lineCount() > 0);
-    }
-
-    QTextDocument &m_doc;
-    QBasicTimer m_timer;
-};
-
 } // namespace
 
 void keepPagesFinite(QTextEdit &pane)
@@ -122,10 +68,10 @@ PaneLoading::~PaneLoading()
 {
     QTextDocument &doc = *m_pane.document();
     m_pane.setTextCursor(QTextCursor(&doc));
-    doc.setPageSize(m_page);
-    keepPagesFinite(m_pane);
-    delete doc.documentLayout()->findChild<QObject *>(QStringLiteral("short layout steps"));
-    new ShortLayoutSteps(doc);
+    QSizeF page = m_page;
+    if (page.height() < 0)
+        page.setHeight(PageHeight);
+    doc.setPageSize(page);
 }
 
 void LessonPane::paintEvent(QPaintEvent *event)

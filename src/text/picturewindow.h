@@ -18,8 +18,8 @@ public:
     QString picturePath;   // full path of the picture, set by the opener
 
     QScrollArea *scrollArea = nullptr;
-    QLabel *Image1 = nullptr;
-    QPushButton *Button1 = nullptr;
+    QLabel *Image1 = nullptr;             // the picture
+    QPushButton *Button1 = nullptr;       // "Zavri"
 
     // Captions and the picture; throws FileFormatError for a file that is no picture.
     void FormActivate();

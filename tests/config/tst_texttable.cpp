@@ -128,6 +128,37 @@ private slots:
         QVERIFY(s.ShowPrompt);
     }
 
+    void tablesSavedInOtherEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString lines = QStringLiteral("0*END*Chcete ukončiť program ?\r\n1*NAME*Ľudovít\r\n");
+        QTest::newRow("Windows-1250") << textfile::encode(lines);
+        QTest::newRow("UTF-8") << lines.toUtf8();
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF") + lines.toUtf8();
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (const QChar c : lines) {
+            le += char(c.unicode() & 0xFF);
+            le += char(c.unicode() >> 8);
+            be += char(c.unicode() >> 8);
+            be += char(c.unicode() & 0xFF);
+        }
+        QTest::newRow("UTF-16 little-endian") << le;
+        QTest::newRow("UTF-16 big-endian") << be;
+    }
+
+    void tablesSavedInOtherEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        writeConfig(dir.path(), bytes);
+        Session s;
+        s.values.ProgramDir = dir.path() + QLatin1Char('/');
+        QCOMPARE(s.ConfigText(QStringLiteral("END"), QStringLiteral("d")), QStringLiteral("Chcete ukončiť program ?"));
+        QVERIFY(!s.ShowPrompt);
+        QCOMPARE(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("d")), QStringLiteral("Ľudovít"));
+        QVERIFY(s.ShowPrompt);
+    }
+
     void fileIsReadAfreshAndFoundInAnyCase()
     {
         QTemporaryDir dir;
