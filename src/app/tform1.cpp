@@ -7,6 +7,7 @@
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "screens/layout.h"
 #include "state/session.h"
 #include "text/fontdialog.h"
 #include "text/helpwindow.h"
@@ -176,6 +177,7 @@ void TForm1::createMenu()
     Poznmky1 = entry(Vlastn1, "Poznmky1", QStringLiteral("Poznámky"));
     Odkazy1 = entry(Vlastn1, "Odkazy1", QStringLiteral("Odkazy"));
     Koprovanie1 = entry(Vlastn1, "Koprovanie1", QStringLiteral("Kopírovanie"));
+    Export1 = entry(Vlastn1, "Export1", QStringLiteral("Export poznámok a odkazov"));
 
     Oaplikci1 = submenu(this, bar, nullptr, "Oaplikci1", QStringLiteral("O aplikácii"));
     Oprograme1 = entry(Oaplikci1, "Oprograme1", QStringLiteral("O programe"));
@@ -232,8 +234,29 @@ void TForm1::connectHandlers()
     connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
     connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
     Memo1->viewport()->installEventFilter(this);
-    connectPersonalHandlers();
+    m_personal = new personal::PersonalMenu(m_session, *this);
 }
+
+personal::PersonalHost::Controls TForm1::personalControls() const
+{
+    return {const_cast<TForm1 *>(this), Button1, ComboBox1, ComboBox2, Label4, Vlastn1,
+            Poznmky1, Odkazy1, Koprovanie1, Export1};
+}
+
+void TForm1::relayOutColumn()
+{
+    const int unit = m_session.values.ScaleTenths > 0 ? m_session.values.ScaleTenths : 10;
+    Lista(Button1->y() - layout::buttonTop(0, unit));
+}
+
+void TForm1::Poznmky1Click() { m_personal->Poznmky1Click(); }
+void TForm1::Button1Click() { m_personal->Button1Click(); }
+void TForm1::Odkazy1Click() { m_personal->Odkazy1Click(); }
+void TForm1::ComboBox1Click(int index) { m_personal->ComboBox1Click(index); }
+void TForm1::ComboBox2Click(int index) { m_personal->ComboBox2Click(index); }
+void TForm1::ComboBox2Change(int index) { m_personal->ComboBox2Change(index); }
+void TForm1::Koprovanie1Click() { m_personal->Koprovanie1Click(); }
+void TForm1::Export1Click() { m_personal->Export1Click(); }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
 {

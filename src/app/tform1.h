@@ -3,6 +3,7 @@
 // instance made from the window template. Controls are named members whose object names
 // are the same, so the template, the layout code and the tests find them by name; the
 // inherited names are explained in docs/NAMES.md.
+#include "personal/personalmenu.h"
 #include "state/programvalues.h"
 
 #include <QMainWindow>
@@ -45,7 +46,7 @@ struct StartEnvironment {
     static StartEnvironment fromSystem(const QStringList &arguments);
 };
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public personal::PersonalHost {
     Q_OBJECT
 public:
     // Design size of the client area below the menu.
@@ -104,11 +105,11 @@ public:
     bool UlozMemo();
     // The question before an edited pane is left: saves on Yes (or at once when the
     // question is silenced); on No, or when saving fails, the focus returns to the pane.
-    void offerToSaveText();
+    void offerToSaveText() override;
     bool editing() const;
 
-    // The learner's own notes and links, copying them and the study export
-    // (src/personal/personalhandlers.cpp).
+    // The learner's own notes and links, copying them and the study export: forwarded
+    // to the personal menu (src/personal).
     void Poznmky1Click();
     void Button1Click();          // the notes button
     void Odkazy1Click();
@@ -117,7 +118,8 @@ public:
     void ComboBox2Change(int index);
     void Koprovanie1Click();
     void Export1Click();
-    void connectPersonalHandlers();
+    Controls personalControls() const override;
+    void relayOutColumn() override;
     QAction *Export1 = nullptr;
     // Information windows and the keyboard path (src/info/infomenu.cpp, src/app/keyboard.cpp).
     void Oprograme1Click();
@@ -238,6 +240,7 @@ private:
     int m_scrollOffset = 0;                 // pixels the button column is moved up
     std::unique_ptr<CourseColumn> m_courses; // the root screen's course buttons
     bool m_keyboardArranged = false;        // the built screen has its Tab order
+    personal::PersonalMenu *m_personal = nullptr;   // owned by the window
 };
 
 } // namespace lumora

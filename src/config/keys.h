@@ -91,6 +91,9 @@
     K(IpNone, "IP NONE", Message, " Počítač nie je zapojený v sieti") \
     K(LeftCorner, "LEFT CORNER", Setting, "0") \
     K(LevelLimit, "LEVEL LIMIT", Message, "Hlbšia obrazovka sa nedá otvoriť: program zobrazí najviac 20 úrovní.") \
+    K(LinkProgram, "LINK PROGRAM", Message, " - odkaz nespúšťa programy") \
+    K(LinksChanged, "LINKS CHANGED", Message, "Zoznam odkazov medzitým zmenil iný program; zmena sa urobila v jeho zozname.") \
+    K(LinksNotSaved, "LINKS NOT SAVED", Message, "Odkazy sa neuložili.") \
     K(MemoInfo, "MEMO INFO", Caption, "Vyznačte text a pravým tlačidlom myši sa dostanete do nastavenia formátu písma") \
     K(MenuAbout, "MENU ABOUT", Caption, "O aplikácii") \
     K(MenuAboutCopyright, "MENU ABOUT COPYRIGHT", Caption, "Ochranné známky") \
@@ -120,6 +123,8 @@
     K(Nonexe, "NONEXE", Message, " - Program sa nedá spustiť") \
     K(Nonfile, "NONFILE", Message, " - súbor neexistuje") \
     K(NotFound, "NOT FOUND", Message, "Nenašlo ") \
+    K(NoteChanged, "NOTE CHANGED", Question, "Poznámku medzitým zmenil iný program (napríklad druhé okno Lumory). Prepísať ju týmto textom?") \
+    K(NoteTooLarge, "NOTE TOO LARGE", Message, "Poznámka je väčšia ako 16 MB a nedá sa uložiť.") \
     K(Nothing, "NOTHING", Message, "Nemám čo hladať ") \
     K(NothingMissing, "NOTHING MISSING", Caption, "Žiadny súbor nechýba a žiadny nie je zacyklený.") \
     K(OpenFolder, "OPEN FOLDER", Caption, "Otvoriť priečinok s kurzami…") \
@@ -133,6 +138,7 @@
     K(SaveHttp, "SAVE HTTP", Question, "Pridať napísaný odkaz ?") \
     K(SaveMemoQuestion, "SAVE MEMO?", Question, " Chcete uložiť memo?") \
     K(SaveNote, "SAVE NOTE", Message, "Poznámka je uložená do") \
+    K(SaveNoteQuestion, "SAVE NOTE?", Question, "Poznámka sa zmenila. Chcete ju uložiť?") \
     K(SaveWww, "SAVE WWW", Message, "Stránka je uložená do ") \
     K(Scm, "SCM", Message, "Neexistuje ukážka .scm") \
     K(Scplayer, "SCPLAYER", Message, "Neexistuje SCPLAYER") \
@@ -158,7 +164,11 @@
     K(WindowCopyLabel, "WINDOW COPY LABEL", Caption, "Kopírovanie") \
     K(WindowCopyMaska, "WINDOW COPY MASKA", Caption, "Zobrazujú sa iba súbory poznámok (*.txt) a odkazov (*.htm)") \
     K(WindowCopyPlace, "WINDOW COPY PLACE", Caption, "Miesto") \
+    K(WindowCopyProgress, "WINDOW COPY PROGRESS", Caption, "Kopírujem…") \
+    K(WindowCopyReplace, "WINDOW COPY REPLACE", Question, "Súbor už existuje a líši sa od kopírovaného. Nahradiť ho?") \
     K(WindowCopySize, "WINDOW COPY SIZE", Caption, "Veľkosť") \
+    K(WindowCopyStop, "WINDOW COPY STOP", Caption, "Zastaviť") \
+    K(WindowCopyTarget, "WINDOW COPY TARGET", Caption, "Kopíruje sa do:") \
     K(WindowCopyToFolder, "WINDOW COPY TO FOLDER", Caption, "Kopírovať do priečinka") \
     K(WindowCopyToWork, "WINDOW COPY TO WORK", Caption, "Kopírovať do pracovného priečinka") \
     K(WindowCopyType, "WINDOW COPY TYPE", Caption, "Typ") \
@@ -185,7 +195,6 @@
     K(WindowNotesErase, "WINDOW NOTES ERASE", Caption, "Vymaž poznámku") \
     K(WindowNotesSave, "WINDOW NOTES SAVE", Caption, "Ulož") \
     K(WindowNotesText, "WINDOW NOTES TEXT", Caption, "Text poznámky") \
-    K(WindowNotesUnsaved, "WINDOW NOTES UNSAVED", Question, "Poznámka nie je uložená. Uložiť ju ?") \
     K(WindowPicture, "WINDOW PICTURE", Caption, "Obrázok") \
     K(WindowPictureClose, "WINDOW PICTURE CLOSE", Caption, "Zavri") \
     K(WindowSearchFind, "WINDOW SEARCH FIND", Caption, "Hľadaj text") \

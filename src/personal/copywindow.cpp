@@ -4,12 +4,16 @@
 #include "personal/centred.h"
 #include "platform/accessiblenames.h"
 #include "platform/fileops.h"
+#include "personal/copyjob.h"
 #include "platform/guard.h"
+#include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
 #include "state/session.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QProgressDialog>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -51,6 +55,16 @@ QStringList maskedFiles(const QString &folder, const QString &masks)
     return dir.entryList();
 }
 
+QStringList otherPlaceFiles(const QString &folder)
+{
+    QStringList out = maskedFiles(folder, QStringLiteral("*"));
+    for (const QString &file : personal::learnerFiles(folder, 2)) {
+        if (file.contains(QDir::separator()))
+            out << file;
+    }
+    return out;
+}
+
 QStringList TOknoKopy::places()
 {
     QStringList out;
@@ -89,8 +103,10 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
     DirectoryListBox1 = placeControl<QTreeView>(this, "DirectoryListBox1", 372, 36, 260, 150);
     FileListBox2 = placeControl<QListWidget>(this, "FileListBox2", 372, 192, 260, 152);
     FileListBox2->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Label3 = placeControl<QLabel>(this, "Label3", 8, 350, 624, 30);
+    Label3 = placeControl<QLabel>(this, "Label3", 8, 350, 524, 30);
     Label3->setWordWrap(true);
+    Label4 = placeControl<QLabel>(this, "Label4", 8, 384, 524, 28);
+    Label4->setWordWrap(true);
     Button1 = placeControl<QPushButton>(this, "Button1", 540, 384, 92, 28);
     Button1->setAutoDefault(false);
 
@@ -104,9 +120,13 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
     DriveComboBox1->addItems(places());
     DriveComboBox1->setCurrentText(QDir::homePath());
     connect(DriveComboBox1, &QComboBox::activated, this, [this](int index) { guarded([this, index] { choosePlace(index); }); });
-    connect(DirectoryListBox1, &QTreeView::clicked, this, [this](const QModelIndex &index) {
-        guarded([this, index] { showRightFolder(m_folders->filePath(index)); });
-    });
+    // The folder list follows its current item however it was chosen: the mouse, the
+    // arrow keys or typing.
+    connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &index) {
+                if (!m_following && index.isValid())
+                    guarded([this, index] { showRightFolder(m_folders->filePath(index)); });
+            });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton4Click(); }); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton3Click(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
@@ -138,13 +158,15 @@ void TOknoKopy::FormActivate()
 void TOknoKopy::fillLeft()
 {
     FileListBox1->clear();
-    FileListBox1->addItems(maskedFiles(m_session.values.TempDir, QStringLiteral("*.txt;*.htm")));
+    FileListBox1->addItems(personal::learnerFiles(m_session.values.TempDir));
 }
 
 void TOknoKopy::fillRight()
 {
     FileListBox2->clear();
-    FileListBox2->addItems(maskedFiles(m_rightFolder, QStringLiteral("*")));
+    FileListBox2->addItems(otherPlaceFiles(m_rightFolder));
+    Label4->setText(m_session.ConfigText(keys::WindowCopyTarget)
+                    + QLatin1Char(' ') + m_rightFolder);
 }
 
 void TOknoKopy::showRightFolder(const QString &folder)
@@ -159,12 +181,17 @@ void TOknoKopy::showRightFolder(const QString &folder)
         if ((folder == candidate || folder.startsWith(prefix)) && candidate.size() > place.size())
             place = candidate;
     }
-    m_folders->setRootPath(place);
-    DirectoryListBox1->setRootIndex(m_folders->index(place));
+    m_following = true;
+    const auto followed = qScopeGuard([this] { m_following = false; });
+    if (m_folders->rootPath() != place) {
+        m_folders->setRootPath(place);
+        DirectoryListBox1->setRootIndex(m_folders->index(place));
+    }
     const QModelIndex index = m_folders->index(folder);
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
         DirectoryListBox1->expand(up);
-    DirectoryListBox1->setCurrentIndex(index);
+    if (DirectoryListBox1->currentIndex() != index)
+        DirectoryListBox1->setCurrentIndex(index);
     DirectoryListBox1->scrollTo(index);
     fillRight();
 }
@@ -176,23 +203,55 @@ void TOknoKopy::choosePlace(int index)
         showRightFolder(place);
 }
 
+void TOknoKopy::copySelected(QListWidget *list, const QString &from, const QString &to)
+{
+    QList<personal::CopyItem> items;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            items.append({paths::join(from, list->item(i)->text()), list->item(i)->text()});
+    }
+    if (items.isEmpty())
+        return;
+    Session &s = m_session;
+    QProgressDialog progress(s.ConfigText(keys::WindowCopyProgress),
+                             s.ConfigText(keys::WindowCopyStop), 0, 1000, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    personal::CopyCallbacks callbacks;
+    callbacks.replace = [&](const QString &target) {
+        const QString question = s.ConfigText(keys::WindowCopyReplace)
+            + QLatin1Char('\n') + target;
+        switch (messages::askReplace(question, this)) {
+        case messages::Answer::Yes: return personal::ReplaceAnswer::Replace;
+        case messages::Answer::YesToAll: return personal::ReplaceAnswer::ReplaceAll;
+        case messages::Answer::NoToAll: return personal::ReplaceAnswer::KeepAll;
+        default: return personal::ReplaceAnswer::Keep;
+        }
+    };
+    callbacks.progress = [&](qint64 done, qint64 total) {
+        progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    personal::copyFiles(items, to, callbacks);
+}
+
 void TOknoKopy::SpeedButton4Click()
 {
     // The other list shows what was copied, also when a file in the middle failed.
     const auto refresh = qScopeGuard([this] { fillRight(); });
-    for (int i = 0; i < FileListBox1->count(); ++i) {
-        if (FileListBox1->item(i)->isSelected())
-            fileops::CopyFile(paths::join(m_session.values.TempDir, FileListBox1->item(i)->text()), m_rightFolder);
-    }
+    copySelected(FileListBox1, m_session.values.TempDir, m_rightFolder);
 }
 
 void TOknoKopy::SpeedButton3Click()
 {
-    const auto refresh = qScopeGuard([this] { fillLeft(); });
-    for (int i = 0; i < FileListBox2->count(); ++i) {
-        if (FileListBox2->item(i)->isSelected())
-            fileops::CopyFile(paths::join(m_rightFolder, FileListBox2->item(i)->text()), m_session.values.TempDir);
-    }
+    const auto refresh = qScopeGuard([this] {
+        fillLeft();
+        emit workFolderChanged();
+    });
+    copySelected(FileListBox2, m_rightFolder, m_session.values.TempDir);
 }
 
 void TOknoKopy::Button1Click()

@@ -44,20 +44,32 @@ public:
     QTreeView *DirectoryListBox1 = nullptr;// the other folder
     QListWidget *FileListBox2 = nullptr;  // the other folder's files
     QLabel *Label3 = nullptr;             // "Zobrazujú sa iba súbory poznámok…"
+    QLabel *Label4 = nullptr;             // the folder ">" copies into
     QPushButton *Button1 = nullptr;       // "Koniec"
+
+signals:
+    // Files were copied into the work folder: the screen's notes and links may differ.
+    void workFolderChanged();
 
 private:
     void fillLeft();
     void fillRight();
     void choosePlace(int index);
+    // Copies the selected entries of list (names relative to from) into to, asking
+    // before a file that differs is replaced and showing progress.
+    void copySelected(QListWidget *list, const QString &from, const QString &to);
 
     Session &m_session;
     QFileSystemModel *m_folders = nullptr;
     QString m_rightFolder;
+    bool m_following = false;   // the tree's current folder is being set from here
 };
 
 // The files of a folder whose names match one of the masks ("*.txt;*.htm"), without
 // regard to case, in name order.
 QStringList maskedFiles(const QString &folder, const QString &masks);
+// The right side's files: every file of the folder, then the notes and links files of
+// its sub-folders (two levels down), with their folders, so copies come back whole.
+QStringList otherPlaceFiles(const QString &folder);
 
 } // namespace lumora

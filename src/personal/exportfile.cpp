@@ -27,9 +27,12 @@ CourseToExport currentCourse(Session &s)
 {
     CourseToExport course;
     if (s.values.isSearchInstance()) {
-        // A search window shows one screen of a course: the course is that screen's folder.
-        const QFileInfo screen(paths::fromCourse(s.values.Param1));
-        course.folder = screen.absolutePath();
+        // A search window shows one screen of a course: the course folder is the first
+        // folder below the program folder, as its level 1 records it, also for a screen
+        // in a sub-folder of the course.
+        const QString screen = paths::fromCourse(s.values.Param1);
+        course.folder = paths::inside(screen, s.values.ProgramDir) ? paths::withoutSeparator(s.levelFolderPath(1))
+                                                                   : QFileInfo(screen).absolutePath();
         course.name = s.course.LevelFolder[1];
         course.top = s.ConfigText(keys::DefaultContent);
     } else {
@@ -58,7 +61,7 @@ void exportStudy(Session &s, QWidget *parent)
 {
     const CourseToExport course = currentCourse(s);
     const tree::CourseTree tree = tree::walkCourse(course.folder, course.name, course.top);
-    const QList<personal::StudyScreen> screens = personal::collectStudy(tree, course.name, s.values.TempDir);
+    const QList<personal::StudyScreen> screens = personal::collectStudy(tree, course.name, s.values.TempDir, course.folder);
     if (screens.isEmpty()) {
         const QString text = s.ConfigText(keys::ExportEmpty);
         messages::show(messages::Kind::Information, messages::Buttons::Ok, text + QLatin1Char(' ') + course.name, parent);

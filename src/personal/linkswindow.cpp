@@ -13,7 +13,6 @@
 #include "state/session.h"
 
 
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,11 +83,12 @@ void TOknoOdkazy::FormActivate()
     if (!OwnLinksFile.ok())
         throw Error(OwnLinksFile.refusal);
     // Every line is kept here, empty ones too; the next save drops the empty ones.
+    m_onDisk = personal::workFileBytes(personal::readablePath(s.values.TempDir, OwnLinksFile));
     ListBox1->clear();
-    ListBox1->addItems(personal::readWorkFile(personal::workFilePath(s.values.TempDir, OwnLinksFile)));
+    ListBox1->addItems(personal::splitWorkLines(m_onDisk));
     showListButtons();
     Label3->setText(s.ConfigText(keys::SaveWww)
-                    + QLatin1Char(' ') + paths::join(s.values.TempDir, OwnLinksFile.name));
+                    + QLatin1Char(' ') + personal::workFilePath(s.values.TempDir, OwnLinksFile));
     Edit1->setFocus();
 }
 
@@ -99,38 +99,58 @@ void TOknoOdkazy::showListButtons()
     Button5->setVisible(any);
 }
 
-void TOknoOdkazy::store(const QStringList &entries)
+bool TOknoOdkazy::typedText() const
 {
+    const QString text = Edit1->text();
+    return !text.isEmpty() && !(m_editRow >= 0 && text == m_editOriginal);
+}
+
+void TOknoOdkazy::store(const std::function<void(QStringList &, bool shown)> &change)
+{
+    const QString tempDir = m_session.values.TempDir;
+    const QByteArray now = personal::workFileBytes(personal::readablePath(tempDir, OwnLinksFile));
+    const bool shown = now == m_onDisk && now.isNull() == m_onDisk.isNull();
+    QStringList entries = shown ? links() : personal::splitWorkLines(now);
+    change(entries, shown);
     QStringList lines;
     for (const QString &entry : entries) {
         if (!entry.isEmpty())
             lines << entry;
     }
     if (!confirmUnstorable(m_session, lines, this))
-        throw Error(QStringLiteral("Odkazy sa neuložili."));
-    personal::writeWorkFile(m_session.values.TempDir, OwnLinksFile, lines);
+        throw Error(m_session.ConfigText(keys::LinksNotSaved));
+    personal::writeWorkFile(tempDir, OwnLinksFile, lines);
+    m_onDisk = personal::encodeWorkLines(lines);
     // The list shows what the file now holds.
     ListBox1->clear();
-    ListBox1->addItems(personal::splitWorkLines(textfile::encodeLines(lines)));
+    ListBox1->addItems(personal::splitWorkLines(m_onDisk));
     showListButtons();
-}
-
-void TOknoOdkazy::putBack()
-{
-    if (!m_editPending)
-        return;
-    QStringList entries = links();
-    entries.insert(std::clamp(m_editRow, 0, int(entries.size())), m_editOriginal);
-    store(entries);
-    m_editPending = false;
+    if (!shown) {
+        m_editRow = -1;   // rows of the former list no longer count
+        messages::show(messages::Kind::Information, messages::Buttons::Ok,
+                       m_session.ConfigText(keys::LinksChanged),
+                       this);
+    }
 }
 
 void TOknoOdkazy::Button1Click()
 {
-    if (Edit1->text().isEmpty())
+    const QString text = Edit1->text();
+    if (text.isEmpty())
         return;
-    store(links() << Edit1->text());
-    m_editPending = false;   // the edited link now stands at the end
+    const int row = m_editRow;
+    const QString original = m_editOriginal;
+    store([&](QStringList &entries, bool shown) {
+        // The edited link leaves its place only now, and the new text goes to the end.
+        if (row >= 0) {
+            if (shown && row < entries.size() && entries.at(row) == original)
+                entries.removeAt(row);
+            else
+                entries.removeOne(original);
+        }
+        entries << text;
+    });
+    m_editRow = -1;
     Edit1->clear();
     Edit1->setFocus();
 }
@@ -140,63 +160,65 @@ void TOknoOdkazy::Button3Click()
     const int row = ListBox1->currentRow();
     if (row < 0 || !ListBox1->currentItem()->isSelected())
         return;
-    QStringList entries = links();
-    entries.removeAt(row);
-    store(entries);
+    const QString text = ListBox1->item(row)->text();
+    store([&](QStringList &entries, bool shown) {
+        if (shown)
+            entries.removeAt(row);
+        else
+            entries.removeOne(text);
+    });
+    // The link being edited keeps its identity in the shorter list.
+    if (m_editRow == row) {
+        m_editRow = -1;
+    } else if (m_editRow > row) {
+        --m_editRow;
+    }
     Edit1->setFocus();
 }
 
 void TOknoOdkazy::Button5Click()
 {
-    int row = ListBox1->currentRow();
+    const int row = ListBox1->currentRow();
     if (row < 0 || !ListBox1->currentItem()->isSelected())
         return;
-    // A link taken out before and not added again goes back first, so none is lost.
-    if (m_editPending && m_editRow <= row)
-        ++row;
-    putBack();
-    QStringList entries = links();
-    if (row >= entries.size())
-        return;
-    const QString text = entries.takeAt(row);
-    store(entries);
-    m_editPending = true;
+    // The link stays in the list and the file until the edited text is added.
     m_editRow = row;
-    m_editOriginal = text;
-    Edit1->setText(text);
+    m_editOriginal = ListBox1->item(row)->text();
+    Edit1->setText(m_editOriginal);
     Edit1->setFocus();
 }
 
 void TOknoOdkazy::Button2Click()
 {
-    putBack();
+    m_editRow = -1;
     Edit1->clear();
     Edit1->setFocus();
 }
 
 void TOknoOdkazy::Button4Click()
 {
-    QStringList entries = links();
-    if (!Edit1->text().isEmpty()) {
+    if (typedText()) {
         // With the question silenced, the typed link is kept, never dropped unseen.
-        if (messages::confirm(m_session, keys::SaveHttp, this)) {
-            store(entries << Edit1->text());
-            m_editPending = false;
-        } else {
-            putBack();
-        }
+        const QString question = m_session.ConfigText(keys::SaveHttp);
+        const messages::Answer answer = m_session.showPrompt() ? messages::askOrCancel(question, this)
+                                                               : messages::Answer::Yes;
+        if (answer == messages::Answer::Cancel)
+            return;   // back to the link
+        if (answer == messages::Answer::Yes)
+            Button1Click();
+        else
+            Button2Click();
     } else {
-        putBack();
-        store(links());
+        Button2Click();
+        // Empty lines of the file are dropped, as every save drops them.
+        store([](QStringList &, bool) {});
     }
     QDialog::done(Accepted);
 }
 
 void TOknoOdkazy::reject()
 {
-    if (!guarded([this] { putBack(); }))
-        return;   // the link could not be put back: the window stays open with it
-    QDialog::reject();
+    guarded([this] { Button4Click(); });
 }
 
 } // namespace lumora

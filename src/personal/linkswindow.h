@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -23,8 +25,8 @@ public:
     // refused or the file cannot be read; the window is then not shown.
     void FormActivate();
 
-    void Button1Click();   // add the edit box's text and save
-    void Button2Click();   // empty the edit box
+    void Button1Click();   // add the edit box's text (replacing the link being edited) and save
+    void Button2Click();   // empty the edit box, abandoning an edit
     void Button3Click();   // erase the selected link
     void Button4Click();   // close, asking about a text still in the edit box
     void Button5Click();   // take the selected link into the edit box
@@ -45,22 +47,26 @@ public:
     personal::WorkFile OwnLinksFile;
 
 public slots:
-    // The close box and Escape: an edit in progress is abandoned.
+    // The close box and Escape: as "Koniec".
     void reject() override;
 
 private:
     void MP();
-    // Rewrites the file with the non-empty entries and then shows them; throws, leaving
-    // the list as it was, when the file cannot be written.
-    void store(const QStringList &entries);
+    // Applies a change to the list and rewrites the file with the non-empty entries.
+    // When another program changed the file since it was read, the change is applied
+    // to the file's list instead, so nothing of the other's is dropped (the user is
+    // told). change gets the list and whether it is the one shown. Throws, leaving the
+    // list as it was, when the file cannot be written.
+    void store(const std::function<void(QStringList &, bool shown)> &change);
     void showListButtons();
-    // Puts a link taken out by "Oprav" back where it was.
-    void putBack();
+    // Whether the edit box holds text that is not in the list yet.
+    bool typedText() const;
 
     Session &m_session;
-    // The link "Oprav" took out of the list, while it is being edited.
-    bool m_editPending = false;
-    int m_editRow = 0;
+    QByteArray m_onDisk;       // the file as last read or written
+    // The link "Oprav" took into the edit box; it stays in the list and the file until
+    // the edited text is added.
+    int m_editRow = -1;
     QString m_editOriginal;
 };
 

@@ -1,6 +1,5 @@
 #include "personal/notewindow.h"
 
-#include "app/tform1.h"
 #include "config/keys.h"
 #include "personal/centred.h"
 #include "platform/accessiblenames.h"
@@ -12,8 +11,6 @@
 #include "platform/placecontrol.h"
 #include "state/session.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,12 +26,11 @@ bool confirmUnstorable(Session &session, const QStringList &lines, QWidget *pare
     const QString text = session.ConfigText(keys::SaveCharacters)
         + QStringLiteral(" ") + missing + QLatin1Char('\n')
         + session.ConfigText(keys::SaveCharactersQuestion);
-    return messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, text, parent)
-        == messages::Answer::Yes;
+    return messages::askDefaultNo(messages::Kind::Confirmation, text, parent) == messages::Answer::Yes;
 }
 
-TOknoPoznamka::TOknoPoznamka(Session &session, TForm1 *levelWindow, QWidget *parent)
-    : QDialog(parent), m_session(session), m_levelWindow(levelWindow)
+TOknoPoznamka::TOknoPoznamka(Session &session, std::function<void(bool)> notesButtonShown, QWidget *parent)
+    : QDialog(parent), m_session(session), m_notesButtonShown(std::move(notesButtonShown))
 {
     setObjectName(QStringLiteral("TOknoPoznamka"));
     setFixedSize(520, 400);
@@ -69,11 +65,6 @@ void TOknoPoznamka::FormCreate()
     personal::centreOnScreen(this);
 }
 
-QString TOknoPoznamka::notesPath() const
-{
-    return personal::workFilePath(m_session.values.TempDir, NotesFile);
-}
-
 void TOknoPoznamka::FormActivate()
 {
     Session &s = m_session;
@@ -88,19 +79,30 @@ void TOknoPoznamka::FormActivate()
     NotesFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Notes);
     if (!NotesFile.ok())
         throw Error(NotesFile.refusal);
-    const QString path = notesPath();
-    if (paths::fileExists(path)) {
-        Memo1->setPlainText(personal::readWorkFile(path).join(QLatin1Char('\n')));
-        Button3->show();
-    } else {
-        Memo1->clear();
-        Button3->hide();
+    const QString path = personal::readablePath(s.values.TempDir, NotesFile);
+    m_loading = true;
+    Memo1->clear();
+    try {
+        m_onDisk = personal::workFileBytes(path);
+        Memo1->setPlainText(personal::splitWorkLines(m_onDisk).join(QLatin1Char('\n')));
+    } catch (const FileFormatError &e) {
+        // Too large to load: it can still be erased, never overwritten unseen.
+        m_tooLarge = true;
+        Memo1->setReadOnly(true);
+        Memo1->setPlainText(e.message());
+        Button1->setEnabled(false);
     }
-    Label1->setText(saved + QLatin1Char(' ') + paths::join(s.values.TempDir, NotesFile.name));
+    m_loading = false;
+    m_changed = false;
+    Button3->setVisible(m_tooLarge || !m_onDisk.isEmpty());
+    Label1->setText(saved + QLatin1Char(' ') + personal::workFilePath(s.values.TempDir, NotesFile));
 }
 
 void TOknoPoznamka::Memo1Change()
 {
+    if (m_loading)
+        return;
+    m_changed = true;
     Button3->show();
 }
 
@@ -113,60 +115,111 @@ QStringList TOknoPoznamka::noteLines() const
     return lines;
 }
 
-void TOknoPoznamka::Button1Click()
+bool TOknoPoznamka::overwriteAllowed()
 {
+    const QString path = personal::readablePath(m_session.values.TempDir, NotesFile);
+    QByteArray now;
+    try {
+        now = personal::workFileBytes(path);
+    } catch (const FileFormatError &) {
+        now = QByteArray("?");   // grown past the limit meanwhile: certainly changed
+    }
+    if (now == m_onDisk && now.isNull() == m_onDisk.isNull())
+        return true;
+    const QString text = m_session.ConfigText(keys::NoteChanged);
+    return messages::askDefaultNo(messages::Kind::Confirmation, text, this) == messages::Answer::Yes;
+}
+
+bool TOknoPoznamka::save()
+{
+    if (m_tooLarge)
+        return false;
+    // An emptied note is erased, as "Vymaž poznámku" does; with no note there is
+    // nothing to save and the window stays open.
     if (Memo1->toPlainText().trimmed().isEmpty())
-        return;
+        return !m_onDisk.isEmpty() && erase();
     const QStringList lines = noteLines();
-    if (!confirmUnstorable(m_session, lines, this))
-        return;
+    if (personal::encodeWorkLines(lines).size() > personal::MaxWorkFileSize) {
+        messages::show(messages::Kind::Error, messages::Buttons::Ok,
+                       m_session.ConfigText(keys::NoteTooLarge)
+                           , this);
+        return false;
+    }
+    if (!confirmUnstorable(m_session, lines, this) || !overwriteAllowed())
+        return false;
     // A failed write throws: the error is shown and the window stays open with its text.
     personal::writeWorkFile(m_session.values.TempDir, NotesFile, lines);
-    if (m_levelWindow)
-        m_levelWindow->Button1->show();
-    accept();
+    m_onDisk = personal::encodeWorkLines(lines);
+    m_changed = false;
+    if (m_notesButtonShown)
+        m_notesButtonShown(true);
+    return true;
+}
+
+bool TOknoPoznamka::erase()
+{
+    if (!messages::confirmDefaultNo(m_session, keys::EraseNotes, this))
+        return false;
+    if (!m_tooLarge && !overwriteAllowed())
+        return false;
+    personal::eraseWorkFile(m_session.values.TempDir, NotesFile);
+    m_onDisk = QByteArray();
+    m_tooLarge = false;
+    m_loading = true;
+    Memo1->clear();
+    Memo1->setReadOnly(false);
+    m_loading = false;
+    m_changed = false;
+    Button1->setEnabled(true);
+    Button3->hide();
+    return true;
+}
+
+void TOknoPoznamka::Button1Click()
+{
+    if (save())
+        done(Accepted);
 }
 
 void TOknoPoznamka::Button2Click()
 {
-    QDialog::reject();
+    done(Rejected);
 }
 
 void TOknoPoznamka::Button4Click()
 {
-    reject();
-}
-
-void TOknoPoznamka::reject()
-{
-    // Typing not yet saved is not dropped unasked; "Zruš zmeny" alone discards it.
-    const bool unsaved = Memo1->document()->isModified() && !Memo1->toPlainText().trimmed().isEmpty();
-    if (unsaved) {
-        const QString question = m_session.ConfigText(keys::WindowNotesUnsaved);
-        if (messages::askDefaultNo(messages::Kind::Confirmation, question, this) == messages::Answer::Yes) {
-            guarded([this] { Button1Click(); });
-            return;
+    // Blanks where there was no note lose nothing.
+    const bool nothingToLose = Memo1->toPlainText().trimmed().isEmpty() && m_onDisk.isEmpty();
+    if (m_changed && !nothingToLose) {
+        const QString text = m_session.ConfigText(keys::SaveNoteQuestion);
+        switch (messages::askOrCancel(text, this)) {
+        case messages::Answer::Yes:
+            if (!save())
+                return;
+            break;
+        case messages::Answer::No:
+            break;
+        default:
+            return;   // back to the note
         }
     }
-    QDialog::reject();
+    done(Rejected);
 }
 
 void TOknoPoznamka::Button3Click()
 {
-    Session &s = m_session;
-    if (!messages::confirm(s, keys::EraseNotes, this))
-        return;
-    const QString found = paths::existingFile(notesPath());
-    if (!found.isEmpty() && !QFile::remove(found) && QFileInfo::exists(found))
-        throw Error(QStringLiteral("Nemôžem vymazať súbor %1").arg(found));
-    Memo1->clear();
-    Button3->hide();
+    erase();
+}
+
+void TOknoPoznamka::reject()
+{
+    guarded([this] { Button4Click(); });
 }
 
 void TOknoPoznamka::FormClose()
 {
-    if (m_levelWindow && NotesFile.ok())
-        m_levelWindow->Button1->setVisible(paths::fileExists(notesPath()));
+    if (m_notesButtonShown && NotesFile.ok())
+        m_notesButtonShown(personal::noteFileHasText(m_session.values.TempDir, NotesFile));
 }
 
 void TOknoPoznamka::done(int result)

@@ -1,26 +1,23 @@
-// The main window's side of the learner's own notes and links: the "Vlastné" menu
-// entries, the notes button and the two links boxes of a screen.
-#include "app/tform1.h"
+#include "personal/personalmenu.h"
+
+#include "config/keys.h"
 #include "personal/copywindow.h"
 #include "personal/exportfile.h"
 #include "personal/linkswindow.h"
+#include "personal/linktargets.h"
 #include "personal/notewindow.h"
 #include "personal/workfiles.h"
 #include "platform/guard.h"
-#include "platform/process.h"
-#include "screens/layout.h"
 #include "state/session.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTextEdit>
 
-namespace lumora {
+namespace lumora::personal {
 
 namespace {
 
@@ -45,52 +42,37 @@ bool typing(const QComboBox *box)
     return box->property("typing").toBool();
 }
 
-void openLink(const QComboBox *box, int index)
-{
-    const QString link = box->itemText(index);
-    if (index >= 0 && !link.isEmpty())
-        process::shellOpen(link);
-}
-
-// Shows the notes window of the current screen over owner, whose notes button it keeps
-// true. A refused name or an unreadable file is shown and the window does not open.
-void showNotes(Session &s, TForm1 *owner)
-{
-    TOknoPoznamka window(s, owner, owner);
-    if (guarded([&] { window.FormActivate(); }))
-        window.exec();
-}
-
 } // namespace
 
-void TForm1::connectPersonalHandlers()
+PersonalMenu::PersonalMenu(Session &session, PersonalHost &host)
+    : QObject(host.personalControls().window), m_session(session), m_host(host), m_controls(host.personalControls())
 {
-    connect(Poznmky1, &QAction::triggered, this, [this] { guarded([this] { Poznmky1Click(); }); });
-    connect(Odkazy1, &QAction::triggered, this, [this] { guarded([this] { Odkazy1Click(); }); });
-    connect(Koprovanie1, &QAction::triggered, this, [this] { guarded([this] { Koprovanie1Click(); }); });
-    Export1 = Vlastn1->addAction(QStringLiteral("Export poznámok a odkazov"));
-    Export1->setObjectName(QStringLiteral("Export1"));
-    Export1->setEnabled(false);
-    connect(Export1, &QAction::triggered, this, [this] { guarded([this] { Export1Click(); }); });
+    const PersonalHost::Controls &c = m_controls;
+    connect(c.notes, &QAction::triggered, this, [this] { guarded([this] { Poznmky1Click(); }); });
+    connect(c.links, &QAction::triggered, this, [this] { guarded([this] { Odkazy1Click(); }); });
+    connect(c.copy, &QAction::triggered, this, [this] { guarded([this] { Koprovanie1Click(); }); });
+    c.exportEntry->setEnabled(false);
+    connect(c.exportEntry, &QAction::triggered, this, [this] { guarded([this] { Export1Click(); }); });
     // Only with a course entered is there a course to export.
-    connect(Vlastn1, &QMenu::aboutToShow, this, [this] {
-        Export1->setText(m_session.ConfigText(QStringLiteral("MENU EXPORT"), QStringLiteral("Export poznámok a odkazov")));
-        Export1->setEnabled(exportAvailable(m_session));
+    connect(c.menu, &QMenu::aboutToShow, this, [this] {
+        m_controls.exportEntry->setText(
+            m_session.ConfigText(keys::MenuExport));
+        m_controls.exportEntry->setEnabled(exportAvailable(m_session));
     });
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(c.notesButton, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     // A mouse press on the notes button leaves the lesson pane's focus alone, so the
     // save question is asked once, by the button's own handler.
-    Button1->setFocusPolicy(Qt::TabFocus);
+    c.notesButton->setFocusPolicy(Qt::TabFocus);
 
     auto *filter = new TypingFilter(this);
-    for (QComboBox *box : {ComboBox1, ComboBox2})
+    for (QComboBox *box : {c.courseLinks, c.ownLinks})
         box->installEventFilter(filter);
-    connect(ComboBox1, &QComboBox::activated, this, [this](int index) {
+    connect(c.courseLinks, &QComboBox::activated, this, [this](int index) {
         guarded([this, index] { ComboBox1Click(index); });
     });
-    connect(ComboBox2, &QComboBox::activated, this, [this](int index) {
+    connect(c.ownLinks, &QComboBox::activated, this, [this](int index) {
         guarded([this, index] {
-            if (typing(ComboBox2))
+            if (typing(m_controls.ownLinks))
                 ComboBox2Change(index);
             else
                 ComboBox2Click(index);
@@ -98,65 +80,90 @@ void TForm1::connectPersonalHandlers()
     });
 }
 
-void TForm1::Poznmky1Click()
+void PersonalMenu::showNotes()
 {
-    showNotes(m_session, this);
-    // The notes button may have appeared or gone: the column is laid out again where
-    // it stands.
-    const int unit = m_session.values.ScaleTenths > 0 ? m_session.values.ScaleTenths : 10;
-    Lista(Button1->y() - layout::buttonTop(0, unit));
+    QPushButton *button = m_controls.notesButton;
+    TOknoPoznamka window(m_session, [button](bool shown) { button->setVisible(shown); }, m_controls.window);
+    if (guarded([&] { window.FormActivate(); }))
+        window.exec();
 }
 
-void TForm1::Button1Click()
+void PersonalMenu::fillOwnLinks()
 {
-    offerToSaveText();
-    showNotes(m_session, this);
+    QComboBox *box = m_controls.ownLinks;
+    box->clear();
+    box->addItems(linksForBox(m_session, m_session.course.CurrentLevel));
+    const bool any = box->count() > 0;
+    box->setVisible(any);
+    m_controls.ownLinksLabel->setVisible(any);
+    box->setCurrentIndex(any ? 0 : -1);
 }
 
-void TForm1::Odkazy1Click()
+void PersonalMenu::Poznmky1Click()
 {
-    Session &s = m_session;
+    showNotes();
+    // The notes button may have appeared or gone: the column is laid out again.
+    m_host.relayOutColumn();
+}
+
+void PersonalMenu::Button1Click()
+{
+    m_host.offerToSaveText();
+    showNotes();
+}
+
+void PersonalMenu::Odkazy1Click()
+{
     {
-        TOknoOdkazy window(s, this);
+        TOknoOdkazy window(m_session, m_controls.window);
         if (guarded([&] { window.FormActivate(); }))
             window.exec();
     }
-    ComboBox2->clear();
-    ComboBox2->addItems(personal::linksForBox(s, s.course.CurrentLevel));
-    const bool any = ComboBox2->count() > 0;
-    ComboBox2->setVisible(any);
-    Label4->setVisible(any);
-    ComboBox2->setCurrentIndex(any ? 0 : -1);
+    fillOwnLinks();
 }
 
-void TForm1::ComboBox1Click(int index)
+void PersonalMenu::ComboBox1Click(int index)
 {
-    if (!typing(ComboBox1))
-        openLink(ComboBox1, index);
+    if (!typing(m_controls.courseLinks))
+        openChosenLink(m_session, m_controls.courseLinks->itemText(index), m_controls.window);
 }
 
-void TForm1::ComboBox2Click(int index)
+void PersonalMenu::ComboBox2Click(int index)
 {
-    openLink(ComboBox2, index);
+    openChosenLink(m_session, m_controls.ownLinks->itemText(index), m_controls.window);
 }
 
-void TForm1::ComboBox2Change(int index)
+void PersonalMenu::ComboBox2Change(int index)
 {
     // Reached by typing: nothing opens; the entry's whole text shows as the hint.
-    ComboBox2->setToolTip(ComboBox2->itemText(index));
+    m_controls.ownLinks->setToolTip(m_controls.ownLinks->itemText(index));
 }
 
-void TForm1::Export1Click()
+void PersonalMenu::Export1Click()
 {
     if (exportAvailable(m_session))
-        exportStudy(m_session, this);
+        exportStudy(m_session, m_controls.window);
 }
 
-void TForm1::Koprovanie1Click()
+void PersonalMenu::Koprovanie1Click()
 {
-    TOknoKopy window(m_session, this);
-    window.FormActivate();
-    window.exec();
+    {
+        TOknoKopy window(m_session, m_controls.window);
+        // Whatever was copied into the work folder shows on the screen at once.
+        QObject::connect(&window, &TOknoKopy::workFolderChanged, this, [this] { refreshScreen(); });
+        window.FormActivate();
+        window.exec();
+    }
+    refreshScreen();
 }
 
-} // namespace lumora
+void PersonalMenu::refreshScreen()
+{
+    if (m_session.course.CurrentLevel > 1 || m_session.values.isSearchInstance()) {
+        m_controls.notesButton->setVisible(noteExists(m_session, m_session.course.CurrentLevel));
+        fillOwnLinks();
+    }
+    m_host.relayOutColumn();
+}
+
+} // namespace lumora::personal

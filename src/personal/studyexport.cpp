@@ -45,7 +45,7 @@ QList<QStringList> paragraphs(const QStringList &lines)
 } // namespace
 
 QList<StudyScreen> collectStudy(const tree::CourseTree &tree, const QString &courseFolderName,
-                                const QString &tempDir)
+                                const QString &tempDir, const QString &courseDir)
 {
     QList<StudyScreen> screens;
     QSet<QString> taken;
@@ -54,12 +54,13 @@ QList<StudyScreen> collectStudy(const tree::CourseTree &tree, const QString &cou
         if (!isScreen(node))
             continue;
         // A course's screens open from level 2 down; the root is the course's top screen.
-        const ScreenRef screen{node.depth + 2, false, node.reference, courseFolderName};
+        ScreenRef screen{node.depth + 2, false, node.reference, courseFolderName};
+        screen.courseDir = courseDir;
         const WorkFile notes = workFileName(screen, FileKind::Notes);
         const WorkFile links = workFileName(screen, FileKind::Links);
         if (!notes.ok() || !links.ok())
             continue;
-        const QString key = notes.name.toUpper();
+        const QString key = notes.name;
         if (taken.contains(key))
             continue;
         taken.insert(key);
@@ -67,12 +68,12 @@ QList<StudyScreen> collectStudy(const tree::CourseTree &tree, const QString &cou
         StudyScreen study;
         study.heading = tree.captionPath(i);
         try {
-            study.note = readWorkFile(workFilePath(tempDir, notes));
+            study.note = readWorkFile(readablePath(tempDir, notes));
         } catch (const Error &e) {
             study.problem = e.message();
         }
         try {
-            for (const QString &line : readWorkFile(workFilePath(tempDir, links))) {
+            for (const QString &line : readWorkFile(readablePath(tempDir, links))) {
                 if (!line.isEmpty())
                     study.links << line;
             }

@@ -22,9 +22,10 @@ struct StudyScreen {
 // The screens of the walked course (its root is the top screen) that have a note with
 // text or own links, in course order. courseFolderName is the course folder's name as
 // the screens know it. A notes or links file is taken once, where course order first
-// meets it (a screen reached on two paths shares its files).
+// meets it (a screen reached on two paths shares its files). courseDir, when given,
+// names each screen as its content file is spelled there, as the windows do.
 QList<StudyScreen> collectStudy(const tree::CourseTree &tree, const QString &courseFolderName,
-                                const QString &tempDir);
+                                const QString &tempDir, const QString &courseDir = QString());
 
 // The document: a title, then per screen its heading, the note's paragraphs (lines
 // separated by empty lines form paragraphs) and the links as clickable links.

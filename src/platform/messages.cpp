@@ -59,11 +59,31 @@ Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
     }
     QPushButton *yes = box.addButton(QStringLiteral("&Áno"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
-    box.setDefaultButton(defaultNo ? no : yes);
-    box.setEscapeButton(no);
+    QPushButton *cancel = nullptr;
+    QPushButton *yesAll = nullptr;
+    QPushButton *noAll = nullptr;
+    if (buttons == Buttons::YesNoAll) {
+        yesAll = box.addButton(QStringLiteral("Áno &všetkým"), QMessageBox::YesRole);
+        noAll = box.addButton(QStringLiteral("Nie v&šetkým"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+    } else if (buttons == Buttons::YesNoCancel) {
+        cancel = box.addButton(QStringLiteral("&Zrušiť"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+    } else {
+        box.setDefaultButton(defaultNo ? no : yes);
+        box.setEscapeButton(no);
+    }
     keys::addAnswerKeys(&box, yes);
     box.exec();
-    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    if (yesAll && box.clickedButton() == yesAll)
+        return Answer::YesToAll;
+    if (noAll && box.clickedButton() == noAll)
+        return Answer::NoToAll;
+    return cancel && box.clickedButton() != no ? Answer::Cancel : Answer::No;
 }
 
 } // namespace
@@ -89,6 +109,16 @@ Answer askDefaultNo(Kind kind, const QString &text, QWidget *parent)
     return showBox(title(kind), iconFor(kind), Buttons::YesNo, text, parent, true);
 }
 
+Answer askOrCancel(const QString &text, QWidget *parent)
+{
+    return showBox(title(Kind::Confirmation), iconFor(Kind::Confirmation), Buttons::YesNoCancel, text, parent, true);
+}
+
+Answer askReplace(const QString &text, QWidget *parent)
+{
+    return showBox(title(Kind::Confirmation), iconFor(Kind::Confirmation), Buttons::YesNoAll, text, parent, true);
+}
+
 void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
             const QString &suffix, QWidget *parent)
 {
@@ -103,6 +133,19 @@ bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, 
     if (!texts.showPrompt())
         return true;
     return show(Kind::Confirmation, Buttons::YesNo, text, parent) == Answer::Yes;
+}
+
+bool confirmDefaultNo(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent)
+{
+    const QString text = texts.ConfigText(key, defaultText);
+    if (!texts.showPrompt())
+        return true;
+    return askDefaultNo(Kind::Confirmation, text, parent) == Answer::Yes;
+}
+
+bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent)
+{
+    return confirmDefaultNo(texts, entry.name(), entry.defaultValue(), parent);
 }
 
 void notify(TextLookup &texts, Kind kind, const TextKey &entry, const QString &suffix, QWidget *parent)

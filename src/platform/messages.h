@@ -14,8 +14,8 @@ namespace lumora::messages {
 inline constexpr char ApplicationTitle[] = "Lumora";
 
 enum class Kind { Warning, Error, Information, Confirmation };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoAll };
+enum class Answer { Ok, Yes, No, Cancel, YesToAll, NoToAll };
 
 // The box titles: "Upozornenie", "Chyba", "Informácia", "Potvrď".
 QString title(Kind kind);
@@ -27,6 +27,13 @@ Answer show(Kind kind, Buttons buttons, const QString &text, QWidget *parent = n
 // that would write files.
 Answer askDefaultNo(Kind kind, const QString &text, QWidget *parent = nullptr);
 
+// A question with Yes, No and "Zrušiť", whose default button (and Escape) is "Zrušiť":
+// for closing a window with unsaved typing, where Yes writes a file and No drops the
+// typing, so that neither happens by a stray Enter.
+Answer askOrCancel(const QString &text, QWidget *parent = nullptr);
+// Whether to replace a file, one of several: "&Áno", "&Nie" (the default, also for
+// Escape), "Áno &všetkým", "Nie v&šetkým".
+Answer askReplace(const QString &text, QWidget *parent = nullptr);
 // Warning, error or information from the text table: shown only when the lookup left
 // ShowPrompt set. The suffix (for example a file name) follows the looked-up text.
 void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
@@ -39,6 +46,11 @@ bool confirm(TextLookup &texts, const QString &key, const QString &defaultText,
              QWidget *parent = nullptr);
 bool confirm(TextLookup &texts, const TextKey &entry, QWidget *parent = nullptr);
 
+// The same, with No as the default button: for confirmations whose Yes deletes or
+// replaces a file.
+bool confirmDefaultNo(TextLookup &texts, const QString &key, const QString &defaultText,
+                      QWidget *parent = nullptr);
+bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent = nullptr);
 // The standard error box for an error the handler could not finish after; titled with
 // the application title ("Lumora").
 void showError(const QString &message, QWidget *parent = nullptr);

@@ -200,7 +200,12 @@ QStringList readLines(const QString &path)
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(paths::resolve(path));
+    writeBytesAt(paths::resolve(path), bytes);
+}
+
+void writeBytesAt(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw FileCreateError(path);
     errno = 0;

@@ -52,5 +52,8 @@ void writeText(const QString &path, const QString &text);
 
 // Writes raw bytes, replacing the file atomically.
 void writeBytes(const QString &path, const QByteArray &bytes);
+// The same at exactly the path given, where writeBytes first looks for an existing file
+// of that name without regard to case.
+void writeBytesAt(const QString &path, const QByteArray &bytes);
 
 } // namespace lumora::textfile

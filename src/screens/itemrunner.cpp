@@ -159,7 +159,11 @@ QString courseItemFile(const Session &s, const QString &folder, const QString &f
     if (file.isEmpty())
         return QString();
     const QString found = paths::existingFile(targetPath(folder, file));
-    return !found.isEmpty() && paths::inside(found, s.values.ProgramDir) ? QDir::cleanPath(found) : QString();
+    // A course folder that is a link to a folder elsewhere is a course too: its items are
+    // judged against its real location, which they cannot leave.
+    const bool allowed = !found.isEmpty()
+        && (paths::inside(found, s.values.ProgramDir) || (!folder.isEmpty() && paths::inside(found, folder)));
+    return allowed ? QDir::cleanPath(found) : QString();
 }
 
 void runDemonstration(Session &s, const QString &folder, const content::TargetParts &parts, QWidget *parent)

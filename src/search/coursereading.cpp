@@ -96,7 +96,13 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
         const personal::ScreenRef screen{node.depth + 2, false, node.reference, request.courseName};
         const auto workFile = [&](personal::FileKind kind) {
             const personal::WorkFile file = personal::workFileName(screen, kind);
-            return file.ok() ? files.existingFile(paths::join(request.workFolder, file.name)) : QString();
+            if (!file.ok())
+                return QString();
+            // The course's own file, else the one earlier versions kept flat.
+            const QString own = files.existingFile(paths::join(request.workFolder, file.name));
+            return own.isEmpty() && !file.earlier.isEmpty()
+                ? files.existingFile(paths::join(request.workFolder, file.earlier))
+                : own;
         };
         sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}}, node.reference, path,
                         blocks.value(path), files.existingFile(memo::formattedTextPath(path)),
