@@ -3,11 +3,10 @@
 
 #include "app/session.h"
 #include "platform/guard.h"
-#include "platform/filelock.h"
 #include "platform/messages.h"
-#include "text/fontdialog.h"
 #include "text/helpwindow.h"
 #include "text/lessonpane.h"
+#include "text/paneediting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -219,8 +218,8 @@ void TForm1::connectHandlers()
     connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
     connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
     connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
-    connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
-    Memo1->viewport()->installEventFilter(this);
+    m_paneEditing = new text::PaneEditing(m_session, {this, Memo1, Panel1, Panel4, MaskEdit1, Editciatextu2, Ignorovazmeny1,
+                                                      Zoom1, ComboBox1, {SpeedButton1, SpeedButton2, Button1}});
     connectPersonalHandlers();
 }
 
@@ -273,6 +272,18 @@ void TForm1::applyCaptions()
         setWindowTitle(s.ConfigText(QStringLiteral("WINDOW CAPTION"), QStringLiteral("Lumora")));
     }
 }
+
+bool TForm1::editing() const { return m_paneEditing->editing(); }
+void TForm1::startEditing() { m_paneEditing->startEditing(); }
+bool TForm1::UlozMemo() { return m_paneEditing->save(); }
+void TForm1::offerToSaveText() { m_paneEditing->offerToSave(); }
+void TForm1::Editciatextu2Click() { m_paneEditing->toggle(); }
+void TForm1::Ignorovazmeny1Click() { m_paneEditing->discard(); }
+void TForm1::Memo1Exit() { m_paneEditing->offerToSave(); }
+void TForm1::Memo1MouseDown() { m_paneEditing->formatSelection(); }
+void TForm1::Zoom1Click() { m_paneEditing->showZoomBox(); }
+void TForm1::Button2Click() { m_paneEditing->applyZoomBox(); }
+void TForm1::Editcialekci1Click() { m_paneEditing->openLessonEditor(); }
 
 void TForm1::SpeedButton2Click()
 {

@@ -25,9 +25,10 @@ class QToolButton;
 
 namespace lumora {
 
-class FileLock;
-class FontDialog;
 class Session;
+namespace text {
+class PaneEditing;
+}
 
 // What the set-up learns from the machine; tests supply their own.
 struct StartEnvironment {
@@ -85,7 +86,7 @@ public:
     // window offers to close instead.
     void Hadaj1Click();
 
-    // The lesson text pane: editing mode, saving, zoom and formatting.
+    // The lesson text pane: editing mode, saving, zoom and formatting (src/text).
     void Editciatextu2Click();
     void Ignorovazmeny1Click();
     void Zoom1Click();
@@ -101,6 +102,7 @@ public:
     // question is silenced); on No, or when saving fails, the focus returns to the pane.
     void offerToSaveText();
     bool editing() const;
+    text::PaneEditing &paneEditing() const { return *m_paneEditing; }
 
     // The learner's own notes and links, copying them and the study export
     // (src/personal/personalhandlers.cpp).
@@ -217,15 +219,9 @@ private:
     QPushButton *addColumnButton(const QString &name, int width, int &windowHeight);
     void showNotesButtonIfNoteExists(int level);
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void setHintShown(bool shown);
-    void memoFocusChanged(QWidget *old, QWidget *now);
-
     Session &m_session;
     bool m_active = false;                  // activated, and not deactivated or hidden since
-    std::unique_ptr<FileLock> m_editLock;   // held while the pane is in editing mode
-    FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
-    bool m_asking = false;                  // the save question is on screen
+    text::PaneEditing *m_paneEditing = nullptr;   // the pane's in-place editing
     int m_scrollOffset = 0;                 // pixels the button column is moved up
     bool m_keyboardArranged = false;        // the built screen has its Tab order
 };

@@ -14,6 +14,7 @@
 #include "screens/folderlist.h"
 #include "screens/layout.h"
 #include "text/formattedfile.h"
+#include "text/paneediting.h"
 #include "rtf/rtfreader.h"
 
 #include <QAction>
@@ -238,7 +239,7 @@ void TForm1::buildContentScreen(int level)
     setFontSize(Memo1, memoSize);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(true);
-    m_editLock.reset();
+    m_paneEditing->endForBuild();
 
     const QString folder = s.levelFolderPath(level);
     const QString contentPath = s.contentFilePath(level);
