@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTextEdit>
 
@@ -125,8 +127,12 @@ void PaneEditing::focusChanged(QWidget *old, QWidget *now)
     // Leaving the pane for another control of this window asks the save question;
     // moving into the zoom box keeps editing quiet, and so does a window or box coming
     // to the front. The controls that leave the screen ask the question themselves when
-    // pressed, so taking the focus to them does not ask it a second time.
+    // pressed, so taking the focus to them does not ask it a second time. Opening the
+    // menu from the keyboard (Alt with a letter, F10) gives the focus to the menu bar or
+    // a menu without leaving the pane: the author may be on the way to "Ignorovať zmeny".
     if (old != m_c.pane || !now || now->window() != m_c.window || now == m_c.pane || m_c.zoomBox->isAncestorOf(now))
+        return;
+    if (qobject_cast<QMenuBar *>(now) || qobject_cast<QMenu *>(now))
         return;
     if (m_c.leavingControls.contains(now))
         return;
