@@ -129,6 +129,12 @@ public:
     // Course search (src/search/coursesearchmenu.cpp): "Pomocník → Hľadať v kurze" and
     // Ctrl+F open the search window of the current course.
     void Hadavkurze1Click();
+    // Reading the lesson: the find bar ("Hľadať v lekcii", F3 for the next place,
+    // Shift+F3 for the one before), printing and PDF files of the lesson.
+    void Hadavlekcii1Click();
+    void FindPreviousClick();
+    void Tlaclekciu1Click();
+    void Pdflekcie1Click();
 
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;
@@ -168,6 +174,8 @@ public:
     QAction *Poznmky1 = nullptr;
     QAction *Odkazy1 = nullptr;
     QAction *Koprovanie1 = nullptr;
+    QAction *Tlaclekciu1 = nullptr;
+    QAction *Pdflekcie1 = nullptr;
     QMenu *Oaplikci1 = nullptr;
     QAction *Oprograme1 = nullptr;
     QAction *Ohlasyautorom1 = nullptr;
@@ -180,6 +188,7 @@ public:
     QAction *Help1 = nullptr;
     QAction *Hadaj1 = nullptr;
     QAction *Hadavkurze1 = nullptr;
+    QAction *Hadavlekcii1 = nullptr;
     QAction *Zoom1 = nullptr;
     QAction *Koniec1 = nullptr;
 

@@ -8,6 +8,7 @@
 #include "platform/textfile.h"
 #include "text/lessonblock.h"
 #include "text/lessoneditorwindow.h"
+#include "text/lessonpane.h"
 #include "text/lessontext.h"
 #include "text/writecheck.h"
 
@@ -25,6 +26,7 @@ void PaneEditing::refreshAfterLessonEditor(bool editorSaved)
     const QString path = contentPath();
 
     ObnovMemo(*m_c.pane->document(), path);
+    showFromTop(*m_c.pane);
     // A screen that had no text shows the text the author has just written.
     if (!m_c.pane->document()->isEmpty()) {
         m_c.pane->show();

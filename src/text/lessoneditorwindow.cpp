@@ -6,6 +6,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "text/lessonpane.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -95,6 +96,7 @@ void TOknoEditLek::openFiles()
     Memo1->setPlainText(opened.lines.join(u'\n'));
     if (opened.formatted == lessoneditor::Formatted::Rich) {
         scrollBarFor(Memo3, Memo3->document()->blockCount() >= 6);
+        showFromTop(*Memo3);
         Memo3->show();
     } else {
         Memo3->hide();

@@ -5,6 +5,7 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "text/fontdialog.h"
+#include "text/lessonpane.h"
 #include "text/lessontext.h"
 #include "text/memoformat.h"
 #include "text/memozoom.h"
@@ -12,11 +13,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace lumora::text {
 
@@ -25,6 +30,8 @@ PaneEditing::PaneEditing(Session &session, const PaneControls &controls)
 {
     connect(qApp, &QApplication::focusChanged, this, &PaneEditing::focusChanged);
     m_c.pane->viewport()->installEventFilter(this);
+    for (QWidget *control : m_c.zoomBox->findChildren<QWidget *>())
+        control->installEventFilter(this);
 }
 
 PaneEditing::~PaneEditing()
@@ -53,6 +60,7 @@ void PaneEditing::startEditing()
     Session &s = m_session;
     const QString path = contentPath();
     ObnovMemo(*m_c.pane->document(), path);
+    showFromTop(*m_c.pane);
     setHintShown(true);
     m_editLock = memo::writeCheck(path);
     if (!m_editLock) {
@@ -102,6 +110,7 @@ void PaneEditing::discard()
     m_c.ignoreEntry->setVisible(false);
     m_c.editEntry->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
     ObnovMemo(*m_c.pane->document(), contentPath());
+    showFromTop(*m_c.pane);
     if (m_c.pane->document()->isEmpty())
         m_c.zoomEntry->setVisible(false);
 }
@@ -149,11 +158,50 @@ void PaneEditing::formatSelection()
     m_c.pane->mergeCurrentCharFormat(memo::dialogFormat(m_fontDialog->selectedFont(), m_fontDialog->selectedColour()));
 }
 
+namespace {
+
+// Widens the box's labels to their whole caption (at the window's font) and moves the
+// controls right of them along, so nothing is clipped.
+void fitZoomBox(QWidget &box)
+{
+    QList<QWidget *> row = box.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    std::sort(row.begin(), row.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+    int shift = 0;
+    for (QWidget *control : row) {
+        control->move(control->x() + shift, control->y());
+        if (qobject_cast<QLabel *>(control)) {
+            const int need = control->sizeHint().width();
+            if (need > control->width()) {
+                shift += need - control->width();
+                control->resize(need, control->height());
+            }
+        }
+    }
+    if (shift > 0)
+        box.resize(box.width() + shift, box.height());
+}
+
+} // namespace
+
 void PaneEditing::showZoomBox()
 {
     m_c.zoomField->setText(QStringLiteral("100"));
+    fitZoomBox(*m_c.zoomBox);
+    // The box stays inside the window.
+    QWidget *parent = m_c.zoomBox->parentWidget();
+    if (parent && m_c.zoomBox->geometry().right() >= parent->width())
+        m_c.zoomBox->move(std::max(0, parent->width() - m_c.zoomBox->width() - 4), m_c.zoomBox->y());
     m_c.zoomBox->show();
     m_c.zoomBox->raise();
+    m_c.zoomField->setFocus(Qt::OtherFocusReason);
+    m_c.zoomField->selectAll();
+}
+
+void PaneEditing::closeZoomBox()
+{
+    m_c.zoomBox->hide();
+    if (m_c.pane->isVisible())
+        m_c.pane->setFocus(Qt::OtherFocusReason);
 }
 
 void PaneEditing::applyZoomBox()
@@ -164,6 +212,11 @@ void PaneEditing::applyZoomBox()
 
 bool PaneEditing::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && m_c.zoomBox->isAncestorOf(qobject_cast<QWidget *>(watched))) {
+        closeZoomBox();
+        return true;
+    }
     if (watched == m_c.pane->viewport() && event->type() == QEvent::MouseButtonPress
         && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton && editing()) {
         guarded([this] { formatSelection(); });

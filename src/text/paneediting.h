@@ -61,6 +61,8 @@ public:
     void formatSelection();
     // "Zoom": the zoom box with "100" and the focus in its field.
     void showZoomBox();
+    // Escape in the zoom box: hides it, the focus back in the pane.
+    void closeZoomBox();
     // OK or Enter in the zoom box: hides it and scales the pane by the percentage.
     void applyZoomBox();
     // "Editácia lekcie": the lesson editor on the screen's content file, then the

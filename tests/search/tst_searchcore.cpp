@@ -1,5 +1,6 @@
 // Folding, query parsing, matching and snippets against the golden rows beside this file.
 #include "golden.h"
+#include "search/lessonfind.h"
 #include "search/matching.h"
 #include "search/query.h"
 #include "search/textfold.h"
@@ -132,6 +133,17 @@ private slots:
 
     // Caption hits come first, each group in the order of the screens; the caption path
     // shows the terms in bold.
+    void lessonFind_data() { addRows(QStringLiteral("lessonfind.txt"), 3); }
+    void lessonFind()
+    {
+        QFETCH(QStringList, row);
+        const FoldedText text(row[1]);
+        QStringList found;
+        for (const TextRange &r : text.findAll(parseQuery(row[0])))
+            found.append(row[1].mid(r.start, r.length));
+        QCOMPARE(found.join(QStringLiteral(" | ")), row[2]);
+    }
+
     void order()
     {
         std::vector<ScreenText> screens(4);
