@@ -237,8 +237,9 @@ void TForm1::connectHandlers()
     connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
     connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
     connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
+    QWidget *findBar = &search::LessonFindBar::of(*Memo1, m_session);
     m_paneEditing = new text::PaneEditing(m_session, {this, Memo1, Panel1, Panel4, MaskEdit1, Editciatextu2, Ignorovazmeny1,
-                                                      Zoom1, ComboBox1, {SpeedButton1, SpeedButton2, Button1}});
+                                                      Zoom1, ComboBox1, {findBar}, {SpeedButton1, SpeedButton2, Button1}});
     if (auto *pane = qobject_cast<LessonPane *>(Memo1))
         new text::PaneZoom(m_session, *pane, this);
     connectPersonalHandlers();

@@ -22,6 +22,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <utility>
 
 namespace lumora::text {
 
@@ -145,6 +146,10 @@ void PaneEditing::focusChanged(QWidget *old, QWidget *now)
         return;
     if (m_c.leavingControls.contains(now))
         return;
+    for (const QWidget *companion : std::as_const(m_c.companions)) {
+        if (companion->isAncestorOf(now))
+            return;
+    }
     guarded([this] { offerToSave(); });
 }
 

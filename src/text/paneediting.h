@@ -32,6 +32,9 @@ struct PaneControls {
     QAction *ignoreEntry = nullptr;   // "Ignorovať zmeny"
     QAction *zoomEntry = nullptr;     // "Zoom"
     QComboBox *links = nullptr;       // the screen's web links
+    // Controls that stand over the pane and serve it (the find bar): moving into them
+    // keeps editing quiet, as moving into the zoom box does.
+    QList<QWidget *> companions;
     // Controls that leave the screen and ask the save question themselves when pressed;
     // taking the focus to them asks nothing.
     QList<QWidget *> leavingControls;

@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -180,9 +181,10 @@ private slots:
     {
         lesson(QStringLiteral("<p>Číslo jedna.</p><p>Druhé cislo a ľudské</p><p>práva, ČÍSLO tri; práva ľudské.</p>"));
         inCourse([&](TForm1 *w, LessonPane *pane) {
-            QTest::keyClick(w, Qt::Key_F3);
             auto *bar = w->findChild<search::LessonFindBar *>();
-            QVERIFY(bar && bar->isVisible());
+            QVERIFY(bar && bar->isHidden());
+            QTest::keyClick(w, Qt::Key_F3);
+            QVERIFY(bar->isVisible());
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(bar->field()));
             QTest::keyClicks(bar->field(), QStringLiteral("cislo"));
             QCOMPARE(int(bar->found().size()), 3);
@@ -209,6 +211,16 @@ private slots:
             QVERIFY(bar->isHidden());
             QVERIFY(pane->extraSelections().isEmpty());
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(pane));
+
+            // While the text is edited, finding in it does not leave it: nothing is asked.
+            w->Editciatextu2->trigger();
+            QVERIFY(w->editing());
+            QTest::keyClick(w, Qt::Key_F3);
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(bar->field()));
+            QTest::keyClick(bar->field(), Qt::Key_Escape);
+            QVERIFY(w->editing());
+            QVERIFY(hook::shown().isEmpty());
+            w->Ignorovazmeny1->trigger();
         });
     }
 
@@ -275,6 +287,11 @@ private slots:
         const QString nowhere = p->root() + QStringLiteral("/chýba/lekcia.pdf");
         QVERIFY_THROWS_EXCEPTION(FileCreateError, pages::writePdf(lesson, QStringLiteral("Kurz"), nowhere));
         QVERIFY(!QFile::exists(nowhere));
+        // A printer that cannot print reports it (the window then says so).
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(nowhere);
+        QVERIFY(!pages::paint(lesson, printer));
     }
 };
 
