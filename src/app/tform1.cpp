@@ -237,7 +237,10 @@ void TForm1::connectHandlers()
     connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
     connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
     connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
-    QWidget *findBar = &search::LessonFindBar::of(*Memo1, m_session);
+    auto *findBar = &search::LessonFindBar::of(*Memo1, m_session);
+    // The pane's text starts below the find bar while it is open.
+    if (auto *pane = qobject_cast<LessonPane *>(Memo1))
+        connect(findBar, &search::LessonFindBar::covers, pane, &LessonPane::reserveTop);
     m_paneEditing = new text::PaneEditing(m_session, {this, Memo1, Panel1, Panel4, MaskEdit1, Editciatextu2, Ignorovazmeny1,
                                                       Zoom1, ComboBox1, {findBar}, {SpeedButton1, SpeedButton2, Button1}});
     if (auto *pane = qobject_cast<LessonPane *>(Memo1))

@@ -100,6 +100,7 @@ void LessonFindBar::place()
     const int height = sizeHint().height();
     setGeometry(m_pane.x(), m_pane.y(), m_pane.width(), height);
     raise();
+    emit covers(height);
 }
 
 void LessonFindBar::open()
@@ -128,6 +129,7 @@ void LessonFindBar::openWith(const QString &words)
 void LessonFindBar::close()
 {
     hide();
+    emit covers(0);
     m_found.clear();
     m_current = -1;
     m_pane.setExtraSelections({});
@@ -162,10 +164,6 @@ void LessonFindBar::showPlace(int index)
     m_current = index;
     m_pane.setTextCursor(cursorOver(m_pane.document(), m_found[size_t(index)]));
     m_pane.ensureCursorVisible();
-    // The bar covers the top of the pane: a place under it is moved into view.
-    const int covered = height() - m_pane.cursorRect().top();
-    if (isVisible() && covered > 0)
-        m_pane.verticalScrollBar()->setValue(m_pane.verticalScrollBar()->value() - covered);
     paintVisible();
     showCount();
 }

@@ -48,6 +48,10 @@ public:
     const std::vector<TextRange> &found() const { return m_found; }
     int current() const { return m_current; }   // index into found(), -1 for none
 
+signals:
+    // The bar covers this many pixels of the pane's top now (0 when closed).
+    void covers(int height);
+
 private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void applyCaptions();

@@ -122,6 +122,15 @@ void LessonPane::setViewZoom(int percent)
     ensureCursorVisible();
 }
 
+void LessonPane::reserveTop(int height)
+{
+    if (height == m_topReserve)
+        return;
+    m_topReserve = height;
+    setViewportMargins(FocusFrameWidth, FocusFrameWidth + height, FocusFrameWidth, FocusFrameWidth);
+    ensureCursorVisible();
+}
+
 void showFromTop(QTextEdit &pane)
 {
     pane.moveCursor(QTextCursor::Start);

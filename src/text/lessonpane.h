@@ -19,6 +19,10 @@ public:
     int viewZoom() const { return m_viewZoom; }
     void setViewZoom(int percent);
 
+    // Keeps a band of this height free at the top of the pane, for a bar standing over
+    // it (the find bar); 0 gives the room back.
+    void reserveTop(int height);
+
     // Width of the focus frame, in pixels.
     static constexpr int FocusFrameWidth = 2;
     // The frame's colour: dark blue, well above 3:1 against the white page and the
@@ -40,6 +44,7 @@ private:
     void keepCaretReading();
 
     int m_viewZoom = 100;
+    int m_topReserve = 0;
     QImage m_zoomDevice;   // gives the layout its dots per inch while zoomed
     QPaintDevice *m_ownDevice = nullptr;   // the layout's device when not zoomed
     int m_wheelRest = 0;   // wheel angle not yet turned into a step
