@@ -9,7 +9,10 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
+
+#include <utility>
 
 namespace lumora::search {
 
@@ -119,15 +122,14 @@ void LessonFindBar::openWith(const QString &words)
     m_field->blockSignals(true);
     m_field->setText(words);
     m_field->blockSignals(false);
+    m_pane.moveCursor(QTextCursor::Start);
+    m_closeIfNone = true;
     search();
-    if (m_found.empty())
-        close();
-    else
-        showPlace(0);
 }
 
 void LessonFindBar::close()
 {
+    ++m_generation;
     hide();
     emit covers(0);
     m_found.clear();
@@ -139,23 +141,58 @@ void LessonFindBar::close()
 void LessonFindBar::search()
 {
     if (m_stale) {
-        m_text = FoldedText(m_pane.document()->toPlainText());
+        m_text = FoldedText(m_pane.document()->toPlainText(), false);
         m_stale = false;
     }
-    m_found = m_text.findAll(parseQuery(m_field->text()));
+    ++m_generation;
+    m_scan = Scan(parseQuery(m_field->text()));
+    m_found.clear();
     m_longest = 0;
-    for (const TextRange &r : m_found)
-        m_longest = std::max(m_longest, r.length);
     m_current = -1;
     // While typing, the first place from the caret on is the current one.
-    if (!m_found.empty()) {
-        const qsizetype from = m_pane.textCursor().selectionStart();
-        const size_t at = firstStartingAt(m_found, from);
-        m_current = int(at < m_found.size() ? at : 0);
-        showPlace(m_current);
-    } else {
-        paintVisible();
+    m_from = m_pane.textCursor().selectionStart();
+    searchSlice();
+}
+
+bool LessonFindBar::searching() const
+{
+    return !m_text.complete() || m_scan.scanned() < m_text.folded().size();
+}
+
+void LessonFindBar::searchSlice()
+{
+    if (!m_text.complete())
+        m_text.foldMore(FoldSlice);
+    const qsizetype folded = m_text.folded().size();
+    // Before the end of the text is folded, a place must lie wholly in what is.
+    const qsizetype end = m_text.complete() ? folded : folded - m_scan.longestTerm() + 1;
+    const size_t before = m_found.size();
+    m_scan.run(m_text, std::min(end, m_scan.scanned() + SearchSlice), m_found);
+    for (size_t i = before; i < m_found.size(); ++i)
+        m_longest = std::max(m_longest, m_found[i].length);
+    if (m_current < 0) {
+        const size_t at = firstStartingAt(m_found, m_from);
+        if (at < m_found.size())
+            showPlace(int(at));
     }
+    if (searching()) {
+        const quint64 generation = m_generation;
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == m_generation && !m_stale)
+                searchSlice();
+        });
+        paintVisible();
+        showCount();
+        return;
+    }
+    const bool closeIfNone = std::exchange(m_closeIfNone, false);
+    if (m_current < 0 && !m_found.empty())
+        showPlace(0);   // none after the caret: the first one
+    if (m_found.empty() && closeIfNone) {
+        close();
+        return;
+    }
+    paintVisible();
     showCount();
 }
 
@@ -232,10 +269,11 @@ void LessonFindBar::showCount()
 {
     if (m_field->text().trimmed().isEmpty())
         m_count->clear();
-    else if (m_found.empty())
+    else if (m_found.empty() && !searching())
         m_count->setText(m_texts.ConfigText(QStringLiteral("FIND LESSON NONE"), QStringLiteral("Nenájdené")));
     else
-        m_count->setText(QStringLiteral("%1 / %2").arg(m_current + 1).arg(m_found.size()));
+        m_count->setText(QStringLiteral("%1 / %2%3").arg(m_current + 1).arg(m_found.size())
+                             .arg(searching() ? QStringLiteral("…") : QString()));
 }
 
 bool LessonFindBar::eventFilter(QObject *watched, QEvent *event)

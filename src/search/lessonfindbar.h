@@ -45,6 +45,7 @@ public:
     void close();
 
     QLineEdit *field() const { return m_field; }
+    // The places found so far (all of them once the search has gone through the lesson).
     const std::vector<TextRange> &found() const { return m_found; }
     int current() const { return m_current; }   // index into found(), -1 for none
 
@@ -71,8 +72,20 @@ private:
     QToolButton *m_next = nullptr;
     QToolButton *m_close = nullptr;
 
+    // Characters folded, and searched, in one pass of the event loop: a long lesson is
+    // gone through in several passes, so typing stays responsive.
+    static constexpr qsizetype FoldSlice = 1 << 20;
+    static constexpr qsizetype SearchSlice = 8 << 20;
+
+    void searchSlice();
+    bool searching() const;
+
     FoldedText m_text;             // the pane's text, folded once per change
     bool m_stale = true;
+    Scan m_scan;
+    quint64 m_generation = 0;      // a newer search drops the slices of an older one
+    qsizetype m_from = 0;          // the first place at or after this one is shown
+    bool m_closeIfNone = false;
     std::vector<TextRange> m_found;
     qsizetype m_longest = 0;       // the longest place found
     int m_current = -1;

@@ -137,11 +137,24 @@ private slots:
     void lessonFind()
     {
         QFETCH(QStringList, row);
-        const FoldedText text(row[1]);
+        const Query query = parseQuery(row[0]);
+        FoldedText text(row[1]);
+        const std::vector<TextRange> all = text.findAll(query);
         QStringList found;
-        for (const TextRange &r : text.findAll(parseQuery(row[0])))
+        for (const TextRange &r : all)
             found.append(row[1].mid(r.start, r.length));
         QCOMPARE(found.join(QStringLiteral(" | ")), row[2]);
+
+        // Folded and searched two characters at a time, the same places.
+        FoldedText sliced(row[1], false);
+        Scan scan(query);
+        std::vector<TextRange> pieces;
+        for (bool done = false; !done;) {
+            done = sliced.foldMore(2);
+            scan.run(sliced, done ? sliced.folded().size() : sliced.folded().size() - scan.longestTerm() + 1, pieces);
+        }
+        QVERIFY(pieces == all);
+        QCOMPARE(sliced.folded(), text.folded());
     }
 
     void order()

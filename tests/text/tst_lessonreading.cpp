@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QWheelEvent>
 
 #include <functional>
@@ -222,6 +223,28 @@ private slots:
             QVERIFY(hook::shown().isEmpty());
             w->Ignorovazmeny1->trigger();
         });
+    }
+
+    // A long lesson is gone through a slice per pass of the event loop: the first place
+    // shows at once, the count grows, and in the end every place is found.
+    void findBarGoesThroughALongLessonInSlices()
+    {
+        QWidget host;
+        QTextEdit pane(&host);
+        QString text;
+        for (int i = 0; text.size() < 2'600'000; ++i)
+            text += i % 7 == 0 ? QStringLiteral("Okno s číslom %1.\n").arg(i) : QStringLiteral("Riadok bez slova %1.\n").arg(i);
+        pane.setPlainText(text);
+        host.show();
+        Session texts;
+        auto &bar = search::LessonFindBar::of(pane, texts);
+        bar.openWith(QStringLiteral("okno"));
+        QVERIFY(bar.isVisible());
+        QVERIFY(!bar.found().empty());
+        const qsizetype all = text.count(QStringLiteral("Okno"));
+        QVERIFY(qsizetype(bar.found().size()) < all);
+        QCOMPARE(pane.textCursor().selectedText(), QStringLiteral("Okno"));
+        QTRY_COMPARE(qsizetype(bar.found().size()), all);
     }
 
     // A screen opened from a course search result (a search window) shows the searched
