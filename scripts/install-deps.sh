@@ -6,7 +6,13 @@
 # As root it installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core
-          desktop-file-utils appstream poppler-utils)
+          desktop-file-utils appstream chromium libxml2-utils unzip
+          poppler-utils)
+# The export's browser checks drive Chromium from Node.js; a Node.js already on the
+# machine is used as it is.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 case "${1:-}" in
   clang) packages+=(clang libclang-rt-14-dev) ;;
   screenshots) packages+=(xdotool) ;;
@@ -17,7 +23,18 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The npm packages of the export's browser checks, at the versions of their lock file.
+npm_packages() {
+  local browser
+  browser="$(cd "$(dirname "$0")/.." && pwd)/tests/export/browser"
+  if [ ! -d "$browser/node_modules/puppeteer-core" ] || [ ! -d "$browser/node_modules/scorm-again" ]; then
+    (cd "$browser" && npm ci --no-audit --no-fund >/dev/null)
+  fi
+}
+if [ ${#missing[@]} -eq 0 ]; then
+  npm_packages
+  exit 0
+fi
 if [ "$(id -u)" -ne 0 ]; then
   echo "Missing packages: ${missing[*]}" >&2
   echo "Install them with:  sudo apt-get install -y ${missing[*]}" >&2
@@ -29,3 +46,4 @@ apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null 2>&1 || {
   apt-get update >/dev/null
   apt-get install -y --no-install-recommends "${missing[@]}"
 }
+npm_packages

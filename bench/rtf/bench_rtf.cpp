@@ -1,16 +1,19 @@
 // Reading and writing a 1 MB formatted lesson text (with a numbered list, a table,
-// sub- and superscripts and a PNG picture), each against its floor measured in
+// sub- and superscripts, a PNG picture, an embedded object, a floating picture and a
+// text box), each against its floor measured in
 // the same run: reading against inserting the same runs with the same formats into an
 // empty document through a cursor; writing against walking the document's blocks and
 // fragments, taking each one's text and format. Prints both ratios; fails above 1.5.
 // Times are CPU times, so other work on a busy machine tilts them less, and each
 // figure is the median of several rounds that alternate the measured operation and
 // its floor.
+#include "rtf/rtfobjects.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
 
 #include "benchclock.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextBlock>
@@ -43,9 +46,41 @@ struct Paragraph {
     bool listItem = false;
 };
 
-// Where the table and the picture stand, by paragraph.
+// Where the table, the picture and the kept groups stand, by paragraph.
 constexpr int TableAt = 50;
 constexpr int PictureAt = 10;
+constexpr int ObjectsAt = 30;
+
+// An embedded object with its result picture, a floating picture and a text box, as a
+// word processor writes them; their formats are made once, as the reader makes them.
+const std::vector<QTextCharFormat> &keptFormats()
+{
+    static QTextDocument scratch;
+    static const std::vector<QTextCharFormat> formats = [] {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(QColor(200, 120, 40));
+        QByteArray pict = "{\\pict\\pngblip\\picwgoal960\\pichgoal720 ";
+        QByteArray png;
+        {
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "PNG");
+        }
+        pict += png.toHex() + "}";
+        QByteArray object = "{\\object\\objemb{\\*\\objclass Equation.3}\\objw960\\objh720{\\*\\objdata ";
+        object += QByteArray(4096, 'a') + "}{\\result" + pict + "}}";
+        const QByteArray floating = "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright960\\shpbottom720{\\sp{\\sn shapeType}{\\sv 75}}"
+                                    "{\\sp{\\sn pib}{\\sv " + pict + "}}}}";
+        const QByteArray box = "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright3000\\shpbottom900{\\sp{\\sn shapeType}{\\sv 202}}"
+                               "{\\shptxt \\pard Text v r\\'e1m\\'e8eku\\par}}}";
+        const rtf::TextBoxReader reader = [](QByteArrayView) { return QStringLiteral("Text v rámčeku"); };
+        return std::vector<QTextCharFormat>{
+            rtf::keptGroupFormat(rtf::KeptKind::Object, object, scratch, reader),
+            rtf::keptGroupFormat(rtf::KeptKind::Shape, floating, scratch, reader),
+            rtf::keptGroupFormat(rtf::KeptKind::Shape, box, scratch, reader)};
+    }();
+    return formats;
+}
 
 // The formats a lesson text uses: a few faces and sizes, emphasis and colours. They
 // are made as the reader makes them (only what differs from plain is set).
@@ -159,6 +194,10 @@ void insertLesson(QTextDocument &doc, const std::vector<Paragraph> &text,
         }
         for (const Run &run : para.runs)
             cursor.insertText(run.text, chars[size_t(run.format)]);
+        if (index == ObjectsAt) {
+            for (const QTextCharFormat &kept : keptFormats())
+                cursor.insertText(QString(QChar::ObjectReplacementCharacter), kept);
+        }
         if (index == PictureAt) {
             QTextImageFormat picture;
             picture.setName(QStringLiteral("lesson-picture"));

@@ -5,10 +5,10 @@
 //  - the root screens of program folders with 200 and 2,000 course folders, against bare
 //    windows with as many push buttons (target: at most 3 times).
 #include "app/formtemplate.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 #include "benchclock.h"
 

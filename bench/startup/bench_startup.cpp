@@ -1,10 +1,10 @@
 // The main window's set-up offscreen, without any CONFIG.TXT (the floor) and with a
 // 400-line program CONFIG.TXT plus a 400-line course CONFIG.TXT while inside a course,
 // where every lookup reads both files afresh. Prints the ratio; fails above 1.5.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 #include "benchclock.h"
 

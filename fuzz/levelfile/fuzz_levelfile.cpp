@@ -3,7 +3,7 @@
 #include "app/templatefile.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
-#include "screens/levelfile.h"
+#include "state/levelfile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The set-up of the main window at start: program values, settings, captions, screen
 // checks, the work folder and the window template.
 #include "app/formtemplate.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QComboBox>

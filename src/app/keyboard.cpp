@@ -48,7 +48,8 @@ void TForm1::setUpKeyboard()
         {Ohlasyautorom1, "O&hlasy autorom"}, {Reklama1, "Ochranné &známky"},
         {Pomocnk1->menuAction(), "&Pomocník"}, {Editciatextu1->menuAction(), "&Editácia"},
         {Editciatextu2, "Editácia &textu"}, {Ignorovazmeny1, "&Ignorovať zmeny"},
-        {Editcialekci1, "Editácia &lekcie"}, {Help1, "&Help"}, {Hadaj1, "&Strom"}, {Zoom1, "&Zoom"},
+        {Editcialekci1, "Editácia &lekcie"}, {Exportkurzu1, "E&xport kurzu na web…"},
+        {Help1, "&Help"}, {Hadaj1, "&Strom"}, {Zoom1, "&Zoom"},
         {Hadavkurze1, "Hľadať v &kurze"}, {Hadavlekcii1, "Hľadať v &lekcii"},
         {Koniec1, "&Koniec"},
     };

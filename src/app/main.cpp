@@ -1,11 +1,11 @@
 // The program entry: application set-up, the main window, the message loop.
 #include "app/commandline.h"
 #include "app/screenshot.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "state/session.h"
 
 #include <QApplication>
 #include <QDir>

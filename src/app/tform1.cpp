@@ -1,11 +1,12 @@
 #include "app/tform1.h"
 #include "platform/placecontrol.h"
 
-#include "app/session.h"
+#include "export/exportwindow.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
-#include "text/helpwindow.h"
 #include "search/lessonfindbar.h"
+#include "state/session.h"
+#include "text/helpwindow.h"
 #include "text/lessonpane.h"
 #include "text/lessonprint.h"
 #include "text/paneediting.h"
@@ -189,6 +190,7 @@ void TForm1::createMenu()
     Ignorovazmeny1 = entry(Editciatextu1, "Ignorovazmeny1", QStringLiteral("Ignorovať zmeny"));
     Ignorovazmeny1->setVisible(false);
     Editcialekci1 = entry(Editciatextu1, "Editcialekci1", QStringLiteral("Editácia lekcie"));
+    Exportkurzu1 = entry(Editciatextu1, "Exportkurzu1", QStringLiteral("Export kurzu na web…"));
     Help1 = entry(Pomocnk1, "Help1", QStringLiteral("Help"));
     Hadaj1 = entry(Pomocnk1, "Hadaj1", QStringLiteral("Strom"));
     Hadavkurze1 = entry(Pomocnk1, "Hadavkurze1", QStringLiteral("Hľadať v kurze"));
@@ -224,6 +226,7 @@ void TForm1::connectHandlers()
     connect(Help1, &QAction::triggered, this, [this] { guarded([this] { Help1Click(); }); });
     connect(Hadaj1, &QAction::triggered, this, [this] { guarded([this] { Hadaj1Click(); }); });
     connect(Editcialekci1, &QAction::triggered, this, [this] { guarded([this] { Editcialekci1Click(); }); });
+    connect(Exportkurzu1, &QAction::triggered, this, [this] { guarded([this] { Exportkurzu1Click(); }); });
     connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
     connect(Zoom1, &QAction::triggered, this, [this] { guarded([this] { Zoom1Click(); }); });
@@ -283,6 +286,7 @@ void TForm1::applyCaptions()
         QStringLiteral("Vyznačte text a pravým tlačidlom myši sa dostanete do nastavenia formátu písma")));
     Ignorovazmeny1->setText(s.ConfigText(QStringLiteral("MENU IGNORE MEMO"), QStringLiteral("Ignorovať zmeny")));
     Editcialekci1->setText(s.ConfigText(QStringLiteral("MENU EDIT LESSON"), QStringLiteral("Editácia lekcie")));
+    Exportkurzu1->setText(s.ConfigText(QStringLiteral("MENU EXPORT"), QStringLiteral("Export kurzu na web…")));
     Oaplikci1->setTitle(s.ConfigText(QStringLiteral("MENU ABOUT"), QStringLiteral("O aplikácii")));
     Koniec1->setText(s.ConfigText(QStringLiteral("MENU END"), QStringLiteral("Koniec")));
     SpeedButton1->setText(s.ConfigText(QStringLiteral("BACK BUTTON CAPTION"), QStringLiteral("Späť")));
@@ -404,6 +408,11 @@ void TForm1::activateOnce()
         if (m_session.values.isSearchInstance() && m_session.course.LevelWindow[1] == this)
             search::showSearchedWords(*Memo1, m_session);
     }
+}
+
+void TForm1::Exportkurzu1Click()
+{
+    exporting::showExportWindow(session(), session().levelFolderPath(session().course.CurrentLevel), this);
 }
 
 } // namespace lumora

@@ -2,7 +2,7 @@
 // The main window class. Level 1 is the one made at start; every deeper level is another
 // instance made from the window template. Controls are named members whose object names
 // are the same, so the template, the layout code and the tests find them by name.
-#include "app/programvalues.h"
+#include "state/programvalues.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -64,6 +64,7 @@ public:
     void Koniec1Click();
     void Help1Click();
     void Editcialekci1Click();
+    void Exportkurzu1Click();
     void FormClose();
 
     // Building the screen of the current level on activation.
@@ -185,6 +186,7 @@ public:
     QAction *Editciatextu2 = nullptr;
     QAction *Ignorovazmeny1 = nullptr;
     QAction *Editcialekci1 = nullptr;
+    QAction *Exportkurzu1 = nullptr;
     QAction *Help1 = nullptr;
     QAction *Hadaj1 = nullptr;
     QAction *Hadavkurze1 = nullptr;

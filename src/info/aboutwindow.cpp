@@ -1,9 +1,9 @@
 #include "info/infowindows.h"
 
-#include "app/session.h"
 #include "info/clicklabel.h"
 #include "info/infotexts.h"
 #include "platform/guard.h"
+#include "state/session.h"
 
 #include <QPushButton>
 #include <QTextEdit>

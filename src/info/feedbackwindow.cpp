@@ -1,8 +1,8 @@
 #include "info/infowindows.h"
 
-#include "app/session.h"
 #include "info/clicklabel.h"
 #include "info/infotexts.h"
+#include "state/session.h"
 
 #include <QPushButton>
 #include <QTextEdit>

@@ -1,11 +1,11 @@
 #include "personal/copywindow.h"
 
-#include "app/session.h"
 #include "personal/centred.h"
 #include "platform/fileops.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
+#include "state/session.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "personal/exportfile.h"
 
-#include "app/session.h"
 #include "personal/studyexport.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/pdfpages.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 #include "tree/coursewalk.h"
 
 #include <QDir>

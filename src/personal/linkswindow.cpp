@@ -1,14 +1,14 @@
 #include "personal/linkswindow.h"
 
-#include "app/session.h"
-#include "personal/notewindow.h"
 #include "personal/centred.h"
+#include "personal/notewindow.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 
 #include <algorithm>

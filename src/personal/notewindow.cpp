@@ -1,6 +1,5 @@
 #include "personal/notewindow.h"
 
-#include "app/session.h"
 #include "app/tform1.h"
 #include "personal/centred.h"
 #include "platform/errors.h"
@@ -8,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
+#include "state/session.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,5 @@
 // The main window's side of the learner's own notes and links: the "Vlastné" menu
 // entries, the notes button and the two links boxes of a screen.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "personal/copywindow.h"
 #include "personal/exportfile.h"
@@ -10,6 +9,7 @@
 #include "platform/guard.h"
 #include "platform/process.h"
 #include "screens/layout.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QComboBox>

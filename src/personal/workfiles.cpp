@@ -1,10 +1,10 @@
 #include "personal/workfiles.h"
 
-#include "app/session.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "screens/contentfiletext.h"
+#include "state/session.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -123,16 +123,34 @@ const char *converterName(int codePage, bool &multiByte)
     case 1256: return "windows-1256";
     case 1257: return "windows-1257";
     case 1258: return "windows-1258";
-    case 10000: return "macintosh";
-    case 10007: return "x-mac-cyrillic";
+    // The Mac code pages the converters know, and for the others the nearest one:
+    // Icelandic, Romanian and Croatian differ from Mac Roman in a few signs, Ukrainian
+    // from Mac Cyrillic in two; Mac Hebrew, Arabic and Thai keep their letters where the
+    // Windows pages have them.
+    case 10000:
+    case 10010:
+    case 10079:
+    case 10082: return "macintosh";
+    case 10004: return "windows-1256";
+    case 10005: return "windows-1255";
+    case 10006: return "x-mac-greek";
+    case 10007:
+    case 10017: return "x-mac-cyrillic";
+    case 10021: return "windows-874";
+    case 10029: return "x-mac-centraleurroman";
+    case 10081: return "x-mac-turkish";
     default: break;
     }
     multiByte = true;
     switch (codePage) {
-    case 932: return "Shift_JIS";
+    case 932:
+    case 10001: return "Shift_JIS";
     case 936: return "GBK";
     case 949: return "windows-949";
-    case 950: return "Big5";
+    case 950:
+    case 10002: return "Big5";
+    case 10003: return "EUC-KR";
+    case 10008: return "GB2312";
     default: return nullptr;
     }
 }
@@ -166,15 +184,31 @@ int codePageForCharset(int charset)
     case 0: return 1252;
     case 2: return SymbolCodePage;
     case 77: return 10000;
+    case 78: return 10001;
+    case 79: return 10003;
+    case 80: return 10008;
+    case 81: return 10002;
+    case 82: return 1361;  // Johab, which the converters do not know
+    case 83: return 10005;
+    case 84: return 10004;
+    case 85: return 10006;
+    case 86: return 10081;
+    case 87: return 10021;
+    case 88: return 10029;
+    case 89: return 10007;
     case 128: return 932;
     case 129: return 949;
+    case 130: return 1361;
     case 134: return 936;
     case 136: return 950;
     case 161: return 1253;
     case 162: return 1254;
     case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
+    case 177:
+    case 181: return 1255;
+    case 178:
+    case 179:
+    case 180: return 1256;
     case 186: return 1257;
     case 204: return 1251;
     case 222: return 874;

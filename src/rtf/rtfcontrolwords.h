@@ -13,7 +13,13 @@ enum class Word : unsigned char {
     ListTable, ListOverrideTable, List, ListId, ListLevel, LevelFormat,
     ListOverride, OldList, OldListBullet, OldListBody, OldListLevel, OldListDecimal,
     OldListUpperLetter, OldListLowerLetter, OldListUpperRoman, OldListLowerRoman,
-    Field, FieldInstruction, FieldResult, Picture, ShapePicture,
+    LevelStart, LevelText, OldListStart, OldListContinue, OldListTextBefore, OldListTextAfter,
+    ListText,
+    Field, FieldInstruction, FieldResult, Picture,
+    // groups kept whole (see rtfobjects.h)
+    Object, Shape, ShapePicture, NonShapePicture,
+    // a character in two forms; nested tables' row definitions
+    UnicodePair, UnicodeForm, NestedTableProperties,
     // document
     CharsetAnsi, CharsetMac, CharsetPc, CharsetPca, AnsiCodePage, DefaultFont,
     UnicodeSkip, Unicode,
@@ -33,6 +39,31 @@ enum class Word : unsigned char {
     // a character of its own (\emdash, \bullet, ...): see WordEntry::character
     Character,
 };
+
+// The groups of words, each read by a function of its own. The groups follow the
+// order of Word above.
+enum class WordGroup : unsigned char {
+    None, Destination, Document, FontOrColorTable, Character, Paragraph, TableRow, Break
+};
+
+constexpr WordGroup wordGroup(Word word)
+{
+    if (word == Word::Unknown)
+        return WordGroup::None;
+    if (word < Word::CharsetAnsi)
+        return WordGroup::Destination;
+    if (word < Word::Font)
+        return WordGroup::Document;
+    if (word < Word::Plain)
+        return WordGroup::FontOrColorTable;
+    if (word < Word::Pard)
+        return WordGroup::Character;
+    if (word < Word::RowDefaults)
+        return WordGroup::Paragraph;
+    if (word < Word::Par)
+        return WordGroup::TableRow;
+    return WordGroup::Break;
+}
 
 struct WordEntry {
     Word word = Word::Unknown;

@@ -1,6 +1,7 @@
 #include "rtf/rtfdocumentbuilder.h"
 
 #include "rtf/rtfcharacters.h"
+#include "rtf/rtflists.h"
 #include "rtf/rtfpicture.h"
 
 #include <QFont>
@@ -110,7 +111,9 @@ void DocumentBuilder::paragraphEnd(const ParaState &para, const CharState &chr)
 
 void DocumentBuilder::addToList(const ParaState &para)
 {
-    ListKind kind = para.listKind;
+    ListLevel level;
+    level.kind = para.listKind;
+    level.start = para.listStart > 0 ? para.listStart : 1;
     if (para.listNumber > 0) {
         const ListDefinition *def = nullptr;
         const auto over = m_tables.listOverrides.constFind(para.listNumber);
@@ -119,23 +122,69 @@ void DocumentBuilder::addToList(const ParaState &para)
             if (it != m_tables.lists.constEnd())
                 def = &it.value();
         }
-        // A list the tables do not define is numbered with decimals.
-        kind = def ? def->levels[size_t(para.listLevel)] : ListKind::Decimal;
+        // A list the tables do not define is numbered as its \pn words say, else
+        // with decimals.
+        if (def)
+            level = def->levels[size_t(para.listLevel)];
+        else if (level.kind == ListKind::None)
+            level.kind = ListKind::Decimal;
     }
-    if (kind == ListKind::None)
+    if (level.kind == ListKind::None)
         return;
-    // Items of one list and level, and of one kind, are numbered on together.
-    const quint64 key = quint64(quint32(para.listNumber)) << 32 | quint32(para.listLevel) << 8
-                        | quint32(quint8(kind));
-    QTextList *list = m_lists.value(key);
-    if (list && list->document() == m_cursor.document()) {
+    // Items of one list are numbered on together, level by level; an item ends the
+    // numbering of the levels below it, which start again under it. Older lists (\pn)
+    // are told apart by their kind.
+    const int key = para.listNumber > 0 ? para.listNumber : -1 - int(level.kind);
+    ListRun &run = m_listRuns[key];
+    const size_t at = size_t(para.listLevel);
+    for (size_t below = at + 1; below < run.lists.size(); ++below)
+        run.lists[below] = nullptr;
+    QTextList *&list = run.lists[at];
+    if (list && list->document() == m_cursor.document() && run.kinds[at] == level.kind) {
         list->add(m_cursor.block());
+        ++run.numbers[at];
         return;
     }
+    const QTextListFormat::Style style = listStyle(level.kind);
     QTextListFormat format;
-    format.setStyle(listStyle(kind));
+    setListNumbering(format, style, level.start);
     format.setIndent(para.listLevel + 1);
-    m_lists.insert(key, m_cursor.createList(format));
+    if (!isBulletStyle(style)) {
+        QString before = para.listBefore, after = para.listAfter;
+        if (para.listNumber > 0 && !labelParts(level.text, para.listLevel, run, before, after)) {
+            before.clear();
+            after = QStringLiteral(".");
+        } else if (para.listNumber == 0 && before.isEmpty() && after.isEmpty()) {
+            after = QStringLiteral(".");
+        }
+        format.setNumberPrefix(before);
+        format.setNumberSuffix(after);
+    }
+    list = m_cursor.createList(format);
+    run.kinds[at] = level.kind;
+    run.numbers[at] = level.start;
+    run.styles[at] = style;
+}
+
+bool DocumentBuilder::labelParts(const QString &text, int level, const ListRun &run, QString &before,
+                                 QString &after)
+{
+    // The numbers of the levels above stand in the label as they are now.
+    before.clear();
+    after.clear();
+    bool own = false;
+    for (const QChar c : text) {
+        QString &part = own ? after : before;
+        const int placeholder = c.unicode();
+        if (placeholder >= MaxListLevels) {
+            part += c;
+        } else if (placeholder == level && !own) {
+            own = true;
+        } else if (placeholder < level && run.lists[size_t(placeholder)]) {
+            part += listNumberText(run.styles[size_t(placeholder)], run.numbers[size_t(placeholder)]);
+        }
+    }
+    return own;
 }
 
 void DocumentBuilder::softParagraphEnd(const ParaState &para, const CharState &chr)
@@ -204,6 +253,18 @@ void DocumentBuilder::picture(QByteArrayView group, bool closed, const CharState
     // The picture stands in the text's character format, which sets its line's height.
     QTextCharFormat format = charFormat(chr);
     format.merge(pictureFormat(group, closed, *m_cursor.document()));
+    object(format, chr, para);
+}
+
+void DocumentBuilder::keptGroup(KeptKind kind, QByteArrayView group, const TextBoxReader &readTextBox,
+                                const CharState &chr, const ParaState &para)
+{
+    QTextDocument &doc = *m_cursor.document();
+    QTextCharFormat format = charFormat(chr);
+    const QTextCharFormat kept = keptGroupFormat(kind, group, doc, readTextBox);
+    if (kept.objectType() == TextBoxObject)
+        drawTextBoxes(doc, true);
+    format.merge(kept);
     object(format, chr, para);
 }
 

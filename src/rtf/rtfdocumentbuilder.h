@@ -3,12 +3,14 @@
 // their character format, and paragraphs with their block format. Text is gathered
 // into runs and formats are made once per distinct state, so the document sees one
 // insertion per run, as if the text had been typed in with its formats.
+#include "rtf/rtfobjects.h"
 #include "rtf/rtfstate.h"
 
 #include <QHash>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextListFormat>
 
 #include <array>
 #include <vector>
@@ -53,6 +55,9 @@ public:
     void object(const QTextCharFormat &format, const CharState &chr, const ParaState &para);
     // A picture: its "{\pict ...}" group as the file holds it.
     void picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para);
+    // A group kept whole, of this kind, at this place.
+    void keptGroup(KeptKind kind, QByteArrayView group, const TextBoxReader &readTextBox,
+                   const CharState &chr, const ParaState &para);
     // Hidden text, kept in the document but not shown.
     void hidden(const QString &text, const CharState &chr, const ParaState &para);
 
@@ -105,8 +110,18 @@ private:
     QTextBlockFormat m_lastBlockFormat;
     bool m_lastBlockValid = false;
 
-    // The lists made so far, by list number and level.
-    QHash<quint64, QTextList *> m_lists;
+    // The lists being numbered, by list number (older lists by kind): the document
+    // list of each level, its kind and style, and the number of its last item.
+    struct ListRun {
+        std::array<QTextList *, MaxListLevels> lists{};
+        std::array<ListKind, MaxListLevels> kinds{};
+        std::array<QTextListFormat::Style, MaxListLevels> styles{};
+        std::array<int, MaxListLevels> numbers{};
+    };
+    QHash<int, ListRun> m_listRuns;
+    // Splits a level's label text at its own number; false when it has none.
+    static bool labelParts(const QString &text, int level, const ListRun &run, QString &before,
+                           QString &after);
 
     // The table being filled: its current cell; the cursor stands in a block that the
     // next paragraph takes instead of making a new one when m_reuseBlock is set.

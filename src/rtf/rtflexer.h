@@ -55,6 +55,19 @@ public:
     // the end of the input left open (0 when the group closed).
     int skipGroup();
 
+    // Passes over a "*" that stands where "\*" should (a damaged destination's mark):
+    // returns whether the next bytes were "*\" and the "*" was passed.
+    bool skipBareStar()
+    {
+        if (m_pos + 1 < m_in.size() && m_in[m_pos] == '*' && m_in[m_pos + 1] == '\\') {
+            ++m_pos;
+            return true;
+        }
+        return false;
+    }
+    // Whether the next byte opens a group.
+    bool atGroupStart() const { return m_pos < m_in.size() && m_in[m_pos] == '{'; }
+
     // Where the next token starts, and the whole input.
     qsizetype position() const { return m_pos; }
     QByteArrayView input() const { return m_in; }

@@ -65,13 +65,21 @@ Parser::Parser(QByteArrayView input, QTextCursor &cursor)
     m_builder.rowDefinition(m_row);
 }
 
+Parser::Parser(QByteArrayView input, QTextCursor &cursor, const Tables &tables)
+    : Parser(input, cursor)
+{
+    m_tables = tables;
+}
+
 void Parser::run()
 {
-    for (;;) {
+    // The input ends, or the document's group closes: what follows it is not part of it.
+    while (!m_ended) {
         if (plainText())
             m_lexer.appendText(m_pending);
         const qsizetype at = m_lexer.position();
         const Token t = m_lexer.next();
+        m_tokenStart = at;
         if (m_star && t.kind != Token::Kind::Word) {
             // "\*" before anything but a word: the group is of no use to the reader.
             m_star = false;
@@ -84,16 +92,16 @@ void Parser::run()
             continue;
         }
         switch (t.kind) {
-        case Token::Kind::End:
-            flushText();
-            emitHidden();
-            m_builder.finish(m_group.para, m_group.chr);
-            return;
-        case Token::Kind::GroupStart:
-            openGroup(at);
-            break;
         case Token::Kind::GroupEnd:
             closeGroup();
+            break;
+        case Token::Kind::End:
+            m_ended = true;
+            break;
+        case Token::Kind::GroupStart:
+            openGroup(at);
+            // "{*\word" is taken for a damaged "{\*\word".
+            m_star = m_lexer.skipBareStar();
             break;
         case Token::Kind::Text:
             if (plainText())
@@ -124,6 +132,35 @@ void Parser::run()
             break;
         }
     }
+    flushText();
+    emitHidden();
+    m_builder.finish(endingParagraph(), m_group.chr);
+}
+
+const ParaState &Parser::endingParagraph()
+{
+    const ParaState &para = m_group.para;
+    const bool item = m_itemMarked && !m_itemContinued;
+    m_itemMarked = m_itemContinued = false;
+    if (item || (para.listNumber == 0 && para.listKind == ListKind::None))
+        return para;
+    // A paragraph that names no list of its own (nor has a label) continues the item
+    // before it: it keeps its indents and gets no number.
+    m_unlisted = para;
+    m_unlisted.listNumber = 0;
+    m_unlisted.listKind = ListKind::None;
+    return m_unlisted;
+}
+
+void Parser::endLevelText()
+{
+    // The text's first character is its length; the rest up to it is the label.
+    if (m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels && !m_levelText.isEmpty()) {
+        const int length = qMin<int>(m_levelText.at(0).unicode(), int(m_levelText.size()) - 1);
+        m_listDef.levels[size_t(m_listLevel)].text = m_levelText.mid(1, length);
+    }
+    m_levelText.clear();
+    m_levelTextDepth = 0;
 }
 
 void Parser::openGroup(qsizetype at)
@@ -149,12 +186,17 @@ void Parser::closeGroup()
         m_groupStart = m_overflowDepth == 0 ? m_group.start : -1;
         return;
     }
-    // The outermost group is never closed: text after a stray closing brace is kept.
-    if (m_stack.size() <= 1)
+    // The outermost group is the document's; it stays open to the end.
+    if (m_stack.size() <= 1) {
+        m_ended = m_stack.size() == 1;
         return;
+    }
     // A font entry's name ends with its group at the latest (not with a group inside it).
     if (m_group.dest == Destination::FontTable && m_stack.size() <= m_fontDepth)
         commitFontName();
+    if (m_levelTextDepth > 0 && m_stack.size() <= m_levelTextDepth)
+        endLevelText();
+    m_oldListText = nullptr;
     if (m_group.dest == Destination::ListTable && m_listOpen && m_stack.size() <= m_listDepth) {
         if (m_tables.lists.size() < Tables::MaxLists || m_tables.lists.contains(m_listId))
             m_tables.lists.insert(m_listId, m_listDef);
@@ -165,10 +207,20 @@ void Parser::closeGroup()
     m_group = m_stack.back();
     m_stack.pop_back();
     m_groupStart = m_group.start;
-    if (closing == Destination::OldList && m_group.dest != Destination::OldList
-        && m_group.para.listNumber == 0) {
-        m_group.para.listKind = m_oldListKind;
-        m_group.para.listLevel = m_oldListLevel;
+    if (closing == Destination::OldList && m_group.dest != Destination::OldList) {
+        m_itemMarked = true;
+        m_itemContinued = m_oldListContinue;
+        ParaState &para = m_group.para;
+        if (para.listNumber == 0) {
+            para.listKind = m_oldListKind;
+            para.listLevel = m_oldListLevel;
+        }
+        // The kind also stands for a list the list table does not define.
+        if (m_oldListKind != ListKind::None)
+            para.listKind = m_oldListKind;
+        para.listStart = m_oldListStart;
+        para.listBefore = m_oldListBefore;
+        para.listAfter = m_oldListAfter;
     } else if (closing == Destination::FieldInstruction && m_group.dest != Destination::FieldInstruction) {
         m_fieldLink = linkTarget(m_fieldInstruction);
     }
@@ -222,8 +274,14 @@ void Parser::bytes(QByteArrayView data, bool escaped)
             m_fieldInstruction.append(data.data(), data.size());
         break;
     case Destination::ListTable:
-    case Destination::ListOverrideTable:
+        if (m_levelTextDepth > 0)
+            decoder().decode(data, m_levelText);
+        break;
     case Destination::OldList:
+        if (m_oldListText && m_oldListText->size() < MaxFontName)
+            decoder().decode(data, *m_oldListText);
+        break;
+    case Destination::ListOverrideTable:
         break;
     }
 }
@@ -237,6 +295,8 @@ void Parser::character(char16_t c)
         m_builder.text(QStringView(&c, 1), m_group.chr, m_group.para);
     else if (m_group.dest == Destination::FontTable)
         fontNameCharacter(c);
+    else if (m_group.dest == Destination::ListTable && m_levelTextDepth > 0)
+        m_levelText.append(QChar(c));
 }
 
 void Parser::decodeHidden()
@@ -315,7 +375,7 @@ void Parser::symbol(char c)
         flushText();
         if (m_group.dest == Destination::Text) {
             emitHidden();
-            m_builder.paragraphEnd(m_group.para, m_group.chr);
+            m_builder.paragraphEnd(endingParagraph(), m_group.chr);
         }
         break;
     case '*':
@@ -333,7 +393,12 @@ bool Parser::knownStarred(Word word)
     case Word::ListOverrideTable:
     case Word::OldList:
     case Word::FieldInstruction:
+    case Word::Object:
+    case Word::Shape:
     case Word::ShapePicture:
+    case Word::NonShapePicture:
+    case Word::UnicodeForm:
+    case Word::NestedTableProperties:
         return true;
     default:
         return false;
@@ -354,8 +419,16 @@ void Parser::listWord(const Token &t, Word word)
             m_listId = t.param;
         } else if (word == Word::ListLevel && m_listOpen) {
             m_listLevel = qMin(m_listLevel + 1, MaxListLevels);
-        } else if (word == Word::LevelFormat && m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels) {
-            m_listDef.levels[size_t(m_listLevel)] = listKindForNumberFormat(t.param);
+        } else if (m_listOpen && m_listLevel >= 0 && m_listLevel < MaxListLevels) {
+            ListLevel &level = m_listDef.levels[size_t(m_listLevel)];
+            if (word == Word::LevelFormat) {
+                level.kind = listKindForNumberFormat(t.param);
+            } else if (word == Word::LevelStart) {
+                level.start = qBound(0, t.param, MaxListStart);
+            } else if (word == Word::LevelText) {
+                m_levelTextDepth = m_stack.size();
+                m_levelText.clear();
+            }
         }
         break;
     case Destination::ListOverrideTable:
@@ -387,6 +460,10 @@ void Parser::listWord(const Token &t, Word word)
         case Word::OldListLowerLetter: m_oldListKind = ListKind::LowerAlpha; break;
         case Word::OldListUpperRoman: m_oldListKind = ListKind::UpperRoman; break;
         case Word::OldListLowerRoman: m_oldListKind = ListKind::LowerRoman; break;
+        case Word::OldListStart: m_oldListStart = qBound(0, t.param, MaxListStart); break;
+        case Word::OldListContinue: m_oldListContinue = true; break;
+        case Word::OldListTextBefore: m_oldListText = &m_oldListBefore; break;
+        case Word::OldListTextAfter: m_oldListText = &m_oldListAfter; break;
         default: break;
         }
         break;
@@ -416,11 +493,39 @@ void Parser::picture()
         m_builder.picture(group, closed && alone, m_group.chr, m_group.para);
 }
 
+void Parser::keepGroup(KeptKind kind, bool starred)
+{
+    if (m_group.dest != Destination::Text || !canSkip()) {
+        skipGroup();
+        return;
+    }
+    flushText();
+    emitHidden();
+    // The group is kept from its first word on: what came before the word in the group
+    // was read already. A group the input cuts short is dropped: its last bytes may be
+    // half a control word or binary data that would swallow any closing brace added.
+    const qsizetype from = m_tokenStart;
+    const bool closed = m_lexer.skipGroup() == 0;
+    QByteArray group = starred ? QByteArray("{\\*") : QByteArray("{");
+    group.append(m_lexer.input().sliced(from, m_lexer.position() - from));
+    closeGroup();
+    if (!closed || m_group.chr.hidden || m_group.dest != Destination::Text)
+        return;
+    const Tables &tables = m_tables;
+    m_builder.keptGroup(kind, group, [&tables](QByteArrayView box) {
+        QTextDocument doc;
+        QTextCursor cursor(&doc);
+        Parser(box, cursor, tables).run();
+        return doc.toPlainText().trimmed();
+    }, m_group.chr, m_group.para);
+}
+
 void Parser::word(const Token &t)
 {
     flushText();
     const WordEntry entry = lookupWord(t.text);
-    if (std::exchange(m_star, false) && !knownStarred(entry.word)) {
+    const bool starred = std::exchange(m_star, false);
+    if (starred && !knownStarred(entry.word)) {
         skipGroup();
         return;
     }
@@ -429,15 +534,21 @@ void Parser::word(const Token &t)
         listWord(t, entry.word);
         return;
     }
-    CharState &chr = m_group.chr;
-    ParaState &para = m_group.para;
-    const bool inText = m_group.dest == Destination::Text;
-    const bool inFonts = m_group.dest == Destination::FontTable;
-    const bool inColors = m_group.dest == Destination::ColorTable;
+    switch (wordGroup(entry.word)) {
+    case WordGroup::None: break;
+    case WordGroup::Destination: destinationWord(entry.word, starred); break;
+    case WordGroup::Document: documentWord(t, entry.word); break;
+    case WordGroup::FontOrColorTable: tableEntryWord(t, entry.word); break;
+    case WordGroup::Character: characterWord(t, entry.word); break;
+    case WordGroup::Paragraph: paragraphWord(t, entry.word); break;
+    case WordGroup::TableRow: tableRowWord(t, entry.word); break;
+    case WordGroup::Break: breakWord(entry); break;
+    }
+}
 
-    switch (entry.word) {
-    case Word::Unknown:
-        break;
+void Parser::destinationWord(Word word, bool starred)
+{
+    switch (word) {
     case Word::FontTable:
         if (canSkip())
             m_group.dest = Destination::FontTable;
@@ -463,11 +574,21 @@ void Parser::word(const Token &t)
             m_group.dest = Destination::ListOverrideTable;
         break;
     case Word::OldList:
-        if (canSkip() && inText) {
+        if (canSkip() && m_group.dest == Destination::Text) {
             m_group.dest = Destination::OldList;
             m_oldListKind = ListKind::None;
             m_oldListLevel = 0;
+            m_oldListStart = 0;
+            m_oldListContinue = false;
+            m_oldListBefore.clear();
+            m_oldListAfter.clear();
+            m_oldListText = nullptr;
         }
+        break;
+    case Word::ListText:
+        // The label older readers show: the paragraph is a list item.
+        m_itemMarked = true;
+        skipGroup();
         break;
     case Word::Field:
         m_fieldLink.clear();
@@ -480,32 +601,41 @@ void Parser::word(const Token &t)
         }
         break;
     case Word::FieldResult:
-        if (inText && !m_fieldLink.isEmpty()) {
+        if (m_group.dest == Destination::Text && !m_fieldLink.isEmpty()) {
             if (m_tables.links.size() < Tables::MaxLinks)
                 m_tables.links.append(m_fieldLink);
-            chr.link = int(m_tables.links.size()) - 1;
+            m_group.chr.link = int(m_tables.links.size()) - 1;
             m_fieldLink.clear();
         }
         break;
     case Word::Picture:
         picture();
         break;
-    case Word::ShapePicture:
-    case Word::List:
-    case Word::ListId:
-    case Word::ListLevel:
-    case Word::LevelFormat:
-    case Word::ListOverride:
-    case Word::OldListBullet:
-    case Word::OldListBody:
-    case Word::OldListLevel:
-    case Word::OldListDecimal:
-    case Word::OldListUpperLetter:
-    case Word::OldListLowerLetter:
-    case Word::OldListUpperRoman:
-    case Word::OldListLowerRoman:
+    case Word::Object: keepGroup(KeptKind::Object, starred); break;
+    case Word::Shape: keepGroup(KeptKind::Shape, starred); break;
+    case Word::ShapePicture: keepGroup(KeptKind::ShapePicture, starred); break;
+    case Word::NonShapePicture: keepGroup(KeptKind::Unshown, starred); break;
+    case Word::UnicodePair:
+        // "{\upr{plain form}{\*\ud{Unicode form}}}": the plain form is passed over.
+        if (m_lexer.atGroupStart()) {
+            m_lexer.next();
+            m_lexer.skipGroup();
+        }
         break;
+    case Word::NestedTableProperties:
+        // Its text is read; its row definitions are the inner table's, which is read
+        // as paragraphs, and leave the outer table's alone.
+        m_group.nestedRow = true;
+        break;
+    default:
+        // The words inside list definitions, read by listWord.
+        break;
+    }
+}
 
+void Parser::documentWord(const Token &t, Word word)
+{
+    switch (word) {
     case Word::CharsetAnsi: m_tables.codePage = 1252; tablesChanged(); break;
     case Word::CharsetMac: m_tables.codePage = 10000; tablesChanged(); break;
     case Word::CharsetPc: m_tables.codePage = 437; tablesChanged(); break;
@@ -529,12 +659,20 @@ void Parser::word(const Token &t)
             m_fallbackLeft = m_group.unicodeSkip;
         }
         break;
+    default:
+        break;
+    }
+}
 
+void Parser::tableEntryWord(const Token &t, Word word)
+{
+    const bool inFonts = m_group.dest == Destination::FontTable;
+    switch (word) {
     case Word::Font:
         if (inFonts)
             beginFont(t.param);
         else
-            chr.font = t.param;
+            m_group.chr.font = t.param;
         break;
     case Word::FontCharset:
         if (inFonts && m_fontNumber >= 0) {
@@ -551,15 +689,21 @@ void Parser::word(const Token &t)
     case Word::Red:
     case Word::Green:
     case Word::Blue:
-        if (inColors) {
-            int &component = entry.word == Word::Red     ? m_red
-                             : entry.word == Word::Green ? m_green
-                                                         : m_blue;
+        if (m_group.dest == Destination::ColorTable) {
+            int &component = word == Word::Red ? m_red : word == Word::Green ? m_green : m_blue;
             component = qBound(0, t.param, 255);
             m_colorGiven = true;
         }
         break;
+    default:
+        break;
+    }
+}
 
+void Parser::characterWord(const Token &t, Word word)
+{
+    CharState &chr = m_group.chr;
+    switch (word) {
     case Word::Plain: chr = CharState{}; break;
     case Word::Bold: chr.bold = toggle(t); break;
     case Word::Italic: chr.italic = toggle(t); break;
@@ -585,7 +729,15 @@ void Parser::word(const Token &t)
         // Colour 0 is the automatic colour: no background.
         chr.background = t.param > 0 ? t.param : -1;
         break;
+    default:
+        break;
+    }
+}
 
+void Parser::paragraphWord(const Token &t, Word word)
+{
+    ParaState &para = m_group.para;
+    switch (word) {
     case Word::Pard:
         para = ParaState{};
         m_rowBorderSide = false;
@@ -608,9 +760,25 @@ void Parser::word(const Token &t)
     case Word::SpaceAfter: para.spaceAfter = qBound(0, t.param, MaxTwips); break;
     case Word::LineSpacing: para.lineSpacing = twips(t); break;
     case Word::LineMultiple: para.lineMultiple = toggle(t); break;
-    case Word::ListNumber: para.listNumber = qBound(0, t.param, 0x7FFF); break;
-    case Word::ListLevelNumber: para.listLevel = qBound(0, t.param, MaxListLevels - 1); break;
-    case Word::InTable: para.inTable = true; break;
+    case Word::ListNumber:
+        para.listNumber = qBound(0, t.param, 0x7FFF);
+        m_itemMarked = true;
+        break;
+    case Word::ListLevelNumber:
+        para.listLevel = qBound(0, t.param, MaxListLevels - 1);
+        m_itemMarked = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::tableRowWord(const Token &t, Word word)
+{
+    if (m_group.nestedRow && word != Word::InTable)
+        return;
+    switch (word) {
+    case Word::InTable: m_group.para.inTable = true; break;
     case Word::RowDefaults:
         m_row = {};
         m_rowBorderSide = false;
@@ -629,7 +797,19 @@ void Parser::word(const Token &t)
             m_row.bordered = true;
         break;
     case Word::NoBorder: m_rowBorderSide = false; break;
+    default:
+        break;
+    }
+}
 
+void Parser::breakWord(const WordEntry &entry)
+{
+    const bool inText = m_group.dest == Destination::Text;
+    const CharState &chr = m_group.chr;
+    const bool ends = entry.word == Word::Par || entry.word == Word::Row || entry.word == Word::Cell
+                      || entry.word == Word::Section || entry.word == Word::Page;
+    const ParaState &para = inText && ends ? endingParagraph() : m_group.para;
+    switch (entry.word) {
     case Word::Par:
         if (inText) {
             emitHidden();
@@ -648,9 +828,7 @@ void Parser::word(const Token &t)
             m_builder.softParagraphEnd(para, chr);
         break;
     case Word::Line: character(0x2028); break;
-    case Word::Tab:
-        character(u'\t');
-        break;
+    case Word::Tab: character(u'\t'); break;
     case Word::Cell:
         if (inText) {
             emitHidden();
@@ -658,6 +836,8 @@ void Parser::word(const Token &t)
         }
         break;
     case Word::Character: character(entry.character); break;
+    default:
+        break;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "rtf/rtfcontrolwords.h"
 #include "rtf/rtfdocumentbuilder.h"
 #include "rtf/rtflexer.h"
+#include "rtf/rtfobjects.h"
 #include "rtf/rtfstate.h"
 
 #include <QByteArray>
@@ -34,6 +35,8 @@ public:
 
     // The input must start with the rich text header (see isRichText).
     Parser(QByteArrayView input, QTextCursor &cursor);
+    // The same for a part of a document, read with the document's tables.
+    Parser(QByteArrayView input, QTextCursor &cursor, const Tables &tables);
 
     void run();
 
@@ -47,6 +50,7 @@ private:
         ParaState para;
         Destination dest = Destination::Text;
         int unicodeSkip = 1;
+        bool nestedRow = false;  // in a nested table's row definition
         qsizetype start = -1;  // where the group's "{" stands
     };
 
@@ -55,7 +59,15 @@ private:
     void skipGroup();
     bool canSkip() const;
 
+    // A control word: what it does is read by the function of its group.
     void word(const Token &token);
+    void destinationWord(Word word, bool starred);
+    void documentWord(const Token &t, Word word);
+    void tableEntryWord(const Token &t, Word word);
+    void characterWord(const Token &t, Word word);
+    void paragraphWord(const Token &t, Word word);
+    void tableRowWord(const Token &t, Word word);
+    void breakWord(const WordEntry &entry);
     void symbol(char c);
     // Text bytes; escaped ones ("\'xx", "\{") never end a font name or colour entry.
     void bytes(QByteArrayView data, bool escaped = false);
@@ -86,7 +98,14 @@ private:
     // Whether a word opens a destination the reader knows even after "\*".
     static bool knownStarred(Word word);
     void listWord(const Token &t, Word word);
+    void endLevelText();
+    // The paragraph state a paragraph end gives the paragraph: a paragraph that is no
+    // list item of its own loses the list it inherited.
+    const ParaState &endingParagraph();
     void picture();
+    // An object, shape or picture form kept whole (see rtfobjects.h): its group is
+    // read to its end.
+    void keepGroup(KeptKind kind, bool starred);
     void endField();
 
     Lexer m_lexer;
@@ -115,6 +134,8 @@ private:
     int m_red = 0, m_green = 0, m_blue = 0;
     bool m_colorGiven = false;
 
+    qsizetype m_tokenStart = 0;     // where the token being read starts
+    bool m_ended = false;           // the document's group closed
     bool m_star = false;            // "\*" came: the group is skipped unless known
     // Where the innermost open group's "{" stands; -1 when not known (a group beyond
     // MaxDepth that had groups closed inside it).
@@ -129,6 +150,18 @@ private:
     // The \pn words of the group being read, for the paragraph around it.
     ListKind m_oldListKind = ListKind::None;
     int m_oldListLevel = 0;
+    int m_oldListStart = 0;
+    bool m_oldListContinue = false;
+    QString m_oldListBefore, m_oldListAfter;
+    QString *m_oldListText = nullptr;  // where the text read goes (\pntxtb, \pntxta)
+    // A level's label text (\leveltext) being read, and the group depth it came at.
+    QString m_levelText;
+    size_t m_levelTextDepth = 0;
+    // The paragraph named its list (\ls, \ilvl, \pn or a label) since the last
+    // paragraph end; \pnlvlcont made it a continuation.
+    bool m_itemMarked = false;
+    bool m_itemContinued = false;
+    ParaState m_unlisted;
     // A field: its instruction's text, and the link target it names.
     QByteArray m_fieldInstruction;
     QString m_fieldLink;

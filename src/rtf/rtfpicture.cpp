@@ -62,6 +62,24 @@ double shownPixels(int goalTwips, int scale, int natural)
 
 } // namespace
 
+QTextImageFormat imageFormat(const QImage &image, double width, double height, QTextDocument &doc)
+{
+    const QString name = uniqueName();
+    doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(width);
+    format.setHeight(height);
+    return format;
+}
+
+QTextImageFormat placeholderFormat(double width, double height, QTextDocument &doc)
+{
+    width = qBound(1.0, width, double(MaxShownPixels));
+    height = qBound(1.0, height, double(MaxShownPixels));
+    return imageFormat(placeholder(qRound(width), qRound(height)), width, height, doc);
+}
+
 PictureData parsePicture(QByteArrayView group)
 {
     PictureData picture;
@@ -145,14 +163,7 @@ QTextImageFormat pictureFormat(QByteArrayView group, bool whole, QTextDocument &
     const bool shown = !image.isNull();
     const double width = shownPixels(picture.goalWidth, picture.scaleX, shown ? image.width() : PlaceholderPixels);
     const double height = shownPixels(picture.goalHeight, picture.scaleY, shown ? image.height() : PlaceholderPixels);
-    if (!shown)
-        image = placeholder(qMax(1, qRound(width)), qMax(1, qRound(height)));
-    const QString name = uniqueName();
-    doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(width);
-    format.setHeight(height);
+    QTextImageFormat format = shown ? imageFormat(image, width, height, doc) : placeholderFormat(width, height, doc);
     format.setProperty(PictureGroupProperty, whole ? group.toByteArray() : closedGroup(picture));
     return format;
 }

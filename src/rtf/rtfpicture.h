@@ -40,6 +40,11 @@ PictureData parsePicture(QByteArrayView group);
 // the picture held (kind, sizes, data).
 QTextImageFormat pictureFormat(QByteArrayView group, bool whole, QTextDocument &doc);
 
+// An image shown at width x height pixels, added to doc's resources.
+QTextImageFormat imageFormat(const QImage &image, double width, double height, QTextDocument &doc);
+// A grey placeholder of that size (kept within the sizes shown).
+QTextImageFormat placeholderFormat(double width, double height, QTextDocument &doc);
+
 // The group a picture without one (pasted, made by the program) is written as: a PNG
 // of image, shown at width x height pixels.
 QByteArray pngPictureGroup(const QImage &image, double width, double height);

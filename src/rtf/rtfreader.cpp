@@ -43,6 +43,26 @@ private:
     bool m_was;
 };
 
+// Keeps a shown document's layout out of a load. The layout of a document on a screen
+// answers the end of the load's edit block by laying the whole text out at once, which
+// grows faster than the text; while the page has no size it lays nothing out, and given
+// its size back it starts over from the top in steps between the screen's events, as it
+// does for a document it is given whole.
+class LayoutPause {
+public:
+    explicit LayoutPause(QTextDocument &doc) : m_doc(doc), m_page(doc.pageSize())
+    {
+        m_doc.setPageSize(QSizeF(0, 0));
+    }
+    ~LayoutPause() { m_doc.setPageSize(m_page); }
+    LayoutPause(const LayoutPause &) = delete;
+    LayoutPause &operator=(const LayoutPause &) = delete;
+
+private:
+    QTextDocument &m_doc;
+    QSizeF m_page;
+};
+
 } // namespace
 
 bool isRichText(QByteArrayView bytes)
@@ -54,6 +74,7 @@ void read(QByteArrayView bytes, QTextDocument &doc)
 {
     const QByteArrayView rtf = richText(bytes);
     const UndoPause pause(doc);
+    const LayoutPause layoutPause(doc);
     doc.clear();
     QTextCursor cursor(&doc);
     cursor.beginEditBlock();

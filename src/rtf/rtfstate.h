@@ -26,6 +26,7 @@ enum class ListKind : signed char {
     None = 0, Disc, Circle, Square, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman
 };
 inline constexpr int MaxListLevels = 9;
+inline constexpr int MaxListStart = 32767;
 
 struct CharState {
     int font = -1;   // \fN; -1 for the document's default font (\deffN)
@@ -73,6 +74,9 @@ struct ParaState {
     int listNumber = 0;
     int listLevel = 0;
     ListKind listKind = ListKind::None;  // from \pn, when no \ls names a list
+    // From \pn: the first number (0 when not given), the text before and after it.
+    int listStart = 0;
+    QString listBefore, listAfter;
     bool inTable = false;
 
     // Adds a tab stop; stops stay sorted by position, a second stop at one position
@@ -99,6 +103,7 @@ struct ParaState {
                && spaceAfter == o.spaceAfter && lineSpacing == o.lineSpacing
                && lineMultiple == o.lineMultiple && listNumber == o.listNumber
                && listLevel == o.listLevel && listKind == o.listKind && inTable == o.inTable
+               && listStart == o.listStart && listBefore == o.listBefore && listAfter == o.listAfter
                && tabCount == o.tabCount
                && std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
     }
@@ -110,11 +115,18 @@ struct FontEntry {
     int codePage = 0;  // \cpgN; 0 when not given
 };
 
+// How one level of a list numbers its items: the kind, the first number, and the label
+// text (\leveltext), in which the characters 0 to 8 stand for the numbers of levels 1
+// to 9; an empty text means the level's number followed by ".".
+struct ListLevel {
+    ListKind kind = ListKind::Decimal;
+    int start = 1;
+    QString text;
+};
+
 // One list of the list table: the numbering of each of its levels.
 struct ListDefinition {
-    std::array<ListKind, MaxListLevels> levels{ListKind::Decimal, ListKind::Decimal, ListKind::Decimal,
-                                               ListKind::Decimal, ListKind::Decimal, ListKind::Decimal,
-                                               ListKind::Decimal, ListKind::Decimal, ListKind::Decimal};
+    std::array<ListLevel, MaxListLevels> levels{};
 };
 
 // The list kind of a level's number format (\levelnfcN).

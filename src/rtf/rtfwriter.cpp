@@ -3,6 +3,8 @@
 #include "rtf/rtfchartransitions.h"
 #include "rtf/rtfescape.h"
 #include "rtf/rtfformatlook.h"
+#include "rtf/rtflists.h"
+#include "rtf/rtfobjects.h"
 #include "rtf/rtfpicture.h"
 
 #include <QHash>
@@ -80,7 +82,7 @@ private:
 
     // What a format of the document is, looked at once per format.
     struct FormatKind {
-        enum Object : unsigned char { Plain, Picture, Hidden };
+        enum Object : unsigned char { Plain, Picture, Hidden, Kept };
         Object object = Plain;
         bool inObject = false;  // a block format that names an object (a list)
         bool known = false;
@@ -139,46 +141,14 @@ private:
     // The frames directly in the document, in order, and the next one to pass.
     const QList<QTextFrame *> m_frames = m_doc.rootFrame()->childFrames();
     qsizetype m_nextFrame = 0;
-    // List items written so far, by list, for the numbers of older readers.
-    QHash<const QTextList *, int> m_listItems;
     // By format index, with one slot more for indices outside the list.
     std::vector<FormatKind> m_kinds{size_t(m_formats.size()) + 1};
 };
 
-// The label of a list's item number for older readers: "3.", "c.", "iii.".
-QString itemLabel(QTextListFormat::Style style, int number)
+// "\\'hh" for a byte of the list table's label texts.
+QByteArray hexByte(int value)
 {
-    QString label;
-    switch (style) {
-    case QTextListFormat::ListLowerAlpha:
-    case QTextListFormat::ListUpperAlpha:
-        for (int n = number; n > 0; n = (n - 1) / 26)
-            label.prepend(QChar(u'a' + (n - 1) % 26));
-        if (style == QTextListFormat::ListUpperAlpha)
-            label = label.toUpper();
-        break;
-    case QTextListFormat::ListLowerRoman:
-    case QTextListFormat::ListUpperRoman:
-        if (number < 5000) {
-            static const std::pair<int, const char *> numerals[] = {
-                {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
-                {40, "xl"}, {10, "x"}, {9, "ix"}, {5, "v"}, {4, "iv"}, {1, "i"}};
-            int n = number;
-            for (const auto &[value, text] : numerals) {
-                for (; n >= value; n -= value)
-                    label += QLatin1String(text);
-            }
-            if (style == QTextListFormat::ListUpperRoman)
-                label = label.toUpper();
-        } else {
-            label = QString::number(number);
-        }
-        break;
-    default:
-        label = QString::number(number);
-        break;
-    }
-    return label + u'.';
+    return "\\'" + QByteArray::number(value & 0xFF, 16).rightJustified(2, '0');
 }
 
 // The list table's number format (\levelnfc) of a list style.
@@ -247,16 +217,9 @@ void Writer::paragraph(const QTextBlock &block, int position)
     if (!m_paraKnown || !(*state == m_para))
         paragraphFormat(*state);
     if (list) {
+        // The label for older readers, as the pane shows it.
         m_out.rawBytes("{\\listtext ");
-        const QTextListFormat::Style style = list->format().style();
-        const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
-                            || style == QTextListFormat::ListSquare;
-        const int item = ++m_listItems[list];
-        const QString number = bullet ? QString() : itemLabel(style, item);
-        if (number.isEmpty())
-            m_out.text(u"\u2022");
-        else
-            m_out.text(number);
+        m_out.text(listItemLabel(*list, block));
         m_out.word("\\tab");
         m_out.rawBytes("}");
     }
@@ -274,7 +237,11 @@ void Writer::paragraph(const QTextBlock &block, int position)
             continue;
         }
         const QTextFormat &format = m_formats[formatIndex];
-        if (kind.object == FormatKind::Picture) {
+        if (kind.object == FormatKind::Kept) {
+            const QByteArray group = format.property(KeptGroupProperty).toByteArray();
+            for (int i = 0; i < length; ++i)
+                m_out.rawBytes(group);
+        } else if (kind.object == FormatKind::Picture) {
             for (int i = 0; i < length; ++i)
                 picture(format.toImageFormat());
         } else {
@@ -308,7 +275,9 @@ void Writer::lookAt(FormatKind &kind, const QTextFormat &format)
 {
     kind.known = true;
     kind.inObject = format.objectIndex() >= 0;
-    if (format.isImageFormat())
+    if (format.hasProperty(KeptGroupProperty))
+        kind.object = FormatKind::Kept;
+    else if (format.isImageFormat())
         kind.object = FormatKind::Picture;
     else if (format.objectType() == HiddenTextObject)
         kind.object = FormatKind::Hidden;
@@ -540,20 +509,31 @@ void Writer::listTables(TextEscaper &out) const
         return;
     out.raw("{\\*\\listtable");
     for (qsizetype i = 0; i < m_lists.size(); ++i) {
-        const int nfc = numberFormat(m_lists[i]->format().style());
+        const QTextListFormat format = m_lists[i]->format();
+        const int nfc = numberFormat(shownListStyle(format));
+        // The label's text around the number; at most 255 characters in all.
+        const QString before = format.numberPrefix().left(120);
+        const QString after = format.hasProperty(QTextFormat::ListNumberSuffix)
+                                  ? format.numberSuffix().left(120)
+                                  : QStringLiteral(".");
         out.newline();
         out.word("{\\list\\listtemplateid", int(i + 1));
         for (int level = 0; level < MaxListLevels; ++level) {
             out.word("{\\listlevel\\levelnfc", nfc);
             out.word("\\levelnfcn", nfc);
-            out.word("\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1");
+            out.word("\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat", listStart(format));
             if (nfc == 23) {
                 out.word("{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}");
             } else {
-                out.word("{\\leveltext\\'02\\'0");
-                out.raw(QByteArray::number(level).constData());
-                out.raw(".;}");
-                out.word("{\\levelnumbers\\'01;}");
+                out.raw("{\\leveltext");
+                out.rawBytes(hexByte(int(before.size() + 1 + after.size())));
+                out.text(before);
+                out.rawBytes(hexByte(level));
+                out.text(after);
+                out.raw(";}");
+                out.raw("{\\levelnumbers");
+                out.rawBytes(hexByte(int(before.size() + 1)));
+                out.raw(";}");
             }
             out.word("\\fi-360\\li", 360 * (level + 2));
             out.raw("}");

@@ -25,7 +25,7 @@
 // counts what was left out, so the window can tell the user that the screen shows only
 // part of its buttons and links instead of dropping them silently.
 // Lines of any length are kept whole.
-#include "screens/coursestate.h"
+#include "state/coursestate.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -6,12 +6,6 @@
 
 namespace lumora::content {
 
-// The course folder of a level: ProgramDir + LevelFolder, and the level's content file
-// in it. "\" in the course names is a folder separator.
-QString levelFolderPath(const QString &programDir, const QString &levelFolder);
-QString contentFilePath(const QString &programDir, const QString &levelFolder,
-                        const QString &screenFile);
-
 // The formatted text file of a content file: its name up to and including the first
 // "." followed by "rtf" (kap1.txt gives kap1.rtf; a name without "." gives "rtf").
 QString formattedTextName(const QString &contentName);

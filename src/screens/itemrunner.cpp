@@ -1,6 +1,5 @@
 // The press of a lesson button: the next screen, a demonstration, a picture, or anything
 // else through the desktop's "open".
-#include "app/session.h"
 #include "app/tform1.h"
 #include "personal/workfiles.h"
 #include "platform/messages.h"
@@ -9,6 +8,7 @@
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
 #include "screens/itemfiles.h"
+#include "state/session.h"
 #include "text/lessoneditorwindow.h"
 #include "text/picturewindow.h"
 

@@ -2,13 +2,13 @@
 // from the window template, going back, the search window's first level, and scrolling
 // the button column.
 #include "app/formtemplate.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "screens/contentfilenames.h"
 #include "screens/layout.h"
+#include "state/session.h"
 #include "text/lessoneditorwindow.h"
 
 #include <QComboBox>

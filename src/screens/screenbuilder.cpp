@@ -1,6 +1,5 @@
 // Building a level's screen when its window is activated: the root screen with one
 // button per course folder, or a content screen from its content file.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "personal/workfiles.h"
 #include "platform/filelock.h"
@@ -8,15 +7,16 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "rtf/rtfreader.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
 #include "screens/folderlist.h"
 #include "screens/layout.h"
+#include "state/session.h"
 #include "text/formattedfile.h"
 #include "text/lessonpane.h"
 #include "text/paneediting.h"
-#include "rtf/rtfreader.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -348,8 +348,10 @@ void TForm1::buildContentScreen(int level)
         paths::existingFile(paths::join(folder, content::formattedTextName(c.ScreenFile[size_t(level)])));
     // A formatted file that is not rich text leaves the block's text in the pane; the
     // screen is built all the same and the file named once the build is done.
-    const bool notRich = !rtfPath.isEmpty()
-        && formattedfile::loadIfRich(rtfPath, *Memo1->document()) == formattedfile::Found::NotRich;
+    const bool notRich = !rtfPath.isEmpty() && [&] {
+        const PaneLoading loading(*Memo1);
+        return formattedfile::loadIfRich(rtfPath, *Memo1->document()) == formattedfile::Found::NotRich;
+    }();
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);

@@ -1,10 +1,10 @@
 #include "search/coursereading.h"
 
-#include "app/session.h"
 #include "personal/workfiles.h"
 #include "platform/paths.h"
 #include "screens/contentfile.h"
 #include "search/textfold.h"
+#include "state/session.h"
 #include "text/lessontext.h"
 #include "tree/coursefiles.h"
 #include "tree/coursewalk.h"

@@ -1,11 +1,11 @@
 // The main window's entry to the course search: "Pomocník → Hľadať v kurze" and Ctrl+F.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "search/coursesearchwindow.h"
 #include "search/lessonfindbar.h"
+#include "state/session.h"
 
 #include <QApplication>
 #include <QLineEdit>

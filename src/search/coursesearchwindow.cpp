@@ -1,9 +1,9 @@
 #include "search/coursesearchwindow.h"
 
-#include "app/session.h"
 #include "platform/guard.h"
 #include "search/coursereading.h"
 #include "search/resultslist.h"
+#include "state/session.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

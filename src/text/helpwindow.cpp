@@ -1,10 +1,10 @@
 #include "text/helpwindow.h"
 
-#include "app/session.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
-#include "text/formattedfile.h"
 #include "rtf/rtfreader.h"
+#include "state/session.h"
+#include "text/formattedfile.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

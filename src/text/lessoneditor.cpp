@@ -3,12 +3,13 @@
 #include "platform/filelock.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
-#include "screens/contentfilenames.h"
-#include "text/lessoneditorblocks.h"
-#include "text/formattedfile.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
+#include "screens/contentfilenames.h"
+#include "state/coursepaths.h"
+#include "text/formattedfile.h"
+#include "text/lessoneditorblocks.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

@@ -2,10 +2,10 @@
 // then the refresh of the window.
 #include "text/paneediting.h"
 
-#include "app/session.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 #include "text/lessonblock.h"
 #include "text/lessoneditorwindow.h"
 #include "text/lessonpane.h"
@@ -25,7 +25,10 @@ void PaneEditing::refreshAfterLessonEditor(bool editorSaved)
     CourseState &c = s.course;
     const QString path = contentPath();
 
-    ObnovMemo(*m_c.pane->document(), path);
+    {
+        const PaneLoading loading(*m_c.pane);
+        ObnovMemo(*m_c.pane->document(), path);
+    }
     showFromTop(*m_c.pane);
     // A screen that had no text shows the text the author has just written.
     if (!m_c.pane->document()->isEmpty()) {

@@ -1,11 +1,11 @@
 #include "text/lessoneditorwindow.h"
 #include "platform/placecontrol.h"
 
-#include "app/session.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 #include "text/lessonpane.h"
 
 #include <QLabel>

@@ -1,9 +1,10 @@
 #pragma once
 // The lesson text pane's control: a rich-text edit whose paste takes only what the
-// formatted text file can keep (see memo::pastedRichText). Read-only, its text can
-// still be read with the caret (arrows, Home/End, selection with Shift), as a reader
-// expects; it shows a frame while it has the focus, and it can be zoomed as a view,
-// without changing the document's sizes.
+// formatted text file can keep (see memo::pastedRichText), and which draws the labels of
+// lists that do not start at 1 (see rtf::drawListLabels). Read-only, its text can still
+// be read with the caret (arrows, Home/End, selection with Shift), as a reader expects;
+// it shows a frame while it has the focus, and it can be zoomed as a view, without
+// changing the document's sizes. PaneLoading loads a text into any text pane.
 #include <QImage>
 #include <QTextEdit>
 
@@ -36,6 +37,7 @@ signals:
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -48,6 +50,23 @@ private:
     QImage m_zoomDevice;   // gives the layout its dots per inch while zoomed
     QPaintDevice *m_ownDevice = nullptr;   // the layout's device when not zoomed
     int m_wheelRest = 0;   // wheel angle not yet turned into a step
+};
+
+// Held while a text is loaded into a pane's document: the document's layout waits,
+// and when the load is done the pane's cursor goes to the start and the layout lays the
+// text out from the top in steps between the window's events. (A layout that answers
+// the load itself lays a long text out whole at once; a cursor left at the end of the
+// loaded text would make the first paint lay it out up to there.)
+class PaneLoading {
+public:
+    explicit PaneLoading(QTextEdit &pane);
+    ~PaneLoading();
+    PaneLoading(const PaneLoading &) = delete;
+    PaneLoading &operator=(const PaneLoading &) = delete;
+
+private:
+    QTextEdit &m_pane;
+    QSizeF m_page;
 };
 
 // Shows the pane's text from its beginning: the caret at the start and the view at the

@@ -1,6 +1,6 @@
 #include "text/lessonprint.h"
 
-#include "app/session.h"
+#include "state/session.h"
 #include "platform/messages.h"
 #include "platform/pdfpages.h"
 #include "text/lessonpages.h"

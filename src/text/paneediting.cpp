@@ -1,9 +1,9 @@
 #include "text/paneediting.h"
 
-#include "app/session.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "state/session.h"
 #include "text/fontdialog.h"
 #include "text/lessonpane.h"
 #include "text/lessontext.h"
@@ -60,7 +60,10 @@ void PaneEditing::startEditing()
 {
     Session &s = m_session;
     const QString path = contentPath();
-    ObnovMemo(*m_c.pane->document(), path);
+    {
+        const PaneLoading loading(*m_c.pane);
+        ObnovMemo(*m_c.pane->document(), path);
+    }
     showFromTop(*m_c.pane);
     setHintShown(true);
     m_editLock = memo::writeCheck(path);
@@ -110,7 +113,10 @@ void PaneEditing::discard()
     setHintShown(false);
     m_c.ignoreEntry->setVisible(false);
     m_c.editEntry->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
-    ObnovMemo(*m_c.pane->document(), contentPath());
+    {
+        const PaneLoading loading(*m_c.pane);
+        ObnovMemo(*m_c.pane->document(), contentPath());
+    }
     showFromTop(*m_c.pane);
     if (m_c.pane->document()->isEmpty())
         m_c.zoomEntry->setVisible(false);

@@ -1,6 +1,6 @@
 #include "text/panezoom.h"
 
-#include "app/session.h"
+#include "state/session.h"
 #include "text/lessonpane.h"
 #include "text/memozoom.h"
 #include "text/zoommemory.h"

@@ -1,9 +1,9 @@
 #include "text/picturewindow.h"
 
-#include "app/session.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QImageReader>

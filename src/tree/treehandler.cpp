@@ -1,7 +1,7 @@
 // The main window's entry to the course tree.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
+#include "state/session.h"
 #include "tree/treewindow.h"
 
 namespace lumora {

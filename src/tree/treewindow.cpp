@@ -1,12 +1,12 @@
 #include "tree/treewindow.h"
 
-#include "app/session.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "screens/contentfileitems.h"
 #include "screens/itemfiles.h"
+#include "state/session.h"
 #include "tree/coursecheck.h"
 #include "tree/coursetreemodel.h"
 

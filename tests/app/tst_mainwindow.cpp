@@ -1,11 +1,11 @@
 // The main window started offscreen on prepared program folders: captions, geometry,
 // the window template, the screen checks and the ways the program ends.
 #include "app/formtemplate.h"
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QComboBox>

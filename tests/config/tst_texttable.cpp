@@ -1,10 +1,10 @@
 // The text table against golden folders (program/CONFIG.TXT, program/kurz/CONFIG.TXT and
 // the expected lookups side by side), and against files that are large, broken or change.
-#include "app/session.h"
 #include "config/numbers.h"
 #include "config/texttable.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 #include <QDir>
 #include <QFile>

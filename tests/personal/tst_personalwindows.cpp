@@ -1,6 +1,5 @@
 // The notes, own-links and copy windows on a course screen offscreen: what they write
 // to the work folder and what the screen's notes button and links box show afterwards.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "golden.h"
 #include "personal/copywindow.h"
@@ -9,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QApplication>

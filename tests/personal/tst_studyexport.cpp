@@ -1,12 +1,12 @@
 // "Export poznámok a odkazov" on a small course: the document written, compared with
 // the expected one, and when the entry is available.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "golden.h"
 #include "personal/exportfile.h"
 #include "personal/studyexport.h"
 #include "platform/messages.h"
 #include "runningprogram.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Message boxes through the text table, and starting and waiting for processes.
-#include "app/session.h"
 #include "platform/messages.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
+#include "state/session.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,6 +5,8 @@
 // ("<name>.dump.txt", see dump()) and the writer's output ("<name>.written.rtf").
 // After a deliberate change, run with LUMORA_UPDATE_GOLDEN=1 and review the difference.
 #include "golden.h"
+#include "rtf/rtflists.h"
+#include "rtf/rtfobjects.h"
 #include "rtf/rtfpicture.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
@@ -40,7 +42,7 @@ QStringList dump(const QTextDocument &doc)
         if (const QTextList *list = block.textList())
             para += QStringLiteral(" list=%1/%2 item=%3 '%4'")
                         .arg(int(list->format().style())).arg(list->format().indent())
-                        .arg(list->itemNumber(block)).arg(list->itemText(block));
+                        .arg(list->itemNumber(block)).arg(rtf::listItemLabel(*list, block));
         if (const QTextTable *table = QTextCursor(block).currentTable()) {
             const QTextTableCell cell = table->cellAt(block.position());
             para += QStringLiteral(" table=%1x%2 cell=%3,%4 border=%5 padding=%6").arg(table->rows()).arg(table->columns())
@@ -55,6 +57,19 @@ QStringList dump(const QTextDocument &doc)
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
             const QTextCharFormat c = f.charFormat();
+            if (c.hasProperty(rtf::KeptGroupProperty)) {
+                QString shown = QStringLiteral("nothing");
+                if (c.isImageFormat())
+                    shown = QStringLiteral("picture %1x%2").arg(c.toImageFormat().width()).arg(c.toImageFormat().height());
+                else if (c.objectType() == rtf::TextBoxObject)
+                    shown = QStringLiteral("text box %1 wide '%2'")
+                                .arg(c.doubleProperty(rtf::TextBoxWidthProperty))
+                                .arg(c.stringProperty(rtf::TextBoxTextProperty).replace(u'\n', u'|'));
+                out += QStringLiteral("  kept group %1 bytes, shown as %2%3")
+                           .arg(c.property(rtf::KeptGroupProperty).toByteArray().size()).arg(shown)
+                           .arg(c.toolTip().isEmpty() ? QString() : QStringLiteral(", tooltip '%1'").arg(c.toolTip()));
+                continue;
+            }
             if (c.objectType() == rtf::HiddenTextObject) {
                 out += QStringLiteral("  hidden '%1' %2pt%3").arg(c.stringProperty(rtf::HiddenTextProperty))
                            .arg(c.fontPointSize()).arg(c.fontWeight() >= QFont::Bold ? " b" : "");
@@ -238,7 +253,10 @@ private slots:
         QTest::newRow("text before the picture word") << QByteArray("x{a\\pict\\pngblip 89}y") << QStringLiteral("xay");
         QTest::newRow("binary picture") << QByteArray("a{\\pict\\pngblip\\bin6 {}\\\\}{}b") << QStringLiteral("ab");
         QTest::newRow("picture word after a picture group")
-            << QByteArray("a{\\*\\shppict{\\pict\\jpegblip ffd8}x\\pict\\dibitmap0 2800}b") << QStringLiteral("axb");
+            << QByteArray("a{\\*\\shppict{\\pict\\jpegblip ffd8}x\\pict\\dibitmap0 2800}b") << QStringLiteral("ab");
+        QTest::newRow("object cut short after a backslash")
+            << QByteArray("a{\\object{\\result{\\pict\\pngblip 89}}} b{\\object\\objw9 po\\") << QStringLiteral("a b");
+        QTest::newRow("shape cut short in binary data") << QByteArray("a{\\shp{\\bin99 xyz") << QStringLiteral("a");
         QTest::newRow("picture past the end") << QByteArray("a{\\pict\\jpegblip\\bin99999 xyz") << QStringLiteral("a");
         QByteArray big = "a{\\pict\\pngblip\\picwgoal99999999\\pichgoal-5 ";
         big += QByteArray(20 * 1024 * 1024, '7');

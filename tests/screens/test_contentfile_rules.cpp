@@ -5,6 +5,7 @@
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
+#include "state/coursepaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The player at the edges, offscreen: level openings that fail half-way, the deepest
 // level, long button columns, special files, targets outside the program folder,
 // odd settings and hostile program folders.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
+#include "state/session.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // Pressing lesson buttons of every kind on a prepared course: the stand-in player's log
 // and a stand-in program's log show what was started with which arguments; the picture
 // and help windows; the gating of the messages for missing files.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
+#include "state/session.h"
 #include "text/helpwindow.h"
 #include "text/picturewindow.h"
 

@@ -1,11 +1,11 @@
 // Screens and navigation offscreen on prepared program folders: the root screen, entering
 // a course, deeper levels opened from the template, going back, the search window.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "screens/layout.h"
+#include "state/session.h"
 #include "text/lessoneditorwindow.h"
 
 #include <QAction>

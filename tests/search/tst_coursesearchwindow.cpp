@@ -1,12 +1,12 @@
 // The course search window offscreen: Ctrl+F on a course screen opens it, typing finds
 // screens while the course is read, Enter and a double-click open the result chosen,
 // Escape closes; closing the window during the reading cancels it.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "search/coursesearchwindow.h"
 #include "search/screentexts.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QApplication>

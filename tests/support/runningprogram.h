@@ -2,8 +2,8 @@
 // The player started offscreen on a prepared program folder, for the windowed tests:
 // a temporary program folder and work folder, the main window set up on them, and the
 // ways a test reaches the level windows that open inside modal loops.
-#include "app/session.h"
 #include "app/tform1.h"
+#include "state/session.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,16 +1,16 @@
 // "Editácia lekcie" on a course screen offscreen: the editor on the screen's content
 // file, and what the screen shows and writes once the editor has closed.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
-#include "runningprogram.h"
 #include "platform/textfile.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
-#include "text/lessoneditorwindow.h"
-#include "text/formattedfile.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfwriter.h"
+#include "runningprogram.h"
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+#include "state/session.h"
+#include "text/formattedfile.h"
+#include "text/lessoneditorwindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The lesson editor window offscreen: what it shows, saving, cancelling, the save that
 // goes on to in-place editing, a refused save and a file that cannot be opened.
-#include "app/session.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
-#include "text/lessoneditorwindow.h"
-#include "text/formattedfile.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfwriter.h"
+#include "state/session.h"
+#include "text/formattedfile.h"
+#include "text/lessoneditorwindow.h"
 
 #include <QApplication>
 #include <QDir>

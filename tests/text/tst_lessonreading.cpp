@@ -1,7 +1,7 @@
 // Reading a lesson offscreen: a long formatted lesson beside a short block is reachable
 // from its top (scroll bar, caret, accessible text), the zoom keys and their memory,
 // the zoom box from the keyboard, the find bar, and the lesson as a PDF file.
-#include "app/session.h"
+#include "state/session.h"
 #include "app/tform1.h"
 #include "platform/errors.h"
 #include "platform/messages.h"

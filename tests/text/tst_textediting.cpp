@@ -1,16 +1,16 @@
 // In-place editing of a screen's lesson text offscreen: editing mode, saving both forms
 // of the text, discarding, the save question when the pane is left, the refusal when
 // another copy of the program holds the file, zoom and formatting with the dialog.
-#include "app/session.h"
 #include "app/tform1.h"
+#include "golden.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
-#include "golden.h"
 #include "rtf/rtfwriter.h"
-#include "text/formattedfile.h"
 #include "runningprogram.h"
+#include "state/session.h"
 #include "text/fontdialog.h"
+#include "text/formattedfile.h"
 
 #include <QAction>
 #include <QApplication>

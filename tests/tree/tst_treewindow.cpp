@@ -1,11 +1,11 @@
 // The tree window offscreen on a prepared program folder (with blanks in its name): the
 // tree, the caption search, the integrity list, a screen opened in a second copy with
 // its arguments whole, and the tree entry of a search window.
-#include "app/session.h"
 #include "app/tform1.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
+#include "state/session.h"
 #include "tree/coursetreemodel.h"
 #include "tree/treewindow.h"
 

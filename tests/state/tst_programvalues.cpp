@@ -1,10 +1,10 @@
 // The program values computed at start, the level file and the window template file.
-#include "app/programvalues.h"
-#include "app/session.h"
 #include "app/templatefile.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
-#include "screens/levelfile.h"
+#include "state/levelfile.h"
+#include "state/programvalues.h"
+#include "state/session.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/programvalues.h"
+#include "state/programvalues.h"
 
 #include "platform/paths.h"
 

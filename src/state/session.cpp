@@ -1,11 +1,11 @@
-#include "app/session.h"
+#include "state/session.h"
 
 #include "config/numbers.h"
 #include "config/texttable.h"
 #include "platform/fileops.h"
 #include "platform/paths.h"
-#include "screens/contentfilenames.h"
-#include "screens/levelfile.h"
+#include "state/coursepaths.h"
+#include "state/levelfile.h"
 
 #include <QCoreApplication>
 

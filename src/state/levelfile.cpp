@@ -1,4 +1,4 @@
-#include "screens/levelfile.h"
+#include "state/levelfile.h"
 
 #include "platform/errors.h"
 #include "platform/paths.h"

@@ -1,9 +1,9 @@
 #pragma once
 // Everything one running program shares: the program values, the message gate, the
 // course state and the text lookup over them. Tests create a fresh one per case.
-#include "app/programvalues.h"
 #include "platform/textlookup.h"
-#include "screens/coursestate.h"
+#include "state/coursestate.h"
+#include "state/programvalues.h"
 
 #include <QString>
 

@@ -1,0 +1,138 @@
+// The web site export on a generated course of the search benchmark's shape (a top
+// screen, 10 chapters, 990 lessons, each screen with a 5 KB formatted text), against a
+// floor measured in the same run: reading the same files as the player reads them (every
+// file once, every formatted text into a document by the project's reader) and writing
+// as many bytes in as many files as the export wrote. Target: at most 2 times the floor.
+// Then the export of the sample program folder, whose wall time should stay under 1 s.
+// Times are CPU times of this thread (the export runs on it), medians of several rounds.
+#include "export/siteexport.h"
+#include "platform/textfile.h"
+#include "rtf/rtfreader.h"
+
+#include "benchclock.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <cstdio>
+
+using namespace lumora;
+
+namespace {
+
+constexpr int Rounds = 5;
+constexpr int Chapters = 10;
+constexpr int LessonsPerChapter = 99;
+constexpr int RtfBytes = 5 * 1024;
+constexpr double Target = 2.0;
+
+QByteArray lessonRtf(int number)
+{
+    static const char *const words[] = {"kapitola", "\\'fase\\'e8ka", "kru\\'9enica", "nakreslite", "pomocou",
+                                        "n\\'e1stroja", "tla\\'e8idlo", "po\\'e8\\'edta\\'e8", "okno", "program"};
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Lekcia " + QByteArray::number(number) + "\\par ";
+    for (int w = 0; rtf.size() < RtfBytes; ++w) {
+        rtf += (w % 17 == 0 ? "{\\b " : "") + QByteArray(words[(w * 7 + number) % 10]) + (w % 17 == 0 ? "} " : " ");
+        if (w % 12 == 11)
+            rtf += "\\par\r\n";
+    }
+    return rtf + "}";
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void writeCourse(const QString &course)
+{
+    QDir().mkpath(course);
+    int number = 0;
+    const auto screen = [&](const QString &name, const QStringList &items) {
+        ++number;
+        textfile::writeLines(course + u'/' + name, items + QStringList{QStringLiteral("<Obrazovka %1>").arg(number)});
+        writeFile(course + u'/' + QString(name).replace(QStringLiteral(".txt"), QStringLiteral(".rtf")), lessonRtf(number));
+    };
+    QStringList top;
+    for (int c = 1; c <= Chapters; ++c) {
+        top << QStringLiteral("[Kapitola %1]kap%1.txt").arg(c);
+        QStringList lessons;
+        for (int l = 1; l <= LessonsPerChapter; ++l)
+            lessons << QStringLiteral("[Lekcia %1.%2]lek%1_%2.txt").arg(c).arg(l);
+        screen(QStringLiteral("kap%1.txt").arg(c), lessons);
+        for (int l = 1; l <= LessonsPerChapter; ++l)
+            screen(QStringLiteral("lek%1_%2.txt").arg(c).arg(l), {});
+    }
+    screen(QStringLiteral("Obsah.txt"), top);
+}
+
+// Reading as the player reads, then writing the export's amount of bytes in as many files.
+void floor(const QString &course, const QString &out, int files, qint64 bytes)
+{
+    QDirIterator it(course, QDir::Files);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QByteArray data = textfile::readBytes(path);
+        if (path.endsWith(QLatin1String(".rtf"))) {
+            QTextDocument doc;
+            rtf::read(data, doc);
+        }
+    }
+    QDir().mkpath(out);
+    const QByteArray chunk(int(bytes / files), 'x');
+    for (int i = 0; i < files; ++i)
+        writeFile(out + QStringLiteral("/f%1.html").arg(i), chunk);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString course = dir.filePath(QStringLiteral("kurz"));
+    writeCourse(course);
+
+    exporting::ExportResult last;
+    int round = 0;
+    std::vector<qint64> exportTimes, floorTimes;
+    for (int r = 0; r < Rounds; ++r) {
+        const QString target = dir.filePath(QStringLiteral("web%1").arg(++round));
+        exportTimes.push_back(bench::cpuNs([&] {
+            exporting::ExportRequest request;
+            request.source = course;
+            request.target = target;
+            last = exporting::exportSite(request);
+        }));
+        if (last.status != exporting::ExportResult::Status::Done)
+            qFatal("the export failed: %s", qPrintable(last.error + last.problems.join(u'\n')));
+        const QString floorTarget = dir.filePath(QStringLiteral("floor%1").arg(round));
+        floorTimes.push_back(bench::cpuNs([&] { floor(course, floorTarget, last.files, last.bytes); }));
+    }
+    const double exportNs = bench::median(exportTimes);
+    const double floorNs = bench::median(floorTimes);
+    const double ratio = exportNs / floorNs;
+    std::printf("export of %d screens (%d files, %lld bytes): %.1f ms, floor %.1f ms, ratio %.2f (target %.1f)\n",
+                last.pages, last.files, static_cast<long long>(last.bytes), exportNs / 1e6, floorNs / 1e6, ratio, Target);
+
+    // The sample program folder, wall time.
+    std::vector<qint64> sampleTimes;
+    for (int r = 0; r < Rounds; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        exporting::ExportRequest request;
+        request.source = QStringLiteral(LUMORA_SOURCE_DIR "/sample");
+        request.target = dir.filePath(QStringLiteral("sample%1").arg(r));
+        if (exporting::exportSite(request).status != exporting::ExportResult::Status::Done)
+            qFatal("the sample export failed");
+        sampleTimes.push_back(timer.nsecsElapsed());
+    }
+    const double sampleMs = bench::median(sampleTimes) / 1e6;
+    std::printf("export of sample/: %.1f ms wall (target under 1000 ms)\n", sampleMs);
+    return ratio <= Target && sampleMs < 1000 ? 0 : 1;
+}

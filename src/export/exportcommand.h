@@ -1,0 +1,23 @@
+#pragma once
+// The command line of lumora-export:
+//   lumora-export --web COURSE OUT       a static web site in the folder OUT
+//   lumora-export --scorm COURSE OUT.zip a SCORM 1.2 package
+//   lumora-export --help
+// COURSE is a course folder or a program folder (every course in it). Returns the exit
+// status: 0 exported without findings, 1 exported with findings (listed on out, one a
+// line), 2 usage error, unreadable course or a target that cannot be written.
+#include <QStringList>
+
+class QTextStream;
+
+namespace lumora::exporting {
+
+struct ExportRequest;
+
+// Why a request cannot run (the target inside the course, a folder holding other
+// files), or an empty string.
+QString refusal(const ExportRequest &request);
+
+int runExport(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+} // namespace lumora::exporting

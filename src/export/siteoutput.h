@@ -1,0 +1,26 @@
+#pragma once
+// Where an export puts its files: a folder, or a zip archive that appears only once it
+// is complete.
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace lumora::exporting {
+
+class SiteOutput {
+public:
+    virtual ~SiteOutput() = default;
+    // Writes one file; name is relative, with "/" between folders. compressible: worth
+    // compressing in an archive (text, not pictures).
+    virtual bool write(const QString &name, const QByteArray &bytes, bool compressible) = 0;
+    // Completes the output; an archive is put in place only now.
+    virtual bool finish() = 0;
+    // Why the last call failed.
+    virtual QString error() const = 0;
+};
+
+std::unique_ptr<SiteOutput> folderOutput(const QString &folder);
+std::unique_ptr<SiteOutput> zipOutput(const QString &file);
+
+} // namespace lumora::exporting
