@@ -47,8 +47,12 @@ bool FoldedText::foldMore(qsizetype sourceChars)
             ++to;
     }
     std::vector<qsizetype> origins;
-    const QString piece = fold(QStringView(m_text).mid(from, to - from), origins);
-    if (!piece.isEmpty()) {
+    QString piece = fold(QStringView(m_text).mid(from, to - from), origins);
+    if (m_folded.isEmpty() && from == 0) {
+        // The first piece (the whole text when folded at once) is taken as it is.
+        m_folded = std::move(piece);
+        m_origins = std::move(origins);
+    } else if (!piece.isEmpty()) {
         if (!m_folded.isEmpty()) {
             // The two pieces meet with one blank where blanks stood between them.
             const qsizetype first = from + origins.front();

@@ -70,6 +70,11 @@ private:
     qsizetype m_longest = 0;
 };
 
+// Characters folded, and folded characters searched, in one pass of a window's event
+// loop: a long lesson is gone through in several passes, so typing stays responsive.
+inline constexpr qsizetype FoldSlice = qsizetype(1) << 19;
+inline constexpr qsizetype SearchSlice = qsizetype(8) << 20;
+
 // The index of the first range (of ranges ordered by start) that starts at or after
 // position, or ranges.size().
 size_t firstStartingAt(const std::vector<TextRange> &ranges, qsizetype position);

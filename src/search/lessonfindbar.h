@@ -72,11 +72,6 @@ private:
     QToolButton *m_next = nullptr;
     QToolButton *m_close = nullptr;
 
-    // Characters folded, and searched, in one pass of the event loop: a long lesson is
-    // gone through in several passes, so typing stays responsive.
-    static constexpr qsizetype FoldSlice = 1 << 20;
-    static constexpr qsizetype SearchSlice = 8 << 20;
-
     void searchSlice();
     bool searching() const;
 
