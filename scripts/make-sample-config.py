@@ -58,7 +58,7 @@ Hlásenia (adresa počítača sa pri štarte nezobrazuje)
 1*BLOCKED TREE2*Zavrieť vyhľadávacie okno ?
 1*SAVE MEMO?*Chcete uložiť memo?
 1*DIMENSIONS*Rozmery okna v CONFIG.TXT sú príliš malé!
-1*COORDINATES*Súradnice ľavého horného rohu presiahli rozmer obrazovky !
+1*COORDINATES*Súradnice laveho horneho rohu presiahli rozmer obrazovky !
 1*TEMP*Neexistuje pracovný adresár
 1*TEXT1*Neexistuje textový súbor
 1*TEXT2*Chcete ho teraz vytvoriť ?

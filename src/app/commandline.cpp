@@ -1,6 +1,9 @@
 #include "app/commandline.h"
 
 #include "info/infotexts.h"
+#include "platform/paths.h"
+
+#include <QDir>
 
 namespace lumora::commandline {
 
@@ -25,34 +28,59 @@ QString usage()
 {
     return QString::fromUtf8(
         "Použitie: lumora [VOĽBA]\n"
+        "          lumora PRIEČINOK-S-KURZAMI\n"
         "          lumora OBSAHOVÝ-SÚBOR [SLOVÁ NADPISU...]\n"
         "\n"
-        "Lumora je prehrávač výukových kurzov na samoštúdium. Spustite ho v programovom\n"
-        "adresári: každý jeho podadresár je jeden kurz a CONFIG.TXT v ňom určuje texty\n"
-        "a nastavenia.\n"
+        "Lumora je prehrávač výukových kurzov na samoštúdium. Otvorí programový adresár\n"
+        "(zadaný ako parameter, inak aktuálny adresár): každý jeho podadresár je jeden\n"
+        "kurz a CONFIG.TXT v ňom určuje texty a nastavenia.\n"
         "\n"
         "S cestou k obsahovému súboru obrazovky a slovami nadpisu ukáže len tú jednu\n"
         "obrazovku (vyhľadávacie okno).\n"
         "\n"
         "  -h, --help     vypíše tento návod a skončí\n"
-        "      --version  vypíše verziu programu a skončí\n");
+        "      --version  vypíše verziu programu a skončí\n"
+        "      --last     otvorí naposledy použitý programový adresár (položka v ponuke)\n");
 }
 
 } // namespace
 
-Decision decide(const QStringList &arguments)
+Decision decide(const QStringList &arguments, const QString &currentFolder)
 {
+    Decision decision;
+    decision.arguments = arguments;
     if (arguments.isEmpty())
-        return {};
+        return decision;
     const QString first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h"))
-        return {Action::Help, usage()};
+        return {Action::Help, usage(), {}, false, {}};
     if (first == QLatin1String("--version"))
-        return {Action::Version, QStringLiteral("lumora ") + info::version() + QLatin1Char('\n')};
-    if (first.startsWith(QLatin1Char('-')) && !isToolkitOption(first))
+        return {Action::Version, QStringLiteral("lumora ") + info::version() + QLatin1Char('\n'), {}, false, {}};
+    if (first == QLatin1String("--last")) {
+        decision.lastFolder = true;
+        decision.arguments.removeFirst();
+        return decision;
+    }
+    if (first.startsWith(QLatin1Char('-'))) {
+        if (isToolkitOption(first))
+            return decision;
         return {Action::UnknownOption,
-                QStringLiteral("lumora: neznáma voľba „%1“ (pomoc: lumora --help)\n").arg(first)};
-    return {};
+                QStringLiteral("lumora: neznáma voľba „%1“ (pomoc: lumora --help)\n").arg(first), {}, false, {}};
+    }
+    const QString path = paths::resolve(QDir(currentFolder).absoluteFilePath(paths::fromCourse(first)));
+    if (paths::folderExists(path)) {
+        // The folder stands in for the current folder; the words after it keep their
+        // places, so the window is an ordinary player, not a search window.
+        decision.programFolder = QDir::cleanPath(path);
+        decision.arguments.first().clear();
+        return decision;
+    }
+    if (paths::fileExists(path))
+        return decision;
+    return {Action::BadPath,
+            QStringLiteral("lumora: „%1“ nie je priečinok s kurzami ani obsahový súbor (pomoc: lumora --help)\n")
+                .arg(first),
+            {}, false, {}};
 }
 
 } // namespace lumora::commandline

@@ -2,6 +2,7 @@
 // checks, the work folder and the window template.
 #include "app/formtemplate.h"
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "state/session.h"
@@ -86,7 +87,7 @@ void TForm1::FormCreate(const StartEnvironment &start)
 
     // The lookups before the program folder is set read the current folder, which is it.
     startup::takeProgramDir(start.currentFolder, v);
-    v.TempDir = startup::computeTempDir(s.ConfigText(QStringLiteral("PATH TEMP"), QString()),
+    v.TempDir = startup::computeTempDir(s.ConfigText(keys::PathTemp),
                                         start.environment ? start.environment : systemEnvironment(),
                                         start.dataLocation);
     startup::takeParameters(start.arguments, v);
@@ -98,21 +99,19 @@ void TForm1::FormCreate(const StartEnvironment &start)
     Koprovanie1->setEnabled(false);
     startup::takeProgramDir(start.currentFolder, v);
 
-    v.WindowLeft = quint16(s.ConfigInt(QStringLiteral("LEFT CORNER"), QStringLiteral("0")));
-    v.WindowTop = quint16(s.ConfigInt(QStringLiteral("TOP CORNER"), QStringLiteral("0")));
-    v.WindowWidth = quint16(s.ConfigInt(QStringLiteral("WIDTH"), QStringLiteral("700")));
-    v.WindowHeight = quint16(s.ConfigInt(QStringLiteral("HEIGHT"), QStringLiteral("640")));
-    v.TrimLarge = quint8(s.ConfigInt(QStringLiteral("TRIM BUTTON LARGE TEXT"), QStringLiteral("16")));
-    v.TrimSmall = quint8(s.ConfigInt(QStringLiteral("TRIM BUTTON SMALL TEXT"), QStringLiteral("19")));
+    v.WindowLeft = quint16(s.ConfigInt(keys::LeftCorner));
+    v.WindowTop = quint16(s.ConfigInt(keys::TopCorner));
+    v.WindowWidth = quint16(s.ConfigInt(keys::Width));
+    v.WindowHeight = quint16(s.ConfigInt(keys::Height));
+    v.TrimLarge = quint8(s.ConfigInt(keys::TrimButtonLargeText));
+    v.TrimSmall = quint8(s.ConfigInt(keys::TrimButtonSmallText));
     s.course.CurrentLevel = 1;
 
     const QString address = start.localAddress ? start.localAddress() : QString();
     if (address.isEmpty())
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("IP NONE"),
-                         QStringLiteral(" Počítač nie je zapojený v sieti"), QString(), this);
+        messages::notify(s, messages::Kind::Warning, keys::IpNone, QString(), this);
     else
-        messages::notify(s, messages::Kind::Information, QStringLiteral("IP"),
-                         QStringLiteral(" IP adresa počítača"), QLatin1Char(' ') + address, this);
+        messages::notify(s, messages::Kind::Information, keys::Ip, QLatin1Char(' ') + address, this);
 
     Label2->hide();
     ComboBox1->hide();
@@ -122,13 +121,11 @@ void TForm1::FormCreate(const StartEnvironment &start)
     const auto geometry = startup::checkGeometry(v.WindowLeft, v.WindowTop, v.WindowWidth,
                                                  v.WindowHeight, start.screenWidth, start.screenHeight);
     if (geometry.tooSmall) {
-        messages::notify(s, messages::Kind::Error, QStringLiteral("DIMENSIONS"),
-                         QStringLiteral("Rozmery okna v CONFIG.TXT sú príliš malé!"), QString(), this);
+        messages::notify(s, messages::Kind::Error, keys::Dimensions, QString(), this);
         return;
     }
     if (geometry.beyondScreen) {
-        messages::notify(s, messages::Kind::Error, QStringLiteral("COORDINATES"),
-                         QStringLiteral("Súradnice laveho horneho rohu presiahli rozmer obrazovky !"),
+        messages::notify(s, messages::Kind::Error, keys::Coordinates,
                          QString(), this);
         s.requestTerminate();
     }
@@ -145,18 +142,17 @@ void TForm1::FormCreate(const StartEnvironment &start)
 
     v.ScreenWidth = start.screenWidth;
     v.ButtonFontSize = startup::buttonFontSize(
-        s.ConfigText(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")), start.screenWidth, v.ButtonFontSize);
+        s.ConfigText(keys::FontsizeButton), start.screenWidth, v.ButtonFontSize);
     QFont windowFont = font();
     if (v.ButtonFontSize > 0)
         windowFont.setPointSize(v.ButtonFontSize);
     setFont(windowFont);
 
     v.LotusDir = startup::lotusDir(
-        s.ConfigText(QStringLiteral("PATH LOTUS"), v.ProgramDir.left(v.ProgramDir.size() - 1)), v.ProgramDir);
+        s.ConfigText(keys::PathLotus.name(), v.ProgramDir.left(v.ProgramDir.size() - 1)), v.ProgramDir);
 
     if (!paths::folderExists(v.TempDir)) {
-        messages::notify(s, messages::Kind::Error, QStringLiteral("TEMP"),
-                         QStringLiteral(" Neexistuje pracovný adresár"),
+        messages::notify(s, messages::Kind::Error, keys::Temp,
                          QLatin1Char(' ') + v.TempDir + QStringLiteral(" !"), this);
         EndProgram();
     } else {

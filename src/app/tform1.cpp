@@ -1,4 +1,5 @@
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "platform/placecontrol.h"
 
 #include "export/exportwindow.h"
@@ -260,48 +261,47 @@ void TForm1::placeWindow(int left, int top, int width, int height)
 void TForm1::applyCaptions()
 {
     Session &s = m_session;
-    Button1->setText(s.ConfigText(QStringLiteral("BUTTON NOTES"), QStringLiteral("Poznámky")));
-    Label2->setText(s.ConfigText(QStringLiteral("HTTP"), QStringLiteral("Odkazy:")));
-    Label4->setText(s.ConfigText(QStringLiteral("MY HTTP"), QStringLiteral("Vlastné odkazy:")));
-    Label1->setText(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("Lumora - program pre samoštúdium")));
-    Label6->setText(s.ConfigText(QStringLiteral("EDUCATION"), QStringLiteral("Výukový program")));
+    Button1->setText(s.ConfigText(keys::ButtonNotes));
+    Label2->setText(s.ConfigText(keys::Http));
+    Label4->setText(s.ConfigText(keys::MyHttp));
+    Label1->setText(s.ConfigText(keys::Name));
+    Label6->setText(s.ConfigText(keys::Education));
     for (QLabel *title : {Label1, Label6}) {
-        const auto rgb = startup::windowsColor(s.ConfigInt(QStringLiteral("COLOR TITLE"), QStringLiteral("0")));
+        const auto rgb = startup::windowsColor(s.ConfigInt(keys::ColorTitle));
         QPalette palette = title->palette();
         palette.setColor(QPalette::WindowText, QColor(rgb.red, rgb.green, rgb.blue));
         title->setPalette(palette);
     }
-    Vlastn1->setTitle(s.ConfigText(QStringLiteral("MENU OWNSELF"), QStringLiteral("Vlastné")));
-    Poznmky1->setText(s.ConfigText(QStringLiteral("MENU NOTES"), QStringLiteral("Poznámky")));
-    Odkazy1->setText(s.ConfigText(QStringLiteral("MENU HTTP"), QStringLiteral("Odkazy")));
-    Pomocnk1->setTitle(s.ConfigText(QStringLiteral("MENU HELP"), QStringLiteral("Pomocník")));
-    Editciatextu1->setTitle(s.ConfigText(QStringLiteral("MENU EDIT"), QStringLiteral("Editácia")));
-    Hadavkurze1->setText(s.ConfigText(QStringLiteral("MENU FIND"), QStringLiteral("Hľadať v kurze")));
+    Vlastn1->setTitle(s.ConfigText(keys::MenuOwnself));
+    Poznmky1->setText(s.ConfigText(keys::MenuNotes));
+    Odkazy1->setText(s.ConfigText(keys::MenuHttp));
+    Pomocnk1->setTitle(s.ConfigText(keys::MenuHelp));
+    Editciatextu1->setTitle(s.ConfigText(keys::MenuEdit));
+    Hadavkurze1->setText(s.ConfigText(keys::MenuFind));
     Hadavlekcii1->setText(s.ConfigText(QStringLiteral("MENU FIND LESSON"), QStringLiteral("Hľadať v lekcii")));
     Tlaclekciu1->setText(s.ConfigText(QStringLiteral("MENU PRINT"), QStringLiteral("Tlačiť lekciu…")));
     Pdflekcie1->setText(s.ConfigText(QStringLiteral("MENU PDF"), QStringLiteral("Uložiť lekciu ako PDF…")));
-    Editciatextu2->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
+    Editciatextu2->setText(s.ConfigText(keys::MenuEditMemo));
     // The pane's hint, shown while editing (the hint switch).
-    Memo1->setProperty("hint", s.ConfigText(QStringLiteral("MEMO INFO"),
-        QStringLiteral("Vyznačte text a pravým tlačidlom myši sa dostanete do nastavenia formátu písma")));
-    Ignorovazmeny1->setText(s.ConfigText(QStringLiteral("MENU IGNORE MEMO"), QStringLiteral("Ignorovať zmeny")));
-    Editcialekci1->setText(s.ConfigText(QStringLiteral("MENU EDIT LESSON"), QStringLiteral("Editácia lekcie")));
-    Exportkurzu1->setText(s.ConfigText(QStringLiteral("MENU EXPORT"), QStringLiteral("Export kurzu na web…")));
-    Oaplikci1->setTitle(s.ConfigText(QStringLiteral("MENU ABOUT"), QStringLiteral("O aplikácii")));
-    Koniec1->setText(s.ConfigText(QStringLiteral("MENU END"), QStringLiteral("Koniec")));
-    SpeedButton1->setText(s.ConfigText(QStringLiteral("BACK BUTTON CAPTION"), QStringLiteral("Späť")));
-    Oprograme1->setText(s.ConfigText(QStringLiteral("MENU ABOUT PROGRAM"), QStringLiteral("O programe")));
-    Ohlasyautorom1->setText(s.ConfigText(QStringLiteral("MENU ABOUT WRITE US"), QStringLiteral("Ohlasy autorom")));
-    Reklama1->setText(s.ConfigText(QStringLiteral("MENU ABOUT COPYRIGHT"), QStringLiteral("Ochranné známky")));
+    Memo1->setProperty("hint", s.ConfigText(keys::MemoInfo));
+    Ignorovazmeny1->setText(s.ConfigText(keys::MenuIgnoreMemo));
+    Editcialekci1->setText(s.ConfigText(keys::MenuEditLesson));
+    Exportkurzu1->setText(s.ConfigText(keys::MenuExportCourse));
+    Oaplikci1->setTitle(s.ConfigText(keys::MenuAbout));
+    Koniec1->setText(s.ConfigText(keys::MenuEnd));
+    SpeedButton1->setText(s.ConfigText(keys::BackButtonCaption));
+    Oprograme1->setText(s.ConfigText(keys::MenuAboutProgram));
+    Ohlasyautorom1->setText(s.ConfigText(keys::MenuAboutWriteUs));
+    Reklama1->setText(s.ConfigText(keys::MenuAboutCopyright));
 
     if (s.values.isSearchInstance()) {
-        SpeedButton2->setText(s.ConfigText(QStringLiteral("SEARCH END BUTTON CAPTION"), QStringLiteral("Koniec vyhľadávania")));
+        SpeedButton2->setText(s.ConfigText(keys::SearchEndButtonCaption));
         SpeedButton2->resize(200, SpeedButton2->height());
-        setWindowTitle(s.ConfigText(QStringLiteral("SEARCH WINDOW CAPTION"), QStringLiteral("Vyhľadávacie okno")));
+        setWindowTitle(s.ConfigText(keys::SearchWindowCaption));
     } else {
-        SpeedButton2->setText(s.ConfigText(QStringLiteral("END BUTTON CAPTION"), QStringLiteral("Koniec")));
+        SpeedButton2->setText(s.ConfigText(keys::EndButtonCaption));
         SpeedButton2->resize(75, SpeedButton2->height());
-        setWindowTitle(s.ConfigText(QStringLiteral("WINDOW CAPTION"), QStringLiteral("Lumora")));
+        setWindowTitle(s.ConfigText(keys::WindowCaption));
     }
 }
 
@@ -326,8 +326,8 @@ void TForm1::SpeedButton2Click()
     offerToSaveText();
     const bool ask = m_session.values.isSearchInstance();
     const bool yes = ask
-        ? messages::confirm(m_session, QStringLiteral("BLOCKED TREE2"), QStringLiteral("Zavrieť vyhľadávacie okno ?"), this)
-        : messages::confirm(m_session, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?"), this);
+        ? messages::confirm(m_session, keys::BlockedTree2, this)
+        : messages::confirm(m_session, keys::End, this);
     if (yes)
         EndProgram();
 }
@@ -336,7 +336,7 @@ void TForm1::Koniec1Click()
 {
     // An edited text is offered for saving first, as the end button does.
     offerToSaveText();
-    if (messages::confirm(m_session, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?"), this))
+    if (messages::confirm(m_session, keys::End, this))
         EndProgram();
 }
 

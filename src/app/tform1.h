@@ -1,7 +1,8 @@
 #pragma once
 // The main window class. Level 1 is the one made at start; every deeper level is another
 // instance made from the window template. Controls are named members whose object names
-// are the same, so the template, the layout code and the tests find them by name.
+// are the same, so the template, the layout code and the tests find them by name; the
+// inherited names are explained in docs/NAMES.md.
 #include "state/programvalues.h"
 
 #include <QMainWindow>
@@ -75,6 +76,8 @@ public:
 
     // Navigation.
     void PoStlaceni(QPushButton *courseButton);
+    // Enters the course in a folder of the program folder, as its course button does.
+    void enterCourse(const QString &courseFolder);
     void ZobrazOkno();
     void SpeedButton1Click();
     void PripravOkno(const QString &contentPath);
@@ -150,49 +153,49 @@ public:
     Session &session() const { return m_session; }
 
     // Controls.
-    QWidget *client = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label1 = nullptr;
-    QTextEdit *Memo1 = nullptr;
-    QFrame *Panel1 = nullptr;
-    QToolButton *SpeedButton1 = nullptr;
-    QToolButton *SpeedButton2 = nullptr;
-    QLabel *Label2 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QLabel *Label4 = nullptr;
-    QComboBox *ComboBox2 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QScrollBar *ScrollBar2 = nullptr;
-    QFrame *Panel4 = nullptr;
-    QLabel *Label12 = nullptr;
-    QLineEdit *MaskEdit1 = nullptr;
-    QSpinBox *UpDown1 = nullptr;
-    QPushButton *Button2 = nullptr;
+    QWidget *client = nullptr;            // the client area below the menu bar
+    QLabel *Image1 = nullptr;             // the background picture
+    QLabel *Label6 = nullptr;             // the upper title ("EDUCATION")
+    QLabel *Label1 = nullptr;             // the program's name ("NAME")
+    QTextEdit *Memo1 = nullptr;           // the lesson text pane
+    QFrame *Panel1 = nullptr;             // the thin bar left of the button column
+    QToolButton *SpeedButton1 = nullptr;  // "Späť": back to the level below
+    QToolButton *SpeedButton2 = nullptr;  // "Koniec": ends the program
+    QLabel *Label2 = nullptr;             // "Odkazy:"
+    QComboBox *ComboBox1 = nullptr;       // the screen's own links
+    QLabel *Label4 = nullptr;             // "Vlastné odkazy:"
+    QComboBox *ComboBox2 = nullptr;       // the learner's own links
+    QPushButton *Button1 = nullptr;       // "Poznámky": the notes button
+    QScrollBar *ScrollBar2 = nullptr;     // scrolls a long button column
+    QFrame *Panel4 = nullptr;             // the zoom box
+    QLabel *Label12 = nullptr;            // the zoom box's label
+    QLineEdit *MaskEdit1 = nullptr;       // the zoom value in percent
+    QSpinBox *UpDown1 = nullptr;          // the arrows beside the zoom value
+    QPushButton *Button2 = nullptr;       // the zoom box's "OK"
 
     // Menu.
-    QMenu *Vlastn1 = nullptr;
-    QAction *Poznmky1 = nullptr;
-    QAction *Odkazy1 = nullptr;
-    QAction *Koprovanie1 = nullptr;
-    QAction *Tlaclekciu1 = nullptr;
-    QAction *Pdflekcie1 = nullptr;
-    QMenu *Oaplikci1 = nullptr;
-    QAction *Oprograme1 = nullptr;
-    QAction *Ohlasyautorom1 = nullptr;
-    QAction *Reklama1 = nullptr;
-    QMenu *Pomocnk1 = nullptr;
-    QMenu *Editciatextu1 = nullptr;
-    QAction *Editciatextu2 = nullptr;
-    QAction *Ignorovazmeny1 = nullptr;
-    QAction *Editcialekci1 = nullptr;
-    QAction *Exportkurzu1 = nullptr;
-    QAction *Help1 = nullptr;
-    QAction *Hadaj1 = nullptr;
-    QAction *Hadavkurze1 = nullptr;
-    QAction *Hadavlekcii1 = nullptr;
-    QAction *Zoom1 = nullptr;
-    QAction *Koniec1 = nullptr;
+    QMenu *Vlastn1 = nullptr;             // "Vlastné"
+    QAction *Poznmky1 = nullptr;          // "Poznámky"
+    QAction *Odkazy1 = nullptr;           // "Odkazy"
+    QAction *Koprovanie1 = nullptr;       // "Kopírovanie"
+    QAction *Tlaclekciu1 = nullptr;       // "Tlačiť lekciu…"
+    QAction *Pdflekcie1 = nullptr;        // "Uložiť lekciu ako PDF…"
+    QMenu *Oaplikci1 = nullptr;           // "O aplikácii"
+    QAction *Oprograme1 = nullptr;        // "O programe"
+    QAction *Ohlasyautorom1 = nullptr;    // "Ohlasy autorom"
+    QAction *Reklama1 = nullptr;          // "Ochranné známky"
+    QMenu *Pomocnk1 = nullptr;            // "Pomocník"
+    QMenu *Editciatextu1 = nullptr;       // "Editácia"
+    QAction *Editciatextu2 = nullptr;     // "Editácia textu", " Uloženie textu" while editing
+    QAction *Ignorovazmeny1 = nullptr;    // "Ignorovať zmeny"
+    QAction *Editcialekci1 = nullptr;     // "Editácia lekcie"
+    QAction *Exportkurzu1 = nullptr;      // "Export kurzu na web…"
+    QAction *Help1 = nullptr;             // the help window
+    QAction *Hadaj1 = nullptr;            // "Strom": the course tree
+    QAction *Hadavkurze1 = nullptr;       // "Hľadať v kurze"
+    QAction *Hadavlekcii1 = nullptr;      // "Hľadať v lekcii": the find bar
+    QAction *Zoom1 = nullptr;             // shows the zoom box
+    QAction *Koniec1 = nullptr;           // "Koniec"
 
     // Private fields of each level window.
     quint8 ButtonCount = 0;

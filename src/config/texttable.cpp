@@ -4,6 +4,7 @@
 #include "platform/textfile.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace lumora::config {
 
@@ -76,9 +77,26 @@ ScanResult scanFile(const QString &path, const QString &key)
     const QString found = paths::resolve(path);
     if (!QFileInfo(found).isFile())
         return {};
-    if (!textfile::encodable(key))
-        return {ScanResult::State::KeyNotFound, true, {}};
-    return scanBytes(textfile::readBytes(found), textfile::encode(key));
+    QByteArray bytes = textfile::readBytes(found);
+    bool utf8 = false;
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (littleEndian || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        const QString text = utf16(QByteArrayView(bytes).sliced(2));
+        bytes = text.toUtf8();
+        utf8 = true;
+    } else {
+        const textfile::Encoding encoding = textfile::detect(bytes);
+        utf8 = encoding != textfile::Encoding::Windows1250;
+        // The mark is no part of the first line: its flag is the character after it.
+        if (encoding == textfile::Encoding::Utf8WithMark)
+            bytes.remove(0, 3);
+    }
+    if (!utf8 && !textfile::encodable(key))
+        return {ScanResult::State::KeyNotFound, true, {}, false};
+    ScanResult result = scanBytes(bytes, utf8 ? key.toUtf8() : textfile::encode(key));
+    result.utf8 = utf8;
+    return result;
 }
 
 QString lookup(const QString &firstFolder, const QString &programFolder,
@@ -86,12 +104,16 @@ QString lookup(const QString &firstFolder, const QString &programFolder,
 {
     using State = ScanResult::State;
     QByteArray candidate;
+    bool candidateUtf8 = false;
     bool candidateSet = false;
+    bool anyFile = false;
 
     const ScanResult first = scanFile(paths::join(firstFolder, QLatin1String(FileName)), key);
+    anyFile = first.state != State::FileMissing;
     if (first.state == State::Found) {
         showPrompt = first.show;
         candidate = first.value;
+        candidateUtf8 = first.utf8;
     } else if (first.state == State::KeyNotFound) {
         showPrompt = true;
     }
@@ -101,9 +123,11 @@ QString lookup(const QString &firstFolder, const QString &programFolder,
         const ScanResult program = sameFile
             ? first
             : scanFile(paths::join(programFolder, QLatin1String(FileName)), key);
+        anyFile = anyFile || program.state != State::FileMissing;
         if (program.state == State::Found) {
             showPrompt = program.show;
             candidate = program.value;
+            candidateUtf8 = program.utf8;
             candidateSet = !candidate.isEmpty();
         } else if (program.state == State::KeyNotFound) {
             showPrompt = true;
@@ -111,8 +135,14 @@ QString lookup(const QString &firstFolder, const QString &programFolder,
     } else {
         candidateSet = true;
     }
+    // Without any text table the built-in texts are shown and questions asked: only a
+    // table's own "0" flag silences a message.
+    if (!anyFile)
+        showPrompt = true;
 
-    return trimmed(candidateSet ? textfile::decode(candidate) : defaultText);
+    if (!candidateSet)
+        return trimmed(defaultText);
+    return trimmed(candidateUtf8 ? QString::fromUtf8(candidate) : textfile::decode(candidate));
 }
 
 } // namespace lumora::config

@@ -15,9 +15,11 @@ struct ScanResult {
     State state = State::FileMissing;
     bool show = true;   // the entry's flag: false when the line begins with "0"
     QByteArray value;   // raw value bytes after the second "*", untrimmed
+    bool utf8 = false;  // the file is UTF-8 (or UTF-16, read as UTF-8): value is UTF-8
 };
 
-// Scans one CONFIG.TXT; the first line whose key equals the key wins.
+// Scans one CONFIG.TXT; the first line whose key equals the key wins. A file saved as
+// UTF-8 or UTF-16 (with its byte-order mark) is read in that encoding.
 // Throws IoError when the file exists but cannot be read.
 ScanResult scanFile(const QString &path, const QString &key);
 

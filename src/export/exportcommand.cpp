@@ -36,19 +36,32 @@ const char Usage[] =
 
 } // namespace
 
-QString refusal(const ExportRequest &request)
+Refusal refusalOf(const ExportRequest &request)
 {
     const QFileInfo source(request.source);
     if (!source.isDir())
-        return QStringLiteral("%1 is not a folder").arg(request.source);
+        return Refusal::SourceNotFolder;
     if (paths::inside(request.target, source.absoluteFilePath()))
-        return QStringLiteral("the target %1 lies inside the course folder").arg(request.target);
+        return Refusal::TargetInside;
     const QFileInfo target(request.target);
     if (request.format == Format::Web && !folderAcceptsSite(request.target))
-        return target.isDir() ? QStringLiteral("the folder %1 holds other files: choose an empty folder").arg(request.target)
-                              : QStringLiteral("%1 is not a folder").arg(request.target);
+        return target.isDir() ? Refusal::TargetBusy : Refusal::TargetNotFolder;
     if (request.format == Format::Scorm && target.isDir())
-        return QStringLiteral("%1 is a folder, not a zip file").arg(request.target);
+        return Refusal::TargetIsFolder;
+    return Refusal::None;
+}
+
+QString refusal(const ExportRequest &request)
+{
+    switch (refusalOf(request)) {
+    case Refusal::None: return QString();
+    case Refusal::SourceNotFolder: return QStringLiteral("%1 is not a folder").arg(request.source);
+    case Refusal::TargetInside: return QStringLiteral("the target %1 lies inside the course folder").arg(request.target);
+    case Refusal::TargetBusy:
+        return QStringLiteral("the folder %1 holds other files: choose an empty folder").arg(request.target);
+    case Refusal::TargetNotFolder: return QStringLiteral("%1 is not a folder").arg(request.target);
+    case Refusal::TargetIsFolder: return QStringLiteral("%1 is a folder, not a zip file").arg(request.target);
+    }
     return QString();
 }
 

@@ -14,8 +14,17 @@ namespace lumora::exporting {
 
 struct ExportRequest;
 
-// Why a request cannot run (the target inside the course, a folder holding other
-// files), or an empty string.
+// Why a request cannot run before anything is written.
+enum class Refusal {
+    None,
+    SourceNotFolder, // the course is no folder
+    TargetInside,    // the target lies inside the course folder
+    TargetBusy,      // a web target folder holds other files
+    TargetNotFolder, // a web target is a file
+    TargetIsFolder,  // a package target is a folder
+};
+Refusal refusalOf(const ExportRequest &request);
+// The reason as the command line gives it; empty for None.
 QString refusal(const ExportRequest &request);
 
 int runExport(const QStringList &arguments, QTextStream &out, QTextStream &err);

@@ -1,5 +1,6 @@
 #include "export/exportwindow.h"
 
+#include "config/keys.h"
 #include "export/exportcommand.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -24,24 +25,24 @@ namespace {
 constexpr int ShownProblems = 15;
 }
 
-QString ExportWindow::text(const char *key, const char *defaultText)
+QString ExportWindow::text(const TextKey &entry)
 {
-    return m_texts.ConfigText(QLatin1String(key), QString::fromUtf8(defaultText));
+    return m_texts.ConfigText(entry);
 }
 
 ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidget *parent)
     : QDialog(parent), m_texts(texts), m_course(paths::withoutSeparator(courseFolder))
 {
     setObjectName(QStringLiteral("ExportWindow"));
-    setWindowTitle(text("EXPORT TITLE", "Export kurzu na web"));
+    setWindowTitle(text(keys::ExportCourseTitle));
     auto *layout = new QVBoxLayout(this);
     auto *course = new QLabel(QDir::toNativeSeparators(m_course), this);
     course->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(course);
 
     m_kind = new QButtonGroup(this);
-    auto *web = new QRadioButton(text("EXPORT WEB", "Webová stránka do priečinka"), this);
-    auto *scorm = new QRadioButton(text("EXPORT SCORM", "Balík SCORM 1.2 pre LMS (súbor .zip)"), this);
+    auto *web = new QRadioButton(text(keys::ExportWeb), this);
+    auto *scorm = new QRadioButton(text(keys::ExportScorm), this);
     web->setObjectName(QStringLiteral("web"));
     scorm->setObjectName(QStringLiteral("scorm"));
     web->setChecked(true);
@@ -51,12 +52,12 @@ ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidg
     layout->addWidget(scorm);
 
     auto *targetRow = new QHBoxLayout;
-    targetRow->addWidget(new QLabel(text("EXPORT TARGET", "Cieľ:"), this));
+    targetRow->addWidget(new QLabel(text(keys::ExportTarget), this));
     m_target = new QLineEdit(this);
     m_target->setObjectName(QStringLiteral("target"));
     m_target->setMinimumWidth(360);
     targetRow->addWidget(m_target, 1);
-    m_choose = new QPushButton(text("EXPORT CHOOSE", "Vybrať…"), this);
+    m_choose = new QPushButton(text(keys::ExportChoose), this);
     targetRow->addWidget(m_choose);
     layout->addLayout(targetRow);
 
@@ -68,10 +69,10 @@ ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidg
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_run = new QPushButton(text("EXPORT RUN", "Exportovať"), this);
+    m_run = new QPushButton(text(keys::ExportRun), this);
     m_run->setObjectName(QStringLiteral("run"));
     m_run->setDefault(true);
-    m_close = new QPushButton(text("EXPORT CLOSE", "Zavrieť"), this);
+    m_close = new QPushButton(text(keys::ExportClose), this);
     m_close->setObjectName(QStringLiteral("close"));
     buttons->addWidget(m_run);
     buttons->addWidget(m_close);
@@ -116,9 +117,9 @@ void ExportWindow::choose()
 {
     QString chosen;
     if (format() == Format::Web) {
-        chosen = QFileDialog::getExistingDirectory(this, text("EXPORT WEB", "Webová stránka do priečinka"), m_target->text());
+        chosen = QFileDialog::getExistingDirectory(this, text(keys::ExportWeb), m_target->text());
     } else {
-        chosen = QFileDialog::getSaveFileName(this, text("EXPORT SCORM", "Balík SCORM 1.2 pre LMS (súbor .zip)"),
+        chosen = QFileDialog::getSaveFileName(this, text(keys::ExportScorm),
                                               m_target->text(), QStringLiteral("SCORM (*.zip)"));
         if (!chosen.isEmpty() && !chosen.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
             chosen += QStringLiteral(".zip");
@@ -134,7 +135,7 @@ void ExportWindow::setRunning(bool running)
     m_target->setEnabled(!running);
     for (QAbstractButton *button : m_kind->buttons())
         button->setEnabled(!running);
-    m_close->setText(running ? text("EXPORT STOP", "Zrušiť") : text("EXPORT CLOSE", "Zavrieť"));
+    m_close->setText(running ? text(keys::ExportStop) : text(keys::ExportClose));
 }
 
 bool ExportWindow::start()
@@ -146,13 +147,20 @@ bool ExportWindow::start()
     request.target = QDir::fromNativeSeparators(m_target->text().trimmed());
     request.format = format();
     if (request.target.isEmpty()) {
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok, text("EXPORT NO TARGET", "Vyberte cieľ exportu."), this);
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, text(keys::ExportNoTarget), this);
         return false;
     }
-    const QString refused = refusal(request);
+    QString refused;
+    switch (refusalOf(request)) {
+    case Refusal::None: break;
+    case Refusal::SourceNotFolder: refused = text(keys::ExportNoCourse) + u' ' + m_course; break;
+    case Refusal::TargetInside: refused = text(keys::ExportInside); break;
+    case Refusal::TargetBusy: refused = text(keys::ExportBusy); break;
+    case Refusal::TargetNotFolder: refused = text(keys::ExportNotFolder); break;
+    case Refusal::TargetIsFolder: refused = text(keys::ExportIsFolder); break;
+    }
     if (!refused.isEmpty()) {
-        messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                       text("EXPORT FAILED", "Export sa nepodaril:") + QLatin1Char('\n') + refused, this);
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, refused, this);
         return false;
     }
     m_cancel = false;
@@ -183,25 +191,25 @@ void ExportWindow::done()
     switch (m_result.status) {
     case ExportResult::Status::Done:
         messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       text("EXPORT DONE", "Kurz je vyexportovaný:") + QLatin1Char('\n') + target, this);
+                       text(keys::ExportDone) + QLatin1Char('\n') + target, this);
         break;
     case ExportResult::Status::Problems: {
         QStringList shown = m_result.problems.mid(0, ShownProblems);
         if (m_result.problems.size() > ShownProblems)
             shown.append(QStringLiteral("… (%1)").arg(m_result.problems.size()));
         messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                       text("EXPORT PROBLEMS", "Kurz je vyexportovaný, ale tieto položky chýbajú alebo ležia mimo kurzu:")
+                       text(keys::ExportProblems)
                            + QLatin1Char('\n') + shown.join(QLatin1Char('\n')),
                        this);
         break;
     }
     case ExportResult::Status::Cancelled:
         messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       text("EXPORT CANCELLED", "Export bol zrušený."), this);
+                       text(keys::ExportCancelled), this);
         break;
     case ExportResult::Status::Failed:
         messages::show(messages::Kind::Error, messages::Buttons::Ok,
-                       text("EXPORT FAILED", "Export sa nepodaril:") + QLatin1Char('\n') + m_result.error, this);
+                       text(keys::ExportFailed) + QLatin1Char('\n') + m_result.error, this);
         break;
     }
     emit finished();

@@ -18,6 +18,7 @@ class QThread;
 
 namespace lumora {
 class TextLookup;
+struct TextKey;
 }
 
 namespace lumora::exporting {
@@ -46,7 +47,7 @@ signals:
     void finished(); // the worker is done and the result is shown
 
 private:
-    QString text(const char *key, const char *defaultText);
+    QString text(const TextKey &entry);
     void choose();
     void done();
     void setRunning(bool running);

@@ -1,5 +1,6 @@
 #include "export/lessonhtml.h"
 
+#include "rtf/rtflists.h"
 #include "rtf/rtfpicture.h"
 
 #include <QBuffer>
@@ -133,7 +134,7 @@ private:
 
     static QString listTag(const QTextListFormat &format, QString *attributes)
     {
-        switch (format.style()) {
+        switch (rtf::shownListStyle(format)) {
         case QTextListFormat::ListDecimal: *attributes = QString(); return QStringLiteral("ol");
         case QTextListFormat::ListLowerAlpha: *attributes = QStringLiteral(" type=\"a\""); return QStringLiteral("ol");
         case QTextListFormat::ListUpperAlpha: *attributes = QStringLiteral(" type=\"A\""); return QStringLiteral("ol");
@@ -178,7 +179,8 @@ private:
             QString attributes;
             const QString tag = listTag(list->format(), &attributes);
             const int index = list->itemNumber(block);
-            const int start = index + 1; // a list met again after a table, say, goes on counting
+            // A list may start at any number; one met again after a table, say, goes on counting.
+            const int start = rtf::listStart(list->format()) + index;
             if (tag == QLatin1String("ol") && start != 1)
                 attributes += QStringLiteral(" start=\"%1\"").arg(start);
             m_out += u'<' + tag + attributes + QLatin1String(">\n<li>");

@@ -1,5 +1,6 @@
 #include "export/siteexport.h"
 
+#include "config/keys.h"
 #include "config/texttable.h"
 #include "export/lessonhtml.h"
 #include "export/scormmanifest.h"
@@ -84,26 +85,26 @@ struct Texts {
 Texts readTexts(const QString &courseFolder, const QString &programFolder)
 {
     bool show = true;
-    const auto text = [&](const char *key, const char *defaultText) {
-        return config::lookup(courseFolder, programFolder, QLatin1String(key), QString::fromUtf8(defaultText), show);
+    const auto text = [&](const TextKey &entry) {
+        return config::lookup(courseFolder, programFolder, entry.name(), entry.defaultValue(), show);
     };
     Texts t;
-    t.back = text("BACK BUTTON CAPTION", "Späť");
-    t.links = text("HTTP", "Odkazy:");
-    t.previous = text("EXPORT PREVIOUS", "Predchádzajúca");
-    t.next = text("EXPORT NEXT", "Nasledujúca");
-    t.contents = text("EXPORT CONTENTS", "Obsah kurzu");
-    t.start = text("EXPORT START", "Začať kurz");
-    t.missing = text("EXPORT MISSING", "chýba");
-    t.outside = text("EXPORT OUTSIDE", "leží mimo kurzu");
-    t.needsPlayer = text("EXPORT NEEDS PLAYER", "potrebuje prehrávač Lumora na počítači");
-    t.search = text("EXPORT SEARCH", "Hľadať v kurze");
-    t.searchButton = text("EXPORT SEARCH BUTTON", "Hľadať");
-    t.noResults = text("EXPORT SEARCH NONE", "Nič sa nenašlo.");
-    t.results = text("EXPORT SEARCH RESULTS", "Nájdené obrazovky:");
-    t.needsScript = text("EXPORT SEARCH SCRIPT", "Vyhľadávanie potrebuje JavaScript; obsah kurzu je prístupný aj bez neho.");
+    t.back = text(keys::BackButtonCaption);
+    t.links = text(keys::Http);
+    t.previous = text(keys::ExportPrevious);
+    t.next = text(keys::ExportNext);
+    t.contents = text(keys::ExportContents);
+    t.start = text(keys::ExportStart);
+    t.missing = text(keys::ExportMissing);
+    t.outside = text(keys::ExportOutside);
+    t.needsPlayer = text(keys::ExportNeedsPlayer);
+    t.search = text(keys::ExportSearch);
+    t.searchButton = text(keys::ExportSearchButton);
+    t.noResults = text(keys::ExportSearchNone);
+    t.results = text(keys::ExportSearchResults);
+    t.needsScript = text(keys::ExportSearchScript);
     bool ok = false;
-    const int colour = text("COLOR TITLE", "0").trimmed().toInt(&ok);
+    const int colour = text(keys::ColorTitle).trimmed().toInt(&ok);
     if (ok) {
         // A Windows colour value 0x00BBGGRR.
         const auto v = quint32(colour);
@@ -245,9 +246,23 @@ private:
         return true;
     }
 
-    bool insideCourse(const Course &course, const QString &path) const
+    // The real path of an existing file: its folder's real path (found once per folder)
+    // and its name, or the link's target when the file itself is a symbolic link.
+    QString realFile(const QString &path)
     {
-        const QString real = QFileInfo(path).canonicalFilePath();
+        const QFileInfo info(path);
+        if (info.isSymLink())
+            return info.canonicalFilePath();
+        const QString folder = info.path();
+        auto known = m_realFolders.constFind(folder);
+        if (known == m_realFolders.constEnd())
+            known = m_realFolders.insert(folder, QFileInfo(folder).canonicalFilePath());
+        return known.value().isEmpty() || !info.exists() ? QString() : known.value() + u'/' + info.fileName();
+    }
+
+    bool insideCourse(const Course &course, const QString &path)
+    {
+        const QString real = realFile(path);
         return !real.isEmpty() && !course.canonical.isEmpty()
             && (real == course.canonical || real.startsWith(course.canonical + u'/'));
     }
@@ -347,7 +362,7 @@ private:
     // converted to PNG); its site name, or "" when it cannot be read.
     QString asset(Course &course, const QString &path, const QString &reference, Page &page)
     {
-        const QString key = QFileInfo(path).canonicalFilePath();
+        const QString key = realFile(path);
         auto known = m_assets.constFind(key);
         if (known == m_assets.constEnd()) {
             QString name;
@@ -779,6 +794,7 @@ private:
     QList<Page> m_pages;
     QHash<QString, int> m_pageByPath;
     QHash<QString, QString> m_assets; // real path -> site name ("" when it cannot be read)
+    QHash<QString, QString> m_realFolders; // folder -> its real path
     SiteNames m_names;
     QJsonArray m_index;
     std::unique_ptr<SiteOutput> m_output;

@@ -1,3 +1,4 @@
+#include "config/keys.h"
 #include "info/infowindows.h"
 
 #include "info/clicklabel.h"
@@ -23,7 +24,7 @@ TOknoAbout::TOknoAbout(Session &session, QWidget *parent)
 
 void TOknoAbout::FormActivate()
 {
-    setWindowTitle(m_session.ConfigText(QStringLiteral("MENU ABOUT"), QStringLiteral("O aplikácii")));
+    setWindowTitle(m_session.ConfigText(keys::MenuAbout));
     setLines(Memo1, info::splitLines(info::aboutText()));
 }
 

@@ -1,3 +1,4 @@
+#include "config/keys.h"
 #include "info/infowindows.h"
 
 #include "info/clicklabel.h"
@@ -19,7 +20,7 @@ TOknoReklama::TOknoReklama(Session &session, QWidget *parent)
     : InfoWindow(session, 600, 420, parent)
 {
     setObjectName(QStringLiteral("TOknoReklama"));
-    setWindowTitle(session.ConfigText(QStringLiteral("MENU ABOUT COPYRIGHT"), QStringLiteral("Ochranné známky")));
+    setWindowTitle(session.ConfigText(keys::MenuAboutCopyright));
 
     const auto rows = info::creditRows();
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -28,13 +29,13 @@ TOknoReklama::TOknoReklama(Session &session, QWidget *parent)
         description->setObjectName(QStringLiteral("Label%1").arg(2 * i + 1));
         description->setGeometry(12, top, 300, RowHeight - 4);
         description->setTextFormat(Qt::PlainText);
-        description->setText(session.ConfigText(QLatin1String(rows[i].labelKey), rows[i].labelDefault));
+        description->setText(session.ConfigText(*rows[i].label));
         descriptions[i] = description;
 
         // The address is handed to the desktop exactly as configured.
         ClickLabel *address = addressLabel(qPrintable(QStringLiteral("Label%1").arg(2 * i + 2)), QString(),
                                            QRect(320, top, 268, RowHeight - 4));
-        address->setText(session.ConfigText(QLatin1String(rows[i].addressKey), rows[i].addressDefault));
+        address->setText(session.ConfigText(*rows[i].address));
         // An empty row still answers a click, but Tab passes over it.
         if (address->text().isEmpty())
             address->setFocusPolicy(Qt::NoFocus);
@@ -46,7 +47,7 @@ TOknoReklama::TOknoReklama(Session &session, QWidget *parent)
         extra->setObjectName(QStringLiteral("Label%1").arg(11 + 2 * i));
         extra->setGeometry(12, FirstRow + int(rows.size() + i) * RowHeight, 576, RowHeight - 4);
         extra->setTextFormat(Qt::PlainText);
-        extra->setText(session.ConfigText(QLatin1String(extraKeys[i]), QString()));
+        extra->setText(session.ConfigText(*extraKeys[i]));
         extras[i] = extra;
     }
     Memo1 = textBox("Memo1", QRect(12, FirstRow + 8 * RowHeight + 8, 576, 130), Qt::AlignLeft);

@@ -1,3 +1,4 @@
+#include "config/keys.h"
 #include "info/infowindows.h"
 
 #include "info/clicklabel.h"
@@ -13,7 +14,7 @@ TOknoOPrg::TOknoOPrg(Session &session, QWidget *parent)
     : InfoWindow(session, 420, 330, parent)
 {
     setObjectName(QStringLiteral("TOknoOPrg"));
-    setWindowTitle(session.ConfigText(QStringLiteral("MENU WRITE US"), QStringLiteral("Ohlasy autorom")));
+    setWindowTitle(session.ConfigText(keys::MenuWriteUs));
     Memo1 = textBox("Memo1", QRect(10, 10, 400, 120), Qt::AlignHCenter);
     setLines(Memo1, info::feedbackText().split(QLatin1Char('\n')));
     Label1 = addressLabel("Label1", QStringLiteral("mailto:"), QRect(10, 134, 400, 22));

@@ -1,5 +1,7 @@
 #include "info/infotexts.h"
 
+#include "config/keys.h"
+
 #include <iterator>
 
 namespace lumora::info {
@@ -90,17 +92,17 @@ QString feedbackAddress()
 std::array<CreditRow, 5> creditRows()
 {
     return {{
-        {"COPYRIGHT1 LABEL", text("Program je vytvorený s knižnicou Qt"), "COPYRIGHT1 WWW", QStringLiteral("https://www.qt.io")},
-        {"COPYRIGHT2 LABEL", QString(), "COPYRIGHT2 WWW", QString()},
-        {"COPYRIGHT3 LABEL", QString(), "COPYRIGHT3 WWW", QString()},
-        {"COPYRIGHT4 LABEL", QString(), "COPYRIGHT4 WWW", QString()},
-        {"COPYRIGHT5 LABEL", QString(), "COPYRIGHT5 WWW", QString()},
+        {&keys::Copyright1Label, &keys::Copyright1Www},
+        {&keys::Copyright2Label, &keys::Copyright2Www},
+        {&keys::Copyright3Label, &keys::Copyright3Www},
+        {&keys::Copyright4Label, &keys::Copyright4Www},
+        {&keys::Copyright5Label, &keys::Copyright5Www},
     }};
 }
 
-std::array<const char *, 3> extraCreditKeys()
+std::array<const TextKey *, 3> extraCreditKeys()
 {
-    return {"COPYRIGHT ANOTHER1 LABEL", "COPYRIGHT ANOTHER2 LABEL", "COPYRIGHT ANOTHER3 LABEL"};
+    return {&keys::CopyrightAnother1Label, &keys::CopyrightAnother2Label, &keys::CopyrightAnother3Label};
 }
 
 QStringList trademarkNotice()

@@ -1,6 +1,8 @@
 #pragma once
 // The texts of the information windows: the about text and its ";" rule, the authors'
 // address (kept scrambled in the program), the fixed feedback texts and the credit rows.
+#include "platform/textlookup.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,14 +36,12 @@ QString feedbackAddress();   // the other address, then the thanks
 
 // One row of the credits window: a description and an address, each from its key.
 struct CreditRow {
-    const char *labelKey;
-    QString labelDefault;
-    const char *addressKey;
-    QString addressDefault;
+    const TextKey *label;
+    const TextKey *address;
 };
 std::array<CreditRow, 5> creditRows();
 // Keys of the three further description labels (empty unless configured).
-std::array<const char *, 3> extraCreditKeys();
+std::array<const TextKey *, 3> extraCreditKeys();
 // The fixed trademark notice, one line each.
 QStringList trademarkNotice();
 

@@ -1,5 +1,6 @@
 #include "personal/copywindow.h"
 
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "platform/fileops.h"
 #include "platform/guard.h"
@@ -97,11 +98,10 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
 void TOknoKopy::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("WINDOW COPY"), QStringLiteral("Kopírovanie")));
-    Label2->setText(s.ConfigText(QStringLiteral("WINDOW COPY LABEL"), QStringLiteral("Kopírovanie")));
-    Label3->setText(s.ConfigText(QStringLiteral("WINDOW COPY MASKA"),
-                                 QStringLiteral("Zobrazujú sa iba súbory poznámok (*.txt) a odkazov (*.htm)")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW COPY CLOSE"), QStringLiteral("Koniec")));
+    setWindowTitle(s.ConfigText(keys::WindowCopy));
+    Label2->setText(s.ConfigText(keys::WindowCopyLabel));
+    Label3->setText(s.ConfigText(keys::WindowCopyMaska));
+    Button1->setText(s.ConfigText(keys::WindowCopyClose));
     Label1->setText(s.values.TempDir);
     fillLeft();
 }

@@ -35,16 +35,16 @@ public:
     // for drives.
     static QStringList places();
 
-    QLabel *Label1 = nullptr;
-    QListWidget *FileListBox1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QToolButton *SpeedButton4 = nullptr;
-    QToolButton *SpeedButton3 = nullptr;
-    QComboBox *DriveComboBox1 = nullptr;
-    QTreeView *DirectoryListBox1 = nullptr;
-    QListWidget *FileListBox2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QPushButton *Button1 = nullptr;
+    QLabel *Label1 = nullptr;             // the work folder's path
+    QListWidget *FileListBox1 = nullptr;  // the work folder's notes and links
+    QLabel *Label2 = nullptr;             // "Kopírovanie"
+    QToolButton *SpeedButton4 = nullptr;  // ">"
+    QToolButton *SpeedButton3 = nullptr;  // "<"
+    QComboBox *DriveComboBox1 = nullptr;  // the drives (mount points)
+    QTreeView *DirectoryListBox1 = nullptr;// the other folder
+    QListWidget *FileListBox2 = nullptr;  // the other folder's files
+    QLabel *Label3 = nullptr;             // "Zobrazujú sa iba súbory poznámok…"
+    QPushButton *Button1 = nullptr;       // "Koniec"
 
 private:
     void fillLeft();

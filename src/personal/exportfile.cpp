@@ -1,5 +1,6 @@
 #include "personal/exportfile.h"
 
+#include "config/keys.h"
 #include "personal/studyexport.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -32,7 +33,7 @@ CourseToExport currentCourse(Session &s)
         const QFileInfo screen(paths::fromCourse(s.values.Param1));
         course.folder = screen.absolutePath();
         course.name = s.course.LevelFolder[1];
-        course.top = s.ConfigText(QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt"));
+        course.top = s.ConfigText(keys::DefaultContent);
     } else {
         course.folder = paths::withoutSeparator(s.levelFolderPath(2));
         course.name = s.course.LevelFolder[2];
@@ -61,17 +62,16 @@ void exportStudy(Session &s, QWidget *parent)
     const tree::CourseTree tree = tree::walkCourse(course.folder, course.name, course.top);
     const QList<personal::StudyScreen> screens = personal::collectStudy(tree, course.name, s.values.TempDir);
     if (screens.isEmpty()) {
-        const QString text = s.ConfigText(QStringLiteral("EXPORT EMPTY"),
-                                          QStringLiteral("Kurz nemá žiadne poznámky ani vlastné odkazy:"));
+        const QString text = s.ConfigText(keys::ExportEmpty);
         messages::show(messages::Kind::Information, messages::Buttons::Ok, text + QLatin1Char(' ') + course.name, parent);
         return;
     }
-    const QString caption = s.ConfigText(QStringLiteral("MENU EXPORT"), QStringLiteral("Export poznámok a odkazov"));
+    const QString caption = s.ConfigText(keys::MenuExport);
     const QString offered = paths::join(QDir::homePath(), course.name.trimmed() + QStringLiteral("-poznamky.html"));
     const QString target = chooseFile(parent, offered, caption);
     if (target.isEmpty())
         return;
-    const QString title = s.ConfigText(QStringLiteral("EXPORT TITLE"), QStringLiteral("Poznámky a odkazy:"))
+    const QString title = s.ConfigText(keys::ExportTitle)
         + QLatin1Char(' ') + course.name.trimmed();
     const QByteArray html = personal::studyHtml(title, screens);
     // A name ending in ".pdf" gets the same document as a PDF file.
@@ -83,9 +83,9 @@ void exportStudy(Session &s, QWidget *parent)
         textfile::writeBytes(target, html);
     }
 
-    const QString question = s.ConfigText(QStringLiteral("EXPORT SAVED"), QStringLiteral("Export je uložený do"))
+    const QString question = s.ConfigText(keys::ExportSaved)
         + QLatin1Char(' ') + target + QLatin1Char('\n')
-        + s.ConfigText(QStringLiteral("EXPORT OPEN"), QStringLiteral("Otvoriť ho v prehliadači?"));
+        + s.ConfigText(keys::ExportOpen);
     // Asked even when messages are silenced: opening a browser unasked would surprise.
     if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, question, parent) == messages::Answer::Yes)
         process::shellOpen(target);

@@ -1,5 +1,6 @@
 #include "personal/linkswindow.h"
 
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "personal/notewindow.h"
 #include "platform/errors.h"
@@ -67,14 +68,14 @@ QStringList TOknoOdkazy::links() const
 void TOknoOdkazy::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("MENU HTTP"), QStringLiteral("Odkazy")));
-    Label1->setText(s.ConfigText(QStringLiteral("WINDOW HTTP ADD"), QStringLiteral("Pridaj/Oprav odkaz")));
-    Label2->setText(s.ConfigText(QStringLiteral("WINDOW HTTP LIST"), QStringLiteral("Zoznam:")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW HTTP SAVE"), QStringLiteral("Ulož")));
-    Button5->setText(s.ConfigText(QStringLiteral("WINDOW HTTP EDIT"), QStringLiteral("Oprav")));
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW HTTP CANCEL"), QStringLiteral("Zruš zmeny")));
-    Button3->setText(s.ConfigText(QStringLiteral("WINDOW HTTP ERASE"), QStringLiteral("Vymaž odkaz")));
-    Button4->setText(s.ConfigText(QStringLiteral("WINDOW HTTP END"), QStringLiteral("Koniec")));
+    setWindowTitle(s.ConfigText(keys::MenuHttp));
+    Label1->setText(s.ConfigText(keys::WindowHttpAdd));
+    Label2->setText(s.ConfigText(keys::WindowHttpList));
+    Button1->setText(s.ConfigText(keys::WindowHttpSave));
+    Button5->setText(s.ConfigText(keys::WindowHttpEdit));
+    Button2->setText(s.ConfigText(keys::WindowHttpCancel));
+    Button3->setText(s.ConfigText(keys::WindowHttpErase));
+    Button4->setText(s.ConfigText(keys::WindowHttpEnd));
 
     OwnLinksFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Links);
     if (!OwnLinksFile.ok())
@@ -83,7 +84,7 @@ void TOknoOdkazy::FormActivate()
     ListBox1->clear();
     ListBox1->addItems(personal::readWorkFile(personal::workFilePath(s.values.TempDir, OwnLinksFile)));
     showListButtons();
-    Label3->setText(s.ConfigText(QStringLiteral("SAVE WWW"), QStringLiteral("Stránka je uložená do "))
+    Label3->setText(s.ConfigText(keys::SaveWww)
                     + QLatin1Char(' ') + paths::join(s.values.TempDir, OwnLinksFile.name));
     Edit1->setFocus();
 }
@@ -175,7 +176,7 @@ void TOknoOdkazy::Button4Click()
     QStringList entries = links();
     if (!Edit1->text().isEmpty()) {
         // With the question silenced, the typed link is kept, never dropped unseen.
-        if (messages::confirm(m_session, QStringLiteral("SAVE HTTP"), QStringLiteral("Pridať napísaný odkaz ?"), this)) {
+        if (messages::confirm(m_session, keys::SaveHttp, this)) {
             store(entries << Edit1->text());
             m_editPending = false;
         } else {

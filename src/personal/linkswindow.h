@@ -31,16 +31,16 @@ public:
 
     QStringList links() const;
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QListWidget *ListBox1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button5 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button3 = nullptr;
-    QPushButton *Button4 = nullptr;
-    QLabel *Label3 = nullptr;
+    QLabel *Label1 = nullptr;             // "Pridaj/Oprav odkaz"
+    QLineEdit *Edit1 = nullptr;           // the link being written
+    QLabel *Label2 = nullptr;             // "Zoznam:"
+    QListWidget *ListBox1 = nullptr;      // the learner's links
+    QPushButton *Button1 = nullptr;       // "Ulož"
+    QPushButton *Button5 = nullptr;       // "Oprav"
+    QPushButton *Button2 = nullptr;       // "Zruš zmeny"
+    QPushButton *Button3 = nullptr;       // "Vymaž odkaz"
+    QPushButton *Button4 = nullptr;       // "Koniec"
+    QLabel *Label3 = nullptr;             // where the links are saved
 
     personal::WorkFile OwnLinksFile;
 

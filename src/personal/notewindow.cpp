@@ -1,6 +1,7 @@
 #include "personal/notewindow.h"
 
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "personal/centred.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
@@ -23,11 +24,9 @@ bool confirmUnstorable(Session &session, const QStringList &lines, QWidget *pare
     if (missing.isEmpty())
         return true;
     // Asked even when messages are silenced: answering for the user would lose text.
-    const QString text = session.ConfigText(QStringLiteral("SAVE CHARACTERS"),
-        QStringLiteral("Tieto znaky sa v kódovaní Windows-1250 nedajú uložiť:"))
+    const QString text = session.ConfigText(keys::SaveCharacters)
         + QStringLiteral(" ") + missing + QLatin1Char('\n')
-        + session.ConfigText(QStringLiteral("SAVE CHARACTERS QUESTION"),
-                             QStringLiteral("Uložiť ich ako „?“ ?"));
+        + session.ConfigText(keys::SaveCharactersQuestion);
     return messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, text, parent)
         == messages::Answer::Yes;
 }
@@ -72,12 +71,12 @@ QString TOknoPoznamka::notesPath() const
 void TOknoPoznamka::FormActivate()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("MENU NOTES"), QStringLiteral("Poznámky")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW NOTES SAVE"), QStringLiteral("Ulož")));
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW NOTES CANCEL"), QStringLiteral("Zruš zmeny")));
-    Button3->setText(s.ConfigText(QStringLiteral("WINDOW NOTES ERASE"), QStringLiteral("Vymaž poznámku")));
-    Button4->setText(s.ConfigText(QStringLiteral("WINDOW NOTES END"), QStringLiteral("Koniec")));
-    const QString saved = s.ConfigText(QStringLiteral("SAVE NOTE"), QStringLiteral("Poznámka je uložená do"));
+    setWindowTitle(s.ConfigText(keys::MenuNotes));
+    Button1->setText(s.ConfigText(keys::WindowNotesSave));
+    Button2->setText(s.ConfigText(keys::WindowNotesCancel));
+    Button3->setText(s.ConfigText(keys::WindowNotesErase));
+    Button4->setText(s.ConfigText(keys::WindowNotesEnd));
+    const QString saved = s.ConfigText(keys::SaveNote);
 
     NotesFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Notes);
     if (!NotesFile.ok())
@@ -134,8 +133,7 @@ void TOknoPoznamka::Button4Click()
 void TOknoPoznamka::Button3Click()
 {
     Session &s = m_session;
-    if (!messages::confirm(s, QStringLiteral("ERASE NOTES"),
-                           QStringLiteral("Naozaj chcete vymazať poznámku ??? Nonono !"), this))
+    if (!messages::confirm(s, keys::EraseNotes, this))
         return;
     const QString found = paths::existingFile(notesPath());
     if (!found.isEmpty() && !QFile::remove(found) && QFileInfo::exists(found))

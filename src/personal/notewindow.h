@@ -33,12 +33,12 @@ public:
     // The lines to store: the note's own lines, never the box's wrapping.
     QStringList noteLines() const;
 
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button3 = nullptr;
-    QPushButton *Button4 = nullptr;
-    QLabel *Label1 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;      // the note
+    QPushButton *Button1 = nullptr;       // "Ulož"
+    QPushButton *Button2 = nullptr;       // "Zruš zmeny"
+    QPushButton *Button3 = nullptr;       // "Vymaž poznámku"
+    QPushButton *Button4 = nullptr;       // "Koniec"
+    QLabel *Label1 = nullptr;             // where the note is saved
 
     personal::WorkFile NotesFile;
 

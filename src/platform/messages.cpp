@@ -105,6 +105,16 @@ bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, 
     return show(Kind::Confirmation, Buttons::YesNo, text, parent) == Answer::Yes;
 }
 
+void notify(TextLookup &texts, Kind kind, const TextKey &entry, const QString &suffix, QWidget *parent)
+{
+    notify(texts, kind, entry.name(), entry.defaultValue(), suffix, parent);
+}
+
+bool confirm(TextLookup &texts, const TextKey &entry, QWidget *parent)
+{
+    return confirm(texts, entry.name(), entry.defaultValue(), parent);
+}
+
 void showError(const QString &message, QWidget *parent)
 {
     showBox(QString::fromLatin1(ApplicationTitle), QMessageBox::Critical, Buttons::Ok, message, parent);

@@ -83,6 +83,63 @@ bool encodable(QStringView text)
     return true;
 }
 
+namespace {
+
+constexpr char Utf8Mark[] = "\xEF\xBB\xBF";
+
+bool startsWithMark(QByteArrayView bytes)
+{
+    return bytes.startsWith(QByteArrayView(Utf8Mark, 3));
+}
+
+} // namespace
+
+Encoding detect(QByteArrayView bytes)
+{
+    if (startsWithMark(bytes))
+        return Encoding::Utf8WithMark;
+    bool nonAscii = false;
+    for (const char byte : bytes) {
+        if (uchar(byte) >= 0x80) {
+            nonAscii = true;
+            break;
+        }
+    }
+    if (!nonAscii)
+        return Encoding::Windows1250;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);   // the conversion runs on assignment
+    return utf8.hasError() ? Encoding::Windows1250 : Encoding::Utf8;
+}
+
+QString decode(QByteArrayView bytes, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Windows1250:
+        return decode(bytes);
+    case Encoding::Utf8WithMark:
+        if (startsWithMark(bytes))
+            bytes = bytes.sliced(3);
+        [[fallthrough]];
+    case Encoding::Utf8:
+        return QString::fromUtf8(bytes);
+    }
+    return decode(bytes);
+}
+
+QByteArray encode(QStringView text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Windows1250:
+        return encode(text);
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf8WithMark:
+        return QByteArray(Utf8Mark, 3) + text.toUtf8();
+    }
+    return encode(text);
+}
+
 QList<QByteArrayView> splitRawLines(QByteArrayView bytes)
 {
     QList<QByteArrayView> lines;
@@ -118,13 +175,27 @@ QByteArray readBytes(const QString &path)
     return bytes;
 }
 
-QStringList readLines(const QString &path)
+QStringList decodeLines(QByteArrayView bytes, Encoding encoding)
 {
-    const QByteArray bytes = readBytes(path);
+    if (encoding == Encoding::Utf8WithMark && startsWithMark(bytes))
+        bytes = bytes.sliced(3);
     QStringList lines;
     for (const QByteArrayView line : splitRawLines(bytes))
-        lines.append(decode(line));
+        lines.append(encoding == Encoding::Windows1250 ? decode(line) : QString::fromUtf8(line));
     return lines;
+}
+
+QStringList readLines(const QString &path, Encoding &encoding)
+{
+    const QByteArray bytes = readBytes(path);
+    encoding = detect(bytes);
+    return decodeLines(bytes, encoding);
+}
+
+QStringList readLines(const QString &path)
+{
+    Encoding encoding;
+    return readLines(path, encoding);
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)
@@ -142,19 +213,21 @@ void writeBytes(const QString &path, const QByteArray &bytes)
         throw IoError::fromErrno(errnoOr(EIO));
 }
 
-QByteArray encodeLines(const QStringList &lines)
+QByteArray encodeLines(const QStringList &lines, Encoding encoding)
 {
     QByteArray bytes;
+    if (encoding == Encoding::Utf8WithMark)
+        bytes += Utf8Mark;
     for (const QString &line : lines) {
-        bytes += encode(line);
+        bytes += encoding == Encoding::Windows1250 ? encode(line) : line.toUtf8();
         bytes += "\r\n";
     }
     return bytes;
 }
 
-void writeLines(const QString &path, const QStringList &lines)
+void writeLines(const QString &path, const QStringList &lines, Encoding encoding)
 {
-    writeBytes(path, encodeLines(lines));
+    writeBytes(path, encodeLines(lines, encoding));
 }
 
 void writeText(const QString &path, const QString &text)

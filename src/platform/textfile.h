@@ -14,6 +14,16 @@ QByteArray encode(QStringView text);
 // Whether every character of text exists in Windows-1250.
 bool encodable(QStringView text);
 
+// The encodings a text file may come in. Windows-1250 is the program's own and the one
+// of every new file; a file that is valid UTF-8 and holds non-ASCII letters, or begins
+// with the UTF-8 byte-order mark, is read as UTF-8 and written back the same way.
+enum class Encoding { Windows1250, Utf8, Utf8WithMark };
+Encoding detect(QByteArrayView bytes);
+// Text of bytes in an encoding (a byte-order mark at the start is left out), and back
+// (with the mark for Utf8WithMark).
+QString decode(QByteArrayView bytes, Encoding encoding);
+QByteArray encode(QStringView text, Encoding encoding);
+
 // Splits raw bytes into lines without their ends (CR LF, LF; a lone CR stays in the line
 // as it would in the original line input). A final line without an end counts; an empty
 // input has no lines.
@@ -22,15 +32,20 @@ QList<QByteArrayView> splitRawLines(QByteArrayView bytes);
 // The whole file as bytes; throws IoError when the file cannot be opened or read.
 QByteArray readBytes(const QString &path);
 
-// Every line of the file, decoded; throws IoError.
+// Bytes split into lines and decoded in the encoding they were detected in.
+QStringList decodeLines(QByteArrayView bytes, Encoding encoding);
+
+// Every line of the file, decoded in its detected encoding; throws IoError.
 QStringList readLines(const QString &path);
+// The same with the encoding found, so the file can be written back as it came.
+QStringList readLines(const QString &path, Encoding &encoding);
 
 // The lines encoded, each followed by CR LF, as a text file holds them.
-QByteArray encodeLines(const QStringList &lines);
+QByteArray encodeLines(const QStringList &lines, Encoding encoding = Encoding::Windows1250);
 
 // Writes the lines, each followed by CR LF, replacing the file atomically; throws
 // FileCreateError when the file cannot be created, IoError when writing fails.
-void writeLines(const QString &path, const QStringList &lines);
+void writeLines(const QString &path, const QStringList &lines, Encoding encoding = Encoding::Windows1250);
 
 // Writes text exactly as given (no line end added), replacing the file atomically.
 void writeText(const QString &path, const QString &text);

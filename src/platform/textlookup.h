@@ -6,9 +6,28 @@
 
 namespace lumora {
 
+// One entry of the text table (the entries are in config/keys.h): the key, what the
+// text is used for, and the Slovak default in UTF-8 (null: empty, or computed by the caller).
+struct TextKey {
+    enum class Kind {
+        Caption,    // a window, menu, button or label text
+        Message,    // a message box's text, or part of one
+        Question,   // a confirmation's text
+        Setting,    // a number, folder, file name or address the program reads
+    };
+    const char *key;
+    Kind kind;
+    const char *defaultText;
+
+    QString name() const { return QString::fromLatin1(key); }
+    QString defaultValue() const { return QString::fromUtf8(defaultText); }
+};
+
 class TextLookup {
 public:
     virtual QString ConfigText(const QString &key, const QString &defaultText = QString()) = 0;
+    // The lookup of a table entry with its own default.
+    QString ConfigText(const TextKey &entry) { return ConfigText(entry.name(), entry.defaultValue()); }
     // The switch of the last lookup.
     virtual bool showPrompt() const = 0;
 

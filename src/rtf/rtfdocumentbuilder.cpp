@@ -150,7 +150,13 @@ void DocumentBuilder::addToList(const ParaState &para)
     setListNumbering(format, style, level.start);
     format.setIndent(para.listLevel + 1);
     if (!isBulletStyle(style)) {
-        QString before = para.listBefore, after = para.listAfter;
+        // Control characters are no part of a label (in a level's text the first nine
+        // stand for numbers).
+        const auto printable = [](QString text) {
+            text.removeIf([](QChar c) { return c.unicode() < 0x20; });
+            return text;
+        };
+        QString before = printable(para.listBefore), after = printable(para.listAfter);
         if (para.listNumber > 0 && !labelParts(level.text, para.listLevel, run, before, after)) {
             before.clear();
             after = QStringLiteral(".");
@@ -176,7 +182,7 @@ bool DocumentBuilder::labelParts(const QString &text, int level, const ListRun &
     for (const QChar c : text) {
         QString &part = own ? after : before;
         const int placeholder = c.unicode();
-        if (placeholder >= MaxListLevels) {
+        if (placeholder >= 0x20) {
             part += c;
         } else if (placeholder == level && !own) {
             own = true;

@@ -71,9 +71,13 @@ QString listNumberText(QTextListFormat::Style style, int number)
 
 QString listItemLabel(const QTextList &list, const QTextBlock &block)
 {
-    const QTextListFormat format = list.format();
+    return listItemLabel(list.format(), list.itemNumber(block));
+}
+
+QString listItemLabel(const QTextListFormat &format, int index)
+{
     const QTextListFormat::Style style = shownListStyle(format);
-    const QString number = listNumberText(style, listStart(format) + list.itemNumber(block));
+    const QString number = listNumberText(style, listStart(format) + index);
     if (isBulletStyle(style))
         return number;
     const QString suffix = format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix()

@@ -35,6 +35,9 @@ QString listNumberText(QTextListFormat::Style style, int number);
 
 // The label of a list item as shown: "7.", "2.1.", "a)", "•".
 QString listItemLabel(const QTextList &list, const QTextBlock &block);
+// The same for the list's item at index (0 for the first), which is quicker to give
+// for items taken in order than the block (a list finds a block's index by search).
+QString listItemLabel(const QTextListFormat &format, int index);
 
 // Sets a list format's style and start number (see above).
 void setListNumbering(QTextListFormat &format, QTextListFormat::Style style, int start);

@@ -297,6 +297,8 @@ void Parser::character(char16_t c)
         fontNameCharacter(c);
     else if (m_group.dest == Destination::ListTable && m_levelTextDepth > 0)
         m_levelText.append(QChar(c));
+    else if (m_group.dest == Destination::OldList && m_oldListText && m_oldListText->size() < MaxFontName)
+        m_oldListText->append(QChar(c));
 }
 
 void Parser::decodeHidden()
@@ -529,8 +531,11 @@ void Parser::word(const Token &t)
         skipGroup();
         return;
     }
-    if (m_group.dest == Destination::ListTable || m_group.dest == Destination::ListOverrideTable
-        || m_group.dest == Destination::OldList) {
+    // List definitions read their own words; Unicode characters in their label texts
+    // are read as everywhere.
+    if ((m_group.dest == Destination::ListTable || m_group.dest == Destination::ListOverrideTable
+         || m_group.dest == Destination::OldList)
+        && entry.word != Word::Unicode && entry.word != Word::UnicodeSkip) {
         listWord(t, entry.word);
         return;
     }

@@ -138,6 +138,8 @@ private:
     // Lists in order of first use; their number is their place plus one.
     QList<const QTextList *> m_lists;
     QHash<const QTextList *, int> m_listIndex;
+    // List items written so far, by list: the index of the next one.
+    QHash<const QTextList *, int> m_listItems;
     // The frames directly in the document, in order, and the next one to pass.
     const QList<QTextFrame *> m_frames = m_doc.rootFrame()->childFrames();
     qsizetype m_nextFrame = 0;
@@ -219,7 +221,7 @@ void Writer::paragraph(const QTextBlock &block, int position)
     if (list) {
         // The label for older readers, as the pane shows it.
         m_out.rawBytes("{\\listtext ");
-        m_out.text(listItemLabel(*list, block));
+        m_out.text(listItemLabel(list->format(), m_listItems[list]++));
         m_out.word("\\tab");
         m_out.rawBytes("}");
     }

@@ -108,10 +108,7 @@ ContentFile parseContentLines(const QStringList &lines, int maxLines)
 
 ContentFile parseContentFile(QByteArrayView bytes, int maxLines)
 {
-    QStringList lines;
-    for (const QByteArrayView raw : textfile::splitRawLines(bytes))
-        lines.append(textfile::decode(raw));
-    return parseContentLines(lines, maxLines);
+    return parseContentLines(textfile::decodeLines(bytes, textfile::detect(bytes)), maxLines);
 }
 
 ContentFile readContentFile(const QString &path)

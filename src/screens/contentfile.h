@@ -1,7 +1,7 @@
 #pragma once
 // Reading a screen's content file into its stored lines.
 //
-// A content file is line-oriented Windows-1250 text (CR LF; LF-only lines and a last
+// A content file is line-oriented Windows-1250 text (or UTF-8, written back as such) (CR LF; LF-only lines and a last
 // line without an end are read too). The first characters of the raw line decide its
 // kind, with no tolerance for leading blanks: "[" a button line, "//" a link line,
 // "<" the start of a text block; anything else (empty lines, ">" outside a block) is a
@@ -52,7 +52,8 @@ struct ContentFile {
 inline constexpr int AllLines = std::numeric_limits<int>::max();
 ContentFile parseContentLines(const QStringList &lines, int maxLines = MaxLines);
 
-// Splits Windows-1250 bytes into lines and reads them.
+// Splits bytes into lines and reads them: Windows-1250, or UTF-8 when the bytes are
+// (see textfile::detect).
 ContentFile parseContentFile(QByteArrayView bytes, int maxLines = MaxLines);
 
 // Reads the file at path (found without regard to case); throws IoError when it

@@ -1,6 +1,8 @@
 #include "screens/folderlist.h"
 
 #include "platform/folderentries.h"
+#include "screens/contentfileitems.h"
+#include "screens/contentfilenames.h"
 
 #include <QCollator>
 #include <QDir>
@@ -13,10 +15,26 @@
 
 namespace lumora {
 
-FolderList folderList(const QString &programDir)
+bool holdsContentFiles(const QString &folder, const QString &contentName)
+{
+    // The top file's backup counts: entering the course puts it back in place.
+    const QString backup = content::backupName(contentName);
+    bool found = false;
+    paths::forEachEntry(folder, [&](const paths::FolderEntry &entry) {
+        if (entry.kind == paths::FolderEntry::Kind::Folder)
+            return true;
+        found = entry.name.compare(contentName, Qt::CaseInsensitive) == 0
+            || entry.name.compare(backup, Qt::CaseInsensitive) == 0 || content::itemKind(entry.name) == content::ItemKind::Screen;
+        return !found;
+    });
+    return found;
+}
+
+FolderList folderList(const QString &programDir, const QString &contentName)
 {
     FolderList list;
     const QString clean = QDir::cleanPath(QDir(programDir).absolutePath());
+    list.unreadable = !QDir(clean).isReadable();
     list.entries << QDir::rootPath();
     for (const QString &part : clean.split(QLatin1Char('/'), Qt::SkipEmptyParts))
         list.entries << part;
@@ -47,6 +65,8 @@ FolderList folderList(const QString &programDir)
                     return true;
             }
         }
+        if (!contentName.isEmpty() && !holdsContentFiles(prefix + name, contentName))
+            return true;
         subfolders << name;
         return true;
     });

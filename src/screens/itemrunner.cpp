@@ -1,6 +1,7 @@
 // The press of a lesson button: the next screen, a demonstration, a picture, or anything
 // else through the desktop's "open".
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "personal/workfiles.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -60,8 +61,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
     const int next = level + 1;
     if (next > MaxLevels && kind == content::ItemKind::Screen) {
         // The tables hold 20 levels; a deeper screen is refused rather than overrunning them.
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("LEVEL LIMIT"),
-                         QStringLiteral("Hlbšia obrazovka sa nedá otvoriť: program zobrazí najviac 20 úrovní."),
+        messages::notify(s, messages::Kind::Warning, keys::LevelLimit,
                          QString(), this);
         return;
     }
@@ -86,14 +86,14 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         if (tried.isEmpty() && isAddress(parts.fileName))
             tried = parts.fileName;
         if (tried.isEmpty()) {
-            const QString text = s.ConfigText(QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
+            const QString text = s.ConfigText(keys::Nonfile);
             if (s.ShowPrompt)
                 messages::show(messages::Kind::Warning, messages::Buttons::Ok,
                                targetPath(folder, target) + QLatin1Char(' ') + text, this);
             return;
         }
         if (!process::shellOpen(tried, parts.parameters)) {
-            const QString text = s.ConfigText(QStringLiteral("NONEXE"), QStringLiteral(" - Program sa nedá spustiť"));
+            const QString text = s.ConfigText(keys::Nonexe);
             if (s.ShowPrompt)
                 messages::show(messages::Kind::Warning, messages::Buttons::Ok, tried + QLatin1Char(' ') + text, this);
         }
@@ -114,7 +114,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         }
         if (!s.ShowPrompt)
             return;
-        const QString missing = s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
+        const QString missing = s.ConfigText(keys::Text1)
             + QLatin1Char(' ') + target;
         // A screen outside the program folder is refused as missing, and never created.
         const bool outside = !paths::inside(targetPath(folder, target), s.values.ProgramDir);
@@ -125,7 +125,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         // Offer to write the missing screen in the lesson editor; a saved screen opens
         // at once, in editing mode.
         const QString question = missing + QLatin1Char('\n')
-            + s.ConfigText(QStringLiteral("TEXT2"), QStringLiteral("Chcete ho teraz vytvoriť ?"));
+            + s.ConfigText(keys::Text2);
         if (messages::askDefaultNo(messages::Kind::Information, question, this) != messages::Answer::Yes)
             return;
         c.CurrentLevel = quint8(next);
@@ -144,7 +144,7 @@ void TForm1::SpustiProgram(QPushButton *lessonButton)
         if (picture.isEmpty()) {
             if (s.ShowPrompt)
                 messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                               s.ConfigText(QStringLiteral("BMP"), QStringLiteral("Neexistuje súbor obrázku")), this);
+                               s.ConfigText(keys::Bmp), this);
             return;
         }
         TOknoObrazku window(s, this);
@@ -167,14 +167,14 @@ void runDemonstration(Session &s, const QString &folder, const content::TargetPa
 {
     const QString player = paths::join(s.values.LotusDir, QStringLiteral("SCPLAYER.EXE"));
     if (!paths::fileExists(player)) {
-        const QString text = s.ConfigText(QStringLiteral("SCPLAYER"), QStringLiteral("Neexistuje SCPLAYER"));
+        const QString text = s.ConfigText(keys::Scplayer);
         if (parts.parameters.isEmpty() || s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, parent);
         return;
     }
     const QString demonstration = courseItemFile(s, folder, parts.fileName);
     if (demonstration.isEmpty()) {
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("SCM"), QStringLiteral("Neexistuje ukážka .scm"),
+        messages::notify(s, messages::Kind::Warning, keys::Scm,
                          QString(), parent);
         return;
     }

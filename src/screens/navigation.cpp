@@ -3,11 +3,13 @@
 // the button column.
 #include "app/formtemplate.h"
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "screens/contentfilenames.h"
 #include "screens/layout.h"
+#include "screens/resumetrail.h"
 #include "state/session.h"
 #include "text/lessoneditorwindow.h"
 
@@ -35,17 +37,21 @@ TForm1 *levelWindow(Session &s, int level)
 
 void TForm1::PoStlaceni(QPushButton *courseButton)
 {
+    if (courseButton)
+        enterCourse(courseButton->text());
+}
+
+void TForm1::enterCourse(const QString &courseFolder)
+{
     Session &s = m_session;
     CourseState &c = s.course;
-    if (!courseButton)
-        return;
     if (c.CurrentLevel == 1)
         c.CurrentLevel = 2;
     const int level = c.CurrentLevel;
-    c.LevelFolder[size_t(level - 1)] = courseButton->text();
-    c.LevelFolder[size_t(level)] = courseButton->text();
+    c.LevelFolder[size_t(level - 1)] = courseFolder;
+    c.LevelFolder[size_t(level)] = courseFolder;
 
-    c.ContentFileName = s.ConfigText(QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt"));
+    c.ContentFileName = s.ConfigText(keys::DefaultContent);
     const bool gate = s.ShowPrompt;
     const QString backup = content::backupName(c.ContentFileName);
     c.ScreenFile[size_t(level)] = c.ContentFileName;
@@ -62,7 +68,7 @@ void TForm1::PoStlaceni(QPushButton *courseButton)
         return;
     }
     const auto missingWarning = [&] {
-        return s.ConfigText(QStringLiteral("TEXT1"), QStringLiteral("Neexistuje textový súbor"))
+        return s.ConfigText(keys::Text1)
             + QLatin1Char(' ') + c.ContentFileName;
     };
     const QString backupPath = paths::existingFile(paths::join(folder, backup));
@@ -85,7 +91,7 @@ void TForm1::PoStlaceni(QPushButton *courseButton)
     // Offer to write the course's first screen in the lesson editor.
     const QString question = s.ConfigText(QStringLiteral("CONTENT ") + c.ContentFileName,
                                           QStringLiteral("Neexistuje ") + c.ContentFileName)
-        + QLatin1Char('\n') + s.ConfigText(QStringLiteral("TEXT2"), QStringLiteral("Chcete ho teraz vytvoriť ?"));
+        + QLatin1Char('\n') + s.ConfigText(keys::Text2);
     if (messages::askDefaultNo(messages::Kind::Information, question, this) != messages::Answer::Yes)
         return;
     runLessonEditor(s, this, c.ContentFileName, c.LevelFolder[size_t(level - 1)]);
@@ -114,11 +120,11 @@ void TForm1::ZobrazOkno()
         c.LevelWindow[size_t(level)] = window.get();
         window->setObjectName(QStringLiteral("Form%1").arg(level));
         const QPoint corner = level < 3 || !below
-            ? QPoint(s.ConfigInt(QStringLiteral("LEFT CORNER"), QStringLiteral("0")) & 0xFFFF,
-                     s.ConfigInt(QStringLiteral("TOP CORNER"), QStringLiteral("0")) & 0xFFFF)
+            ? QPoint(s.ConfigInt(keys::LeftCorner) & 0xFFFF,
+                     s.ConfigInt(keys::TopCorner) & 0xFFFF)
             : below->pos();
-        const int width = s.ConfigInt(QStringLiteral("WIDTH"), QStringLiteral("700")) & 0xFFFF;
-        const int height = s.ConfigInt(QStringLiteral("HEIGHT"), QStringLiteral("640")) & 0xFFFF;
+        const int width = s.ConfigInt(keys::Width) & 0xFFFF;
+        const int height = s.ConfigInt(keys::Height) & 0xFFFF;
         window->placeWindow(corner.x(), corner.y(), width, height);
         window->Label2->hide();
         window->ComboBox1->hide();
@@ -194,6 +200,7 @@ void TForm1::FormClose()
     c.LevelWindow[c.CurrentLevel] = nullptr;
     --c.CurrentLevel;
     s.writeLevelFile();
+    resume::recordBack(s);
 }
 
 void TForm1::PripravOkno(const QString &contentPath)

@@ -1,6 +1,7 @@
 // Building a level's screen when its window is activated: the root screen with one
 // button per course folder, or a content screen from its content file.
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "personal/workfiles.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
@@ -13,6 +14,8 @@
 #include "screens/contentfilenames.h"
 #include "screens/folderlist.h"
 #include "screens/layout.h"
+#include "screens/resumetrail.h"
+#include "screens/startscreen.h"
 #include "state/session.h"
 #include "text/formattedfile.h"
 #include "text/lessonpane.h"
@@ -81,7 +84,7 @@ QString buttonPicture(const Session &s, const QString &caption, const QString &t
 // the screen width or keeps the set-up's size.
 int buttonFontSize(Session &s)
 {
-    return startup::buttonFontSize(s.ConfigText(QStringLiteral("FONTSIZE BUTTON"), QStringLiteral("11")),
+    return startup::buttonFontSize(s.ConfigText(keys::FontsizeButton),
                                    s.values.ScreenWidth, s.values.ButtonFontSize);
 }
 
@@ -152,7 +155,7 @@ void TForm1::FormActivate()
     CourseState &c = s.course;
     applyStartFont(*this, s);
     // "FONTSIZE BUTTON" cannot fail (any text has a size); "FONTSIZE MEMO" must be a number.
-    s.ConfigInt(QStringLiteral("FONTSIZE MEMO"), QStringLiteral("11"));
+    s.ConfigInt(keys::FontsizeMemo);
 
     if (s.values.WindowWidth < 112)
         EndProgram();
@@ -238,7 +241,7 @@ void TForm1::buildContentScreen(int level)
 
     Label1->show();
     Label6->show();
-    const int memoSize = s.ConfigInt(QStringLiteral("FONTSIZE MEMO"), QStringLiteral("11"));
+    const int memoSize = s.ConfigInt(keys::FontsizeMemo);
     setFontSize(Memo1, memoSize);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(true);
@@ -286,7 +289,7 @@ void TForm1::buildContentScreen(int level)
     // The exam caption is the same for every button of the screen: looked up once.
     const QString examCaption = items.buttons.isEmpty()
         ? QString()
-        : s.ConfigText(QStringLiteral("BUTTON EXAM"), QStringLiteral("Vyskúšajte sa"));
+        : s.ConfigText(keys::ButtonExam);
     for (const content::ScreenButton &b : items.buttons) {
         ButtonCount = quint8(b.number);
         QPushButton *button = addColumnButton(QStringLiteral("Button%1%2").arg(b.number).arg(level),
@@ -339,7 +342,7 @@ void TForm1::buildContentScreen(int level)
     }
 
     if (ComboBox1->count() == 0)
-        ComboBox1->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
+        ComboBox1->addItem(s.ConfigText(keys::WwwDefault));
 
     Label1->resize(firstButton ? width() - firstButton->width() - 20 : width() - 20, Label1->height());
     Label1->setText(Label1->fontMetrics().elidedText(title, Qt::ElideMiddle, Label1->width()));
@@ -359,14 +362,13 @@ void TForm1::buildContentScreen(int level)
 
     Memo1->resize(Button1->x() - Memo1->x() - 3 * unit - 10, Memo1->height());
     Panel1->setGeometry(Memo1->x() - 5, Memo1->y(), 5, Memo1->height());
+    resume::recordScreen(s);
 
     if (file.truncated())
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("CONTENT TOO LONG"),
-                         QStringLiteral("Obrazovka má viac ako 20 tlačidiel a odkazov; tie za dvadsiatym sa nezobrazujú. Súbor:"),
+        messages::notify(s, messages::Kind::Warning, keys::ContentTooLong,
                          QLatin1Char(' ') + contentPath, this);
     if (notRich)
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("RTF NOT RICH TEXT"),
-                         QStringLiteral("Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu ho odloží ako .old:"),
+        messages::notify(s, messages::Kind::Warning, keys::RtfNotRichText,
                          QLatin1Char(' ') + rtfPath, this);
 }
 
@@ -382,7 +384,8 @@ void TForm1::buildRootScreen()
     Odkazy1->setEnabled(false);
     Poznmky1->setEnabled(false);
 
-    const FolderList list = folderList(s.values.ProgramDir);
+    const FolderList list = folderList(
+        s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
     c.FolderListCount = list.count();
     c.LayoutTop = layout::FirstLayoutTop;
     startup::takeProgramDir(s.values.ProgramDir, s.values);
@@ -414,6 +417,9 @@ void TForm1::buildRootScreen()
         setFontSize(button, layout::courseButtonFontSize(int(courses.at(i).size()), buttonFont, unit));
     }
     Label1->resize(courses.isEmpty() ? this->width() - 20 : this->width() - width - 20, Label1->height());
+    if (!s.values.isSearchInstance())
+        startscreen::add(client, s, list, client->width() - width - 20,
+                         {[this](const QString &course) { enterCourse(course); }, [this] { EndProgram(); }});
     Button1->hide();
     Lista(c.LayoutTop);
     c.CurrentLevel = 2;

@@ -1,5 +1,6 @@
 // The main window's entry to the course search: "Pomocník → Hľadať v kurze" and Ctrl+F.
 #include "app/tform1.h"
+#include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -22,8 +23,7 @@ void openScreen(Session &session, const QString &reference, const QString &capti
 {
     const QString file = paths::join(session.levelFolderPath(session.course.CurrentLevel), reference);
     if (reference.isEmpty() || !paths::fileExists(file)) {
-        messages::notify(session, messages::Kind::Warning, QStringLiteral("TEXT"),
-                         QStringLiteral("Neexistuje textový súbor"), QString(), QApplication::activeModalWidget());
+        messages::notify(session, messages::Kind::Warning, keys::Text, QString(), QApplication::activeModalWidget());
         return;
     }
     // The words go beside the command line, for this start only.

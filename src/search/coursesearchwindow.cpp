@@ -1,5 +1,6 @@
 #include "search/coursesearchwindow.h"
 
+#include "config/keys.h"
 #include "platform/guard.h"
 #include "search/coursereading.h"
 #include "search/resultslist.h"
@@ -37,16 +38,13 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     setObjectName(QStringLiteral("TOknoHladajVKurze"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    const auto text = [&session](const char *key, const char *defaultText) {
-        return session.ConfigText(QLatin1String(key), QString::fromUtf8(defaultText));
-    };
-    setWindowTitle(text("MENU FIND", "Hľadať v kurze"));
-    m_countText = text("WINDOW FIND COUNT", "Nájdené obrazovky:");
-    m_readingText = text("WINDOW FIND READING", "Čítam kurz…");
+    setWindowTitle(session.ConfigText(keys::MenuFind));
+    m_countText = session.ConfigText(keys::WindowFindCount);
+    m_readingText = session.ConfigText(keys::WindowFindReading);
 
     auto *layout = new QVBoxLayout(this);
     auto *field = new QHBoxLayout;
-    Label2 = named(new QLabel(text("WINDOW FIND TEXT", "Hľadaj:"), this), "Label2");
+    Label2 = named(new QLabel(session.ConfigText(keys::WindowFindText), this), "Label2");
     Edit1 = named(new QLineEdit(this), "Edit1");
     Edit1->setClearButtonEnabled(true);
     Label2->setBuddy(Edit1);
@@ -69,8 +67,8 @@ TOknoHladajVKurze::TOknoHladajVKurze(Session &session, OpenScreen open, QWidget 
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMaximumWidth(160);
     ProgressBar1->hide();
-    Button1 = named(new QPushButton(text("WINDOW FIND SHOW", "Zobraz okno"), this), "Button1");
-    Button2 = named(new QPushButton(text("WINDOW FIND CLOSE", "Návrat"), this), "Button2");
+    Button1 = named(new QPushButton(session.ConfigText(keys::WindowFindShow), this), "Button1");
+    Button2 = named(new QPushButton(session.ConfigText(keys::WindowFindClose), this), "Button2");
     Button1->setDefault(true);
     Button1->setEnabled(false);
     Button2->setAutoDefault(false);

@@ -28,10 +28,12 @@ public:
     // The text lookup: the course folder's CONFIG.TXT first while inside a course,
     // then the program folder's, then the default. Reads the files afresh every time.
     QString ConfigText(const QString &key, const QString &defaultText = QString()) override;
+    using TextLookup::ConfigText;
     bool showPrompt() const override { return ShowPrompt; }
 
     // ConfigText converted with the strict integer conversion (throws ConvertError).
     int ConfigInt(const QString &key, const QString &defaultText);
+    int ConfigInt(const TextKey &entry) { return ConfigInt(entry.name(), entry.defaultValue()); }
 
     // The course folder of a level: ProgramDir + LevelFolder[level] + separator.
     QString levelFolderPath(int level) const;

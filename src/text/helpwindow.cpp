@@ -1,5 +1,6 @@
 #include "text/helpwindow.h"
 
+#include "config/keys.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "rtf/rtfreader.h"
@@ -46,7 +47,7 @@ QString TOknoHelp::helpFile() const
 
 void TOknoHelp::FormActivate()
 {
-    setWindowTitle(m_session.ConfigText(QStringLiteral("MENU HELP"), QStringLiteral("Pomocník")));
+    setWindowTitle(m_session.ConfigText(keys::MenuHelp));
     Memo1->clear();
     formattedfile::load(helpFile(), *Memo1->document());
 }

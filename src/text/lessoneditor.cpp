@@ -89,7 +89,9 @@ SaveResult save(const Files &files, bool contentExisted, const QStringList &edit
         textfile::writeBytes(files.backup, previous);
     if (formatted == Formatted::Rich)
         formattedfile::save(files.formatted, buffer);
-    textfile::writeLines(files.content, lines);
+    // A file that came as UTF-8 is written back as UTF-8; a new one is Windows-1250.
+    textfile::writeLines(files.content, lines,
+                         contentExisted ? textfile::detect(previous) : textfile::Encoding::Windows1250);
     return SaveResult::Saved;
 }
 

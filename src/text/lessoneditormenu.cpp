@@ -2,6 +2,7 @@
 // then the refresh of the window.
 #include "text/paneediting.h"
 
+#include "config/keys.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
@@ -41,7 +42,7 @@ void PaneEditing::refreshAfterLessonEditor(bool editorSaved)
     m_c.links->clear();
     m_c.links->addItems(memo::linkLines(textfile::readLines(path)));
     if (m_c.links->count() == 0)
-        m_c.links->addItem(s.ConfigText(QStringLiteral("WWW DEFAULT"), QStringLiteral("https://www.lumora.sk")));
+        m_c.links->addItem(s.ConfigText(keys::WwwDefault));
     m_c.links->setCurrentIndex(0);
 
     if (c.EditorSaved) {
@@ -62,8 +63,7 @@ void PaneEditing::openLessonEditor()
         return;
     if (editing()) {
         messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       s.ConfigText(QStringLiteral("EDITABLE MEMO"),
-                                    QStringLiteral("Najskôr musíte ukončiť editáciu textu, uložte text")),
+                       s.ConfigText(keys::EditableMemo),
                        m_c.window);
         return;
     }

@@ -1,4 +1,5 @@
 #include "text/lessoneditorwindow.h"
+#include "config/keys.h"
 #include "platform/placecontrol.h"
 
 #include "platform/guard.h"
@@ -71,12 +72,12 @@ void TOknoEditLek::createControls()
 void TOknoEditLek::applyCaptions()
 {
     Session &s = m_session;
-    setWindowTitle(s.ConfigText(QStringLiteral("WINDOW EDITLECT"), QStringLiteral("Editácia lekcie")));
-    Label3->setText(s.ConfigText(QStringLiteral("CORRECTION TEXT1"), QStringLiteral("Texty opravujte cez")));
-    Button3->setText(s.ConfigText(QStringLiteral("CORRECTION TEXT2"), QStringLiteral("Editácia textu"))
-                     + QStringLiteral(" - ") + s.ConfigText(QStringLiteral("MENU EDIT"), QStringLiteral("Editácia")));
-    Button1->setText(s.ConfigText(QStringLiteral("WINDOW EDITLECT SAVE"), QStringLiteral("Ulož")));
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW EDITLECT CANCEL"), QStringLiteral("Zruš zmeny")));
+    setWindowTitle(s.ConfigText(keys::WindowEditlect));
+    Label3->setText(s.ConfigText(keys::CorrectionText1));
+    Button3->setText(s.ConfigText(keys::CorrectionText2)
+                     + QStringLiteral(" - ") + s.ConfigText(keys::MenuEdit));
+    Button1->setText(s.ConfigText(keys::WindowEditlectSave));
+    Button2->setText(s.ConfigText(keys::WindowEditlectCancel));
     // The button stands right after its label, whatever the caption's length.
     Label3->adjustSize();
     const int buttonLeft = Label3->x() + Label3->width() + 8;
@@ -105,11 +106,10 @@ void TOknoEditLek::openFiles()
     scrollBarFor(Memo1, opened.lines.join(QStringLiteral("\r\n")).size() >= 161);
     Label1->setText(m_files.content);
     Label2->setText(m_files.formatted);
-    Label3->setText(s.ConfigText(QStringLiteral("CORRECTION TEXT1"), QStringLiteral("Texty opravujte cez")));
+    Label3->setText(s.ConfigText(keys::CorrectionText1));
 
     if (opened.formatted == lessoneditor::Formatted::NotRich)
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("EDITLECT NOT RTF"),
-                         QStringLiteral("Formátovaný text nie je vo formáte RTF; editor ho ponechá bez zmeny:"),
+        messages::notify(s, messages::Kind::Warning, keys::EditlectNotRtf,
                          QLatin1Char(' ') + m_files.formatted, parentWidget());
 }
 

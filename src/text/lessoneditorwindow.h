@@ -49,16 +49,16 @@ public:
     // Whether a save succeeded.
     bool saved() const { return m_saved; }
 
-    QLabel *Label1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QPlainTextEdit *Memo2 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QPushButton *Button3 = nullptr;
-    QTextEdit *Memo3 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QTextEdit *RichEdit1 = nullptr;
+    QLabel *Label1 = nullptr;             // the content file's name
+    QPlainTextEdit *Memo1 = nullptr;      // the content file's lines, edited
+    QPlainTextEdit *Memo2 = nullptr;      // the syntax help, read-only
+    QLabel *Label2 = nullptr;             // the formatted text's name
+    QLabel *Label3 = nullptr;             // "Texty opravujte cez"
+    QPushButton *Button3 = nullptr;       // "Editácia textu - Editácia": save, then edit in place
+    QTextEdit *Memo3 = nullptr;           // the formatted text, read-only
+    QPushButton *Button1 = nullptr;       // "Ulož"
+    QPushButton *Button2 = nullptr;       // "Zruš zmeny"
+    QTextEdit *RichEdit1 = nullptr;       // the formatted text as saved (hidden)
 
 private:
     void createControls();

@@ -7,6 +7,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QMimeData>
 #include <QPaintEvent>
+#include <QResizeEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -44,6 +45,28 @@ void LessonPane::insertFromMimeData(const QMimeData *source)
     ensureCursorVisible();
 }
 
+namespace {
+
+// Far taller than any screen, so that the few pixels a page break adds go unseen, and
+// taller than anything a line can hold.
+constexpr qreal PageHeight = 1000000;
+
+} // namespace
+
+void keepPagesFinite(QTextEdit &pane)
+{
+    QTextDocument &doc = *pane.document();
+    const QSizeF page = doc.pageSize();
+    if (page.height() < 0)
+        doc.setPageSize(QSizeF(page.width(), PageHeight));
+}
+
+void LessonPane::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    keepPagesFinite(*this);
+}
+
 PaneLoading::PaneLoading(QTextEdit &pane) : m_pane(pane), m_page(pane.document()->pageSize())
 {
     // A page of no size is one the layout lays nothing out on.
@@ -52,8 +75,12 @@ PaneLoading::PaneLoading(QTextEdit &pane) : m_pane(pane), m_page(pane.document()
 
 PaneLoading::~PaneLoading()
 {
-    m_pane.setTextCursor(QTextCursor(m_pane.document()));
-    m_pane.document()->setPageSize(m_page);
+    QTextDocument &doc = *m_pane.document();
+    m_pane.setTextCursor(QTextCursor(&doc));
+    QSizeF page = m_page;
+    if (page.height() < 0)
+        page.setHeight(PageHeight);
+    doc.setPageSize(page);
 }
 
 void LessonPane::paintEvent(QPaintEvent *event)

@@ -38,6 +38,7 @@ protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -57,6 +58,13 @@ private:
 // text out from the top in steps between the window's events. (A layout that answers
 // the load itself lays a long text out whole at once; a cursor left at the end of the
 // loaded text would make the first paint lay it out up to there.)
+// Gives a text edit's document pages of a finite height. A text edit lays its text out
+// on one endless page, and the layout cannot go on past about 8.4 million pixels of it
+// (about 30 MB of lesson text in the lesson pane): there it loops for ever. On pages
+// of a finite height it goes on from page to page, to about 33 million pixels. The
+// text edit sets the page size again whenever it is resized.
+void keepPagesFinite(QTextEdit &pane);
+
 class PaneLoading {
 public:
     explicit PaneLoading(QTextEdit &pane);

@@ -1,5 +1,6 @@
 #include "text/picturewindow.h"
 
+#include "config/keys.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
@@ -101,8 +102,8 @@ TOknoObrazku::TOknoObrazku(Session &session, QWidget *parent)
 
 void TOknoObrazku::FormActivate()
 {
-    Button1->setText(m_session.ConfigText(QStringLiteral("WINDOW PICTURE CLOSE"), QStringLiteral("Zavri")));
-    setWindowTitle(m_session.ConfigText(QStringLiteral("WINDOW PICTURE"), QStringLiteral("Obrázok")));
+    Button1->setText(m_session.ConfigText(keys::WindowPictureClose));
+    setWindowTitle(m_session.ConfigText(keys::WindowPicture));
     QImageReader reader(paths::resolve(picturePath));
     reader.setAutoTransform(true);
     const QSize full = reader.size();

@@ -44,8 +44,8 @@ public:
     static constexpr qint64 MaxPixels = 40'000'000;
 
     QScrollArea *scrollArea = nullptr;
-    PictureCanvas *Image1 = nullptr;
-    QPushButton *Button1 = nullptr;
+    PictureCanvas *Image1 = nullptr;      // the picture
+    QPushButton *Button1 = nullptr;       // "Zavri"
 
     // Captions and the picture; throws FileFormatError for a file that is no picture.
     void FormActivate();

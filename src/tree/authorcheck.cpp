@@ -106,8 +106,8 @@ void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findin
         findings.append({QStringLiteral("encoding"), file, firstControl,
                          QStringLiteral("holds control characters: not a text file")});
     else if (firstNonAscii && validUtf8(bytes))
-        findings.append({QStringLiteral("encoding"), file, firstNonAscii,
-                         QStringLiteral("saved as UTF-8, not Windows-1250: its letters show wrongly")});
+        findings.append({QStringLiteral("note"), file, firstNonAscii,
+                         QStringLiteral("saved as UTF-8: this player reads it, older players show its letters wrongly")});
     else if (firstUndefined)
         findings.append({QStringLiteral("encoding"), file, firstUndefined,
                          QStringLiteral("holds bytes that are no Windows-1250 character")});
@@ -337,18 +337,21 @@ const char Usage[] =
     "  cycle           a content file that leads back to itself (two lines per cycle)\n"
     "  too-many-lines  a screen with more than 20 stored lines (the player drops the rest)\n"
     "  long-line       lines longer than 255 characters\n"
-    "  encoding        a content file that is not Windows-1250 text (for example saved\n"
-    "                  as UTF-8), with the first such line\n"
+    "  encoding        a content file that is not text in Windows-1250 or UTF-8, with\n"
+    "                  the first such line\n"
     "  not-rtf         a formatted text (.rtf beside a content file) that is not RTF\n"
     "  unreadable      a content file or formatted text that cannot be read\n"
     "  outside         a target that leaves the course folder\n"
     "  size-limit      a course whose tree grows past the player's limit\n"
+    "  note            not an error: a content file saved as UTF-8, which this player\n"
+    "                  reads and keeps, but older players show with wrong letters\n"
     "\n"
     "Options:\n"
     "  --json   the same findings as one JSON document\n"
     "  --help   this text\n"
     "\n"
-    "Exit status: 0 when every course is clean, 1 with findings, 2 for a usage error\n"
+    "Exit status: 0 when every course is clean (notes alone count as clean), 1 with\n"
+    "findings, 2 for a usage error\n"
     "or a folder that cannot be read.\n";
 } // namespace
 
@@ -383,8 +386,10 @@ int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     out << (json ? jsonReport(folders.first(), reports) : plainReport(reports));
     for (const CourseReport &course : reports) {
-        if (!course.findings.isEmpty())
-            return 1;
+        for (const Finding &f : course.findings) {
+            if (!f.isNote())
+                return 1;
+        }
     }
     return 0;
 }

@@ -14,10 +14,12 @@ namespace lumora::check {
 
 struct Finding {
     QString kind;    // "missing", "cycle", "too-many-lines", "long-line", "encoding",
-                     // "not-rtf", "unreadable", "outside", "size-limit"
+                     // "not-rtf", "unreadable", "outside", "size-limit"; "note" is no
+                     // error (a content file saved as UTF-8, which older players misread)
     QString file;    // the file it is about, relative to the course folder ("" when none)
     int line = 0;    // 1-based line of that file, 0 when not about one line
     QString text;    // the finding as a person reads it
+    bool isNote() const { return kind == QLatin1String("note"); }
 };
 
 struct CourseReport {
@@ -39,7 +41,8 @@ QString plainReport(const QList<CourseReport> &reports);
 QString jsonReport(const QString &folder, const QList<CourseReport> &reports);
 
 // The command line: lumora-check [--json] FOLDER; --help. Writes to out and err and
-// returns the exit status: 0 clean, 1 findings, 2 usage error or unreadable folder.
+// returns the exit status: 0 clean (or notes only), 1 findings, 2 usage error or
+// unreadable folder.
 int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace lumora::check

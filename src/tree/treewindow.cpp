@@ -1,5 +1,6 @@
 #include "tree/treewindow.h"
 
+#include "config/keys.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -156,13 +157,13 @@ void TOknoHladaj::FormActivate()
 {
     Session &s = m_session;
     const CourseState &c = s.course;
-    Button2->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH FIND"), QStringLiteral("Hľadaj text")));
-    Button3->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH SHOW"), QStringLiteral("Zobraz okno")));
-    Button4->setText(s.ConfigText(QStringLiteral("WINDOW SEARCH NEXT"), QStringLiteral("Hľadaj ďalej")));
-    Button5->setText(s.ConfigText(QStringLiteral("CLOSE CONTROL"), QStringLiteral("Koniec kontroly")));
-    Hadanie1->setText(s.ConfigText(QStringLiteral("MENU SEARCH"), QStringLiteral("Hľadaj")));
-    Hadanieintegrity1->setText(s.ConfigText(QStringLiteral("MENU INTEGRITY"), QStringLiteral("Kontrola integrity")));
-    setWindowTitle(s.ConfigText(QStringLiteral("MENU TREE"), QStringLiteral("Strom")));
+    Button2->setText(s.ConfigText(keys::WindowSearchFind));
+    Button3->setText(s.ConfigText(keys::WindowSearchShow));
+    Button4->setText(s.ConfigText(keys::WindowSearchNext));
+    Button5->setText(s.ConfigText(keys::CloseControl));
+    Hadanie1->setText(s.ConfigText(keys::MenuSearch));
+    Hadanieintegrity1->setText(s.ConfigText(keys::MenuIntegrity));
+    setWindowTitle(s.ConfigText(keys::MenuTree));
     Hadanieintegrity1->setVisible(s.programFolderWritable());
 
     const QString courseName = c.LevelFolder[c.CurrentLevel];
@@ -182,9 +183,8 @@ void TOknoHladaj::FormActivate()
     }
     Label3->setText(m_model->tree().filePath(0));
     if (m_model->tree().truncated()) {
-        messages::notify(s, messages::Kind::Warning, QStringLiteral("TREE LIMIT"),
-                         QStringLiteral("Kurz je príliš rozsiahly: strom ukazuje iba jeho prvých %1 položiek.")
-                             .arg(m_model->tree().size()),
+        messages::notify(s, messages::Kind::Warning, keys::TreeLimit.name(),
+                         keys::TreeLimit.defaultValue().arg(m_model->tree().size()),
                          QString(), this);
     }
 }
@@ -230,7 +230,7 @@ bool TOknoHladaj::scan()
         Button2->setEnabled(false);
         return true;
     }
-    messages::notify(m_session, messages::Kind::Warning, QStringLiteral("NOT FOUND"), QStringLiteral("Nenašlo "),
+    messages::notify(m_session, messages::Kind::Warning, keys::NotFound,
                      QString(), this);
     Button2->setEnabled(true);
     Button3->hide();
@@ -240,8 +240,7 @@ bool TOknoHladaj::scan()
 void TOknoHladaj::Button2Click()
 {
     if (Edit1->text().isEmpty()) {
-        messages::notify(m_session, messages::Kind::Warning, QStringLiteral("NOTHING"),
-                         QStringLiteral("Nemám čo hladať "), QString(), this);
+        messages::notify(m_session, messages::Kind::Warning, keys::Nothing, QString(), this);
         Edit1->setFocus();
         return;
     }
@@ -262,9 +261,9 @@ void TOknoHladaj::Button3Click()
     Panel1->show();
 }
 
-void TOknoHladaj::warnWithPath(const QString &path, const QString &key, const QString &defaultText)
+void TOknoHladaj::warnWithPath(const QString &path, const TextKey &entry)
 {
-    const QString text = m_session.ConfigText(key, defaultText);
+    const QString text = m_session.ConfigText(entry);
     if (m_session.ShowPrompt)
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, path + QLatin1Char(' ') + text, this);
 }
@@ -285,8 +284,7 @@ void TOknoHladaj::SpustiSubor()
     switch (content::itemKind(ref)) {
     case content::ItemKind::Screen: {
         if (ref.isEmpty() || !paths::fileExists(refPath) || !paths::inside(refPath, s.values.ProgramDir)) {
-            messages::notify(s, messages::Kind::Warning, QStringLiteral("TEXT"),
-                             QStringLiteral("Neexistuje textový súbor"), QString(), this);
+            messages::notify(s, messages::Kind::Warning, keys::Text, QString(), this);
             return;
         }
         // The second copy gets the file and the caption path as two whole arguments.
@@ -303,12 +301,12 @@ void TOknoHladaj::SpustiSubor()
         // Items outside the program folder are refused as missing, as on the screens.
         const QString file = courseItemFile(s, folder, parts.fileName);
         if (file.isEmpty()) {
-            warnWithPath(refPath, QStringLiteral("NONFILE"), QStringLiteral(" - súbor neexistuje"));
+            warnWithPath(refPath, keys::Nonfile);
             return;
         }
         // A start that could not be issued is reported rather than passed over.
         if (!process::shellOpen(file, parts.parameters))
-            warnWithPath(refPath, QStringLiteral("NONEXE"), QStringLiteral(" - Program sa nedá spustiť"));
+            warnWithPath(refPath, keys::Nonexe);
         return;
     }
     }
@@ -327,9 +325,9 @@ void TOknoHladaj::open()
     Panel1->hide();
     const QString courseName = c.LevelFolder[c.CurrentLevel];
     Label1->setText(courseName + QLatin1Char(' ')
-                    + s.ConfigText(QStringLiteral("MISSING FILES"), QStringLiteral("Zoznam chýbajúcich a zacyklenych súborov")));
+                    + s.ConfigText(keys::MissingFiles));
     const QStringList lines = tree::integrityList(
-        m_model->tree(), courseName, s.ConfigText(QStringLiteral("ALL AROUND"), tree::defaultAllAroundText()));
+        m_model->tree(), courseName, s.ConfigText(keys::AllAround.name(), tree::defaultAllAroundText()));
     Memo1->setPlainText(lines.join(u'\n'));
     const tree::ListScrollBars bars = tree::listScrollBars(lines);
     Memo1->setHorizontalScrollBarPolicy(bars.horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);

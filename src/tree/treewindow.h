@@ -17,6 +17,7 @@ class QTreeView;
 namespace lumora {
 
 class Session;
+struct TextKey;
 
 namespace tree {
 class CourseTreeModel;
@@ -33,20 +34,20 @@ public:
     QString secondCopyProgram;
 
     QMenuBar *menuBar = nullptr;
-    QAction *Hadanie1 = nullptr;
-    QAction *Hadanieintegrity1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QTreeView *TreeView1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QLabel *Label3 = nullptr;
-    QFrame *Panel1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button3 = nullptr;
-    QPushButton *Button4 = nullptr;
-    QPushButton *Button5 = nullptr;
-    QPushButton *Button1 = nullptr;
+    QAction *Hadanie1 = nullptr;          // "Hľadaj": shows the search panel
+    QAction *Hadanieintegrity1 = nullptr; // "Kontrola integrity"
+    QLabel *Label1 = nullptr;             // the course's name
+    QTreeView *TreeView1 = nullptr;       // the course tree
+    QPlainTextEdit *Memo1 = nullptr;      // the integrity list
+    QLabel *Label3 = nullptr;             // the selected file's path
+    QFrame *Panel1 = nullptr;             // the search panel
+    QLabel *Label2 = nullptr;             // the search panel's label
+    QLineEdit *Edit1 = nullptr;           // the text searched for
+    QPushButton *Button2 = nullptr;       // "Hľadaj text"
+    QPushButton *Button3 = nullptr;       // "Zobraz okno"
+    QPushButton *Button4 = nullptr;       // "Hľadaj ďalej"
+    QPushButton *Button5 = nullptr;       // "Koniec kontroly"
+    QPushButton *Button1 = nullptr;       // "Návrat": closes the window
 
     // Where the caption search stopped last (an absolute node index).
     int SearchPosition = 0;
@@ -78,7 +79,7 @@ private:
     void selectNode(int node);
     // Scans from SearchPosition; selects a match. Returns whether one was found.
     bool scan();
-    void warnWithPath(const QString &path, const QString &key, const QString &defaultText);
+    void warnWithPath(const QString &path, const TextKey &entry);
     QString courseFolder() const;
 
     Session &m_session;

@@ -1,6 +1,7 @@
 // The main window started offscreen on prepared program folders: captions, geometry,
 // the window template, the screen checks and the ways the program ends.
 #include "app/formtemplate.h"
+#include "app/screenfit.h"
 #include "app/tform1.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -68,6 +70,37 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
+    void windowsFitTheScreen_data()
+    {
+        QTest::addColumn<QRect>("inner");
+        QTest::addColumn<QRect>("expected");
+        // A 1280 x 1024 screen at 200 %: 640 x 512 with a 10-pixel panel at the top; the
+        // frame adds 2 at the sides and 20 above.
+        QTest::newRow("fits already") << QRect(30, 50, 300, 200) << QRect(30, 50, 300, 200);
+        QTest::newRow("too large") << QRect(0, 0, 760, 640) << QRect(2, 30, 636, 480);
+        QTest::newRow("off to the left") << QRect(-80, 100, 400, 300) << QRect(2, 100, 400, 300);
+        QTest::newRow("off to the right and below") << QRect(500, 400, 400, 300) << QRect(238, 210, 400, 300);
+    }
+    void windowsFitTheScreen()
+    {
+        QFETCH(QRect, inner);
+        QFETCH(QRect, expected);
+        QCOMPARE(screenfit::fitted(inner, QMargins(2, 20, 2, 2), QRect(0, 10, 640, 502)), expected);
+    }
+
+    void levelWindowLargerThanTheScreenIsFitted()
+    {
+        // A level window's design is fixed in size; the screen wins over it.
+        Session session;
+        TForm1 window(session);
+        window.placeWindow(-80, 0, 1520, 1280);
+        screenfit::fit(&window);
+        const QRect available = window.screen()->availableGeometry();
+        const QMargins frame = screenfit::frameOf(&window);
+        QVERIFY(available.contains(window.geometry().marginsAdded(frame)));
+        QVERIFY(window.width() > available.width() / 2);
+    }
+
     void init()
     {
         hook::reset();
@@ -82,7 +115,9 @@ private slots:
         Session s;
         TForm1 form(s);
         create(form, start());
-        QVERIFY(hook::shown().isEmpty()); // no file: the gate stays clear, no address box
+        // No text table: its built-in texts are shown, the address box among them.
+        QCOMPARE(hook::shown().size(), 1);
+        QVERIFY(hook::shown().first().text.startsWith(QStringLiteral("IP adresa počítača")));
 
         QCOMPARE(form.windowTitle(), QStringLiteral("Lumora"));
         QCOMPARE(form.SpeedButton2->text(), QStringLiteral("Koniec"));

@@ -1,5 +1,6 @@
 // The text table against golden folders (program/CONFIG.TXT, program/kurz/CONFIG.TXT and
 // the expected lookups side by side), and against files that are large, broken or change.
+#include "config/keys.h"
 #include "config/numbers.h"
 #include "config/texttable.h"
 #include "platform/errors.h"
@@ -8,8 +9,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace lumora;
 
@@ -123,6 +128,37 @@ private slots:
         QVERIFY(s.ShowPrompt);
     }
 
+    void tablesSavedInOtherEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString lines = QStringLiteral("0*END*Chcete ukončiť program ?\r\n1*NAME*Ľudovít\r\n");
+        QTest::newRow("Windows-1250") << textfile::encode(lines);
+        QTest::newRow("UTF-8") << lines.toUtf8();
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF") + lines.toUtf8();
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (const QChar c : lines) {
+            le += char(c.unicode() & 0xFF);
+            le += char(c.unicode() >> 8);
+            be += char(c.unicode() >> 8);
+            be += char(c.unicode() & 0xFF);
+        }
+        QTest::newRow("UTF-16 little-endian") << le;
+        QTest::newRow("UTF-16 big-endian") << be;
+    }
+
+    void tablesSavedInOtherEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        writeConfig(dir.path(), bytes);
+        Session s;
+        s.values.ProgramDir = dir.path() + QLatin1Char('/');
+        QCOMPARE(s.ConfigText(QStringLiteral("END"), QStringLiteral("d")), QStringLiteral("Chcete ukončiť program ?"));
+        QVERIFY(!s.ShowPrompt);
+        QCOMPARE(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("d")), QStringLiteral("Ľudovít"));
+        QVERIFY(s.ShowPrompt);
+    }
+
     void fileIsReadAfreshAndFoundInAnyCase()
     {
         QTemporaryDir dir;
@@ -143,6 +179,35 @@ private slots:
         Session s;
         s.values.ProgramDir = dir.path() + QLatin1Char('/');
         QVERIFY_THROWS_EXCEPTION(IoError, s.ConfigText(QStringLiteral("END"), QStringLiteral("x")));
+    }
+
+    // The key table against the sample program folder's CONFIG.TXT: every key the sample
+    // configures is known, and every text the sample gives is the table's default (the
+    // sample's settings configure its window, so only texts are compared). No key twice.
+    void keyTableMatchesSample()
+    {
+        QSet<QString> names;
+        for (const TextKey *entry : keys::All) {
+            QVERIFY2(!names.contains(entry->name()), entry->key);
+            names.insert(entry->name());
+        }
+        const QString sample = QStringLiteral(LUMORA_SOURCE_DIR "/sample/CONFIG.TXT");
+        int compared = 0;
+        for (const QString &line : textfile::readLines(sample)) {
+            const QStringList parts = line.split(QLatin1Char('*'));
+            if (parts.size() < 3)
+                continue;
+            const QString key = parts.at(1);
+            const auto entry = std::find_if(std::begin(keys::All), std::end(keys::All),
+                                            [&](const TextKey *e) { return e->name() == key; });
+            QVERIFY2(entry != std::end(keys::All), qPrintable(QStringLiteral("unknown key ") + key));
+            if ((*entry)->kind == TextKey::Kind::Setting)
+                continue;
+            const QString value = config::trimmed(line.section(QLatin1Char('*'), 2));
+            QCOMPARE(value, config::trimmed((*entry)->defaultValue()));
+            ++compared;
+        }
+        QVERIFY(compared > 30);
     }
 
     void strictIntegers()

@@ -85,6 +85,7 @@ private slots:
         window.setTarget(course + QStringLiteral("/web"), exporting::Format::Web);
         QVERIFY(!window.start());
         QVERIFY(!QFileInfo::exists(course + QStringLiteral("/web")));
+        QCOMPARE(messages::hook::shown().last().text, QStringLiteral("Cieľ leží v priečinku kurzu; vyberte iný."));
     }
 };
 

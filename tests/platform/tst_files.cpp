@@ -76,6 +76,17 @@ private slots:
         QCOMPARE(paths::withoutSeparator(QStringLiteral("/")), QStringLiteral("/"));
         QCOMPARE(paths::fileName(QStringLiteral("C:\\kurz\\kap.txt")), QStringLiteral("kap.txt"));
 
+        // Inside a folder means below it: a sibling whose name begins with the folder's
+        // name is outside.
+        const QString program = dir.path() + QStringLiteral("/program");
+        QDir().mkpath(program);
+        QDir().mkpath(dir.path() + QStringLiteral("/program2"));
+        textfile::writeLines(program + QStringLiteral("/pic.bmp"), {QStringLiteral("x")});
+        textfile::writeLines(dir.path() + QStringLiteral("/program2/pic.bmp"), {QStringLiteral("x")});
+        QVERIFY(paths::inside(program + QStringLiteral("/pic.bmp"), program));
+        QVERIFY(paths::inside(program, program + QStringLiteral("/")));
+        QVERIFY(!paths::inside(paths::join(program, QStringLiteral("..\\program2\\pic.bmp")), program));
+
         paths::removeFile(dir.path() + QStringLiteral("/kurz slovenčiny/KAP1/obsah.txt"));
         QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/Kurz Slovenčiny/Kap1/OBSAH.TXT")));
         paths::removeFile(dir.path() + QStringLiteral("/missing.txt")); // not an error

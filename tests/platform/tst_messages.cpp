@@ -63,12 +63,14 @@ private slots:
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Potvrď"));
         QCOMPARE(hook::shown().at(0).buttons, Buttons::YesNo);
 
-        // With no CONFIG.TXT anywhere the gate stays clear: nothing is asked.
+        // With no CONFIG.TXT anywhere the built-in question is asked, and No is No.
         Session none;
         QTemporaryDir empty;
         none.values.ProgramDir = empty.path() + QLatin1Char('/');
-        QVERIFY(confirm(none, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?")));
-        QCOMPARE(hook::shown().size(), 2);
+        hook::queue(Answer::No);
+        QVERIFY(!confirm(none, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?")));
+        QCOMPARE(hook::shown().size(), 3);
+        QCOMPARE(hook::shown().at(2).text, QStringLiteral("Chcete ukončiť program ?"));
     }
 
     void boxTitles()

@@ -265,6 +265,11 @@ private slots:
         QTest::newRow("unclosed field") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"x") << QString();
         QTest::newRow("odd link target") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"thtp :s//a%20b%\"}{\\fldrslt t}}")
                                          << QStringLiteral("t");
+        QTest::newRow("list label of Unicode and control characters")
+            << QByteArray("{\\*\\pn\\pnlvlbody\\pnucrm{\\pntxtb \\u8756?\\'07\\'01}{\\pntxta \\u946?)}}a\\par") << QStringLiteral("a");
+        QTest::newRow("list level text of Unicode and control characters")
+            << QByteArray("{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'05\\u8756?\\'0b\\'00\\'1f);}}\\listid1}}"
+                          "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}\\pard\\ls1 a\\par") << QStringLiteral("a");
         QTest::newRow("link without result") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"x\"}}t") << QStringLiteral("t");
     }
     void badInput()

@@ -67,6 +67,7 @@ private slots:
     {
         // A link to a folder elsewhere is a course; a plain file is not.
         QDir().mkpath(p->root() + QStringLiteral("/mimo"));
+        textfile::writeLines(p->root() + QStringLiteral("/mimo/Obsah.txt"), {QStringLiteral("[A]a.txt")});
         QVERIFY(QFile::link(p->root() + QStringLiteral("/mimo"), program() + QStringLiteral("/Chémia")));
         p->write(QStringLiteral("citaj.txt"), {QStringLiteral("Nie je kurz")});
         p->start();
@@ -204,9 +205,10 @@ private slots:
 
     void missingScreensAreOfferedToTheLessonEditor()
     {
-        // A course without any content file: the offer, the editor, and with its
-        // "save and edit the text" button the new screen opens in editing mode.
-        QDir().mkpath(program() + QStringLiteral("/Nový kurz"));
+        // A course without its top content file (a folder is a course once it holds a
+        // content file): the offer, the editor, and with its "save and edit the text"
+        // button the new screen opens in editing mode.
+        p->write(QStringLiteral("Nový kurz/lekcia1.txt"), {QStringLiteral("<Prvá lekcia>")});
         p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*TEXT2*Vytvoriť?")});
         p->start();
         bool editorSeen = false;

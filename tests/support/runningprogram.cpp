@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -24,6 +25,8 @@ RunningProgram::RunningProgram(const QString &programFolderName)
     messages::hook::setAutoAnswer(true);
     QDir().mkpath(program());
     QDir().mkpath(work());
+    // The program's own settings (recent folders, where to resume) stay in this case.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root() + QStringLiteral("/settings"));
 }
 
 RunningProgram::~RunningProgram()

@@ -186,7 +186,7 @@ private slots:
         QFETCH(bool, hadFormatted);
         QFETCH(fileops::ReplaceSteps, steps);
         QFETCH(int, code);
-        const QByteArray oldContent = "[A]a.txt\r\n<Starý text>\r\n[B]b.txt\r\n";
+        const QByteArray oldContent = "[A]a.txt\r\n<Star\xfd text>\r\n[B]b.txt\r\n";
         const QByteArray oldFormatted = hadFormatted ? QByteArray("{\\rtf1 Star\\'fd text}") : QByteArray();
         Screen screen(oldContent, oldFormatted);
         const QStringList before = entries(screen.dir.path());

@@ -99,6 +99,33 @@ private slots:
         });
     }
 
+    // A formatted lesson is loaded into the pane with its cursor at the start (a cursor
+    // left at the end makes the first paint lay the whole text out), on pages of a
+    // finite height (on one endless page the layout loops for ever past 8.4 million
+    // pixels), when the screen opens, when it is resized and when editing starts.
+    void paneLoadsFromTheTop()
+    {
+        QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\f0\\fs22 ";
+        for (int n = 1; n <= 200; ++n)
+            rtf += "Odsek " + QByteArray::number(n) + "\\par\r\n";
+        textfile::writeBytes(program() + QStringLiteral("/Kurz/Obsah.rtf"), rtf + "}");
+        const auto check = [](TForm1 *w, const char *when) {
+            QVERIFY2(w->Memo1->textCursor().position() == 0, when);
+            QVERIFY2(w->Memo1->document()->pageSize().height() > 0, when);
+            QVERIFY2(w->Memo1->document()->blockCount() >= 200, when);
+        };
+        inCourse([&](TForm1 *w) {
+            check(w, "opened");
+            w->Memo1->resize(w->Memo1->width() - 40, w->Memo1->height());
+            QCoreApplication::processEvents();
+            check(w, "resized");
+            w->Editciatextu2->trigger();
+            check(w, "editing");
+            w->Ignorovazmeny1->trigger();
+            check(w, "changes dropped");
+        });
+    }
+
     // A text block longer than the screen's table of 20 lines is shown and saved whole,
     // and the screen has no warning for it.
     void longBlockSavedWhole()

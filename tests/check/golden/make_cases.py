@@ -83,7 +83,7 @@ write_case('findings', {
     'Dejepis: not-rtf: staroveka.rtf: the formatted text is not rich text (RTF): the player cannot show it',
     'Dejepis: long-line: dlha.txt:1: 1 line(s) longer than 255 characters (the longest has 307)',
     'Dejepis: too-many-lines: mnoho.txt: 23 stored lines; the player keeps the first 20 (3 left out, 3 of them buttons)',
-    'Dejepis: encoding: utf.txt:1: saved as UTF-8, not Windows-1250: its letters show wrongly',
+    'Dejepis: note: utf.txt:1: saved as UTF-8: this player reads it, older players show its letters wrongly',
     'Dejepis: outside: Von -  /etc/hosts leaves the course folder',
 ]), 1)
 
@@ -131,7 +131,7 @@ write_case('edges', {
     'Fyzika: long-line: dva.txt:2: 1 line(s) longer than 255 characters (the longest has 269)',
     'Fyzika: encoding: ctrl.txt:3: holds control characters: not a text file',
     'Fyzika: encoding: bajty.txt:2: holds bytes that are no Windows-1250 character',
-    'Fyzika: encoding: utf.txt:2: saved as UTF-8, not Windows-1250: its letters show wrongly',
+    'Fyzika: note: utf.txt:2: saved as UTF-8: this player reads it, older players show its letters wrongly',
     'Fyzika: long-line: a%1.txt:1: 1 line(s) longer than 255 characters (the longest has 309)',
     'Fyzika: outside: Hore -  ..\\mimo.htm leaves the course folder',
     'Fyzika: outside: Abs -  C:\\x.htm leaves the course folder',

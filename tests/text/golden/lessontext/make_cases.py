@@ -32,7 +32,7 @@ def utf8_lines(lines):
 
 
 def write_case(name, before, after, shown_before, shown_after,
-               pane=None, pane_rtf=None, before_rtf=None):
+               pane=None, pane_rtf=None, before_rtf=None, encoding='cp1250'):
     folder = os.path.join(HERE, name)
     os.makedirs(folder, exist_ok=True)
     for stale in os.listdir(folder):
@@ -45,7 +45,7 @@ def write_case(name, before, after, shown_before, shown_after,
             f.write(data)
 
     put('before.txt', before if isinstance(before, bytes) else crlf(before).encode('cp1250'))
-    put('after.txt', crlf(after).encode('cp1250'))
+    put('after.txt', after if isinstance(after, bytes) else crlf(after).encode(encoding))
     if before_rtf is not None:
         put('before.rtf', before_rtf.encode('ascii'))
     if pane_rtf is not None:
@@ -195,3 +195,22 @@ write_case(
     after=['[A]a.txt', '<', 'Nadpis lekcie', long_paragraph, 'Prvý riadok', 'druhý riadok', '>'],
     shown_before=['Starý', 'text'],
     shown_after=['Nadpis lekcie', long_paragraph, 'Prvý riadok', 'druhý riadok'])
+
+# A content file saved as UTF-8 is read as UTF-8 and written back as UTF-8; one with the
+# byte-order mark keeps the mark.
+utf8_before = ['[Ďalej]ďalej.txt', '<Ľúbostná báseň', 'o žltom koni>', '//odkaz']
+utf8_after = ['[Ďalej]ďalej.txt', '<', 'Nový ľadový text', '>', '//odkaz']
+write_case(
+    'utf8-kept',
+    before=crlf(utf8_before).encode('utf-8'),
+    pane=['Nový ľadový text'],
+    after=crlf(utf8_after).encode('utf-8'),
+    shown_before=['Ľúbostná báseň', 'o žltom koni'],
+    shown_after=['Nový ľadový text'])
+write_case(
+    'utf8-mark-kept',
+    before=b'\xef\xbb\xbf' + crlf(utf8_before).encode('utf-8'),
+    pane=['Nový ľadový text'],
+    after=b'\xef\xbb\xbf' + crlf(utf8_after).encode('utf-8'),
+    shown_before=['Ľúbostná báseň', 'o žltom koni'],
+    shown_after=['Nový ľadový text'])

@@ -1,0 +1,38 @@
+#pragma once
+// What the root screen offers beside its course buttons: a clear word when the folder
+// holds no courses (or cannot be read), "Otvoriť priečinok s kurzami…" with a folder
+// dialog, the program folders used last, and "Pokračovať tam, kde ste skončili", which
+// reopens the screens where the learner was, level by level, as the learner would.
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace lumora {
+
+class Session;
+struct FolderList;
+
+namespace startscreen {
+
+struct Actions {
+    // Enters a course as its course button does (returns when the course is left).
+    std::function<void(const QString &courseFolder)> enterCourse;
+    // Ends this program, once another has been started on a chosen folder.
+    std::function<void()> endProgram;
+};
+
+// Adds the panel to the root screen's client area, in the room left of the course
+// buttons (columnLeft), and remembers the program folder among the recent ones when it
+// holds courses. Reports a damaged settings file once.
+QWidget *add(QWidget *client, Session &session, const FolderList &list, int columnLeft, Actions actions);
+
+// Opening another program folder starts the program again on it; tests replace that.
+namespace hook {
+void setOpener(std::function<void(const QString &folder)> opener);
+} // namespace hook
+
+} // namespace startscreen
+} // namespace lumora
