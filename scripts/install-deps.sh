@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, when they are missing.
-#   scripts/install-deps.sh            build, run and test needs
+#   scripts/install-deps.sh            build, run and test needs (poppler-utils: the PDF tests read back)
 #   scripts/install-deps.sh clang      and clang with libFuzzer (for the fuzz targets)
 #   scripts/install-deps.sh screenshots  and xdotool (for the README's screenshots)
 # As root it installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core
           desktop-file-utils appstream chromium libxml2-utils unzip
-          qt6-translations-l10n)
+          qt6-translations-l10n poppler-utils)
 # The export's browser checks drive Chromium from Node.js; a Node.js already on the
 # machine is used as it is.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then

@@ -17,6 +17,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace lumora {
 
 using startup::roundHalfEven;
@@ -130,6 +132,13 @@ void TForm1::FormCreate(const StartEnvironment &start)
     v.WindowWidth = geometry.width;
     v.WindowHeight = geometry.height;
     placeWindow(v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight);
+    if (v.isSearchInstance()) {
+        // A search window stands below and right of the window it was opened from (which
+        // has the same place), so both can be seen; it stays on the screen.
+        constexpr int Offset = 40;
+        move(std::clamp(x() + Offset, 0, std::max(0, start.screenWidth - width())),
+             std::clamp(y() + Offset, 0, std::max(0, start.screenHeight - height())));
+    }
 
     v.ScreenWidth = start.screenWidth;
     v.ButtonFontSize = startup::buttonFontSize(

@@ -77,13 +77,14 @@ void TForm1::setUpKeyboard()
     const std::pair<QAction *, const char *> entries[] = {
         {Vlastn1->menuAction(), "&Vlastné"}, {Poznmky1, "&Poznámky"}, {Odkazy1, "&Odkazy"},
         {Koprovanie1, "&Kopírovanie"}, {Export1, "&Export poznámok a odkazov"},
+        {Tlaclekciu1, "&Tlačiť lekciu…"}, {Pdflekcie1, "Uložiť lekciu ako P&DF…"},
         {Oaplikci1->menuAction(), "O &aplikácii"}, {Oprograme1, "&O programe"},
         {Ohlasyautorom1, "O&hlasy autorom"}, {Reklama1, "Ochranné &známky"},
         {Pomocnk1->menuAction(), "&Pomocník"}, {Editciatextu1->menuAction(), "&Editácia"},
         {Editciatextu2, "Editácia &textu"}, {Ignorovazmeny1, "&Ignorovať zmeny"},
         {Editcialekci1, "Editácia &lekcie"}, {Exportkurzu1, "E&xport kurzu na web…"},
         {Help1, "&Help"}, {Hadaj1, "&Strom"}, {Zoom1, "&Zoom"},
-        {Hadavkurze1, "Hľadať v &kurze"},
+        {Hadavkurze1, "Hľadať v &kurze"}, {Hadavlekcii1, "Hľadať v &lekcii"},
         {Koniec1, "&Koniec"},
     };
     for (const auto &[action, builtIn] : entries)

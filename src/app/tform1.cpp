@@ -4,15 +4,17 @@
 #include "screens/coursecolumn.h"
 
 #include "export/exportwindow.h"
-#include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "screens/layout.h"
+#include "search/lessonfindbar.h"
 #include "state/session.h"
-#include "text/fontdialog.h"
 #include "text/helpwindow.h"
 #include "text/lessonpane.h"
 #include "tree/treeentry.h"
+#include "text/lessonprint.h"
+#include "text/paneediting.h"
+#include "text/panezoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -158,6 +160,7 @@ void TForm1::createControls()
     UpDown1 = placeControl<QSpinBox>(Panel4, "UpDown1", 134, 6, 18, 22);
     UpDown1->setRange(10, 200);
     UpDown1->setValue(100);
+    UpDown1->setSingleStep(text::PaneZoom::Step);
     UpDown1->setButtonSymbols(QSpinBox::UpDownArrows);
     Button2 = placeControl<QPushButton>(Panel4, "Button2", 156, 6, 36, 22);
     Button2->setText(QStringLiteral("OK"));
@@ -178,6 +181,8 @@ void TForm1::createMenu()
     Odkazy1 = entry(Vlastn1, "Odkazy1", QStringLiteral("Odkazy"));
     Koprovanie1 = entry(Vlastn1, "Koprovanie1", QStringLiteral("Kopírovanie"));
     Export1 = entry(Vlastn1, "Export1", QStringLiteral("Export poznámok a odkazov"));
+    Tlaclekciu1 = entry(Vlastn1, "Tlaclekciu1", QStringLiteral("Tlačiť lekciu…"));
+    Pdflekcie1 = entry(Vlastn1, "Pdflekcie1", QStringLiteral("Uložiť lekciu ako PDF…"));
 
     Oaplikci1 = submenu(this, bar, nullptr, "Oaplikci1", QStringLiteral("O aplikácii"));
     Oprograme1 = entry(Oaplikci1, "Oprograme1", QStringLiteral("O programe"));
@@ -196,6 +201,9 @@ void TForm1::createMenu()
     Hadavkurze1 = entry(Pomocnk1, "Hadavkurze1", QStringLiteral("Hľadať v kurze"));
     Hadavkurze1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     Hadavkurze1->setShortcutContext(Qt::WindowShortcut);
+    Hadavlekcii1 = entry(Pomocnk1, "Hadavlekcii1", QStringLiteral("Hľadať v lekcii"));
+    Hadavlekcii1->setShortcut(QKeySequence(Qt::Key_F3));
+    Hadavlekcii1->setShortcutContext(Qt::WindowShortcut);
     Zoom1 = entry(Pomocnk1, "Zoom1", QStringLiteral("Zoom"));
 
     Koniec1 = bar->addAction(QStringLiteral("Koniec"));
@@ -204,6 +212,13 @@ void TForm1::createMenu()
     Koniec1->setShortcutContext(Qt::WindowShortcut);
     addAction(Koniec1); // the shortcut works while the menu is closed
     addAction(Hadavkurze1);
+    addAction(Hadavlekcii1);
+    auto *findPrevious = new QAction(this);
+    findPrevious->setObjectName(QStringLiteral("FindPreviousKey"));
+    findPrevious->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    findPrevious->setShortcutContext(Qt::WindowShortcut);
+    connect(findPrevious, &QAction::triggered, this, [this] { guarded([this] { FindPreviousClick(); }); });
+    addAction(findPrevious);
 }
 
 void TForm1::Hadaj1Click()
@@ -226,14 +241,23 @@ void TForm1::connectHandlers()
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
     connect(Zoom1, &QAction::triggered, this, [this] { guarded([this] { Zoom1Click(); }); });
     connect(Hadavkurze1, &QAction::triggered, this, [this] { guarded([this] { Hadavkurze1Click(); }); });
+    connect(Hadavlekcii1, &QAction::triggered, this, [this] { guarded([this] { Hadavlekcii1Click(); }); });
+    connect(Tlaclekciu1, &QAction::triggered, this, [this] { guarded([this] { Tlaclekciu1Click(); }); });
+    connect(Pdflekcie1, &QAction::triggered, this, [this] { guarded([this] { Pdflekcie1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     connect(MaskEdit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Button2Click(); }); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
     connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
     connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
     connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
-    connect(qApp, &QApplication::focusChanged, this, &TForm1::memoFocusChanged);
-    Memo1->viewport()->installEventFilter(this);
+    auto *findBar = &search::LessonFindBar::of(*Memo1, m_session);
+    // The pane's text starts below the find bar while it is open.
+    if (auto *pane = qobject_cast<LessonPane *>(Memo1))
+        connect(findBar, &search::LessonFindBar::covers, pane, &LessonPane::reserveTop);
+    m_paneEditing = new text::PaneEditing(m_session, {this, Memo1, Panel1, Panel4, MaskEdit1, Editciatextu2, Ignorovazmeny1,
+                                                      Zoom1, ComboBox1, {findBar}, {SpeedButton1, SpeedButton2, Button1}});
+    if (auto *pane = qobject_cast<LessonPane *>(Memo1))
+        new text::PaneZoom(m_session, *pane, this);
     m_personal = new personal::PersonalMenu(m_session, *this);
 }
 
@@ -284,6 +308,9 @@ void TForm1::applyCaptions()
     Pomocnk1->setTitle(s.ConfigText(keys::MenuHelp));
     Editciatextu1->setTitle(s.ConfigText(keys::MenuEdit));
     Hadavkurze1->setText(s.ConfigText(keys::MenuFind));
+    Hadavlekcii1->setText(s.ConfigText(QStringLiteral("MENU FIND LESSON"), QStringLiteral("Hľadať v lekcii")));
+    Tlaclekciu1->setText(s.ConfigText(QStringLiteral("MENU PRINT"), QStringLiteral("Tlačiť lekciu…")));
+    Pdflekcie1->setText(s.ConfigText(QStringLiteral("MENU PDF"), QStringLiteral("Uložiť lekciu ako PDF…")));
     Editciatextu2->setText(s.ConfigText(keys::MenuEditMemo));
     // The pane's hint, shown while editing (the hint switch).
     Memo1->setProperty("hint", s.ConfigText(keys::MemoInfo));
@@ -307,6 +334,22 @@ void TForm1::applyCaptions()
         setWindowTitle(s.ConfigText(keys::WindowCaption));
     }
 }
+
+bool TForm1::editing() const { return m_paneEditing->editing(); }
+void TForm1::startEditing() { m_paneEditing->startEditing(); }
+bool TForm1::UlozMemo() { return m_paneEditing->save(); }
+void TForm1::offerToSaveText() { m_paneEditing->offerToSave(); }
+void TForm1::Editciatextu2Click() { m_paneEditing->toggle(); }
+void TForm1::Ignorovazmeny1Click() { m_paneEditing->discard(); }
+void TForm1::Memo1Exit() { m_paneEditing->offerToSave(); }
+void TForm1::Memo1MouseDown() { m_paneEditing->formatSelection(); }
+void TForm1::Zoom1Click() { m_paneEditing->showZoomBox(); }
+void TForm1::Button2Click() { m_paneEditing->applyZoomBox(); }
+void TForm1::Editcialekci1Click() { m_paneEditing->openLessonEditor(); }
+void TForm1::Hadavlekcii1Click() { if (!Memo1->isHidden()) search::LessonFindBar::of(*Memo1, m_session).next(); }
+void TForm1::FindPreviousClick() { if (!Memo1->isHidden()) search::LessonFindBar::of(*Memo1, m_session).previous(); }
+void TForm1::Tlaclekciu1Click() { if (!Memo1->isHidden()) text::printLesson(m_session, *Memo1->document(), Label1->toolTip(), this); }
+void TForm1::Pdflekcie1Click() { if (!Memo1->isHidden()) text::saveLessonAsPdf(m_session, *Memo1->document(), Label1->toolTip(), this); }
 
 void TForm1::SpeedButton2Click()
 {
@@ -395,6 +438,8 @@ void TForm1::activateOnce()
     if (!m_keyboardArranged) {
         m_keyboardArranged = true;
         arrangeKeyboard();
+        if (m_session.values.isSearchInstance() && m_session.course.LevelWindow[1] == this)
+            search::showSearchedWords(*Memo1, m_session);
     }
 }
 

@@ -28,9 +28,10 @@ class QToolButton;
 namespace lumora {
 
 class CourseColumn;
-class FileLock;
-class FontDialog;
 class Session;
+namespace text {
+class PaneEditing;
+}
 
 // What the set-up learns from the machine; tests supply their own.
 struct StartEnvironment {
@@ -91,7 +92,7 @@ public:
     // window offers to close instead.
     void Hadaj1Click();
 
-    // The lesson text pane: editing mode, saving, zoom and formatting.
+    // The lesson text pane: editing mode, saving, zoom and formatting (src/text).
     void Editciatextu2Click();
     void Ignorovazmeny1Click();
     void Zoom1Click();
@@ -107,6 +108,7 @@ public:
     // question is silenced); on No, or when saving fails, the focus returns to the pane.
     void offerToSaveText() override;
     bool editing() const;
+    text::PaneEditing &paneEditing() const { return *m_paneEditing; }
 
     // The learner's own notes and links, copying them and the study export: forwarded
     // to the personal menu (src/personal).
@@ -137,6 +139,12 @@ public:
     // Course search (src/search/coursesearchmenu.cpp): "Pomocník → Hľadať v kurze" and
     // Ctrl+F open the search window of the current course.
     void Hadavkurze1Click();
+    // Reading the lesson: the find bar ("Hľadať v lekcii", F3 for the next place,
+    // Shift+F3 for the one before), printing and PDF files of the lesson.
+    void Hadavlekcii1Click();
+    void FindPreviousClick();
+    void Tlaclekciu1Click();
+    void Pdflekcie1Click();
 
     // The controls of the button column: direct controls whose name begins with "Button".
     QList<QWidget *> columnControls() const;
@@ -176,6 +184,8 @@ public:
     QAction *Poznmky1 = nullptr;          // "Poznámky"
     QAction *Odkazy1 = nullptr;           // "Odkazy"
     QAction *Koprovanie1 = nullptr;       // "Kopírovanie"
+    QAction *Tlaclekciu1 = nullptr;       // "Tlačiť lekciu…"
+    QAction *Pdflekcie1 = nullptr;        // "Uložiť lekciu ako PDF…"
     QMenu *Oaplikci1 = nullptr;           // "O aplikácii"
     QAction *Oprograme1 = nullptr;        // "O programe"
     QAction *Ohlasyautorom1 = nullptr;    // "Ohlasy autorom"
@@ -189,6 +199,7 @@ public:
     QAction *Help1 = nullptr;             // the help window
     QAction *Hadaj1 = nullptr;            // "Strom": the course tree
     QAction *Hadavkurze1 = nullptr;       // "Hľadať v kurze"
+    QAction *Hadavlekcii1 = nullptr;      // "Hľadať v lekcii": the find bar
     QAction *Zoom1 = nullptr;             // shows the zoom box
     QAction *Koniec1 = nullptr;           // "Koniec"
 
@@ -228,15 +239,9 @@ private:
     QPushButton *addColumnButton(const QString &name, int width, int &windowHeight);
     void showNotesButtonIfNoteExists(int level);
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void setHintShown(bool shown);
-    void memoFocusChanged(QWidget *old, QWidget *now);
-
     Session &m_session;
     bool m_active = false;                  // activated, and not deactivated or hidden since
-    std::unique_ptr<FileLock> m_editLock;   // held while the pane is in editing mode
-    FontDialog *FontDialog1 = nullptr;      // made on first use, keeps the last choice
-    bool m_asking = false;                  // the save question is on screen
+    text::PaneEditing *m_paneEditing = nullptr;   // the pane's in-place editing
     int m_scrollOffset = 0;                 // pixels the button column is moved up
     std::unique_ptr<CourseColumn> m_courses; // the root screen's course buttons
     bool m_keyboardArranged = false;        // the built screen has its Tab order

@@ -4,6 +4,7 @@
 #include "personal/studyexport.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "platform/pdfpages.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
 #include "state/session.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTextDocument>
 
 namespace lumora {
 
@@ -47,7 +49,7 @@ QString chooseFile(QWidget *parent, const QString &offered, const QString &capti
 {
     if (exportFileChooser)
         return exportFileChooser(parent, offered);
-    return QFileDialog::getSaveFileName(parent, caption, offered, QStringLiteral("HTML (*.html *.htm)"));
+    return QFileDialog::getSaveFileName(parent, caption, offered, QStringLiteral("HTML (*.html *.htm);;PDF (*.pdf)"));
 }
 
 } // namespace
@@ -74,7 +76,15 @@ void exportStudy(Session &s, QWidget *parent)
         return;
     const QString title = s.ConfigText(keys::ExportTitle)
         + QLatin1Char(' ') + course.name.trimmed();
-    textfile::writeBytes(target, personal::studyHtml(title, screens));
+    const QByteArray html = personal::studyHtml(title, screens);
+    // A name ending in ".pdf" gets the same document as a PDF file.
+    if (target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(html));
+        pages::writePdf(document, title, target);
+    } else {
+        textfile::writeBytes(target, html);
+    }
 
     const QString question = s.ConfigText(keys::ExportSaved)
         + QLatin1Char(' ') + target + QLatin1Char('\n')

@@ -20,7 +20,7 @@
 #include "state/session.h"
 #include "text/formattedfile.h"
 #include "text/lessonpane.h"
-#include "rtf/rtfreader.h"
+#include "text/paneediting.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -224,6 +224,8 @@ void TForm1::commonTail()
     SpeedButton1->move(ComboBox1->x(), ComboBox1->y() + ComboBox1->height() + 15);
     SpeedButton2->move(SpeedButton1->x() + SpeedButton1->width() + 2 * unit, SpeedButton1->y());
     Zoom1->setVisible(!Memo1->isHidden());
+    for (QAction *reading : {Hadavlekcii1, Tlaclekciu1, Pdflekcie1})
+        reading->setEnabled(!Memo1->isHidden());
 }
 
 void TForm1::buildContentScreen(int level)
@@ -244,7 +246,7 @@ void TForm1::buildContentScreen(int level)
     setFontSize(Memo1, memoSize);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(true);
-    m_editLock.reset();
+    m_paneEditing->endForBuild();
 
     const QString folder = s.levelFolderPath(level);
     const QString contentPath = s.contentFilePath(level);
@@ -270,6 +272,9 @@ void TForm1::buildContentScreen(int level)
     }
     Label1->setToolTip(title);
     Label1->setWordWrap(false);
+    const QString caption = (s.values.isSearchInstance() || level <= 2) ? title : c.PressedTitle;
+    Memo1->setAccessibleName(caption + QStringLiteral(" – ")
+                             + s.ConfigText(QStringLiteral("MEMO NAME"), QStringLiteral("text lekcie")));
 
     Memo1->hide();
     Memo1->clear();
@@ -330,9 +335,10 @@ void TForm1::buildContentScreen(int level)
                 cursor.insertBlock();
             cursor.insertText(file.paragraphs.at(i));
         }
-        const int length = Memo1->toPlainText().size();
-        Memo1->setVerticalScrollBarPolicy(length < 161 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-        Memo1->setVisible(length > 0);
+        // The scroll bar follows the height of what the pane shows (the formatted text
+        // may be far longer than the block), not the block's length.
+        Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        Memo1->setVisible(!Memo1->document()->isEmpty());
         Panel1->show();
     }
 
@@ -353,6 +359,7 @@ void TForm1::buildContentScreen(int level)
 
     Lista(c.LayoutTop);
     ComboBox1->setCurrentIndex(0);
+    showFromTop(*Memo1);
 
     Memo1->resize(Button1->x() - Memo1->x() - 3 * unit - 10, Memo1->height());
     Panel1->setGeometry(Memo1->x() - 5, Memo1->y(), 5, Memo1->height());

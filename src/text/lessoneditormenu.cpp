@@ -1,8 +1,7 @@
 // "Editácia lekcie" on a level window: the lesson editor on the screen's content file,
 // then the refresh of the window.
-#include "text/lessoneditormenu.h"
+#include "text/paneediting.h"
 
-#include "app/tform1.h"
 #include "config/keys.h"
 #include "platform/filelock.h"
 #include "platform/messages.h"
@@ -16,48 +15,48 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFrame>
 #include <QTextDocument>
 #include <QTextEdit>
 
-namespace lumora {
+namespace lumora::text {
 
-void refreshAfterLessonEditor(TForm1 &window, bool editorSaved)
+void PaneEditing::refreshAfterLessonEditor(bool editorSaved)
 {
-    Session &s = window.session();
+    Session &s = m_session;
     CourseState &c = s.course;
-    const QString contentPath = s.contentFilePath(c.CurrentLevel);
+    const QString path = contentPath();
 
     {
-        const PaneLoading loading(*window.Memo1);
-        ObnovMemo(*window.Memo1->document(), contentPath);
+        const PaneLoading loading(*m_c.pane);
+        ObnovMemo(*m_c.pane->document(), path);
     }
+    showFromTop(*m_c.pane);
     // A screen that had no text shows the text the author has just written.
-    if (!window.Memo1->document()->isEmpty()) {
-        window.Memo1->show();
-        window.Panel1->show();
-        window.Zoom1->setVisible(true);
+    if (!m_c.pane->document()->isEmpty()) {
+        m_c.pane->show();
+        m_c.margin->show();
+        m_c.zoomEntry->setVisible(true);
     }
 
     // Every link line of the file outside its text blocks, however many there are.
-    window.ComboBox1->clear();
-    window.ComboBox1->addItems(memo::linkLines(textfile::readLines(contentPath)));
-    if (window.ComboBox1->count() == 0)
-        window.ComboBox1->addItem(s.ConfigText(keys::WwwDefault));
-    window.ComboBox1->setCurrentIndex(0);
+    m_c.links->clear();
+    m_c.links->addItems(memo::linkLines(textfile::readLines(path)));
+    if (m_c.links->count() == 0)
+        m_c.links->addItem(s.ConfigText(keys::WwwDefault));
+    m_c.links->setCurrentIndex(0);
 
     if (c.EditorSaved) {
         c.EditorSaved = false;
-        window.startEditing();
+        startEditing();
     } else if (editorSaved) {
-        window.UlozMemo();
+        save();
     }
     // After "Zruš zmeny" nothing is written: the files stay as the author left them.
 }
 
-void TForm1::Editcialekci1Click()
+void PaneEditing::openLessonEditor()
 {
-    Session &s = session();
+    Session &s = m_session;
     const CourseState &c = s.course;
     const int level = c.CurrentLevel;
     if (!CourseState::validLevel(level))
@@ -65,15 +64,15 @@ void TForm1::Editcialekci1Click()
     if (editing()) {
         messages::show(messages::Kind::Information, messages::Buttons::Ok,
                        s.ConfigText(keys::EditableMemo),
-                       this);
+                       m_c.window);
         return;
     }
     // The check only asks whether the file can be written now; the editor takes the
     // file for itself when it saves.
     if (!memo::writeCheck(s.contentFilePath(level)))
         return;
-    const bool saved = runLessonEditor(s, this, c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)]);
-    refreshAfterLessonEditor(*this, saved);
+    const bool saved = runLessonEditor(s, m_c.window, c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)]);
+    refreshAfterLessonEditor(saved);
 }
 
-} // namespace lumora
+} // namespace lumora::text

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "state/session.h"
+#include "text/lessonpane.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -96,6 +97,7 @@ void TOknoEditLek::openFiles()
     Memo1->setPlainText(opened.lines.join(u'\n'));
     if (opened.formatted == lessoneditor::Formatted::Rich) {
         scrollBarFor(Memo3, Memo3->document()->blockCount() >= 6);
+        showFromTop(*Memo3);
         Memo3->show();
     } else {
         Memo3->hide();

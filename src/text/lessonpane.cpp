@@ -4,14 +4,23 @@
 #include "rtf/rtfreader.h"
 #include "text/pastefilter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QWheelEvent>
 
 namespace lumora {
+
+LessonPane::LessonPane(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setViewportMargins(FocusFrameWidth, FocusFrameWidth, FocusFrameWidth, FocusFrameWidth);
+    keepCaretReading();
+}
 
 bool LessonPane::canInsertFromMimeData(const QMimeData *source) const
 {
@@ -81,6 +90,102 @@ void LessonPane::paintEvent(QPaintEvent *event)
     const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
     painter.translate(-scrolled);
     rtf::drawListLabels(painter, *document(), QRectF(event->rect()).translated(scrolled));
+}
+
+void LessonPane::keepCaretReading()
+{
+    // Switching to read-only leaves only selection by mouse; the caret keeps moving
+    // with the keys, so the text can be read and selected from the keyboard.
+    if (isReadOnly())
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                | Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+}
+
+void LessonPane::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ReadOnlyChange)
+        keepCaretReading();
+    QTextEdit::changeEvent(event);
+}
+
+bool LessonPane::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        update();
+        break;
+    case QEvent::Paint: {
+        // The band around the page: the page's colour, or the focus frame.
+        const bool result = QTextEdit::event(event);
+        QPainter painter(this);
+        const QColor colour = hasFocus() ? focusFrameColour() : palette().color(QPalette::Base);
+        QPen pen(colour, FocusFrameWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const qreal half = FocusFrameWidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+        return result;
+    }
+    default:
+        break;
+    }
+    return QTextEdit::event(event);
+}
+
+void LessonPane::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QTextEdit::wheelEvent(event);
+        return;
+    }
+    m_wheelRest += event->angleDelta().y();
+    const int steps = m_wheelRest / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelRest -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0)
+        emit zoomStepped(steps);
+    event->accept();
+}
+
+void LessonPane::setViewZoom(int percent)
+{
+    if (percent == m_viewZoom)
+        return;
+    m_viewZoom = percent;
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    if (layout->paintDevice() != &m_zoomDevice)
+        m_ownDevice = layout->paintDevice();
+    if (percent == 100) {
+        layout->setPaintDevice(m_ownDevice);
+    } else {
+        // The layout turns point sizes into pixels with its device's dots per inch, so
+        // a device of scaled resolution zooms every size, pictures included, while the
+        // document (and what is saved of it) stays as it is.
+        const double dpi = logicalDpiY() * percent / 100.0;
+        m_zoomDevice = QImage(1, 1, QImage::Format_ARGB32);
+        m_zoomDevice.setDotsPerMeterX(qRound(dpi / 0.0254));
+        m_zoomDevice.setDotsPerMeterY(qRound(dpi / 0.0254));
+        layout->setPaintDevice(&m_zoomDevice);
+    }
+    document()->markContentsDirty(0, document()->characterCount());
+    ensureCursorVisible();
+}
+
+void LessonPane::reserveTop(int height)
+{
+    if (height == m_topReserve)
+        return;
+    m_topReserve = height;
+    setViewportMargins(FocusFrameWidth, FocusFrameWidth + height, FocusFrameWidth, FocusFrameWidth);
+    ensureCursorVisible();
+}
+
+void showFromTop(QTextEdit &pane)
+{
+    pane.moveCursor(QTextCursor::Start);
+    pane.verticalScrollBar()->setValue(0);
+    pane.horizontalScrollBar()->setValue(0);
 }
 
 } // namespace lumora

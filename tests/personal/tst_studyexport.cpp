@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMenu>
+#include <QProcess>
 #include <QTest>
 
 #include <memory>
@@ -76,6 +77,22 @@ private slots:
                 out.write(actual);
         }
         QCOMPARE(actual, expected);
+
+        // The same export to a name ending in ".pdf" is a PDF file of the same text.
+        const QString pdf = p.root() + QStringLiteral("/vystup/export.pdf");
+        exportFileChooser = [&](QWidget *, const QString &) { return pdf; };
+        p.inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            emit w->Vlastn1->aboutToShow();
+            hook::queue(messages::Answer::No);
+            w->Export1->trigger();
+        });
+        exportFileChooser = nullptr;
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(read.contains(QStringLiteral("Poznámky a odkazy: Kurz")), qPrintable(read));
+        QVERIFY2(read.contains(QStringLiteral("vnorená poznámka")), qPrintable(read));
     }
 
     void linkAddresses()

@@ -169,9 +169,26 @@ private slots:
                 seen = true;
                 QCOMPARE(pictureWindow->windowTitle(), QStringLiteral("Obrázok"));
                 QCOMPARE(pictureWindow->Button1->text(), QStringLiteral("Zavri"));
+                // A 1400 × 1000 diagram opens whole, fitted to the window, with no scrolling;
+                // Ctrl+1 shows it at its own size (scrollable), Ctrl+minus smaller, Ctrl+0
+                // fits it again, and so does a larger window, never past 100 %.
+                const QSize room = pictureWindow->scrollArea->viewport()->size();
+                const QSize fitted = pictureWindow->Image1->size();
+                QVERIFY(fitted.width() <= room.width() && fitted.height() <= room.height());
+                QVERIFY(fitted.width() >= room.width() - 1 || fitted.height() >= room.height() - 1);
+                QVERIFY(qAbs(double(fitted.width()) / fitted.height() - 1.4) < 0.01);
+                QCOMPARE(pictureWindow->scrollArea->horizontalScrollBar()->maximum(), 0);
+                QApplication::setActiveWindow(pictureWindow);
+                QTest::keyClick(pictureWindow, Qt::Key_1, Qt::ControlModifier);
                 QCOMPARE(pictureWindow->Image1->size(), QSize(1400, 1000));
                 QVERIFY(pictureWindow->scrollArea->horizontalScrollBar()->maximum() > 0);
                 QVERIFY(pictureWindow->scrollArea->verticalScrollBar()->maximum() > 0);
+                QTest::keyClick(pictureWindow, Qt::Key_Minus, Qt::ControlModifier);
+                QCOMPARE(pictureWindow->Image1->width(), 1120);
+                QTest::keyClick(pictureWindow, Qt::Key_0, Qt::ControlModifier);
+                QCOMPARE(pictureWindow->Image1->size(), fitted);
+                pictureWindow->resize(3000, 2000);
+                QCOMPARE(pictureWindow->Image1->size(), QSize(1400, 1000));
             });
             button(w, 4, 2)->click();
             QVERIFY(seen);

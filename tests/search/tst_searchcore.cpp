@@ -1,5 +1,6 @@
 // Folding, query parsing, matching and snippets against the golden rows beside this file.
 #include "golden.h"
+#include "search/lessonfind.h"
 #include "search/matching.h"
 #include "search/query.h"
 #include "search/textfold.h"
@@ -132,6 +133,30 @@ private slots:
 
     // Caption hits come first, each group in the order of the screens; the caption path
     // shows the terms in bold.
+    void lessonFind_data() { addRows(QStringLiteral("lessonfind.txt"), 3); }
+    void lessonFind()
+    {
+        QFETCH(QStringList, row);
+        const Query query = parseQuery(row[0]);
+        FoldedText text(row[1]);
+        const std::vector<TextRange> all = text.findAll(query);
+        QStringList found;
+        for (const TextRange &r : all)
+            found.append(row[1].mid(r.start, r.length));
+        QCOMPARE(found.join(QStringLiteral(" | ")), row[2]);
+
+        // Folded and searched two characters at a time, the same places.
+        FoldedText sliced(row[1], false);
+        Scan scan(query);
+        std::vector<TextRange> pieces;
+        for (bool done = false; !done;) {
+            done = sliced.foldMore(2);
+            scan.run(sliced, done ? sliced.folded().size() : sliced.folded().size() - scan.longestTerm() + 1, pieces);
+        }
+        QVERIFY(pieces == all);
+        QCOMPARE(sliced.folded(), text.folded());
+    }
+
     void order()
     {
         std::vector<ScreenText> screens(4);

@@ -318,6 +318,45 @@ private slots:
                  (QStringList{QStringLiteral("<"), QStringLiteral("Text po otázke"), QStringLiteral(">")}));
     }
 
+    // Opening the menu from the keyboard does not leave the pane: nothing is saved or
+    // asked, so "Ignorovať zmeny" can still be reached; with the question silenced too.
+    void menuKeysKeepEditing_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Alt+P, asking") << QStringLiteral("1") << int(Qt::Key_P) << int(Qt::AltModifier);
+        QTest::newRow("F10, asking") << QStringLiteral("1") << int(Qt::Key_F10) << int(Qt::NoModifier);
+        QTest::newRow("Alt+P, silenced") << QStringLiteral("0") << int(Qt::Key_P) << int(Qt::AltModifier);
+        QTest::newRow("F10, silenced") << QStringLiteral("0") << int(Qt::Key_F10) << int(Qt::NoModifier);
+    }
+    void menuKeysKeepEditing()
+    {
+        QFETCH(QString, flag);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        config({flag + QStringLiteral("*SAVE MEMO?*Uložiť?")});
+        const QStringList before = textfile::readLines(content());
+        inCourse([&](TForm1 *w) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            w->Editciatextu2->trigger();
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->Memo1));
+            QTest::keyClicks(w->Memo1, QStringLiteral("slovo"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+            QVERIFY(hook::shown().isEmpty());
+            QVERIFY(w->editing());
+            QCOMPARE(textfile::readLines(content()), before);
+            while (QWidget *popup = QApplication::activePopupWidget())
+                popup->close();
+            w->Ignorovazmeny1->trigger();
+            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Starý text"));
+        });
+        QVERIFY(hook::shown().isEmpty());
+        QCOMPARE(textfile::readLines(content()), before);
+    }
+
     void silencedQuestionSavesAtOnce()
     {
         config({QStringLiteral("0*SAVE MEMO?*Uložiť?")});

@@ -1,0 +1,25 @@
+#pragma once
+// A formatted document on pages: painted on a printer or written as a PDF file.
+#include <QString>
+
+#include <functional>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace lumora::pages {
+
+// Called after each page with the pages done and their number; false stops.
+using Progress = std::function<bool(int done, int pages)>;
+
+// Lays the document out for device and paints it page by page. Returns false when the
+// device could not be painted on (a printer that failed) or progress stopped it.
+bool paint(QTextDocument &document, QPagedPaintDevice &device, const Progress &progress = {});
+
+// Writes the document as an A4 PDF file whose title is title. The file is written whole
+// beside the target and then put in its place, so a failure leaves no half file and
+// keeps an older file of that name; progress stopping it writes nothing. Throws
+// FileCreateError when the file cannot be written.
+void writePdf(const QTextDocument &document, const QString &title, const QString &path, const Progress &progress = {});
+
+} // namespace lumora::pages
