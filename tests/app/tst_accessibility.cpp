@@ -219,7 +219,7 @@ private slots:
             // The lesson pane is named with its caret, where the pane is made.
             check(QStringLiteral("course screen"), w, {w->Memo1});
             {
-                TOknoPoznamka notes(p->session(), w, w);
+                TOknoPoznamka notes(p->session(), [](bool) {}, w);
                 notes.FormActivate();
                 shown(notes);
                 check(QStringLiteral("notes"), &notes);
@@ -295,7 +295,7 @@ private slots:
 
             p->onLevel(3, [&](TForm1 *deeper) {
                 QCOMPARE(deeper->windowTitle(), QStringLiteral("Kurz - Počítač a jeho časti \u2014 Lumora"));
-                TOknoPoznamka notes(p->session(), deeper, deeper);
+                TOknoPoznamka notes(p->session(), [](bool) {}, deeper);
                 notes.FormActivate();
                 QCOMPARE(notes.windowTitle(), QStringLiteral("Poznámky \u2014 Kurz - Počítač a jeho časti"));
                 QCOMPARE(nameOf(notes.Memo1), QStringLiteral("Text poznámky"));
@@ -316,7 +316,7 @@ private slots:
     {
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             // The notes field: Tab moves on and types nothing.
-            TOknoPoznamka notes(p->session(), w, w);
+            TOknoPoznamka notes(p->session(), [](bool) {}, w);
             notes.FormActivate();
             notes.setModal(true);
             shown(notes);
