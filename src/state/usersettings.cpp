@@ -139,4 +139,17 @@ void UserSettings::leaveToLevel(const QString &programFolder, int level)
     writeTrail(programFolder, trail);
 }
 
+int UserSettings::lessonZoom(const QString &programFolder, int fallback) const
+{
+    bool ok = false;
+    const int percent = m_settings->value(folderGroup(programFolder) + QStringLiteral("/zoom")).toInt(&ok);
+    return ok ? percent : fallback;
+}
+
+void UserSettings::keepLessonZoom(const QString &programFolder, int percent)
+{
+    m_settings->setValue(folderGroup(programFolder) + QStringLiteral("/zoom"), percent);
+    m_settings->sync();
+}
+
 } // namespace lumora

@@ -1,6 +1,7 @@
 #pragma once
 // The program's own settings, kept apart from courses and the work folder: the program
-// folders used last and, per program folder, the screen path the learner was on. They
+// folders used last and, per program folder, the screen path the learner was on and the
+// lesson zoom. They
 // live in one file under the user's config location (QSettings, INI format).
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,10 @@ public:
     void enterLevel(const QString &programFolder, int level, const ResumeStep &step);
     // Records that the learner went back to level (1 = the root screen).
     void leaveToLevel(const QString &programFolder, int level);
+
+    // The lesson pane's zoom in percent kept for a program folder; fallback when none is.
+    int lessonZoom(const QString &programFolder, int fallback) const;
+    void keepLessonZoom(const QString &programFolder, int percent);
 
 private:
     void writeTrail(const QString &programFolder, const ResumeTrail &trail);

@@ -334,6 +334,7 @@ private slots:
 
             // Escape over unsaved typing asks (No by default): No closes unsaved, Yes saves.
             const QString file = personal::workFilePath(p->session().values.TempDir, notes.NotesFile);
+            hook::shown().clear();
             hook::queue(messages::Answer::No);
             QTest::keyClick(notes.Memo1, Qt::Key_Escape);
             QCOMPARE(hook::shown().size(), 1);

@@ -101,7 +101,7 @@ private slots:
         p.start();
         TForm1 &w = p.main();
         QCOMPARE(keyLetters(w.menuBar()->actions()), QStringLiteral("vapk"));
-        QCOMPARE(keyLetters(w.Vlastn1->actions()), QStringLiteral("pjktde"));
+        QCOMPARE(keyLetters(w.Vlastn1->actions()), QStringLiteral("pjketd"));
         QCOMPARE(w.Odkazy1->text(), QStringLiteral("Mo&je odkazy"));
         for (QMenu *menu : {w.Oaplikci1, w.Pomocnk1, w.Editciatextu1})
             QVERIFY2(distinct(keyLetters(menu->actions())), qPrintable(menu->objectName()));
