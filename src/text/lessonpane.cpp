@@ -1,5 +1,6 @@
 #include "text/lessonpane.h"
 
+#include "platform/wheelsteps.h"
 #include "rtf/rtflists.h"
 #include "rtf/rtfreader.h"
 #include "text/pastefilter.h"
@@ -140,9 +141,7 @@ void LessonPane::wheelEvent(QWheelEvent *event)
         QTextEdit::wheelEvent(event);
         return;
     }
-    m_wheelRest += event->angleDelta().y();
-    const int steps = m_wheelRest / QWheelEvent::DefaultDeltasPerStep;
-    m_wheelRest -= steps * QWheelEvent::DefaultDeltasPerStep;
+    const int steps = wholeWheelSteps(*event, m_wheelRest);
     if (steps != 0)
         emit zoomStepped(steps);
     event->accept();

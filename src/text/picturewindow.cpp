@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
+#include "platform/wheelsteps.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -57,9 +58,7 @@ void PictureCanvas::wheelEvent(QWheelEvent *event)
         QWidget::wheelEvent(event);
         return;
     }
-    m_wheelRest += event->angleDelta().y();
-    const int steps = m_wheelRest / QWheelEvent::DefaultDeltasPerStep;
-    m_wheelRest -= steps * QWheelEvent::DefaultDeltasPerStep;
+    const int steps = wholeWheelSteps(*event, m_wheelRest);
     if (steps != 0)
         emit zoomStepped(steps);
     event->accept();
