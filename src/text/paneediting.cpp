@@ -228,8 +228,10 @@ bool PaneEditing::eventFilter(QObject *watched, QEvent *event)
         closeZoomBox();
         return true;
     }
-    if (watched == m_c.pane->viewport() && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton && editing()) {
+    // The event type first: while the window is torn down the pane is no longer a
+    // scroll area and must not be asked for its viewport.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton
+        && watched == m_c.pane->viewport() && editing()) {
         guarded([this] { formatSelection(); });
         return true;
     }
