@@ -175,7 +175,9 @@ try {
   const shownPage = async () => (await screenFrame()).evaluate(() => document.body && document.body.getAttribute('data-page'));
   const waitFor = async (condition, what) => {
     for (let i = 0; i < 100; i++) {
-      if (await condition()) return true;
+      // A frame that is navigating has no page to ask yet: ask again after the pause.
+      const met = await condition().catch(() => false);
+      if (met) return true;
       await new Promise((resolve) => setTimeout(resolve, 50));
     }
     check(false, what);
