@@ -11,7 +11,7 @@
 #include "search/coursesearchmenu.h"
 #include "search/lessonfindbar.h"
 #include "state/session.h"
-#include "text/helpwindow.h"
+#include "text/toknohelp.h"
 #include "text/lessonpane.h"
 #include "tree/treeentry.h"
 #include "text/lessonprint.h"

@@ -1,6 +1,8 @@
 #include "info/infomenu.h"
 
-#include "info/infowindows.h"
+#include "info/toknoabout.h"
+#include "info/toknooprg.h"
+#include "info/toknoreklama.h"
 #include "platform/guard.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "search/coursesearchwindow.h"
+#include "search/toknohladajvkurze.h"
 #include "search/lessonfindbar.h"
 #include "state/session.h"
 

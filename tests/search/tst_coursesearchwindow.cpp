@@ -5,7 +5,7 @@
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "search/coursesearchmenu.h"
-#include "search/coursesearchwindow.h"
+#include "search/toknohladajvkurze.h"
 #include "search/screentexts.h"
 #include "state/session.h"
 
