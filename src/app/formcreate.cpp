@@ -69,22 +69,28 @@ StartEnvironment StartEnvironment::fromSystem(const QStringList &arguments)
     return start;
 }
 
-void TForm1::FormCreate(const StartEnvironment &start)
-{
-    Session &s = m_session;
-    ProgramValues &v = s.values;
+namespace {
 
+// Undoes the platform's font scaling on the design geometry and moves the titles and
+// the links boxes down by the scale's step.
+void fitToScreenScale(TForm1 &window, ProgramValues &v, const StartEnvironment &start)
+{
     if (start.dotsPerInch > 0 && start.dotsPerInch != 96)
-        scaleControls(*this, 96.0 / start.dotsPerInch);
+        scaleControls(window, 96.0 / start.dotsPerInch);
     v.ScaleTenths = startup::scaleTenths(start.dotsPerInch);
 
     const int down = roundHalfEven(100.0 / v.ScaleTenths);
-    shiftDown(Label1, down);
-    Label1->resize(Label1->width(), Label1->height() + roundHalfEven(1500.0 / v.ScaleTenths));
-    shiftDown(Label6, down);
-    shiftDown(ComboBox1, down);
-    shiftDown(ComboBox2, down);
+    shiftDown(window.Label1, down);
+    window.Label1->resize(window.Label1->width(), window.Label1->height() + roundHalfEven(1500.0 / v.ScaleTenths));
+    shiftDown(window.Label6, down);
+    shiftDown(window.ComboBox1, down);
+    shiftDown(window.ComboBox2, down);
+}
 
+// The program folder, the temporary folder and the command line.
+void takeFoldersAndParameters(Session &s, const StartEnvironment &start)
+{
+    ProgramValues &v = s.values;
     // The lookups before the program folder is set read the current folder, which is it.
     startup::takeProgramDir(start.currentFolder, v);
     v.TempDir = startup::computeTempDir(s.ConfigText(keys::PathTemp),
@@ -96,70 +102,112 @@ void TForm1::FormCreate(const StartEnvironment &start)
         v.Param1 = QDir::cleanPath(QDir(start.currentFolder).absoluteFilePath(paths::fromCourse(v.Param1)));
     v.DateSeparator = QLatin1Char('.');
     v.ShortDateFormat = QStringLiteral("d.M.yyyy");
-    Koprovanie1->setEnabled(false);
-    startup::takeProgramDir(start.currentFolder, v);
+}
 
+// The window's place and size and the button texts' trimming from the text table.
+void readWindowSettings(Session &s)
+{
+    ProgramValues &v = s.values;
     v.WindowLeft = quint16(s.ConfigInt(keys::LeftCorner));
     v.WindowTop = quint16(s.ConfigInt(keys::TopCorner));
     v.WindowWidth = quint16(s.ConfigInt(keys::Width));
     v.WindowHeight = quint16(s.ConfigInt(keys::Height));
     v.TrimLarge = quint8(s.ConfigInt(keys::TrimButtonLargeText));
     v.TrimSmall = quint8(s.ConfigInt(keys::TrimButtonSmallText));
-    s.course.CurrentLevel = 1;
+}
 
+// Tells the user this computer's address, or that it has none.
+void announceAddress(Session &s, const StartEnvironment &start, QWidget *window)
+{
     const QString address = start.localAddress ? start.localAddress() : QString();
     if (address.isEmpty())
-        messages::notify(s, messages::Kind::Warning, keys::IpNone, QString(), this);
+        messages::notify(s, messages::Kind::Warning, keys::IpNone, QString(), window);
     else
-        messages::notify(s, messages::Kind::Information, keys::Ip, QLatin1Char(' ') + address, this);
+        messages::notify(s, messages::Kind::Information, keys::Ip, QLatin1Char(' ') + address, window);
+}
+
+// Checks the configured place and size against the screen and places the window;
+// false when the window is too small to be shown (the error has been shown). A place
+// beyond the screen is reported and ends the program once the set-up is done.
+bool placeOnScreen(TForm1 &window, Session &s, const StartEnvironment &start)
+{
+    ProgramValues &v = s.values;
+    const auto geometry = startup::checkGeometry(v.WindowLeft, v.WindowTop, v.WindowWidth,
+                                                 v.WindowHeight, start.screenWidth, start.screenHeight);
+    if (geometry.tooSmall) {
+        messages::notify(s, messages::Kind::Error, keys::Dimensions, QString(), &window);
+        return false;
+    }
+    if (geometry.beyondScreen) {
+        messages::notify(s, messages::Kind::Error, keys::Coordinates, QString(), &window);
+        s.requestTerminate();
+    }
+    v.WindowWidth = geometry.width;
+    v.WindowHeight = geometry.height;
+    window.placeWindow(v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight);
+    if (v.isSearchInstance()) {
+        // A search window stands below and right of the window it was opened from (which
+        // has the same place), so both can be seen; it stays on the screen.
+        constexpr int Offset = 40;
+        window.move(std::clamp(window.x() + Offset, 0, std::max(0, start.screenWidth - window.width())),
+                    std::clamp(window.y() + Offset, 0, std::max(0, start.screenHeight - window.height())));
+    }
+    return true;
+}
+
+// The buttons' font size for this screen width, given to the whole window.
+void applyButtonFont(TForm1 &window, Session &s, const StartEnvironment &start)
+{
+    ProgramValues &v = s.values;
+    v.ScreenWidth = start.screenWidth;
+    v.ButtonFontSize = startup::buttonFontSize(s.ConfigText(keys::FontsizeButton), start.screenWidth, v.ButtonFontSize);
+    QFont windowFont = window.font();
+    if (v.ButtonFontSize > 0)
+        windowFont.setPointSize(v.ButtonFontSize);
+    window.setFont(windowFont);
+}
+
+// Writes the window template into the temporary folder, which must exist; without it
+// the program ends.
+void writeWindowTemplate(TForm1 &window, Session &s, const StartEnvironment &start)
+{
+    ProgramValues &v = s.values;
+    if (!paths::folderExists(v.TempDir)) {
+        messages::notify(s, messages::Kind::Error, keys::Temp, QLatin1Char(' ') + v.TempDir + QStringLiteral(" !"), &window);
+        window.EndProgram();
+        return;
+    }
+    s.removeTemplate();
+    startup::takeProgramDir(start.currentFolder, v);
+    windowtemplate::save(s.templatePath(), captureWindow(window));
+}
+
+} // namespace
+
+void TForm1::FormCreate(const StartEnvironment &start)
+{
+    Session &s = m_session;
+    ProgramValues &v = s.values;
+
+    fitToScreenScale(*this, v, start);
+    takeFoldersAndParameters(s, start);
+    Koprovanie1->setEnabled(false);
+    startup::takeProgramDir(start.currentFolder, v);
+    readWindowSettings(s);
+    s.course.CurrentLevel = 1;
+    announceAddress(s, start, this);
 
     Label2->hide();
     ComboBox1->hide();
     applyCaptions();
     v.TempDir = paths::withSeparator(v.TempDir);
 
-    const auto geometry = startup::checkGeometry(v.WindowLeft, v.WindowTop, v.WindowWidth,
-                                                 v.WindowHeight, start.screenWidth, start.screenHeight);
-    if (geometry.tooSmall) {
-        messages::notify(s, messages::Kind::Error, keys::Dimensions, QString(), this);
+    if (!placeOnScreen(*this, s, start))
         return;
-    }
-    if (geometry.beyondScreen) {
-        messages::notify(s, messages::Kind::Error, keys::Coordinates,
-                         QString(), this);
-        s.requestTerminate();
-    }
-    v.WindowWidth = geometry.width;
-    v.WindowHeight = geometry.height;
-    placeWindow(v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight);
-    if (v.isSearchInstance()) {
-        // A search window stands below and right of the window it was opened from (which
-        // has the same place), so both can be seen; it stays on the screen.
-        constexpr int Offset = 40;
-        move(std::clamp(x() + Offset, 0, std::max(0, start.screenWidth - width())),
-             std::clamp(y() + Offset, 0, std::max(0, start.screenHeight - height())));
-    }
-
-    v.ScreenWidth = start.screenWidth;
-    v.ButtonFontSize = startup::buttonFontSize(
-        s.ConfigText(keys::FontsizeButton), start.screenWidth, v.ButtonFontSize);
-    QFont windowFont = font();
-    if (v.ButtonFontSize > 0)
-        windowFont.setPointSize(v.ButtonFontSize);
-    setFont(windowFont);
-
+    applyButtonFont(*this, s, start);
     v.LotusDir = startup::lotusDir(
         s.ConfigText(keys::PathLotus.name(), v.ProgramDir.left(v.ProgramDir.size() - 1)), v.ProgramDir);
-
-    if (!paths::folderExists(v.TempDir)) {
-        messages::notify(s, messages::Kind::Error, keys::Temp,
-                         QLatin1Char(' ') + v.TempDir + QStringLiteral(" !"), this);
-        EndProgram();
-    } else {
-        s.removeTemplate();
-        startup::takeProgramDir(start.currentFolder, v);
-        windowtemplate::save(s.templatePath(), captureWindow(*this));
-    }
+    writeWindowTemplate(*this, s, start);
 
     SpeedButton1->hide();
     Panel1->hide();
