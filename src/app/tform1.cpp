@@ -312,9 +312,9 @@ void TForm1::applyCaptions()
     Pomocnk1->setTitle(s.ConfigText(keys::MenuHelp));
     Editciatextu1->setTitle(s.ConfigText(keys::MenuEdit));
     Hadavkurze1->setText(s.ConfigText(keys::MenuFind));
-    Hadavlekcii1->setText(s.ConfigText(QStringLiteral("MENU FIND LESSON"), QStringLiteral("Hľadať v lekcii")));
-    Tlaclekciu1->setText(s.ConfigText(QStringLiteral("MENU PRINT"), QStringLiteral("Tlačiť lekciu…")));
-    Pdflekcie1->setText(s.ConfigText(QStringLiteral("MENU PDF"), QStringLiteral("Uložiť lekciu ako PDF…")));
+    Hadavlekcii1->setText(s.ConfigText(keys::MenuFindLesson));
+    Tlaclekciu1->setText(s.ConfigText(keys::MenuPrint));
+    Pdflekcie1->setText(s.ConfigText(keys::MenuPdf));
     Editciatextu2->setText(s.ConfigText(keys::MenuEditMemo));
     // The pane's hint, shown while editing (the hint switch).
     Memo1->setProperty("hint", s.ConfigText(keys::MemoInfo));

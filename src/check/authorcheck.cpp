@@ -1,5 +1,6 @@
 #include "check/authorcheck.h"
 
+#include "config/keys.h"
 #include "config/texttable.h"
 #include "platform/folderentries.h"
 #include "platform/paths.h"
@@ -183,7 +184,7 @@ void checkFormattedText(tree::CourseFiles &files, const QDir &base, const QStrin
 QString topContentFile(const QString &courseFolder, const QString &programFolder)
 {
     bool show = false;
-    return config::lookup(courseFolder, programFolder, QStringLiteral("DEFAULT CONTENT"), QStringLiteral("Obsah.txt"), show);
+    return config::lookup(courseFolder, programFolder, keys::DefaultContent.name(), keys::DefaultContent.defaultValue(), show);
 }
 
 } // namespace
@@ -469,7 +470,7 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     }
 
     bool show = false;
-    const QString allAround = config::lookup(courseFolder, programFolder, QStringLiteral("ALL AROUND"),
+    const QString allAround = config::lookup(courseFolder, programFolder, keys::AllAround.name(),
                                              tree::defaultAllAroundText(), show);
     for (const GraphPass::Cycle &cycle : pass.cycles()) {
         const QString start = allAround + u' ' + graph.files.at(cycle.via.file).items.at(cycle.via.item).target

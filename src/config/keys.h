@@ -81,6 +81,11 @@
     K(ExportTarget, "EXPORT TARGET", Caption, "Cieľ:") \
     K(ExportTitle, "EXPORT TITLE", Caption, "Poznámky a odkazy:") \
     K(ExportWeb, "EXPORT WEB", Caption, "Webová stránka do priečinka") \
+    K(FindLessonClose, "FIND LESSON CLOSE", Caption, "Zavrieť hľadanie (Esc)") \
+    K(FindLessonLabel, "FIND LESSON LABEL", Caption, "&Hľadať:") \
+    K(FindLessonNext, "FIND LESSON NEXT", Caption, "Ďalší výskyt (F3)") \
+    K(FindLessonNone, "FIND LESSON NONE", Caption, "Nenájdené") \
+    K(FindLessonPrevious, "FIND LESSON PREVIOUS", Caption, "Predchádzajúci výskyt (Shift+F3)") \
     K(FolderNotOpened, "FOLDER NOT OPENED", Message, "Program sa nepodarilo spustiť v priečinku") \
     K(FolderUnreadable, "FOLDER UNREADABLE", Message, "Tento priečinok sa nedá čítať:") \
     K(FontsizeButton, "FONTSIZE BUTTON", Setting, "11") \
@@ -95,6 +100,7 @@
     K(LinksChanged, "LINKS CHANGED", Message, "Zoznam odkazov medzitým zmenil iný program; zmena sa urobila v jeho zozname.") \
     K(LinksNotSaved, "LINKS NOT SAVED", Message, "Odkazy sa neuložili.") \
     K(MemoInfo, "MEMO INFO", Caption, "Vyznačte text a pravým tlačidlom myši sa dostanete do nastavenia formátu písma") \
+    K(MemoName, "MEMO NAME", Caption, "text lekcie") \
     K(MenuAbout, "MENU ABOUT", Caption, "O aplikácii") \
     K(MenuAboutCopyright, "MENU ABOUT COPYRIGHT", Caption, "Ochranné známky") \
     K(MenuAboutProgram, "MENU ABOUT PROGRAM", Caption, "O programe") \
@@ -106,12 +112,15 @@
     K(MenuExport, "MENU EXPORT", Caption, "Export poznámok a odkazov") \
     K(MenuExportCourse, "MENU EXPORT COURSE", Caption, "Export kurzu na web…") \
     K(MenuFind, "MENU FIND", Caption, "Hľadať v kurze") \
+    K(MenuFindLesson, "MENU FIND LESSON", Caption, "Hľadať v lekcii") \
     K(MenuHelp, "MENU HELP", Caption, "Pomocník") \
     K(MenuHttp, "MENU HTTP", Caption, "Odkazy") \
     K(MenuIgnoreMemo, "MENU IGNORE MEMO", Caption, "Ignorovať zmeny") \
     K(MenuIntegrity, "MENU INTEGRITY", Caption, "Kontrola integrity") \
     K(MenuNotes, "MENU NOTES", Caption, "Poznámky") \
     K(MenuOwnself, "MENU OWNSELF", Caption, "Vlastné") \
+    K(MenuPdf, "MENU PDF", Caption, "Uložiť lekciu ako PDF…") \
+    K(MenuPrint, "MENU PRINT", Caption, "Tlačiť lekciu…") \
     K(MenuSaveMemo, "MENU SAVE MEMO", Caption, " Uloženie textu") \
     K(MenuSearch, "MENU SEARCH", Caption, "Hľadaj") \
     K(MenuTree, "MENU TREE", Caption, "Strom") \
@@ -130,6 +139,9 @@
     K(OpenFolder, "OPEN FOLDER", Caption, "Otvoriť priečinok s kurzami…") \
     K(PathLotus, "PATH LOTUS", Setting, nullptr) \
     K(PathTemp, "PATH TEMP", Setting, nullptr) \
+    K(PrintCancel, "PRINT CANCEL", Caption, "Zrušiť") \
+    K(PrintFailed, "PRINT FAILED", Message, "Lekciu sa nepodarilo vytlačiť.") \
+    K(PrintProgress, "PRINT PROGRESS", Caption, "Pripravujem strany…") \
     K(RecentFolders, "RECENT FOLDERS", Caption, "Naposledy otvorené priečinky:") \
     K(Resume, "RESUME", Caption, "Pokračovať tam, kde ste skončili") \
     K(RtfNotRichText, "RTF NOT RICH TEXT", Message, "Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu ho odloží ako .old:") \

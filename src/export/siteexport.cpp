@@ -238,7 +238,7 @@ private:
                 add(paths::join(source, name), source, false);
             m_programTitle = config::trimmed([&] {
                 bool show = true;
-                return config::lookup(source, source, QStringLiteral("NAME"), info.fileName(), show);
+                return config::lookup(source, source, keys::Name.name(), info.fileName(), show);
             }());
         }
         if (m_courses.empty())

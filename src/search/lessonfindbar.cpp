@@ -1,5 +1,6 @@
 #include "search/lessonfindbar.h"
 
+#include "config/keys.h"
 #include "platform/textlookup.h"
 
 #include <QHBoxLayout>
@@ -90,10 +91,10 @@ LessonFindBar::LessonFindBar(QTextEdit &pane, TextLookup &texts)
 
 void LessonFindBar::applyCaptions()
 {
-    m_label->setText(m_texts.ConfigText(QStringLiteral("FIND LESSON LABEL"), QStringLiteral("&Hľadať:")));
-    m_previous->setToolTip(m_texts.ConfigText(QStringLiteral("FIND LESSON PREVIOUS"), QStringLiteral("Predchádzajúci výskyt (Shift+F3)")));
-    m_next->setToolTip(m_texts.ConfigText(QStringLiteral("FIND LESSON NEXT"), QStringLiteral("Ďalší výskyt (F3)")));
-    m_close->setToolTip(m_texts.ConfigText(QStringLiteral("FIND LESSON CLOSE"), QStringLiteral("Zavrieť hľadanie (Esc)")));
+    m_label->setText(m_texts.ConfigText(keys::FindLessonLabel));
+    m_previous->setToolTip(m_texts.ConfigText(keys::FindLessonPrevious));
+    m_next->setToolTip(m_texts.ConfigText(keys::FindLessonNext));
+    m_close->setToolTip(m_texts.ConfigText(keys::FindLessonClose));
     for (QToolButton *b : {m_previous, m_next, m_close})
         b->setAccessibleName(b->toolTip());
 }
@@ -270,7 +271,7 @@ void LessonFindBar::showCount()
     if (m_field->text().trimmed().isEmpty())
         m_count->clear();
     else if (m_found.empty() && !searching())
-        m_count->setText(m_texts.ConfigText(QStringLiteral("FIND LESSON NONE"), QStringLiteral("Nenájdené")));
+        m_count->setText(m_texts.ConfigText(keys::FindLessonNone));
     else
         m_count->setText(QStringLiteral("%1 / %2%3").arg(m_current + 1).arg(m_found.size())
                              .arg(searching() ? QStringLiteral("…") : QString()));

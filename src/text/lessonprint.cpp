@@ -1,8 +1,9 @@
 #include "text/lessonprint.h"
 
-#include "state/session.h"
+#include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/pdfpages.h"
+#include "state/session.h"
 #include "text/lessonpages.h"
 
 #include <QDir>
@@ -23,8 +24,7 @@ namespace {
 class PageProgressBox {
 public:
     PageProgressBox(Session &session, QWidget *window)
-        : m_box(session.ConfigText(QStringLiteral("PRINT PROGRESS"), QStringLiteral("Pripravujem strany…")),
-                session.ConfigText(QStringLiteral("PRINT CANCEL"), QStringLiteral("Zrušiť")), 0, 0, window)
+        : m_box(session.ConfigText(keys::PrintProgress), session.ConfigText(keys::PrintCancel), 0, 0, window)
     {
         m_box.setWindowModality(Qt::WindowModal);
         m_box.setMinimumDuration(500);
@@ -66,7 +66,7 @@ void printLesson(Session &session, const QTextDocument &lesson, const QString &t
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
     QPrintDialog dialog(&printer, window);
-    dialog.setWindowTitle(session.ConfigText(QStringLiteral("MENU PRINT"), QStringLiteral("Tlačiť lekciu…")));
+    dialog.setWindowTitle(session.ConfigText(keys::MenuPrint));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const auto document = memo::printableLesson(lesson, title);
@@ -77,14 +77,12 @@ void printLesson(Session &session, const QTextDocument &lesson, const QString &t
         return !stopped;
     };
     if (!pages::paint(*document, printer, watch) && !stopped)
-        messages::show(messages::Kind::Error, messages::Buttons::Ok,
-                       session.ConfigText(QStringLiteral("PRINT FAILED"), QStringLiteral("Lekciu sa nepodarilo vytlačiť.")),
-                       window);
+        messages::show(messages::Kind::Error, messages::Buttons::Ok, session.ConfigText(keys::PrintFailed), window);
 }
 
 QString askPdfName(Session &session, QWidget *window, const QString &suggested)
 {
-    QFileDialog dialog(window, session.ConfigText(QStringLiteral("MENU PDF"), QStringLiteral("Uložiť lekciu ako PDF…")));
+    QFileDialog dialog(window, session.ConfigText(keys::MenuPdf));
     dialog.setObjectName(QStringLiteral("PdfDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -1,5 +1,6 @@
 #include "text/paneediting.h"
 
+#include "config/keys.h"
 #include "platform/filelock.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -68,7 +69,7 @@ void PaneEditing::startEditing()
     setHintShown(true);
     m_editLock = memo::writeCheck(path);
     if (!m_editLock) {
-        const QString text = s.ConfigText(QStringLiteral("UNEDITABLE"), QStringLiteral(" Nemáte práva na zápis do adresára"));
+        const QString text = s.ConfigText(keys::Uneditable);
         if (s.ShowPrompt)
             messages::show(messages::Kind::Information, messages::Buttons::Ok, text, m_c.window);
         return;
@@ -76,7 +77,7 @@ void PaneEditing::startEditing()
     m_c.pane->setReadOnly(false);
     m_c.pane->setEnabled(true);
     m_c.pane->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_c.editEntry->setText(s.ConfigText(QStringLiteral("MENU SAVE MEMO"), QStringLiteral(" Uloženie textu")));
+    m_c.editEntry->setText(s.ConfigText(keys::MenuSaveMemo));
     m_c.ignoreEntry->setVisible(true);
     m_c.pane->show();
     m_c.margin->show();
@@ -87,7 +88,7 @@ void PaneEditing::startEditing()
 bool PaneEditing::save()
 {
     Session &s = m_session;
-    m_c.editEntry->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
+    m_c.editEntry->setText(s.ConfigText(keys::MenuEditMemo));
     m_c.pane->setReadOnly(true);
     const bool saved = guarded([&] { UlozMemo(*m_c.pane->document(), contentPath(), m_editLock.get()); });
     m_editLock.reset();
@@ -112,7 +113,7 @@ void PaneEditing::discard()
     m_editLock.reset();
     setHintShown(false);
     m_c.ignoreEntry->setVisible(false);
-    m_c.editEntry->setText(s.ConfigText(QStringLiteral("MENU EDIT MEMO"), QStringLiteral("Editácia textu")));
+    m_c.editEntry->setText(s.ConfigText(keys::MenuEditMemo));
     {
         const PaneLoading loading(*m_c.pane);
         ObnovMemo(*m_c.pane->document(), contentPath());
@@ -132,7 +133,7 @@ void PaneEditing::offerToSave()
     if (!editing() || m_asking)
         return;
     m_asking = true;
-    const bool yes = messages::confirm(m_session, QStringLiteral("SAVE MEMO?"), QStringLiteral(" Chcete uložiť memo?"), m_c.window);
+    const bool yes = messages::confirm(m_session, keys::SaveMemoQuestion, m_c.window);
     m_asking = false;
     if (!yes || !save())
         m_c.pane->setFocus();

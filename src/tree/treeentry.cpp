@@ -1,5 +1,6 @@
 #include "tree/treeentry.h"
 
+#include "config/keys.h"
 #include "platform/messages.h"
 #include "state/session.h"
 #include "tree/toknohladaj.h"
@@ -11,10 +12,7 @@ void openTree(Session &s, const TreeEntryHost &host)
     if (s.values.isSearchInstance()) {
         // A search window cannot open the tree again; it offers to close instead, and
         // an edited lesson text is offered for saving first, as its end button does.
-        const QString text = s.ConfigText(QStringLiteral("BLOCKED TREE1"),
-                                          QStringLiteral("Vo vyhľadávacom okne sa nedá znovu vyhľadávať."))
-            + QLatin1Char('\n')
-            + s.ConfigText(QStringLiteral("BLOCKED TREE2"), QStringLiteral("Zavrieť vyhľadávacie okno ?"));
+        const QString text = s.ConfigText(keys::BlockedTree1) + QLatin1Char('\n') + s.ConfigText(keys::BlockedTree2);
         if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, text, host.window)
             == messages::Answer::Yes) {
             host.offerToSaveText();
