@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang (ASan+UBSan) and runs one of them.
+# Builds the libFuzzer targets with clang (ASan+UBSan, the preset "fuzz") and runs one.
 #   scripts/fuzz.sh <target> [seconds]     e.g. scripts/fuzz.sh fuzz_texttable 300
 # The target's seed corpus is fuzz/<folder>/corpus; new inputs go to build-fuzz/corpus/<target>.
 set -euo pipefail
@@ -8,9 +8,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 target=${1:?name of a fuzz target}
 seconds=${2:-60}
 build="$here/build-fuzz"
-CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUMORA_FUZZ=ON -DLUMORA_TESTS=OFF -DLUMORA_BENCH=OFF >/dev/null
-cmake --build "$build" --target "$target"
+cd "$here"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target "$target"
 seeds=$(dirname "$(grep -rl "lumora_fuzzer($target" "$here/fuzz" | head -n1)")/corpus
 work="$build/corpus/$target"
 mkdir -p "$work"
