@@ -93,9 +93,8 @@ void takeFoldersAndParameters(Session &s, const StartEnvironment &start)
     ProgramValues &v = s.values;
     // The lookups before the program folder is set read the current folder, which is it.
     startup::takeProgramDir(start.currentFolder, v);
-    v.TempDir = startup::computeTempDir(s.ConfigText(keys::PathTemp),
-                                        start.environment ? start.environment : systemEnvironment(),
-                                        start.dataLocation);
+    v.TempDir = startup::computeTempDir(
+        s.ConfigText(keys::PathTemp), start.environment ? start.environment : systemEnvironment(), start.dataLocation);
     startup::takeParameters(start.arguments, v);
     // A content file given relative to the current folder is made absolute against it.
     if (!v.Param1.isEmpty())
@@ -132,8 +131,8 @@ void announceAddress(Session &s, const StartEnvironment &start, QWidget *window)
 bool placeOnScreen(TForm1 &window, Session &s, const StartEnvironment &start)
 {
     ProgramValues &v = s.values;
-    const auto geometry = startup::checkGeometry(v.WindowLeft, v.WindowTop, v.WindowWidth,
-                                                 v.WindowHeight, start.screenWidth, start.screenHeight);
+    const auto geometry = startup::checkGeometry(v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight,
+                                                 start.screenWidth, start.screenHeight);
     if (geometry.tooSmall) {
         messages::notify(s, messages::Kind::Error, keys::Dimensions, QString(), &window);
         return false;
@@ -173,7 +172,8 @@ void writeWindowTemplate(TForm1 &window, Session &s, const StartEnvironment &sta
 {
     ProgramValues &v = s.values;
     if (!paths::folderExists(v.TempDir)) {
-        messages::notify(s, messages::Kind::Error, keys::Temp, QLatin1Char(' ') + v.TempDir + QStringLiteral(" !"), &window);
+        messages::notify(s, messages::Kind::Error, keys::Temp, QLatin1Char(' ') + v.TempDir + QStringLiteral(" !"),
+                         &window);
         window.EndProgram();
         return;
     }
@@ -205,8 +205,8 @@ void TForm1::FormCreate(const StartEnvironment &start)
     if (!placeOnScreen(*this, s, start))
         return;
     applyButtonFont(*this, s, start);
-    v.LotusDir = startup::lotusDir(
-        s.ConfigText(keys::PathLotus.name(), v.ProgramDir.left(v.ProgramDir.size() - 1)), v.ProgramDir);
+    v.LotusDir = startup::lotusDir(s.ConfigText(keys::PathLotus.name(), v.ProgramDir.left(v.ProgramDir.size() - 1)),
+                                   v.ProgramDir);
     writeWindowTemplate(*this, s, start);
 
     SpeedButton1->hide();

@@ -28,8 +28,17 @@ InfoMenu::InfoMenu(Session &session, const InfoMenuEntries &entries)
     connect(entries.credits, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
 }
 
-void InfoMenu::Oprograme1Click() { showModal<TOknoAbout>(m_session, m_entries.window); }
-void InfoMenu::Ohlasyautorom1Click() { showModal<TOknoOPrg>(m_session, m_entries.window); }
-void InfoMenu::Reklama1Click() { showModal<TOknoReklama>(m_session, m_entries.window); }
+void InfoMenu::Oprograme1Click()
+{
+    showModal<TOknoAbout>(m_session, m_entries.window);
+}
+void InfoMenu::Ohlasyautorom1Click()
+{
+    showModal<TOknoOPrg>(m_session, m_entries.window);
+}
+void InfoMenu::Reklama1Click()
+{
+    showModal<TOknoReklama>(m_session, m_entries.window);
+}
 
 } // namespace lumora::info

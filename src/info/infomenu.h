@@ -16,9 +16,9 @@ namespace lumora::info {
 // The entries of the menu and the window the information windows belong to.
 struct InfoMenuEntries {
     QWidget *window = nullptr;
-    QAction *about = nullptr;      // "O programe"
-    QAction *feedback = nullptr;   // "Ohlasy autorom"
-    QAction *credits = nullptr;    // "Ochranné známky"
+    QAction *about = nullptr;    // "O programe"
+    QAction *feedback = nullptr; // "Ohlasy autorom"
+    QAction *credits = nullptr;  // "Ochranné známky"
 };
 
 class InfoMenu : public QObject {

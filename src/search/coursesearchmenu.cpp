@@ -62,9 +62,12 @@ void CourseSearchMenu::Hadavkurze1Click()
     if (c.CurrentLevel <= 1 || c.LevelWindow[1] == m_host.window || c.LevelFolder[c.CurrentLevel].isEmpty())
         return;
     TOknoHladajVKurze *shown = nullptr;
-    TOknoHladajVKurze window(s, [&s, &shown](const QString &reference, const QString &captionPath) {
-        openScreen(s, reference, captionPath, shown ? shown->Edit1->text() : QString());
-    }, m_host.window);
+    TOknoHladajVKurze window(
+        s,
+        [&s, &shown](const QString &reference, const QString &captionPath) {
+            openScreen(s, reference, captionPath, shown ? shown->Edit1->text() : QString());
+        },
+        m_host.window);
     shown = &window;
     window.exec();
 }

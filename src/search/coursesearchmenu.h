@@ -18,7 +18,7 @@ namespace lumora::search {
 // What the search entry needs of the window it belongs to.
 struct CourseSearchHost {
     QWidget *window = nullptr;
-    QAction *entry = nullptr;              // "Hľadať v kurze"
+    QAction *entry = nullptr; // "Hľadať v kurze"
     // A search window does not search again: its tree entry offers to close instead.
     std::function<void()> offerToClose;
 };

@@ -14,7 +14,7 @@ public:
     const QImage &image() const { return m_image; }
 
 signals:
-    void zoomStepped(int steps);   // the wheel turned with Ctrl held
+    void zoomStepped(int steps); // the wheel turned with Ctrl held
 
 protected:
     void paintEvent(QPaintEvent *event) override;
