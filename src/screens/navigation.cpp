@@ -9,10 +9,10 @@
 #include "state/session.h"
 #include "text/lessoneditorwindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
-#include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
 
