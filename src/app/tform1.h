@@ -29,8 +29,14 @@ class QToolButton;
 namespace lumora {
 
 class Session;
+namespace info {
+class InfoMenu;
+}
 namespace screens {
 class LevelScreen;
+}
+namespace search {
+class CourseSearchMenu;
 }
 namespace text {
 class PaneEditing;
@@ -122,10 +128,11 @@ public:
     Controls personalControls() const override;
     void relayOutColumn() override;
     QAction *Export1 = nullptr;
-    // Information windows and the keyboard path (src/info/infomenu.cpp, src/app/keyboard.cpp).
+    // The information windows: forwarded to the information menu (src/info).
     void Oprograme1Click();
     void Ohlasyautorom1Click();
     void Reklama1Click();
+    // The keyboard path (src/app/keyboard.cpp).
     // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
     void setUpKeyboard();
     // Tab order of a built screen, what screen readers are told about it, the focus on
@@ -135,8 +142,8 @@ public:
     // their labels, and the window title naming the screen.
     void describeScreen(const QList<QWidget *> &column);
 
-    // Course search (src/search/coursesearchmenu.cpp): "Pomocník → Hľadať v kurze" and
-    // Ctrl+F open the search window of the current course.
+    // Course search: "Pomocník → Hľadať v kurze" and Ctrl+F, forwarded to the course
+    // search menu (src/search).
     void Hadavkurze1Click();
     // Reading the lesson: the find bar ("Hľadať v lekcii", F3 for the next place,
     // Shift+F3 for the one before), printing and PDF files of the lesson.
@@ -223,6 +230,8 @@ private:
     screens::LevelScreen *m_screen = nullptr;      // owned by the window
     bool m_keyboardArranged = false;        // the built screen has its Tab order
     personal::PersonalMenu *m_personal = nullptr;   // owned by the window
+    info::InfoMenu *m_info = nullptr;               // owned by the window
+    search::CourseSearchMenu *m_courseSearch = nullptr;   // owned by the window
 };
 
 } // namespace lumora

@@ -4,7 +4,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "state/session.h"
-#include "text/picturewindow.h"
+#include "text/toknoobrazku.h"
 
 namespace lumora {
 

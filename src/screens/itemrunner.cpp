@@ -5,7 +5,7 @@
 #include "screens/itemfiles.h"
 #include "screens/levelscreen.h"
 #include "state/session.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -7,7 +7,7 @@
 #include "screens/levelscreen.h"
 #include "screens/resumetrail.h"
 #include "state/session.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "screens/levelscreen.h"
 #include "screens/layout.h"
 #include "state/session.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 
 #include <QAction>
 #include <QApplication>
