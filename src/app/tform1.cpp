@@ -4,12 +4,14 @@
 #include "screens/coursecolumn.h"
 
 #include "export/exportwindow.h"
+#include "info/infomenu.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "screens/layout.h"
+#include "search/coursesearchmenu.h"
 #include "search/lessonfindbar.h"
 #include "state/session.h"
-#include "text/helpwindow.h"
+#include "text/toknohelp.h"
 #include "text/lessonpane.h"
 #include "tree/treeentry.h"
 #include "text/lessonprint.h"
@@ -240,16 +242,12 @@ void TForm1::connectHandlers()
     connect(Editciatextu2, &QAction::triggered, this, [this] { guarded([this] { Editciatextu2Click(); }); });
     connect(Ignorovazmeny1, &QAction::triggered, this, [this] { guarded([this] { Ignorovazmeny1Click(); }); });
     connect(Zoom1, &QAction::triggered, this, [this] { guarded([this] { Zoom1Click(); }); });
-    connect(Hadavkurze1, &QAction::triggered, this, [this] { guarded([this] { Hadavkurze1Click(); }); });
     connect(Hadavlekcii1, &QAction::triggered, this, [this] { guarded([this] { Hadavlekcii1Click(); }); });
     connect(Tlaclekciu1, &QAction::triggered, this, [this] { guarded([this] { Tlaclekciu1Click(); }); });
     connect(Pdflekcie1, &QAction::triggered, this, [this] { guarded([this] { Pdflekcie1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     connect(MaskEdit1, &QLineEdit::returnPressed, this, [this] { guarded([this] { Button2Click(); }); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) { MaskEdit1->setText(QString::number(value)); });
-    connect(Oprograme1, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
-    connect(Ohlasyautorom1, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
-    connect(Reklama1, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
     auto *findBar = &search::LessonFindBar::of(*Memo1, m_session);
     // The pane's text starts below the find bar while it is open.
     if (auto *pane = qobject_cast<LessonPane *>(Memo1))
@@ -259,6 +257,8 @@ void TForm1::connectHandlers()
     if (auto *pane = qobject_cast<LessonPane *>(Memo1))
         new text::PaneZoom(m_session, *pane, this);
     m_personal = new personal::PersonalMenu(m_session, *this);
+    m_info = new info::InfoMenu(m_session, {this, Oprograme1, Ohlasyautorom1, Reklama1});
+    m_courseSearch = new search::CourseSearchMenu(m_session, {this, Hadavkurze1, [this] { Hadaj1Click(); }});
 }
 
 personal::PersonalHost::Controls TForm1::personalControls() const
@@ -281,6 +281,10 @@ void TForm1::ComboBox2Click(int index) { m_personal->ComboBox2Click(index); }
 void TForm1::ComboBox2Change(int index) { m_personal->ComboBox2Change(index); }
 void TForm1::Koprovanie1Click() { m_personal->Koprovanie1Click(); }
 void TForm1::Export1Click() { m_personal->Export1Click(); }
+void TForm1::Oprograme1Click() { m_info->Oprograme1Click(); }
+void TForm1::Ohlasyautorom1Click() { m_info->Ohlasyautorom1Click(); }
+void TForm1::Reklama1Click() { m_info->Reklama1Click(); }
+void TForm1::Hadavkurze1Click() { m_courseSearch->Hadavkurze1Click(); }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
 {

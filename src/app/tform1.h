@@ -29,6 +29,12 @@ namespace lumora {
 
 class CourseColumn;
 class Session;
+namespace info {
+class InfoMenu;
+}
+namespace search {
+class CourseSearchMenu;
+}
 namespace text {
 class PaneEditing;
 }
@@ -123,10 +129,11 @@ public:
     Controls personalControls() const override;
     void relayOutColumn() override;
     QAction *Export1 = nullptr;
-    // Information windows and the keyboard path (src/info/infomenu.cpp, src/app/keyboard.cpp).
+    // The information windows: forwarded to the information menu (src/info).
     void Oprograme1Click();
     void Ohlasyautorom1Click();
     void Reklama1Click();
+    // The keyboard path (src/app/keyboard.cpp).
     // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
     void setUpKeyboard();
     // Tab order of a built screen, what screen readers are told about it, the focus on
@@ -136,8 +143,8 @@ public:
     // their labels, and the window title naming the screen.
     void describeScreen(const QList<QWidget *> &column);
 
-    // Course search (src/search/coursesearchmenu.cpp): "Pomocník → Hľadať v kurze" and
-    // Ctrl+F open the search window of the current course.
+    // Course search: "Pomocník → Hľadať v kurze" and Ctrl+F, forwarded to the course
+    // search menu (src/search).
     void Hadavkurze1Click();
     // Reading the lesson: the find bar ("Hľadať v lekcii", F3 for the next place,
     // Shift+F3 for the one before), printing and PDF files of the lesson.
@@ -246,6 +253,8 @@ private:
     std::unique_ptr<CourseColumn> m_courses; // the root screen's course buttons
     bool m_keyboardArranged = false;        // the built screen has its Tab order
     personal::PersonalMenu *m_personal = nullptr;   // owned by the window
+    info::InfoMenu *m_info = nullptr;               // owned by the window
+    search::CourseSearchMenu *m_courseSearch = nullptr;   // owned by the window
 };
 
 } // namespace lumora

@@ -1,26 +1,35 @@
-// The menu "O aplikácii" of the main window: each entry shows its information window
-// modally and releases it when it closes.
-#include "app/tform1.h"
-#include "info/infowindows.h"
+#include "info/infomenu.h"
 
-namespace lumora {
+#include "info/toknoabout.h"
+#include "info/toknooprg.h"
+#include "info/toknoreklama.h"
+#include "platform/guard.h"
 
-void TForm1::Oprograme1Click()
+#include <QAction>
+
+namespace lumora::info {
+
+namespace {
+
+template <typename Window>
+void showModal(Session &session, QWidget *parent)
 {
-    TOknoAbout window(m_session, this);
+    Window window(session, parent);
     window.exec();
 }
 
-void TForm1::Ohlasyautorom1Click()
+} // namespace
+
+InfoMenu::InfoMenu(Session &session, const InfoMenuEntries &entries)
+    : QObject(entries.window), m_session(session), m_entries(entries)
 {
-    TOknoOPrg window(m_session, this);
-    window.exec();
+    connect(entries.about, &QAction::triggered, this, [this] { guarded([this] { Oprograme1Click(); }); });
+    connect(entries.feedback, &QAction::triggered, this, [this] { guarded([this] { Ohlasyautorom1Click(); }); });
+    connect(entries.credits, &QAction::triggered, this, [this] { guarded([this] { Reklama1Click(); }); });
 }
 
-void TForm1::Reklama1Click()
-{
-    TOknoReklama window(m_session, this);
-    window.exec();
-}
+void InfoMenu::Oprograme1Click() { showModal<TOknoAbout>(m_session, m_entries.window); }
+void InfoMenu::Ohlasyautorom1Click() { showModal<TOknoOPrg>(m_session, m_entries.window); }
+void InfoMenu::Reklama1Click() { showModal<TOknoReklama>(m_session, m_entries.window); }
 
-} // namespace lumora
+} // namespace lumora::info

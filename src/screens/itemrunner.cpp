@@ -11,8 +11,8 @@
 #include "screens/contentfilenames.h"
 #include "screens/itemfiles.h"
 #include "state/session.h"
-#include "text/lessoneditorwindow.h"
-#include "text/picturewindow.h"
+#include "text/toknoeditlek.h"
+#include "text/toknoobrazku.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -12,7 +12,7 @@
 #include "screens/layout.h"
 #include "screens/resumetrail.h"
 #include "state/session.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 
 #include <QComboBox>
 #include <QDir>

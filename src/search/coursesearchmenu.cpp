@@ -1,18 +1,20 @@
-// The main window's entry to the course search: "Pomocník → Hľadať v kurze" and Ctrl+F.
-#include "app/tform1.h"
+#include "search/coursesearchmenu.h"
+
 #include "config/keys.h"
+#include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "search/coursesearchwindow.h"
+#include "search/toknohladajvkurze.h"
 #include "search/lessonfindbar.h"
 #include "state/session.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QScopeGuard>
 
-namespace lumora {
+namespace lumora::search {
 
 namespace {
 
@@ -27,14 +29,14 @@ void openScreen(Session &session, const QString &reference, const QString &capti
         return;
     }
     // The words go beside the command line, for this start only.
-    const QByteArray before = qgetenv(search::SearchedWordsVariable);
-    const bool had = qEnvironmentVariableIsSet(search::SearchedWordsVariable);
-    qputenv(search::SearchedWordsVariable, words.toUtf8());
+    const QByteArray before = qgetenv(SearchedWordsVariable);
+    const bool had = qEnvironmentVariableIsSet(SearchedWordsVariable);
+    qputenv(SearchedWordsVariable, words.toUtf8());
     const auto restore = qScopeGuard([&] {
         if (had)
-            qputenv(search::SearchedWordsVariable, before);
+            qputenv(SearchedWordsVariable, before);
         else
-            qunsetenv(search::SearchedWordsVariable);
+            qunsetenv(SearchedWordsVariable);
     });
     process::RunAndWait(QCoreApplication::applicationFilePath(), session.values.ProgramDir,
                         QStringList{file, captionPath});
@@ -42,24 +44,29 @@ void openScreen(Session &session, const QString &reference, const QString &capti
 
 } // namespace
 
-void TForm1::Hadavkurze1Click()
+CourseSearchMenu::CourseSearchMenu(Session &session, CourseSearchHost host)
+    : QObject(host.window), m_session(session), m_host(std::move(host))
 {
-    Session &s = session();
-    // A search window does not search again: it offers to close, as its tree entry does.
+    connect(m_host.entry, &QAction::triggered, this, [this] { guarded([this] { Hadavkurze1Click(); }); });
+}
+
+void CourseSearchMenu::Hadavkurze1Click()
+{
+    Session &s = m_session;
     if (s.values.isSearchInstance()) {
-        Hadaj1Click();
+        m_host.offerToClose();
         return;
     }
     // On the program's first screen (the course list) there is no course to search.
     const CourseState &c = s.course;
-    if (c.CurrentLevel <= 1 || c.LevelWindow[1] == this || c.LevelFolder[c.CurrentLevel].isEmpty())
+    if (c.CurrentLevel <= 1 || c.LevelWindow[1] == m_host.window || c.LevelFolder[c.CurrentLevel].isEmpty())
         return;
     TOknoHladajVKurze *shown = nullptr;
     TOknoHladajVKurze window(s, [&s, &shown](const QString &reference, const QString &captionPath) {
         openScreen(s, reference, captionPath, shown ? shown->Edit1->text() : QString());
-    }, this);
+    }, m_host.window);
     shown = &window;
     window.exec();
 }
 
-} // namespace lumora
+} // namespace lumora::search

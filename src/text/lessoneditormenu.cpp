@@ -8,7 +8,7 @@
 #include "platform/textfile.h"
 #include "state/session.h"
 #include "text/lessonblock.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 #include "text/lessonpane.h"
 #include "text/lessontext.h"
 #include "text/writecheck.h"

@@ -2,7 +2,7 @@
 
 #include "platform/messages.h"
 #include "state/session.h"
-#include "tree/treewindow.h"
+#include "tree/toknohladaj.h"
 
 namespace lumora::tree {
 

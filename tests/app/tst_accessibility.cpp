@@ -3,18 +3,20 @@
 // learner can use has a name and a role, labels are tied to their controls, windows say
 // which screen they belong to, Escape and Tab behave, and the colours of the selection
 // and of the focus frame can be told apart.
-#include "info/infowindows.h"
-#include "personal/copywindow.h"
-#include "personal/linkswindow.h"
-#include "personal/notewindow.h"
+#include "info/toknoabout.h"
+#include "info/toknooprg.h"
+#include "info/toknoreklama.h"
+#include "personal/toknokopy.h"
+#include "personal/toknoodkazy.h"
+#include "personal/toknopoznamka.h"
 #include "personal/workfiles.h"
 #include "platform/messages.h"
 #include "platform/readablelook.h"
 #include "runningprogram.h"
-#include "search/coursesearchwindow.h"
-#include "text/helpwindow.h"
-#include "text/picturewindow.h"
-#include "tree/treewindow.h"
+#include "search/toknohladajvkurze.h"
+#include "text/toknohelp.h"
+#include "text/toknoobrazku.h"
+#include "tree/toknohladaj.h"
 
 #include <QAccessible>
 #include <QAction>

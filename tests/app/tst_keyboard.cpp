@@ -2,7 +2,7 @@
 // and focus of a new screen, Backspace and Alt+Left as the back button, Escape on modal
 // windows but never on a level window, F10, and the Yes/No keys of questions.
 #include "platform/accesskeys.h"
-#include "info/infowindows.h"
+#include "info/toknoabout.h"
 #include "platform/messages.h"
 #include "runningprogram.h"
 

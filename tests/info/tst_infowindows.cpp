@@ -2,7 +2,9 @@
 // three windows opened from the menu with their texts, and the clickable labels.
 #include "info/clicklabel.h"
 #include "info/infotexts.h"
-#include "info/infowindows.h"
+#include "info/toknoabout.h"
+#include "info/toknooprg.h"
+#include "info/toknoreklama.h"
 #include "runningprogram.h"
 
 #include <QAction>

@@ -2,10 +2,10 @@
 // to the work folder and what the screen's notes button and links box show afterwards.
 #include "app/tform1.h"
 #include "golden.h"
-#include "personal/copywindow.h"
-#include "personal/linkswindow.h"
+#include "personal/toknokopy.h"
+#include "personal/toknoodkazy.h"
 #include "personal/linktargets.h"
-#include "personal/notewindow.h"
+#include "personal/toknopoznamka.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"

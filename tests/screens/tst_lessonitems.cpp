@@ -6,8 +6,8 @@
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "state/session.h"
-#include "text/helpwindow.h"
-#include "text/picturewindow.h"
+#include "text/toknohelp.h"
+#include "text/toknoobrazku.h"
 
 #include <QAction>
 #include <QApplication>

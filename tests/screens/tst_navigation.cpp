@@ -6,7 +6,7 @@
 #include "runningprogram.h"
 #include "screens/layout.h"
 #include "state/session.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 
 #include <QAction>
 #include <QApplication>

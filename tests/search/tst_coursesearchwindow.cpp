@@ -4,7 +4,8 @@
 #include "app/tform1.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
-#include "search/coursesearchwindow.h"
+#include "search/coursesearchmenu.h"
+#include "search/toknohladajvkurze.h"
 #include "search/screentexts.h"
 #include "state/session.h"
 
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace lumora;
 
@@ -114,6 +116,51 @@ private slots:
             QTest::keyClick(level, Qt::Key_F, Qt::ControlModifier);
         });
         QVERIFY(shown);
+    }
+
+    // The entry opens the search only on a screen inside a course, whatever window holds
+    // it; a search window offers to close instead.
+    void entryOnlyInsideACourse()
+    {
+        writeCourse(2, 100);
+        p->start();
+        Session &s = p->session();
+        QWidget host;
+        QAction entry;
+        int offers = 0;
+        search::CourseSearchMenu menu(s, {&host, &entry, [&offers] { ++offers; }});
+        const auto opens = [&entry] {
+            bool searchShown = false;
+            QTimer::singleShot(0, qApp, [&searchShown] {
+                QWidget *modal = QApplication::activeModalWidget();
+                searchShown = qobject_cast<TOknoHladajVKurze *>(modal) != nullptr;
+                if (modal)
+                    modal->close();
+            });
+            entry.trigger();
+            QTest::qWait(20);
+            return searchShown;
+        };
+        struct Row { int level; QString folder; bool hostShowsCourseList; bool searchInstance; bool opens; int offers; };
+        const Row rows[] = {
+            {1, QString(), false, false, false, 0},
+            {2, QStringLiteral("Kurz"), true, false, false, 0},
+            {2, QString(), false, false, false, 0},
+            {2, QStringLiteral("Kurz"), false, false, true, 0},
+            {2, QStringLiteral("Kurz"), false, true, false, 1},
+        };
+        for (const Row &row : rows) {
+            offers = 0;
+            s.course.CurrentLevel = row.level;
+            s.course.LevelFolder[2] = row.folder;
+            s.course.ContentFileName = QStringLiteral("Obsah.txt");
+            s.course.LevelWindow[1] = row.hostShowsCourseList ? &host : static_cast<QObject *>(&p->main());
+            s.values.Param1 = row.searchInstance ? QStringLiteral("Kurz - Lekcia 1") : QString();
+            QCOMPARE(opens(), row.opens);
+            QCOMPARE(offers, row.offers);
+        }
+        s.values.Param1.clear();
+        s.course.LevelWindow[1] = &p->main();
     }
 
     // Closing the window while the course is read cancels the reading; a window opened

@@ -10,7 +10,7 @@
 #include "screens/contentfileitems.h"
 #include "state/session.h"
 #include "text/formattedfile.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 
 #include <QAction>
 #include <QApplication>

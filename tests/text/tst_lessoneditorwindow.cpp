@@ -7,7 +7,7 @@
 #include "rtf/rtfwriter.h"
 #include "state/session.h"
 #include "text/formattedfile.h"
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "runningprogram.h"
 #include "state/session.h"
 #include "tree/coursetreemodel.h"
-#include "tree/treewindow.h"
+#include "tree/toknohladaj.h"
 
 #include <QAction>
 #include <QApplication>

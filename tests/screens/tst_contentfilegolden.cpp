@@ -148,4 +148,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(ContentFileGolden)
-#include "test_contentfile_golden.moc"
+#include "tst_contentfilegolden.moc"

@@ -1,4 +1,4 @@
-#include "personal/copywindow.h"
+#include "personal/toknokopy.h"
 
 #include "config/keys.h"
 #include "personal/centred.h"

@@ -1,5 +1,5 @@
 #include "config/keys.h"
-#include "info/infowindows.h"
+#include "info/toknoreklama.h"
 
 #include "info/clicklabel.h"
 #include "info/infotexts.h"

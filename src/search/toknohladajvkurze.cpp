@@ -1,4 +1,4 @@
-#include "search/coursesearchwindow.h"
+#include "search/toknohladajvkurze.h"
 
 #include "config/keys.h"
 #include "platform/accessiblenames.h"

@@ -1,4 +1,4 @@
-#include "text/helpwindow.h"
+#include "text/toknohelp.h"
 
 #include "config/keys.h"
 #include "platform/guard.h"

@@ -1,8 +1,8 @@
-#include "personal/linkswindow.h"
+#include "personal/toknoodkazy.h"
 
 #include "config/keys.h"
 #include "personal/centred.h"
-#include "personal/notewindow.h"
+#include "personal/toknopoznamka.h"
 #include "platform/accessiblenames.h"
 #include "platform/errors.h"
 #include "platform/guard.h"

@@ -1,4 +1,4 @@
-#include "tree/treewindow.h"
+#include "tree/toknohladaj.h"
 
 #include "config/keys.h"
 #include "platform/accesskeys.h"

@@ -81,4 +81,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestCheck)
-#include "test_check_golden.moc"
+#include "tst_checkgolden.moc"

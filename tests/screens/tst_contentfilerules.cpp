@@ -169,4 +169,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(ContentFileRules)
-#include "test_contentfile_rules.moc"
+#include "tst_contentfilerules.moc"

@@ -1,4 +1,4 @@
-#include "text/lessoneditorwindow.h"
+#include "text/toknoeditlek.h"
 #include "config/keys.h"
 #include "platform/placecontrol.h"
 

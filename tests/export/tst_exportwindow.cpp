@@ -90,4 +90,4 @@ private slots:
 };
 
 QTEST_MAIN(TestExportWindow)
-#include "test_exportwindow.moc"
+#include "tst_exportwindow.moc"

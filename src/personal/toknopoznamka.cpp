@@ -1,4 +1,4 @@
-#include "personal/notewindow.h"
+#include "personal/toknopoznamka.h"
 
 #include "config/keys.h"
 #include "personal/centred.h"

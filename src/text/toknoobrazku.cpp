@@ -1,22 +1,18 @@
-#include "text/picturewindow.h"
+#include "text/toknoobrazku.h"
 
 #include "config/keys.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
-#include "platform/wheelsteps.h"
 #include "state/session.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -30,39 +26,6 @@ constexpr double MinScale = 0.02;
 constexpr double MaxScale = 8;
 
 } // namespace
-
-void PictureCanvas::setImage(QImage image)
-{
-    m_image = std::move(image);
-    update();
-}
-
-void PictureCanvas::paintEvent(QPaintEvent *event)
-{
-    if (m_image.isNull())
-        return;
-    QPainter painter(this);
-    painter.setClipRect(event->rect());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, width() < m_image.width());
-    // Only the part of the picture behind the exposed rectangle is scaled.
-    const double sx = double(m_image.width()) / width();
-    const double sy = double(m_image.height()) / height();
-    const QRectF target = event->rect();
-    const QRectF source(target.x() * sx, target.y() * sy, target.width() * sx, target.height() * sy);
-    painter.drawImage(target, m_image, source);
-}
-
-void PictureCanvas::wheelEvent(QWheelEvent *event)
-{
-    if (!(event->modifiers() & Qt::ControlModifier)) {
-        QWidget::wheelEvent(event);
-        return;
-    }
-    const int steps = wholeWheelSteps(*event, m_wheelRest);
-    if (steps != 0)
-        emit zoomStepped(steps);
-    event->accept();
-}
 
 TOknoObrazku::TOknoObrazku(Session &session, QWidget *parent)
     : QDialog(parent), m_session(session)

@@ -218,4 +218,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestExport)
-#include "test_export.moc"
+#include "tst_export.moc"

@@ -3,8 +3,9 @@
 // past its own size unless asked), with Ctrl+plus, Ctrl+minus, the wheel with Ctrl,
 // Ctrl+0 (fit again) and Ctrl+1 (actual size); the window can be resized. A picture
 // too large to keep whole in memory is read scaled down.
+#include "text/picturecanvas.h"
+
 #include <QDialog>
-#include <QImage>
 
 class QPushButton;
 class QScrollArea;
@@ -12,26 +13,6 @@ class QScrollArea;
 namespace lumora {
 
 class Session;
-
-// The picture at the window's scale; paints only what is in view.
-class PictureCanvas : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-    void setImage(QImage image);
-    const QImage &image() const { return m_image; }
-
-signals:
-    void zoomStepped(int steps);   // the wheel turned with Ctrl held
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-
-private:
-    QImage m_image;
-    int m_wheelRest = 0;
-};
 
 class TOknoObrazku : public QDialog {
     Q_OBJECT

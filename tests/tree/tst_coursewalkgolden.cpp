@@ -181,4 +181,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestCourseWalk)
-#include "test_coursewalk_golden.moc"
+#include "tst_coursewalkgolden.moc"
