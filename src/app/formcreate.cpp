@@ -5,6 +5,7 @@
 #include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "screens/levelscreen.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -211,7 +212,7 @@ void TForm1::FormCreate(const StartEnvironment &start)
 
     SpeedButton1->hide();
     Panel1->hide();
-    ContentMissing = false;
+    m_screen->ContentMissing = false;
 
     if (v.isSearchInstance()) {
         // The first level of a search window is this window, showing the content file

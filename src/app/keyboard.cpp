@@ -8,6 +8,7 @@
 #include "platform/keys.h"
 #include "screens/buttonkind.h"
 #include "screens/contentfileitems.h"
+#include "screens/levelscreen.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -117,7 +118,7 @@ void TForm1::setUpKeyboard()
 
 void TForm1::arrangeKeyboard()
 {
-    QList<QWidget *> column = columnControls();
+    QList<QWidget *> column = m_screen->column().controls();
     std::stable_sort(column.begin(), column.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
     // Reading order: the lesson text, the buttons beside it, the links below, the two
     // flat buttons, then the zoom box.

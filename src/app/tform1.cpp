@@ -1,13 +1,13 @@
 #include "app/tform1.h"
+#include "app/formtemplate.h"
 #include "config/keys.h"
 #include "platform/placecontrol.h"
-#include "screens/coursecolumn.h"
+#include "screens/levelscreen.h"
 
 #include "export/exportwindow.h"
 #include "info/infomenu.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
-#include "screens/layout.h"
 #include "search/coursesearchmenu.h"
 #include "search/lessonfindbar.h"
 #include "state/session.h"
@@ -259,6 +259,7 @@ void TForm1::connectHandlers()
     m_personal = new personal::PersonalMenu(m_session, *this);
     m_info = new info::InfoMenu(m_session, {this, Oprograme1, Ohlasyautorom1, Reklama1});
     m_courseSearch = new search::CourseSearchMenu(m_session, {this, Hadavkurze1, [this] { Hadaj1Click(); }});
+    m_screen = new screens::LevelScreen(m_session, *this);
 }
 
 personal::PersonalHost::Controls TForm1::personalControls() const
@@ -267,11 +268,7 @@ personal::PersonalHost::Controls TForm1::personalControls() const
             Poznmky1, Odkazy1, Koprovanie1, Export1};
 }
 
-void TForm1::relayOutColumn()
-{
-    const int unit = m_session.values.ScaleTenths > 0 ? m_session.values.ScaleTenths : 10;
-    Lista(Button1->y() - layout::buttonTop(0, unit));
-}
+void TForm1::relayOutColumn() { m_screen->column().relayOut(); }
 
 void TForm1::Poznmky1Click() { m_personal->Poznmky1Click(); }
 void TForm1::Button1Click() { m_personal->Button1Click(); }
@@ -285,6 +282,31 @@ void TForm1::Oprograme1Click() { m_info->Oprograme1Click(); }
 void TForm1::Ohlasyautorom1Click() { m_info->Ohlasyautorom1Click(); }
 void TForm1::Reklama1Click() { m_info->Reklama1Click(); }
 void TForm1::Hadavkurze1Click() { m_courseSearch->Hadavkurze1Click(); }
+
+screens::ScreenControls TForm1::screenControls() const
+{
+    return {const_cast<TForm1 *>(this), client, Image1, Label6, Label1, Memo1, Panel1, m_paneEditing,
+            Label2, ComboBox1, Label4, ComboBox2, Button1, ScrollBar2, SpeedButton1, SpeedButton2,
+            Editciatextu1, Poznmky1, Odkazy1, Koprovanie1, Hadaj1, Zoom1, {Hadavlekcii1, Tlaclekciu1, Pdflekcie1}};
+}
+
+std::unique_ptr<QWidget> TForm1::makeLevelWindow()
+{
+    auto window = std::make_unique<TForm1>(m_session);
+    applyTemplate(*window, windowtemplate::load(m_session.templatePath()));
+    window->applyCaptions();
+    return window;
+}
+
+void TForm1::FormActivate() { m_screen->FormActivate(); }
+void TForm1::Lista(int top) { m_screen->column().Lista(top); }
+void TForm1::ScrollBar2Scroll(int position) { m_screen->column().ScrollBar2Scroll(position); }
+void TForm1::PoStlaceni(QPushButton *courseButton) { m_screen->navigation().PoStlaceni(courseButton); }
+void TForm1::ZobrazOkno() { m_screen->navigation().ZobrazOkno(); }
+void TForm1::SpeedButton1Click() { m_screen->navigation().SpeedButton1Click(); }
+void TForm1::FormClose() { m_screen->navigation().FormClose(); }
+void TForm1::PripravOkno(const QString &contentPath) { m_screen->navigation().PripravOkno(contentPath); }
+void TForm1::SpustiProgram(QPushButton *lessonButton) { m_screen->items().SpustiProgram(lessonButton); }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
 {
@@ -397,7 +419,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     guarded([this] { FormClose(); });
     event->accept();
-    emit closed();
+    m_screen->announceClosed();
 }
 
 bool TForm1::event(QEvent *event)
@@ -428,9 +450,8 @@ void TForm1::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (Image1 && client)
         Image1->setGeometry(client->rect());
-    // A taller window brings more course buttons into reach.
-    if (m_courses && client)
-        m_courses->reach(m_scrollOffset, client->height());
+    if (m_screen)
+        m_screen->column().windowResized();
 }
 
 void TForm1::activateOnce()

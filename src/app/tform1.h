@@ -4,6 +4,7 @@
 // are the same, so the template, the layout code and the tests find them by name; the
 // inherited names are explained in docs/NAMES.md.
 #include "personal/personalmenu.h"
+#include "screens/screenhost.h"
 #include "state/programvalues.h"
 
 #include <QMainWindow>
@@ -27,10 +28,12 @@ class QToolButton;
 
 namespace lumora {
 
-class CourseColumn;
 class Session;
 namespace info {
 class InfoMenu;
+}
+namespace screens {
+class LevelScreen;
 }
 namespace search {
 class CourseSearchMenu;
@@ -53,7 +56,7 @@ struct StartEnvironment {
     static StartEnvironment fromSystem(const QStringList &arguments);
 };
 
-class TForm1 : public QMainWindow, public personal::PersonalHost {
+class TForm1 : public QMainWindow, public personal::PersonalHost, public screens::ScreenHost {
     Q_OBJECT
 public:
     // Design size of the client area below the menu.
@@ -76,23 +79,19 @@ public:
     void Exportkurzu1Click();
     void FormClose();
 
-    // Building the screen of the current level on activation.
+    // The screens of the level (src/screens): building on activation, the button
+    // column, moving between levels and running a lesson button's item.
     void FormActivate();
-    // Recounts the button column, places the notes button below top and decides the
-    // scroll bar.
     void Lista(int top);
-
-    // Navigation.
     void PoStlaceni(QPushButton *courseButton);
-    // Enters the course in a folder of the program folder, as its course button does.
-    void enterCourse(const QString &courseFolder);
     void ZobrazOkno();
     void SpeedButton1Click();
     void PripravOkno(const QString &contentPath);
     void ScrollBar2Scroll(int position);
-
-    // The press of a lesson button: runs the item its line names.
     void SpustiProgram(QPushButton *lessonButton);
+    screens::LevelScreen &levelScreen() const { return *m_screen; }
+    screens::ScreenControls screenControls() const override;
+    std::unique_ptr<QWidget> makeLevelWindow() override;
 
     // The course tree (src/tree): opens the tree window inside a course; a search
     // window offers to close instead.
@@ -153,15 +152,12 @@ public:
     void Tlaclekciu1Click();
     void Pdflekcie1Click();
 
-    // The controls of the button column: direct controls whose name begins with "Button".
-    QList<QWidget *> columnControls() const;
-
     // Ends the program: shows the lower levels again, deletes the template and asks
     // the application to terminate; returns to its caller.
-    void EndProgram();
+    void EndProgram() override;
 
     // Moves and sizes the window (outer size of the window without the frame).
-    void placeWindow(int left, int top, int width, int height);
+    void placeWindow(int left, int top, int width, int height) override;
 
     Session &session() const { return m_session; }
 
@@ -210,20 +206,9 @@ public:
     QAction *Zoom1 = nullptr;             // shows the zoom box
     QAction *Koniec1 = nullptr;           // "Koniec"
 
-    // Private fields of each level window.
-    quint8 ButtonCount = 0;
-    int ButtonsHeight = 0;
-    int ScrollPosition = 0;
-    QString BackgroundFile;
-    bool ContentMissing = false;
-
     // Every caption, label and menu text from the text table, the title colour, and the
     // end button and window caption of this instance's kind.
     void applyCaptions();
-
-signals:
-    // Emitted once the window has been closed and its close handler ran.
-    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -237,20 +222,12 @@ private:
     void createMenu();
     void connectHandlers();
 
-    // Builds the screen of the current level (throws when a file or setting fails).
-    void buildScreen();
-    void buildContentScreen(int level);
-    void buildRootScreen();
-    void commonTail();
     void activateOnce();
-    QPushButton *addColumnButton(const QString &name, int width, int &windowHeight);
-    void showNotesButtonIfNoteExists(int level);
 
     Session &m_session;
     bool m_active = false;                  // activated, and not deactivated or hidden since
     text::PaneEditing *m_paneEditing = nullptr;   // the pane's in-place editing
-    int m_scrollOffset = 0;                 // pixels the button column is moved up
-    std::unique_ptr<CourseColumn> m_courses; // the root screen's course buttons
+    screens::LevelScreen *m_screen = nullptr;      // owned by the window
     bool m_keyboardArranged = false;        // the built screen has its Tab order
     personal::PersonalMenu *m_personal = nullptr;   // owned by the window
     info::InfoMenu *m_info = nullptr;               // owned by the window

@@ -13,7 +13,7 @@
 
 namespace lumora::pages {
 
-bool paint(QTextDocument &document, QPagedPaintDevice &device, const Progress &progress)
+bool paint(QTextDocument &document, QPagedPaintDevice &device, const Progress &progress, const Extras &extras)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -27,7 +27,12 @@ bool paint(QTextDocument &document, QPagedPaintDevice &device, const Progress &p
             return false;
         painter.save();
         painter.translate(0, -i * page.height());
-        document.drawContents(&painter, QRectF(QPointF(0, i * page.height()), page));
+        const QRectF shown(QPointF(0, i * page.height()), page);
+        document.drawContents(&painter, shown);
+        if (extras) {
+            painter.setClipRect(shown);
+            extras(painter, document, shown);
+        }
         painter.restore();
         if (progress && !progress(i + 1, count))
             return false;
@@ -35,7 +40,8 @@ bool paint(QTextDocument &document, QPagedPaintDevice &device, const Progress &p
     return painter.end();
 }
 
-void writePdf(const QTextDocument &document, const QString &title, const QString &path, const Progress &progress)
+void writePdf(const QTextDocument &document, const QString &title, const QString &path, const Progress &progress,
+              const Extras &extras)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -55,7 +61,7 @@ void writePdf(const QTextDocument &document, const QString &title, const QString
             stopped = progress && !progress(done, count);
             return !stopped;
         };
-        if (!paint(*copy, pdf, watch)) {
+        if (!paint(*copy, pdf, watch, extras)) {
             file.cancelWriting();
             if (stopped)
                 return;

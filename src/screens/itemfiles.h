@@ -1,7 +1,8 @@
 #pragma once
-// What a lesson item opens, shared by the screens and the tree window: the file a target
-// names inside the program folder, and the start of a demonstration in the player.
-#include "screens/contentfileitems.h"
+// What a lesson item opens, shared by the screens and the tree window: a shell item
+// through the desktop, a picture in the picture window, a demonstration in the player;
+// each says why when it cannot.
+#include "screens/itemtargets.h"
 
 #include <QString>
 
@@ -10,10 +11,6 @@ class QWidget;
 namespace lumora {
 
 class Session;
-
-// A target's file found below the course folder (without regard to case), or empty when
-// it is missing, is no regular file, or lies outside the program folder.
-QString courseItemFile(const Session &s, const QString &folder, const QString &file);
 
 // Opens a target that is neither a screen, a demonstration nor a picture: its file in
 // the course folder, else the file as written (inside the program folder), else a web or

@@ -3,6 +3,7 @@
 #include "platform/wheelsteps.h"
 #include "rtf/rtflists.h"
 #include "rtf/rtfreader.h"
+#include "text/layoutsteps.h"
 #include "text/pastefilter.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -70,6 +71,7 @@ void LessonPane::resizeEvent(QResizeEvent *event)
 
 PaneLoading::PaneLoading(QTextEdit &pane) : m_pane(pane), m_page(pane.document()->pageSize())
 {
+    LayoutSteps::attach(*m_pane.document());
     // A page of no size is one the layout lays nothing out on.
     m_pane.document()->setPageSize(QSizeF(0, 0));
 }
@@ -167,7 +169,9 @@ void LessonPane::setViewZoom(int percent)
         m_zoomDevice.setDotsPerMeterY(qRound(dpi / 0.0254));
         layout->setPaintDevice(&m_zoomDevice);
     }
-    document()->markContentsDirty(0, document()->characterCount());
+    // The same page size again starts the layout over from the top, in steps (marking
+    // the whole text changed would lay it out whole at once).
+    document()->setPageSize(document()->pageSize());
     ensureCursorVisible();
 }
 

@@ -53,11 +53,6 @@ private:
     int m_wheelRest = 0;   // wheel angle not yet turned into a step
 };
 
-// Held while a text is loaded into a pane's document: the document's layout waits,
-// and when the load is done the pane's cursor goes to the start and the layout lays the
-// text out from the top in steps between the window's events. (A layout that answers
-// the load itself lays a long text out whole at once; a cursor left at the end of the
-// loaded text would make the first paint lay it out up to there.)
 // Gives a text edit's document pages of a finite height. A text edit lays its text out
 // on one endless page, and the layout cannot go on past about 8.4 million pixels of it
 // (about 30 MB of lesson text in the lesson pane): there it loops for ever. On pages
@@ -65,6 +60,11 @@ private:
 // text edit sets the page size again whenever it is resized.
 void keepPagesFinite(QTextEdit &pane);
 
+// Held while a text is loaded into a pane's document: the document's layout waits,
+// and when the load is done the pane's cursor goes to the start and the layout lays
+// the text out from the top in short steps between the window's events (LayoutSteps).
+// (A layout that answers the load itself lays a long text out whole at once; a cursor
+// left at the end of the loaded text would make the first paint lay it out up to there.)
 class PaneLoading {
 public:
     explicit PaneLoading(QTextEdit &pane);

@@ -3,6 +3,7 @@
 #include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/pdfpages.h"
+#include "rtf/rtflists.h"
 #include "state/session.h"
 #include "text/lessonpages.h"
 
@@ -76,7 +77,7 @@ void printLesson(Session &session, const QTextDocument &lesson, const QString &t
         stopped = !report(done, count);
         return !stopped;
     };
-    if (!pages::paint(*document, printer, watch) && !stopped)
+    if (!pages::paint(*document, printer, watch, rtf::drawListLabels) && !stopped)
         messages::show(messages::Kind::Error, messages::Buttons::Ok, session.ConfigText(keys::PrintFailed), window);
 }
 
@@ -112,7 +113,7 @@ void saveLessonAsPdf(Session &session, const QTextDocument &lesson, const QStrin
     if (path.isEmpty())
         return;
     PageProgressBox progress(session, window);
-    pages::writePdf(*memo::printableLesson(lesson, title), title, path, progress.callback());
+    pages::writePdf(*memo::printableLesson(lesson, title), title, path, progress.callback(), rtf::drawListLabels);
 }
 
 } // namespace lumora::text

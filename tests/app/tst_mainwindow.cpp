@@ -3,6 +3,7 @@
 #include "app/formtemplate.h"
 #include "app/screenfit.h"
 #include "app/tform1.h"
+#include "screens/levelscreen.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
@@ -159,7 +160,7 @@ private slots:
         QCOMPARE(form.Label1->geometry(), QRect(16, 38, 441, 233));
         QCOMPARE(form.Label6->y(), 18);
         QCOMPARE(form.ComboBox2->y(), 380);
-        QVERIFY(!form.ContentMissing);
+        QVERIFY(!form.levelScreen().ContentMissing);
     }
 
     void templateRecordsTheWindowBeforeTheBackButtonIsHidden()

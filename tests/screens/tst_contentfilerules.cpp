@@ -1,10 +1,11 @@
 // The rules around the content file that the golden files do not show one by one:
 // item kinds, targets, caption shortening, the names of the files beside a screen,
-// reading from disk, and storing into the course state.
+// reading from disk, storing into the course state, and what a button's press records.
 #include "platform/errors.h"
 #include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfilenames.h"
+#include "screens/itemtargets.h"
 #include "state/coursepaths.h"
 
 #include <QDir>
@@ -165,6 +166,67 @@ private slots:
         QCOMPARE(items.buttons.first().number, 1);
         QCOMPARE(items.buttons.first().tag, 2);
         QCOMPARE(items.links, QStringList{QStringLiteral("odkaz")});
+    }
+
+    // A press reads its item from the current level's stored line and records the next
+    // level's screen only while that level fits the tables; a screen beyond the last
+    // level is refused, any other item still runs from the deepest level.
+    void pressesRecordTheNextLevelWithinTheTables_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<ItemKind>("kind");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("screen") << 2 << 1 << true << ItemKind::Screen << false;
+        QTest::newRow("last level's screen") << MaxLevels - 1 << 1 << true << ItemKind::Screen << false;
+        QTest::newRow("screen beyond the tables") << MaxLevels << 1 << true << ItemKind::Screen << true;
+        QTest::newRow("picture on the deepest level") << MaxLevels << 2 << true << ItemKind::Picture << false;
+        QTest::newRow("shell item on the deepest level") << MaxLevels << MaxLines << true << ItemKind::Shell << false;
+        QTest::newRow("tag before the lines") << 2 << 0 << false << ItemKind::Shell << false;
+        QTest::newRow("tag after the lines") << 2 << MaxLines + 1 << false << ItemKind::Shell << false;
+        QTest::newRow("level outside the tables") << 0 << 1 << false << ItemKind::Shell << false;
+    }
+
+    void pressesRecordTheNextLevelWithinTheTables()
+    {
+        QFETCH(int, level);
+        QFETCH(int, tag);
+        QFETCH(bool, pressed);
+        QFETCH(ItemKind, kind);
+        QFETCH(bool, refused);
+        auto state = std::make_unique<CourseState>();
+        for (int l = 0; l <= MaxLevels; ++l) {
+            state->ScreenLines[size_t(l)][1] = QStringLiteral("[Dalej]kap%1.txt").arg(l);
+            state->ScreenLines[size_t(l)][2] = QStringLiteral("[Obrazok]obr.bmp");
+            state->ScreenLines[size_t(l)][MaxLines] = QStringLiteral("[Stranka] http://example.org");
+        }
+        state->LevelFolder[1] = QStringLiteral("Kurz");
+        state->CurrentLevel = quint8(level);
+        const CourseState before = *state;
+
+        const std::optional<ItemPress> press = pressedItem(*state, tag);
+        QCOMPARE(press.has_value(), pressed);
+        if (!press)
+            return;
+        QCOMPARE(press->kind, kind);
+        QCOMPARE(press->level, level);
+        QCOMPARE(press->tooDeep(), refused);
+        if (refused)
+            return;
+        QVERIFY_THROWS_NO_EXCEPTION(recordPress(*state, *press, QStringLiteral("Titulok")));
+        QCOMPARE(state->PressedTitle, QStringLiteral("Titulok"));
+        const int next = level + 1;
+        if (next <= MaxLevels) {
+            QCOMPARE(state->ScreenFile[size_t(next)], press->target);
+            QCOMPARE(state->LevelFolder[size_t(next)], QStringLiteral("Kurz"));
+        }
+        for (int l = 0; l <= MaxLevels; ++l) {
+            if (l != next) {
+                QCOMPARE(state->ScreenFile[size_t(l)], before.ScreenFile[size_t(l)]);
+                QCOMPARE(state->LevelFolder[size_t(l)], before.LevelFolder[size_t(l)]);
+            }
+        }
     }
 };
 

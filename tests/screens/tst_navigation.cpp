@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
+#include "screens/levelscreen.h"
 #include "screens/layout.h"
 #include "state/session.h"
 #include "text/toknoeditlek.h"
@@ -261,7 +262,7 @@ private slots:
         const QString missing = program() + QStringLiteral("/Biológia/nie.txt");
         p->start({missing});
         QVERIFY(s().course.LevelBuilt[1] == 0);
-        QVERIFY(p->main().ContentMissing);
+        QVERIFY(p->main().levelScreen().ContentMissing);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Neexistuje ") + missing);
         QVERIFY(s().terminateRequested);
     }

@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/pdfpages.h"
+#include "rtf/rtflists.h"
 #include "rtf/rtfwriter.h"
 #include "runningprogram.h"
 #include "search/lessonfindbar.h"
@@ -271,10 +272,26 @@ private slots:
     }
 
     // "Uložiť lekciu ako PDF…" asks for the name with the focus in the name box and
-    // writes a PDF whose text and title read back; a file that cannot be made is an error.
+    // writes a PDF whose text and title read back, labels of a list that starts at 12
+    // included; a file that cannot be made is an error.
     void pdfWrittenAndReadBack()
     {
-        lesson(wordProcessorLesson());
+        {
+            QTextDocument document;
+            document.setHtml(wordProcessorLesson());
+            QTextCursor cursor(&document);
+            cursor.movePosition(QTextCursor::End);
+            QTextListFormat numbers;
+            rtf::setListNumbering(numbers, QTextListFormat::ListDecimal, 12);
+            cursor.insertBlock();
+            cursor.insertText(QStringLiteral("Slivka"));
+            cursor.createList(numbers);
+            cursor.insertBlock();
+            cursor.insertText(QStringLiteral("Broskyňa"));
+            QFile rtf(p->program() + QStringLiteral("/Kurz/Obsah.rtf"));
+            QVERIFY(rtf.open(QIODevice::WriteOnly));
+            rtf.write(rtf::write(document));
+        }
         const QString pdf = p->root() + QStringLiteral("/lekcia.pdf");
         inCourse([&](TForm1 *w, LessonPane *) {
             QVERIFY(w->Pdflekcie1->isEnabled());
@@ -298,6 +315,8 @@ private slots:
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
         for (const char *expected : {"Kurz", "Ovocie", "Prvý odsek o jablkách a hruškách.", "Hruška 8", "Riadok 6", "Posledný odsek."})
             QVERIFY2(read.contains(QString::fromUtf8(expected)), expected);
+        for (const char *expected : {"12\\.\\s+Slivka", "13\\.\\s+Broskyňa"})
+            QVERIFY2(read.contains(QRegularExpression(QString::fromUtf8(expected))), qPrintable(read.right(200)));
         QProcess info;
         info.start(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY(info.waitForFinished());

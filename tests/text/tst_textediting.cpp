@@ -11,7 +11,9 @@
 #include "state/session.h"
 #include "text/fontdialog.h"
 #include "text/formattedfile.h"
+#include "text/layoutsteps.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -102,25 +105,54 @@ private slots:
     // A formatted lesson is loaded into the pane with its cursor at the start (a cursor
     // left at the end makes the first paint lay the whole text out), on pages of a
     // finite height (on one endless page the layout loops for ever past 8.4 million
-    // pixels), when the screen opens, when it is resized and when editing starts.
+    // pixels), when the screen opens, when it is resized and when editing starts. A long
+    // lesson is laid out in steps: saved before its layout is done it keeps every
+    // paragraph, and once done the layout and the scroll bar are those of the whole text
+    // laid out at once.
     void paneLoadsFromTheTop()
     {
         QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\f0\\fs22 ";
-        for (int n = 1; n <= 200; ++n)
-            rtf += "Odsek " + QByteArray::number(n) + "\\par\r\n";
-        textfile::writeBytes(program() + QStringLiteral("/Kurz/Obsah.rtf"), rtf + "}");
+        QStringList paragraphs;
+        for (int n = 1; n <= 3000; ++n) {
+            paragraphs.append(QStringLiteral("Odsek %1 o tom, ako sa dlhá lekcia ukladá celá").arg(n));
+            rtf += paragraphs.last().toLatin1().replace("\xe1", "\\'e1") + "\\par\r\n";
+        }
+        const QString rtfPath = program() + QStringLiteral("/Kurz/Obsah.rtf");
+        textfile::writeBytes(rtfPath, rtf + "}");
         const auto check = [](TForm1 *w, const char *when) {
             QVERIFY2(w->Memo1->textCursor().position() == 0, when);
             QVERIFY2(w->Memo1->document()->pageSize().height() > 0, when);
-            QVERIFY2(w->Memo1->document()->blockCount() >= 200, when);
+            QVERIFY2(w->Memo1->document()->blockCount() >= 3000, when);
         };
         inCourse([&](TForm1 *w) {
+            QTextDocument *doc = w->Memo1->document();
             check(w, "opened");
             w->Memo1->resize(w->Memo1->width() - 40, w->Memo1->height());
             QCoreApplication::processEvents();
             check(w, "resized");
             w->Editciatextu2->trigger();
             check(w, "editing");
+            QVERIFY(LayoutSteps::unlaidPosition(*doc) > 0);
+            w->Editciatextu2->trigger();
+            QVERIFY(LayoutSteps::unlaidPosition(*doc) > 0);
+            QTextDocument saved;
+            formattedfile::load(rtfPath, saved);
+            QCOMPARE(saved.toPlainText(), paragraphs.join(u'\n'));
+
+            for (int pass = 0; pass < 100000 && LayoutSteps::unlaidPosition(*doc) >= 0; ++pass)
+                QCoreApplication::processEvents();
+            QCOMPARE(LayoutSteps::unlaidPosition(*doc), -1);
+            QCoreApplication::processEvents();
+            std::unique_ptr<QTextDocument> whole(doc->clone());
+            whole->documentLayout()->setPaintDevice(doc->documentLayout()->paintDevice());
+            whole->setPageSize(doc->pageSize());
+            const qreal height = whole->documentLayout()->documentSize().height();
+            QCOMPARE(doc->documentLayout()->documentSize().height(), height);
+            QCOMPARE(doc->documentLayout()->blockBoundingRect(doc->lastBlock()),
+                     whole->documentLayout()->blockBoundingRect(whole->lastBlock()));
+            QVERIFY(qAbs(w->Memo1->verticalScrollBar()->maximum() - (height - w->Memo1->viewport()->height())) <= 1);
+
+            w->Editciatextu2->trigger();
             w->Ignorovazmeny1->trigger();
             check(w, "changes dropped");
         });

@@ -1,0 +1,53 @@
+#pragma once
+// Building a content screen into a level window, step by step: the controls made ready,
+// the content file read with its background, the title, the lesson buttons, the lesson
+// text, and last the column laid out with the warnings the file gave.
+#include "screens/contentfile.h"
+#include "screens/contentfileitems.h"
+
+#include <QString>
+
+class QPushButton;
+
+namespace lumora {
+
+class Session;
+
+namespace screens {
+
+class LevelScreen;
+struct ScreenControls;
+
+class ContentScreen {
+public:
+    ContentScreen(LevelScreen &screen, int level);
+    void build();
+
+private:
+    void prepareControls();
+    void readFile();
+    void showTitle();
+    void addButtons(const content::ScreenItems &items);
+    QPushButton *addButton(const content::ScreenButton &b, int &windowHeight);
+    void fillPane();
+    bool loadFormattedText();
+    void finish(bool notRich);
+
+    LevelScreen &m_screen;
+    Session &m_s;
+    const ScreenControls &m_c;
+    const int m_level;
+    const int m_unit;
+    QString m_folder;
+    QString m_contentPath;
+    QString m_title;                      // the whole title path
+    QString m_rtfPath;                    // the formatted text file, empty when none
+    content::ContentFile m_file;
+    int m_buttonFont = 0;
+    int m_trim = 0;
+    QString m_examCaption;                // the caption of the exam button
+    QPushButton *m_firstButton = nullptr;
+};
+
+} // namespace screens
+} // namespace lumora

@@ -1,0 +1,59 @@
+#include "screens/itemfiles.h"
+#include "config/keys.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "state/session.h"
+#include "text/toknoobrazku.h"
+
+namespace lumora {
+
+void openShellItem(Session &s, const QString &folder, const QString &target, QWidget *parent)
+{
+    const content::TargetParts parts = content::splitTarget(target);
+    const QString tried = content::shellItemFile(s, folder, parts.fileName);
+    if (tried.isEmpty()) {
+        const QString text = s.ConfigText(keys::Nonfile);
+        if (s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok,
+                           content::targetPath(folder, target) + QLatin1Char(' ') + text, parent);
+        return;
+    }
+    if (!process::shellOpen(tried, parts.parameters)) {
+        const QString text = s.ConfigText(keys::Nonexe);
+        if (s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, tried + QLatin1Char(' ') + text, parent);
+    }
+}
+
+void showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent)
+{
+    const QString picture = content::courseItemFile(s, folder, target);
+    if (picture.isEmpty()) {
+        if (s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, s.ConfigText(keys::Bmp), parent);
+        return;
+    }
+    TOknoObrazku window(s, parent);
+    window.picturePath = picture;
+    window.exec();
+}
+
+void runDemonstration(Session &s, const QString &folder, const content::TargetParts &parts, QWidget *parent)
+{
+    const QString player = content::demonstrationPlayer(s);
+    if (!paths::fileExists(player)) {
+        const QString text = s.ConfigText(keys::Scplayer);
+        if (parts.parameters.isEmpty() || s.ShowPrompt)
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, parent);
+        return;
+    }
+    const QString demonstration = content::courseItemFile(s, folder, parts.fileName);
+    if (demonstration.isEmpty()) {
+        messages::notify(s, messages::Kind::Warning, keys::Scm, QString(), parent);
+        return;
+    }
+    process::ExecuteFile(paths::resolve(player), content::demonstrationArguments(demonstration), QString());
+}
+
+} // namespace lumora

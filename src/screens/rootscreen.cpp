@@ -1,0 +1,100 @@
+// The root screen: one button per course folder of the program folder, and beside them
+// what the start screen offers.
+#include "config/keys.h"
+#include "platform/guard.h"
+#include "platform/paths.h"
+#include "screens/coursecolumn.h"
+#include "screens/folderlist.h"
+#include "screens/layout.h"
+#include "screens/levelscreen.h"
+#include "screens/screenlook.h"
+#include "screens/startscreen.h"
+#include "state/session.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace lumora::screens {
+
+void LevelScreen::buildRootScreen()
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int unit = scaleUnit(s);
+
+    loadBackground(m_c.background, paths::join(s.values.ProgramDir, QStringLiteral("POZADIE.BMP")));
+    m_c.pane->hide();
+    c.CurrentLevel = 1;
+    m_c.linksEntry->setEnabled(false);
+    m_c.notesEntry->setEnabled(false);
+
+    const FolderList list = folderList(s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
+    c.FolderListCount = list.count();
+    c.LayoutTop = layout::FirstLayoutTop;
+    startup::takeProgramDir(s.values.ProgramDir, s.values);
+    c.FirstCourseEntry = list.firstCourseEntry;
+    c.LevelWindow[1] = m_c.window;
+
+    const QStringList courses = list.courses();
+    const int width = layout::courseButtonWidth(unit);
+    addCourseColumn(courses, width);
+    QWidget *window = m_c.window;
+    m_c.title->resize(courses.isEmpty() ? window->width() - 20 : window->width() - width - 20, m_c.title->height());
+    if (!s.values.isSearchInstance()) {
+        QWidget *client = m_c.client;
+        startscreen::add(client, s, list, client->width() - width - 20,
+                         {[this](const QString &course) { m_navigation.enterCourse(course); },
+                          [this] { m_host.EndProgram(); }});
+    }
+    m_c.notesButton->hide();
+    m_column.Lista(c.LayoutTop);
+    c.CurrentLevel = 2;
+}
+
+// The course buttons, width pixels wide. Each row's place follows from the one above;
+// the window grows as the rows that reach its bottom would make it grow, then only the
+// buttons in reach are made.
+void LevelScreen::addCourseColumn(const QStringList &courses, int width)
+{
+    Session &s = m_session;
+    CourseState &c = s.course;
+    const int unit = scaleUnit(s);
+    const int buttonFont = buttonFontSize(s);
+    QWidget *window = m_c.window;
+    int windowHeight = window->height();
+    if (c.CourseButton.size() < size_t(c.FolderListCount) + 1)
+        c.CourseButton.resize(size_t(c.FolderListCount) + 1);
+    // One group hands every course button's press to the handler, so a long column is
+    // built without a connection per button.
+    auto *group = new QButtonGroup(window);
+    group->setExclusive(false);
+    connect(group, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
+        guarded([this, button] { m_navigation.PoStlaceni(qobject_cast<QPushButton *>(button)); });
+    });
+    CourseColumn::Geometry geometry{layout::buttonLeft(s.values.WindowWidth, width, unit), width,
+                                    layout::buttonHeight(unit), layout::buttonTop(c.LayoutTop, unit),
+                                    layout::buttonStep(unit)};
+    for (qsizetype i = 0; i < courses.size(); ++i) {
+        const int top = layout::buttonTop(c.LayoutTop, unit);
+        if (top >= windowHeight)
+            break; // no row below the window makes it grow
+        if (layout::windowMustGrow(top, geometry.height, windowHeight, unit)) {
+            windowHeight += layout::growth(unit);
+            m_host.placeWindow(window->x(), window->y(), window->width(), windowHeight);
+        }
+        c.LayoutTop += geometry.step;
+    }
+    c.LayoutTop = layout::FirstLayoutTop + int(courses.size()) * geometry.step;
+    auto column = std::make_unique<CourseColumn>(
+        m_c.client, group, courses, c.FirstCourseEntry, geometry,
+        [&c, buttonFont, unit](QPushButton *button, int position) {
+            c.CourseButton[size_t(position)] = button;
+            setFontSize(button, layout::courseButtonFontSize(int(button->text().size()), buttonFont, unit));
+        });
+    m_column.setCourses(std::move(column), std::max(m_c.client->height(), windowHeight));
+}
+
+} // namespace lumora::screens
