@@ -117,8 +117,7 @@ void ContentScreen::showTitle()
     m_c.title->setToolTip(m_title);
     m_c.title->setWordWrap(false);
     const QString caption = (search || m_level <= 2) ? m_title : c.PressedTitle;
-    m_c.pane->setAccessibleName(caption + QStringLiteral(" – ")
-                                + m_s.ConfigText(QStringLiteral("MEMO NAME"), QStringLiteral("text lekcie")));
+    m_c.pane->setAccessibleName(caption + QStringLiteral(" – ") + m_s.ConfigText(keys::MemoName));
 }
 
 void ContentScreen::addButtons(const content::ScreenItems &items)
