@@ -54,7 +54,10 @@ QList<StudyScreen> collectStudy(const tree::CourseTree &tree, const QString &cou
         if (!isScreen(node))
             continue;
         // A course's screens open from level 2 down; the root is the course's top screen.
-        ScreenRef screen{node.depth + 2, false, node.reference, courseFolderName};
+        ScreenRef screen;
+        screen.level = node.depth + 2;
+        screen.screenFile = node.reference;
+        screen.levelFolder = courseFolderName;
         screen.courseDir = courseDir;
         const WorkFile notes = workFileName(screen, FileKind::Notes);
         const WorkFile links = workFileName(screen, FileKind::Links);

@@ -93,7 +93,10 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
         // screen: the course's top screen is level 2, each level below one deeper.
         // Files are found without regard to case from one listing per folder, so that
         // the thousands of names a course asks for cost one query each.
-        const personal::ScreenRef screen{node.depth + 2, false, node.reference, request.courseName};
+        personal::ScreenRef screen;
+        screen.level = node.depth + 2;
+        screen.screenFile = node.reference;
+        screen.levelFolder = request.courseName;
         const auto workFile = [&](personal::FileKind kind) {
             const personal::WorkFile file = personal::workFileName(screen, kind);
             if (!file.ok())
