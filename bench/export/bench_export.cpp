@@ -10,6 +10,7 @@
 #include "rtf/rtfreader.h"
 
 #include "benchclock.h"
+#include "benchcourse.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -24,8 +25,6 @@ using namespace lumora;
 namespace {
 
 constexpr int Rounds = 5;
-constexpr int Chapters = 10;
-constexpr int LessonsPerChapter = 99;
 constexpr int RtfBytes = 5 * 1024;
 constexpr double Target = 2.0;
 
@@ -40,35 +39,6 @@ QByteArray lessonRtf(int number)
             rtf += "\\par\r\n";
     }
     return rtf + "}";
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-void writeCourse(const QString &course)
-{
-    QDir().mkpath(course);
-    int number = 0;
-    const auto screen = [&](const QString &name, const QStringList &items) {
-        ++number;
-        textfile::writeLines(course + u'/' + name, items + QStringList{QStringLiteral("<Obrazovka %1>").arg(number)});
-        writeFile(course + u'/' + QString(name).replace(QStringLiteral(".txt"), QStringLiteral(".rtf")), lessonRtf(number));
-    };
-    QStringList top;
-    for (int c = 1; c <= Chapters; ++c) {
-        top << QStringLiteral("[Kapitola %1]kap%1.txt").arg(c);
-        QStringList lessons;
-        for (int l = 1; l <= LessonsPerChapter; ++l)
-            lessons << QStringLiteral("[Lekcia %1.%2]lek%1_%2.txt").arg(c).arg(l);
-        screen(QStringLiteral("kap%1.txt").arg(c), lessons);
-        for (int l = 1; l <= LessonsPerChapter; ++l)
-            screen(QStringLiteral("lek%1_%2.txt").arg(c).arg(l), {});
-    }
-    screen(QStringLiteral("Obsah.txt"), top);
 }
 
 // Reading as the player reads, then writing the export's amount of bytes in as many files.
@@ -86,7 +56,7 @@ void floor(const QString &course, const QString &out, int files, qint64 bytes)
     QDir().mkpath(out);
     const QByteArray chunk(int(bytes / files), 'x');
     for (int i = 0; i < files; ++i)
-        writeFile(out + QStringLiteral("/f%1.html").arg(i), chunk);
+        bench::writeFile(out + QStringLiteral("/f%1.html").arg(i), chunk);
 }
 
 } // namespace
@@ -96,7 +66,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const QString course = dir.filePath(QStringLiteral("kurz"));
-    writeCourse(course);
+    bench::writeCourse(course, QString(), lessonRtf);
 
     exporting::ExportResult last;
     int round = 0;

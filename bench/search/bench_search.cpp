@@ -15,6 +15,7 @@
 #include "search/textfold.h"
 
 #include "benchclock.h"
+#include "benchcourse.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>
@@ -30,8 +31,6 @@ namespace {
 
 constexpr int Rounds = 7;
 constexpr int QueryRounds = 31;
-constexpr int Chapters = 10;
-constexpr int LessonsPerChapter = 99;
 constexpr int RtfBytes = 5 * 1024;
 constexpr double ReadTarget = 1.5;
 constexpr double QueryTarget = 2.0;
@@ -68,42 +67,6 @@ QByteArray lessonRtf(int number)
         rtf += "\\par\r\n";
     }
     return rtf + "}";
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-// The course: Obsah.txt lists the chapters, each chapter its lessons; every screen has
-// a block, a formatted text and a note in the work folder.
-void writeCourse(const QString &course, const QString &work)
-{
-    QDir().mkpath(course);
-    QDir().mkpath(work);
-    int number = 0;
-    const auto screen = [&](const QString &name, const QStringList &items) {
-        ++number;
-        textfile::writeLines(course + u'/' + name,
-                             items + QStringList{QStringLiteral("<Obrazovka %1: úvodný text>").arg(number)});
-        writeFile(course + u'/' + QString(name).replace(QStringLiteral(".txt"), QStringLiteral(".rtf")),
-                  lessonRtf(number));
-        textfile::writeLines(work + u'/' + name, {QStringLiteral("Poznámka k obrazovke %1").arg(number),
-                                                  QStringLiteral("čísla a počítanie")});
-    };
-    QStringList top;
-    for (int c = 1; c <= Chapters; ++c) {
-        top << QStringLiteral("[Kapitola %1]kap%1.txt").arg(c);
-        QStringList lessons;
-        for (int l = 1; l <= LessonsPerChapter; ++l)
-            lessons << QStringLiteral("[Lekcia %1.%2]lek%1_%2.txt").arg(c).arg(l);
-        screen(QStringLiteral("kap%1.txt").arg(c), lessons);
-        for (int l = 1; l <= LessonsPerChapter; ++l)
-            screen(QStringLiteral("lek%1_%2.txt").arg(c).arg(l), {});
-    }
-    screen(QStringLiteral("Obsah.txt"), top);
 }
 
 // The floor of reading: every file of the course and the work folder read once, and
@@ -163,7 +126,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString course = dir.filePath(QStringLiteral("program/Kurz"));
     const QString work = dir.filePath(QStringLiteral("work"));
-    writeCourse(course, work);
+    bench::writeCourse(course, work, lessonRtf);
     const search::CourseRequest request{course, QStringLiteral("Kurz"), QStringLiteral("Obsah.txt"), work};
     search::fold(u"x"); // the character table is made once per program, before any timing
 
@@ -174,7 +137,7 @@ int main(int argc, char *argv[])
         floorTimes.push_back(bench::cpuNs([&] { sink += readFloor(course, work); }));
         readTimes.push_back(bench::cpuNs([&] { screens = readForSearch(request); }));
     }
-    if (screens.size() != size_t(1 + Chapters * (1 + LessonsPerChapter))) {
+    if (screens.size() != size_t(bench::CourseScreens)) {
         std::fprintf(stderr, "read %zu screens\n", screens.size());
         return 2;
     }
