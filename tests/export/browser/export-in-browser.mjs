@@ -173,8 +173,10 @@ try {
   const screenFrame = async () => (await launcher.$('#screen')).contentFrame();
   const status = () => lms.evaluate(() => window.API.LMSGetValue('cmi.core.lesson_status'));
   const shownPage = async () => (await screenFrame()).evaluate(() => document.body && document.body.getAttribute('data-page'));
+  // Up to 20 s: the tests run beside each other on a busy machine, where a frame can
+  // take seconds to load.
   const waitFor = async (condition, what) => {
-    for (let i = 0; i < 100; i++) {
+    for (const end = Date.now() + 20000; Date.now() < end;) {
       // A frame that is navigating has no page to ask yet: ask again after the pause.
       const met = await condition().catch(() => false);
       if (met) return true;
