@@ -1,6 +1,7 @@
 #include "tree/coursecheck.h"
 
 #include "platform/paths.h"
+#include "screens/buttonkind.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfiletext.h"
 
@@ -14,14 +15,6 @@ QString testedName(const QString &reference)
     if (!reference.contains(u' ') && (reference.isEmpty() || (reference.front() > u' ' && reference.back() > u' ')))
         return reference;
     return content::splitTarget(content::trimBlanks(reference)).fileName;
-}
-
-bool isAddress(QStringView target)
-{
-    if (!target.contains(u':'))
-        return target.startsWith(u"www.", Qt::CaseInsensitive);
-    return target.contains(u"://") || target.startsWith(u"mailto:", Qt::CaseInsensitive)
-        || target.startsWith(u"www.", Qt::CaseInsensitive);
 }
 
 QString defaultAllAroundText()
@@ -88,7 +81,9 @@ const TargetCheck &TargetTester::test(const QString &target)
 const TargetCheck &TargetTester::judge(const QString &target)
 {
     TargetCheck check{testedName(target)};
-    if (!isAddress(check.name)) {
+    // Addresses are judged as the item runner opens them: web and mail ones go to the
+    // desktop, so never missing; a "file:" address is a file like any other.
+    if (!content::isAddress(check.name)) {
         auto present = m_present.constFind(check.name);
         if (present == m_present.constEnd()) {
             const QString path = paths::join(m_folder, check.name);

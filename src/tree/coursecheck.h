@@ -17,10 +17,6 @@ namespace lumora::tree {
 // for programs and demonstrations, the whole trimmed target for screens and pictures.
 QString testedName(const QString &reference);
 
-// Whether a target is a web or mail address, which the item runner hands to the desktop
-// as it is: no file of the course, so never a missing one.
-bool isAddress(QStringView target);
-
 // The default of the "ALL AROUND" text, "zacyklený súbor :" (the text table trims it).
 QString defaultAllAroundText();
 
