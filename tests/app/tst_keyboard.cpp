@@ -129,6 +129,7 @@ private slots:
         p.start();
         TForm1 &main = p.main();
         QPushButton *course = p.courseButton(QStringLiteral("Kurz"));
+        QVERIFY(course);
         QCOMPARE(main.focusWidget(), course);   // the root screen's first button
 
         QStringList seen;

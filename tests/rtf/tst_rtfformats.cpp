@@ -104,12 +104,12 @@ QStringList lines(const QByteArray &utf8)
     return list;
 }
 
+// Writes bytes to path; a file that cannot be written fails the running test.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        QTest::qFail(qPrintable(QStringLiteral("cannot write ") + path), __FILE__, __LINE__);
 }
 
 } // namespace

@@ -38,17 +38,19 @@ QStringList pictures(const QStringList &lines)
     return out;
 }
 
-// One entry per line; an empty file has no entries.
+// One entry per line; an empty file has no entries. A missing file, or one without its
+// last line end, fails the running case.
 QStringList expected(const QString &folder, const QString &name)
 {
-    QFile file(folder + u'/' + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing expectation %s", qPrintable(file.fileName()));
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString path = folder + u'/' + name;
+    const QString text = QString::fromUtf8(testing::fileBytes(path));
     if (text.isEmpty())
         return {};
-    if (!text.endsWith(u'\n'))
-        qFatal("expectation %s lacks its last line end", qPrintable(file.fileName()));
+    if (!text.endsWith(u'\n')) {
+        QTest::qFail(qPrintable(QStringLiteral("expectation %1 lacks its last line end").arg(path)), __FILE__,
+                     __LINE__);
+        return {};
+    }
     QStringList lines = text.split(u'\n');
     lines.removeLast();
     return lines;

@@ -113,6 +113,7 @@ private slots:
     {
         p->start();
         QPushButton *course = p->courseButton(QStringLiteral("Biológia"));
+        QVERIFY(course);
         QCOMPARE(course->objectName(), QStringLiteral("Buttonx%1%2").arg(s().course.FirstCourseEntry + 1).arg(1));
         QStringList seen;
 
@@ -179,7 +180,7 @@ private slots:
             QVERIFY(button(w, QStringLiteral("Button12")));
             w->close();
         });
-        p->courseButton(QStringLiteral("Zemepis"))->click();
+        p->clickCourse(QStringLiteral("Zemepis"));
         QVERIFY(opened);
         QVERIFY(QFile::exists(program() + QStringLiteral("/Zemepis/Obsah.txt")));
         QVERIFY(!QFile::exists(program() + QStringLiteral("/Zemepis/Obsah.bak")));
@@ -196,7 +197,7 @@ private slots:
             QCOMPARE(int(s().course.CurrentLevel), 2);
             w->close();
         });
-        p->courseButton(QStringLiteral("álgebra"))->click();
+        p->clickCourse(QStringLiteral("álgebra"));
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Chýba cisla.txt\nChcete ho teraz vytvoriť ?"));
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Informácia"));
@@ -234,7 +235,7 @@ private slots:
             editor->Button3->click();
         });
         hook::queue(messages::Answer::Yes);
-        p->courseButton(QStringLiteral("Nový kurz"))->click();
+        p->clickCourse(QStringLiteral("Nový kurz"));
         QVERIFY(editorSeen);
         QVERIFY(openedInEditing);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Neexistuje Obsah.txt\nVytvoriť?"));

@@ -75,8 +75,8 @@ private slots:
         QDir().mkpath(other);
         p->start();
 
-        QVERIFY(p->session().course.CourseButton.empty() || !p->courseButton(QStringLiteral("Documents")));
-        QVERIFY(!p->courseButton(QStringLiteral("Downloads")));
+        QVERIFY(p->session().course.CourseButton.empty() || !p->hasCourseButton(QStringLiteral("Documents")));
+        QVERIFY(!p->hasCourseButton(QStringLiteral("Downloads")));
         auto *label = qobject_cast<QLabel *>(panelChild(QStringLiteral("NoCoursesLabel")));
         QVERIFY(label && label->isVisible());
         QVERIFY(label->text().startsWith(QStringLiteral("V tomto priečinku sa nenašli žiadne kurzy")));

@@ -50,8 +50,13 @@ void addRows(const QString &file, int columns)
         if (lines[n].isEmpty() || lines[n].startsWith(u'#'))
             continue;
         QStringList row = lines[n].split(u'\t');
-        if (row.size() != columns)
-            qFatal("%s line %lld: %lld columns, not %d", qPrintable(file), n + 1, row.size(), columns);
+        if (row.size() != columns) {
+            // Fails the test function of these rows; the well-formed rows still run.
+            QTest::qFail(qPrintable(QStringLiteral("%1 line %2: %3 columns, not %4")
+                                        .arg(file).arg(n + 1).arg(row.size()).arg(columns)),
+                         __FILE__, __LINE__);
+            continue;
+        }
         for (QString &cell : row)
             cell = unescape(cell);
         QTest::newRow(qPrintable(QStringLiteral("%1:%2").arg(file).arg(n + 1))) << row;

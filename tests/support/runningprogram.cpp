@@ -71,7 +71,8 @@ void RunningProgram::start(const QStringList &arguments)
     m_form = std::make_unique<TForm1>(*m_session);
     guarded([&] { m_form->FormCreate(env); });
     m_form->show();
-    (void)QTest::qWaitFor([&] { return m_session->course.LevelBuilt[1] == 1 || m_session->terminateRequested; });
+    if (!QTest::qWaitFor([&] { return m_session->course.LevelBuilt[1] == 1 || m_session->terminateRequested; }))
+        QTest::qFail("the first screen was not built and the program did not end", __FILE__, __LINE__);
 }
 
 TForm1 *RunningProgram::window(int level)
@@ -81,14 +82,35 @@ TForm1 *RunningProgram::window(int level)
     return qobject_cast<TForm1 *>(m_session->course.LevelWindow[size_t(level)].data());
 }
 
-QPushButton *RunningProgram::courseButton(const QString &caption)
+QPushButton *RunningProgram::findCourseButton(const QString &caption) const
 {
+    if (!m_session)
+        return nullptr;
     for (const auto &b : m_session->course.CourseButton) {
         auto *push = qobject_cast<QPushButton *>(b.data());
         if (push && push->text() == caption)
             return push;
     }
     return nullptr;
+}
+
+bool RunningProgram::hasCourseButton(const QString &caption) const
+{
+    return findCourseButton(caption) != nullptr;
+}
+
+QPushButton *RunningProgram::courseButton(const QString &caption) const
+{
+    QPushButton *found = findCourseButton(caption);
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("no course button \"%1\"").arg(caption)), __FILE__, __LINE__);
+    return found;
+}
+
+void RunningProgram::clickCourse(const QString &caption) const
+{
+    if (QPushButton *course = courseButton(caption))
+        course->click();
 }
 
 QPushButton *RunningProgram::button(TForm1 *window, const QString &name)
@@ -103,7 +125,7 @@ void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
             return m_session->course.LevelBuilt[size_t(level)] && window(level) && window(level)->isVisible();
         });
         if (!ready) {
-            qWarning("level %d did not open", level);
+            QTest::qFail(qPrintable(QStringLiteral("level %1 did not open").arg(level)), __FILE__, __LINE__);
             QCoreApplication::exit(1);
             return;
         }
@@ -118,10 +140,8 @@ void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
 void RunningProgram::inCourse(const QString &caption, std::function<void(TForm1 *)> step)
 {
     QPushButton *course = courseButton(caption);
-    if (!course) {
-        QFAIL("no such course button");
+    if (!course)
         return;
-    }
     onLevel(2, [step](TForm1 *w) {
         step(w);
         w->close();
@@ -133,7 +153,10 @@ void RunningProgram::onDialog(std::function<void(QWidget *)> step)
 {
     QTimer::singleShot(0, qApp, [step] {
         QWidget *found = nullptr;
-        (void)QTest::qWaitFor([&] { return (found = QApplication::activeModalWidget()) != nullptr; });
+        if (!QTest::qWaitFor([&] { return (found = QApplication::activeModalWidget()) != nullptr; })) {
+            QTest::qFail("no dialog opened", __FILE__, __LINE__);
+            return;
+        }
         QPointer<QWidget> dialog = found;
         step(found);
         if (dialog)

@@ -34,28 +34,38 @@ public:
 
     // Sets the main window up on the program folder (with these command-line
     // parameters), shows it and waits until its first screen is built or the program
-    // asked to end.
+    // asked to end; when neither comes, the running test fails.
     void start(const QStringList &arguments = {});
 
     Session &session() { return *m_session; }
     TForm1 &main() { return *m_form; }
     TForm1 *window(int level);
-    QPushButton *courseButton(const QString &caption);
+    // The root screen's course button with this caption; when there is none the running
+    // test fails and the result is nullptr.
+    QPushButton *courseButton(const QString &caption) const;
+    // Presses that course button (see onLevel); a missing one fails the running test.
+    void clickCourse(const QString &caption) const;
+    // Whether the root screen has such a course button, for checks of its absence.
+    bool hasCourseButton(const QString &caption) const;
     static QPushButton *button(TForm1 *window, const QString &name);
 
     // Runs step on the level once it is built and shown. Call it before pressing what
     // opens the level: the press returns only when the level has closed again. A failed
-    // check inside step ends every open level so that the test can finish.
+    // check inside step ends every open level so that the test can finish; a level that
+    // does not open fails the running test.
     void onLevel(int level, std::function<void(TForm1 *)> step);
 
     // Enters the course and runs step on its top screen, which is closed afterwards.
     void inCourse(const QString &caption, std::function<void(TForm1 *)> step);
 
-    // Runs step on the next modal dialog once it shows (nullptr when none came); the
-    // dialog is closed afterwards unless step closed it.
+    // Runs step on the next modal dialog once it shows; the dialog is closed afterwards
+    // unless step closed it. When no dialog comes, the running test fails and step is
+    // not run.
     static void onDialog(std::function<void(QWidget *)> step);
 
 private:
+    QPushButton *findCourseButton(const QString &caption) const;
+
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_programName;
     std::unique_ptr<Session> m_session;

@@ -35,11 +35,12 @@ const QString goldenFolder = QStringLiteral(LUMORA_TEST_DATA "/golden/lessontext
 
 using testing::fileBytes;
 
+// Writes bytes to path; a file that cannot be written fails the running test.
 void putFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+        QTest::qFail(qPrintable(QStringLiteral("cannot write ") + path), __FILE__, __LINE__);
 }
 
 // A UTF-8 file of one paragraph per line, as the paragraphs of a document hold them.
