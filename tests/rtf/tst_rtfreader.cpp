@@ -117,14 +117,11 @@ private slots:
     void samplesGivePlainText()
     {
         QFETCH(QString, name);
-        QFile expected(goldenFolder + u'/' + name.section(u'.', 0, 0) + QStringLiteral(".txt"));
-        QVERIFY(expected.open(QIODevice::ReadOnly));
-        QStringList want = QString::fromUtf8(expected.readAll()).split(u'\n');
-        QCOMPARE(want.takeLast(), QString());
-
+        if (testing::updatingGolden() && name.endsWith(QStringLiteral(".written")))
+            QSKIP("the plain text is written from the sample itself");
         QTextDocument doc;
         readFile(goldenFolder + u'/' + name + QStringLiteral(".rtf"), doc);
-        QCOMPARE(rtf::plainLines(doc), want);
+        COMPARE_GOLDEN(rtf::plainLines(doc), goldenFolder + u'/' + name.section(u'.', 0, 0) + QStringLiteral(".txt"));
     }
 
     void richEditFormatting()

@@ -2,11 +2,11 @@
 // what could be read of its files; then the expected results of each query. The course
 // is copied first, so the learner's files can change between readings.
 #include "golden.h"
+#include "programfolders.h"
 #include "platform/textfile.h"
 #include "search/coursereading.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,20 +17,6 @@ using namespace lumora::search;
 namespace {
 
 const QString goldenCourse = QStringLiteral(LUMORA_TEST_DATA "/golden/course");
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + path.mid(from.size());
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(path, target);
-    }
-}
 
 struct Reading {
     std::vector<ScreenText> screens;
@@ -70,7 +56,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        copyFolder(goldenCourse, m_dir.path());
+        QVERIFY(testing::copyFolder(goldenCourse, m_dir.path()));
         m_request = {m_dir.filePath(QStringLiteral("program/Kurz")), QStringLiteral("Kurz"),
                      QStringLiteral("Obsah.txt"), m_dir.filePath(QStringLiteral("work"))};
         m_first = read(m_request, m_cache);

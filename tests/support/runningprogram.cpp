@@ -1,12 +1,8 @@
 #include "runningprogram.h"
 
 #include "platform/guard.h"
-#include "platform/messages.h"
-#include "platform/textfile.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -16,15 +12,11 @@
 namespace lumora::testing {
 
 RunningProgram::RunningProgram(const QString &programFolderName)
-    : m_dir(std::make_unique<QTemporaryDir>()), m_programName(programFolderName)
 {
     QCoreApplication::processEvents();
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
-    messages::hook::reset();
-    messages::hook::setAutoAnswer(true);
-    QDir().mkpath(program());
-    QDir().mkpath(work());
+    m_folders = std::make_unique<ProgramFolders>(programFolderName);
     // The program's own settings (recent folders, where to resume) stay in this case.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root() + QStringLiteral("/settings"));
 }
@@ -37,24 +29,22 @@ RunningProgram::~RunningProgram()
 
 QString RunningProgram::root() const
 {
-    return m_dir->path();
+    return m_folders->root();
 }
 
 QString RunningProgram::program() const
 {
-    return m_dir->path() + QLatin1Char('/') + m_programName;
+    return m_folders->program();
 }
 
 QString RunningProgram::work() const
 {
-    return m_dir->path() + QStringLiteral("/work");
+    return m_folders->work();
 }
 
 void RunningProgram::write(const QString &relative, const QStringList &lines) const
 {
-    const QString path = program() + QLatin1Char('/') + relative;
-    QDir().mkpath(QFileInfo(path).path());
-    textfile::writeLines(path, lines);
+    m_folders->write(relative, lines);
 }
 
 void RunningProgram::start(const QStringList &arguments)

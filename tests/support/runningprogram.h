@@ -3,11 +3,11 @@
 // a temporary program folder and work folder, the main window set up on them, and the
 // ways a test reaches the level windows that open inside modal loops.
 #include "app/tform1.h"
+#include "programfolders.h"
 #include "state/session.h"
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -19,9 +19,9 @@ namespace lumora::testing {
 
 class RunningProgram {
 public:
-    // Makes the folders; the application's own event loop is run once first, since a
-    // previous case may have asked the application to end (which ends every loop until
-    // that loop runs again). Message boxes are answered by the test hook.
+    // Makes the folders (see ProgramFolders); the application's own event loop is run
+    // once first, since a previous case may have asked the application to end (which
+    // ends every loop until that loop runs again).
     explicit RunningProgram(const QString &programFolderName = QStringLiteral("program"));
     ~RunningProgram();
 
@@ -66,8 +66,7 @@ public:
 private:
     QPushButton *findCourseButton(const QString &caption) const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_programName;
+    std::unique_ptr<ProgramFolders> m_folders;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<TForm1> m_form;
 };
