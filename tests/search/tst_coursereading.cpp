@@ -83,23 +83,12 @@ private slots:
         QCOMPARE(m_first.progress.mid(m_first.progress.size() - 2), (QList<int>{5, 5}));
     }
 
-    void results_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
-        const QStringList lines = QString::fromUtf8(testing::fileBytes(goldenCourse + QStringLiteral("/results.txt"))).split(u'\n');
-        for (const QString &line : lines) {
-            if (line.isEmpty() || line.startsWith(u'#'))
-                continue;
-            const QStringList cells = line.split(u'\t');
-            QTest::newRow(qPrintable(cells.value(0))) << cells.value(0) << cells.value(1);
-        }
-    }
+    void results_data() { testing::addTableRows({goldenCourse + QStringLiteral("/results.txt")}, 2); }
     void results()
     {
-        QFETCH(QString, query);
-        QFETCH(QString, expected);
-        QCOMPARE(found(query, m_first.screens), expected);
+        QFETCH(QStringList, row);
+        COMPARE_GOLDEN_CELLS(QStringList{found(row[0], m_first.screens)}, goldenCourse + QStringLiteral("/results.txt"),
+                             1);
     }
 
     // Formatted texts are kept between readings until they change; notes and links are

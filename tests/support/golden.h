@@ -104,6 +104,109 @@ inline bool compareGolden(const QStringList &actual, const QString &path, const 
                            line);
 }
 
+// Golden tables: files of rows, one a line, cells separated by tabs, input cells first
+// and expected cells after them; empty lines and lines starting with "#" are comments.
+// A cell writes tab, line end, CR, other control characters and combining marks out as
+// "\t", "\n", "\r" and "\uXXXX".
+inline QString escapeCell(const QString &text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c.unicode() < 0x20 || c.isMark())
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+inline QString unescapeCell(const QString &cell)
+{
+    QString out;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell[i] != u'\\' || i + 1 == cell.size()) {
+            out += cell[i];
+            continue;
+        }
+        const QChar c = cell[++i];
+        if (c == u't')
+            out += u'\t';
+        else if (c == u'n')
+            out += u'\n';
+        else if (c == u'r')
+            out += u'\r';
+        else if (c == u'u') {
+            out += QChar(char16_t(cell.mid(i + 1, 4).toUShort(nullptr, 16)));
+            i += 4;
+        } else {
+            out += u'\\';
+            out += c;
+        }
+    }
+    return out;
+}
+
+// One data row per table row of the tables at paths (column "row": its cells,
+// unescaped), tagged "<folder name>/<file name>:<line>". A row of another number of
+// cells fails the test function; the other rows still run.
+inline void addTableRows(const QStringList &paths, int columns)
+{
+    QTest::addColumn<QStringList>("row");
+    for (const QString &path : paths) {
+        const QStringList lines = QString::fromUtf8(fileBytes(path)).split(u'\n');
+        const QFileInfo info(path);
+        const QString name = info.dir().dirName() + u'/' + info.fileName();
+        for (qsizetype n = 0; n < lines.size(); ++n) {
+            if (lines[n].isEmpty() || lines[n].startsWith(u'#'))
+                continue;
+            QStringList row = lines[n].split(u'\t');
+            if (row.size() != columns) {
+                QTest::qFail(qPrintable(QStringLiteral("%1 line %2: %3 cells, not %4")
+                                            .arg(path)
+                                            .arg(n + 1)
+                                            .arg(row.size())
+                                            .arg(columns)),
+                             __FILE__, __LINE__);
+                continue;
+            }
+            for (QString &cell : row)
+                cell = unescapeCell(cell);
+            QTest::newRow(qPrintable(QStringLiteral("%1:%2").arg(name).arg(n + 1))) << row;
+        }
+    }
+}
+
+// The running data row's expected cells (those from firstExpected on) of the table at
+// path against actual or, when updating, actual written into them. Use it through
+// COMPARE_GOLDEN_CELLS.
+inline bool compareGoldenCells(const QStringList &actual, const QString &path, int firstExpected, const char *file,
+                               int line)
+{
+    const qsizetype number = QString::fromLatin1(QTest::currentDataTag()).section(u':', -1).toLongLong();
+    QStringList lines = QString::fromUtf8(fileBytes(path)).split(u'\n');
+    if (number < 1 || number > lines.size()) {
+        QTest::qFail(qPrintable(QStringLiteral("no line %1 in %2").arg(number).arg(path)), file, line);
+        return false;
+    }
+    QStringList cells = lines[number - 1].split(u'\t');
+    QStringList expected = cells.mid(firstExpected);
+    for (QString &cell : expected)
+        cell = unescapeCell(cell);
+    if (!updatingGolden())
+        return QTest::qCompare(actual, expected, "what the code gives", qPrintable(path), file, line);
+    cells = cells.mid(0, firstExpected);
+    for (const QString &cell : actual)
+        cells.append(escapeCell(cell));
+    lines[number - 1] = cells.join(u'\t');
+    return detail::writeExpected(lines.join(u'\n').toUtf8(), path, file, line);
+}
+
 } // namespace lumora::testing
 
 // Compares actual (bytes or lines) with the expected file at path, or writes it there
@@ -111,5 +214,13 @@ inline bool compareGolden(const QStringList &actual, const QString &path, const 
 #define COMPARE_GOLDEN(actual, path)                                                                                   \
     do {                                                                                                               \
         if (!::lumora::testing::compareGolden((actual), (path), __FILE__, __LINE__))                                   \
+            return;                                                                                                    \
+    } while (false)
+
+// Compares the running table row's expected cells with actual, or writes them under
+// LUMORA_UPDATE_GOLDEN=1; a difference fails the test and returns from it.
+#define COMPARE_GOLDEN_CELLS(actual, path, firstExpected)                                                              \
+    do {                                                                                                               \
+        if (!::lumora::testing::compareGoldenCells((actual), (path), (firstExpected), __FILE__, __LINE__))             \
             return;                                                                                                    \
     } while (false)
