@@ -31,7 +31,7 @@ Run runProgram(const QStringList &arguments)
 }
 } // namespace
 
-class TestCheck : public QObject {
+class TestCheckGolden : public QObject {
     Q_OBJECT
 
 private slots:
@@ -82,5 +82,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCheck)
+QTEST_GUILESS_MAIN(TestCheckGolden)
 #include "tst_checkgolden.moc"

@@ -77,7 +77,7 @@ QStringList describe(const QList<ScreenButton> &buttons)
 
 } // namespace
 
-class ContentFileGolden : public QObject {
+class TestContentFileGolden : public QObject {
     Q_OBJECT
 
 private slots:
@@ -139,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ContentFileGolden)
+QTEST_GUILESS_MAIN(TestContentFileGolden)
 #include "tst_contentfilegolden.moc"

@@ -54,7 +54,7 @@ void writeDiamond(const QString &folder, int depth)
 
 } // namespace
 
-class TestCourseWalk : public QObject {
+class TestCourseWalkGolden : public QObject {
     Q_OBJECT
 
 private slots:
@@ -174,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCourseWalk)
+QTEST_GUILESS_MAIN(TestCourseWalkGolden)
 #include "tst_coursewalkgolden.moc"
