@@ -187,6 +187,7 @@ private slots:
         p.onLevel(2, [&](TForm1 *w) {
             activate(w);
             QPushButton *first = RunningProgram::button(w, QStringLiteral("Button12"));
+            QVERIFY(first);
             // The screen opens in its lesson text; Tab follows the reading order from there.
             QCOMPARE(w->focusWidget(), w->Memo1);
             QCOMPARE(first->accessibleName(), QStringLiteral("Prvá kapitola s veľmi dlhým názvom"));

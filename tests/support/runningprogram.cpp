@@ -105,7 +105,16 @@ void RunningProgram::clickCourse(const QString &caption) const
 
 QPushButton *RunningProgram::button(TForm1 *window, const QString &name)
 {
-    return window ? window->client->findChild<QPushButton *>(name) : nullptr;
+    QPushButton *found = window ? window->client->findChild<QPushButton *>(name) : nullptr;
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("no button %1 on the screen").arg(name)), __FILE__, __LINE__);
+    return found;
+}
+
+void RunningProgram::press(TForm1 *window, const QString &name)
+{
+    if (QPushButton *found = button(window, name))
+        found->click();
 }
 
 void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)

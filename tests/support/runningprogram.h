@@ -47,7 +47,11 @@ public:
     void clickCourse(const QString &caption) const;
     // Whether the root screen has such a course button, for checks of its absence.
     bool hasCourseButton(const QString &caption) const;
+    // The screen button of that object name on the window; when there is none the
+    // running test fails and the result is nullptr.
     static QPushButton *button(TForm1 *window, const QString &name);
+    // Clicks that button; a missing one fails the running test.
+    static void press(TForm1 *window, const QString &name);
 
     // Runs step on the level once it is built and shown. Call it before pressing what
     // opens the level: the press returns only when the level has closed again. A failed
