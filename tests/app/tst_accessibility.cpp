@@ -308,7 +308,7 @@ private slots:
                 QVERIFY(labelledBy(links.ListBox1, links.Label2));
                 deeper->close();
             });
-            RunningProgram::button(w, QStringLiteral("Button12"))->click();
+            RunningProgram::press(w, QStringLiteral("Button12"));
         });
     }
 

@@ -7,6 +7,7 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "programfolders.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -27,9 +27,9 @@ namespace hook = lumora::messages::hook;
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString program() const { return m_dir->path() + QStringLiteral("/program"); }
-    QString work() const { return m_dir->path() + QStringLiteral("/work"); }
+    std::unique_ptr<testing::ProgramFolders> m_folders;
+    QString program() const { return m_folders->program(); }
+    QString work() const { return m_folders->work(); }
 
     // Writes the program folder's CONFIG.TXT; the address box at start is silenced
     // unless a test is about it.
@@ -102,14 +102,7 @@ private slots:
         QVERIFY(window.width() > available.width() / 2);
     }
 
-    void init()
-    {
-        hook::reset();
-        hook::setAutoAnswer(true);
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir().mkpath(program());
-        QDir().mkpath(work());
-    }
+    void init() { m_folders = std::make_unique<testing::ProgramFolders>(); }
 
     void defaultsWithoutConfiguration()
     {
@@ -191,7 +184,7 @@ private slots:
         config({QStringLiteral("1*END BUTTON CAPTION*Skončiť"), QStringLiteral("1*WINDOW CAPTION*Kurzy"),
                 QStringLiteral("1*MENU END*Zavrieť"), QStringLiteral("1*IP*Adresa:"),
                 QStringLiteral("1*LEFT CORNER*30"), QStringLiteral("1*TOP CORNER*40"),
-                QStringLiteral("1*PATH LOTUS*") + m_dir->path() + QStringLiteral("/hrac/")},
+                QStringLiteral("1*PATH LOTUS*") + m_folders->root() + QStringLiteral("/hrac/")},
                false);
         Session s;
         TForm1 form(s);
@@ -200,7 +193,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Kurzy"));
         QCOMPARE(form.Koniec1->text(), QStringLiteral("Zavrieť"));
         QCOMPARE(form.pos(), QPoint(30, 40));
-        QCOMPARE(s.values.LotusDir, m_dir->path() + QStringLiteral("/hrac"));
+        QCOMPARE(s.values.LotusDir, m_folders->root() + QStringLiteral("/hrac"));
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("Adresa: 10.0.0.7")});
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Informácia"));
 
@@ -384,7 +377,7 @@ private slots:
         // The work folder cannot be made, not even the fallback one: reported, and the end.
         const QByteArray savedTmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", QByteArray("/nonexistent-lumora/tmp"));
-        config({QStringLiteral("1*PATH TEMP*") + m_dir->path() + QStringLiteral("/a/b/c")});
+        config({QStringLiteral("1*PATH TEMP*") + m_folders->root() + QStringLiteral("/a/b/c")});
         Session s;
         TForm1 form(s);
         create(form, start());

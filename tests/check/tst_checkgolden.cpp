@@ -1,5 +1,7 @@
-// Runs lumora-check on every golden folder and compares its output and exit status with
-// the expectations beside it; then its command line and its exit status for bad usage.
+// Runs lumora-check on every golden folder (a case: input/, the program or course
+// folder, and args.txt, the options) and compares its output and exit status with the
+// expectations beside it (expected.txt, exit.txt); then its command line and its exit
+// status for bad usage.
 #include "golden.h"
 #include "check/authorcheck.h"
 
@@ -29,7 +31,7 @@ Run runProgram(const QStringList &arguments)
 }
 } // namespace
 
-class TestCheck : public QObject {
+class TestCheckGolden : public QObject {
     Q_OBJECT
 
 private slots:
@@ -50,9 +52,9 @@ private slots:
             arguments.append(input);
         const Run run = runProgram(arguments);
         QCOMPARE(run.err, QString());
-        QCOMPARE(QString(run.out).replace(input, QStringLiteral("FOLDER")),
-                 QString::fromUtf8(testing::fileBytes(folder + QStringLiteral("/expected.txt"))));
-        QCOMPARE(run.status, QString::fromUtf8(testing::fileBytes(folder + QStringLiteral("/exit.txt"))).trimmed().toInt());
+        COMPARE_GOLDEN(QString(run.out).replace(input, QStringLiteral("FOLDER")).toUtf8(),
+                       folder + QStringLiteral("/expected.txt"));
+        COMPARE_GOLDEN(QByteArray::number(run.status) + '\n', folder + QStringLiteral("/exit.txt"));
     }
 
     void commandLine()
@@ -80,5 +82,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCheck)
+QTEST_GUILESS_MAIN(TestCheckGolden)
 #include "tst_checkgolden.moc"

@@ -1,6 +1,7 @@
 // The text table against golden folders (program/CONFIG.TXT, program/kurz/CONFIG.TXT and
 // the expected lookups side by side), and against files that are large, broken or change.
 #include "config/keys.h"
+#include "golden.h"
 #include "config/numbers.h"
 #include "config/texttable.h"
 #include "platform/errors.h"
@@ -30,40 +31,27 @@ class TestTextTable : public QObject {
     }
 
 private slots:
+    // Each case folder's lookups.txt: where the lookup runs ("program" or "course"), the
+    // key, the default text, then the text found and whether the prompt gate is set
+    // ("1"), cleared ("0") or left as it was ("=").
     void goldenLookups_data()
     {
-        QTest::addColumn<QString>("caseName");
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("defaultText");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("prompt");
-        for (const QString &name : QDir(golden()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile file(golden() + QLatin1Char('/') + name + QStringLiteral("/lookups.txt"));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            int row = 0;
-            for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-                if (line.isEmpty())
-                    continue;
-                const QStringList c = line.split(QLatin1Char('\t'));
-                QCOMPARE(c.size(), 5);
-                QTest::addRow("%s/%d %s", qPrintable(name), ++row, qPrintable(c[1]))
-                    << name << c[0] << c[1] << c[2] << c[3] << c[4];
-            }
-        }
+        QStringList tables;
+        for (const QString &name : QDir(golden()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            tables << golden() + QLatin1Char('/') + name + QStringLiteral("/lookups.txt");
+        testing::addTableRows(tables, 5);
     }
 
     void goldenLookups()
     {
-        QFETCH(QString, caseName);
-        QFETCH(QString, where);
-        QFETCH(QString, key);
-        QFETCH(QString, defaultText);
-        QFETCH(QString, expected);
-        QFETCH(QString, prompt);
+        QFETCH(QStringList, row);
+        const QString caseName = QString::fromUtf8(QTest::currentDataTag()).section(u'/', 0, 0);
+        const QString &where = row[0];
 
         // Each lookup runs once with the gate cleared and once with it set, so that
         // "left unchanged" is told apart from "set".
+        QStringList found;
+        bool gate[2] = {false, false};
         for (const bool before : {false, true}) {
             Session s;
             s.values.ProgramDir = golden() + QLatin1Char('/') + caseName + QStringLiteral("/program/");
@@ -71,10 +59,15 @@ private slots:
             s.course.CurrentLevel = 3;
             s.course.LevelFolder[3] = QStringLiteral("kurz");
             s.ShowPrompt = before;
-            QCOMPARE(s.ConfigText(key, defaultText), expected);
-            const bool want = prompt == QLatin1String("=") ? before : prompt == QLatin1String("1");
-            QCOMPARE(s.ShowPrompt, want);
+            found << s.ConfigText(row[1], row[2]);
+            gate[before] = s.ShowPrompt;
         }
+        QCOMPARE(found.at(1), found.at(0)); // the text does not depend on the gate
+        const QString prompt = gate[0] == gate[1] ? (gate[0] ? QStringLiteral("1") : QStringLiteral("0"))
+            : !gate[0] && gate[1]                 ? QStringLiteral("=")
+                                                  : QStringLiteral("inverted");
+        COMPARE_GOLDEN_CELLS((QStringList{found.at(0), prompt}),
+                             golden() + QLatin1Char('/') + caseName + QStringLiteral("/lookups.txt"), 3);
     }
 
     void asteriskPositionsAreLimited()

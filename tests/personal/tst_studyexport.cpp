@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
@@ -23,17 +22,6 @@ namespace hook = lumora::messages::hook;
 
 namespace {
 const QString Golden = QStringLiteral(LUMORA_TEST_DATA "/golden/export");
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
 } // namespace
 
 class TestStudyExport : public QObject {
@@ -43,8 +31,8 @@ private slots:
     void exportOfACourse()
     {
         testing::RunningProgram p;
-        copyTree(Golden + QStringLiteral("/program"), p.program());
-        copyTree(Golden + QStringLiteral("/work"), p.work());
+        QVERIFY(testing::copyFolder(Golden + QStringLiteral("/program"), p.program()));
+        QVERIFY(testing::copyFolder(Golden + QStringLiteral("/work"), p.work()));
         p.start();
 
         // On the program's first screen there is no course to export.
@@ -69,14 +57,7 @@ private slots:
 
         QCOMPARE(offered, QDir::homePath() + QStringLiteral("/Kurz-poznamky.html"));
         QVERIFY(hook::shown().last().text.contains(target));
-        const QByteArray actual = testing::fileBytes(target);
-        const QByteArray expected = testing::fileBytes(Golden + QStringLiteral("/expected.html"));
-        if (actual != expected) {
-            QFile out(QStringLiteral("export-actual.html"));
-            if (out.open(QIODevice::WriteOnly))
-                out.write(actual);
-        }
-        QCOMPARE(actual, expected);
+        COMPARE_GOLDEN(testing::fileBytes(target), Golden + QStringLiteral("/expected.html"));
 
         // The same export to a name ending in ".pdf" is a PDF file of the same text.
         const QString pdf = p.root() + QStringLiteral("/vystup/export.pdf");

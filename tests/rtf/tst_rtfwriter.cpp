@@ -2,8 +2,7 @@
 // combinations and characters, and saving.
 //
 // Each golden sample "<name>.rtf" has the writer's expected output beside it as
-// "<name>.written.rtf". After a deliberate change of the writer, run the test with
-// LUMORA_UPDATE_GOLDEN=1 to rewrite them, and review the difference.
+// "<name>.written.rtf" (see tests/README.md for rewriting them).
 #include "golden.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
@@ -94,13 +93,7 @@ private slots:
         QTextDocument doc;
         rtf::read(fileBytes(goldenFolder + u'/' + name + QStringLiteral(".rtf")), doc);
         const QByteArray written = rtf::write(doc);
-        const QString expectedPath = goldenFolder + u'/' + name + QStringLiteral(".written.rtf");
-        if (qEnvironmentVariableIsSet("LUMORA_UPDATE_GOLDEN")) {
-            QFile out(expectedPath);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(written);
-        }
-        QCOMPARE(written, fileBytes(expectedPath));
+        COMPARE_GOLDEN(written, goldenFolder + u'/' + name + QStringLiteral(".written.rtf"));
 
         QTextDocument again;
         rtf::read(written, again);

@@ -20,7 +20,7 @@ using namespace lumora::content;
 
 Q_DECLARE_METATYPE(lumora::content::ItemKind)
 
-class ContentFileRules : public QObject {
+class TestContentFileRules : public QObject {
     Q_OBJECT
 
 private slots:
@@ -230,5 +230,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ContentFileRules)
+QTEST_GUILESS_MAIN(TestContentFileRules)
 #include "tst_contentfilerules.moc"

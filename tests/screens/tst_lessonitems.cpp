@@ -42,6 +42,10 @@ class TestLessonItems : public QObject {
     {
         return testing::RunningProgram::button(w, QStringLiteral("Button%1%2").arg(number).arg(level));
     }
+    static void press(TForm1 *w, int number, int level)
+    {
+        testing::RunningProgram::press(w, QStringLiteral("Button%1%2").arg(number).arg(level));
+    }
     static void write(const QString &path, const QStringList &lines)
     {
         QDir().mkpath(QFileInfo(path).path());
@@ -109,8 +113,8 @@ private slots:
     void demonstrationsGoToThePlayer()
     {
         inCourse([&](TForm1 *w) {
-            button(w, 1, 2)->click();
-            button(w, 2, 2)->click();   // upper case, with a switch that is not passed on
+            press(w, 1, 2);
+            press(w, 2, 2);   // upper case, with a switch that is not passed on
             QTRY_COMPARE(logLines(playerLog()).size(), 2);
         });
         const QString expected = course() + QStringLiteral("/ukazka.scm\t/s/c");
@@ -121,8 +125,8 @@ private slots:
     void programsStartWithTheirSwitches()
     {
         inCourse([&](TForm1 *w) {
-            button(w, 3, 2)->click();
-            button(w, 7, 2)->click();   // outside the course, inside the program folder
+            press(w, 3, 2);
+            press(w, 7, 2);   // outside the course, inside the program folder
             QTRY_COMPARE(logLines(programLog()).size(), 2);
         });
         QStringList lines = logLines(programLog());
@@ -134,9 +138,9 @@ private slots:
     void missingFilesAreReported()
     {
         inCourse([&](TForm1 *w) {
-            button(w, 5, 2)->click();
-            button(w, 6, 2)->click();
-            button(w, 8, 2)->click();
+            press(w, 5, 2);
+            press(w, 6, 2);
+            press(w, 8, 2);
         });
         QStringList texts;
         for (const auto &r : hook::shown())
@@ -151,9 +155,9 @@ private slots:
         write(program() + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("0*SCPLAYER*Chýba prehrávač")});
         QFile::remove(program() + QStringLiteral("/SCPLAYER.EXE"));
         inCourse([&](TForm1 *w) {
-            button(w, 2, 2)->click();   // with parameters: silenced by its own line
+            press(w, 2, 2);   // with parameters: silenced by its own line
             QVERIFY(hook::shown().isEmpty());
-            button(w, 1, 2)->click();   // without: always shown
+            press(w, 1, 2);   // without: always shown
         });
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Chýba prehrávač"));
@@ -190,11 +194,11 @@ private slots:
                 pictureWindow->resize(3000, 2000);
                 QCOMPARE(pictureWindow->Image1->size(), QSize(1400, 1000));
             });
-            button(w, 4, 2)->click();
+            press(w, 4, 2);
             QVERIFY(seen);
 
             onDialog([&](QWidget *) {});
-            button(w, 10, 2)->click();   // a file that is no picture: the standard error box
+            press(w, 10, 2);   // a file that is no picture: the standard error box
         });
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Lumora"));
@@ -211,7 +215,7 @@ private slots:
                 textfile::writeLines(p->work() + QStringLiteral("/Obsah.txt"), {QStringLiteral("poznámka")});
                 window(3)->SpeedButton1->click();
             });
-            button(w, 9, 2)->click();
+            press(w, 9, 2);
             QVERIFY(!w->Button1->isHidden());
         });
     }

@@ -2,11 +2,11 @@
 // what could be read of its files; then the expected results of each query. The course
 // is copied first, so the learner's files can change between readings.
 #include "golden.h"
+#include "programfolders.h"
 #include "platform/textfile.h"
 #include "search/coursereading.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,20 +17,6 @@ using namespace lumora::search;
 namespace {
 
 const QString goldenCourse = QStringLiteral(LUMORA_TEST_DATA "/golden/course");
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + path.mid(from.size());
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(path, target);
-    }
-}
 
 struct Reading {
     std::vector<ScreenText> screens;
@@ -70,7 +56,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        copyFolder(goldenCourse, m_dir.path());
+        QVERIFY(testing::copyFolder(goldenCourse, m_dir.path()));
         m_request = {m_dir.filePath(QStringLiteral("program/Kurz")), QStringLiteral("Kurz"),
                      QStringLiteral("Obsah.txt"), m_dir.filePath(QStringLiteral("work"))};
         m_first = read(m_request, m_cache);
@@ -97,23 +83,12 @@ private slots:
         QCOMPARE(m_first.progress.mid(m_first.progress.size() - 2), (QList<int>{5, 5}));
     }
 
-    void results_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
-        const QStringList lines = QString::fromUtf8(testing::fileBytes(goldenCourse + QStringLiteral("/results.txt"))).split(u'\n');
-        for (const QString &line : lines) {
-            if (line.isEmpty() || line.startsWith(u'#'))
-                continue;
-            const QStringList cells = line.split(u'\t');
-            QTest::newRow(qPrintable(cells.value(0))) << cells.value(0) << cells.value(1);
-        }
-    }
+    void results_data() { testing::addTableRows({goldenCourse + QStringLiteral("/results.txt")}, 2); }
     void results()
     {
-        QFETCH(QString, query);
-        QFETCH(QString, expected);
-        QCOMPARE(found(query, m_first.screens), expected);
+        QFETCH(QStringList, row);
+        COMPARE_GOLDEN_CELLS(QStringList{found(row[0], m_first.screens)}, goldenCourse + QStringLiteral("/results.txt"),
+                             1);
     }
 
     // Formatted texts are kept between readings until they change; notes and links are

@@ -15,49 +15,6 @@ namespace {
 
 const QString goldenFolder = QStringLiteral(LUMORA_TEST_DATA "/golden/");
 
-// "\t", "\n", "\r" and "\uXXXX" written out in a golden row.
-QString unescape(const QString &text)
-{
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\\' || i + 1 >= text.size()) {
-            out.append(text[i]);
-            continue;
-        }
-        const QChar c = text[++i];
-        if (c == u't')
-            out.append(u'\t');
-        else if (c == u'n')
-            out.append(u'\n');
-        else if (c == u'r')
-            out.append(u'\r');
-        else if (c == u'u') {
-            out.append(QChar(char16_t(text.mid(i + 1, 4).toUShort(nullptr, 16))));
-            i += 4;
-        } else
-            out.append(u'\\').append(c);
-    }
-    return out;
-}
-
-// One data row per line of a golden file (comments start with "#"), its columns
-// split at tabs and unescaped.
-void addRows(const QString &file, int columns)
-{
-    QTest::addColumn<QStringList>("row");
-    const QStringList lines = QString::fromUtf8(testing::fileBytes(goldenFolder + file)).split(u'\n');
-    for (qsizetype n = 0; n < lines.size(); ++n) {
-        if (lines[n].isEmpty() || lines[n].startsWith(u'#'))
-            continue;
-        QStringList row = lines[n].split(u'\t');
-        if (row.size() != columns)
-            qFatal("%s line %lld: %lld columns, not %d", qPrintable(file), n + 1, row.size(), columns);
-        for (QString &cell : row)
-            cell = unescape(cell);
-        QTest::newRow(qPrintable(QStringLiteral("%1:%2").arg(file).arg(n + 1))) << row;
-    }
-}
-
 QString written(const Query &query)
 {
     QStringList terms;
@@ -71,15 +28,15 @@ QString written(const Query &query)
 class TestSearchCore : public QObject {
     Q_OBJECT
 private slots:
-    void folding_data() { addRows(QStringLiteral("fold.txt"), 2); }
+    void folding_data() { testing::addTableRows({goldenFolder + QStringLiteral("fold.txt")}, 2); }
     void folding()
     {
         QFETCH(QStringList, row);
-        QCOMPARE(fold(row[0]), row[1]);
+        COMPARE_GOLDEN_CELLS(QStringList{fold(row[0])}, goldenFolder + QStringLiteral("fold.txt"), 1);
         // The map points every folded character back at the character it came from.
         std::vector<qsizetype> origins;
-        QCOMPARE(fold(row[0], origins), row[1]);
-        QCOMPARE(qsizetype(origins.size()), row[1].size());
+        QCOMPARE(fold(row[0], origins), fold(row[0]));
+        QCOMPARE(qsizetype(origins.size()), fold(row[0]).size());
         for (size_t i = 0; i < origins.size(); ++i) {
             QVERIFY(origins[i] >= 0 && origins[i] < row[0].size());
             QVERIFY(i == 0 || origins[i] >= origins[i - 1]);
@@ -107,14 +64,14 @@ private slots:
         QVERIFY(letters > 100);
     }
 
-    void queries_data() { addRows(QStringLiteral("query.txt"), 2); }
+    void queries_data() { testing::addTableRows({goldenFolder + QStringLiteral("query.txt")}, 2); }
     void queries()
     {
         QFETCH(QStringList, row);
-        QCOMPARE(written(parseQuery(row[0])), row[1]);
+        COMPARE_GOLDEN_CELLS(QStringList{written(parseQuery(row[0]))}, goldenFolder + QStringLiteral("query.txt"), 1);
     }
 
-    void matching_data() { addRows(QStringLiteral("matching.txt"), 5); }
+    void matching_data() { testing::addTableRows({goldenFolder + QStringLiteral("matching.txt")}, 5); }
     void matching()
     {
         QFETCH(QStringList, row);
@@ -126,14 +83,14 @@ private slots:
         const QList<Hit> hits = findScreens(query, {screen});
         const QString found = hits.isEmpty() ? QStringLiteral("none")
                               : hits[0].inCaption ? QStringLiteral("caption") : QStringLiteral("text");
-        QCOMPARE(found, row[3]);
-        if (!hits.isEmpty())
-            QCOMPARE(snippet(query, screen), row[4]);
+        // No snippet is shown for a screen not found.
+        const QString shown = hits.isEmpty() ? row[4] : snippet(query, screen);
+        COMPARE_GOLDEN_CELLS((QStringList{found, shown}), goldenFolder + QStringLiteral("matching.txt"), 3);
     }
 
     // Caption hits come first, each group in the order of the screens; the caption path
     // shows the terms in bold.
-    void lessonFind_data() { addRows(QStringLiteral("lessonfind.txt"), 3); }
+    void lessonFind_data() { testing::addTableRows({goldenFolder + QStringLiteral("lessonfind.txt")}, 3); }
     void lessonFind()
     {
         QFETCH(QStringList, row);
@@ -143,7 +100,8 @@ private slots:
         QStringList found;
         for (const TextRange &r : all)
             found.append(row[1].mid(r.start, r.length));
-        QCOMPARE(found.join(QStringLiteral(" | ")), row[2]);
+        COMPARE_GOLDEN_CELLS(QStringList{found.join(QStringLiteral(" | "))},
+                             goldenFolder + QStringLiteral("lessonfind.txt"), 2);
 
         // Folded and searched two characters at a time, the same places.
         FoldedText sliced(row[1], false);

@@ -1,12 +1,8 @@
 #include "runningprogram.h"
 
 #include "platform/guard.h"
-#include "platform/messages.h"
-#include "platform/textfile.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -16,15 +12,11 @@
 namespace lumora::testing {
 
 RunningProgram::RunningProgram(const QString &programFolderName)
-    : m_dir(std::make_unique<QTemporaryDir>()), m_programName(programFolderName)
 {
     QCoreApplication::processEvents();
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
-    messages::hook::reset();
-    messages::hook::setAutoAnswer(true);
-    QDir().mkpath(program());
-    QDir().mkpath(work());
+    m_folders = std::make_unique<ProgramFolders>(programFolderName);
     // The program's own settings (recent folders, where to resume) stay in this case.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root() + QStringLiteral("/settings"));
 }
@@ -37,24 +29,22 @@ RunningProgram::~RunningProgram()
 
 QString RunningProgram::root() const
 {
-    return m_dir->path();
+    return m_folders->root();
 }
 
 QString RunningProgram::program() const
 {
-    return m_dir->path() + QLatin1Char('/') + m_programName;
+    return m_folders->program();
 }
 
 QString RunningProgram::work() const
 {
-    return m_dir->path() + QStringLiteral("/work");
+    return m_folders->work();
 }
 
 void RunningProgram::write(const QString &relative, const QStringList &lines) const
 {
-    const QString path = program() + QLatin1Char('/') + relative;
-    QDir().mkpath(QFileInfo(path).path());
-    textfile::writeLines(path, lines);
+    m_folders->write(relative, lines);
 }
 
 void RunningProgram::start(const QStringList &arguments)
@@ -71,7 +61,8 @@ void RunningProgram::start(const QStringList &arguments)
     m_form = std::make_unique<TForm1>(*m_session);
     guarded([&] { m_form->FormCreate(env); });
     m_form->show();
-    (void)QTest::qWaitFor([&] { return m_session->course.LevelBuilt[1] == 1 || m_session->terminateRequested; });
+    if (!QTest::qWaitFor([&] { return m_session->course.LevelBuilt[1] == 1 || m_session->terminateRequested; }))
+        QTest::qFail("the first screen was not built and the program did not end", __FILE__, __LINE__);
 }
 
 TForm1 *RunningProgram::window(int level)
@@ -81,8 +72,10 @@ TForm1 *RunningProgram::window(int level)
     return qobject_cast<TForm1 *>(m_session->course.LevelWindow[size_t(level)].data());
 }
 
-QPushButton *RunningProgram::courseButton(const QString &caption)
+QPushButton *RunningProgram::findCourseButton(const QString &caption) const
 {
+    if (!m_session)
+        return nullptr;
     for (const auto &b : m_session->course.CourseButton) {
         auto *push = qobject_cast<QPushButton *>(b.data());
         if (push && push->text() == caption)
@@ -91,9 +84,37 @@ QPushButton *RunningProgram::courseButton(const QString &caption)
     return nullptr;
 }
 
+bool RunningProgram::hasCourseButton(const QString &caption) const
+{
+    return findCourseButton(caption) != nullptr;
+}
+
+QPushButton *RunningProgram::courseButton(const QString &caption) const
+{
+    QPushButton *found = findCourseButton(caption);
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("no course button \"%1\"").arg(caption)), __FILE__, __LINE__);
+    return found;
+}
+
+void RunningProgram::clickCourse(const QString &caption) const
+{
+    if (QPushButton *course = courseButton(caption))
+        course->click();
+}
+
 QPushButton *RunningProgram::button(TForm1 *window, const QString &name)
 {
-    return window ? window->client->findChild<QPushButton *>(name) : nullptr;
+    QPushButton *found = window ? window->client->findChild<QPushButton *>(name) : nullptr;
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("no button %1 on the screen").arg(name)), __FILE__, __LINE__);
+    return found;
+}
+
+void RunningProgram::press(TForm1 *window, const QString &name)
+{
+    if (QPushButton *found = button(window, name))
+        found->click();
 }
 
 void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
@@ -103,7 +124,7 @@ void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
             return m_session->course.LevelBuilt[size_t(level)] && window(level) && window(level)->isVisible();
         });
         if (!ready) {
-            qWarning("level %d did not open", level);
+            QTest::qFail(qPrintable(QStringLiteral("level %1 did not open").arg(level)), __FILE__, __LINE__);
             QCoreApplication::exit(1);
             return;
         }
@@ -118,10 +139,8 @@ void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
 void RunningProgram::inCourse(const QString &caption, std::function<void(TForm1 *)> step)
 {
     QPushButton *course = courseButton(caption);
-    if (!course) {
-        QFAIL("no such course button");
+    if (!course)
         return;
-    }
     onLevel(2, [step](TForm1 *w) {
         step(w);
         w->close();
@@ -133,7 +152,10 @@ void RunningProgram::onDialog(std::function<void(QWidget *)> step)
 {
     QTimer::singleShot(0, qApp, [step] {
         QWidget *found = nullptr;
-        (void)QTest::qWaitFor([&] { return (found = QApplication::activeModalWidget()) != nullptr; });
+        if (!QTest::qWaitFor([&] { return (found = QApplication::activeModalWidget()) != nullptr; })) {
+            QTest::qFail("no dialog opened", __FILE__, __LINE__);
+            return;
+        }
         QPointer<QWidget> dialog = found;
         step(found);
         if (dialog)

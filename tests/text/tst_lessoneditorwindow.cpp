@@ -3,6 +3,7 @@
 #include "platform/filelock.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "programfolders.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfwriter.h"
 #include "state/session.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -30,10 +30,10 @@ namespace hook = lumora::messages::hook;
 class TestLessonEditorWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<testing::ProgramFolders> m_folders;
     std::unique_ptr<Session> m_session;
 
-    QString program() const { return m_dir->path() + u'/'; }
+    QString program() const { return m_folders->program() + u'/'; }
     QString course(const QString &name) const { return program() + QStringLiteral("Kurz/") + name; }
 
     QByteArray bytesOf(const QString &path) const
@@ -62,9 +62,7 @@ class TestLessonEditorWindow : public QObject {
 private slots:
     void init()
     {
-        hook::reset();
-        hook::setAutoAnswer(true);
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_folders = std::make_unique<testing::ProgramFolders>();
         QDir().mkpath(course(QString()));
         m_session = std::make_unique<Session>();
         m_session->values.ProgramDir = program();

@@ -2,8 +2,12 @@
 // that fail part-way (the old files must survive), the lock against a second copy of the
 // program, and the write check.
 //
-// The golden folders are written by golden/lessontext/make_cases.py, which describes
-// their files.
+// A golden case folder holds before.txt, the content file before the save (and some
+// before.rtf, the formatted text), pane.txt (one paragraph a line) or pane.rtf, the
+// pane's text to save, and the expectations: after.txt, the content file the save
+// writes, shown-before.txt and shown-after.txt, what reloading shows before the save
+// and after it once the formatted text is gone (one paragraph a line). The formatted
+// text written is checked against the pane itself, not against stored bytes.
 #include "golden.h"
 #include "platform/errors.h"
 #include "platform/filelock.h"
@@ -35,20 +39,12 @@ const QString goldenFolder = QStringLiteral(LUMORA_TEST_DATA "/golden/lessontext
 
 using testing::fileBytes;
 
+// Writes bytes to path; a file that cannot be written fails the running test.
 void putFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-// A UTF-8 file of one paragraph per line, as the paragraphs of a document hold them.
-QStringList paragraphs(const QString &path)
-{
-    QString text = QString::fromUtf8(fileBytes(path));
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text.split(u'\n');
+        QTest::qFail(qPrintable(QStringLiteral("cannot write ") + path), __FILE__, __LINE__);
 }
 
 QStringList entries(const QString &folder)
@@ -136,7 +132,7 @@ private slots:
         QTextDocument shown;
         shown.setPlainText(QStringLiteral("left over"));
         ObnovMemo(shown, screen.content);
-        QCOMPARE(rtf::plainLines(shown), paragraphs(caseFolder + QStringLiteral("shown-before.txt")));
+        COMPARE_GOLDEN(rtf::plainLines(shown), caseFolder + QStringLiteral("shown-before.txt"));
         QVERIFY(!shown.isUndoAvailable());
 
         QTextDocument pane;
@@ -147,8 +143,8 @@ private slots:
             pane.setPlainText(paneText(caseFolder + QStringLiteral("pane.txt")));
 
         UlozMemo(pane, screen.content);
-        const QByteArray after = fileBytes(caseFolder + QStringLiteral("after.txt"));
-        QCOMPARE(fileBytes(screen.content), after);
+        const QByteArray after = fileBytes(screen.content);
+        COMPARE_GOLDEN(after, caseFolder + QStringLiteral("after.txt"));
         QCOMPARE(entries(screen.dir.path()), (QStringList{QStringLiteral("Obsah.rtf"), QStringLiteral("Obsah.txt")}));
 
         QTextDocument reloaded;
@@ -161,7 +157,7 @@ private slots:
 
         QVERIFY(QFile::remove(screen.formatted));
         ObnovMemo(reloaded, screen.content);
-        QCOMPARE(rtf::plainLines(reloaded), paragraphs(caseFolder + QStringLiteral("shown-after.txt")));
+        COMPARE_GOLDEN(rtf::plainLines(reloaded), caseFolder + QStringLiteral("shown-after.txt"));
     }
 
     void failedSaveKeepsOldFiles_data()

@@ -1,5 +1,6 @@
-// Walks every golden course and compares the tree and the integrity list with the
-// expectations written beside it; then the walk's guards on inputs no folder can hold.
+// Walks every golden course (a case folder's course/) and compares the tree and the
+// integrity list with the expectations written beside it (nodes.txt, integrity.txt);
+// then the walk's guards on inputs no folder can hold.
 #include "golden.h"
 #include "platform/textfile.h"
 #include "screens/contentfile.h"
@@ -41,13 +42,6 @@ QStringList describe(const CourseTree &tree)
     return out;
 }
 
-QStringList expected(const QString &path)
-{
-    QStringList lines = QString::fromUtf8(testing::fileBytes(path)).split(u'\n');
-    lines.removeLast();
-    return lines;
-}
-
 // A content file whose items name the next file twice: the tree doubles per level.
 void writeDiamond(const QString &folder, int depth)
 {
@@ -60,7 +54,7 @@ void writeDiamond(const QString &folder, int depth)
 
 } // namespace
 
-class TestCourseWalk : public QObject {
+class TestCourseWalkGolden : public QObject {
     Q_OBJECT
 
 private slots:
@@ -71,9 +65,9 @@ private slots:
         QFETCH(QString, folder);
         const CourseTree tree = walkCourse(folder + QStringLiteral("/course"), QStringLiteral("course"),
                                            QStringLiteral("Obsah.txt"));
-        QCOMPARE(describe(tree), expected(folder + QStringLiteral("/nodes.txt")));
-        QCOMPARE(integrityList(tree, QStringLiteral("course"), defaultAllAroundText()),
-                 expected(folder + QStringLiteral("/integrity.txt")));
+        COMPARE_GOLDEN(describe(tree), folder + QStringLiteral("/nodes.txt"));
+        COMPARE_GOLDEN(integrityList(tree, QStringLiteral("course"), defaultAllAroundText()),
+                       folder + QStringLiteral("/integrity.txt"));
         QVERIFY(!tree.truncated());
     }
 
@@ -180,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCourseWalk)
+QTEST_GUILESS_MAIN(TestCourseWalkGolden)
 #include "tst_coursewalkgolden.moc"
