@@ -4,14 +4,9 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QtAlgorithms>
 
 #include <array>
 #include <memory>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace lumora::rtf {
 
@@ -48,8 +43,8 @@ const PieceTable &pieces()
         for (int b = 0x80; b < 0x100; ++b) {
             const char byte = char(b);
             const QString ch = decode(QByteArrayView(&byte, 1));
-            if (ch.size() != 1 || ch[0].unicode() < 0x80 || ch[0].unicode() == 0xA0
-                || ch[0].unicode() == 0xAD || QByteArray(encode(ch)) != QByteArrayView(&byte, 1))
+            if (ch.size() != 1 || ch[0].unicode() < 0x80 || ch[0].unicode() == 0xA0 || ch[0].unicode() == 0xAD
+                || QByteArray(encode(ch)) != QByteArrayView(&byte, 1))
                 continue;
             (*t)[ch[0].unicode()] = Piece{{'\\', '\'', hexDigits[b >> 4], hexDigits[b & 0xF]}, 4};
         }
@@ -57,32 +52,6 @@ const PieceTable &pieces()
     }();
     return *table;
 }
-
-#if defined(__SSE2__)
-// Eight UTF-16 units looked at together: their low bytes (the first unit's lowest)
-// and a bit for each, from the first on, that is plain ASCII (printable, not "\",
-// "{", "}"), whose byte is its output.
-struct Eight {
-    quint64 bytes;
-    unsigned plain;
-};
-
-Eight lookAtEight(const char16_t *s)
-{
-    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s));
-    // Units from 0x8000 up are negative as signed lanes, so they fail the first test.
-    const __m128i printable = _mm_and_si128(_mm_cmpgt_epi16(units, _mm_set1_epi16(0x1F)),
-                                            _mm_cmplt_epi16(units, _mm_set1_epi16(0x7F)));
-    const __m128i syntax = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, _mm_set1_epi16('\\')),
-                                                     _mm_cmpeq_epi16(units, _mm_set1_epi16('{'))),
-                                        _mm_cmpeq_epi16(units, _mm_set1_epi16('}')));
-    const __m128i plain = _mm_andnot_si128(syntax, printable);
-    Eight eight;
-    _mm_storel_epi64(reinterpret_cast<__m128i *>(&eight.bytes), _mm_packus_epi16(units, units));
-    eight.plain = unsigned(_mm_movemask_epi8(_mm_packs_epi16(plain, plain))) & 0xFFu;
-    return eight;
-}
-#endif
 
 // Writes the decimal digits of value at p.
 char *putNumber(char *p, int value)
@@ -102,9 +71,11 @@ char *putNumber(char *p, int value)
 }
 
 // Writes the pieces of the units from s on, up to stop or the first unit that has
-// none, and tells where it stopped.
-inline const char16_t *putPieces(const PieceTable &table, const char16_t *s,
-                                 const char16_t *stop, char *&p)
+// none, and tells where it stopped. Every unit takes the same few steps whatever it
+// is, with no branch that depends on the text: lesson text has a letter of the code
+// page's upper half every few characters, so splitting it into plain runs costs more
+// in mispredicted branches than copying the runs saves.
+inline const char16_t *putPieces(const PieceTable &table, const char16_t *s, const char16_t *stop, char *&p)
 {
     for (; s != stop; ++s) {
         const Piece &piece = table[*s];
@@ -114,47 +85,6 @@ inline const char16_t *putPieces(const PieceTable &table, const char16_t *s,
         p += piece.length;
     }
     return s;
-}
-
-// Writes what the units from s on are, up to end or the first unit that has no piece,
-// and tells where it stopped. Text is mostly plain ASCII with a letter of the upper
-// half every few characters, so units are looked at eight at a time: plain bytes go
-// out in runs straight from them, the others by the table.
-const char16_t *putText(const PieceTable &table, const char16_t *s, const char16_t *end,
-                        char *&p)
-{
-#if defined(__SSE2__)
-    while (end - s >= 8) {
-        const Eight eight = lookAtEight(s);
-        if (eight.plain == 0xFFu) {
-            std::memcpy(p, &eight.bytes, 8);
-            p += 8;
-            s += 8;
-            continue;
-        }
-        unsigned i = 0;
-        while (true) {
-            // The plain run from unit i on; its bytes are written with the rest of the
-            // eight after them, which what comes next writes over.
-            const unsigned run = qCountTrailingZeroBits(~(eight.plain >> i));
-            const quint64 rest = eight.bytes >> (8 * i);
-            std::memcpy(p, &rest, 8);
-            p += run;
-            i += run;
-            if (i == 8)
-                break;
-            const Piece &piece = table[s[i]];
-            if (piece.length == 0)
-                return s + i;
-            std::memcpy(p, piece.bytes, 4);
-            p += piece.length;
-            if (++i == 8)
-                break;
-        }
-        s += 8;
-    }
-#endif
-    return putPieces(table, s, end, p);
 }
 
 char *putWord(char *p, const char *w)
@@ -222,7 +152,7 @@ void TextEscaper::escape(QStringView text)
     bool needSpace = m_needSpace;
     while (s != end) {
         if (!needSpace) {
-            s = putText(table, s, end, p);
+            s = putPieces(table, s, end, p);
             if (s == end)
                 break;
         }

@@ -32,7 +32,9 @@ QStringList describe(const QTextDocument &doc)
         const QTextBlockFormat b = block.blockFormat();
         QString para = QStringLiteral("P align=%1 left=%2 right=%3 first=%4 tabs=")
                            .arg(int(b.alignment() & Qt::AlignHorizontal_Mask))
-                           .arg(b.leftMargin()).arg(b.rightMargin()).arg(b.textIndent());
+                           .arg(b.leftMargin())
+                           .arg(b.rightMargin())
+                           .arg(b.textIndent());
         for (const QTextOption::Tab &tab : b.tabPositions())
             para += QStringLiteral("%1:%2,").arg(tab.position).arg(int(tab.type));
         out += para;
@@ -196,6 +198,11 @@ private slots:
         QTest::newRow("tab and line break") << QStringLiteral("a\tb\u2028c") << QByteArray(" a\\tab b\\line c");
         QTest::newRow("special spaces and hyphens")
             << QStringLiteral("a\u00A0b\u00ADc\u2011d") << QByteArray(" a\\~b\\-c\\_d");
+        // A longer line: escapes, syntax characters and a control word between plain runs.
+        QTest::newRow("long mixed line")
+            << QStringLiteral("Úsečka {AB} má dĺžku 5\tcm – ťahajte ju\\ľavým tlačidlom myši, potom Enter.")
+            << QByteArray("\\'dase\\'e8ka \\{AB\\} m\\'e1 d\\'e5\\'9eku 5\\tab cm \\'96 \\'9dahajte "
+                          "ju\\\\\\'beav\\'fdm tla\\'e8idlom my\\'9ai, potom Enter.");
         QTest::newRow("control characters dropped") << QStringLiteral("a\u0001b\uFFFCc") << QByteArray(" abc");
     }
 
