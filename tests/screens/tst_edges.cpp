@@ -3,6 +3,7 @@
 // odd settings and hostile program folders.
 #include "app/tform1.h"
 #include "platform/messages.h"
+#include "platform/readablelook.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "state/session.h"
@@ -20,6 +21,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <malloc.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -64,6 +66,8 @@ class TestEdges : public QObject {
         }
         p->write(name(0) + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Jediná]x.txt")});
     }
+    // The bytes the allocator has handed out and not yet got back.
+    static qint64 heapInUse() { return qint64(mallinfo2().uordblks); }
     QString lastText() const { return hook::shown().isEmpty() ? QString() : hook::shown().last().text; }
 
 private slots:
@@ -141,10 +145,12 @@ private slots:
         p->write(QStringLiteral("Hĺbka/Obsah.txt"), {QStringLiteral("[Dolu]a.txt")});
         p->write(QStringLiteral("Hĺbka/a.txt"), lines);
         picture(program() + QStringLiteral("/Hĺbka/obr.bmp"));
+        look::applyReadableLook(); // the player's own palette, with which each window paints
         p->start();
 
         QList<qsizetype> widgetsAfterTrip;
-        for (int trip = 0; trip < 2; ++trip) {
+        QList<qint64> heapAfterTrip;
+        for (int trip = 0; trip < 3; ++trip) {
             int deepest = 0;
             std::function<void(TForm1 *)> descend = [&](TForm1 *w) {
                 const int level = s().course.CurrentLevel;
@@ -180,10 +186,17 @@ private slots:
             QCOMPARE(int(s().course.CurrentLevel), 1);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             widgetsAfterTrip << QApplication::allWidgets().size();
+            heapAfterTrip << heapInUse();
         }
-        // Closed levels leave nothing behind.
+        // Closed levels leave nothing behind: no widget, and no memory once the first trip
+        // has warmed what is shared (fonts, the pictures of the buttons' kinds).
         QCOMPARE(levelWindows(), 1);
         QCOMPARE(widgetsAfterTrip.at(1), widgetsAfterTrip.at(0));
+        QCOMPARE(widgetsAfterTrip.at(2), widgetsAfterTrip.at(0));
+        for (int trip = 1; trip < 3; ++trip) {
+            const qint64 growth = heapAfterTrip.at(trip) - heapAfterTrip.at(trip - 1);
+            QVERIFY2(growth < 256 * 1024, qPrintable(QStringLiteral("trip %1 kept %2 bytes").arg(trip).arg(growth)));
+        }
     }
 
     void longColumnsScrollToTheirLastButton_data()
