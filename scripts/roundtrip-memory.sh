@@ -46,10 +46,11 @@ if [ -n "${HEAPTRACK:-}" ]; then
 else
   "$player" "$program" 2>>"$work/player.err" >/dev/null &
 fi
-# The player's own process (under heaptrack it is a child of the heaptrack script).
+launched=$!
+# The player's own process (under heaptrack, the heaptrack script's child).
 pid=""
 for _ in $(seq 100); do
-  pid=$(pgrep -n -x lumora || true)
+  if [ -n "${HEAPTRACK:-}" ]; then pid=$(pgrep -x lumora -P "$launched" || true); else pid=$launched; fi
   [ -n "$pid" ] && xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 && break
   sleep 0.2
 done

@@ -10,8 +10,8 @@
 namespace lumora {
 
 // Watches every course button: moves the focus by rows on the keys the column takes, and
-// brings a button that gets the focus in any other way (a click, Tab from outside the
-// column) into view.
+// brings a button that gets the focus from outside the column (Tab, the window coming
+// back) into view.
 class CourseColumn::Keys : public QObject {
 public:
     explicit Keys(CourseColumn &column) : m_column(column) {}
@@ -25,7 +25,8 @@ protected:
         if (row < 0 || row >= m_column.count())
             return false;
         if (event->type() == QEvent::FocusIn) {
-            if (m_column.m_bringIntoView)
+            // A pressed button stays under the mouse, so that its click lands.
+            if (m_column.m_bringIntoView && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
                 m_column.m_bringIntoView(row);
             return false;
         }
