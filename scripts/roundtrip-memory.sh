@@ -7,6 +7,8 @@
 # malloc_stats, called through gdb) are printed, one line per point.
 #
 #   scripts/roundtrip-memory.sh BUILD_DIR [TRIPS...]     (default trips: 1 5 10 20)
+#   IDLE=S      the last point is followed by one more after S seconds at rest (default
+#               40; 0 leaves it out)
 #   HEAPTRACK=1 scripts/roundtrip-memory.sh ...          runs the player under heaptrack;
 #       the program is killed at the root after the last trip, so heaptrack's "leaked"
 #       figures are what was alive there (compare two runs with heaptrack_print --diff).
@@ -89,6 +91,13 @@ for trip in $(seq "$last"); do
     printf '%-6s %10s %14s %12s\n' "$trip" "$(awk '/VmRSS/ {print $2}' /proc/$pid/status)" "$sys" "$used"
   fi
 done
+# The pixmap cache drops the names of entries it no longer holds 30 seconds after its last
+# insertion: one more point after a pause longer than that.
+if [ "${IDLE:-40}" -gt 0 ]; then
+  sleep "${IDLE:-40}"
+  read -r sys used < <(heap)
+  printf '%-6s %10s %14s %12s\n' "idle" "$(awk '/VmRSS/ {print $2}' /proc/$pid/status)" "$sys" "$used"
+fi
 kill -9 "$pid"
 wait 2>/dev/null || true
 DRIVE

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
 
@@ -191,11 +190,6 @@ void Navigation::runLevel(std::unique_ptr<QWidget> window)
         window.reset();
     else
         (void)window.release();
-    // The style keeps each button's drawn look in the pixmap cache under the button's own
-    // palette, which with the program's palette is a copy of its own for every widget: the
-    // closed window's entries would never be used again, yet fill the cache to its limit
-    // over a few trips. The windows still open draw theirs again as they show.
-    QPixmapCache::clear();
 }
 
 void Navigation::SpeedButton1Click()
