@@ -33,7 +33,6 @@ for level in $(seq 3 20); do
   printf '[Kapitola %d]L%d.txt\r\n[Iná]iny.txt\r\n//https://example.com/%d\r\n' \
     "$level" $((level + 1)) "$level" >"$program/Hĺbka/L$level.txt"
 done
-printf '<Text na poslednej úrovni.>\r\n' >"$program/Hĺbka/L21.txt"
 
 cat >"$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
