@@ -22,6 +22,7 @@
     K(ButtonNotes, "BUTTON NOTES", Caption, "Poznámky") \
     K(CloseControl, "CLOSE CONTROL", Caption, "Koniec kontroly") \
     K(ColorTitle, "COLOR TITLE", Setting, "0") \
+    K(ContentTooLarge, "CONTENT TOO LARGE", Message, "Súbor je väčší ako 16 MB, na obsah obrazovky je príliš veľký:") \
     K(ContentTooLong, "CONTENT TOO LONG", Message, "Obrazovka má viac ako 20 tlačidiel a odkazov; tie za dvadsiatym sa nezobrazujú. Súbor:") \
     K(Coordinates, "COORDINATES", Message, "Súradnice laveho horneho rohu presiahli rozmer obrazovky !") \
     K(CopyrightAnother1Label, "COPYRIGHT ANOTHER1 LABEL", Caption, nullptr) \

@@ -12,6 +12,36 @@ namespace {
 // A dark blue: white on it is 6.7:1; against light grey 5.8:1.
 const QColor Selection(0x1f, 0x5f, 0x95);
 
+// Once the application has a palette of its own, every widget holds a copy of it with an
+// identity of its own, and the style caches what it draws under that identity: each new
+// button would add its looks to the pixmap cache, never to be found again once its window
+// closed. While an option's colours are the application's, it is drawn with the
+// application's palette itself, so that every such widget shares one set of looks. The
+// option is the caller's own, made for this one drawing; it gets its palette back after.
+class SharedPalette {
+public:
+    explicit SharedPalette(const QStyleOption *option)
+    {
+        const QPalette application = QApplication::palette();
+        if (option->palette.cacheKey() == application.cacheKey() || option->palette != application)
+            return;
+        m_option = const_cast<QStyleOption *>(option);
+        m_own = m_option->palette;
+        m_option->palette = application;
+    }
+    ~SharedPalette()
+    {
+        if (m_option)
+            m_option->palette = m_own;
+    }
+    SharedPalette(const SharedPalette &) = delete;
+    SharedPalette &operator=(const SharedPalette &) = delete;
+
+private:
+    QStyleOption *m_option = nullptr;
+    QPalette m_own;
+};
+
 // Draws the focus frame over what the platform's style drew.
 class FocusFrameStyle : public QProxyStyle {
 public:
@@ -24,13 +54,17 @@ public:
             frame(option->rect, option->palette, painter);
             return;
         }
+        const SharedPalette shared(option);
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {
-        QProxyStyle::drawControl(element, option, painter, widget);
+        {
+            const SharedPalette shared(option);
+            QProxyStyle::drawControl(element, option, painter, widget);
+        }
         if (element == CE_PushButton && (option->state & State_HasFocus))
             frame(option->rect, option->palette, painter);
     }
@@ -38,7 +72,10 @@ public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget) const override
     {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        {
+            const SharedPalette shared(option);
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+        }
         if ((control == CC_ToolButton || control == CC_ComboBox) && (option->state & State_HasFocus))
             frame(option->rect, option->palette, painter);
     }

@@ -51,6 +51,7 @@ QPushButton *ButtonColumn::addButton(const QString &name, int width, int &window
 void ButtonColumn::setCourses(std::unique_ptr<CourseColumn> courses, int viewHeight)
 {
     m_courses = std::move(courses);
+    m_courses->setBringIntoView([this](int row) { bringCourseIntoView(row); });
     m_courses->reach(m_scrollOffset, viewHeight);
 }
 
@@ -91,11 +92,8 @@ void ButtonColumn::relayOut()
     Lista(m_c.notesButton->y() - layout::buttonTop(0, scaleUnit(m_session)));
 }
 
-void ButtonColumn::ScrollBar2Scroll(int position)
+int ButtonColumn::overflow(const QList<QWidget *> &column) const
 {
-    // Each screen scrolls by its own column: the step follows from how far its lowest
-    // control reaches below the window, whatever the number of buttons.
-    const QList<QWidget *> column = controls();
     int lowest = 0;
     for (const QWidget *control : column) {
         if (!control->isHidden())
@@ -104,8 +102,15 @@ void ButtonColumn::ScrollBar2Scroll(int position)
     lowest += m_scrollOffset; // unscrolled
     if (m_courses)
         lowest = std::max(lowest, m_courses->bottom());
-    const int overflow = std::max(0, lowest - m_c.client->height());
-    const int offset = layout::scrollOffset(position, m_c.scrollBar->maximum(), overflow);
+    return std::max(0, lowest - m_c.client->height());
+}
+
+void ButtonColumn::ScrollBar2Scroll(int position)
+{
+    // Each screen scrolls by its own column: the step follows from how far its lowest
+    // control reaches below the window, whatever the number of buttons.
+    const QList<QWidget *> column = controls();
+    const int offset = layout::scrollOffset(position, m_c.scrollBar->maximum(), overflow(column));
     const int delta = m_scrollOffset - offset;
     for (QWidget *control : column)
         control->move(control->x(), control->y() + delta);
@@ -113,6 +118,37 @@ void ButtonColumn::ScrollBar2Scroll(int position)
     ScrollPosition = position;
     if (m_courses)
         m_courses->reach(offset, m_c.client->height());
+}
+
+void ButtonColumn::bringCourseIntoView(int row)
+{
+    const int view = m_c.client->height();
+    const int top = m_courses->top(row);
+    const int bottom = top + m_courses->rowHeight();
+    if (top >= m_scrollOffset && bottom <= m_scrollOffset + view)
+        return;
+    QScrollBar *bar = m_c.scrollBar;
+    const int maximum = bar->maximum();
+    const int reach = overflow(controls());
+    if (bar->isHidden() || maximum <= 0 || reach <= 0)
+        return;
+    // The scroll bar's positions map onto offsets in steps: the nearest position whose
+    // offset shows the row's top (scrolling up) or its bottom (scrolling down).
+    const auto offsetAt = [maximum, reach](int position) { return layout::scrollOffset(position, maximum, reach); };
+    int position = 0;
+    if (top < m_scrollOffset) {
+        position = int(std::min<qint64>(qint64(top) * maximum / reach, maximum));
+        while (position > 0 && offsetAt(position) > top)
+            --position;
+    } else {
+        const int wanted = bottom - view;
+        position = int(std::clamp<qint64>((qint64(wanted) * maximum + reach - 1) / reach, 0, maximum));
+        while (position > 0 && offsetAt(position - 1) >= wanted)
+            --position;
+        while (position < maximum && offsetAt(position) < wanted)
+            ++position;
+    }
+    bar->setValue(position);
 }
 
 void ButtonColumn::windowResized()

@@ -48,6 +48,11 @@ public:
     int ScrollPosition = 0;
 
 private:
+    // How far the column's lowest control reaches below the client area, unscrolled.
+    int overflow(const QList<QWidget *> &column) const;
+    // Scrolls so that the course row lies wholly in view.
+    void bringCourseIntoView(int row);
+
     Session &m_session;
     ScreenHost &m_host;
     ScreenControls m_c;

@@ -1,8 +1,13 @@
 #include "screens/contentfile.h"
 
+#include "config/keys.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
 #include "platform/textfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/contentfiletext.h"
+
+#include <QFileInfo>
 
 namespace lumora::content {
 
@@ -111,8 +116,19 @@ ContentFile parseContentFile(QByteArrayView bytes, int maxLines)
     return parseContentLines(textfile::decodeLines(bytes, textfile::detect(bytes)), maxLines);
 }
 
+// The refusal's text names the limit.
+static_assert(MaxContentFileBytes == 16 * 1024 * 1024);
+
+bool tooLargeForContent(const QString &path)
+{
+    const QString found = paths::existingFile(path);
+    return !found.isEmpty() && QFileInfo(found).size() > MaxContentFileBytes;
+}
+
 ContentFile readContentFile(const QString &path)
 {
+    if (tooLargeForContent(path))
+        throw FileFormatError(keys::ContentTooLarge.defaultValue() + QLatin1Char(' ') + path);
     return parseContentFile(textfile::readBytes(path));
 }
 

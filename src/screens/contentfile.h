@@ -35,6 +35,10 @@
 
 namespace lumora::content {
 
+// Content files are small; a larger file is refused before it is read, by the player and
+// by the course checker alike.
+inline constexpr qint64 MaxContentFileBytes = 16 * 1024 * 1024;
+
 struct ContentFile {
     QStringList storedLines;   // buttons and links in file order, at most MaxLines
     QStringList blockLines;    // every text block's lines, in file order, without limit
@@ -56,8 +60,12 @@ ContentFile parseContentLines(const QStringList &lines, int maxLines = MaxLines)
 // (see textfile::detect).
 ContentFile parseContentFile(QByteArrayView bytes, int maxLines = MaxLines);
 
+// Whether the regular file at path (found without regard to case) is larger than
+// MaxContentFileBytes; false when there is no such file.
+bool tooLargeForContent(const QString &path);
+
 // Reads the file at path (found without regard to case); throws IoError when it
-// cannot be opened or read.
+// cannot be opened or read, FileFormatError when it is too large for a content file.
 ContentFile readContentFile(const QString &path);
 
 // Puts the stored lines into ScreenLines[level][1..MaxLines] (the rest of the row is

@@ -17,6 +17,11 @@ namespace lumora {
 
 bool holdsContentFiles(const QString &folder, const QString &contentName)
 {
+    // The usual course costs one look-up: its top file under the name the table gives.
+    // Anything else (another letter case, only a backup or a screen) needs the listing.
+    const QFileInfo exact(folder + QLatin1Char('/') + contentName);
+    if (exact.exists() && !exact.isDir())
+        return true;
     // The top file's backup counts: entering the course puts it back in place.
     const QString backup = content::backupName(contentName);
     bool found = false;

@@ -2,6 +2,7 @@
 #include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "screens/contentfile.h"
 #include "screens/itemfiles.h"
 #include "screens/levelscreen.h"
 #include "state/session.h"
@@ -59,6 +60,11 @@ void ItemRunner::openScreen(const content::ItemPress &press, const QString &fold
     if (screen.isEmpty()) {
         if (s.ShowPrompt)
             offerMissingScreen(press, folder, caption);
+        return;
+    }
+    if (content::tooLargeForContent(screen)) {
+        messages::notify(s, messages::Kind::Warning, keys::ContentTooLarge, QLatin1Char(' ') + press.target,
+                         m_screen.controls().window);
         return;
     }
     // Kept relative to the course folder, as every level's content file is.

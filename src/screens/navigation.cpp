@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "screens/contentfile.h"
 #include "screens/contentfilenames.h"
 #include "screens/levelscreen.h"
 #include "screens/resumetrail.h"
@@ -70,6 +71,10 @@ bool Navigation::firstScreenReady(int level, bool gate)
     QWidget *window = m_screen.controls().window;
     const QString folder = s.levelFolderPath(level);
     const QString contentPath = paths::join(folder, c.ContentFileName);
+    if (content::tooLargeForContent(contentPath)) {
+        messages::notify(s, messages::Kind::Warning, keys::ContentTooLarge, QLatin1Char(' ') + contentPath, window);
+        return false;
+    }
     if (paths::fileExists(contentPath))
         return true;
     const auto missingWarning = [&] {
@@ -231,6 +236,12 @@ void Navigation::PripravOkno(const QString &contentPath)
     if (!paths::fileExists(path)) {
         messages::notify(s, messages::Kind::Error, QStringLiteral("CONTENT ") + contentPath,
                          QStringLiteral("Neexistuje ") + contentPath, QString(), m_screen.controls().window);
+        m_screen.ContentMissing = true;
+        return;
+    }
+    if (content::tooLargeForContent(path)) {
+        messages::notify(s, messages::Kind::Error, keys::ContentTooLarge, QLatin1Char(' ') + contentPath,
+                         m_screen.controls().window);
         m_screen.ContentMissing = true;
         return;
     }

@@ -72,10 +72,15 @@ QStringList UserSettings::recentFolders() const
 
 void UserSettings::addRecentFolder(const QString &folder)
 {
-    QStringList folders = recentFolders();
+    const QStringList before = recentFolders();
+    QStringList folders = before;
     folders.removeAll(folder);
     folders.prepend(folder);
-    m_settings->setValue(QLatin1String(RecentKey), folders.mid(0, MaxRecentFolders));
+    folders = folders.mid(0, MaxRecentFolders);
+    // The same folder opened again changes nothing: the file is not written again.
+    if (folders == before)
+        return;
+    m_settings->setValue(QLatin1String(RecentKey), folders);
     m_settings->sync();
 }
 

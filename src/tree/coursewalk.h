@@ -24,6 +24,7 @@
 // lies outside the program folder once links are followed (the screens refuse it just
 // so), is a leaf and is never read; the walk goes on. At most maxNodes nodes are added
 // (see truncated).
+#include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 
 #include <QByteArrayView>
@@ -33,17 +34,13 @@
 #include <functional>
 #include <limits>
 
-namespace lumora::content {
-struct ContentFile;
-}
-
 namespace lumora::tree {
 
 // The default room of a walk: a course that shares content files so often that its
 // tree grows past this many nodes is shown cut off, with a warning.
 inline constexpr int DefaultMaxNodes = 250000;
-// Content files are small; a larger file is not read as one.
-inline constexpr qint64 MaxContentFileBytes = 16 * 1024 * 1024;
+// The screens' limit: a larger file is not read as a content file.
+using content::MaxContentFileBytes;
 
 // What became of a node's reference when the walk met it.
 enum class NodeState {

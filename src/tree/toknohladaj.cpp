@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "screens/contentfile.h"
 #include "screens/contentfileitems.h"
 #include "screens/itemfiles.h"
 #include "state/session.h"
@@ -368,6 +369,10 @@ void TOknoHladaj::SpustiSubor()
     case content::ItemKind::Screen: {
         if (ref.isEmpty() || !paths::fileExists(refPath) || !paths::inside(refPath, s.values.ProgramDir)) {
             messages::notify(s, messages::Kind::Warning, keys::Text, QString(), this);
+            return;
+        }
+        if (content::tooLargeForContent(refPath)) {
+            messages::notify(s, messages::Kind::Warning, keys::ContentTooLarge, QLatin1Char(' ') + ref, this);
             return;
         }
         // The second copy gets the file and the caption path as two whole arguments.

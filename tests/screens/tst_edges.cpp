@@ -3,10 +3,12 @@
 // odd settings and hostile program folders.
 #include "app/tform1.h"
 #include "platform/messages.h"
+#include "platform/readablelook.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "state/session.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -19,7 +21,10 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <malloc.h>
 #include <sys/stat.h>
+
+#include <algorithm>
 
 using namespace lumora;
 namespace hook = lumora::messages::hook;
@@ -53,6 +58,20 @@ class TestEdges : public QObject {
         QVERIFY(image.save(path, "BMP"));
     }
     static void fifo(const QString &path) { QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); }
+    static QString name(int i) { return QStringLiteral("Kurz %1").arg(i, 5, 10, QLatin1Char('0')); }
+    // Course folders named by name(); the first one has a screen.
+    void makeCourses(int courses)
+    {
+        // Folders holding a content file are courses, even without their top file.
+        for (int i = 0; i < courses; ++i) {
+            const QString folder = program() + u'/' + name(i);
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile(folder + QStringLiteral("/kap.txt")).open(QIODevice::WriteOnly));
+        }
+        p->write(name(0) + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Jediná]x.txt")});
+    }
+    // The bytes the allocator has handed out and not yet got back.
+    static qint64 heapInUse() { return qint64(mallinfo2().uordblks); }
     QString lastText() const { return hook::shown().isEmpty() ? QString() : hook::shown().last().text; }
 
 private slots:
@@ -130,10 +149,12 @@ private slots:
         p->write(QStringLiteral("Hĺbka/Obsah.txt"), {QStringLiteral("[Dolu]a.txt")});
         p->write(QStringLiteral("Hĺbka/a.txt"), lines);
         picture(program() + QStringLiteral("/Hĺbka/obr.bmp"));
+        look::applyReadableLook(); // the player's own palette, with which each window paints
         p->start();
 
         QList<qsizetype> widgetsAfterTrip;
-        for (int trip = 0; trip < 2; ++trip) {
+        QList<qint64> heapAfterTrip;
+        for (int trip = 0; trip < 3; ++trip) {
             int deepest = 0;
             std::function<void(TForm1 *)> descend = [&](TForm1 *w) {
                 const int level = s().course.CurrentLevel;
@@ -169,10 +190,17 @@ private slots:
             QCOMPARE(int(s().course.CurrentLevel), 1);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             widgetsAfterTrip << QApplication::allWidgets().size();
+            heapAfterTrip << heapInUse();
         }
-        // Closed levels leave nothing behind.
+        // Closed levels leave nothing behind: no widget, and no memory once the first trip
+        // has warmed what is shared (fonts, the pictures of the buttons' kinds).
         QCOMPARE(levelWindows(), 1);
         QCOMPARE(widgetsAfterTrip.at(1), widgetsAfterTrip.at(0));
+        QCOMPARE(widgetsAfterTrip.at(2), widgetsAfterTrip.at(0));
+        for (int trip = 1; trip < 3; ++trip) {
+            const qint64 growth = heapAfterTrip.at(trip) - heapAfterTrip.at(trip - 1);
+            QVERIFY2(growth < 256 * 1024, qPrintable(QStringLiteral("trip %1 kept %2 bytes").arg(trip).arg(growth)));
+        }
     }
 
     void longColumnsScrollToTheirLastButton_data()
@@ -189,14 +217,7 @@ private slots:
     void longColumnsScrollToTheirLastButton()
     {
         QFETCH(int, courses);
-        const auto name = [](int i) { return QStringLiteral("Kurz %1").arg(i, 5, 10, QLatin1Char('0')); };
-        // Folders holding a content file are courses, even without their top file.
-        for (int i = 0; i < courses; ++i) {
-            const QString folder = program() + u'/' + name(i);
-            QVERIFY(QDir().mkpath(folder));
-            QVERIFY(QFile(folder + QStringLiteral("/kap.txt")).open(QIODevice::WriteOnly));
-        }
-        p->write(name(0) + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Jediná]x.txt")});
+        makeCourses(courses);
         p->start();
         // A screen with few buttons first: its step must not stay with the root screen.
         p->inCourse(name(0), [](TForm1 *) {});
@@ -227,6 +248,69 @@ private slots:
         first = p->courseButton(name(0));
         QVERIFY(first);
         QCOMPARE(first->y(), top);
+    }
+
+    // The keyboard passes every course of a long column, though only the rows near the
+    // view have buttons: each one it reaches is brought into view and named by its
+    // caption, and the Tab order leaves and re-enters the column at its ends.
+    void keyboardReachesEveryCourse()
+    {
+        const int courses = 3000;
+        makeCourses(courses);
+        p->start();
+        TForm1 &root = p->main();
+        QTRY_VERIFY(root.isVisible());
+        const auto focused = [] { return qobject_cast<QPushButton *>(QApplication::focusWidget()); };
+        // The course whose button has the focus, -1 when it is no course button in view.
+        const auto focusedCourse = [&]() -> int {
+            const QPushButton *b = focused();
+            if (!b || !b->isVisible() || b->y() < 0 || b->y() + b->height() > root.client->height())
+                return -1;
+            const auto &buttons = p->session().course.CourseButton;
+            const auto at = std::find(buttons.begin(), buttons.end(), b);
+            return at == buttons.end() ? -1 : int(at - buttons.begin()) - p->session().course.FirstCourseEntry;
+        };
+        const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        };
+        p->courseButton(name(0))->setFocus();
+        QCOMPARE(focusedCourse(), 0);
+        for (int i = 1; i < courses; ++i) {
+            press(Qt::Key_Tab);
+            if (focusedCourse() != i)
+                QFAIL(qPrintable(QStringLiteral("Tab from course %1 reached %2").arg(i - 1).arg(focusedCourse())));
+        }
+        QCOMPARE(focused()->text(), name(courses - 1));
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(focused());
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name(courses - 1));
+        QVERIFY(root.findChildren<QPushButton *>().size() < 300);
+
+        press(Qt::Key_Tab); // out of the column, and back in at its last row
+        QCOMPARE(focusedCourse(), -1);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focusedCourse(), courses - 1);
+        for (int i = courses - 2; i >= 0; --i) {
+            press(i % 2 ? Qt::Key_Backtab : Qt::Key_Up);
+            if (focusedCourse() != i)
+                QFAIL(qPrintable(QStringLiteral("back from course %1 reached %2").arg(i + 1).arg(focusedCourse())));
+        }
+        press(Qt::Key_Up);
+        QCOMPARE(focusedCourse(), 0);
+        press(Qt::Key_End);
+        QCOMPARE(focusedCourse(), courses - 1);
+        press(Qt::Key_Down);
+        QCOMPARE(focusedCourse(), courses - 1);
+        press(Qt::Key_PageUp);
+        const int page = courses - 1 - focusedCourse();
+        QVERIFY(page > 1 && page < 20);
+        press(Qt::Key_Home);
+        QCOMPARE(focusedCourse(), 0);
+        press(Qt::Key_PageDown);
+        QCOMPARE(focusedCourse(), page);
+        press(Qt::Key_Down);
+        QCOMPARE(focusedCourse(), page + 1);
+        QVERIFY(root.findChildren<QPushButton *>().size() < 300);
     }
 
     void specialFilesAreMissingFiles()

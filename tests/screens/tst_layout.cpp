@@ -82,6 +82,23 @@ private slots:
         QCOMPARE(list.firstCourseEntry, int(parts.size()) + 2);
         QCOMPARE(list.entries.first(), QStringLiteral("/"));
         QCOMPARE(list.entries.at(list.firstCourseEntry - 2), parts.last());
+
+        // With a content file name only folders that hold a content file are courses: the
+        // top file in any letter case, its backup or another screen; a folder of the top
+        // file's name does not count.
+        const auto make = [&](const QString &path, bool folder) {
+            const QString full = dir.path() + QLatin1Char('/') + path;
+            QVERIFY(folder ? QDir().mkpath(full) : QFile(full).open(QIODevice::WriteOnly));
+        };
+        make(QStringLiteral("zemepis/Obsah.txt"), false);
+        make(QStringLiteral("Biológia/OBSAH.TXT"), false);
+        make(QStringLiteral("álgebra/Obsah.bak"), false);
+        make(QStringLiteral("cvičenia/kap1.TXT"), false);
+        make(QStringLiteral("Čítanie/Obsah.txt"), true);
+        make(QStringLiteral("Čítanie/obrazok.bmp"), false);
+        QCOMPARE(folderList(dir.path(), QStringLiteral("Obsah.txt")).courses(),
+                 (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("cvičenia"),
+                              QStringLiteral("zemepis")}));
     }
 };
 

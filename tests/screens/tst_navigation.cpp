@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
+#include "screens/contentfile.h"
 #include "screens/levelscreen.h"
 #include "screens/layout.h"
 #include "state/session.h"
@@ -247,6 +248,62 @@ private slots:
         QCOMPARE(textfile::readLines(program() + QStringLiteral("/Nový kurz/Obsah.txt")).first(),
                  QStringLiteral("[Prvá lekcia]lekcia1.txt"));
         QVERIFY(!s().course.EditorSaved);
+    }
+
+    void oversizedContentFilesAreRefused()
+    {
+        // Over the limit a content file is refused before it is read, wherever it is met:
+        // a course's top file, a deeper screen, the search window's file. At the limit it
+        // is still a screen.
+        const auto resize = [&](const QString &name, qint64 size) {
+            QFile file(program() + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(size));
+        };
+        const qint64 limit = content::MaxContentFileBytes;
+        p->write(QStringLiteral("Veľký/Obsah.txt"), {QStringLiteral("[A]a.txt")});
+        resize(QStringLiteral("Veľký/Obsah.txt"), limit + 1);
+        p->write(QStringLiteral("Biológia/kap2.txt"), {QStringLiteral("[B]b.txt")});
+        resize(QStringLiteral("Biológia/kap2.txt"), limit + 1);
+        resize(QStringLiteral("Biológia/kap1.txt"), limit);
+        const QString refused = QStringLiteral("Súbor je väčší ako 16 MB, na obsah obrazovky je príliš veľký: ");
+        p->start();
+
+        p->courseButton(QStringLiteral("Veľký"))->click();
+        QCOMPARE(hook::shown().size(), 1);
+        QCOMPARE(hook::shown().at(0).text, refused + program() + QStringLiteral("/Veľký/Obsah.txt"));
+        QCOMPARE(int(s().course.LevelBuilt[2]), 0);
+        QVERIFY(!s().course.InsideCourse);
+        QVERIFY(p->main().isVisible());
+
+        bool deeper = false;
+        p->onLevel(2, [&](TForm1 *w) {
+            button(w, QStringLiteral("Button32"))->click();
+            QCOMPARE(hook::shown().size(), 2);
+            QCOMPARE(hook::shown().at(1).text, refused + QStringLiteral("kap2.txt"));
+            QCOMPARE(int(s().course.CurrentLevel), 2);
+            QCOMPARE(int(s().course.LevelBuilt[3]), 0);
+            QCOMPARE(s().readLevelFile(), 2);
+            QVERIFY(w->isVisible());
+            p->onLevel(3, [&](TForm1 *at) {
+                deeper = button(at, QStringLiteral("Button13")) != nullptr;
+                at->close();
+            });
+            button(w, QStringLiteral("Button12"))->click();
+            w->close();
+        });
+        p->courseButton(QStringLiteral("Biológia"))->click();
+        QVERIFY(deeper);
+        QCOMPARE(hook::shown().size(), 2);
+
+        p.reset();
+        init();
+        p->write(QStringLiteral("Biológia/kap2.txt"), {QStringLiteral("[B]b.txt")});
+        resize(QStringLiteral("Biológia/kap2.txt"), limit + 1);
+        const QString big = program() + QStringLiteral("/Biológia/kap2.txt");
+        p->start({big});
+        QCOMPARE(int(s().course.LevelBuilt[1]), 0);
+        QCOMPARE(hook::shown().at(0).text, refused + big);
+        QVERIFY(s().terminateRequested);
     }
 
     void searchWindowShowsOneScreen()

@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 using namespace lumora;
 namespace hook = lumora::messages::hook;
 
@@ -242,7 +244,20 @@ private slots:
         QVERIFY(hook::shown().first().text.contains(UserSettings::damagedName(file)));
         QVERIFY(QFile::exists(UserSettings::damagedName(file)));
         // The program goes on with fresh settings.
-        QCOMPARE(UserSettings().recentFolders(), QStringList{QDir::cleanPath(p->program())});
+        const QString program = QDir::cleanPath(p->program());
+        QCOMPARE(UserSettings().recentFolders(), QStringList{program});
+
+        // The folder opened last comes first, once; opening it again writes nothing.
+        const auto fileId = [&file] {
+            struct stat st {};
+            return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? qint64(st.st_ino) : -1;
+        };
+        const qint64 written = fileId();
+        UserSettings().addRecentFolder(program);
+        QCOMPARE(fileId(), written);
+        UserSettings().addRecentFolder(p->root());
+        UserSettings().addRecentFolder(program);
+        QCOMPARE(UserSettings().recentFolders(), (QStringList{program, p->root()}));
     }
 
     void utf8ContentFilesReadRightly()
