@@ -77,7 +77,7 @@ ScanResult scanFile(const QString &path, const QString &key)
     const QString found = paths::resolve(path);
     if (!QFileInfo(found).isFile())
         return {};
-    QByteArray bytes = textfile::readBytes(found);
+    QByteArray bytes = textfile::readBytesAt(found);
     bool utf8 = false;
     const bool littleEndian = bytes.startsWith("\xFF\xFE");
     if (littleEndian || bytes.startsWith("\xFE\xFF")) {

@@ -4,10 +4,12 @@
 #include "platform/paths.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
@@ -94,22 +96,56 @@ bool startsWithMark(QByteArrayView bytes)
 
 } // namespace
 
+bool wellFormedUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const auto *const end = p + bytes.size();
+    while (p != end) {
+        const uchar lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        // The bytes that may follow a lead byte: the second one's range rules out
+        // overlong forms, surrogates and code points past U+10FFFF.
+        int trail = 0;
+        uchar low = 0x80;
+        uchar high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            trail = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            trail = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            trail = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - p <= trail || p[1] < low || p[1] > high)
+            return false;
+        for (int i = 2; i <= trail; ++i) {
+            if (p[i] < 0x80 || p[i] > 0xBF)
+                return false;
+        }
+        p += trail + 1;
+    }
+    return true;
+}
+
 Encoding detect(QByteArrayView bytes)
 {
     if (startsWithMark(bytes))
         return Encoding::Utf8WithMark;
-    bool nonAscii = false;
-    for (const char byte : bytes) {
-        if (uchar(byte) >= 0x80) {
-            nonAscii = true;
-            break;
-        }
-    }
-    if (!nonAscii)
+    // Judged from the first non-ASCII byte on, and given up at the first fault: a
+    // Windows-1250 file is told apart at its first letter with a diacritic, without
+    // converting the whole file (the text table reads its files on every lookup).
+    const auto *first = std::find_if(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) >= 0x80; });
+    if (first == bytes.end())
         return Encoding::Windows1250;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(bytes);   // the conversion runs on assignment
-    return utf8.hasError() ? Encoding::Windows1250 : Encoding::Utf8;
+    return wellFormedUtf8(bytes.sliced(first - bytes.begin())) ? Encoding::Utf8 : Encoding::Windows1250;
 }
 
 QString decode(QByteArrayView bytes, Encoding encoding)
@@ -161,10 +197,16 @@ QList<QByteArrayView> splitRawLines(QByteArrayView bytes)
 
 QByteArray readBytes(const QString &path)
 {
-    QFile file(paths::resolve(path));
+    return readBytesAt(paths::resolve(path));
+}
+
+QByteArray readBytesAt(const QString &path)
+{
     // A named pipe or a device would block the program in its open or read.
-    if (paths::isSpecial(path))
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
         throw IoError::fromErrno(ENOENT);
+    QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw IoError::fromErrno(errnoOr(ENOENT));

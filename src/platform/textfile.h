@@ -19,6 +19,9 @@ bool encodable(QStringView text);
 // with the UTF-8 byte-order mark, is read as UTF-8 and written back the same way.
 enum class Encoding { Windows1250, Utf8, Utf8WithMark };
 Encoding detect(QByteArrayView bytes);
+
+// Whether bytes are well-formed UTF-8, as Qt's decoder takes them without error.
+bool wellFormedUtf8(QByteArrayView bytes);
 // Text of bytes in an encoding (a byte-order mark at the start is left out), and back
 // (with the mark for Utf8WithMark).
 QString decode(QByteArrayView bytes, Encoding encoding);
@@ -31,6 +34,9 @@ QList<QByteArrayView> splitRawLines(QByteArrayView bytes);
 
 // The whole file as bytes; throws IoError when the file cannot be opened or read.
 QByteArray readBytes(const QString &path);
+// The same at exactly the path given (a name paths::resolve has found), where
+// readBytes first looks for the file without regard to case.
+QByteArray readBytesAt(const QString &path);
 
 // Bytes split into lines and decoded in the encoding they were detected in.
 QStringList decodeLines(QByteArrayView bytes, Encoding encoding);

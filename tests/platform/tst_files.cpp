@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +38,54 @@ private slots:
         for (int b = 0; b < 256; ++b)
             all[b] = char(b);
         QCOMPARE(textfile::encode(textfile::decode(all)), all);
+    }
+
+    // Files are read as UTF-8 exactly when Qt's decoder takes them without error: every
+    // sequence of one and two bytes, and every lead and second byte of longer ones with
+    // the trailing bytes at and beyond the edges of their range, also cut short.
+    void encodingJudgedAsQtDecodes()
+    {
+        const auto qtTakes = [](const QByteArray &bytes) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString text = utf8.decode(bytes);
+            return !utf8.hasError();
+        };
+        const uchar edges[] = {0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0};
+        const auto sequence = [](std::initializer_list<int> values) {
+            QByteArray bytes;
+            for (const int value : values)
+                bytes += char(value);
+            return bytes;
+        };
+        int disagreements = 0;
+        QByteArray first;
+        const auto judge = [&](const QByteArray &bytes) {
+            const QByteArray inText = "a" + bytes + "b";
+            if (textfile::wellFormedUtf8(inText) != qtTakes(inText) && disagreements++ == 0)
+                first = bytes.toHex(' ');
+        };
+        for (int a = 0; a < 256; ++a) {
+            judge(QByteArray(1, char(a)));
+            for (int b = 0; b < 256; ++b) {
+                judge(sequence({a, b}));
+                if (a < 0xE0)
+                    continue;
+                for (const uchar c : edges) {
+                    judge(sequence({a, b, c}));
+                    if (a >= 0xF0) {
+                        for (const uchar d : edges)
+                            judge(sequence({a, b, c, d}));
+                    }
+                }
+            }
+        }
+        QVERIFY2(disagreements == 0, qPrintable(QStringLiteral("%1 sequences, first %2").arg(disagreements).arg(first)));
+
+        QCOMPARE(textfile::detect("ASCII only\r\n"), textfile::Encoding::Windows1250);
+        QCOMPARE(textfile::detect("ASCII, then a Windows-1250 letter: \xE8"), textfile::Encoding::Windows1250);
+        QCOMPARE(textfile::detect("ASCII, then UTF-8: \xC4\x8D, \xE2\x82\xAC"), textfile::Encoding::Utf8);
+        QCOMPARE(textfile::detect("UTF-8 letters \xC4\x8D and a Windows-1250 \xE8 late"), textfile::Encoding::Windows1250);
+        QCOMPARE(textfile::detect("\xEF\xBB\xBFmark"), textfile::Encoding::Utf8WithMark);
     }
 
     void linesAcceptEveryEnding()
