@@ -83,7 +83,7 @@ private slots:
         // Folder parts of a name are made inside the work folder when saving; what a
         // save killed part-way left of that file goes with the next save, a name that
         // only looks alike stays; a character outside the basic plane is one "?".
-        ScreenRef nested{3, false, QStringLiteral("PODADR\\Vnoreny.TXT"), QStringLiteral("Kurz")};
+        ScreenRef nested{3, false, QStringLiteral("PODADR\\Vnoreny.TXT"), QStringLiteral("Kurz"), {}, {}};
         QDir().mkpath(dir + QStringLiteral("Kurz/PODADR"));
         write(QStringLiteral("Kurz/PODADR/Vnoreny.TXT.aB3xYz"), "zvyšok");
         write(QStringLiteral("Kurz/PODADR/Vnoreny.TXT.zaloha1"), "iný súbor");
@@ -99,12 +99,12 @@ private slots:
 
         // A notes name that is a folder: the save fails and the folder stays.
         QDir().mkpath(dir + QStringLiteral("Kurz/kap1.txt/vnutri"));
-        ScreenRef folderNamed{3, false, QStringLiteral("kap1.txt"), QStringLiteral("Kurz")};
+        ScreenRef folderNamed{3, false, QStringLiteral("kap1.txt"), QStringLiteral("Kurz"), {}, {}};
         QVERIFY_THROWS_EXCEPTION(Error, writeWorkFile(dir, workFileName(folderNamed, FileKind::Notes), {QStringLiteral("x")}));
         QVERIFY(QDir(dir + QStringLiteral("Kurz/kap1.txt/vnutri")).exists());
 
         // A refused name writes nothing anywhere.
-        ScreenRef outside{3, false, QStringLiteral("..\\von.txt"), QStringLiteral("Kurz")};
+        ScreenRef outside{3, false, QStringLiteral("..\\von.txt"), QStringLiteral("Kurz"), {}, {}};
         QVERIFY_THROWS_EXCEPTION(Error, writeWorkFile(dir, workFileName(outside, FileKind::Notes), {QStringLiteral("x")}));
         QVERIFY(!QFile::exists(work.path() + QStringLiteral("/../von.txt")));
 
