@@ -1,6 +1,8 @@
 // The program's own options, run as a user runs them: usage and version end the program
 // at once, an unknown option is refused with status 2. No display is offered, so a
 // program that tried to open a window would fail.
+#include "programrun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,25 +13,13 @@
 class TestCommandLine : public QObject {
     Q_OBJECT
 
-    struct Run {
-        int status;
-        QString out;
-        QString err;
-    };
-
-    static Run run(const QStringList &arguments)
+    static lumora::testing::ProgramRun run(const QStringList &arguments)
     {
-        QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(LUMORA_PROGRAM), arguments);
-        if (!program.waitForFinished(60000))
-            return {-1, {}, {}};
-        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-                QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+        return lumora::testing::runProgram(QStringLiteral(LUMORA_PROGRAM), arguments, 60000, env);
     }
 
 private slots:
@@ -52,7 +42,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run r = run(arguments);
+        const lumora::testing::ProgramRun r = run(arguments);
         QCOMPARE(r.status, status);
         if (out.isEmpty())
             QVERIFY(r.out.isEmpty());
@@ -73,7 +63,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("obsah.txt"));
         QFile(file).open(QIODevice::WriteOnly);
-        const Run r = run({file});
+        const lumora::testing::ProgramRun r = run({file});
         QVERIFY(r.status != 0);
         QVERIFY(r.err.contains(QLatin1String("display"), Qt::CaseInsensitive) || r.err.contains(QLatin1String("xcb")));
     }

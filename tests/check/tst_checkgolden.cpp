@@ -3,6 +3,7 @@
 // expectations beside it (expected.txt, exit.txt); then its command line and its exit
 // status for bad usage.
 #include "golden.h"
+#include "programrun.h"
 #include "check/authorcheck.h"
 
 #include <QProcess>
@@ -15,19 +16,9 @@ using namespace lumora;
 namespace {
 const QString casesFolder = QStringLiteral(LUMORA_TEST_DATA "/golden");
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runProgram(const QStringList &arguments)
+testing::ProgramRun runProgram(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(LUMORA_CHECK), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return testing::runProgram(QStringLiteral(LUMORA_CHECK), arguments);
 }
 } // namespace
 
@@ -50,7 +41,7 @@ private slots:
             given->replace(0, 6, input);
         else
             arguments.append(input);
-        const Run run = runProgram(arguments);
+        const testing::ProgramRun run = runProgram(arguments);
         QCOMPARE(run.err, QString());
         COMPARE_GOLDEN(QString(run.out).replace(input, QStringLiteral("FOLDER")).toUtf8(),
                        folder + QStringLiteral("/expected.txt"));
@@ -59,7 +50,7 @@ private slots:
 
     void commandLine()
     {
-        const Run help = runProgram({QStringLiteral("--help")});
+        const testing::ProgramRun help = runProgram({QStringLiteral("--help")});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith(QStringLiteral("Usage: lumora-check [--json] FOLDER")));
 
@@ -75,7 +66,7 @@ private slots:
             QVERIFY(err.startsWith(QStringLiteral("lumora-check: ")));
         }
         // A folder with neither a course nor a course folder is a usage error.
-        const Run empty = runProgram({dir.path() + QStringLiteral("/")});
+        const testing::ProgramRun empty = runProgram({dir.path() + QStringLiteral("/")});
         QCOMPARE(empty.status, 2);
         QVERIFY(empty.err.contains(QStringLiteral("holds neither a course nor any course folder")));
         QCOMPARE(runProgram({missing}).status, 2);

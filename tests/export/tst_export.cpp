@@ -2,6 +2,7 @@
 // report, the exit status, the list of the site's files and the pages to compare), then
 // courses too large to keep as files, the package's zip, and the command line.
 #include "golden.h"
+#include "programrun.h"
 #include "export/exportcommand.h"
 #include "export/siteexport.h"
 #include "export/zipwriter.h"
@@ -18,24 +19,9 @@ using namespace lumora;
 namespace {
 const QString casesFolder = QStringLiteral(LUMORA_TEST_DATA "/golden");
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runProgram(const QString &program, const QStringList &arguments)
+testing::ProgramRun exportCourse(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(300000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-Run exportCourse(const QStringList &arguments)
-{
-    return runProgram(QStringLiteral(LUMORA_EXPORT), arguments);
+    return testing::runProgram(QStringLiteral(LUMORA_EXPORT), arguments, 300000);
 }
 
 QStringList filesBelow(const QString &folder)
@@ -59,10 +45,10 @@ void writeFile(const QString &path, const QByteArray &bytes)
 // The names an unzip listing gives, sorted; empty when unzip finds the archive broken.
 QStringList zipNames(const QString &zip)
 {
-    const Run test = runProgram(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip});
+    const testing::ProgramRun test = testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip});
     if (test.status != 0)
         return {QStringLiteral("broken: ") + test.out + test.err};
-    QStringList names = runProgram(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).out.split(u'\n', Qt::SkipEmptyParts);
+    QStringList names = testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).out.split(u'\n', Qt::SkipEmptyParts);
     names.sort();
     return names;
 }
@@ -81,7 +67,7 @@ private slots:
         QFETCH(QString, folder);
         QTemporaryDir out;
         const QString site = out.filePath(QStringLiteral("site"));
-        const Run run = exportCourse({QStringLiteral("--web"), folder + QStringLiteral("/input"), site});
+        const testing::ProgramRun run = exportCourse({QStringLiteral("--web"), folder + QStringLiteral("/input"), site});
         const QString expected = folder + QStringLiteral("/expected/");
         QCOMPARE(run.err, QString());
         COMPARE_GOLDEN(run.out.toUtf8(), expected + QStringLiteral("report.txt"));
@@ -132,7 +118,7 @@ private slots:
         rtf.clear();
 
         const QString site = dir.filePath(QStringLiteral("site"));
-        const Run run = exportCourse({QStringLiteral("--web"), course, site});
+        const testing::ProgramRun run = exportCourse({QStringLiteral("--web"), course, site});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString());
         QCOMPARE(QDir(site).entryList({QStringLiteral("*.html")}, QDir::Files).size(), 1 + 50 + 5000 + 1 + 2);
@@ -161,13 +147,13 @@ private slots:
         file.close();
         QCOMPARE(zipNames(path), (QStringList{QStringLiteral("files/šum.bin"), QStringLiteral("prázdny.txt"), QStringLiteral("text.html")}));
         QVERIFY(QFileInfo(path).size() < text.size()); // the text was compressed
-        QCOMPARE(runProgram(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("text.html")}).out.toUtf8(), text);
+        QCOMPARE(testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("text.html")}).out.toUtf8(), text);
         QCOMPARE(exporting::crc32("123456789"), 0xCBF43926u);
     }
 
     void commandLine()
     {
-        const Run help = exportCourse({QStringLiteral("--help")});
+        const testing::ProgramRun help = exportCourse({QStringLiteral("--help")});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith(QStringLiteral("Usage: lumora-export --web COURSE OUT")));
 
