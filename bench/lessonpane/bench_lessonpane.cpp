@@ -12,6 +12,7 @@
 #include "state/session.h"
 
 #include "benchclock.h"
+#include "benchsettings.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -126,6 +127,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bench::RunSettings settings;
     messages::hook::setAutoAnswer(true);
 
     QTemporaryDir dir;

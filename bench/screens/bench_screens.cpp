@@ -15,6 +15,7 @@
 #include "state/session.h"
 
 #include "benchclock.h"
+#include "benchsettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,6 +95,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bench::RunSettings settings;
     messages::hook::setAutoAnswer(true);
 
     // A course with a 20-button screen and its formatted text.

@@ -7,10 +7,10 @@
 #include "state/session.h"
 
 #include "benchclock.h"
+#include "benchsettings.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -58,10 +58,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     messages::hook::setAutoAnswer(true);
 
-    QTemporaryDir bare, configured, settings;
-    // The program's own settings (recent folders) stay in this run, so earlier runs
-    // and the user's own settings weigh on neither side.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    const bench::RunSettings settings;
+    QTemporaryDir bare, configured;
     for (QTemporaryDir *dir : {&bare, &configured}) {
         QDir().mkpath(dir->path() + QStringLiteral("/program/kurz"));
         QDir().mkpath(dir->path() + QStringLiteral("/work"));
