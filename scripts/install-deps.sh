@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh            build, run and test needs (poppler-utils: the PDF tests read back)
 #   scripts/install-deps.sh clang      and clang with libFuzzer (for the fuzz targets)
 #   scripts/install-deps.sh screenshots  and xdotool (for the README's screenshots)
+#   scripts/install-deps.sh memory     and xdotool, gdb and heaptrack (for scripts/roundtrip-memory.sh)
 # As root it installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core
@@ -16,6 +17,7 @@ fi
 case "${1:-}" in
   clang) packages+=(clang libclang-rt-14-dev) ;;
   screenshots) packages+=(xdotool) ;;
+  memory) packages+=(xdotool gdb heaptrack) ;;
 esac
 missing=()
 for p in "${packages[@]}"; do

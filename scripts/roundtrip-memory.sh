@@ -12,8 +12,9 @@
 #   HEAPTRACK=1 scripts/roundtrip-memory.sh ...          runs the player under heaptrack;
 #       the program is killed at the root after the last trip, so heaptrack's "leaked"
 #       figures are what was alive there (compare two runs with heaptrack_print --diff).
-# Needs xvfb-run, xdotool and gdb (scripts/install-deps.sh screenshots installs xdotool).
+# Needs xvfb-run, xdotool, gdb and heaptrack, which scripts/install-deps.sh memory installs.
 set -euo pipefail
+"$(dirname "$0")/install-deps.sh" memory
 build=$(cd "${1:?usage: $0 BUILD_DIR [TRIPS...]}" && pwd)
 shift
 points=("$@")
