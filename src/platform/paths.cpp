@@ -100,7 +100,11 @@ QString existingFile(const QString &path)
 
 bool isSpecial(const QString &path)
 {
-    const QFileInfo info(resolve(path));
+    return isSpecial(QFileInfo(resolve(path)));
+}
+
+bool isSpecial(const QFileInfo &info)
+{
     return info.exists() && !info.isFile() && !info.isDir();
 }
 

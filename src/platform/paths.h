@@ -3,6 +3,8 @@
 // "\" is a folder separator there, and names are matched without regard to case.
 #include <QString>
 
+class QFileInfo;
+
 namespace lumora::paths {
 
 // The native folder separator as a string ("/" here).
@@ -35,6 +37,8 @@ bool fileExists(const QString &path);
 // Whether the path names something that exists but is neither a regular file nor a
 // folder (a named pipe, a device, a socket): never opened for reading or writing.
 bool isSpecial(const QString &path);
+// The same for a file already found (no look-up without regard to case).
+bool isSpecial(const QFileInfo &info);
 
 // The absolute path with "." and ".." applied and the symbolic links of its existing
 // part followed (names matched without regard to case). Empty when a link loops.

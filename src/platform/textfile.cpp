@@ -203,8 +203,7 @@ QByteArray readBytes(const QString &path)
 QByteArray readBytesAt(const QString &path)
 {
     // A named pipe or a device would block the program in its open or read.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
+    if (paths::isSpecial(QFileInfo(path)))
         throw IoError::fromErrno(ENOENT);
     QFile file(path);
     errno = 0;
