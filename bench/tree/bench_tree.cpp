@@ -11,9 +11,9 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "check/authorcheck.h"
-#include "tree/coursecheck.h"
+#include "course/coursecheck.h"
 #include "tree/coursetreemodel.h"
-#include "tree/coursewalk.h"
+#include "course/coursewalk.h"
 
 #include "benchclock.h"
 

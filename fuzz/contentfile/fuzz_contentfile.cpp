@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the content-file reader and to everything that interprets
 // its stored lines, and checks the properties the screen relies on.
 #include "platform/textfile.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfilenames.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
+#include "course/contentfilenames.h"
 
 #include <cstdio>
 #include <cstdlib>

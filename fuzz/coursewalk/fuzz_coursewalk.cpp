@@ -4,11 +4,11 @@
 // the tree, the cycle records, the once-per-file reading, the items handed over per file
 // (each node is the item at its place), the integrity list, the search and the item model
 // over the tree.
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
-#include "tree/coursecheck.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
+#include "course/coursecheck.h"
 #include "tree/coursetreemodel.h"
-#include "tree/coursewalk.h"
+#include "course/coursewalk.h"
 
 #include <QHash>
 

@@ -6,8 +6,8 @@
 #include "config/keys.h"
 #include "platform/accessiblenames.h"
 #include "platform/keys.h"
-#include "screens/buttonkind.h"
-#include "screens/contentfileitems.h"
+#include "course/buttonkind.h"
+#include "course/contentfileitems.h"
 #include "screens/levelscreen.h"
 #include "state/session.h"
 

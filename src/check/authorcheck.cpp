@@ -5,13 +5,13 @@
 #include "platform/folderentries.h"
 #include "platform/paths.h"
 #include "rtf/rtfreader.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfilenames.h"
-#include "screens/folderlist.h"
-#include "tree/coursecheck.h"
-#include "tree/coursefiles.h"
-#include "tree/coursewalk.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
+#include "course/contentfilenames.h"
+#include "course/folderlist.h"
+#include "course/coursecheck.h"
+#include "course/coursefiles.h"
+#include "course/coursewalk.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,13 +9,13 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "rtf/rtfreader.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfilenames.h"
-#include "screens/folderlist.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
+#include "course/contentfilenames.h"
+#include "course/folderlist.h"
 #include "search/textfold.h"
-#include "tree/coursefiles.h"
-#include "tree/coursewalk.h"
+#include "course/coursefiles.h"
+#include "course/coursewalk.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

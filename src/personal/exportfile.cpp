@@ -8,7 +8,7 @@
 #include "platform/process.h"
 #include "platform/textfile.h"
 #include "state/session.h"
-#include "tree/coursewalk.h"
+#include "course/coursewalk.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -2,8 +2,8 @@
 
 #include "personal/workfiles.h"
 #include "platform/errors.h"
-#include "screens/contentfiletext.h"
-#include "tree/coursewalk.h"
+#include "course/contentfiletext.h"
+#include "course/coursewalk.h"
 
 #include <QRegularExpression>
 #include <QSet>

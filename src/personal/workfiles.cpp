@@ -3,8 +3,8 @@
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfiletext.h"
+#include "course/contentfileitems.h"
+#include "course/contentfiletext.h"
 #include "state/session.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
-#include "screens/contentfilenames.h"
+#include "course/contentfilenames.h"
 #include "screens/layout.h"
 #include "screens/levelscreen.h"
 #include "screens/resumetrail.h"

@@ -2,8 +2,8 @@
 // Building a content screen into a level window, step by step: the controls made ready,
 // the content file read with its background, the title, the lesson buttons, the lesson
 // text, and last the column laid out with the warnings the file gave.
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // What a lesson item opens, shared by the screens and the tree window: a shell item
 // through the desktop, a picture in the picture window, a demonstration in the player;
 // each says why when it cannot.
-#include "screens/itemtargets.h"
+#include "course/itemtargets.h"
 
 #include <QString>
 

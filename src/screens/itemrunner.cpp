@@ -2,7 +2,7 @@
 #include "config/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
-#include "screens/contentfile.h"
+#include "course/contentfile.h"
 #include "screens/itemfiles.h"
 #include "screens/levelscreen.h"
 #include "state/session.h"

@@ -4,7 +4,7 @@
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "screens/coursecolumn.h"
-#include "screens/folderlist.h"
+#include "course/folderlist.h"
 #include "screens/layout.h"
 #include "screens/levelscreen.h"
 #include "screens/screenlook.h"

@@ -3,8 +3,8 @@
 #include "config/keys.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
-#include "screens/contentfileitems.h"
-#include "screens/folderlist.h"
+#include "course/contentfileitems.h"
+#include "course/folderlist.h"
 #include "state/session.h"
 #include "state/usersettings.h"
 

@@ -2,12 +2,12 @@
 
 #include "personal/workfiles.h"
 #include "platform/paths.h"
-#include "screens/contentfile.h"
+#include "course/contentfile.h"
 #include "search/textfold.h"
 #include "state/session.h"
 #include "text/lessontext.h"
-#include "tree/coursefiles.h"
-#include "tree/coursewalk.h"
+#include "course/coursefiles.h"
+#include "course/coursewalk.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "text/lessonblock.h"
 
-#include "screens/contentfileitems.h"
+#include "course/contentfileitems.h"
 
 namespace lumora::memo {
 

@@ -6,7 +6,7 @@
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
-#include "screens/contentfilenames.h"
+#include "course/contentfilenames.h"
 #include "state/coursepaths.h"
 #include "text/formattedfile.h"
 #include "text/lessoneditorblocks.h"

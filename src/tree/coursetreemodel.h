@@ -1,7 +1,7 @@
 #pragma once
 // A read-only item model over a walked course tree, for a tree view. A node's absolute
 // index is its internal id, so a view's index maps straight back to the course node.
-#include "tree/coursewalk.h"
+#include "course/coursewalk.h"
 
 #include <QAbstractItemModel>
 

@@ -7,11 +7,11 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
 #include "screens/itemfiles.h"
 #include "state/session.h"
-#include "tree/coursecheck.h"
+#include "course/coursecheck.h"
 #include "tree/coursetreemodel.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // The button column arithmetic at normal and large fonts, and the root screen's folder list.
-#include "screens/folderlist.h"
+#include "course/folderlist.h"
 #include "screens/layout.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "runningprogram.h"
-#include "screens/contentfile.h"
+#include "course/contentfile.h"
 #include "screens/levelscreen.h"
 #include "screens/layout.h"
 #include "state/session.h"

@@ -2,10 +2,10 @@
 // item kinds, targets, caption shortening, the names of the files beside a screen,
 // reading from disk, storing into the course state, and what a button's press records.
 #include "platform/errors.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfilenames.h"
-#include "screens/itemtargets.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
+#include "course/contentfilenames.h"
+#include "course/itemtargets.h"
 #include "state/coursepaths.h"
 
 #include <QDir>

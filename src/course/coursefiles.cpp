@@ -1,4 +1,4 @@
-#include "tree/coursefiles.h"
+#include "course/coursefiles.h"
 
 #include "platform/folderentries.h"
 #include "platform/paths.h"

@@ -24,8 +24,8 @@
 // lies outside the program folder once links are followed (the screens refuse it just
 // so), is a leaf and is never read; the walk goes on. At most maxNodes nodes are added
 // (see truncated).
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
 
 #include <QByteArrayView>
 #include <QList>

@@ -2,7 +2,7 @@
 // What a lesson button's press runs, decided without windows: the item its stored line
 // names and the level it leads to, and the file (or address, or player) each kind of
 // item opens inside the program folder.
-#include "screens/contentfileitems.h"
+#include "course/contentfileitems.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "screens/buttonkind.h"
+#include "course/buttonkind.h"
 
 #include "config/keys.h"
-#include "screens/contentfileitems.h"
+#include "course/contentfileitems.h"
 
 namespace lumora::content {
 

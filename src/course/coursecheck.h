@@ -1,7 +1,7 @@
 #pragma once
 // The integrity check over a walked course tree, and the caption search.
-#include "tree/coursefiles.h"
-#include "tree/coursewalk.h"
+#include "course/coursefiles.h"
+#include "course/coursewalk.h"
 
 #include <QHash>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "tree/coursewalk.h"
+#include "course/coursewalk.h"
 
 #include "platform/paths.h"
-#include "tree/coursefiles.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
+#include "course/coursefiles.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "screens/contentfileitems.h"
+#include "course/contentfileitems.h"
 
-#include "screens/contentfiletext.h"
+#include "course/contentfiletext.h"
 
 namespace lumora::content {
 

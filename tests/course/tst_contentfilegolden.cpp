@@ -5,8 +5,8 @@
 // buttons.txt (the lesson buttons), links.txt, paragraphs.txt (the lesson text),
 // background.txt and summary.txt (what was left out past the 20th stored line).
 #include "golden.h"
-#include "screens/contentfile.h"
-#include "screens/contentfileitems.h"
+#include "course/contentfile.h"
+#include "course/contentfileitems.h"
 
 #include <QDir>
 #include <QFile>

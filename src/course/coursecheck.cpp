@@ -1,9 +1,9 @@
-#include "tree/coursecheck.h"
+#include "course/coursecheck.h"
 
 #include "platform/paths.h"
-#include "screens/buttonkind.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfiletext.h"
+#include "course/buttonkind.h"
+#include "course/contentfileitems.h"
+#include "course/contentfiletext.h"
 
 #include <cstring>
 

@@ -1,11 +1,11 @@
-#include "screens/contentfile.h"
+#include "course/contentfile.h"
 
 #include "config/keys.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfiletext.h"
+#include "course/contentfileitems.h"
+#include "course/contentfiletext.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "screens/itemtargets.h"
+#include "course/itemtargets.h"
 #include "platform/paths.h"
-#include "screens/buttonkind.h"
+#include "course/buttonkind.h"
 #include "state/coursestate.h"
 #include "state/session.h"
 

@@ -1,8 +1,8 @@
-#include "screens/folderlist.h"
+#include "course/folderlist.h"
 
 #include "platform/folderentries.h"
-#include "screens/contentfileitems.h"
-#include "screens/contentfilenames.h"
+#include "course/contentfileitems.h"
+#include "course/contentfilenames.h"
 
 #include <QCollator>
 #include <QDir>

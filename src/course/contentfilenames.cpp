@@ -1,6 +1,6 @@
-#include "screens/contentfilenames.h"
+#include "course/contentfilenames.h"
 
-#include "screens/contentfiletext.h"
+#include "course/contentfiletext.h"
 
 namespace lumora::content {
 

@@ -1,4 +1,4 @@
-#include "screens/contentfiletext.h"
+#include "course/contentfiletext.h"
 
 namespace lumora::content {
 

@@ -3,9 +3,9 @@
 // then the walk's guards on inputs no folder can hold.
 #include "golden.h"
 #include "platform/textfile.h"
-#include "screens/contentfile.h"
-#include "tree/coursecheck.h"
-#include "tree/coursewalk.h"
+#include "course/contentfile.h"
+#include "course/coursecheck.h"
+#include "course/coursewalk.h"
 
 #include <QDir>
 #include <QTemporaryDir>
