@@ -120,9 +120,9 @@ int main(int argc, char *argv[])
         floorTree(folder, root, fileName(0), captions);
         show(&model);
     });
-    tree::CourseTree walked;
+    course::CourseTree walked;
     const double build = bench::medianNs(Rounds, [&] {
-        tree::CourseTreeModel model(tree::walkCourse(folder, QStringLiteral("Kurz"), fileName(0)));
+        tree::CourseTreeModel model(course::walkCourse(folder, QStringLiteral("Kurz"), fileName(0)));
         show(&model);
         walked = model.tree();
     });
@@ -141,20 +141,20 @@ int main(int argc, char *argv[])
             bare += caption.contains(absent, Qt::CaseInsensitive);
     });
     int found = 0;
-    const double search = bench::medianNs(Rounds, [&] { found = tree::findCaption(walked, absent, 0); });
+    const double search = bench::medianNs(Rounds, [&] { found = course::findCaption(walked, absent, 0); });
     ok = report("caption search", search, floorSearch, 2.0) && ok && found == -1 && bare == 0;
 
     qsizetype present = 0;
     const double floorExists = bench::medianNs(Rounds, [&] {
         present = 0;
-        for (const tree::CourseNode &node : walked.nodes())
-            present += QFileInfo::exists(paths::join(folder, tree::testedName(node.reference)));
+        for (const course::CourseNode &node : walked.nodes())
+            present += QFileInfo::exists(paths::join(folder, course::testedName(node.reference)));
     });
     QStringList missing;
-    const double integrity = bench::medianNs(Rounds, [&] { missing = tree::missingFileLines(walked); });
+    const double integrity = bench::medianNs(Rounds, [&] { missing = course::missingFileLines(walked); });
     ok = report("integrity check", integrity, floorExists, 2.0) && ok && present + missing.size() == walked.size();
 
-    const double walkOnly = bench::medianNs(Rounds, [&] { (void)tree::walkCourse(folder, QStringLiteral("Kurz"), fileName(0)); });
+    const double walkOnly = bench::medianNs(Rounds, [&] { (void)course::walkCourse(folder, QStringLiteral("Kurz"), fileName(0)); });
     check::CourseReport checked;
     const double checker = bench::medianNs(Rounds, [&] { checked = check::checkCourse(folder, dir.path()); });
     // Every content file holds more lines than a screen keeps; the checker judges the 20

@@ -16,7 +16,7 @@
 #include <cstdlib>
 
 using namespace lumora;
-using namespace lumora::tree;
+using namespace lumora::course;
 
 namespace {
 
@@ -62,11 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         bytes = files.value(key(path));
         return true;
     };
-    options.onFileRead = [&](const ContentFileVisit &visit, QByteArrayView, const content::ContentFile &) {
+    options.onFileRead = [&](const ContentFileVisit &visit, QByteArrayView, const course::ContentFile &) {
         ++reads[visit.path];
     };
-    QHash<int, QList<content::ButtonLine>> items; // visit -> the items handed over
-    options.onItemsRead = [&](int visit, const QList<content::ButtonLine> &read) {
+    QHash<int, QList<course::ButtonLine>> items; // visit -> the items handed over
+    options.onItemsRead = [&](int visit, const QList<course::ButtonLine> &read) {
         check(!items.contains(visit), "each file's items are handed over once");
         items.insert(visit, read);
     };
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(tree.node(n.parent).state == NodeState::Expanded, "only a read content file has children");
         cycleNodes += n.state == NodeState::Cycle;
         // The n-th child of a node is the n-th item handed over for its file.
-        const QList<content::ButtonLine> &siblings = items[tree.node(n.parent).visit];
+        const QList<course::ButtonLine> &siblings = items[tree.node(n.parent).visit];
         const int place = itemsMet[n.parent]++;
         check(place < siblings.size() && siblings.at(place).caption == n.caption
                   && siblings.at(place).target == n.reference,

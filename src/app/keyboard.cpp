@@ -57,8 +57,8 @@ void TForm1::describeScreen(const QList<QWidget *> &column)
         const int tag = button->property("tag").toInt();
         if (tag < 1 || tag > MaxLines || !CourseState::validLevel(level))
             continue;
-        const content::ButtonLine line = content::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]);
-        const TextKey &kind = content::kindText(content::buttonKind(line.caption, line.target, examCaption));
+        const course::ButtonLine line = course::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]);
+        const TextKey &kind = course::kindText(course::buttonKind(line.caption, line.target, examCaption));
         accessible::describe(button, s.ConfigText(kind));
     }
     // The links box is named by its label, not by the address it shows.

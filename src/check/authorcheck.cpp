@@ -150,7 +150,7 @@ QString courseName(const QDir &base, const QString &path)
 }
 
 // The file is read with the room a screen has; what did not fit is reported once.
-void checkStoredLines(const QString &file, const content::ContentFile &parsed, QList<Finding> &findings)
+void checkStoredLines(const QString &file, const course::ContentFile &parsed, QList<Finding> &findings)
 {
     if (!parsed.droppedLines)
         return;
@@ -162,11 +162,11 @@ void checkStoredLines(const QString &file, const content::ContentFile &parsed, Q
 }
 
 // The formatted text beside a content file must be rich text.
-void checkFormattedText(tree::CourseFiles &files, const QDir &base, const QString &contentPath,
+void checkFormattedText(course::CourseFiles &files, const QDir &base, const QString &contentPath,
                         QList<Finding> &findings)
 {
     const QFileInfo info(contentPath);
-    const QString rtf = files.existingFile(paths::join(info.path(), content::formattedTextName(info.fileName())));
+    const QString rtf = files.existingFile(paths::join(info.path(), course::formattedTextName(info.fileName())));
     if (rtf.isEmpty())
         return;
     QFile file(rtf);
@@ -231,7 +231,7 @@ struct Via {
 // that leads back onto a file open on the path closes a cycle (the tree cuts it there).
 class GraphPass {
 public:
-    GraphPass(const tree::CourseGraph &graph, const QString &topFile)
+    GraphPass(const course::CourseGraph &graph, const QString &topFile)
         : m_graph(graph), m_first(graph.visits.size()), m_deep(graph.visits.size()),
           m_depth(graph.visits.size(), -1), m_paths(graph.visits.size(), 0), m_back(graph.files.size())
     {
@@ -245,7 +245,7 @@ public:
         m_paths[0] = 1;
         for (auto it = m_post.crbegin(); it != m_post.crend(); ++it) {
             const int u = *it;
-            const tree::CourseFile &file = graph.files.at(u);
+            const course::CourseFile &file = graph.files.at(u);
             for (int i = 0; i < file.opens.size(); ++i) {
                 const int v = file.opens.at(i);
                 if (v < 0 || m_back[u][i])
@@ -260,7 +260,7 @@ public:
         // Tree nodes below each file, children before parents.
         m_below.resize(graph.visits.size(), 0);
         for (const int u : std::as_const(m_post)) {
-            const tree::CourseFile &file = graph.files.at(u);
+            const course::CourseFile &file = graph.files.at(u);
             quint64 below = 0;
             for (int i = 0; i < file.opens.size(); ++i) {
                 const int v = file.opens.at(i);
@@ -321,7 +321,7 @@ private:
         enter(0, topFile);
         while (!frames.isEmpty()) {
             Frame &top = frames.last();
-            const tree::CourseFile &file = m_graph.files.at(top.file);
+            const course::CourseFile &file = m_graph.files.at(top.file);
             if (top.next >= file.items.size()) {
                 onPath[top.file] = -1;
                 m_post.append(top.file);
@@ -332,14 +332,14 @@ private:
             const Via via{top.file, top.next++};
             m_items.append(via);
             const int v = file.opens.at(via.item);
-            if (v < 0 || m_graph.visits.at(v).state != tree::NodeState::Expanded) {
+            if (v < 0 || m_graph.visits.at(v).state != course::NodeState::Expanded) {
                 if (v >= 0 && m_first[v].file < 0 && v != 0)
                     m_first[v] = via;
                 continue;
             }
             if (onPath[v] >= 0) {
                 m_back[via.file][via.item] = true;
-                m_cycles.append({via, onPath[v] > 0 ? chain.at(onPath[v] - 1) : QString(), tree::chainText(chain)});
+                m_cycles.append({via, onPath[v] > 0 ? chain.at(onPath[v] - 1) : QString(), course::chainText(chain)});
                 continue;
             }
             if (m_first[v].file >= 0 || v == 0)
@@ -349,7 +349,7 @@ private:
         }
     }
 
-    const tree::CourseGraph &m_graph;
+    const course::CourseGraph &m_graph;
     QList<Via> m_first, m_deep;
     QList<int> m_depth;
     QList<quint64> m_paths, m_below;
@@ -390,7 +390,7 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         return report;
     }
 
-    tree::CourseFiles files;
+    course::CourseFiles files;
     // Files the screens refuse because, links followed, they lie outside the program
     // folder; they are reported as such, not as missing.
     const QString realProgram = paths::withSeparator(QFileInfo(programFolder).canonicalFilePath());
@@ -403,13 +403,13 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
             linkedOutside.insert(found);
         return true;
     };
-    tree::TargetTester targets(courseFolder, exists);
+    course::TargetTester targets(courseFolder, exists);
     QHash<QString, QList<Finding>> byFile; // per content file read, by its path
-    tree::WalkOptions options;
+    course::WalkOptions options;
     options.findFile = [&files](const QString &path) { return files.existingFile(path); };
     options.programFolder = programFolder;
     options.maxStoredLines = MaxLines; // the lines a screen keeps
-    options.onFileRead = [&](const tree::ContentFileVisit &visit, QByteArrayView bytes, const content::ContentFile &parsed) {
+    options.onFileRead = [&](const course::ContentFileVisit &visit, QByteArrayView bytes, const course::ContentFile &parsed) {
         const QString name = courseName(base, visit.path);
         QList<Finding> &found = byFile[visit.path];
         checkText(name, bytes, found);
@@ -417,11 +417,11 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         checkFormattedText(files, base, visit.path, found);
     };
     const QString topFile = topContentFile(courseFolder, programFolder);
-    const tree::CourseGraph graph = tree::readCourseGraph(courseFolder, topFile, options);
+    const course::CourseGraph graph = course::readCourseGraph(courseFolder, topFile, options);
     const GraphPass pass(graph, topFile);
 
     // The top content file itself.
-    const tree::TargetCheck &top = targets.test(topFile);
+    const course::TargetCheck &top = targets.test(topFile);
     if (top.missing)
         out.append({FindingKind::Missing, top.name, 0, QStringLiteral("the course's top content file is missing"), 1});
 
@@ -431,11 +431,11 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         quint64 count = 0;
     };
     QHash<QString, qsizetype> missingIndex; // case-folded name -> place in missing
-    QList<std::pair<const tree::TargetCheck *, Named>> missing;
-    QList<std::pair<const tree::TargetCheck *, Via>> outside;
-    QSet<const tree::TargetCheck *> outsideSeen;
+    QList<std::pair<const course::TargetCheck *, Named>> missing;
+    QList<std::pair<const course::TargetCheck *, Via>> outside;
+    QSet<const course::TargetCheck *> outsideSeen;
     for (const Via via : pass.items()) {
-        const tree::TargetCheck &check = targets.test(graph.files.at(via.file).items.at(via.item).target);
+        const course::TargetCheck &check = targets.test(graph.files.at(via.file).items.at(via.item).target);
         if (check.missing) {
             const QString key = check.name.toCaseFolded();
             auto known = missingIndex.constFind(key);
@@ -471,7 +471,7 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
 
     bool show = false;
     const QString allAround = config::lookup(courseFolder, programFolder, keys::AllAround.name(),
-                                             tree::defaultAllAroundText(), show);
+                                             course::defaultAllAroundText(), show);
     for (const GraphPass::Cycle &cycle : pass.cycles()) {
         const QString start = allAround + u' ' + graph.files.at(cycle.via.file).items.at(cycle.via.item).target
             + QStringLiteral(" duplikovany v ");
@@ -480,13 +480,13 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     }
     for (const int file : pass.preorder())
         out += byFile.value(graph.visits.at(file).path);
-    for (const tree::ContentFileVisit &visit : graph.visits) {
-        if (visit.state != tree::NodeState::Unreadable)
+    for (const course::ContentFileVisit &visit : graph.visits) {
+        if (visit.state != course::NodeState::Unreadable)
             continue;
         const QFileInfo info(visit.path);
         out.append({FindingKind::Unreadable, courseName(base, visit.path), 0,
-                    info.isFile() && info.size() > tree::MaxContentFileBytes
-                        ? QStringLiteral("larger than %1: too large for a content file").arg(sizeText(tree::MaxContentFileBytes))
+                    info.isFile() && info.size() > course::MaxContentFileBytes
+                        ? QStringLiteral("larger than %1: too large for a content file").arg(sizeText(course::MaxContentFileBytes))
                         : QStringLiteral("exists but cannot be read as a content file")});
     }
     for (const auto &[check, via] : std::as_const(outside)) {
@@ -496,11 +496,11 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
                                   : place + QStringLiteral(" lies outside the program folder (through a link): the player refuses it")});
     }
     const quint64 nodes = pass.treeSize();
-    if (nodes > quint64(tree::DefaultMaxNodes))
+    if (nodes > quint64(course::DefaultMaxNodes))
         out.append({FindingKind::SizeLimit, QString(), 0,
                     QStringLiteral("the tree window shows the first %1 of the course's %2 nodes (every item on every "
                                    "path from the top file, through %3 content files)")
-                        .arg(QString::number(tree::DefaultMaxNodes), countText(nodes), QString::number(graph.visits.size()))});
+                        .arg(QString::number(course::DefaultMaxNodes), countText(nodes), QString::number(graph.visits.size()))});
     return report;
 }
 
@@ -523,7 +523,7 @@ FolderKind checkFolder(const QString &given, QList<CourseReport> &reports)
         reports.append(checkCourse(folder, parent));
         return FolderKind::Course;
     }
-    const QStringList courses = folderList(folder).courses();
+    const QStringList courses = course::folderList(folder).courses();
     const bool program = std::any_of(courses.cbegin(), courses.cend(), [&folder](const QString &course) {
         return holdsTopFile(paths::join(folder, course), folder);
     });

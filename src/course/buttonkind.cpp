@@ -3,7 +3,7 @@
 #include "config/keys.h"
 #include "course/contentfileitems.h"
 
-namespace lumora::content {
+namespace lumora::course {
 
 bool isAddress(QStringView target)
 {
@@ -51,4 +51,4 @@ const TextKey &kindText(ButtonKind kind)
     return keys::ButtonKindFile;
 }
 
-} // namespace lumora::content
+} // namespace lumora::course

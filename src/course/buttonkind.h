@@ -8,7 +8,7 @@ namespace lumora {
 struct TextKey;
 }
 
-namespace lumora::content {
+namespace lumora::course {
 
 enum class ButtonKind {
     Screen,         // a deeper screen
@@ -30,4 +30,4 @@ ButtonKind buttonKind(const QString &caption, QStringView target, const QString 
 // The text-table entry of a kind's description.
 const TextKey &kindText(ButtonKind kind);
 
-} // namespace lumora::content
+} // namespace lumora::course

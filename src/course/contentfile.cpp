@@ -9,7 +9,7 @@
 
 #include <QFileInfo>
 
-namespace lumora::content {
+namespace lumora::course {
 
 namespace {
 
@@ -146,4 +146,4 @@ bool storeScreenLines(CourseState &state, int level, const ContentFile &file)
     return true;
 }
 
-} // namespace lumora::content
+} // namespace lumora::course

@@ -33,7 +33,7 @@
 
 #include <limits>
 
-namespace lumora::content {
+namespace lumora::course {
 
 // Content files are small; a larger file is refused before it is read, by the player and
 // by the course checker alike.
@@ -73,4 +73,4 @@ ContentFile readContentFile(const QString &path);
 // nothing when the level lies outside the tables.
 bool storeScreenLines(CourseState &state, int level, const ContentFile &file);
 
-} // namespace lumora::content
+} // namespace lumora::course

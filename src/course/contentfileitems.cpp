@@ -2,7 +2,7 @@
 
 #include "course/contentfiletext.h"
 
-namespace lumora::content {
+namespace lumora::course {
 
 LineKind lineKind(QStringView line)
 {
@@ -92,4 +92,4 @@ ShownCaption shortenCaption(const QString &caption, int limit)
     return {caption, false};
 }
 
-} // namespace lumora::content
+} // namespace lumora::course

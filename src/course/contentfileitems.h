@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace lumora::content {
+namespace lumora::course {
 
 // The kind of a line, from its first characters only.
 enum class LineKind { Button, Link, TextBlock, Free };
@@ -78,4 +78,4 @@ struct ShownCaption {
 };
 ShownCaption shortenCaption(const QString &caption, int limit);
 
-} // namespace lumora::content
+} // namespace lumora::course

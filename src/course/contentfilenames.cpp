@@ -2,7 +2,7 @@
 
 #include "course/contentfiletext.h"
 
-namespace lumora::content {
+namespace lumora::course {
 
 QString formattedTextName(const QString &contentName)
 {
@@ -14,4 +14,4 @@ QString backupName(const QString &contentName)
     return replaceAfterFirstDot(contentName, u"bak");
 }
 
-} // namespace lumora::content
+} // namespace lumora::course

@@ -4,7 +4,7 @@
 // Name comparisons are made on ASCII upper-case copies.
 #include <QString>
 
-namespace lumora::content {
+namespace lumora::course {
 
 // The formatted text file of a content file: its name up to and including the first
 // "." followed by "rtf" (kap1.txt gives kap1.rtf; a name without "." gives "rtf").
@@ -13,4 +13,4 @@ QString formattedTextName(const QString &contentName);
 // The backup of a content file, by the same rule with "bak" (Obsah.txt gives Obsah.bak).
 QString backupName(const QString &contentName);
 
-} // namespace lumora::content
+} // namespace lumora::course

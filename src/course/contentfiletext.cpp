@@ -1,6 +1,6 @@
 #include "course/contentfiletext.h"
 
-namespace lumora::content {
+namespace lumora::course {
 
 namespace {
 char16_t upperAscii(char16_t c)
@@ -58,4 +58,4 @@ QString replaceAfterFirstDot(QStringView name, QStringView extension)
     return result;
 }
 
-} // namespace lumora::content
+} // namespace lumora::course

@@ -4,7 +4,7 @@
 // diacritic matches only itself and no character turns into two.
 #include <QString>
 
-namespace lumora::content {
+namespace lumora::course {
 
 // The text with a to z turned into A to Z and every other character kept.
 QString asciiUpper(QStringView text);
@@ -23,4 +23,4 @@ QString trimBlanks(QStringView text);
 // a "." becomes just the extension.
 QString replaceAfterFirstDot(QStringView name, QStringView extension);
 
-} // namespace lumora::content
+} // namespace lumora::course

@@ -7,14 +7,14 @@
 
 #include <cstring>
 
-namespace lumora::tree {
+namespace lumora::course {
 
 QString testedName(const QString &reference)
 {
     // Most targets are a bare file name: already trimmed, without a blank.
     if (!reference.contains(u' ') && (reference.isEmpty() || (reference.front() > u' ' && reference.back() > u' ')))
         return reference;
-    return content::splitTarget(content::trimBlanks(reference)).fileName;
+    return course::splitTarget(course::trimBlanks(reference)).fileName;
 }
 
 QString defaultAllAroundText()
@@ -83,7 +83,7 @@ const TargetCheck &TargetTester::judge(const QString &target)
     TargetCheck check{testedName(target)};
     // Addresses are judged as the item runner opens them: web and mail ones go to the
     // desktop, so never missing; a "file:" address is a file like any other.
-    if (!content::isAddress(check.name)) {
+    if (!course::isAddress(check.name)) {
         auto present = m_present.constFind(check.name);
         if (present == m_present.constEnd()) {
             const QString path = paths::join(m_folder, check.name);
@@ -171,4 +171,4 @@ int findCaption(const CourseTree &tree, const QString &text, int from)
     return -1;
 }
 
-} // namespace lumora::tree
+} // namespace lumora::course

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-namespace lumora::tree {
+namespace lumora::course {
 
 // The file an item runner would open for a reference: the target up to its first blank
 // for programs and demonstrations, the whole trimmed target for screens and pictures.
@@ -90,4 +90,4 @@ ListScrollBars listScrollBars(const QStringList &lines);
 // there is none or text is empty.
 int findCaption(const CourseTree &tree, const QString &text, int from);
 
-} // namespace lumora::tree
+} // namespace lumora::course

@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-namespace lumora::tree {
+namespace lumora::course {
 
 namespace {
 // Deeper paths than this are not looked up part by part.
@@ -102,4 +102,4 @@ const CourseFiles::Listing &CourseFiles::listing(const QString &folder)
     return m_listings.insert(folder, std::move(listed)).value();
 }
 
-} // namespace lumora::tree
+} // namespace lumora::course

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace lumora::tree {
+namespace lumora::course {
 
 class CourseFiles {
 public:
@@ -34,4 +34,4 @@ private:
     QHash<QString, Listing> m_listings; // by folder
 };
 
-} // namespace lumora::tree
+} // namespace lumora::course

@@ -10,14 +10,14 @@
 #include <QHash>
 #include <QVarLengthArray>
 
-namespace lumora::tree {
+namespace lumora::course {
 
 namespace {
 
 // The items of one content file, parsed once.
 struct ParsedFile {
     int visit = -1;
-    QList<content::ButtonLine> items;
+    QList<course::ButtonLine> items;
     QList<bool> followed; // per item: its target is a screen
 };
 
@@ -200,9 +200,9 @@ private:
         } else if (!found.isEmpty()) {
             if (m_options.readFile(found, bytes)) {
                 visit.state = NodeState::Expanded;
-                const content::ContentFile file = content::parseContentFile(bytes, m_options.maxStoredLines);
-                for (content::ScreenButton &button : content::walkStoredLines(file.storedLines).buttons) {
-                    parsed.followed.append(content::itemKind(button.target) == content::ItemKind::Screen);
+                const course::ContentFile file = course::parseContentFile(bytes, m_options.maxStoredLines);
+                for (course::ScreenButton &button : course::walkStoredLines(file.storedLines).buttons) {
+                    parsed.followed.append(course::itemKind(button.target) == course::ItemKind::Screen);
                     parsed.items.append({std::move(button.caption), std::move(button.target)});
                 }
                 if (m_options.onFileRead)
@@ -304,7 +304,7 @@ QString CourseTree::chainText(int index) const
     QStringList files;
     for (int i = m_nodes.at(index).parent; i >= 0; i = m_nodes.at(i).parent)
         files.prepend(m_nodes.at(i).reference);
-    return tree::chainText(files);
+    return course::chainText(files);
 }
 
 QString chainText(const QStringList &files)
@@ -329,4 +329,4 @@ QString CourseTree::filePath(int index) const
     return paths::resolve(paths::join(m_courseFolder, n.reference));
 }
 
-} // namespace lumora::tree
+} // namespace lumora::course

@@ -34,13 +34,13 @@
 #include <functional>
 #include <limits>
 
-namespace lumora::tree {
+namespace lumora::course {
 
 // The default room of a walk: a course that shares content files so often that its
 // tree grows past this many nodes is shown cut off, with a warning.
 inline constexpr int DefaultMaxNodes = 250000;
 // The screens' limit: a larger file is not read as a content file.
-using content::MaxContentFileBytes;
+using course::MaxContentFileBytes;
 
 // What became of a node's reference when the walk met it.
 enum class NodeState {
@@ -117,10 +117,10 @@ struct WalkOptions {
     int maxNodes = DefaultMaxNodes;
     // Called once for every content file read, with its bytes and its lines as read
     // without a limit on stored lines (the course checker looks at both).
-    std::function<void(const ContentFileVisit &, QByteArrayView, const content::ContentFile &)> onFileRead;
+    std::function<void(const ContentFileVisit &, QByteArrayView, const course::ContentFile &)> onFileRead;
     // Called next with the file's index in CourseTree::visits and the items taken from
     // it in file order: the n-th item is the n-th child of each node that opens the file.
-    std::function<void(int visit, const QList<content::ButtonLine> &items)> onItemsRead;
+    std::function<void(int visit, const QList<course::ButtonLine> &items)> onItemsRead;
     // Where the bytes of a content file come from; by default the file system. Given a
     // resolved path, returns false when the file cannot be read as a regular file.
     std::function<bool(const QString &path, QByteArray &bytes)> readFile;
@@ -143,7 +143,7 @@ CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption,
 // The content files of a course as a graph: each distinct file read once, however
 // often it is referenced and whether or not it is on a cycle.
 struct CourseFile {
-    QList<content::ButtonLine> items;
+    QList<course::ButtonLine> items;
     QList<int> opens; // per item: the visit it opens, or one of the values below
 };
 struct CourseGraph {
@@ -167,4 +167,4 @@ QString chainText(const QStringList &files);
 // climbs above the folder ("\" and "/" both separate parts).
 bool staysInsideCourse(QStringView reference);
 
-} // namespace lumora::tree
+} // namespace lumora::course

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace lumora {
+namespace lumora::course {
 
 bool holdsContentFiles(const QString &folder, const QString &contentName)
 {
@@ -23,13 +23,13 @@ bool holdsContentFiles(const QString &folder, const QString &contentName)
     if (exact.exists() && !exact.isDir())
         return true;
     // The top file's backup counts: entering the course puts it back in place.
-    const QString backup = content::backupName(contentName);
+    const QString backup = course::backupName(contentName);
     bool found = false;
     paths::forEachEntry(folder, [&](const paths::FolderEntry &entry) {
         if (entry.kind == paths::FolderEntry::Kind::Folder)
             return true;
         found = entry.name.compare(contentName, Qt::CaseInsensitive) == 0
-            || entry.name.compare(backup, Qt::CaseInsensitive) == 0 || content::itemKind(entry.name) == content::ItemKind::Screen;
+            || entry.name.compare(backup, Qt::CaseInsensitive) == 0 || course::itemKind(entry.name) == course::ItemKind::Screen;
         return !found;
     });
     return found;
@@ -101,4 +101,4 @@ FolderList folderList(const QString &programDir, const QString &contentName)
     return list;
 }
 
-} // namespace lumora
+} // namespace lumora::course

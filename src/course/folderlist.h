@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace lumora {
+namespace lumora::course {
 
 struct FolderList {
     QStringList entries;        // all entries, in list order
@@ -25,4 +25,4 @@ FolderList folderList(const QString &programDir, const QString &contentName = QS
 // content file.
 bool holdsContentFiles(const QString &folder, const QString &contentName);
 
-} // namespace lumora
+} // namespace lumora::course

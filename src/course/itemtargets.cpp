@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace lumora::content {
+namespace lumora::course {
 
 bool ItemPress::tooDeep() const
 {
@@ -78,4 +78,4 @@ QString demonstrationArguments(const QString &demonstration)
     return QLatin1Char('"') + demonstration + QStringLiteral("\" /s/c");
 }
 
-} // namespace lumora::content
+} // namespace lumora::course

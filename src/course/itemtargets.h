@@ -13,7 +13,7 @@ namespace lumora {
 class Session;
 struct CourseState;
 
-namespace content {
+namespace course {
 
 // The press of a lesson button on a level.
 struct ItemPress {
@@ -55,5 +55,5 @@ bool mayWriteScreen(const Session &s, const QString &folder, const QString &targ
 QString demonstrationPlayer(const Session &s);
 QString demonstrationArguments(const QString &demonstration);
 
-} // namespace content
+} // namespace course
 } // namespace lumora

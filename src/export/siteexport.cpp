@@ -36,7 +36,7 @@ namespace lumora::exporting {
 
 namespace {
 
-using tree::NodeState;
+using course::NodeState;
 
 // Files a browser shows as they are; other pictures Qt can read are converted to PNG.
 bool browserPicture(const QString &extension)
@@ -137,13 +137,13 @@ struct Course {
     QString programFolder;
     QString pagePrefix;  // "" for a lone course, else the course's safe name and "-"
     QString filesFolder; // "files/" or "files/<course>/"
-    tree::CourseTree tree;
-    QList<content::ContentFile> files;    // by visit
+    course::CourseTree tree;
+    QList<course::ContentFile> files;    // by visit
     QList<int> pageOfVisit;               // -1: no page
     QList<QList<int>> children;           // by node
     QList<int> pages;                     // indices into the site's pages, in course order
     Texts texts;
-    tree::CourseFiles found;
+    course::CourseFiles found;
 };
 
 QString topContentFile(const QString &courseFolder, const QString &programFolder)
@@ -234,7 +234,7 @@ private:
             add(source, parent, true);
         } else {
             m_programMode = true;
-            for (const QString &name : folderList(source).courses())
+            for (const QString &name : course::folderList(source).courses())
                 add(paths::join(source, name), source, false);
             m_programTitle = config::trimmed([&] {
                 bool show = true;
@@ -279,30 +279,30 @@ private:
     void walk(int c)
     {
         Course &course = *m_courses[c];
-        tree::WalkOptions options;
-        content::ContentFile pending;
+        course::WalkOptions options;
+        course::ContentFile pending;
         options.findFile = [&course](const QString &path) { return course.found.existingFile(path); };
-        options.onFileRead = [&pending](const tree::ContentFileVisit &, QByteArrayView, const content::ContentFile &file) {
+        options.onFileRead = [&pending](const course::ContentFileVisit &, QByteArrayView, const course::ContentFile &file) {
             pending = file;
         };
-        options.onItemsRead = [&](int visit, const QList<content::ButtonLine> &) {
+        options.onItemsRead = [&](int visit, const QList<course::ButtonLine> &) {
             if (course.files.size() <= visit)
                 course.files.resize(visit + 1);
             course.files[visit] = std::move(pending);
         };
-        course.tree = tree::walkCourse(course.folder, course.name,
+        course.tree = course::walkCourse(course.folder, course.name,
                                        topContentFile(course.folder, course.programFolder), options);
-        const tree::CourseTree &t = course.tree;
+        const course::CourseTree &t = course.tree;
         course.files.resize(t.visits().size());
         course.pageOfVisit.fill(-1, t.visits().size());
         course.children.resize(t.size());
         for (int i = 0; i < t.size(); ++i) {
-            const tree::CourseNode &node = t.node(i);
+            const course::CourseNode &node = t.node(i);
             if (node.parent >= 0)
                 course.children[node.parent].append(i);
             if (node.state != NodeState::Expanded || node.visit < 0 || course.pageOfVisit[node.visit] >= 0)
                 continue;
-            const tree::ContentFileVisit &visit = t.visits().at(node.visit);
+            const course::ContentFileVisit &visit = t.visits().at(node.visit);
             if (!insideCourse(course, visit.path)) {
                 continue; // a link out of the course: reported where it is named
             }
@@ -322,7 +322,7 @@ private:
             m_result.problems.append(QStringLiteral("%1: the tree stops at %2 nodes").arg(course.name).arg(t.size()));
         // Problems of screens, reported once per place.
         for (int i = 1; i < t.size(); ++i) {
-            const tree::CourseNode &node = t.node(i);
+            const course::CourseNode &node = t.node(i);
             if (node.state == NodeState::Missing)
                 problem(course, i, QStringLiteral("missing"));
             else if (node.state == NodeState::Unreadable)
@@ -338,7 +338,7 @@ private:
 
     int pageOf(const Course &course, int node) const
     {
-        const tree::CourseNode &n = course.tree.node(node);
+        const course::CourseNode &n = course.tree.node(node);
         if (n.visit >= 0)
             return course.pageOfVisit.value(n.visit, -1);
         if (n.state == NodeState::Cycle)
@@ -409,7 +409,7 @@ private:
     // One button of a screen as the page shows it.
     QString itemHtml(Course &course, int node, Page &page)
     {
-        const tree::CourseNode &n = course.tree.node(node);
+        const course::CourseNode &n = course.tree.node(node);
         const Texts &t = course.texts;
         const QString caption = n.caption;
         if (n.state != NodeState::Item) {
@@ -420,12 +420,12 @@ private:
                 return missingText(course, caption, t.outside);
             return missingText(course, caption, t.missing);
         }
-        const content::ItemKind kind = content::itemKind(n.reference);
-        const QString fileName = kind == content::ItemKind::Picture ? n.reference : content::splitTarget(n.reference).fileName;
-        if (kind == content::ItemKind::Shell && isAddress(fileName))
+        const course::ItemKind kind = course::itemKind(n.reference);
+        const QString fileName = kind == course::ItemKind::Picture ? n.reference : course::splitTarget(n.reference).fileName;
+        if (kind == course::ItemKind::Shell && isAddress(fileName))
             return QStringLiteral("<a href=\"%1\" class=\"external\">%2</a>")
                 .arg(escapeHtml(safeLinkTarget(fileName)), escapeHtml(caption));
-        if (!tree::staysInsideCourse(fileName)) {
+        if (!course::staysInsideCourse(fileName)) {
             problem(course, node, QStringLiteral("leaves the course folder: not exported"));
             return missingText(course, caption, t.outside);
         }
@@ -438,7 +438,7 @@ private:
             problem(course, node, QStringLiteral("leaves the course folder: not exported"));
             return missingText(course, caption, t.outside);
         }
-        if (kind == content::ItemKind::Demonstration || programFile(QFileInfo(path)))
+        if (kind == course::ItemKind::Demonstration || programFile(QFileInfo(path)))
             return QStringLiteral("<span class=\"desktop\">%1 – %2</span>").arg(escapeHtml(caption), escapeHtml(t.needsPlayer));
         const QString name = asset(course, path, fileName, page);
         if (name.isEmpty()) {
@@ -474,7 +474,7 @@ private:
         return m_programMode ? m_programTitle : m_courses.front()->name;
     }
 
-    QString style(Course &course, const content::ContentFile &file, Page &page)
+    QString style(Course &course, const course::ContentFile &file, Page &page)
     {
         QString out;
         if (!course.texts.titleColour.isEmpty() && course.texts.titleColour != QLatin1String("#000000"))
@@ -482,7 +482,7 @@ private:
         // The background the screen names, else the course's "POZADIE.BMP".
         QString picture;
         const QString named = file.backgroundName.trimmed();
-        if (!named.isEmpty() && tree::staysInsideCourse(named))
+        if (!named.isEmpty() && course::staysInsideCourse(named))
             picture = course.found.existingFile(paths::join(course.folder, paths::fromCourse(named)));
         QString reference = named;
         if (picture.isEmpty()) {
@@ -498,11 +498,11 @@ private:
     }
 
     // The lesson text: the formatted text when it is rich text, else the text block.
-    QString lesson(Course &course, const QString &contentPath, const content::ContentFile &file, Page &page,
+    QString lesson(Course &course, const QString &contentPath, const course::ContentFile &file, Page &page,
                    QString &plain)
     {
         const QString formatted = course.found.existingFile(
-            paths::join(QFileInfo(contentPath).path(), content::formattedTextName(QFileInfo(contentPath).fileName())));
+            paths::join(QFileInfo(contentPath).path(), course::formattedTextName(QFileInfo(contentPath).fileName())));
         if (!formatted.isEmpty()) {
             QFile in(formatted);
             QByteArray bytes;
@@ -536,9 +536,9 @@ private:
     {
         Page &page = m_pages[p];
         Course &course = *m_courses[page.course];
-        const tree::CourseTree &t = course.tree;
+        const course::CourseTree &t = course.tree;
         const Texts &texts = course.texts;
-        const content::ContentFile &file = course.files.at(page.visit);
+        const course::ContentFile &file = course.files.at(page.visit);
         const QString contentPath = t.visits().at(page.visit).path;
 
         QString plain;
@@ -554,7 +554,7 @@ private:
                 return false;
         }
         QString links;
-        for (const QString &link : content::walkStoredLines(file.storedLines).links) {
+        for (const QString &link : course::walkStoredLines(file.storedLines).links) {
             const QString target = safeLinkTarget(link);
             links += target.isEmpty() ? QStringLiteral("<li>%1</li>\n").arg(escapeHtml(link))
                                       : QStringLiteral("<li><a href=\"%1\" class=\"external\">%2</a></li>\n")
@@ -606,13 +606,13 @@ private:
     // The table of contents of one course: its tree, screens and items as the pages link them.
     QString contents(Course &course)
     {
-        const tree::CourseTree &t = course.tree;
+        const course::CourseTree &t = course.tree;
         QString out;
         int depth = 0;     // the depth of the last item listed; the root's item is open
         int skipBelow = -1; // an invisible button's depth: its subtree is not listed
         Page scratch;      // items listed here are on their pages already
         for (int i = 1; i < t.size(); ++i) {
-            const tree::CourseNode &n = t.node(i);
+            const course::CourseNode &n = t.node(i);
             if (skipBelow >= 0 && n.depth > skipBelow)
                 continue;
             skipBelow = -1;
@@ -643,7 +643,7 @@ private:
 
     QString tocItem(Course &course, int node, Page &scratch)
     {
-        const tree::CourseNode &n = course.tree.node(node);
+        const course::CourseNode &n = course.tree.node(node);
         if (n.state == NodeState::Item) {
             // Reported on the screen's page already.
             const QStringList before = m_result.problems;
@@ -756,10 +756,10 @@ private:
 
         // Items: the screens of each course's tree, each place where the course names one.
         for (auto &course : m_courses) {
-            const tree::CourseTree &t = course->tree;
+            const course::CourseTree &t = course->tree;
             QList<int> itemOfNode(t.size(), -1);
             for (int i = 0; i < t.size(); ++i) {
-                const tree::CourseNode &n = t.node(i);
+                const course::CourseNode &n = t.node(i);
                 if (n.state != NodeState::Expanded || pageOf(*course, i) < 0)
                     continue;
                 ManifestItem item;

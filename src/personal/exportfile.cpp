@@ -62,7 +62,7 @@ bool exportAvailable(const Session &session)
 void exportStudy(Session &s, QWidget *parent)
 {
     const CourseToExport course = currentCourse(s);
-    const tree::CourseTree tree = tree::walkCourse(course.folder, course.name, course.top);
+    const course::CourseTree tree = course::walkCourse(course.folder, course.name, course.top);
     const QList<personal::StudyScreen> screens = personal::collectStudy(tree, course.name, s.values.TempDir, course.folder);
     if (screens.isEmpty()) {
         const QString text = s.ConfigText(keys::ExportEmpty);

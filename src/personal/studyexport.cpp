@@ -13,9 +13,9 @@ namespace lumora::personal {
 
 namespace {
 
-bool isScreen(const tree::CourseNode &node)
+bool isScreen(const course::CourseNode &node)
 {
-    return node.state != tree::NodeState::Item && node.state != tree::NodeState::Outside;
+    return node.state != course::NodeState::Item && node.state != course::NodeState::Outside;
 }
 
 QString escaped(const QString &text)
@@ -44,13 +44,13 @@ QList<QStringList> paragraphs(const QStringList &lines)
 
 } // namespace
 
-QList<StudyScreen> collectStudy(const tree::CourseTree &tree, const QString &courseFolderName,
+QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &courseFolderName,
                                 const QString &tempDir, const QString &courseDir)
 {
     QList<StudyScreen> screens;
     QSet<QString> taken;
     for (int i = 0; i < tree.size(); ++i) {
-        const tree::CourseNode &node = tree.node(i);
+        const course::CourseNode &node = tree.node(i);
         if (!isScreen(node))
             continue;
         // A course's screens open from level 2 down; the root is the course's top screen.

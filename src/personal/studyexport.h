@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace lumora::tree {
+namespace lumora::course {
 class CourseTree;
 }
 
@@ -24,7 +24,7 @@ struct StudyScreen {
 // the screens know it. A notes or links file is taken once, where course order first
 // meets it (a screen reached on two paths shares its files). courseDir, when given,
 // names each screen as its content file is spelled there, as the windows do.
-QList<StudyScreen> collectStudy(const tree::CourseTree &tree, const QString &courseFolderName,
+QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &courseFolderName,
                                 const QString &tempDir, const QString &courseDir = QString());
 
 // The document: a title, then per screen its heading, the note's paragraphs (lines

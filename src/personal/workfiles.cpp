@@ -45,7 +45,7 @@ QString lastPart(const QString &name)
 // The earlier links name of a file name: everything after its first "." becomes "htm".
 QString earlierLinksName(const QString &last)
 {
-    return last.contains(u'.') ? content::replaceAfterFirstDot(last, u"htm") : last + QStringLiteral(".htm");
+    return last.contains(u'.') ? course::replaceAfterFirstDot(last, u"htm") : last + QStringLiteral(".htm");
 }
 
 // The links name now: only the last extension is replaced, so "a.1.txt" and "a.2.txt"
@@ -78,7 +78,7 @@ QString earlierName(const ScreenRef &screen, FileKind kind)
     QString stem;
     bool ownName = false;
     if (screen.screenFile == QLatin1String("obsah.txt")) {
-        stem = content::trimBlanks(screen.levelFolder);
+        stem = course::trimBlanks(screen.levelFolder);
     } else {
         stem = screen.screenFile;
         ownName = true;
@@ -218,7 +218,7 @@ bool earlierFileShared(const WorkFile &file)
         const QString courseDir = program.filePath(course);
         // A course's top screen named exactly "obsah.txt" was named after the course.
         if (sub.isEmpty() && !(ownCourse && ownIsTop) && QFileInfo(QDir(courseDir).filePath(QStringLiteral("obsah.txt"))).isFile()) {
-            const QString stem = content::trimBlanks(course);
+            const QString stem = course::trimBlanks(course);
             const QString top = file.kind == FileKind::Notes ? stem + QStringLiteral(".txt") : earlierLinksName(stem);
             if (top.compare(wanted, Qt::CaseInsensitive) == 0)
                 return true;
@@ -228,7 +228,7 @@ bool earlierFileShared(const WorkFile &file)
         if (!QFileInfo(folder).isDir())
             continue;
         for (const QString &name : QDir(folder).entryList(QDir::Files)) {
-            if (content::itemKind(name) != content::ItemKind::Screen || earlierOf(name).compare(wanted, Qt::CaseInsensitive) != 0)
+            if (course::itemKind(name) != course::ItemKind::Screen || earlierOf(name).compare(wanted, Qt::CaseInsensitive) != 0)
                 continue;
             const QString relative = sub.isEmpty() ? name : sub + QDir::separator() + name;
             const bool ownScreen = ownCourse && !ownIsTop && relative.compare(ownReal, Qt::CaseInsensitive) == 0

@@ -36,7 +36,7 @@ QString buttonPicture(const Session &s, const QString &caption, const QString &t
     if (caption == examCaption) {
         candidates << paths::join(courseFolder, QStringLiteral("EXAM.BMP")) << paths::join(program, QStringLiteral("EXAM.BMP"));
     } else {
-        const QString kind = content::kindCode(target);
+        const QString kind = course::kindCode(target);
         candidates << paths::join(courseFolder, kind + QStringLiteral(".BMP"))
                    << paths::join(program, kind + QStringLiteral(".BMP"))
                    << paths::join(program, kind == QLatin1String("TXT") ? QStringLiteral("Text.BMP") : QStringLiteral("Play.BMP"));
@@ -66,7 +66,7 @@ void ContentScreen::build()
     pane->hide();
     pane->clear();
     m_c.links->clear();
-    const content::ScreenItems items = content::walkStoredLines(m_file.storedLines);
+    const course::ScreenItems items = course::walkStoredLines(m_file.storedLines);
     m_c.links->addItems(items.links);
     addButtons(items);
     fillPane();
@@ -93,8 +93,8 @@ void ContentScreen::readFile()
 {
     m_folder = m_s.levelFolderPath(m_level);
     m_contentPath = m_s.contentFilePath(m_level);
-    m_file = content::readContentFile(m_contentPath);
-    content::storeScreenLines(m_s.course, m_level, m_file);
+    m_file = course::readContentFile(m_contentPath);
+    course::storeScreenLines(m_s.course, m_level, m_file);
     m_screen.BackgroundFile = m_file.backgroundName;
     const QString background = m_file.backgroundName.isEmpty() ? QStringLiteral("POZADIE.BMP") : m_file.backgroundName;
     loadBackground(m_c.background, paths::join(m_folder, background));
@@ -120,21 +120,21 @@ void ContentScreen::showTitle()
     m_c.pane->setAccessibleName(caption + QStringLiteral(" – ") + m_s.ConfigText(keys::MemoName));
 }
 
-void ContentScreen::addButtons(const content::ScreenItems &items)
+void ContentScreen::addButtons(const course::ScreenItems &items)
 {
     m_buttonFont = buttonFontSize(m_s);
     m_trim = layout::trimLimit(m_unit, m_s.values.TrimSmall, m_s.values.TrimLarge);
     int windowHeight = m_c.window->height();
     // The exam caption is the same for every button of the screen: looked up once.
     m_examCaption = items.buttons.isEmpty() ? QString() : m_s.ConfigText(keys::ButtonExam);
-    for (const content::ScreenButton &b : items.buttons) {
+    for (const course::ScreenButton &b : items.buttons) {
         QPushButton *button = addButton(b, windowHeight);
         if (!m_firstButton)
             m_firstButton = button;
     }
 }
 
-QPushButton *ContentScreen::addButton(const content::ScreenButton &b, int &windowHeight)
+QPushButton *ContentScreen::addButton(const course::ScreenButton &b, int &windowHeight)
 {
     CourseState &c = m_s.course;
     ButtonColumn &column = m_screen.column();
@@ -162,7 +162,7 @@ QPushButton *ContentScreen::addButton(const content::ScreenButton &b, int &windo
         c.LayoutTop += layout::buttonStep(m_unit);
     // The full caption stays with the button; the shown one may be trimmed.
     button->setProperty("hint", b.caption);
-    const content::ShownCaption shown = content::shortenCaption(b.caption, m_trim);
+    const course::ShownCaption shown = course::shortenCaption(b.caption, m_trim);
     button->setText(shown.text);
     button->setToolTip(shown.tooltip ? b.caption : QString());
     const QString picture = buttonPicture(m_s, b.caption, b.target, m_folder, m_examCaption);
@@ -207,7 +207,7 @@ void ContentScreen::fillPane()
 bool ContentScreen::loadFormattedText()
 {
     m_rtfPath = paths::existingFile(
-        paths::join(m_folder, content::formattedTextName(m_s.course.ScreenFile[size_t(m_level)])));
+        paths::join(m_folder, course::formattedTextName(m_s.course.ScreenFile[size_t(m_level)])));
     if (m_rtfPath.isEmpty())
         return false;
     const PaneLoading loading(*m_c.pane);

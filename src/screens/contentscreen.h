@@ -27,8 +27,8 @@ private:
     void prepareControls();
     void readFile();
     void showTitle();
-    void addButtons(const content::ScreenItems &items);
-    QPushButton *addButton(const content::ScreenButton &b, int &windowHeight);
+    void addButtons(const course::ScreenItems &items);
+    QPushButton *addButton(const course::ScreenButton &b, int &windowHeight);
     void fillPane();
     bool loadFormattedText();
     void finish(bool notRich);
@@ -42,7 +42,7 @@ private:
     QString m_contentPath;
     QString m_title;                      // the whole title path
     QString m_rtfPath;                    // the formatted text file, empty when none
-    content::ContentFile m_file;
+    course::ContentFile m_file;
     int m_buttonFont = 0;
     int m_trim = 0;
     QString m_examCaption;                // the caption of the exam button

@@ -10,13 +10,13 @@ namespace lumora {
 
 void openShellItem(Session &s, const QString &folder, const QString &target, QWidget *parent)
 {
-    const content::TargetParts parts = content::splitTarget(target);
-    const QString tried = content::shellItemFile(s, folder, parts.fileName);
+    const course::TargetParts parts = course::splitTarget(target);
+    const QString tried = course::shellItemFile(s, folder, parts.fileName);
     if (tried.isEmpty()) {
         const QString text = s.ConfigText(keys::Nonfile);
         if (s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                           content::targetPath(folder, target) + QLatin1Char(' ') + text, parent);
+                           course::targetPath(folder, target) + QLatin1Char(' ') + text, parent);
         return;
     }
     if (!process::shellOpen(tried, parts.parameters)) {
@@ -28,7 +28,7 @@ void openShellItem(Session &s, const QString &folder, const QString &target, QWi
 
 void showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent)
 {
-    const QString picture = content::courseItemFile(s, folder, target);
+    const QString picture = course::courseItemFile(s, folder, target);
     if (picture.isEmpty()) {
         if (s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, s.ConfigText(keys::Bmp), parent);
@@ -39,21 +39,21 @@ void showPicture(Session &s, const QString &folder, const QString &target, QWidg
     window.exec();
 }
 
-void runDemonstration(Session &s, const QString &folder, const content::TargetParts &parts, QWidget *parent)
+void runDemonstration(Session &s, const QString &folder, const course::TargetParts &parts, QWidget *parent)
 {
-    const QString player = content::demonstrationPlayer(s);
+    const QString player = course::demonstrationPlayer(s);
     if (!paths::fileExists(player)) {
         const QString text = s.ConfigText(keys::Scplayer);
         if (parts.parameters.isEmpty() || s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, parent);
         return;
     }
-    const QString demonstration = content::courseItemFile(s, folder, parts.fileName);
+    const QString demonstration = course::courseItemFile(s, folder, parts.fileName);
     if (demonstration.isEmpty()) {
         messages::notify(s, messages::Kind::Warning, keys::Scm, QString(), parent);
         return;
     }
-    process::ExecuteFile(paths::resolve(player), content::demonstrationArguments(demonstration), QString());
+    process::ExecuteFile(paths::resolve(player), course::demonstrationArguments(demonstration), QString());
 }
 
 } // namespace lumora

@@ -21,6 +21,6 @@ void openShellItem(Session &s, const QString &folder, const QString &target, QWi
 void showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent);
 
 // Starts the demonstration of a target in the player, or shows why it cannot.
-void runDemonstration(Session &s, const QString &folder, const content::TargetParts &parts, QWidget *parent);
+void runDemonstration(Session &s, const QString &folder, const course::TargetParts &parts, QWidget *parent);
 
 } // namespace lumora

@@ -24,7 +24,7 @@ void ItemRunner::SpustiProgram(QPushButton *lessonButton)
     QWidget *window = m_screen.controls().window;
     if (!lessonButton)
         return;
-    const std::optional<content::ItemPress> press = content::pressedItem(s.course, lessonButton->property("tag").toInt());
+    const std::optional<course::ItemPress> press = course::pressedItem(s.course, lessonButton->property("tag").toInt());
     if (!press)
         return;
     if (press->tooDeep()) {
@@ -32,37 +32,37 @@ void ItemRunner::SpustiProgram(QPushButton *lessonButton)
         return;
     }
     const QString caption = lessonButton->property("hint").toString();
-    content::recordPress(s.course, *press, caption);
+    course::recordPress(s.course, *press, caption);
     // Items of every level are looked up in the course folder of level 1.
     const QString folder = s.levelFolderPath(1);
 
     switch (press->kind) {
-    case content::ItemKind::Shell:
+    case course::ItemKind::Shell:
         openShellItem(s, folder, press->target, window);
         return;
-    case content::ItemKind::Demonstration:
-        runDemonstration(s, folder, content::splitTarget(press->target), window);
+    case course::ItemKind::Demonstration:
+        runDemonstration(s, folder, course::splitTarget(press->target), window);
         return;
-    case content::ItemKind::Screen:
+    case course::ItemKind::Screen:
         openScreen(*press, folder, caption);
         return;
-    case content::ItemKind::Picture:
+    case course::ItemKind::Picture:
         showPicture(s, folder, press->target, window);
         return;
     }
 }
 
-void ItemRunner::openScreen(const content::ItemPress &press, const QString &folder, const QString &caption)
+void ItemRunner::openScreen(const course::ItemPress &press, const QString &folder, const QString &caption)
 {
     Session &s = m_screen.session();
     CourseState &c = s.course;
-    const QString screen = content::courseItemFile(s, folder, press.target);
+    const QString screen = course::courseItemFile(s, folder, press.target);
     if (screen.isEmpty()) {
         if (s.ShowPrompt)
             offerMissingScreen(press, folder, caption);
         return;
     }
-    if (content::tooLargeForContent(screen)) {
+    if (course::tooLargeForContent(screen)) {
         messages::notify(s, messages::Kind::Warning, keys::ContentTooLarge, QLatin1Char(' ') + press.target,
                          m_screen.controls().window);
         return;
@@ -75,14 +75,14 @@ void ItemRunner::openScreen(const content::ItemPress &press, const QString &fold
 // A screen that is missing is refused outside the program folder and never created
 // there; inside a folder that can be written the lesson editor is offered, and a saved
 // screen opens at once, in editing mode.
-void ItemRunner::offerMissingScreen(const content::ItemPress &press, const QString &folder, const QString &caption)
+void ItemRunner::offerMissingScreen(const course::ItemPress &press, const QString &folder, const QString &caption)
 {
     Session &s = m_screen.session();
     CourseState &c = s.course;
     QWidget *window = m_screen.controls().window;
     const int next = press.level + 1;
     const QString missing = s.ConfigText(keys::Text1) + QLatin1Char(' ') + press.target;
-    if (!content::mayWriteScreen(s, folder, press.target)) {
+    if (!course::mayWriteScreen(s, folder, press.target)) {
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, missing, window);
         return;
     }

@@ -5,7 +5,7 @@
 
 class QPushButton;
 
-namespace lumora::content {
+namespace lumora::course {
 struct ItemPress;
 }
 
@@ -21,8 +21,8 @@ public:
     void SpustiProgram(QPushButton *lessonButton);
 
 private:
-    void openScreen(const content::ItemPress &press, const QString &folder, const QString &caption);
-    void offerMissingScreen(const content::ItemPress &press, const QString &folder, const QString &caption);
+    void openScreen(const course::ItemPress &press, const QString &folder, const QString &caption);
+    void offerMissingScreen(const course::ItemPress &press, const QString &folder, const QString &caption);
     void enterNextLevel(int level);
 
     LevelScreen &m_screen;

@@ -71,7 +71,7 @@ bool Navigation::firstScreenReady(int level, bool gate)
     QWidget *window = m_screen.controls().window;
     const QString folder = s.levelFolderPath(level);
     const QString contentPath = paths::join(folder, c.ContentFileName);
-    if (content::tooLargeForContent(contentPath)) {
+    if (course::tooLargeForContent(contentPath)) {
         messages::notify(s, messages::Kind::Warning, keys::ContentTooLarge, QLatin1Char(' ') + contentPath, window);
         return false;
     }
@@ -80,7 +80,7 @@ bool Navigation::firstScreenReady(int level, bool gate)
     const auto missingWarning = [&] {
         return s.ConfigText(keys::Text1) + QLatin1Char(' ') + c.ContentFileName;
     };
-    const QString backupPath = paths::existingFile(paths::join(folder, content::backupName(c.ContentFileName)));
+    const QString backupPath = paths::existingFile(paths::join(folder, course::backupName(c.ContentFileName)));
     if (!backupPath.isEmpty()) {
         if (s.programFolderWritable() && QDir().rename(backupPath, contentPath))
             return true;
@@ -239,7 +239,7 @@ void Navigation::PripravOkno(const QString &contentPath)
         m_screen.ContentMissing = true;
         return;
     }
-    if (content::tooLargeForContent(path)) {
+    if (course::tooLargeForContent(path)) {
         messages::notify(s, messages::Kind::Error, keys::ContentTooLarge, QLatin1Char(' ') + contentPath,
                          m_screen.controls().window);
         m_screen.ContentMissing = true;

@@ -31,7 +31,7 @@ void LevelScreen::buildRootScreen()
     m_c.linksEntry->setEnabled(false);
     m_c.notesEntry->setEnabled(false);
 
-    const FolderList list = folderList(s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
+    const course::FolderList list = course::folderList(s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
     c.FolderListCount = list.count();
     c.LayoutTop = layout::FirstLayoutTop;
     startup::takeProgramDir(s.values.ProgramDir, s.values);

@@ -112,7 +112,7 @@ private:
             const int tag = button->property("tag").toInt();
             if (tag < 1 || tag > MaxLines || button->isHidden())
                 continue;
-            const QString target = plainFolder(content::splitButtonLine(lines[size_t(tag)]).target);
+            const QString target = plainFolder(course::splitButtonLine(lines[size_t(tag)]).target);
             if (target.compare(wanted, Qt::CaseInsensitive) != 0)
                 continue;
             if (button->property("hint").toString() == step.caption)
@@ -137,7 +137,7 @@ QPushButton *addButton(QVBoxLayout *layout, QWidget *panel, const QString &name,
 
 } // namespace
 
-QWidget *add(QWidget *client, Session &s, const FolderList &list, int columnLeft, Actions actions)
+QWidget *add(QWidget *client, Session &s, const course::FolderList &list, int columnLeft, Actions actions)
 {
     const QString programFolder = plainFolder(s.values.ProgramDir);
     const bool noCourses = list.courses().isEmpty();

@@ -13,7 +13,9 @@ class QWidget;
 namespace lumora {
 
 class Session;
+namespace course {
 struct FolderList;
+}
 
 namespace startscreen {
 
@@ -27,7 +29,7 @@ struct Actions {
 // Adds the panel to the root screen's client area, in the room left of the course
 // buttons (columnLeft), and remembers the program folder among the recent ones when it
 // holds courses. Reports a damaged settings file once.
-QWidget *add(QWidget *client, Session &session, const FolderList &list, int columnLeft, Actions actions);
+QWidget *add(QWidget *client, Session &session, const course::FolderList &list, int columnLeft, Actions actions);
 
 // Opening another program folder starts the program again on it; tests replace that.
 namespace hook {

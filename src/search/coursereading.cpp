@@ -63,22 +63,22 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
 {
     // The walk reads every content file once; the text blocks are taken from that read.
     QHash<QString, QStringList> blocks;
-    tree::WalkOptions options;
-    options.onFileRead = [&blocks](const tree::ContentFileVisit &visit, QByteArrayView,
-                                   const content::ContentFile &file) {
+    course::WalkOptions options;
+    options.onFileRead = [&blocks](const course::ContentFileVisit &visit, QByteArrayView,
+                                   const course::ContentFile &file) {
         blocks.insert(visit.path, file.paragraphs);
     };
-    const tree::CourseTree tree =
-        tree::walkCourse(request.courseFolder, request.courseName, request.topContentFile, options);
+    const course::CourseTree tree =
+        course::walkCourse(request.courseFolder, request.courseName, request.topContentFile, options);
     if (cancelled(sink))
         return false;
 
     QList<ScreenSource> sources;
     QHash<int, qsizetype> sourceOfVisit;
-    tree::CourseFiles files;
+    course::CourseFiles files;
     for (int i = 0; i < tree.size(); ++i) {
-        const tree::CourseNode &node = tree.node(i);
-        if (node.state != tree::NodeState::Expanded || node.visit < 0)
+        const course::CourseNode &node = tree.node(i);
+        if (node.state != course::NodeState::Expanded || node.visit < 0)
             continue;
         const auto known = sourceOfVisit.constFind(node.visit);
         if (known != sourceOfVisit.cend()) {

@@ -35,7 +35,7 @@ QList<LineSpan> textBlockSpans(const QStringList &lines)
     QList<LineSpan> spans;
     qsizetype i = 0;
     while (i < lines.size()) {
-        if (content::lineKind(lines.at(i)) != content::LineKind::TextBlock) {
+        if (course::lineKind(lines.at(i)) != course::LineKind::TextBlock) {
             ++i;
             continue;
         }
@@ -56,8 +56,8 @@ QStringList linkLines(const QStringList &fileLines)
             i = span++->end - 1;
             continue;
         }
-        if (content::lineKind(fileLines.at(i)) == content::LineKind::Link)
-            links.append(content::linkText(fileLines.at(i)));
+        if (course::lineKind(fileLines.at(i)) == course::LineKind::Link)
+            links.append(course::linkText(fileLines.at(i)));
     }
     return links;
 }

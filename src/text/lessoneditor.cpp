@@ -22,8 +22,8 @@ Files filesFor(const QString &programDir, const QString &folder, const QString &
 {
     const QString dir = paths::resolve(content::levelFolderPath(programDir, folder));
     const auto beside = [&dir](const QString &name) { return paths::resolve(paths::join(dir, name)); };
-    return {beside(contentName), beside(content::formattedTextName(contentName)),
-            beside(content::backupName(contentName))};
+    return {beside(contentName), beside(course::formattedTextName(contentName)),
+            beside(course::backupName(contentName))};
 }
 
 Opened open(const Files &files, QTextDocument &preview)

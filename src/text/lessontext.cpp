@@ -27,7 +27,7 @@ QString formattedTextPath(const QString &contentPath)
 {
     // The folder as it exists on disk, the name as the program spells it.
     const QString folder = QFileInfo(paths::resolve(contentPath)).path();
-    return paths::join(folder, content::formattedTextName(paths::fileName(contentPath)));
+    return paths::join(folder, course::formattedTextName(paths::fileName(contentPath)));
 }
 
 QStringList paneParagraphs(const QTextDocument &pane)
@@ -89,7 +89,7 @@ void ObnovMemo(QTextDocument &pane, const QString &contentPath)
     pane.clear();
     if (formattedfile::loadIfRich(memo::formattedTextPath(contentPath), pane) == formattedfile::Found::Rich)
         return;
-    fillPlain(pane, content::readContentFile(contentPath).paragraphs);
+    fillPlain(pane, course::readContentFile(contentPath).paragraphs);
 }
 
 } // namespace lumora

@@ -2,7 +2,7 @@
 
 namespace lumora::tree {
 
-CourseTreeModel::CourseTreeModel(CourseTree tree, QObject *parent)
+CourseTreeModel::CourseTreeModel(course::CourseTree tree, QObject *parent)
     : QAbstractItemModel(parent), m_tree(std::move(tree))
 {
     const int n = m_tree.size();

@@ -10,9 +10,9 @@ namespace lumora::tree {
 class CourseTreeModel : public QAbstractItemModel {
     Q_OBJECT
 public:
-    explicit CourseTreeModel(CourseTree tree, QObject *parent = nullptr);
+    explicit CourseTreeModel(course::CourseTree tree, QObject *parent = nullptr);
 
-    const CourseTree &tree() const { return m_tree; }
+    const course::CourseTree &tree() const { return m_tree; }
     // The view index of a node, and the node of a view index (-1 for an invalid index).
     QModelIndex indexOfNode(int node) const;
     static int nodeOf(const QModelIndex &index);
@@ -27,7 +27,7 @@ public:
     bool hasChildren(const QModelIndex &parent = {}) const override;
 
 private:
-    CourseTree m_tree;
+    course::CourseTree m_tree;
     QList<int> m_row;        // per node: its row under its parent
     QList<int> m_firstChild; // per node: where its children start in m_children
     QList<int> m_childCount; // per node

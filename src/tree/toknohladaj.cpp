@@ -237,7 +237,7 @@ void TOknoHladaj::FormActivate()
         TreeView1->hide();
         TreeView1->setModel(nullptr);
         m_model = std::make_unique<tree::CourseTreeModel>(
-            tree::walkCourse(courseFolder(), courseName, c.ContentFileName));
+            course::walkCourse(courseFolder(), courseName, c.ContentFileName));
         TreeView1->setModel(m_model.get());
         TreeView1->expandAll();
         TreeView1->resizeColumnToContents(0);
@@ -308,7 +308,7 @@ void TOknoHladaj::Edit1Return()
 
 bool TOknoHladaj::scan()
 {
-    const int found = m_model ? tree::findCaption(m_model->tree(), Edit1->text(), SearchPosition) : -1;
+    const int found = m_model ? course::findCaption(m_model->tree(), Edit1->text(), SearchPosition) : -1;
     if (found >= 0) {
         SearchPosition = found;
         selectNode(found);
@@ -358,20 +358,20 @@ void TOknoHladaj::SpustiSubor()
     if (!m_model || node < 0)
         return;
     Session &s = m_session;
-    const tree::CourseTree &tree = m_model->tree();
+    const course::CourseTree &tree = m_model->tree();
     const QString ref = tree.node(node).reference;
     Panel1->hide();
     const QString folder = courseFolder();
     const QString refPath = paths::join(folder, ref);
-    const content::TargetParts parts = content::splitTarget(ref);
+    const course::TargetParts parts = course::splitTarget(ref);
 
-    switch (content::itemKind(ref)) {
-    case content::ItemKind::Screen: {
+    switch (course::itemKind(ref)) {
+    case course::ItemKind::Screen: {
         if (ref.isEmpty() || !paths::fileExists(refPath) || !paths::inside(refPath, s.values.ProgramDir)) {
             messages::notify(s, messages::Kind::Warning, keys::Text, QString(), this);
             return;
         }
-        if (content::tooLargeForContent(refPath)) {
+        if (course::tooLargeForContent(refPath)) {
             messages::notify(s, messages::Kind::Warning, keys::ContentTooLarge, QLatin1Char(' ') + ref, this);
             return;
         }
@@ -381,13 +381,13 @@ void TOknoHladaj::SpustiSubor()
         setEnabled(true);
         return;
     }
-    case content::ItemKind::Demonstration:
+    case course::ItemKind::Demonstration:
         runDemonstration(s, folder, parts, this);
         return;
-    case content::ItemKind::Picture:
+    case course::ItemKind::Picture:
         showPicture(s, folder, ref, this);
         return;
-    case content::ItemKind::Shell:
+    case course::ItemKind::Shell:
         openShellItem(s, folder, ref, this);
         return;
     }
@@ -408,13 +408,13 @@ void TOknoHladaj::open()
     // One blank between the course name and the title, whatever the text table holds.
     Label1->setText(courseName + QLatin1Char(' ')
                     + s.ConfigText(keys::MissingFiles).trimmed());
-    QStringList lines = tree::integrityList(
-        m_model->tree(), courseName, s.ConfigText(keys::AllAround.name(), tree::defaultAllAroundText()));
+    QStringList lines = course::integrityList(
+        m_model->tree(), courseName, s.ConfigText(keys::AllAround.name(), course::defaultAllAroundText()));
     // A clean course says so rather than showing an empty list.
     if (lines.size() <= 2)
         lines.append(s.ConfigText(keys::NothingMissing));
     Memo1->setPlainText(lines.join(u'\n'));
-    const tree::ListScrollBars bars = tree::listScrollBars(lines);
+    const course::ListScrollBars bars = course::listScrollBars(lines);
     Memo1->setHorizontalScrollBarPolicy(bars.horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(bars.vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     TreeView1->hide();

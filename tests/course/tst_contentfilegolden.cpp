@@ -15,7 +15,7 @@
 #include <memory>
 
 using namespace lumora;
-using namespace lumora::content;
+using namespace lumora::course;
 
 namespace {
 

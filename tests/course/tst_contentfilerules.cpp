@@ -16,9 +16,9 @@
 #include <memory>
 
 using namespace lumora;
-using namespace lumora::content;
+using namespace lumora::course;
 
-Q_DECLARE_METATYPE(lumora::content::ItemKind)
+Q_DECLARE_METATYPE(lumora::course::ItemKind)
 
 class TestContentFileRules : public QObject {
     Q_OBJECT
@@ -95,10 +95,10 @@ private slots:
         QCOMPARE(formattedTextName(QStringLiteral("bezbodky")), QStringLiteral("rtf"));
         QCOMPARE(backupName(QStringLiteral("Obsah.txt")), QStringLiteral("Obsah.bak"));
         QCOMPARE(backupName(QStringLiteral("Obsah")), QStringLiteral("bak"));
-        QCOMPARE(contentFilePath(QStringLiteral("/prog/"), QStringLiteral("Kurz Wordu"),
+        QCOMPARE(content::contentFilePath(QStringLiteral("/prog/"), QStringLiteral("Kurz Wordu"),
                                  QStringLiteral("kap\\lekcia.txt")),
                  QStringLiteral("/prog/Kurz Wordu/kap/lekcia.txt"));
-        QCOMPARE(levelFolderPath(QStringLiteral("/prog"), QStringLiteral("Kurz")),
+        QCOMPARE(content::levelFolderPath(QStringLiteral("/prog"), QStringLiteral("Kurz")),
                  QStringLiteral("/prog/Kurz"));
     }
 
@@ -115,13 +115,13 @@ private slots:
         file.close();
 
         const ContentFile read = readContentFile(
-            contentFilePath(dir.path(), QStringLiteral("kurz wordu"), QStringLiteral("Obsah.txt")));
+            content::contentFilePath(dir.path(), QStringLiteral("kurz wordu"), QStringLiteral("Obsah.txt")));
         QCOMPARE(read.storedLines,
                  QStringList({QStringLiteral("[Úvod]uvod.txt"), QStringLiteral("//www.example.sk")}));
         QCOMPARE(read.backgroundName, QStringLiteral("POZADIE.BMP"));
 
         try {
-            readContentFile(contentFilePath(dir.path(), QStringLiteral("Kurz Wordu"),
+            readContentFile(content::contentFilePath(dir.path(), QStringLiteral("Kurz Wordu"),
                                             QStringLiteral("chyba.txt")));
             QFAIL("a missing content file was read");
         } catch (const IoError &error) {

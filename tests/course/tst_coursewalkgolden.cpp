@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 
 using namespace lumora;
-using namespace lumora::tree;
+using namespace lumora::course;
 
 namespace {
 
@@ -85,7 +85,7 @@ private slots:
         top.close();
         QMap<QString, int> reads;
         WalkOptions options;
-        options.onFileRead = [&](const ContentFileVisit &visit, QByteArrayView, const content::ContentFile &) {
+        options.onFileRead = [&](const ContentFileVisit &visit, QByteArrayView, const course::ContentFile &) {
             ++reads[QFileInfo(visit.path).fileName()];
         };
         const CourseTree tree = walkCourse(course, QStringLiteral("k"), QStringLiteral("Obsah.txt"), options);

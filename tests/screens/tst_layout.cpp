@@ -73,7 +73,7 @@ private slots:
         for (const char *name : {"zemepis", "Biológia", "álgebra", "Čítanie", "cvičenia", ".skryty"})
             QVERIFY(QDir(dir.path()).mkdir(QString::fromUtf8(name)));
         QFile(dir.path() + QStringLiteral("/subor.txt")).open(QIODevice::WriteOnly);
-        const FolderList list = folderList(dir.path() + QLatin1Char('/'));
+        const course::FolderList list = course::folderList(dir.path() + QLatin1Char('/'));
         QCOMPARE(list.courses(), (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"),
                                               QStringLiteral("cvičenia"), QStringLiteral("Čítanie"),
                                               QStringLiteral("zemepis")}));
@@ -96,7 +96,7 @@ private slots:
         make(QStringLiteral("cvičenia/kap1.TXT"), false);
         make(QStringLiteral("Čítanie/Obsah.txt"), true);
         make(QStringLiteral("Čítanie/obrazok.bmp"), false);
-        QCOMPARE(folderList(dir.path(), QStringLiteral("Obsah.txt")).courses(),
+        QCOMPARE(course::folderList(dir.path(), QStringLiteral("Obsah.txt")).courses(),
                  (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("cvičenia"),
                               QStringLiteral("zemepis")}));
     }

@@ -259,7 +259,7 @@ private slots:
             QFile file(program() + QLatin1Char('/') + name);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(size));
         };
-        const qint64 limit = content::MaxContentFileBytes;
+        const qint64 limit = course::MaxContentFileBytes;
         p->write(QStringLiteral("Veľký/Obsah.txt"), {QStringLiteral("[A]a.txt")});
         resize(QStringLiteral("Veľký/Obsah.txt"), limit + 1);
         p->write(QStringLiteral("Biológia/kap2.txt"), {QStringLiteral("[B]b.txt")});

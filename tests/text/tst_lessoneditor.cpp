@@ -114,8 +114,8 @@ private slots:
         const QStringList text{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom>"),
                                QStringLiteral("<tiež"), QStringLiteral("posledný>")};
         const QStringList lines = lessoneditor::contentLines(editor, text);
-        const content::ContentFile file = content::parseContentLines(lines);
-        const content::ScreenItems items = content::walkStoredLines(file.storedLines);
+        const course::ContentFile file = course::parseContentLines(lines);
+        const course::ScreenItems items = course::walkStoredLines(file.storedLines);
         QCOMPARE(items.buttons.size(), 1);
         QCOMPARE(items.links, QStringList{QStringLiteral("www.example.sk")});
         QCOMPARE(file.paragraphs, (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),

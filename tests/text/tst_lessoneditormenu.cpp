@@ -72,7 +72,7 @@ class TestLessonEditorMenu : public QObject {
     }
 
     // The text the screen's content file holds as its block.
-    QStringList blockText() { return content::readContentFile(course("Obsah.txt")).paragraphs; }
+    QStringList blockText() { return course::readContentFile(course("Obsah.txt")).paragraphs; }
 
 private slots:
     void init()
