@@ -30,9 +30,11 @@ constexpr double Target = 2.0;
 
 QByteArray lessonRtf(int number)
 {
-    static const char *const words[] = {"kapitola", "\\'fase\\'e8ka", "kru\\'9enica", "nakreslite", "pomocou",
-                                        "n\\'e1stroja", "tla\\'e8idlo", "po\\'e8\\'edta\\'e8", "okno", "program"};
-    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Lekcia " + QByteArray::number(number) + "\\par ";
+    static const char *const words[] = {"kapitola", "\\'fase\\'e8ka", "kru\\'9enica", "nakreslite",
+                                        "pomocou",  "n\\'e1stroja",   "tla\\'e8idlo", "po\\'e8\\'edta\\'e8",
+                                        "okno",     "program"};
+    QByteArray rtf =
+        "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Lekcia " + QByteArray::number(number) + "\\par ";
     for (int w = 0; rtf.size() < RtfBytes; ++w) {
         rtf += (w % 17 == 0 ? "{\\b " : "") + QByteArray(words[(w * 7 + number) % 10]) + (w % 17 == 0 ? "} " : " ");
         if (w % 12 == 11)
@@ -88,7 +90,8 @@ int main(int argc, char *argv[])
     const double floorNs = bench::median(floorTimes);
     const double ratio = exportNs / floorNs;
     std::printf("export of %d screens (%d files, %lld bytes): %.1f ms, floor %.1f ms, ratio %.2f (target %.1f)\n",
-                last.pages, last.files, static_cast<long long>(last.bytes), exportNs / 1e6, floorNs / 1e6, ratio, Target);
+                last.pages, last.files, static_cast<long long>(last.bytes), exportNs / 1e6, floorNs / 1e6, ratio,
+                Target);
 
     // The sample program folder, wall time.
     std::vector<qint64> sampleTimes;

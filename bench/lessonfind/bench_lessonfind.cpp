@@ -30,10 +30,10 @@ constexpr qsizetype LessonChars = 5 * 1024 * 1024;
 constexpr double Target = 2.0;
 constexpr double KeystrokeBoundMs = 50;
 
-const char *const Words[] = {"kapitola", "fáza", "kružnica", "nakreslite", "obdĺžnik", "pomocou", "nástroja",
-                             "ťahaním", "myši", "potvrďte", "kláves", "výsledok", "uložte", "súbor", "ďalšie",
-                             "príklady", "nájdete", "lekcii", "čiara", "štvorec", "žltá", "farba", "ľavé",
-                             "tlačidlo", "počítač", "okno", "ponuka", "program"};
+const char *const Words[] = {"kapitola", "fáza",     "kružnica", "nakreslite", "obdĺžnik", "pomocou", "nástroja",
+                             "ťahaním",  "myši",     "potvrďte", "kláves",     "výsledok", "uložte",  "súbor",
+                             "ďalšie",   "príklady", "nájdete",  "lekcii",     "čiara",    "štvorec", "žltá",
+                             "farba",    "ľavé",     "tlačidlo", "počítač",    "okno",     "ponuka",  "program"};
 
 QString lessonText()
 {
@@ -90,12 +90,13 @@ int main(int argc, char **argv)
             search::Scan scan(query);
             std::vector<search::TextRange> places;
             for (bool done = false; !done;) {
-                longestSlice = std::max(longestSlice, bench::cpuNs([&] {
-                    done = sliced.foldMore(search::FoldSlice);
-                    const qsizetype end = sliced.folded().size() - (done ? 0 : scan.longestTerm() - 1);
-                    scan.run(sliced, std::min(end, scan.scanned() + search::SearchSlice), places);
-                    done = done && scan.scanned() >= sliced.folded().size();
-                }));
+                longestSlice =
+                    std::max(longestSlice, bench::cpuNs([&] {
+                                 done = sliced.foldMore(search::FoldSlice);
+                                 const qsizetype end = sliced.folded().size() - (done ? 0 : scan.longestTerm() - 1);
+                                 scan.run(sliced, std::min(end, scan.scanned() + search::SearchSlice), places);
+                                 done = done && scan.scanned() >= sliced.folded().size();
+                             }));
             }
         }));
     }
@@ -109,8 +110,9 @@ int main(int argc, char **argv)
     const bool ok = ratio <= Target && key < KeystrokeBoundMs;
     std::printf("lesson: %.1f MB of text, %d places of \"%s\"\n", document.characterCount() / 1048576.0, floorFound,
                 qPrintable(word));
-    std::printf("first search: %.1f ms, floor (QTextDocument::find over every place) %.1f ms, ratio %.2f (target <= %.1f)\n",
-                first, floor, ratio, Target);
+    std::printf(
+        "first search: %.1f ms, floor (QTextDocument::find over every place) %.1f ms, ratio %.2f (target <= %.1f)\n",
+        first, floor, ratio, Target);
     std::printf("in slices:    %.1f ms in all, longest slice %.1f ms (bound %.0f ms per event-loop pass)\n",
                 bench::median(slicedTimes) / 1e6, longestSlice / 1e6, KeystrokeBoundMs);
     std::printf("keystroke:    %.1f ms once folded (bound %.0f ms per event-loop pass)\n", key, KeystrokeBoundMs);

@@ -42,7 +42,8 @@ QStringList paragraphs(qsizetype lessonBytes)
     qsizetype size = 0;
     for (int i = 0; size < lessonBytes; ++i) {
         list.append(QStringLiteral("Odsek %1: Počítač spracúva údaje podľa programu, ktorý mu zadá človek, "
-                                   "a výsledok ukáže na obrazovke alebo uloží do súboru.").arg(i + 1));
+                                   "a výsledok ukáže na obrazovke alebo uloží do súboru.")
+                        .arg(i + 1));
         // Rich text writes each letter with a diacritic as four bytes.
         size += list.last().size() * 6 / 5 + 10;
     }
@@ -116,7 +117,7 @@ qint64 longestPass()
 }
 
 struct Measured {
-    double screen = 0, floor = 0;      // median CPU times until shown
+    double screen = 0, floor = 0; // median CPU times until shown
     qint64 screenPass = 0, floorPass = 0;
     qsizetype paragraphs = 0, rtfBytes = 0;
 };
@@ -201,10 +202,11 @@ int main(int argc, char *argv[])
         const double ratio = m.screen / m.floor;
         std::printf("%s lesson on a screen: %.2f MB of rich text, %lld paragraphs\n", name, m.rtfBytes / 1048576.0,
                     qint64(m.paragraphs));
-        std::printf("  screen: %.0f ms, floor (bare text edit) %.0f ms, ratio %.2f (target <= %.1f)\n",
-                    m.screen / 1e6, m.floor / 1e6, ratio, Target);
-        std::printf("  longest event-loop pass after showing: screen %.1f ms, bare text edit %.1f ms (target <= %.1f)\n",
-                    m.screenPass / 1e6, m.floorPass / 1e6, m.floor / 10 / 1e6);
+        std::printf("  screen: %.0f ms, floor (bare text edit) %.0f ms, ratio %.2f (target <= %.1f)\n", m.screen / 1e6,
+                    m.floor / 1e6, ratio, Target);
+        std::printf(
+            "  longest event-loop pass after showing: screen %.1f ms, bare text edit %.1f ms (target <= %.1f)\n",
+            m.screenPass / 1e6, m.floorPass / 1e6, m.floor / 10 / 1e6);
         ok = ok && ratio <= Target && m.screenPass <= m.floor / 10;
     };
     const Measured small = measure(5 * MB, 5);

@@ -69,15 +69,17 @@ const std::vector<QTextCharFormat> &keptFormats()
         pict += png.toHex() + "}";
         QByteArray object = "{\\object\\objemb{\\*\\objclass Equation.3}\\objw960\\objh720{\\*\\objdata ";
         object += QByteArray(4096, 'a') + "}{\\result" + pict + "}}";
-        const QByteArray floating = "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright960\\shpbottom720{\\sp{\\sn shapeType}{\\sv 75}}"
-                                    "{\\sp{\\sn pib}{\\sv " + pict + "}}}}";
-        const QByteArray box = "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright3000\\shpbottom900{\\sp{\\sn shapeType}{\\sv 202}}"
-                               "{\\shptxt \\pard Text v r\\'e1m\\'e8eku\\par}}}";
+        const QByteArray floating =
+            "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright960\\shpbottom720{\\sp{\\sn shapeType}{\\sv 75}}"
+            "{\\sp{\\sn pib}{\\sv "
+            + pict + "}}}}";
+        const QByteArray box =
+            "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright3000\\shpbottom900{\\sp{\\sn shapeType}{\\sv 202}}"
+            "{\\shptxt \\pard Text v r\\'e1m\\'e8eku\\par}}}";
         const rtf::TextBoxReader reader = [](QByteArrayView) { return QStringLiteral("Text v rámčeku"); };
-        return std::vector<QTextCharFormat>{
-            rtf::keptGroupFormat(rtf::KeptKind::Object, object, scratch, reader),
-            rtf::keptGroupFormat(rtf::KeptKind::Shape, floating, scratch, reader),
-            rtf::keptGroupFormat(rtf::KeptKind::Shape, box, scratch, reader)};
+        return std::vector<QTextCharFormat>{rtf::keptGroupFormat(rtf::KeptKind::Object, object, scratch, reader),
+                                            rtf::keptGroupFormat(rtf::KeptKind::Shape, floating, scratch, reader),
+                                            rtf::keptGroupFormat(rtf::KeptKind::Shape, box, scratch, reader)};
     }();
     return formats;
 }
@@ -130,11 +132,11 @@ std::vector<QTextBlockFormat> blockFormats()
 // A Slovak lesson text of paragraphs with a format change every few words.
 std::vector<Paragraph> lessonText(int paragraphs)
 {
-    const QStringList words = QStringLiteral(
-        "Kapitola úsečka kružnica nakreslite obdĺžnik pomocou nástroja ťahaním myši "
-        "potvrďte kláves Enter výsledok uložte súbor ďalšie príklady nájdete v lekcii "
-        "čiara štvorec žltá farba ľavé tlačidlo „úvodzovky“ – pomlčka € tab\tstop")
-                                  .split(u' ');
+    const QStringList words =
+        QStringLiteral("Kapitola úsečka kružnica nakreslite obdĺžnik pomocou nástroja ťahaním myši "
+                       "potvrďte kláves Enter výsledok uložte súbor ďalšie príklady nájdete v lekcii "
+                       "čiara štvorec žltá farba ľavé tlačidlo „úvodzovky“ – pomlčka € tab\tstop")
+            .split(u' ');
     quint32 seed = 12345;
     const auto next = [&seed](quint32 n) {
         seed = seed * 1103515245u + 12345u;
@@ -157,8 +159,8 @@ std::vector<Paragraph> lessonText(int paragraphs)
 }
 
 // The floor of reading: the same runs and paragraphs typed in through a cursor.
-void insertLesson(QTextDocument &doc, const std::vector<Paragraph> &text,
-                  const std::vector<QTextCharFormat> &chars, const std::vector<QTextBlockFormat> &blocks)
+void insertLesson(QTextDocument &doc, const std::vector<Paragraph> &text, const std::vector<QTextCharFormat> &chars,
+                  const std::vector<QTextBlockFormat> &blocks)
 {
     doc.setUndoRedoEnabled(false);
     static const QImage image = [] {
@@ -176,7 +178,9 @@ void insertLesson(QTextDocument &doc, const std::vector<Paragraph> &text,
         if (index == TableAt) {
             QTextTable *table = cursor.insertTable(4, 3);
             for (int cell = 0; cell < 12; ++cell)
-                table->cellAt(cell / 3, cell % 3).firstCursorPosition().insertText(para.runs.front().text, chars[size_t(cell)]);
+                table->cellAt(cell / 3, cell % 3)
+                    .firstCursorPosition()
+                    .insertText(para.runs.front().text, chars[size_t(cell)]);
             cursor = table->lastCursorPosition();
             cursor.movePosition(QTextCursor::NextBlock);
             cursor.setBlockFormat(blocks[size_t(para.format)]);
@@ -260,8 +264,8 @@ int main(int argc, char *argv[])
         QTextDocument doc;
         reading.push_back(bench::cpuNs([&] { rtf::read(rtf, doc); }));
         if (doc.characterCount() != lesson.characterCount()) {
-            std::fprintf(stderr, "the lesson read back has %d characters, not %d\n",
-                         doc.characterCount(), lesson.characterCount());
+            std::fprintf(stderr, "the lesson read back has %d characters, not %d\n", doc.characterCount(),
+                         lesson.characterCount());
             return 2;
         }
     }
@@ -278,8 +282,8 @@ int main(int argc, char *argv[])
 
     const double readRatio = bench::median(reading) / bench::median(insertFloor);
     const double writeRatio = bench::median(writing) / bench::median(walkFloor);
-    std::printf("lesson: %.2f MB of rich text, %d paragraphs, %d characters (checksum %lld)\n",
-                rtf.size() / 1048576.0, lesson.blockCount(), lesson.characterCount(), sink);
+    std::printf("lesson: %.2f MB of rich text, %d paragraphs, %d characters (checksum %lld)\n", rtf.size() / 1048576.0,
+                lesson.blockCount(), lesson.characterCount(), sink);
     std::printf("read:  %.2f ms, floor (cursor insertion) %.2f ms, ratio %.2f (target <= %.1f)\n",
                 bench::median(reading) / 1e6, bench::median(insertFloor) / 1e6, readRatio, Target);
     std::printf("write: %.2f ms, floor (fragment walk) %.2f ms, ratio %.2f (target <= %.1f)\n",

@@ -48,7 +48,7 @@ QString lessonText()
     int i = 0;
     while (text.size() < 20000) {
         text += QStringLiteral("Odsek %1: Počítač spracúva údaje podľa programu, ktorý mu zadá človek. ").arg(i + 1)
-              + (i % 3 == 2 ? QStringLiteral("\n") : QString());
+            + (i % 3 == 2 ? QStringLiteral("\n") : QString());
         ++i;
     }
     return text;
@@ -186,37 +186,42 @@ int main(int argc, char *argv[])
             made = window.client->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Buttonx"))).size();
         });
         rootTime = root;
-        const double floor = courses > 5000 ? bench::medianNs(rounds, [&] {
-            const QStringList listed = QDir(big.program()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-            if (listed.size() < courses)
-                std::printf("the folder lists only %d courses\n", int(listed.size()));
-            QMainWindow window;
-            auto *area = new QScrollArea(&window);
-            window.setCentralWidget(area);
-            auto *column = new QWidget;
-            column->resize(680, 55 + 45 * courses);
-            for (qsizetype i = 0; i < made; ++i) {
-                auto *b = new QPushButton(QStringLiteral("Kurz %1").arg(i), column);
-                b->setGeometry(520, 55 + 45 * int(i), 150, 40);
-            }
-            area->setWidget(column);
-            window.resize(700, 640);
-            window.show();
-            QCoreApplication::processEvents();
-        }) : bench::medianNs(rounds, [&] {
-            QMainWindow window;
-            auto *client = new QWidget(&window);
-            window.setCentralWidget(client);
-            for (int i = 0; i < courses; ++i) {
-                auto *b = new QPushButton(QStringLiteral("Kurz %1").arg(i), client);
-                b->setGeometry(520, 55 + 45 * i, 150, 40);
-            }
-            window.resize(700, 640);
-            window.show();
-            QCoreApplication::processEvents();
-        });
-        std::printf("root screen with %d courses (%d buttons made): %.2f ms, floor %.2f ms, ratio %.2f (target <= %.1f)\n",
-                    courses, int(made), root / 1e6, floor / 1e6, root / floor, Target);
+        const double floor = courses > 5000
+            ? bench::medianNs(rounds,
+                              [&] {
+                                  const QStringList listed =
+                                      QDir(big.program()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+                                  if (listed.size() < courses)
+                                      std::printf("the folder lists only %d courses\n", int(listed.size()));
+                                  QMainWindow window;
+                                  auto *area = new QScrollArea(&window);
+                                  window.setCentralWidget(area);
+                                  auto *column = new QWidget;
+                                  column->resize(680, 55 + 45 * courses);
+                                  for (qsizetype i = 0; i < made; ++i) {
+                                      auto *b = new QPushButton(QStringLiteral("Kurz %1").arg(i), column);
+                                      b->setGeometry(520, 55 + 45 * int(i), 150, 40);
+                                  }
+                                  area->setWidget(column);
+                                  window.resize(700, 640);
+                                  window.show();
+                                  QCoreApplication::processEvents();
+                              })
+            : bench::medianNs(rounds, [&] {
+                  QMainWindow window;
+                  auto *client = new QWidget(&window);
+                  window.setCentralWidget(client);
+                  for (int i = 0; i < courses; ++i) {
+                      auto *b = new QPushButton(QStringLiteral("Kurz %1").arg(i), client);
+                      b->setGeometry(520, 55 + 45 * i, 150, 40);
+                  }
+                  window.resize(700, 640);
+                  window.show();
+                  QCoreApplication::processEvents();
+              });
+        std::printf(
+            "root screen with %d courses (%d buttons made): %.2f ms, floor %.2f ms, ratio %.2f (target <= %.1f)\n",
+            courses, int(made), root / 1e6, floor / 1e6, root / floor, Target);
         return root / floor;
     };
     const double root200 = rootRatio(200);
@@ -229,5 +234,6 @@ int main(int argc, char *argv[])
     const double levelRatio = level / levelFloor;
     std::printf("level window: %.2f ms, floor %.2f ms, ratio %.2f (target <= %.1f)\n", level / 1e6, levelFloor / 1e6,
                 levelRatio, Target);
-    return levelRatio <= Target && root200 <= Target && root2000 <= Target && root20000 <= Target && growth <= 12 ? 0 : 1;
+    return levelRatio <= Target && root200 <= Target && root2000 <= Target && root20000 <= Target && growth <= 12 ? 0
+                                                                                                                  : 1;
 }

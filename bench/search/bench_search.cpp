@@ -35,11 +35,12 @@ constexpr int RtfBytes = 5 * 1024;
 constexpr double ReadTarget = 1.5;
 constexpr double QueryTarget = 2.0;
 
-const char *const Words[] = {
-    "kapitola", "\\'fase\\'e8ka", "kru\\'9enica", "nakreslite", "obd\\'e5\\'9enik", "pomocou", "n\\'e1stroja",
-    "\\'9dahan\\'edm", "my\\'9ai", "potvr\\'efte", "kl\\'e1ves", "v\\'fdsledok", "ulo\\'9ete", "s\\'fabor",
-    "\\'efal\\'9aie", "pr\\'edklady", "n\\'e1jdete", "lekcii", "\\'e8iara", "\\'9atvorec", "\\'9elt\\'e1",
-    "farba", "\\'beav\\'e9", "tla\\'e8idlo", "po\\'e8\\'edta\\'e8", "okno", "ponuka", "program"};
+const char *const Words[] = {"kapitola",     "\\'fase\\'e8ka", "kru\\'9enica",    "nakreslite",   "obd\\'e5\\'9enik",
+                             "pomocou",      "n\\'e1stroja",   "\\'9dahan\\'edm", "my\\'9ai",     "potvr\\'efte",
+                             "kl\\'e1ves",   "v\\'fdsledok",   "ulo\\'9ete",      "s\\'fabor",    "\\'efal\\'9aie",
+                             "pr\\'edklady", "n\\'e1jdete",    "lekcii",          "\\'e8iara",    "\\'9atvorec",
+                             "\\'9elt\\'e1", "farba",          "\\'beav\\'e9",    "tla\\'e8idlo", "po\\'e8\\'edta\\'e8",
+                             "okno",         "ponuka",         "program"};
 
 quint32 seed = 2026;
 quint32 next(quint32 n)
@@ -51,7 +52,7 @@ quint32 next(quint32 n)
 QByteArray lessonRtf(int number)
 {
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}\\f0\\fs24 Lekcia "
-                     + QByteArray::number(number) + "\\par ";
+        + QByteArray::number(number) + "\\par ";
     while (rtf.size() < RtfBytes) {
         for (int w = 0; w < 12; ++w) {
             const quint32 style = next(20);
@@ -150,9 +151,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < QueryRounds; ++i) {
         const QString a = search::fold(first), b = search::fold(second);
         loopTimes.push_back(bench::cpuNs([&] { expected = bareLoop(screens, a, b); }));
-        queryTimes.push_back(bench::cpuNs([&] {
-            found = int(search::findScreens(search::parseQuery(typed), screens).size());
-        }));
+        queryTimes.push_back(
+            bench::cpuNs([&] { found = int(search::findScreens(search::parseQuery(typed), screens).size()); }));
     }
     if (found != expected || found == 0) {
         std::fprintf(stderr, "the query found %d screens, the loop %d\n", found, expected);
@@ -164,10 +164,11 @@ int main(int argc, char *argv[])
     const double readRatio = read / readFloorNs, queryRatio = query / loop;
     std::printf("course: %zu screens, 5 KB formatted text and a note each (checksum %lld)\n", screens.size(), sink);
     std::printf("read:  %.1f ms, floor (each file once, formatted texts to plain text) %.1f ms, ratio %.2f "
-                "(target <= %.1f, under 1000 ms)\n", read / 1e6, readFloorNs / 1e6, readRatio, ReadTarget);
+                "(target <= %.1f, under 1000 ms)\n",
+                read / 1e6, readFloorNs / 1e6, readRatio, ReadTarget);
     std::printf("query: %.2f ms for \"%s\" (%d screens), floor (bare substring loop) %.2f ms, ratio %.2f "
-                "(target <= %.1f, under 50 ms)\n", query / 1e6, qPrintable(typed), found, loop / 1e6, queryRatio,
-                QueryTarget);
+                "(target <= %.1f, under 50 ms)\n",
+                query / 1e6, qPrintable(typed), found, loop / 1e6, queryRatio, QueryTarget);
     const bool ok = readRatio <= ReadTarget && read < 1e9 && queryRatio <= QueryTarget && query < 50e6;
     return ok ? 0 : 1;
 }

@@ -49,7 +49,6 @@ qint64 setUpOnce(const QString &program, const QString &work, bool insideCourse)
     });
 }
 
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -66,8 +65,12 @@ int main(int argc, char *argv[])
     }
     const QString programFile = configured.path() + QStringLiteral("/program/CONFIG.TXT");
     QStringList programLines = fillerLines(360, QStringLiteral("INE"));
-    const char *realKeys[] = {"0*IP*IP adresa", "1*WIDTH*700", "1*HEIGHT*640", "1*NAME*Lumora",
-                              "1*EDUCATION*Výukový program", "1*END BUTTON CAPTION*Koniec"};
+    const char *realKeys[] = {"0*IP*IP adresa",
+                              "1*WIDTH*700",
+                              "1*HEIGHT*640",
+                              "1*NAME*Lumora",
+                              "1*EDUCATION*Výukový program",
+                              "1*END BUTTON CAPTION*Koniec"};
     for (const char *line : realKeys)
         programLines << QString::fromUtf8(line);
     programLines += fillerLines(400 - int(programLines.size()), QStringLiteral("DALSIE"));
@@ -77,12 +80,14 @@ int main(int argc, char *argv[])
 
     std::vector<qint64> floor, measured;
     for (int i = 0; i < Rounds; ++i) {
-        floor.push_back(setUpOnce(bare.path() + QStringLiteral("/program"), bare.path() + QStringLiteral("/work"), false));
+        floor.push_back(
+            setUpOnce(bare.path() + QStringLiteral("/program"), bare.path() + QStringLiteral("/work"), false));
         measured.push_back(setUpOnce(configured.path() + QStringLiteral("/program"),
                                      configured.path() + QStringLiteral("/work"), true));
     }
     const double ratio = bench::median(measured) / bench::median(floor);
-    std::printf("main window set-up: no CONFIG.TXT %.2f ms, 400+400 lines inside a course %.2f ms, ratio %.2f (target <= %.1f)\n",
+    std::printf("main window set-up: no CONFIG.TXT %.2f ms, 400+400 lines inside a course %.2f ms, ratio %.2f (target "
+                "<= %.1f)\n",
                 bench::median(floor) / 1e6, bench::median(measured) / 1e6, ratio, Target);
     return ratio <= Target ? 0 : 1;
 }

@@ -96,8 +96,8 @@ void show(QAbstractItemModel *model)
 bool report(const char *what, double ns, double floorNs, double target)
 {
     const double ratio = ns / floorNs;
-    std::printf("%-34s %9.1f ms  floor %9.1f ms  ratio %.2f (target <= %.1f)%s\n", what, ns / 1e6, floorNs / 1e6,
-                ratio, target, ratio <= target ? "" : "  ABOVE TARGET");
+    std::printf("%-34s %9.1f ms  floor %9.1f ms  ratio %.2f (target <= %.1f)%s\n", what, ns / 1e6, floorNs / 1e6, ratio,
+                target, ratio <= target ? "" : "  ABOVE TARGET");
     return ratio <= target;
 }
 
@@ -154,7 +154,8 @@ int main(int argc, char *argv[])
     const double integrity = bench::medianNs(Rounds, [&] { missing = course::missingFileLines(walked); });
     ok = report("integrity check", integrity, floorExists, 2.0) && ok && present + missing.size() == walked.size();
 
-    const double walkOnly = bench::medianNs(Rounds, [&] { (void)course::walkCourse(folder, QStringLiteral("Kurz"), fileName(0)); });
+    const double walkOnly =
+        bench::medianNs(Rounds, [&] { (void)course::walkCourse(folder, QStringLiteral("Kurz"), fileName(0)); });
     check::CourseReport checked;
     const double checker = bench::medianNs(Rounds, [&] { checked = check::checkCourse(folder, dir.path()); });
     // Every content file holds more lines than a screen keeps; the checker judges the 20

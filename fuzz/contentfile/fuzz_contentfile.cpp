@@ -32,8 +32,7 @@ void checkButtons(const QStringList &stored, const ScreenItems &items)
         previousTag = b.tag;
         check(stored.at(b.tag - 1).startsWith(u'['), "a button comes from a button line");
         check(b.visible == !b.caption.isEmpty(), "only a button with a caption is visible");
-        check(b.target.isEmpty()
-                  || (b.target.front().unicode() > 0x20 && b.target.back().unicode() > 0x20),
+        check(b.target.isEmpty() || (b.target.front().unicode() > 0x20 && b.target.back().unicode() > 0x20),
               "a target has no surrounding blanks");
 
         const TargetParts parts = splitTarget(b.target);
@@ -77,8 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &line : stored)
         check(line.size() <= longest + 2, "a stored line grows by at most its two marks");
     if (!stored.isEmpty())
-        check(stored.first().startsWith(u'[') || stored.first().startsWith(u"//")
-                  || stored.first().startsWith(u'<'),
+        check(stored.first().startsWith(u'[') || stored.first().startsWith(u"//") || stored.first().startsWith(u'<'),
               "the first stored line is an item line");
 
     const ScreenItems items = walkStoredLines(stored);

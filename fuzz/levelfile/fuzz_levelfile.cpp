@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     try {
         lumora::levelfile::parse(bytes);
-    } catch (const lumora::IoError &) {
-    }
+    } catch (const lumora::IoError &) {}
     QStringList lines;
     lines << QString::fromLatin1(lumora::windowtemplate::Header);
     for (const QByteArrayView line : lumora::textfile::splitRawLines(bytes))
@@ -24,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // What is written back reads back the same.
         if (lumora::windowtemplate::fromLines(lumora::windowtemplate::toLines(props), QStringLiteral("fuzz")) != props)
             __builtin_trap();
-    } catch (const lumora::FileFormatError &) {
-    }
+    } catch (const lumora::FileFormatError &) {}
     return 0;
 }

@@ -14,33 +14,42 @@ bool isToolkitOption(QString option)
 {
     if (option.startsWith(QLatin1String("--")))
         option.remove(0, 1);
-    static const QStringList toolkit = {
-        QStringLiteral("-platform"), QStringLiteral("-platformpluginpath"), QStringLiteral("-platformtheme"),
-        QStringLiteral("-plugin"), QStringLiteral("-style"), QStringLiteral("-stylesheet"),
-        QStringLiteral("-reverse"), QStringLiteral("-session"), QStringLiteral("-display"),
-        QStringLiteral("-geometry"), QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowtitle"),
-        QStringLiteral("-qwindowicon"), QStringLiteral("-widgetcount"), QStringLiteral("-nograb"),
-        QStringLiteral("-dograb"), QStringLiteral("-sync")};
+    static const QStringList toolkit = {QStringLiteral("-platform"),
+                                        QStringLiteral("-platformpluginpath"),
+                                        QStringLiteral("-platformtheme"),
+                                        QStringLiteral("-plugin"),
+                                        QStringLiteral("-style"),
+                                        QStringLiteral("-stylesheet"),
+                                        QStringLiteral("-reverse"),
+                                        QStringLiteral("-session"),
+                                        QStringLiteral("-display"),
+                                        QStringLiteral("-geometry"),
+                                        QStringLiteral("-qwindowgeometry"),
+                                        QStringLiteral("-qwindowtitle"),
+                                        QStringLiteral("-qwindowicon"),
+                                        QStringLiteral("-widgetcount"),
+                                        QStringLiteral("-nograb"),
+                                        QStringLiteral("-dograb"),
+                                        QStringLiteral("-sync")};
     return toolkit.contains(option.section(QLatin1Char('='), 0, 0));
 }
 
 QString usage()
 {
-    return QString::fromUtf8(
-        "Použitie: lumora [VOĽBA]\n"
-        "          lumora PRIEČINOK-S-KURZAMI\n"
-        "          lumora OBSAHOVÝ-SÚBOR [SLOVÁ NADPISU...]\n"
-        "\n"
-        "Lumora je prehrávač výukových kurzov na samoštúdium. Otvorí programový adresár\n"
-        "(zadaný ako parameter, inak aktuálny adresár): každý jeho podadresár je jeden\n"
-        "kurz a CONFIG.TXT v ňom určuje texty a nastavenia.\n"
-        "\n"
-        "S cestou k obsahovému súboru obrazovky a slovami nadpisu ukáže len tú jednu\n"
-        "obrazovku (vyhľadávacie okno).\n"
-        "\n"
-        "  -h, --help     vypíše tento návod a skončí\n"
-        "      --version  vypíše verziu programu a skončí\n"
-        "      --last     otvorí naposledy použitý programový adresár (položka v ponuke)\n");
+    return QString::fromUtf8("Použitie: lumora [VOĽBA]\n"
+                             "          lumora PRIEČINOK-S-KURZAMI\n"
+                             "          lumora OBSAHOVÝ-SÚBOR [SLOVÁ NADPISU...]\n"
+                             "\n"
+                             "Lumora je prehrávač výukových kurzov na samoštúdium. Otvorí programový adresár\n"
+                             "(zadaný ako parameter, inak aktuálny adresár): každý jeho podadresár je jeden\n"
+                             "kurz a CONFIG.TXT v ňom určuje texty a nastavenia.\n"
+                             "\n"
+                             "S cestou k obsahovému súboru obrazovky a slovami nadpisu ukáže len tú jednu\n"
+                             "obrazovku (vyhľadávacie okno).\n"
+                             "\n"
+                             "  -h, --help     vypíše tento návod a skončí\n"
+                             "      --version  vypíše verziu programu a skončí\n"
+                             "      --last     otvorí naposledy použitý programový adresár (položka v ponuke)\n");
 }
 
 } // namespace
@@ -65,7 +74,10 @@ Decision decide(const QStringList &arguments, const QString &currentFolder)
         if (isToolkitOption(first))
             return decision;
         return {Action::UnknownOption,
-                QStringLiteral("lumora: neznáma voľba „%1“ (pomoc: lumora --help)\n").arg(first), {}, false, {}};
+                QStringLiteral("lumora: neznáma voľba „%1“ (pomoc: lumora --help)\n").arg(first),
+                {},
+                false,
+                {}};
     }
     const QString path = paths::resolve(QDir(currentFolder).absoluteFilePath(paths::fromCourse(first)));
     if (paths::folderExists(path)) {
@@ -80,7 +92,9 @@ Decision decide(const QStringList &arguments, const QString &currentFolder)
     return {Action::BadPath,
             QStringLiteral("lumora: „%1“ nie je priečinok s kurzami ani obsahový súbor (pomoc: lumora --help)\n")
                 .arg(first),
-            {}, false, {}};
+            {},
+            false,
+            {}};
 }
 
 } // namespace lumora::commandline

@@ -142,8 +142,7 @@ QList<Property> captureWindow(const TForm1 &window)
 {
     QList<Property> out;
     out.append({WindowObject, QStringLiteral("caption"), window.windowTitle()});
-    out.append({WindowObject, QStringLiteral("geometry"),
-                rectText(QRect(window.pos(), window.size()))});
+    out.append({WindowObject, QStringLiteral("geometry"), rectText(QRect(window.pos(), window.size()))});
     out.append({WindowObject, QStringLiteral("font"), fontText(window.font())});
 
     for (const QWidget *widget : window.client->findChildren<QWidget *>()) {
@@ -158,8 +157,7 @@ QList<Property> captureWindow(const TForm1 &window)
         if (widget->font().resolveMask() != 0)
             out.append({name, QStringLiteral("font"), fontText(widget->font())});
         if (qobject_cast<const QLabel *>(widget))
-            out.append({name, QStringLiteral("color"),
-                        widget->palette().color(QPalette::WindowText).name()});
+            out.append({name, QStringLiteral("color"), widget->palette().color(QPalette::WindowText).name()});
         if (!widget->toolTip().isEmpty())
             out.append({name, QStringLiteral("hint"), widget->toolTip()});
         if (auto *spin = qobject_cast<const QSpinBox *>(widget))

@@ -46,16 +46,19 @@ int main(int argc, char *argv[])
     const auto started = lumora::commandline::decide(QApplication::arguments().mid(1), QDir::currentPath());
     QString programFolder = started.programFolder;
     if (programFolder.isEmpty() && started.lastFolder)
-        programFolder = lumora::startfolder::choose(true, QDir::currentPath(), lumora::UserSettings().recentFolders(),
-                                                    lumora::startfolder::installedSample(QApplication::applicationDirPath()));
+        programFolder =
+            lumora::startfolder::choose(true, QDir::currentPath(), lumora::UserSettings().recentFolders(),
+                                        lumora::startfolder::installedSample(QApplication::applicationDirPath()));
     if (!programFolder.isEmpty() && !QDir::setCurrent(programFolder)) {
-        std::fputs(QStringLiteral("lumora: do priečinka „%1“ sa nedá vstúpiť\n").arg(programFolder).toLocal8Bit().constData(),
-                   stderr);
+        std::fputs(
+            QStringLiteral("lumora: do priečinka „%1“ sa nedá vstúpiť\n").arg(programFolder).toLocal8Bit().constData(),
+            stderr);
         return lumora::commandline::UsageError;
     }
     lumora::look::applyReadableLook();
 
-    const QString icon = lumora::paths::existingFile(lumora::paths::join(QDir::currentPath(), QStringLiteral("ikona.ico")));
+    const QString icon =
+        lumora::paths::existingFile(lumora::paths::join(QDir::currentPath(), QStringLiteral("ikona.ico")));
     if (!icon.isEmpty())
         QApplication::setWindowIcon(QIcon(icon));
     else
@@ -65,9 +68,7 @@ int main(int argc, char *argv[])
 
     lumora::Session session;
     lumora::TForm1 form(session);
-    lumora::guarded([&] {
-        form.FormCreate(lumora::StartEnvironment::fromSystem(started.arguments));
-    });
+    lumora::guarded([&] { form.FormCreate(lumora::StartEnvironment::fromSystem(started.arguments)); });
     if (session.terminateRequested)
         return 0;
     form.show();

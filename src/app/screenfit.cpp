@@ -73,10 +73,12 @@ QRect fitted(const QRect &inner, const QMargins &frame, const QRect &available)
         return inner;
     const int width = std::min(inner.width(), available.width() - frame.left() - frame.right());
     const int height = std::min(inner.height(), available.height() - frame.top() - frame.bottom());
-    const int left = std::clamp(inner.x(), available.left() + frame.left(),
-                                std::max(available.left() + frame.left(), available.right() + 1 - frame.right() - width));
-    const int top = std::clamp(inner.y(), available.top() + frame.top(),
-                               std::max(available.top() + frame.top(), available.bottom() + 1 - frame.bottom() - height));
+    const int left =
+        std::clamp(inner.x(), available.left() + frame.left(),
+                   std::max(available.left() + frame.left(), available.right() + 1 - frame.right() - width));
+    const int top =
+        std::clamp(inner.y(), available.top() + frame.top(),
+                   std::max(available.top() + frame.top(), available.bottom() + 1 - frame.bottom() - height));
     return QRect(left, top, std::max(width, 1), std::max(height, 1));
 }
 

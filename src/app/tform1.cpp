@@ -83,12 +83,11 @@ QMenu *submenu(QWidget *owner, QMenuBar *bar, QMenu *parentMenu, const char *nam
 
 } // namespace
 
-TForm1::TForm1(Session &session, QWidget *parent)
-    : QMainWindow(parent), m_session(session)
+TForm1::TForm1(Session &session, QWidget *parent) : QMainWindow(parent), m_session(session)
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     // A window made after the set-up starts at the set-up's font size, so that its first
     // activation changes no font (a font change reaches every control, and makes the
     // combo boxes build their lists); the titles and flat buttons keep the design size.
@@ -225,7 +224,9 @@ void TForm1::createMenu()
 
 void TForm1::Hadaj1Click()
 {
-    tree::openTree(m_session, {this, m_session.course.LevelWindow[1] == this, [this] { offerToSaveText(); }, [this] { EndProgram(); }});
+    tree::openTree(
+        m_session,
+        {this, m_session.course.LevelWindow[1] == this, [this] { offerToSaveText(); }, [this] { EndProgram(); }});
 }
 
 void TForm1::connectHandlers()
@@ -252,8 +253,18 @@ void TForm1::connectHandlers()
     // The pane's text starts below the find bar while it is open.
     if (auto *pane = qobject_cast<LessonPane *>(Memo1))
         connect(findBar, &search::LessonFindBar::covers, pane, &LessonPane::reserveTop);
-    m_paneEditing = new text::PaneEditing(m_session, {this, Memo1, Panel1, Panel4, MaskEdit1, Editciatextu2, Ignorovazmeny1,
-                                                      Zoom1, ComboBox1, {findBar}, {SpeedButton1, SpeedButton2, Button1}});
+    m_paneEditing = new text::PaneEditing(m_session,
+                                          {this,
+                                           Memo1,
+                                           Panel1,
+                                           Panel4,
+                                           MaskEdit1,
+                                           Editciatextu2,
+                                           Ignorovazmeny1,
+                                           Zoom1,
+                                           ComboBox1,
+                                           {findBar},
+                                           {SpeedButton1, SpeedButton2, Button1}});
     if (auto *pane = qobject_cast<LessonPane *>(Memo1))
         new text::PaneZoom(m_session, *pane, this);
     m_personal = new personal::PersonalMenu(m_session, *this);
@@ -264,30 +275,97 @@ void TForm1::connectHandlers()
 
 personal::PersonalHost::Controls TForm1::personalControls() const
 {
-    return {const_cast<TForm1 *>(this), Button1, ComboBox1, ComboBox2, Label4, Vlastn1,
-            Poznmky1, Odkazy1, Koprovanie1, Export1};
+    return {const_cast<TForm1 *>(this),
+            Button1,
+            ComboBox1,
+            ComboBox2,
+            Label4,
+            Vlastn1,
+            Poznmky1,
+            Odkazy1,
+            Koprovanie1,
+            Export1};
 }
 
-void TForm1::relayOutColumn() { m_screen->column().relayOut(); }
+void TForm1::relayOutColumn()
+{
+    m_screen->column().relayOut();
+}
 
-void TForm1::Poznmky1Click() { m_personal->Poznmky1Click(); }
-void TForm1::Button1Click() { m_personal->Button1Click(); }
-void TForm1::Odkazy1Click() { m_personal->Odkazy1Click(); }
-void TForm1::ComboBox1Click(int index) { m_personal->ComboBox1Click(index); }
-void TForm1::ComboBox2Click(int index) { m_personal->ComboBox2Click(index); }
-void TForm1::ComboBox2Change(int index) { m_personal->ComboBox2Change(index); }
-void TForm1::Koprovanie1Click() { m_personal->Koprovanie1Click(); }
-void TForm1::Export1Click() { m_personal->Export1Click(); }
-void TForm1::Oprograme1Click() { m_info->Oprograme1Click(); }
-void TForm1::Ohlasyautorom1Click() { m_info->Ohlasyautorom1Click(); }
-void TForm1::Reklama1Click() { m_info->Reklama1Click(); }
-void TForm1::Hadavkurze1Click() { m_courseSearch->Hadavkurze1Click(); }
+void TForm1::Poznmky1Click()
+{
+    m_personal->Poznmky1Click();
+}
+void TForm1::Button1Click()
+{
+    m_personal->Button1Click();
+}
+void TForm1::Odkazy1Click()
+{
+    m_personal->Odkazy1Click();
+}
+void TForm1::ComboBox1Click(int index)
+{
+    m_personal->ComboBox1Click(index);
+}
+void TForm1::ComboBox2Click(int index)
+{
+    m_personal->ComboBox2Click(index);
+}
+void TForm1::ComboBox2Change(int index)
+{
+    m_personal->ComboBox2Change(index);
+}
+void TForm1::Koprovanie1Click()
+{
+    m_personal->Koprovanie1Click();
+}
+void TForm1::Export1Click()
+{
+    m_personal->Export1Click();
+}
+void TForm1::Oprograme1Click()
+{
+    m_info->Oprograme1Click();
+}
+void TForm1::Ohlasyautorom1Click()
+{
+    m_info->Ohlasyautorom1Click();
+}
+void TForm1::Reklama1Click()
+{
+    m_info->Reklama1Click();
+}
+void TForm1::Hadavkurze1Click()
+{
+    m_courseSearch->Hadavkurze1Click();
+}
 
 screens::ScreenControls TForm1::screenControls() const
 {
-    return {const_cast<TForm1 *>(this), client, Image1, Label6, Label1, Memo1, Panel1, m_paneEditing,
-            Label2, ComboBox1, Label4, ComboBox2, Button1, ScrollBar2, SpeedButton1, SpeedButton2,
-            Editciatextu1, Poznmky1, Odkazy1, Koprovanie1, Hadaj1, Zoom1, {Hadavlekcii1, Tlaclekciu1, Pdflekcie1}};
+    return {const_cast<TForm1 *>(this),
+            client,
+            Image1,
+            Label6,
+            Label1,
+            Memo1,
+            Panel1,
+            m_paneEditing,
+            Label2,
+            ComboBox1,
+            Label4,
+            ComboBox2,
+            Button1,
+            ScrollBar2,
+            SpeedButton1,
+            SpeedButton2,
+            Editciatextu1,
+            Poznmky1,
+            Odkazy1,
+            Koprovanie1,
+            Hadaj1,
+            Zoom1,
+            {Hadavlekcii1, Tlaclekciu1, Pdflekcie1}};
 }
 
 std::unique_ptr<QWidget> TForm1::makeLevelWindow()
@@ -298,15 +376,42 @@ std::unique_ptr<QWidget> TForm1::makeLevelWindow()
     return window;
 }
 
-void TForm1::FormActivate() { m_screen->FormActivate(); }
-void TForm1::Lista(int top) { m_screen->column().Lista(top); }
-void TForm1::ScrollBar2Scroll(int position) { m_screen->column().ScrollBar2Scroll(position); }
-void TForm1::PoStlaceni(QPushButton *courseButton) { m_screen->navigation().PoStlaceni(courseButton); }
-void TForm1::ZobrazOkno() { m_screen->navigation().ZobrazOkno(); }
-void TForm1::SpeedButton1Click() { m_screen->navigation().SpeedButton1Click(); }
-void TForm1::FormClose() { m_screen->navigation().FormClose(); }
-void TForm1::PripravOkno(const QString &contentPath) { m_screen->navigation().PripravOkno(contentPath); }
-void TForm1::SpustiProgram(QPushButton *lessonButton) { m_screen->items().SpustiProgram(lessonButton); }
+void TForm1::FormActivate()
+{
+    m_screen->FormActivate();
+}
+void TForm1::Lista(int top)
+{
+    m_screen->column().Lista(top);
+}
+void TForm1::ScrollBar2Scroll(int position)
+{
+    m_screen->column().ScrollBar2Scroll(position);
+}
+void TForm1::PoStlaceni(QPushButton *courseButton)
+{
+    m_screen->navigation().PoStlaceni(courseButton);
+}
+void TForm1::ZobrazOkno()
+{
+    m_screen->navigation().ZobrazOkno();
+}
+void TForm1::SpeedButton1Click()
+{
+    m_screen->navigation().SpeedButton1Click();
+}
+void TForm1::FormClose()
+{
+    m_screen->navigation().FormClose();
+}
+void TForm1::PripravOkno(const QString &contentPath)
+{
+    m_screen->navigation().PripravOkno(contentPath);
+}
+void TForm1::SpustiProgram(QPushButton *lessonButton)
+{
+    m_screen->items().SpustiProgram(lessonButton);
+}
 
 void TForm1::placeWindow(int left, int top, int width, int height)
 {
@@ -361,29 +466,77 @@ void TForm1::applyCaptions()
     }
 }
 
-bool TForm1::editing() const { return m_paneEditing->editing(); }
-void TForm1::startEditing() { m_paneEditing->startEditing(); }
-bool TForm1::UlozMemo() { return m_paneEditing->save(); }
-void TForm1::offerToSaveText() { m_paneEditing->offerToSave(); }
-void TForm1::Editciatextu2Click() { m_paneEditing->toggle(); }
-void TForm1::Ignorovazmeny1Click() { m_paneEditing->discard(); }
-void TForm1::Memo1Exit() { m_paneEditing->offerToSave(); }
-void TForm1::Memo1MouseDown() { m_paneEditing->formatSelection(); }
-void TForm1::Zoom1Click() { m_paneEditing->showZoomBox(); }
-void TForm1::Button2Click() { m_paneEditing->applyZoomBox(); }
-void TForm1::Editcialekci1Click() { m_paneEditing->openLessonEditor(); }
-void TForm1::Hadavlekcii1Click() { if (!Memo1->isHidden()) search::LessonFindBar::of(*Memo1, m_session).next(); }
-void TForm1::FindPreviousClick() { if (!Memo1->isHidden()) search::LessonFindBar::of(*Memo1, m_session).previous(); }
-void TForm1::Tlaclekciu1Click() { if (!Memo1->isHidden()) text::printLesson(m_session, *Memo1->document(), Label1->toolTip(), this); }
-void TForm1::Pdflekcie1Click() { if (!Memo1->isHidden()) text::saveLessonAsPdf(m_session, *Memo1->document(), Label1->toolTip(), this); }
+bool TForm1::editing() const
+{
+    return m_paneEditing->editing();
+}
+void TForm1::startEditing()
+{
+    m_paneEditing->startEditing();
+}
+bool TForm1::UlozMemo()
+{
+    return m_paneEditing->save();
+}
+void TForm1::offerToSaveText()
+{
+    m_paneEditing->offerToSave();
+}
+void TForm1::Editciatextu2Click()
+{
+    m_paneEditing->toggle();
+}
+void TForm1::Ignorovazmeny1Click()
+{
+    m_paneEditing->discard();
+}
+void TForm1::Memo1Exit()
+{
+    m_paneEditing->offerToSave();
+}
+void TForm1::Memo1MouseDown()
+{
+    m_paneEditing->formatSelection();
+}
+void TForm1::Zoom1Click()
+{
+    m_paneEditing->showZoomBox();
+}
+void TForm1::Button2Click()
+{
+    m_paneEditing->applyZoomBox();
+}
+void TForm1::Editcialekci1Click()
+{
+    m_paneEditing->openLessonEditor();
+}
+void TForm1::Hadavlekcii1Click()
+{
+    if (!Memo1->isHidden())
+        search::LessonFindBar::of(*Memo1, m_session).next();
+}
+void TForm1::FindPreviousClick()
+{
+    if (!Memo1->isHidden())
+        search::LessonFindBar::of(*Memo1, m_session).previous();
+}
+void TForm1::Tlaclekciu1Click()
+{
+    if (!Memo1->isHidden())
+        text::printLesson(m_session, *Memo1->document(), Label1->toolTip(), this);
+}
+void TForm1::Pdflekcie1Click()
+{
+    if (!Memo1->isHidden())
+        text::saveLessonAsPdf(m_session, *Memo1->document(), Label1->toolTip(), this);
+}
 
 void TForm1::SpeedButton2Click()
 {
     offerToSaveText();
     const bool ask = m_session.values.isSearchInstance();
-    const bool yes = ask
-        ? messages::confirm(m_session, keys::BlockedTree2, this)
-        : messages::confirm(m_session, keys::End, this);
+    const bool yes =
+        ask ? messages::confirm(m_session, keys::BlockedTree2, this) : messages::confirm(m_session, keys::End, this);
     if (yes)
         EndProgram();
 }

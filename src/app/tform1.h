@@ -44,14 +44,14 @@ class PaneEditing;
 
 // What the set-up learns from the machine; tests supply their own.
 struct StartEnvironment {
-    QString currentFolder;        // the program folder
-    QStringList arguments;        // command-line parameters after the program name
+    QString currentFolder; // the program folder
+    QStringList arguments; // command-line parameters after the program name
     int screenWidth = 1024;
     int screenHeight = 768;
     double dotsPerInch = 96;
     EnvironmentLookup environment;
-    QString dataLocation;         // the user's data location of the program (the default work folder)
-    std::function<QString()> localAddress;   // dotted address of this computer, empty when none
+    QString dataLocation;                  // the user's data location of the program (the default work folder)
+    std::function<QString()> localAddress; // dotted address of this computer, empty when none
 
     static StartEnvironment fromSystem(const QStringList &arguments);
 };
@@ -118,7 +118,7 @@ public:
     // The learner's own notes and links, copying them and the study export: forwarded
     // to the personal menu (src/personal).
     void Poznmky1Click();
-    void Button1Click();          // the notes button
+    void Button1Click(); // the notes button
     void Odkazy1Click();
     void ComboBox1Click(int index);
     void ComboBox2Click(int index);
@@ -162,49 +162,49 @@ public:
     Session &session() const { return m_session; }
 
     // Controls.
-    QWidget *client = nullptr;            // the client area below the menu bar
-    QLabel *Image1 = nullptr;             // the background picture
-    QLabel *Label6 = nullptr;             // the upper title ("EDUCATION")
-    QLabel *Label1 = nullptr;             // the program's name ("NAME")
-    QTextEdit *Memo1 = nullptr;           // the lesson text pane
-    QFrame *Panel1 = nullptr;             // the thin bar left of the button column
-    QToolButton *SpeedButton1 = nullptr;  // "Späť": back to the level below
-    QToolButton *SpeedButton2 = nullptr;  // "Koniec": ends the program
-    QLabel *Label2 = nullptr;             // "Odkazy:"
-    QComboBox *ComboBox1 = nullptr;       // the screen's own links
-    QLabel *Label4 = nullptr;             // "Vlastné odkazy:"
-    QComboBox *ComboBox2 = nullptr;       // the learner's own links
-    QPushButton *Button1 = nullptr;       // "Poznámky": the notes button
-    QScrollBar *ScrollBar2 = nullptr;     // scrolls a long button column
-    QFrame *Panel4 = nullptr;             // the zoom box
-    QLabel *Label12 = nullptr;            // the zoom box's label
-    QLineEdit *MaskEdit1 = nullptr;       // the zoom value in percent
-    QSpinBox *UpDown1 = nullptr;          // the arrows beside the zoom value
-    QPushButton *Button2 = nullptr;       // the zoom box's "OK"
+    QWidget *client = nullptr;           // the client area below the menu bar
+    QLabel *Image1 = nullptr;            // the background picture
+    QLabel *Label6 = nullptr;            // the upper title ("EDUCATION")
+    QLabel *Label1 = nullptr;            // the program's name ("NAME")
+    QTextEdit *Memo1 = nullptr;          // the lesson text pane
+    QFrame *Panel1 = nullptr;            // the thin bar left of the button column
+    QToolButton *SpeedButton1 = nullptr; // "Späť": back to the level below
+    QToolButton *SpeedButton2 = nullptr; // "Koniec": ends the program
+    QLabel *Label2 = nullptr;            // "Odkazy:"
+    QComboBox *ComboBox1 = nullptr;      // the screen's own links
+    QLabel *Label4 = nullptr;            // "Vlastné odkazy:"
+    QComboBox *ComboBox2 = nullptr;      // the learner's own links
+    QPushButton *Button1 = nullptr;      // "Poznámky": the notes button
+    QScrollBar *ScrollBar2 = nullptr;    // scrolls a long button column
+    QFrame *Panel4 = nullptr;            // the zoom box
+    QLabel *Label12 = nullptr;           // the zoom box's label
+    QLineEdit *MaskEdit1 = nullptr;      // the zoom value in percent
+    QSpinBox *UpDown1 = nullptr;         // the arrows beside the zoom value
+    QPushButton *Button2 = nullptr;      // the zoom box's "OK"
 
     // Menu.
-    QMenu *Vlastn1 = nullptr;             // "Vlastné"
-    QAction *Poznmky1 = nullptr;          // "Poznámky"
-    QAction *Odkazy1 = nullptr;           // "Odkazy"
-    QAction *Koprovanie1 = nullptr;       // "Kopírovanie"
-    QAction *Tlaclekciu1 = nullptr;       // "Tlačiť lekciu…"
-    QAction *Pdflekcie1 = nullptr;        // "Uložiť lekciu ako PDF…"
-    QMenu *Oaplikci1 = nullptr;           // "O aplikácii"
-    QAction *Oprograme1 = nullptr;        // "O programe"
-    QAction *Ohlasyautorom1 = nullptr;    // "Ohlasy autorom"
-    QAction *Reklama1 = nullptr;          // "Ochranné známky"
-    QMenu *Pomocnk1 = nullptr;            // "Pomocník"
-    QMenu *Editciatextu1 = nullptr;       // "Editácia"
-    QAction *Editciatextu2 = nullptr;     // "Editácia textu", " Uloženie textu" while editing
-    QAction *Ignorovazmeny1 = nullptr;    // "Ignorovať zmeny"
-    QAction *Editcialekci1 = nullptr;     // "Editácia lekcie"
-    QAction *Exportkurzu1 = nullptr;      // "Export kurzu na web…"
-    QAction *Help1 = nullptr;             // the help window
-    QAction *Hadaj1 = nullptr;            // "Strom": the course tree
-    QAction *Hadavkurze1 = nullptr;       // "Hľadať v kurze"
-    QAction *Hadavlekcii1 = nullptr;      // "Hľadať v lekcii": the find bar
-    QAction *Zoom1 = nullptr;             // shows the zoom box
-    QAction *Koniec1 = nullptr;           // "Koniec"
+    QMenu *Vlastn1 = nullptr;          // "Vlastné"
+    QAction *Poznmky1 = nullptr;       // "Poznámky"
+    QAction *Odkazy1 = nullptr;        // "Odkazy"
+    QAction *Koprovanie1 = nullptr;    // "Kopírovanie"
+    QAction *Tlaclekciu1 = nullptr;    // "Tlačiť lekciu…"
+    QAction *Pdflekcie1 = nullptr;     // "Uložiť lekciu ako PDF…"
+    QMenu *Oaplikci1 = nullptr;        // "O aplikácii"
+    QAction *Oprograme1 = nullptr;     // "O programe"
+    QAction *Ohlasyautorom1 = nullptr; // "Ohlasy autorom"
+    QAction *Reklama1 = nullptr;       // "Ochranné známky"
+    QMenu *Pomocnk1 = nullptr;         // "Pomocník"
+    QMenu *Editciatextu1 = nullptr;    // "Editácia"
+    QAction *Editciatextu2 = nullptr;  // "Editácia textu", " Uloženie textu" while editing
+    QAction *Ignorovazmeny1 = nullptr; // "Ignorovať zmeny"
+    QAction *Editcialekci1 = nullptr;  // "Editácia lekcie"
+    QAction *Exportkurzu1 = nullptr;   // "Export kurzu na web…"
+    QAction *Help1 = nullptr;          // the help window
+    QAction *Hadaj1 = nullptr;         // "Strom": the course tree
+    QAction *Hadavkurze1 = nullptr;    // "Hľadať v kurze"
+    QAction *Hadavlekcii1 = nullptr;   // "Hľadať v lekcii": the find bar
+    QAction *Zoom1 = nullptr;          // shows the zoom box
+    QAction *Koniec1 = nullptr;        // "Koniec"
 
     // Every caption, label and menu text from the text table, the title colour, and the
     // end button and window caption of this instance's kind.
@@ -225,13 +225,13 @@ private:
     void activateOnce();
 
     Session &m_session;
-    bool m_active = false;                  // activated, and not deactivated or hidden since
-    text::PaneEditing *m_paneEditing = nullptr;   // the pane's in-place editing
-    screens::LevelScreen *m_screen = nullptr;      // owned by the window
-    bool m_keyboardArranged = false;        // the built screen has its Tab order
-    personal::PersonalMenu *m_personal = nullptr;   // owned by the window
-    info::InfoMenu *m_info = nullptr;               // owned by the window
-    search::CourseSearchMenu *m_courseSearch = nullptr;   // owned by the window
+    bool m_active = false;                              // activated, and not deactivated or hidden since
+    text::PaneEditing *m_paneEditing = nullptr;         // the pane's in-place editing
+    screens::LevelScreen *m_screen = nullptr;           // owned by the window
+    bool m_keyboardArranged = false;                    // the built screen has its Tab order
+    personal::PersonalMenu *m_personal = nullptr;       // owned by the window
+    info::InfoMenu *m_info = nullptr;                   // owned by the window
+    search::CourseSearchMenu *m_courseSearch = nullptr; // owned by the window
 };
 
 } // namespace lumora

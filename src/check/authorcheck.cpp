@@ -52,7 +52,11 @@ bool validUtf8(QByteArrayView bytes)
     const qsizetype n = bytes.size();
     while (i < n) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
-        int more = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+        int more = lead < 0x80      ? 0
+            : (lead & 0xE0) == 0xC0 ? 1
+            : (lead & 0xF0) == 0xE0 ? 2
+            : (lead & 0xF8) == 0xF0 ? 3
+                                    : -1;
         if (more < 0 || lead == 0xC0 || lead == 0xC1 || lead > 0xF4 || i + more >= n + (more ? 0 : 1))
             return false;
         for (int k = 1; k <= more; ++k) {
@@ -109,18 +113,20 @@ void checkText(const QString &file, QByteArrayView bytes, QList<Finding> &findin
         start = end + 1;
     }
     if (firstControl)
-        findings.append({FindingKind::Encoding, file, firstControl,
-                         QStringLiteral("holds control characters: not a text file")});
+        findings.append(
+            {FindingKind::Encoding, file, firstControl, QStringLiteral("holds control characters: not a text file")});
     else if (firstNonAscii && validUtf8(bytes))
-        findings.append({FindingKind::Note, file, firstNonAscii,
-                         QStringLiteral("saved as UTF-8: this player reads it, older players show its letters wrongly")});
+        findings.append(
+            {FindingKind::Note, file, firstNonAscii,
+             QStringLiteral("saved as UTF-8: this player reads it, older players show its letters wrongly")});
     else if (firstUndefined)
         findings.append({FindingKind::Encoding, file, firstUndefined,
                          QStringLiteral("holds bytes that are no Windows-1250 character")});
     if (longCount)
-        findings.append({FindingKind::LongLine, file, firstLong,
-                         QStringLiteral("%1 line(s) longer than %2 characters (the longest has %3)")
-                             .arg(QString::number(longCount), QString::number(MaxLineLength), QString::number(longest))});
+        findings.append(
+            {FindingKind::LongLine, file, firstLong,
+             QStringLiteral("%1 line(s) longer than %2 characters (the longest has %3)")
+                 .arg(QString::number(longCount), QString::number(MaxLineLength), QString::number(longest))});
 }
 
 // Whether a relative path is already clean: no empty, "." or ".." part.
@@ -155,10 +161,12 @@ void checkStoredLines(const QString &file, const course::ContentFile &parsed, QL
     if (!parsed.droppedLines)
         return;
     const qsizetype stored = parsed.storedLines.size() + parsed.droppedLines;
-    findings.append({FindingKind::TooManyLines, file, 0,
-                     QStringLiteral("more than %1 stored lines: %2 in all; the player keeps the first %1 (%3 left out, %4 of them buttons)")
-                         .arg(QString::number(MaxLines), QString::number(stored), QString::number(parsed.droppedLines),
-                              QString::number(parsed.droppedButtons))});
+    findings.append(
+        {FindingKind::TooManyLines, file, 0,
+         QStringLiteral(
+             "more than %1 stored lines: %2 in all; the player keeps the first %1 (%3 left out, %4 of them buttons)")
+             .arg(QString::number(MaxLines), QString::number(stored), QString::number(parsed.droppedLines),
+                  QString::number(parsed.droppedButtons))});
 }
 
 // The formatted text beside a content file must be rich text.
@@ -184,7 +192,8 @@ void checkFormattedText(course::CourseFiles &files, const QDir &base, const QStr
 QString topContentFile(const QString &courseFolder, const QString &programFolder)
 {
     bool show = false;
-    return config::lookup(courseFolder, programFolder, keys::DefaultContent.name(), keys::DefaultContent.defaultValue(), show);
+    return config::lookup(courseFolder, programFolder, keys::DefaultContent.name(), keys::DefaultContent.defaultValue(),
+                          show);
 }
 
 } // namespace
@@ -232,8 +241,12 @@ struct Via {
 class GraphPass {
 public:
     GraphPass(const course::CourseGraph &graph, const QString &topFile)
-        : m_graph(graph), m_first(graph.visits.size()), m_deep(graph.visits.size()),
-          m_depth(graph.visits.size(), -1), m_paths(graph.visits.size(), 0), m_back(graph.files.size())
+        : m_graph(graph),
+          m_first(graph.visits.size()),
+          m_deep(graph.visits.size()),
+          m_depth(graph.visits.size(), -1),
+          m_paths(graph.visits.size(), 0),
+          m_back(graph.files.size())
     {
         for (int f = 0; f < graph.files.size(); ++f)
             m_back[f].resize(graph.files.at(f).items.size(), false);
@@ -409,7 +422,8 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     options.findFile = [&files](const QString &path) { return files.existingFile(path); };
     options.programFolder = programFolder;
     options.maxStoredLines = MaxLines; // the lines a screen keeps
-    options.onFileRead = [&](const course::ContentFileVisit &visit, QByteArrayView bytes, const course::ContentFile &parsed) {
+    options.onFileRead = [&](const course::ContentFileVisit &visit, QByteArrayView bytes,
+                             const course::ContentFile &parsed) {
         const QString name = courseName(base, visit.path);
         QList<Finding> &found = byFile[visit.path];
         checkText(name, bytes, found);
@@ -452,9 +466,10 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     }
     for (const auto &[check, named] : std::as_const(missing)) {
         const QString line = pass.captionPath(named.first).chopped(1) + QStringLiteral("  ") + check->name;
-        out.append({FindingKind::Missing, check->name, 0,
-                    named.count > 1 ? line + QStringLiteral(" (and %1 more places)").arg(countText(named.count - 1)) : line,
-                    named.count});
+        out.append(
+            {FindingKind::Missing, check->name, 0,
+             named.count > 1 ? line + QStringLiteral(" (and %1 more places)").arg(countText(named.count - 1)) : line,
+             named.count});
     }
 
     // Screens deeper than the player opens: the top file opens at level 2, so a file
@@ -470,8 +485,8 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     }
 
     bool show = false;
-    const QString allAround = config::lookup(courseFolder, programFolder, keys::AllAround.name(),
-                                             course::defaultAllAroundText(), show);
+    const QString allAround =
+        config::lookup(courseFolder, programFolder, keys::AllAround.name(), course::defaultAllAroundText(), show);
     for (const GraphPass::Cycle &cycle : pass.cycles()) {
         const QString start = allAround + u' ' + graph.files.at(cycle.via.file).items.at(cycle.via.item).target
             + QStringLiteral(" duplikovany v ");
@@ -486,21 +501,25 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         const QFileInfo info(visit.path);
         out.append({FindingKind::Unreadable, courseName(base, visit.path), 0,
                     info.isFile() && info.size() > course::MaxContentFileBytes
-                        ? QStringLiteral("larger than %1: too large for a content file").arg(sizeText(course::MaxContentFileBytes))
+                        ? QStringLiteral("larger than %1: too large for a content file")
+                              .arg(sizeText(course::MaxContentFileBytes))
                         : QStringLiteral("exists but cannot be read as a content file")});
     }
     for (const auto &[check, via] : std::as_const(outside)) {
         const QString place = pass.captionPath(via).chopped(1) + QStringLiteral("  ") + check->name;
-        out.append({FindingKind::Outside, QString(), 0,
-                    check->leaves ? place + QStringLiteral(" leaves the course folder")
-                                  : place + QStringLiteral(" lies outside the program folder (through a link): the player refuses it")});
+        out.append(
+            {FindingKind::Outside, QString(), 0,
+             check->leaves
+                 ? place + QStringLiteral(" leaves the course folder")
+                 : place + QStringLiteral(" lies outside the program folder (through a link): the player refuses it")});
     }
     const quint64 nodes = pass.treeSize();
     if (nodes > quint64(course::DefaultMaxNodes))
         out.append({FindingKind::SizeLimit, QString(), 0,
                     QStringLiteral("the tree window shows the first %1 of the course's %2 nodes (every item on every "
                                    "path from the top file, through %3 content files)")
-                        .arg(QString::number(course::DefaultMaxNodes), countText(nodes), QString::number(graph.visits.size()))});
+                        .arg(QString::number(course::DefaultMaxNodes), countText(nodes),
+                             QString::number(graph.visits.size()))});
     return report;
 }
 
@@ -580,7 +599,8 @@ QString plainReport(const QList<CourseReport> &reports)
     QString text;
     for (const CourseReport &course : reports) {
         for (const Finding &f : course.findings)
-            text += escapeControls(course.name + QStringLiteral(": ") + kindName(f.kind) + QStringLiteral(": ") + where(f) + f.text)
+            text += escapeControls(course.name + QStringLiteral(": ") + kindName(f.kind) + QStringLiteral(": ")
+                                   + where(f) + f.text)
                 + u'\n';
     }
     return text;
@@ -614,44 +634,43 @@ QString jsonReport(const QString &folder, const QList<CourseReport> &reports)
 }
 
 namespace {
-const char Usage[] =
-    "Usage: lumora-check [--json] FOLDER\n"
-    "\n"
-    "Checks Lumora courses the way a learner would meet them. FOLDER is a program\n"
-    "folder (every course folder in it is checked) or one course folder (a folder\n"
-    "holding its top content file, Obsah.txt unless CONFIG.TXT names another).\n"
-    "\n"
-    "Each course is walked from its top content file, as the player's tree does, and\n"
-    "these are reported, one finding a line as \"course: kind: text\":\n"
-    "  missing         a file an item names that is not in the course folder: each\n"
-    "                  file once, with the captions of the first place leading to it\n"
-    "                  and how many more places name it\n"
-    "  cycle           a content file that leads back to itself (two lines per cycle)\n"
-    "  too-deep        a screen deeper than the 20 levels the player opens\n"
-    "  too-many-lines  a screen with more than 20 stored lines (the player drops the\n"
-    "                  rest; only the lines it keeps are checked further)\n"
-    "  long-line       lines longer than 255 characters\n"
-    "  encoding        a content file that is not text in Windows-1250 or UTF-8, with\n"
-    "                  the first such line\n"
-    "  not-rtf         a formatted text (.rtf beside a content file) that is not RTF\n"
-    "  unreadable      a content file or formatted text that cannot be read, or is\n"
-    "                  larger than 16 MB\n"
-    "  outside         a target that leaves the course folder, or a link to a file\n"
-    "                  outside the program folder\n"
-    "  size-limit      a course whose tree grows past the tree window's limit\n"
-    "  note            not an error: a content file saved as UTF-8, which this player\n"
-    "                  reads and keeps, but older players show with wrong letters\n"
-    "\n"
-    "Options:\n"
-    "  --json   the same findings as one JSON document\n"
-    "  --help   this text\n"
-    "\n"
-    "Control characters in the text output are written as \\xHH.\n"
-    "\n"
-    "Exit status: 0 when every course is clean (notes alone count as clean), 1 with\n"
-    "findings, 2 for a usage error,\n"
-    "a folder that cannot be read, or one that holds neither a course nor any course\n"
-    "folder.\n";
+const char Usage[] = "Usage: lumora-check [--json] FOLDER\n"
+                     "\n"
+                     "Checks Lumora courses the way a learner would meet them. FOLDER is a program\n"
+                     "folder (every course folder in it is checked) or one course folder (a folder\n"
+                     "holding its top content file, Obsah.txt unless CONFIG.TXT names another).\n"
+                     "\n"
+                     "Each course is walked from its top content file, as the player's tree does, and\n"
+                     "these are reported, one finding a line as \"course: kind: text\":\n"
+                     "  missing         a file an item names that is not in the course folder: each\n"
+                     "                  file once, with the captions of the first place leading to it\n"
+                     "                  and how many more places name it\n"
+                     "  cycle           a content file that leads back to itself (two lines per cycle)\n"
+                     "  too-deep        a screen deeper than the 20 levels the player opens\n"
+                     "  too-many-lines  a screen with more than 20 stored lines (the player drops the\n"
+                     "                  rest; only the lines it keeps are checked further)\n"
+                     "  long-line       lines longer than 255 characters\n"
+                     "  encoding        a content file that is not text in Windows-1250 or UTF-8, with\n"
+                     "                  the first such line\n"
+                     "  not-rtf         a formatted text (.rtf beside a content file) that is not RTF\n"
+                     "  unreadable      a content file or formatted text that cannot be read, or is\n"
+                     "                  larger than 16 MB\n"
+                     "  outside         a target that leaves the course folder, or a link to a file\n"
+                     "                  outside the program folder\n"
+                     "  size-limit      a course whose tree grows past the tree window's limit\n"
+                     "  note            not an error: a content file saved as UTF-8, which this player\n"
+                     "                  reads and keeps, but older players show with wrong letters\n"
+                     "\n"
+                     "Options:\n"
+                     "  --json   the same findings as one JSON document\n"
+                     "  --help   this text\n"
+                     "\n"
+                     "Control characters in the text output are written as \\xHH.\n"
+                     "\n"
+                     "Exit status: 0 when every course is clean (notes alone count as clean), 1 with\n"
+                     "findings, 2 for a usage error,\n"
+                     "a folder that cannot be read, or one that holds neither a course nor any course\n"
+                     "folder.\n";
 } // namespace
 
 int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -689,8 +708,7 @@ int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err)
             << " holds neither a course nor any course folder\n";
         return 2;
     case FolderKind::Course:
-    case FolderKind::Program:
-        break;
+    case FolderKind::Program: break;
     }
     out << (json ? jsonReport(folder, reports) : plainReport(reports));
     for (const CourseReport &course : reports) {

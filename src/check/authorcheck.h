@@ -32,9 +32,9 @@ QString kindName(FindingKind kind);
 
 struct Finding {
     FindingKind kind = FindingKind::Missing;
-    QString file;    // the file it is about, relative to the course folder ("" when none)
-    int line = 0;    // 1-based line of that file, 0 when not about one line
-    QString text;    // the finding as a person reads it
+    QString file;      // the file it is about, relative to the course folder ("" when none)
+    int line = 0;      // 1-based line of that file, 0 when not about one line
+    QString text;      // the finding as a person reads it
     quint64 count = 0; // for a missing file: the places that name it in the tree
     bool isNote() const { return kind == FindingKind::Note; }
 };

@@ -99,8 +99,8 @@ ScanResult scanFile(const QString &path, const QString &key)
     return result;
 }
 
-QString lookup(const QString &firstFolder, const QString &programFolder,
-               const QString &key, const QString &defaultText, bool &showPrompt)
+QString lookup(const QString &firstFolder, const QString &programFolder, const QString &key, const QString &defaultText,
+               bool &showPrompt)
 {
     using State = ScanResult::State;
     QByteArray candidate;
@@ -120,9 +120,8 @@ QString lookup(const QString &firstFolder, const QString &programFolder,
 
     if (candidate.isEmpty()) {
         const bool sameFile = paths::withSeparator(firstFolder) == paths::withSeparator(programFolder);
-        const ScanResult program = sameFile
-            ? first
-            : scanFile(paths::join(programFolder, QLatin1String(FileName)), key);
+        const ScanResult program =
+            sameFile ? first : scanFile(paths::join(programFolder, QLatin1String(FileName)), key);
         anyFile = anyFile || program.state != State::FileMissing;
         if (program.state == State::Found) {
             showPrompt = program.show;

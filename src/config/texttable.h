@@ -13,9 +13,9 @@ inline constexpr char FileName[] = "CONFIG.TXT";
 struct ScanResult {
     enum class State { FileMissing, KeyNotFound, Found };
     State state = State::FileMissing;
-    bool show = true;   // the entry's flag: false when the line begins with "0"
-    QByteArray value;   // raw value bytes after the second "*", untrimmed
-    bool utf8 = false;  // the file is UTF-8 (or UTF-16, read as UTF-8): value is UTF-8
+    bool show = true;  // the entry's flag: false when the line begins with "0"
+    QByteArray value;  // raw value bytes after the second "*", untrimmed
+    bool utf8 = false; // the file is UTF-8 (or UTF-16, read as UTF-8): value is UTF-8
 };
 
 // Scans one CONFIG.TXT; the first line whose key equals the key wins. A file saved as
@@ -32,7 +32,7 @@ QString trimmed(const QString &text);
 // The lookup over both folders, with the fall-through rules; showPrompt is updated
 // as the rules say (left alone when neither file exists). firstFolder equals
 // programFolder outside a course.
-QString lookup(const QString &firstFolder, const QString &programFolder,
-               const QString &key, const QString &defaultText, bool &showPrompt);
+QString lookup(const QString &firstFolder, const QString &programFolder, const QString &key, const QString &defaultText,
+               bool &showPrompt);
 
 } // namespace lumora::config

@@ -18,14 +18,10 @@ ButtonKind buttonKind(const QString &caption, QStringView target, const QString 
     if (!examCaption.isEmpty() && caption == examCaption)
         return ButtonKind::Test;
     switch (itemKind(target)) {
-    case ItemKind::Screen:
-        return ButtonKind::Screen;
-    case ItemKind::Picture:
-        return ButtonKind::Picture;
-    case ItemKind::Demonstration:
-        return ButtonKind::Demonstration;
-    case ItemKind::Shell:
-        break;
+    case ItemKind::Screen: return ButtonKind::Screen;
+    case ItemKind::Picture: return ButtonKind::Picture;
+    case ItemKind::Demonstration: return ButtonKind::Demonstration;
+    case ItemKind::Shell: break;
     }
     // Local pages (".htm", ".html") are web pages too, as their button picture shows.
     const QString file = splitTarget(target).fileName;
@@ -35,18 +31,12 @@ ButtonKind buttonKind(const QString &caption, QStringView target, const QString 
 const TextKey &kindText(ButtonKind kind)
 {
     switch (kind) {
-    case ButtonKind::Screen:
-        return keys::ButtonKindScreen;
-    case ButtonKind::Picture:
-        return keys::ButtonKindPicture;
-    case ButtonKind::Demonstration:
-        return keys::ButtonKindDemo;
-    case ButtonKind::WebPage:
-        return keys::ButtonKindWeb;
-    case ButtonKind::File:
-        break;
-    case ButtonKind::Test:
-        return keys::ButtonKindTest;
+    case ButtonKind::Screen: return keys::ButtonKindScreen;
+    case ButtonKind::Picture: return keys::ButtonKindPicture;
+    case ButtonKind::Demonstration: return keys::ButtonKindDemo;
+    case ButtonKind::WebPage: return keys::ButtonKindWeb;
+    case ButtonKind::File: break;
+    case ButtonKind::Test: return keys::ButtonKindTest;
     }
     return keys::ButtonKindFile;
 }

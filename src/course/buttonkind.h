@@ -11,12 +11,12 @@ struct TextKey;
 namespace lumora::course {
 
 enum class ButtonKind {
-    Screen,         // a deeper screen
-    Picture,        // the picture window
-    Demonstration,  // the demonstration player
-    WebPage,        // a web or mail address, opened by the desktop
-    File,           // a document or program, opened by the desktop
-    Test            // the screen's exam button
+    Screen,        // a deeper screen
+    Picture,       // the picture window
+    Demonstration, // the demonstration player
+    WebPage,       // a web or mail address, opened by the desktop
+    File,          // a document or program, opened by the desktop
+    Test           // the screen's exam button
 };
 
 // Web and mail addresses are no files: the desktop opens them. A "file:" address is a

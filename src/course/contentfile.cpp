@@ -28,17 +28,10 @@ public:
             if (containsIgnoringCase(line, u".BMP"))
                 m_result.backgroundName = line;
             switch (kind) {
-            case LineKind::Button:
-                store(line, true);
-                break;
-            case LineKind::Link:
-                store(line, false);
-                break;
-            case LineKind::TextBlock:
-                readBlock(line);
-                break;
-            case LineKind::Free:
-                break;
+            case LineKind::Button: store(line, true); break;
+            case LineKind::Link: store(line, false); break;
+            case LineKind::TextBlock: readBlock(line); break;
+            case LineKind::Free: break;
             }
         }
         return std::move(m_result);

@@ -40,13 +40,13 @@ namespace lumora::course {
 inline constexpr qint64 MaxContentFileBytes = 16 * 1024 * 1024;
 
 struct ContentFile {
-    QStringList storedLines;   // buttons and links in file order, at most MaxLines
-    QStringList blockLines;    // every text block's lines, in file order, without limit
-    QStringList paragraphs;    // the lesson text of every block, as the pane shows it
-    QString backgroundName;    // empty when no line names a picture
-    bool hasItems = false;     // some line began with "[", "//" or "<"
-    int droppedLines = 0;      // stored lines past MaxLines that were left out
-    int droppedButtons = 0;    // how many of those were button lines
+    QStringList storedLines; // buttons and links in file order, at most MaxLines
+    QStringList blockLines;  // every text block's lines, in file order, without limit
+    QStringList paragraphs;  // the lesson text of every block, as the pane shows it
+    QString backgroundName;  // empty when no line names a picture
+    bool hasItems = false;   // some line began with "[", "//" or "<"
+    int droppedLines = 0;    // stored lines past MaxLines that were left out
+    int droppedButtons = 0;  // how many of those were button lines
 
     bool truncated() const { return droppedLines > 0; }
 };

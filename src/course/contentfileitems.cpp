@@ -70,15 +70,13 @@ ScreenItems walkStoredLines(const QStringList &storedLines)
         case LineKind::Button: {
             ButtonLine parts = splitButtonLine(line);
             const bool visible = parts.visible();
-            items.buttons.append({int(items.buttons.size()) + 1, int(i) + 1,
-                                  std::move(parts.caption), std::move(parts.target), visible});
+            items.buttons.append({int(items.buttons.size()) + 1, int(i) + 1, std::move(parts.caption),
+                                  std::move(parts.target), visible});
             ++i;
             break;
         }
         case LineKind::TextBlock: // kept apart by the reader, never a stored line
-        case LineKind::Free:
-            ++i;
-            break;
+        case LineKind::Free: ++i; break;
         }
     }
     return items;

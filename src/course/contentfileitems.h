@@ -61,7 +61,7 @@ struct ScreenButton {
 // Everything a screen shows from its stored lines, in file order.
 struct ScreenItems {
     QList<ScreenButton> buttons;
-    QStringList links;      // the entries of the web-links list
+    QStringList links; // the entries of the web-links list
 };
 
 // Walks the stored lines (buttons and links; the lesson text is kept apart, see

@@ -41,8 +41,7 @@ size_t TargetTester::hashOf(const QString &text)
 
 TargetTester::TargetTester(const QString &courseFolder, std::function<bool(const QString &)> exists)
     : m_folder(courseFolder), m_exists(std::move(exists)), m_slots(64)
-{
-}
+{}
 
 const TargetCheck &TargetTester::test(const QString &target)
 {
@@ -87,8 +86,9 @@ const TargetCheck &TargetTester::judge(const QString &target)
         auto present = m_present.constFind(check.name);
         if (present == m_present.constEnd()) {
             const QString path = paths::join(m_folder, check.name);
-            present = m_present.insert(check.name, !check.name.isEmpty()
-                                                       && (m_exists ? m_exists(path) : !m_files.existingFile(path).isEmpty()));
+            present = m_present.insert(check.name,
+                                       !check.name.isEmpty()
+                                           && (m_exists ? m_exists(path) : !m_files.existingFile(path).isEmpty()));
         }
         check.missing = !present.value();
         // Only an absolute name or one with ".." can leave the folder.
@@ -102,7 +102,8 @@ const TargetCheck &TargetTester::judge(const QString &target)
 QStringList missingFileLines(const CourseTree &tree, const std::function<bool(const QString &)> &exists)
 {
     TargetTester tester(tree.courseFolder(), exists);
-    return missingFileLines(tree, [&](int node) -> const TargetCheck & { return tester.test(tree.node(node).reference); });
+    return missingFileLines(tree,
+                            [&](int node) -> const TargetCheck & { return tester.test(tree.node(node).reference); });
 }
 
 QStringList missingFileLines(const CourseTree &tree, const std::function<const TargetCheck &(int)> &checkOf)

@@ -62,8 +62,7 @@ private:
 // One line of the integrity list per missing file, in course order: the node's check
 // path (captions below the root, each followed by " - "), a blank and the tested name.
 // exists as for TargetTester.
-QStringList missingFileLines(const CourseTree &tree,
-                             const std::function<bool(const QString &path)> &exists = {});
+QStringList missingFileLines(const CourseTree &tree, const std::function<bool(const QString &path)> &exists = {});
 
 // The same lines from verdicts already made: checkOf(i) is node i's.
 QStringList missingFileLines(const CourseTree &tree, const std::function<const TargetCheck &(int node)> &checkOf);

@@ -88,9 +88,10 @@ const CourseFiles::Listing &CourseFiles::listing(const QString &folder)
     // entries the listing does not describe).
     paths::forEachEntry(folder, [&listed](const paths::FolderEntry &found) {
         using Kind = paths::FolderEntry::Kind;
-        Entry entry{found.name, found.kind == Kind::Folder ? qint8(1)
-                                : found.kind == Kind::Other ? qint8(0)
-                                                            : qint8(-1)};
+        Entry entry{found.name,
+                    found.kind == Kind::Folder      ? qint8(1)
+                        : found.kind == Kind::Other ? qint8(0)
+                                                    : qint8(-1)};
         const QString folded = entry.name.toCaseFolded();
         auto known = listed.names.find(folded);
         if (known == listed.names.end())

@@ -59,9 +59,9 @@ public:
             m_options.readFile = readRegularFile;
         if (!m_options.findFile)
             m_options.findFile = [this](const QString &path) { return m_files.existingFile(path); };
-        m_programFolder = realFolder(m_options.programFolder.isEmpty()
-                                         ? QFileInfo(paths::withoutSeparator(folder)).absolutePath()
-                                         : m_options.programFolder);
+        m_programFolder =
+            realFolder(m_options.programFolder.isEmpty() ? QFileInfo(paths::withoutSeparator(folder)).absolutePath()
+                                                         : m_options.programFolder);
     }
 
     // Every content file reachable from the top one, each read once.
@@ -97,8 +97,8 @@ public:
         CourseNode root{rootCaption, topFile, -1, 0, NodeState::Item, -1};
         m_tree.m_nodes.append(std::move(root));
         QList<Frame> frames;
-        QStringList chainFiles;   // the references open on the current path, root first
-        QStringList chainParents; // for each, the file that named it
+        QStringList chainFiles;        // the references open on the current path, root first
+        QStringList chainParents;      // for each, the file that named it
         QHash<int, qsizetype> onChain; // parsed file -> its place in the chain (files compare as resolved)
         const int rootFile = open(0);
         if (rootFile >= 0) {
@@ -127,8 +127,8 @@ public:
             const bool follow = file.followed.at(item);
             const int parent = top.parentNode;
             const int index = int(m_tree.m_nodes.size());
-            m_tree.m_nodes.append({file.items.at(item).caption, target, parent,
-                                   m_tree.m_nodes.at(parent).depth + 1, NodeState::Item, -1});
+            m_tree.m_nodes.append({file.items.at(item).caption, target, parent, m_tree.m_nodes.at(parent).depth + 1,
+                                   NodeState::Item, -1});
             if (!follow)
                 continue;
             const int child = open(index);
@@ -232,8 +232,8 @@ private:
     QString m_programFolder;           // real, with a separator at its end
 };
 
-CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption,
-                      const QString &topContentFile, const WalkOptions &options)
+CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption, const QString &topContentFile,
+                      const WalkOptions &options)
 {
     return Walker(courseFolder, options).run(rootCaption, topContentFile);
 }
@@ -245,8 +245,7 @@ CourseGraph readCourseGraph(const QString &courseFolder, const QString &topConte
 
 bool staysInsideCourse(QStringView reference)
 {
-    if (reference.startsWith(u'/') || reference.startsWith(u'\\')
-        || (reference.size() >= 2 && reference.at(1) == u':'))
+    if (reference.startsWith(u'/') || reference.startsWith(u'\\') || (reference.size() >= 2 && reference.at(1) == u':'))
         return false;
     int depth = 0;
     qsizetype start = 0;
@@ -312,9 +311,8 @@ QString chainText(const QStringList &files)
     // A very deep chain keeps its two ends, so that thousands of cycles in a deep course
     // cannot make the list grow with the square of its depth.
     constexpr int Ends = CourseTree::ChainEnds;
-    const QStringList &shown = files.size() > 2 * Ends
-        ? files.first(Ends) + QStringList{QStringLiteral("…")} + files.last(Ends)
-        : files;
+    const QStringList &shown =
+        files.size() > 2 * Ends ? files.first(Ends) + QStringList{QStringLiteral("…")} + files.last(Ends) : files;
     QString chain;
     for (const QString &file : shown)
         chain += file + QStringLiteral("->");

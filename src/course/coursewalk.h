@@ -59,7 +59,7 @@ struct CourseNode {
     int parent = -1;   // absolute index of the parent, -1 for the root
     int depth = 0;     // 0 for the root
     NodeState state = NodeState::Item;
-    int visit = -1;    // for a screen, its entry in CourseTree::visits (-1: not tried)
+    int visit = -1; // for a screen, its entry in CourseTree::visits (-1: not tried)
 };
 
 // One reference cut because its file was already open on its path.
@@ -71,8 +71,8 @@ struct CycleCut {
 
 // One content file the walk tried to read (once per file, however often referenced).
 struct ContentFileVisit {
-    QString reference; // the first reference that named it
-    QString path;      // the resolved path (as given when it does not exist)
+    QString reference;                     // the first reference that named it
+    QString path;                          // the resolved path (as given when it does not exist)
     NodeState state = NodeState::Expanded; // Expanded, Missing, Unreadable or Outside
 };
 
@@ -137,8 +137,8 @@ struct WalkOptions {
 
 // Walks the course in courseFolder from its top content file. rootCaption is the root's
 // caption (the course folder's name as the course list shows it).
-CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption,
-                      const QString &topContentFile, const WalkOptions &options = {});
+CourseTree walkCourse(const QString &courseFolder, const QString &rootCaption, const QString &topContentFile,
+                      const WalkOptions &options = {});
 
 // The content files of a course as a graph: each distinct file read once, however
 // often it is referenced and whether or not it is on a cycle.
@@ -149,8 +149,8 @@ struct CourseFile {
 struct CourseGraph {
     static constexpr int NoScreen = -1;     // the item is not a screen
     static constexpr int LeavesCourse = -2; // its reference leaves the course folder
-    QList<ContentFileVisit> visits;        // the top file first (when it stays inside)
-    QList<CourseFile> files;               // by visit; empty for a file not read
+    QList<ContentFileVisit> visits;         // the top file first (when it stays inside)
+    QList<CourseFile> files;                // by visit; empty for a file not read
 };
 
 // Reads every content file reachable from the top one (onFileRead and onItemsRead are

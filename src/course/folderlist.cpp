@@ -29,7 +29,8 @@ bool holdsContentFiles(const QString &folder, const QString &contentName)
         if (entry.kind == paths::FolderEntry::Kind::Folder)
             return true;
         found = entry.name.compare(contentName, Qt::CaseInsensitive) == 0
-            || entry.name.compare(backup, Qt::CaseInsensitive) == 0 || course::itemKind(entry.name) == course::ItemKind::Screen;
+            || entry.name.compare(backup, Qt::CaseInsensitive) == 0
+            || course::itemKind(entry.name) == course::ItemKind::Screen;
         return !found;
     });
     return found;

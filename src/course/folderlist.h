@@ -11,9 +11,9 @@
 namespace lumora::course {
 
 struct FolderList {
-    QStringList entries;        // all entries, in list order
-    int firstCourseEntry = 1;   // 1-based position of the first subfolder
-    bool unreadable = false;    // the program folder itself could not be listed
+    QStringList entries;      // all entries, in list order
+    int firstCourseEntry = 1; // 1-based position of the first subfolder
+    bool unreadable = false;  // the program folder itself could not be listed
     int count() const { return int(entries.size()); }
     // The course folder names: entries from firstCourseEntry on.
     QStringList courses() const { return entries.mid(firstCourseEntry - 1); }

@@ -18,8 +18,8 @@ namespace course {
 // The press of a lesson button on a level.
 struct ItemPress {
     ItemKind kind = ItemKind::Shell;
-    QString target;  // as the button's stored line names it
-    int level = 0;   // the level of the pressed button
+    QString target; // as the button's stored line names it
+    int level = 0;  // the level of the pressed button
     // A screen one level beyond the tables is refused rather than overrunning them.
     bool tooDeep() const;
 };

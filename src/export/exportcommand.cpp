@@ -11,28 +11,27 @@ namespace lumora::exporting {
 
 namespace {
 
-const char Usage[] =
-    "Usage: lumora-export --web COURSE OUT\n"
-    "       lumora-export --scorm COURSE OUT.zip\n"
-    "\n"
-    "Writes a course for the web. COURSE is one course folder (a folder holding its top\n"
-    "content file, Obsah.txt unless CONFIG.TXT names another) or a program folder (all\n"
-    "of its courses are exported side by side).\n"
-    "\n"
-    "  --web    a static web site in the folder OUT: index.html with the course tree,\n"
-    "           one page per screen, pictures as PNG, documents copied, and a search\n"
-    "           page. OUT must not exist, be empty, or hold an earlier export.\n"
-    "  --scorm  the same site as a SCORM 1.2 package for a learning management system,\n"
-    "           written to the zip file OUT.zip (replaced when it exists).\n"
-    "  --help   this text\n"
-    "\n"
-    "Demonstrations and programs are named on their pages as needing the desktop player\n"
-    "and are not copied. Targets outside the course folder are never copied or linked.\n"
-    "Every item that is missing, outside the course or unreadable is marked on its page\n"
-    "and listed here, one a line.\n"
-    "\n"
-    "Exit status: 0 exported cleanly, 1 exported with findings, 2 for a usage error, a\n"
-    "course that cannot be read or a target that cannot be written.\n";
+const char Usage[] = "Usage: lumora-export --web COURSE OUT\n"
+                     "       lumora-export --scorm COURSE OUT.zip\n"
+                     "\n"
+                     "Writes a course for the web. COURSE is one course folder (a folder holding its top\n"
+                     "content file, Obsah.txt unless CONFIG.TXT names another) or a program folder (all\n"
+                     "of its courses are exported side by side).\n"
+                     "\n"
+                     "  --web    a static web site in the folder OUT: index.html with the course tree,\n"
+                     "           one page per screen, pictures as PNG, documents copied, and a search\n"
+                     "           page. OUT must not exist, be empty, or hold an earlier export.\n"
+                     "  --scorm  the same site as a SCORM 1.2 package for a learning management system,\n"
+                     "           written to the zip file OUT.zip (replaced when it exists).\n"
+                     "  --help   this text\n"
+                     "\n"
+                     "Demonstrations and programs are named on their pages as needing the desktop player\n"
+                     "and are not copied. Targets outside the course folder are never copied or linked.\n"
+                     "Every item that is missing, outside the course or unreadable is marked on its page\n"
+                     "and listed here, one a line.\n"
+                     "\n"
+                     "Exit status: 0 exported cleanly, 1 exported with findings, 2 for a usage error, a\n"
+                     "course that cannot be read or a target that cannot be written.\n";
 
 } // namespace
 
@@ -56,7 +55,8 @@ QString refusal(const ExportRequest &request)
     switch (refusalOf(request)) {
     case Refusal::None: return QString();
     case Refusal::SourceNotFolder: return QStringLiteral("%1 is not a folder").arg(request.source);
-    case Refusal::TargetInside: return QStringLiteral("the target %1 lies inside the course folder").arg(request.target);
+    case Refusal::TargetInside:
+        return QStringLiteral("the target %1 lies inside the course folder").arg(request.target);
     case Refusal::TargetBusy:
         return QStringLiteral("the folder %1 holds other files: choose an empty folder").arg(request.target);
     case Refusal::TargetNotFolder: return QStringLiteral("%1 is not a folder").arg(request.target);

@@ -119,8 +119,8 @@ void ExportWindow::choose()
     if (format() == Format::Web) {
         chosen = QFileDialog::getExistingDirectory(this, text(keys::ExportWeb), m_target->text());
     } else {
-        chosen = QFileDialog::getSaveFileName(this, text(keys::ExportScorm),
-                                              m_target->text(), QStringLiteral("SCORM (*.zip)"));
+        chosen = QFileDialog::getSaveFileName(this, text(keys::ExportScorm), m_target->text(),
+                                              QStringLiteral("SCORM (*.zip)"));
         if (!chosen.isEmpty() && !chosen.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
             chosen += QStringLiteral(".zip");
     }
@@ -166,10 +166,13 @@ bool ExportWindow::start()
     m_cancel = false;
     request.cancelled = [this] { return m_cancel.load(); };
     request.progress = [this](int done, int total) {
-        QMetaObject::invokeMethod(m_progress, [this, done, total] {
-            m_progress->setRange(0, total);
-            m_progress->setValue(done);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_progress,
+            [this, done, total] {
+                m_progress->setRange(0, total);
+                m_progress->setValue(done);
+            },
+            Qt::QueuedConnection);
     };
     m_progress->setRange(0, 0); // busy until the first screen is written
     setRunning(true);
@@ -198,14 +201,11 @@ void ExportWindow::done()
         if (m_result.problems.size() > ShownProblems)
             shown.append(QStringLiteral("… (%1)").arg(m_result.problems.size()));
         messages::show(messages::Kind::Warning, messages::Buttons::Ok,
-                       text(keys::ExportProblems)
-                           + QLatin1Char('\n') + shown.join(QLatin1Char('\n')),
-                       this);
+                       text(keys::ExportProblems) + QLatin1Char('\n') + shown.join(QLatin1Char('\n')), this);
         break;
     }
     case ExportResult::Status::Cancelled:
-        messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       text(keys::ExportCancelled), this);
+        messages::show(messages::Kind::Information, messages::Buttons::Ok, text(keys::ExportCancelled), this);
         break;
     case ExportResult::Status::Failed:
         messages::show(messages::Kind::Error, messages::Buttons::Ok,

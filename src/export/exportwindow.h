@@ -19,7 +19,7 @@ class QThread;
 namespace lumora {
 class TextLookup;
 struct TextKey;
-}
+} // namespace lumora
 
 namespace lumora::exporting {
 

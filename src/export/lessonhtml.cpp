@@ -140,8 +140,12 @@ private:
         case QTextListFormat::ListUpperAlpha: *attributes = QStringLiteral(" type=\"A\""); return QStringLiteral("ol");
         case QTextListFormat::ListLowerRoman: *attributes = QStringLiteral(" type=\"i\""); return QStringLiteral("ol");
         case QTextListFormat::ListUpperRoman: *attributes = QStringLiteral(" type=\"I\""); return QStringLiteral("ol");
-        case QTextListFormat::ListCircle: *attributes = QStringLiteral(" style=\"list-style-type:circle\""); return QStringLiteral("ul");
-        case QTextListFormat::ListSquare: *attributes = QStringLiteral(" style=\"list-style-type:square\""); return QStringLiteral("ul");
+        case QTextListFormat::ListCircle:
+            *attributes = QStringLiteral(" style=\"list-style-type:circle\"");
+            return QStringLiteral("ul");
+        case QTextListFormat::ListSquare:
+            *attributes = QStringLiteral(" style=\"list-style-type:square\"");
+            return QStringLiteral("ul");
         default: *attributes = QString(); return QStringLiteral("ul");
         }
     }

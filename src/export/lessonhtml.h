@@ -25,8 +25,8 @@ QString escapeHtml(QStringView text);
 QString safeLinkTarget(const QString &address);
 
 struct LessonPicture {
-    QByteArray bytes;   // PNG or JPEG
-    QString extension;  // "png" or "jpg"
+    QByteArray bytes;  // PNG or JPEG
+    QString extension; // "png" or "jpg"
 };
 
 // Stores a picture; returns its address relative to the page, or "" to leave it out.

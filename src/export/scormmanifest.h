@@ -11,14 +11,14 @@ namespace lumora::exporting {
 
 struct ManifestItem {
     QString title;
-    QString page;          // the screen's page the item opens ("kap1.html")
-    QList<int> children;   // indices into the item list
+    QString page;        // the screen's page the item opens ("kap1.html")
+    QList<int> children; // indices into the item list
 };
 
 struct ManifestResource {
-    QString identifier;    // unique, an XML name
-    QString href;          // the page
-    QStringList files;     // every file the resource needs, href first
+    QString identifier; // unique, an XML name
+    QString href;       // the page
+    QStringList files;  // every file the resource needs, href first
     bool launchable = false;
     QStringList dependencies; // identifiers of other resources
 };
@@ -26,9 +26,9 @@ struct ManifestResource {
 struct Manifest {
     QString identifier;
     QString title;
-    QList<ManifestItem> items;  // items[roots…] are the organisation's top items
+    QList<ManifestItem> items; // items[roots…] are the organisation's top items
     QList<int> roots;
-    QString launcher;           // the launchable resource's identifier
+    QString launcher; // the launchable resource's identifier
     QList<ManifestResource> resources;
 };
 

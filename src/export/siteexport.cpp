@@ -41,17 +41,17 @@ using course::NodeState;
 // Files a browser shows as they are; other pictures Qt can read are converted to PNG.
 bool browserPicture(const QString &extension)
 {
-    static const QStringList kinds{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+    static const QStringList kinds{QStringLiteral("png"), QStringLiteral("jpg"),  QStringLiteral("jpeg"),
                                    QStringLiteral("gif"), QStringLiteral("webp"), QStringLiteral("svg")};
     return kinds.contains(extension);
 }
 
 bool convertiblePicture(const QString &extension)
 {
-    static const QStringList kinds{QStringLiteral("bmp"), QStringLiteral("dib"), QStringLiteral("tif"),
+    static const QStringList kinds{QStringLiteral("bmp"),  QStringLiteral("dib"), QStringLiteral("tif"),
                                    QStringLiteral("tiff"), QStringLiteral("pbm"), QStringLiteral("pgm"),
-                                   QStringLiteral("ppm"), QStringLiteral("xbm"), QStringLiteral("xpm"),
-                                   QStringLiteral("tga"), QStringLiteral("ico"), QStringLiteral("cur")};
+                                   QStringLiteral("ppm"),  QStringLiteral("xbm"), QStringLiteral("xpm"),
+                                   QStringLiteral("tga"),  QStringLiteral("ico"), QStringLiteral("cur")};
     return kinds.contains(extension);
 }
 
@@ -124,24 +124,24 @@ QByteArray resourceBytes(const QString &name)
 struct Page {
     int course = 0;
     int visit = 0;
-    int node = 0;        // the first node that opens the screen
-    QString name;        // "kap1.html"
+    int node = 0; // the first node that opens the screen
+    QString name; // "kap1.html"
     QString captionPath;
-    QStringList assets;  // files the page uses
+    QStringList assets; // files the page uses
 };
 
 struct Course {
-    QString folder;      // absolute
-    QString canonical;   // its real path, for the inside test
-    QString name;        // the folder's name
+    QString folder;    // absolute
+    QString canonical; // its real path, for the inside test
+    QString name;      // the folder's name
     QString programFolder;
     QString pagePrefix;  // "" for a lone course, else the course's safe name and "-"
     QString filesFolder; // "files/" or "files/<course>/"
     course::CourseTree tree;
-    QList<course::ContentFile> files;    // by visit
-    QList<int> pageOfVisit;               // -1: no page
-    QList<QList<int>> children;           // by node
-    QList<int> pages;                     // indices into the site's pages, in course order
+    QList<course::ContentFile> files; // by visit
+    QList<int> pageOfVisit;           // -1: no page
+    QList<QList<int>> children;       // by node
+    QList<int> pages;                 // indices into the site's pages, in course order
     Texts texts;
     course::CourseFiles found;
 };
@@ -149,7 +149,8 @@ struct Course {
 QString topContentFile(const QString &courseFolder, const QString &programFolder)
 {
     bool show = false;
-    return config::lookup(courseFolder, programFolder, keys::DefaultContent.name(), keys::DefaultContent.defaultValue(), show);
+    return config::lookup(courseFolder, programFolder, keys::DefaultContent.name(), keys::DefaultContent.defaultValue(),
+                          show);
 }
 
 class Exporter {
@@ -272,8 +273,8 @@ private:
         // The captions leading to the item, then its target.
         QString place = course.tree.checkPath(node);
         place.chop(3);
-        m_result.problems.append(QStringLiteral("%1: %2 (%3): %4")
-                                     .arg(course.name, place, course.tree.node(node).reference, what));
+        m_result.problems.append(
+            QStringLiteral("%1: %2 (%3): %4").arg(course.name, place, course.tree.node(node).reference, what));
     }
 
     void walk(int c)
@@ -282,16 +283,15 @@ private:
         course::WalkOptions options;
         course::ContentFile pending;
         options.findFile = [&course](const QString &path) { return course.found.existingFile(path); };
-        options.onFileRead = [&pending](const course::ContentFileVisit &, QByteArrayView, const course::ContentFile &file) {
-            pending = file;
-        };
+        options.onFileRead = [&pending](const course::ContentFileVisit &, QByteArrayView,
+                                        const course::ContentFile &file) { pending = file; };
         options.onItemsRead = [&](int visit, const QList<course::ButtonLine> &) {
             if (course.files.size() <= visit)
                 course.files.resize(visit + 1);
             course.files[visit] = std::move(pending);
         };
         course.tree = course::walkCourse(course.folder, course.name,
-                                       topContentFile(course.folder, course.programFolder), options);
+                                         topContentFile(course.folder, course.programFolder), options);
         const course::CourseTree &t = course.tree;
         course.files.resize(t.visits().size());
         course.pageOfVisit.fill(-1, t.visits().size());
@@ -327,13 +327,12 @@ private:
                 problem(course, i, QStringLiteral("missing"));
             else if (node.state == NodeState::Unreadable)
                 problem(course, i, QStringLiteral("cannot be read"));
-            else if (node.state == NodeState::Outside
-                     || (node.state == NodeState::Expanded && pageOf(course, i) < 0))
+            else if (node.state == NodeState::Outside || (node.state == NodeState::Expanded && pageOf(course, i) < 0))
                 problem(course, i, QStringLiteral("leaves the course folder: not exported"));
         }
         if (t.node(0).state != NodeState::Expanded)
-            m_result.problems.append(QStringLiteral("%1: the top content file %2 cannot be read")
-                                         .arg(course.name, t.node(0).reference));
+            m_result.problems.append(
+                QStringLiteral("%1: the top content file %2 cannot be read").arg(course.name, t.node(0).reference));
     }
 
     int pageOf(const Course &course, int node) const
@@ -415,13 +414,15 @@ private:
         if (n.state != NodeState::Item) {
             const int target = pageOf(course, node);
             if (target >= 0)
-                return QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHtml(m_pages.at(target).name), escapeHtml(caption));
+                return QStringLiteral("<a href=\"%1\">%2</a>")
+                    .arg(escapeHtml(m_pages.at(target).name), escapeHtml(caption));
             if (n.state == NodeState::Outside || n.state == NodeState::Expanded)
                 return missingText(course, caption, t.outside);
             return missingText(course, caption, t.missing);
         }
         const course::ItemKind kind = course::itemKind(n.reference);
-        const QString fileName = kind == course::ItemKind::Picture ? n.reference : course::splitTarget(n.reference).fileName;
+        const QString fileName =
+            kind == course::ItemKind::Picture ? n.reference : course::splitTarget(n.reference).fileName;
         if (kind == course::ItemKind::Shell && isAddress(fileName))
             return QStringLiteral("<a href=\"%1\" class=\"external\">%2</a>")
                 .arg(escapeHtml(safeLinkTarget(fileName)), escapeHtml(caption));
@@ -439,7 +440,8 @@ private:
             return missingText(course, caption, t.outside);
         }
         if (kind == course::ItemKind::Demonstration || programFile(QFileInfo(path)))
-            return QStringLiteral("<span class=\"desktop\">%1 – %2</span>").arg(escapeHtml(caption), escapeHtml(t.needsPlayer));
+            return QStringLiteral("<span class=\"desktop\">%1 – %2</span>")
+                .arg(escapeHtml(caption), escapeHtml(t.needsPlayer));
         const QString name = asset(course, path, fileName, page);
         if (name.isEmpty()) {
             if (!m_result.error.isEmpty())
@@ -469,10 +471,7 @@ private:
             .arg(escapeHtml(t.search), escapeHtml(t.searchButton));
     }
 
-    QString siteTitle() const
-    {
-        return m_programMode ? m_programTitle : m_courses.front()->name;
-    }
+    QString siteTitle() const { return m_programMode ? m_programTitle : m_courses.front()->name; }
 
     QString style(Course &course, const course::ContentFile &file, Page &page)
     {
@@ -528,7 +527,8 @@ private:
         plain = file.paragraphs.join(u'\n');
         QString out;
         for (const QString &paragraph : file.paragraphs)
-            out += paragraph.isEmpty() ? QStringLiteral("<p><br></p>\n") : QStringLiteral("<p>%1</p>\n").arg(escapeHtml(paragraph));
+            out += paragraph.isEmpty() ? QStringLiteral("<p><br></p>\n")
+                                       : QStringLiteral("<p>%1</p>\n").arg(escapeHtml(paragraph));
         return out;
     }
 
@@ -575,12 +575,15 @@ private:
         html += QStringLiteral("<body data-page=\"%1\">\n<header>\n<a class=\"course\" href=\"index.html\">%2</a>\n")
                     .arg(escapeHtml(page.name), escapeHtml(m_programMode ? siteTitle() : course.name));
         html += searchForm(texts) + QStringLiteral("</header>\n<nav class=\"steps\">\n");
-        html += up >= 0 ? QStringLiteral("<a rel=\"up\" href=\"%1\">%2</a>\n").arg(escapeHtml(m_pages.at(up).name), escapeHtml(texts.back))
+        html += up >= 0 ? QStringLiteral("<a rel=\"up\" href=\"%1\">%2</a>\n")
+                              .arg(escapeHtml(m_pages.at(up).name), escapeHtml(texts.back))
                         : QStringLiteral("<a rel=\"up\" href=\"index.html\">%1</a>\n").arg(escapeHtml(texts.back));
         if (previous >= 0)
-            html += QStringLiteral("<a rel=\"prev\" href=\"%1\">« %2</a>\n").arg(escapeHtml(m_pages.at(previous).name), escapeHtml(texts.previous));
+            html += QStringLiteral("<a rel=\"prev\" href=\"%1\">« %2</a>\n")
+                        .arg(escapeHtml(m_pages.at(previous).name), escapeHtml(texts.previous));
         if (next >= 0)
-            html += QStringLiteral("<a rel=\"next\" href=\"%1\">%2 »</a>\n").arg(escapeHtml(m_pages.at(next).name), escapeHtml(texts.next));
+            html += QStringLiteral("<a rel=\"next\" href=\"%1\">%2 »</a>\n")
+                        .arg(escapeHtml(m_pages.at(next).name), escapeHtml(texts.next));
         html += QStringLiteral("</nav>\n<main>\n<h1>%1</h1>\n").arg(escapeHtml(page.captionPath));
         if (!lessonText.isEmpty())
             html += QStringLiteral("<div class=\"lesson\">\n") + lessonText + QStringLiteral("</div>\n");
@@ -608,9 +611,9 @@ private:
     {
         const course::CourseTree &t = course.tree;
         QString out;
-        int depth = 0;     // the depth of the last item listed; the root's item is open
+        int depth = 0;      // the depth of the last item listed; the root's item is open
         int skipBelow = -1; // an invisible button's depth: its subtree is not listed
-        Page scratch;      // items listed here are on their pages already
+        Page scratch;       // items listed here are on their pages already
         for (int i = 1; i < t.size(); ++i) {
             const course::CourseNode &n = t.node(i);
             if (skipBelow >= 0 && n.depth > skipBelow)
@@ -653,9 +656,11 @@ private:
         }
         const int target = pageOf(course, node);
         if (target >= 0)
-            return QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHtml(m_pages.at(target).name), escapeHtml(n.caption));
+            return QStringLiteral("<a href=\"%1\">%2</a>")
+                .arg(escapeHtml(m_pages.at(target).name), escapeHtml(n.caption));
         return missingText(course, n.caption,
-                           n.state == NodeState::Outside || n.state == NodeState::Expanded ? course.texts.outside : course.texts.missing);
+                           n.state == NodeState::Outside || n.state == NodeState::Expanded ? course.texts.outside
+                                                                                           : course.texts.missing);
     }
 
     bool writeCommon()
@@ -669,8 +674,10 @@ private:
             if (top >= 0)
                 body += QStringLiteral("<p class=\"start\"><a href=\"%1\">%2</a></p>\n")
                             .arg(escapeHtml(m_pages.at(top).name), escapeHtml(course->texts.start));
-            body += QStringLiteral("<nav class=\"contents\" aria-label=\"%1\">\n<ul>\n<li>").arg(escapeHtml(course->texts.contents));
-            body += top >= 0 ? QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHtml(m_pages.at(top).name), escapeHtml(course->name))
+            body += QStringLiteral("<nav class=\"contents\" aria-label=\"%1\">\n<ul>\n<li>")
+                        .arg(escapeHtml(course->texts.contents));
+            body += top >= 0 ? QStringLiteral("<a href=\"%1\">%2</a>")
+                                   .arg(escapeHtml(m_pages.at(top).name), escapeHtml(course->name))
                              : escapeHtml(course->name);
             body += contents(*course);
             if (!m_result.error.isEmpty())
@@ -687,13 +694,16 @@ private:
             return false;
 
         QString search = head(texts.search + QStringLiteral(" – ") + siteTitle(), QString());
-        search += QStringLiteral("<body data-page=\"search.html\">\n<header>\n<a class=\"course\" href=\"index.html\">%1</a>\n")
+        search += QStringLiteral(
+                      "<body data-page=\"search.html\">\n<header>\n<a class=\"course\" href=\"index.html\">%1</a>\n")
                       .arg(escapeHtml(siteTitle()))
             + searchForm(texts) + QStringLiteral("</header>\n<main>\n<h1>%1</h1>\n").arg(escapeHtml(texts.search));
         search += QStringLiteral("<noscript><p>%1</p></noscript>\n").arg(escapeHtml(texts.needsScript));
-        search += QStringLiteral("<p id=\"summary\" data-none=\"%1\" data-found=\"%2\"></p>\n<ol id=\"results\"></ol>\n")
-                      .arg(escapeHtml(texts.noResults), escapeHtml(texts.results));
-        search += QStringLiteral("</main>\n<script src=\"search-index.js\"></script>\n<script src=\"lumora.js\"></script>\n</body>\n</html>\n");
+        search +=
+            QStringLiteral("<p id=\"summary\" data-none=\"%1\" data-found=\"%2\"></p>\n<ol id=\"results\"></ol>\n")
+                .arg(escapeHtml(texts.noResults), escapeHtml(texts.results));
+        search += QStringLiteral("</main>\n<script src=\"search-index.js\"></script>\n<script "
+                                 "src=\"lumora.js\"></script>\n</body>\n</html>\n");
         if (!put(QStringLiteral("search.html"), search.toUtf8(), true))
             return false;
 
@@ -710,22 +720,27 @@ private:
         QJsonArray pages;
         for (const Page &page : m_pages)
             pages.append(page.name);
-        QString launcher = head(siteTitle(), QStringLiteral("html,body{height:100%;margin:0;padding:0;background:#fff}"
-                                                            "iframe{border:0;width:100%;height:100%;display:block}"));
+        QString launcher = head(siteTitle(),
+                                QStringLiteral("html,body{height:100%;margin:0;padding:0;background:#fff}"
+                                               "iframe{border:0;width:100%;height:100%;display:block}"));
         // The frame gets its screen from the script (the one the LMS asks for, the one
         // the learner left, or the first); without scripts the course opens as a site.
-        launcher += QStringLiteral("<body class=\"launcher\">\n<noscript><p><a href=\"index.html\">%1</a></p></noscript>\n"
-                                   "<iframe id=\"screen\" title=\"%1\"></iframe>\n")
-                        .arg(escapeHtml(siteTitle()));
-        launcher += QStringLiteral("<script>window.lumoraPages = ") + QString::fromUtf8(QJsonDocument(pages).toJson(QJsonDocument::Compact))
+        launcher +=
+            QStringLiteral("<body class=\"launcher\">\n<noscript><p><a href=\"index.html\">%1</a></p></noscript>\n"
+                           "<iframe id=\"screen\" title=\"%1\"></iframe>\n")
+                .arg(escapeHtml(siteTitle()));
+        launcher += QStringLiteral("<script>window.lumoraPages = ")
+            + QString::fromUtf8(QJsonDocument(pages).toJson(QJsonDocument::Compact))
             + QStringLiteral(";</script>\n<script src=\"lumora.js\"></script>\n</body>\n</html>\n");
         if (!put(QStringLiteral("scorm.html"), launcher.toUtf8(), true))
             return false;
 
         Manifest manifest;
         manifest.title = siteTitle();
-        manifest.identifier = QStringLiteral("LUMORA-")
-            + QString::fromLatin1(QCryptographicHash::hash(siteTitle().toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+        manifest.identifier =
+            QStringLiteral("LUMORA-")
+            + QString::fromLatin1(
+                QCryptographicHash::hash(siteTitle().toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
         manifest.launcher = QStringLiteral("LAUNCHER");
         ManifestResource main;
         main.identifier = manifest.launcher;
@@ -793,7 +808,7 @@ private:
     std::vector<std::unique_ptr<Course>> m_courses;
     QList<Page> m_pages;
     QHash<QString, int> m_pageByPath;
-    QHash<QString, QString> m_assets; // real path -> site name ("" when it cannot be read)
+    QHash<QString, QString> m_assets;      // real path -> site name ("" when it cannot be read)
     QHash<QString, QString> m_realFolders; // folder -> its real path
     SiteNames m_names;
     QJsonArray m_index;

@@ -26,10 +26,10 @@ namespace lumora::exporting {
 enum class Format { Web, Scorm };
 
 struct ExportRequest {
-    QString source;  // a course folder or a program folder
-    QString target;  // a folder (Web; absent, empty or an earlier export) or a ".zip" file
+    QString source; // a course folder or a program folder
+    QString target; // a folder (Web; absent, empty or an earlier export) or a ".zip" file
     Format format = Format::Web;
-    std::function<bool()> cancelled;                  // polled between files
+    std::function<bool()> cancelled;                   // polled between files
     std::function<void(int done, int total)> progress; // screens written of all
 };
 

@@ -92,8 +92,8 @@ bool ZipWriter::add(const QString &name, const QByteArray &bytes, bool compress)
 
     QByteArray header;
     put32(header, 0x04034b50);
-    put16(header, 20);          // version needed
-    put16(header, 0x0800);      // names are UTF-8
+    put16(header, 20);     // version needed
+    put16(header, 0x0800); // names are UTF-8
     put16(header, entry.method);
     put16(header, m_dosTime);
     put16(header, m_dosDate);
@@ -115,7 +115,7 @@ bool ZipWriter::finish()
     QByteArray directory;
     for (const Entry &e : m_entries) {
         put32(directory, 0x02014b50);
-        put16(directory, 0x0314);   // made by: Unix, 2.0
+        put16(directory, 0x0314); // made by: Unix, 2.0
         put16(directory, 20);
         put16(directory, 0x0800);
         put16(directory, e.method);
@@ -125,10 +125,10 @@ bool ZipWriter::finish()
         put32(directory, e.compressedSize);
         put32(directory, e.size);
         put16(directory, quint16(e.name.size()));
-        put16(directory, 0); // extra
-        put16(directory, 0); // comment
-        put16(directory, 0); // disk
-        put16(directory, 0); // internal attributes
+        put16(directory, 0);                      // extra
+        put16(directory, 0);                      // comment
+        put16(directory, 0);                      // disk
+        put16(directory, 0);                      // internal attributes
         put32(directory, quint32(0100644) << 16); // a regular file, rw-r--r--
         put32(directory, e.offset);
         directory += e.name;

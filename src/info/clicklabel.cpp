@@ -8,8 +8,7 @@
 
 namespace lumora {
 
-ClickLabel::ClickLabel(const QString &prefix, QWidget *parent)
-    : QLabel(parent), m_prefix(prefix)
+ClickLabel::ClickLabel(const QString &prefix, QWidget *parent) : QLabel(parent), m_prefix(prefix)
 {
     QFont f = font();
     f.setBold(true);

@@ -107,9 +107,11 @@ std::array<const TextKey *, 3> extraCreditKeys()
 
 QStringList trademarkNotice()
 {
-    return {QString(), text("Názvy produktov a firiem, ktoré sú v ukážkach používané, "),
+    return {QString(),
+            text("Názvy produktov a firiem, ktoré sú v ukážkach používané, "),
             text("sú alebo môžu byť ochranné známky, alebo registrované ochranné "),
-            text("známky svojich vlastníkov. "), QString(),
+            text("známky svojich vlastníkov. "),
+            QString(),
             text("Autori ich používajú s plným vedomím a rešpektovaním ich vlastníctva.")};
 }
 

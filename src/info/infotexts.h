@@ -30,9 +30,9 @@ QString unscramble(const QString &scrambled);
 QString authorsAddress();
 
 // The feedback window's fixed texts.
-QString feedbackText();      // product, authors and the request for mail
-QString feedbackOther();     // "Prípadne na adresu:"
-QString feedbackAddress();   // the other address, then the thanks
+QString feedbackText();    // product, authors and the request for mail
+QString feedbackOther();   // "Prípadne na adresu:"
+QString feedbackAddress(); // the other address, then the thanks
 
 // One row of the credits window: a description and an address, each from its key.
 struct CreditRow {

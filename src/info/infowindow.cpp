@@ -12,8 +12,7 @@
 
 namespace lumora {
 
-InfoWindow::InfoWindow(Session &session, int width, int height, QWidget *parent)
-    : QDialog(parent), m_session(session)
+InfoWindow::InfoWindow(Session &session, int width, int height, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);

@@ -11,8 +11,7 @@
 
 namespace lumora {
 
-TOknoAbout::TOknoAbout(Session &session, QWidget *parent)
-    : InfoWindow(session, 380, 300, parent)
+TOknoAbout::TOknoAbout(Session &session, QWidget *parent) : InfoWindow(session, 380, 300, parent)
 {
     setObjectName(QStringLiteral("TOknoAbout"));
     Memo1 = textBox("Memo1", QRect(10, 10, 360, 200), Qt::AlignHCenter);

@@ -10,8 +10,7 @@
 
 namespace lumora {
 
-TOknoOPrg::TOknoOPrg(Session &session, QWidget *parent)
-    : InfoWindow(session, 420, 330, parent)
+TOknoOPrg::TOknoOPrg(Session &session, QWidget *parent) : InfoWindow(session, 420, 330, parent)
 {
     setObjectName(QStringLiteral("TOknoOPrg"));
     setWindowTitle(session.ConfigText(keys::MenuWriteUs));

@@ -16,8 +16,7 @@ constexpr int RowHeight = 24;
 constexpr int FirstRow = 12;
 } // namespace
 
-TOknoReklama::TOknoReklama(Session &session, QWidget *parent)
-    : InfoWindow(session, 600, 420, parent)
+TOknoReklama::TOknoReklama(Session &session, QWidget *parent) : InfoWindow(session, 600, 420, parent)
 {
     setObjectName(QStringLiteral("TOknoReklama"));
     setWindowTitle(session.ConfigText(keys::MenuAboutCopyright));

@@ -25,8 +25,8 @@ bool learnerFile(const QString &name)
 void listInto(const QString &root, const QString &prefix, int depth, int maxDepth, QStringList &out)
 {
     QDir dir(prefix.isEmpty() ? root : paths::join(root, prefix));
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                                                    QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &entry : entries) {
         const QString relative = prefix.isEmpty() ? entry.fileName() : prefix + QDir::separator() + entry.fileName();
         if (entry.isDir()) {
@@ -106,7 +106,7 @@ CopyResult copyFiles(const QList<CopyItem> &items, const QString &folder, const 
         staged.clear();
     };
     const auto cancel = [&] {
-        staged.clear();   // an uncommitted save file removes its new file
+        staged.clear(); // an uncommitted save file removes its new file
         for (qsizetype i = made.size(); i-- > 0;)
             QDir().rmdir(made.at(i));
         result.cancelled = true;
@@ -122,7 +122,7 @@ CopyResult copyFiles(const QList<CopyItem> &items, const QString &folder, const 
             const QFileInfo targetInfo(target);
             if (targetInfo.exists()) {
                 if (targetInfo.canonicalFilePath() == QFileInfo(in.fileName()).canonicalFilePath())
-                    throw FileCreateError(target);   // a file onto itself
+                    throw FileCreateError(target); // a file onto itself
                 if (!targetInfo.isFile())
                     throw FileCreateError(target);
                 if (sameContent(in.fileName(), target)) {

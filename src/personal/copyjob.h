@@ -16,8 +16,8 @@ namespace lumora::personal {
 QStringList learnerFiles(const QString &folder, int maxDepth = 8);
 
 struct CopyItem {
-    QString source;     // the file to copy
-    QString relative;   // its name below the target folder (folder parts kept)
+    QString source;   // the file to copy
+    QString relative; // its name below the target folder (folder parts kept)
 };
 
 enum class ReplaceAnswer { Replace, Keep, ReplaceAll, KeepAll, Cancel };
@@ -30,7 +30,7 @@ struct CopyCallbacks {
 };
 
 struct CopyResult {
-    QStringList copied;   // targets written
+    QStringList copied; // targets written
     bool cancelled = false;
 };
 

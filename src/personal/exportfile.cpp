@@ -20,9 +20,9 @@ namespace lumora {
 namespace {
 
 struct CourseToExport {
-    QString folder;   // the course folder's path
-    QString name;     // its name, as the screens know it
-    QString top;      // the top content file's name
+    QString folder; // the course folder's path
+    QString name;   // its name, as the screens know it
+    QString top;    // the top content file's name
 };
 
 CourseToExport currentCourse(Session &s)
@@ -63,10 +63,12 @@ void exportStudy(Session &s, QWidget *parent)
 {
     const CourseToExport course = currentCourse(s);
     const course::CourseTree tree = course::walkCourse(course.folder, course.name, course.top);
-    const QList<personal::StudyScreen> screens = personal::collectStudy(tree, course.name, s.values.TempDir, course.folder);
+    const QList<personal::StudyScreen> screens =
+        personal::collectStudy(tree, course.name, s.values.TempDir, course.folder);
     if (screens.isEmpty()) {
         const QString text = s.ConfigText(keys::ExportEmpty);
-        messages::show(messages::Kind::Information, messages::Buttons::Ok, text + QLatin1Char(' ') + course.name, parent);
+        messages::show(messages::Kind::Information, messages::Buttons::Ok, text + QLatin1Char(' ') + course.name,
+                       parent);
         return;
     }
     const QString caption = s.ConfigText(keys::MenuExport);
@@ -74,8 +76,7 @@ void exportStudy(Session &s, QWidget *parent)
     const QString target = chooseFile(parent, offered, caption);
     if (target.isEmpty())
         return;
-    const QString title = s.ConfigText(keys::ExportTitle)
-        + QLatin1Char(' ') + course.name.trimmed();
+    const QString title = s.ConfigText(keys::ExportTitle) + QLatin1Char(' ') + course.name.trimmed();
     const QByteArray html = personal::studyHtml(title, screens);
     // A name ending in ".pdf" gets the same document as a PDF file.
     if (target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
@@ -86,11 +87,11 @@ void exportStudy(Session &s, QWidget *parent)
         textfile::writeBytes(target, html);
     }
 
-    const QString question = s.ConfigText(keys::ExportSaved)
-        + QLatin1Char(' ') + target + QLatin1Char('\n')
+    const QString question = s.ConfigText(keys::ExportSaved) + QLatin1Char(' ') + target + QLatin1Char('\n')
         + s.ConfigText(keys::ExportOpen);
     // Asked even when messages are silenced: opening a browser unasked would surprise.
-    if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, question, parent) == messages::Answer::Yes)
+    if (messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, question, parent)
+        == messages::Answer::Yes)
         process::shellOpen(target);
 }
 

@@ -17,12 +17,11 @@ namespace {
 // Files that start a program when the desktop opens them.
 bool programFile(const QFileInfo &info)
 {
-    static const QStringList kinds{QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("bat"),
-                                   QStringLiteral("cmd"), QStringLiteral("sh"), QStringLiteral("msi"),
-                                   QStringLiteral("scr"), QStringLiteral("pif"), QStringLiteral("vbs"),
-                                   QStringLiteral("js"), QStringLiteral("jar"), QStringLiteral("desktop"),
-                                   QStringLiteral("appimage"), QStringLiteral("run"), QStringLiteral("ps1"),
-                                   QStringLiteral("lnk")};
+    static const QStringList kinds{
+        QStringLiteral("exe"),      QStringLiteral("com"), QStringLiteral("bat"), QStringLiteral("cmd"),
+        QStringLiteral("sh"),       QStringLiteral("msi"), QStringLiteral("scr"), QStringLiteral("pif"),
+        QStringLiteral("vbs"),      QStringLiteral("js"),  QStringLiteral("jar"), QStringLiteral("desktop"),
+        QStringLiteral("appimage"), QStringLiteral("run"), QStringLiteral("ps1"), QStringLiteral("lnk")};
     return info.isExecutable() || kinds.contains(info.suffix().toLower());
 }
 
@@ -84,12 +83,12 @@ void openChosenLink(Session &s, const QString &link, QWidget *parent)
         : QString();
     const LinkTarget target = judgeLink(link, courseDir, s.values.ProgramDir);
     switch (target.kind) {
-    case LinkTarget::Kind::Nothing:
-        return;
+    case LinkTarget::Kind::Nothing: return;
     case LinkTarget::Kind::Missing: {
         const QString text = s.ConfigText(keys::Nonfile);
         if (s.ShowPrompt)
-            messages::show(messages::Kind::Warning, messages::Buttons::Ok, target.target + QLatin1Char(' ') + text, parent);
+            messages::show(messages::Kind::Warning, messages::Buttons::Ok, target.target + QLatin1Char(' ') + text,
+                           parent);
         return;
     }
     case LinkTarget::Kind::Program: {
@@ -109,7 +108,8 @@ void openChosenLink(Session &s, const QString &link, QWidget *parent)
         // program, also not one the current folder happens to hold.
         if (target.kind == LinkTarget::Kind::Document)
             QDesktopServices::openUrl(QUrl::fromLocalFile(target.target));
-        else if (target.target.contains(QLatin1String("://")) || target.target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        else if (target.target.contains(QLatin1String("://"))
+                 || target.target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
             QDesktopServices::openUrl(QUrl(target.target));
         else
             QDesktopServices::openUrl(QUrl::fromUserInput(target.target));

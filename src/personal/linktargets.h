@@ -19,7 +19,7 @@ namespace lumora::personal {
 struct LinkTarget {
     enum class Kind { Nothing, Address, Document, Missing, Program };
     Kind kind = Kind::Nothing;
-    QString target;   // the address, or the document's path
+    QString target; // the address, or the document's path
 };
 
 // Judges a link's text. A relative file name is looked for in the course folder, then

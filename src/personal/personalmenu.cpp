@@ -31,7 +31,8 @@ public:
         // The box handles the key (and emits its signals) before the queued reset runs.
         if (event->type() == QEvent::KeyPress) {
             watched->setProperty("typing", true);
-            QMetaObject::invokeMethod(watched, [watched] { watched->setProperty("typing", false); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                watched, [watched] { watched->setProperty("typing", false); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -55,8 +56,7 @@ PersonalMenu::PersonalMenu(Session &session, PersonalHost &host)
     connect(c.exportEntry, &QAction::triggered, this, [this] { guarded([this] { Export1Click(); }); });
     // Only with a course entered is there a course to export.
     connect(c.menu, &QMenu::aboutToShow, this, [this] {
-        m_controls.exportEntry->setText(
-            m_session.ConfigText(keys::MenuExport));
+        m_controls.exportEntry->setText(m_session.ConfigText(keys::MenuExport));
         m_controls.exportEntry->setEnabled(exportAvailable(m_session));
     });
     connect(c.notesButton, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
@@ -67,9 +67,8 @@ PersonalMenu::PersonalMenu(Session &session, PersonalHost &host)
     auto *filter = new TypingFilter(this);
     for (QComboBox *box : {c.courseLinks, c.ownLinks})
         box->installEventFilter(filter);
-    connect(c.courseLinks, &QComboBox::activated, this, [this](int index) {
-        guarded([this, index] { ComboBox1Click(index); });
-    });
+    connect(c.courseLinks, &QComboBox::activated, this,
+            [this](int index) { guarded([this, index] { ComboBox1Click(index); }); });
     connect(c.ownLinks, &QComboBox::activated, this, [this](int index) {
         guarded([this, index] {
             if (typing(m_controls.ownLinks))
@@ -83,7 +82,8 @@ PersonalMenu::PersonalMenu(Session &session, PersonalHost &host)
 void PersonalMenu::showNotes()
 {
     QPushButton *button = m_controls.notesButton;
-    TOknoPoznamka window(m_session, [button](bool shown) { button->setVisible(shown); }, m_controls.window);
+    TOknoPoznamka window(
+        m_session, [button](bool shown) { button->setVisible(shown); }, m_controls.window);
     if (guarded([&] { window.FormActivate(); }))
         window.exec();
 }

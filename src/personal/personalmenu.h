@@ -48,7 +48,7 @@ public:
     PersonalMenu(Session &session, PersonalHost &host);
 
     void Poznmky1Click();
-    void Button1Click();   // the notes button
+    void Button1Click(); // the notes button
     void Odkazy1Click();
     void ComboBox1Click(int index);
     void ComboBox2Click(int index);

@@ -44,8 +44,8 @@ QList<QStringList> paragraphs(const QStringList &lines)
 
 } // namespace
 
-QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &courseFolderName,
-                                const QString &tempDir, const QString &courseDir)
+QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &courseFolderName, const QString &tempDir,
+                                const QString &courseDir)
 {
     QList<StudyScreen> screens;
     QSet<QString> taken;
@@ -114,7 +114,8 @@ QByteArray studyHtml(const QString &title, const QList<StudyScreen> &screens)
 {
     QString html;
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"sk\">\n<head>\n<meta charset=\"utf-8\">\n<title>")
-        + escaped(title) + QStringLiteral("</title>\n</head>\n<body>\n<h1>") + escaped(title) + QStringLiteral("</h1>\n");
+        + escaped(title) + QStringLiteral("</title>\n</head>\n<body>\n<h1>") + escaped(title)
+        + QStringLiteral("</h1>\n");
     for (const StudyScreen &screen : screens) {
         html += QStringLiteral("<section>\n<h2>") + escaped(screen.heading) + QStringLiteral("</h2>\n");
         for (const QStringList &paragraph : paragraphs(screen.note)) {
@@ -127,10 +128,9 @@ QByteArray studyHtml(const QString &title, const QList<StudyScreen> &screens)
             html += QStringLiteral("<ul>\n");
             for (const QString &link : screen.links) {
                 const QString address = linkAddress(link);
-                html += address.isEmpty()
-                    ? QStringLiteral("<li>") + escaped(link) + QStringLiteral("</li>\n")
-                    : QStringLiteral("<li><a href=\"") + escaped(address) + QStringLiteral("\">") + escaped(link)
-                        + QStringLiteral("</a></li>\n");
+                html += address.isEmpty() ? QStringLiteral("<li>") + escaped(link) + QStringLiteral("</li>\n")
+                                          : QStringLiteral("<li><a href=\"") + escaped(address) + QStringLiteral("\">")
+                        + escaped(link) + QStringLiteral("</a></li>\n");
             }
             html += QStringLiteral("</ul>\n");
         }

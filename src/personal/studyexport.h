@@ -13,10 +13,10 @@ class CourseTree;
 namespace lumora::personal {
 
 struct StudyScreen {
-    QString heading;      // the captions from the course down to the screen
-    QStringList note;     // the note's lines
-    QStringList links;    // the non-empty own links
-    QString problem;      // why a file of the screen could not be read, if one could not
+    QString heading;   // the captions from the course down to the screen
+    QStringList note;  // the note's lines
+    QStringList links; // the non-empty own links
+    QString problem;   // why a file of the screen could not be read, if one could not
 };
 
 // The screens of the walked course (its root is the top screen) that have a note with
@@ -24,8 +24,8 @@ struct StudyScreen {
 // the screens know it. A notes or links file is taken once, where course order first
 // meets it (a screen reached on two paths shares its files). courseDir, when given,
 // names each screen as its content file is spelled there, as the windows do.
-QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &courseFolderName,
-                                const QString &tempDir, const QString &courseDir = QString());
+QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &courseFolderName, const QString &tempDir,
+                                const QString &courseDir = QString());
 
 // The document: a title, then per screen its heading, the note's paragraphs (lines
 // separated by empty lines form paragraphs) and the links as clickable links.

@@ -79,8 +79,7 @@ QStringList TOknoKopy::places()
     return out;
 }
 
-TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session)
+TOknoKopy::TOknoKopy(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("TOknoKopy"));
     setFixedSize(640, 420);
@@ -119,7 +118,8 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent)
 
     DriveComboBox1->addItems(places());
     DriveComboBox1->setCurrentText(QDir::homePath());
-    connect(DriveComboBox1, &QComboBox::activated, this, [this](int index) { guarded([this, index] { choosePlace(index); }); });
+    connect(DriveComboBox1, &QComboBox::activated, this,
+            [this](int index) { guarded([this, index] { choosePlace(index); }); });
     // The folder list follows its current item however it was chosen: the mouse, the
     // arrow keys or typing.
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -165,8 +165,7 @@ void TOknoKopy::fillRight()
 {
     FileListBox2->clear();
     FileListBox2->addItems(otherPlaceFiles(m_rightFolder));
-    Label4->setText(m_session.ConfigText(keys::WindowCopyTarget)
-                    + QLatin1Char(' ') + m_rightFolder);
+    Label4->setText(m_session.ConfigText(keys::WindowCopyTarget) + QLatin1Char(' ') + m_rightFolder);
 }
 
 void TOknoKopy::showRightFolder(const QString &folder)
@@ -213,16 +212,14 @@ void TOknoKopy::copySelected(QListWidget *list, const QString &from, const QStri
     if (items.isEmpty())
         return;
     Session &s = m_session;
-    QProgressDialog progress(s.ConfigText(keys::WindowCopyProgress),
-                             s.ConfigText(keys::WindowCopyStop), 0, 1000, this);
+    QProgressDialog progress(s.ConfigText(keys::WindowCopyProgress), s.ConfigText(keys::WindowCopyStop), 0, 1000, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     personal::CopyCallbacks callbacks;
     callbacks.replace = [&](const QString &target) {
-        const QString question = s.ConfigText(keys::WindowCopyReplace)
-            + QLatin1Char('\n') + target;
+        const QString question = s.ConfigText(keys::WindowCopyReplace) + QLatin1Char('\n') + target;
         switch (messages::askReplace(question, this)) {
         case messages::Answer::Yes: return personal::ReplaceAnswer::Replace;
         case messages::Answer::YesToAll: return personal::ReplaceAnswer::ReplaceAll;

@@ -23,8 +23,8 @@ public:
     explicit TOknoKopy(Session &session, QWidget *parent = nullptr);
 
     void FormActivate();
-    void SpeedButton4Click();   // ">": the selected work-folder files into the right folder
-    void SpeedButton3Click();   // "<": the selected right files into the work folder
+    void SpeedButton4Click(); // ">": the selected work-folder files into the right folder
+    void SpeedButton3Click(); // "<": the selected right files into the work folder
     void Button1Click();
 
     // The folder the right side shows; choosing a place or a folder in the tree sets it.
@@ -35,17 +35,17 @@ public:
     // for drives.
     static QStringList places();
 
-    QLabel *Label1 = nullptr;             // the work folder's path
-    QListWidget *FileListBox1 = nullptr;  // the work folder's notes and links
-    QLabel *Label2 = nullptr;             // "Kopírovanie"
-    QToolButton *SpeedButton4 = nullptr;  // ">"
-    QToolButton *SpeedButton3 = nullptr;  // "<"
-    QComboBox *DriveComboBox1 = nullptr;  // the drives (mount points)
-    QTreeView *DirectoryListBox1 = nullptr;// the other folder
-    QListWidget *FileListBox2 = nullptr;  // the other folder's files
-    QLabel *Label3 = nullptr;             // "Zobrazujú sa iba súbory poznámok…"
-    QLabel *Label4 = nullptr;             // the folder ">" copies into
-    QPushButton *Button1 = nullptr;       // "Koniec"
+    QLabel *Label1 = nullptr;               // the work folder's path
+    QListWidget *FileListBox1 = nullptr;    // the work folder's notes and links
+    QLabel *Label2 = nullptr;               // "Kopírovanie"
+    QToolButton *SpeedButton4 = nullptr;    // ">"
+    QToolButton *SpeedButton3 = nullptr;    // "<"
+    QComboBox *DriveComboBox1 = nullptr;    // the drives (mount points)
+    QTreeView *DirectoryListBox1 = nullptr; // the other folder
+    QListWidget *FileListBox2 = nullptr;    // the other folder's files
+    QLabel *Label3 = nullptr;               // "Zobrazujú sa iba súbory poznámok…"
+    QLabel *Label4 = nullptr;               // the folder ">" copies into
+    QPushButton *Button1 = nullptr;         // "Koniec"
 
 signals:
     // Files were copied into the work folder: the screen's notes and links may differ.
@@ -62,7 +62,7 @@ private:
     Session &m_session;
     QFileSystemModel *m_folders = nullptr;
     QString m_rightFolder;
-    bool m_following = false;   // the tree's current folder is being set from here
+    bool m_following = false; // the tree's current folder is being set from here
 };
 
 // The files of a folder whose names match one of the masks ("*.txt;*.htm"), without

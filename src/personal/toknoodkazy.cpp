@@ -12,7 +12,6 @@
 #include "platform/textfile.h"
 #include "state/session.h"
 
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,8 +19,7 @@
 
 namespace lumora {
 
-TOknoOdkazy::TOknoOdkazy(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session)
+TOknoOdkazy::TOknoOdkazy(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("TOknoOdkazy"));
     setFixedSize(520, 400);
@@ -87,8 +85,8 @@ void TOknoOdkazy::FormActivate()
     ListBox1->clear();
     ListBox1->addItems(personal::splitWorkLines(m_onDisk));
     showListButtons();
-    Label3->setText(s.ConfigText(keys::SaveWww)
-                    + QLatin1Char(' ') + personal::workFilePath(s.values.TempDir, OwnLinksFile));
+    Label3->setText(s.ConfigText(keys::SaveWww) + QLatin1Char(' ')
+                    + personal::workFilePath(s.values.TempDir, OwnLinksFile));
     Edit1->setFocus();
 }
 
@@ -126,9 +124,8 @@ void TOknoOdkazy::store(const std::function<void(QStringList &, bool shown)> &ch
     ListBox1->addItems(personal::splitWorkLines(m_onDisk));
     showListButtons();
     if (!shown) {
-        m_editRow = -1;   // rows of the former list no longer count
-        messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       m_session.ConfigText(keys::LinksChanged),
+        m_editRow = -1; // rows of the former list no longer count
+        messages::show(messages::Kind::Information, messages::Buttons::Ok, m_session.ConfigText(keys::LinksChanged),
                        this);
     }
 }
@@ -200,10 +197,10 @@ void TOknoOdkazy::Button4Click()
     if (typedText()) {
         // With the question silenced, the typed link is kept, never dropped unseen.
         const QString question = m_session.ConfigText(keys::SaveHttp);
-        const messages::Answer answer = m_session.showPrompt() ? messages::askOrCancel(question, this)
-                                                               : messages::Answer::Yes;
+        const messages::Answer answer =
+            m_session.showPrompt() ? messages::askOrCancel(question, this) : messages::Answer::Yes;
         if (answer == messages::Answer::Cancel)
-            return;   // back to the link
+            return; // back to the link
         if (answer == messages::Answer::Yes)
             Button1Click();
         else

@@ -25,24 +25,24 @@ public:
     // refused or the file cannot be read; the window is then not shown.
     void FormActivate();
 
-    void Button1Click();   // add the edit box's text (replacing the link being edited) and save
-    void Button2Click();   // empty the edit box, abandoning an edit
-    void Button3Click();   // erase the selected link
-    void Button4Click();   // close, asking about a text still in the edit box
-    void Button5Click();   // take the selected link into the edit box
+    void Button1Click(); // add the edit box's text (replacing the link being edited) and save
+    void Button2Click(); // empty the edit box, abandoning an edit
+    void Button3Click(); // erase the selected link
+    void Button4Click(); // close, asking about a text still in the edit box
+    void Button5Click(); // take the selected link into the edit box
 
     QStringList links() const;
 
-    QLabel *Label1 = nullptr;             // "Pridaj/Oprav odkaz"
-    QLineEdit *Edit1 = nullptr;           // the link being written
-    QLabel *Label2 = nullptr;             // "Zoznam:"
-    QListWidget *ListBox1 = nullptr;      // the learner's links
-    QPushButton *Button1 = nullptr;       // "Ulož"
-    QPushButton *Button5 = nullptr;       // "Oprav"
-    QPushButton *Button2 = nullptr;       // "Zruš zmeny"
-    QPushButton *Button3 = nullptr;       // "Vymaž odkaz"
-    QPushButton *Button4 = nullptr;       // "Koniec"
-    QLabel *Label3 = nullptr;             // where the links are saved
+    QLabel *Label1 = nullptr;        // "Pridaj/Oprav odkaz"
+    QLineEdit *Edit1 = nullptr;      // the link being written
+    QLabel *Label2 = nullptr;        // "Zoznam:"
+    QListWidget *ListBox1 = nullptr; // the learner's links
+    QPushButton *Button1 = nullptr;  // "Ulož"
+    QPushButton *Button5 = nullptr;  // "Oprav"
+    QPushButton *Button2 = nullptr;  // "Zruš zmeny"
+    QPushButton *Button3 = nullptr;  // "Vymaž odkaz"
+    QPushButton *Button4 = nullptr;  // "Koniec"
+    QLabel *Label3 = nullptr;        // where the links are saved
 
     personal::WorkFile OwnLinksFile;
 
@@ -63,7 +63,7 @@ private:
     bool typedText() const;
 
     Session &m_session;
-    QByteArray m_onDisk;       // the file as last read or written
+    QByteArray m_onDisk; // the file as last read or written
     // The link "Oprav" took into the edit box; it stays in the list and the file until
     // the edited text is added.
     int m_editRow = -1;

@@ -23,8 +23,7 @@ bool confirmUnstorable(Session &session, const QStringList &lines, QWidget *pare
     if (missing.isEmpty())
         return true;
     // Asked even when messages are silenced: answering for the user would lose text.
-    const QString text = session.ConfigText(keys::SaveCharacters)
-        + QStringLiteral(" ") + missing + QLatin1Char('\n')
+    const QString text = session.ConfigText(keys::SaveCharacters) + QStringLiteral(" ") + missing + QLatin1Char('\n')
         + session.ConfigText(keys::SaveCharactersQuestion);
     return messages::askDefaultNo(messages::Kind::Confirmation, text, parent) == messages::Answer::Yes;
 }
@@ -111,7 +110,7 @@ QStringList TOknoPoznamka::noteLines() const
     const QString text = Memo1->toPlainText();
     QStringList lines = text.split(QLatin1Char('\n'));
     if (text.endsWith(QLatin1Char('\n')))
-        lines.removeLast();   // a final line end starts no line of its own
+        lines.removeLast(); // a final line end starts no line of its own
     return lines;
 }
 
@@ -122,7 +121,7 @@ bool TOknoPoznamka::overwriteAllowed()
     try {
         now = personal::workFileBytes(path);
     } catch (const FileFormatError &) {
-        now = QByteArray("?");   // grown past the limit meanwhile: certainly changed
+        now = QByteArray("?"); // grown past the limit meanwhile: certainly changed
     }
     if (now == m_onDisk && now.isNull() == m_onDisk.isNull())
         return true;
@@ -140,9 +139,7 @@ bool TOknoPoznamka::save()
         return !m_onDisk.isEmpty() && erase();
     const QStringList lines = noteLines();
     if (personal::encodeWorkLines(lines).size() > personal::MaxWorkFileSize) {
-        messages::show(messages::Kind::Error, messages::Buttons::Ok,
-                       m_session.ConfigText(keys::NoteTooLarge)
-                           , this);
+        messages::show(messages::Kind::Error, messages::Buttons::Ok, m_session.ConfigText(keys::NoteTooLarge), this);
         return false;
     }
     if (!confirmUnstorable(m_session, lines, this) || !overwriteAllowed())
@@ -197,10 +194,8 @@ void TOknoPoznamka::Button4Click()
             if (!save())
                 return;
             break;
-        case messages::Answer::No:
-            break;
-        default:
-            return;   // back to the note
+        case messages::Answer::No: break;
+        default: return; // back to the note
         }
     }
     done(Rejected);

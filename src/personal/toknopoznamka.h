@@ -26,21 +26,21 @@ public:
     // large to load is reported and can only be erased.
     void FormActivate();
 
-    void Button1Click();   // save and close; an emptied note is erased
-    void Button2Click();   // close without saving, without asking
-    void Button3Click();   // erase the note
-    void Button4Click();   // close, asking first when the note was changed
+    void Button1Click(); // save and close; an emptied note is erased
+    void Button2Click(); // close without saving, without asking
+    void Button3Click(); // erase the note
+    void Button4Click(); // close, asking first when the note was changed
     void Memo1Change();
 
     // The lines to store: the note's own lines, never the box's wrapping.
     QStringList noteLines() const;
 
-    QPlainTextEdit *Memo1 = nullptr;      // the note
-    QPushButton *Button1 = nullptr;       // "Ulož"
-    QPushButton *Button2 = nullptr;       // "Zruš zmeny"
-    QPushButton *Button3 = nullptr;       // "Vymaž poznámku"
-    QPushButton *Button4 = nullptr;       // "Koniec"
-    QLabel *Label1 = nullptr;             // where the note is saved
+    QPlainTextEdit *Memo1 = nullptr; // the note
+    QPushButton *Button1 = nullptr;  // "Ulož"
+    QPushButton *Button2 = nullptr;  // "Zruš zmeny"
+    QPushButton *Button3 = nullptr;  // "Vymaž poznámku"
+    QPushButton *Button4 = nullptr;  // "Koniec"
+    QLabel *Label1 = nullptr;        // where the note is saved
 
     personal::WorkFile NotesFile;
 
@@ -65,8 +65,8 @@ private:
 
     Session &m_session;
     std::function<void(bool)> m_notesButtonShown;
-    QByteArray m_onDisk;       // the file as read when the window opened, or after our save
-    bool m_changed = false;    // typed into since it opened
+    QByteArray m_onDisk;    // the file as read when the window opened, or after our save
+    bool m_changed = false; // typed into since it opened
     bool m_loading = false;
     bool m_tooLarge = false;
 };

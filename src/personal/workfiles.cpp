@@ -86,10 +86,9 @@ QString earlierName(const ScreenRef &screen, FileKind kind)
     stem = paths::fromCourse(stem);
     if (stem.isEmpty() || paths::fileName(stem).trimmed().isEmpty())
         return QString();
-    const QString name = kind == FileKind::Notes
-        ? (ownName ? stem : stem + QStringLiteral(".txt"))
-        : folderPart(stem) + (folderPart(stem).isEmpty() ? QString() : QString(QDir::separator()))
-            + earlierLinksName(lastPart(stem));
+    const QString name = kind == FileKind::Notes ? (ownName ? stem : stem + QStringLiteral(".txt"))
+                                                 : folderPart(stem)
+            + (folderPart(stem).isEmpty() ? QString() : QString(QDir::separator())) + earlierLinksName(lastPart(stem));
     return leavesWorkFolder(name) ? QString() : name;
 }
 
@@ -101,8 +100,8 @@ void removeLeftovers(const QString &path)
     const QRegularExpression leftover(QStringLiteral("^") + QRegularExpression::escape(info.fileName())
                                       + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     QDir folder = info.dir();
-    for (const QString &name : folder.entryList({info.fileName() + QStringLiteral(".??????")},
-                                                QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QString &name :
+         folder.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (leftover.match(name).hasMatch() && !QFileInfo(folder.filePath(name)).isSymLink())
             QFile::remove(folder.filePath(name));
     }
@@ -158,13 +157,15 @@ WorkFile workFileName(const ScreenRef &screen, FileKind kind)
     }
     const QString course = paths::fromCourse(screen.levelFolder);
     const QString screenName = realScreenName(screen, referenced);
-    const QString own = notes ? screenName
+    const QString own = notes
+        ? screenName
         : folderPart(screenName) + (folderPart(screenName).isEmpty() ? QString() : QString(QDir::separator()))
             + linksName(lastPart(screenName));
     const QString name = course.isEmpty() ? own : course + QDir::separator() + own;
     if (leavesWorkFolder(course) || leavesWorkFolder(own) || course.trimmed() == QLatin1String(".")) {
-        file.refusal = QStringLiteral("Súbor %1 tejto obrazovky sa nedá použiť: názov „%2“ vedie mimo pracovného adresára.")
-                           .arg(what, name);
+        file.refusal =
+            QStringLiteral("Súbor %1 tejto obrazovky sa nedá použiť: názov „%2“ vedie mimo pracovného adresára.")
+                .arg(what, name);
         return file;
     }
     file.name = name;
@@ -217,7 +218,8 @@ bool earlierFileShared(const WorkFile &file)
         const bool ownCourse = course == screen.levelFolder;
         const QString courseDir = program.filePath(course);
         // A course's top screen named exactly "obsah.txt" was named after the course.
-        if (sub.isEmpty() && !(ownCourse && ownIsTop) && QFileInfo(QDir(courseDir).filePath(QStringLiteral("obsah.txt"))).isFile()) {
+        if (sub.isEmpty() && !(ownCourse && ownIsTop)
+            && QFileInfo(QDir(courseDir).filePath(QStringLiteral("obsah.txt"))).isFile()) {
             const QString stem = course::trimBlanks(course);
             const QString top = file.kind == FileKind::Notes ? stem + QStringLiteral(".txt") : earlierLinksName(stem);
             if (top.compare(wanted, Qt::CaseInsensitive) == 0)
@@ -228,7 +230,8 @@ bool earlierFileShared(const WorkFile &file)
         if (!QFileInfo(folder).isDir())
             continue;
         for (const QString &name : QDir(folder).entryList(QDir::Files)) {
-            if (course::itemKind(name) != course::ItemKind::Screen || earlierOf(name).compare(wanted, Qt::CaseInsensitive) != 0)
+            if (course::itemKind(name) != course::ItemKind::Screen
+                || earlierOf(name).compare(wanted, Qt::CaseInsensitive) != 0)
                 continue;
             const QString relative = sub.isEmpty() ? name : sub + QDir::separator() + name;
             const bool ownScreen = ownCourse && !ownIsTop && relative.compare(ownReal, Qt::CaseInsensitive) == 0
@@ -251,7 +254,7 @@ QByteArray workFileBytes(const QString &path)
                                   .arg(MaxWorkFileSize / (1024 * 1024)));
     QByteArray bytes = textfile::readBytes(found);
     if (bytes.isNull())
-        bytes = QByteArray("");   // an empty file is there: not the same as a missing one
+        bytes = QByteArray(""); // an empty file is there: not the same as a missing one
     return bytes;
 }
 

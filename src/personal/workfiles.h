@@ -43,8 +43,8 @@ enum class FileKind { Notes, Links };
 // refused: names come from course data, and one that would lead outside the work
 // folder (a ".." part, an absolute path) is never used.
 struct WorkFile {
-    QString name;      // where the screen's file is kept
-    QString earlier;   // where earlier versions kept it (empty when the same or refused)
+    QString name;    // where the screen's file is kept
+    QString earlier; // where earlier versions kept it (empty when the same or refused)
     QString refusal;
     // What else the earlier name is needed for: the course, the program folder and the
     // kind, to tell whether another screen shares the earlier file.

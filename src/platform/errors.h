@@ -33,20 +33,17 @@ private:
 // A text that should hold an integer does not.
 class ConvertError : public Error {
 public:
-    explicit ConvertError(const QString &text)
-        : Error(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
+    explicit ConvertError(const QString &text) : Error(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
 };
 
 class FileOpenError : public Error {
 public:
-    explicit FileOpenError(const QString &name)
-        : Error(QStringLiteral("Nemôžem otvoriť súbor %1").arg(name)) {}
+    explicit FileOpenError(const QString &name) : Error(QStringLiteral("Nemôžem otvoriť súbor %1").arg(name)) {}
 };
 
 class FileCreateError : public Error {
 public:
-    explicit FileCreateError(const QString &name)
-        : Error(QStringLiteral("Nemôžem vytvoriť súbor %1").arg(name)) {}
+    explicit FileCreateError(const QString &name) : Error(QStringLiteral("Nemôžem vytvoriť súbor %1").arg(name)) {}
 };
 
 // A file has the wrong format for what it was opened as (a picture that is no picture,

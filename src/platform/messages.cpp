@@ -35,8 +35,8 @@ QMessageBox::Icon iconFor(Kind kind)
     return QMessageBox::NoIcon;
 }
 
-Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
-               const QString &text, QWidget *parent, bool defaultNo = false)
+Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons, const QString &text, QWidget *parent,
+               bool defaultNo = false)
 {
     HookState &hooks = hookState();
     // Boxes are recorded only while the test hook answers them, so a long session does
@@ -119,8 +119,8 @@ Answer askReplace(const QString &text, QWidget *parent)
     return showBox(title(Kind::Confirmation), iconFor(Kind::Confirmation), Buttons::YesNoAll, text, parent, true);
 }
 
-void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
-            const QString &suffix, QWidget *parent)
+void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText, const QString &suffix,
+            QWidget *parent)
 {
     const QString text = texts.ConfigText(key, defaultText);
     if (texts.showPrompt())

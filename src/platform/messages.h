@@ -42,14 +42,12 @@ void notify(TextLookup &texts, Kind kind, const TextKey &entry, const QString &s
             QWidget *parent = nullptr);
 
 // Confirmation from the text table: asked only when ShowPrompt is set, else Yes.
-bool confirm(TextLookup &texts, const QString &key, const QString &defaultText,
-             QWidget *parent = nullptr);
+bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent = nullptr);
 bool confirm(TextLookup &texts, const TextKey &entry, QWidget *parent = nullptr);
 
 // The same, with No as the default button: for confirmations whose Yes deletes or
 // replaces a file.
-bool confirmDefaultNo(TextLookup &texts, const QString &key, const QString &defaultText,
-                      QWidget *parent = nullptr);
+bool confirmDefaultNo(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent = nullptr);
 bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent = nullptr);
 // The standard error box for an error the handler could not finish after; titled with
 // the application title ("Lumora").

@@ -71,8 +71,7 @@ QString resolve(const QString &path)
         const QString &part = parts.at(i);
         const QString base = current.isEmpty() ? QStringLiteral(".") : current;
         QString next = current.isEmpty() || current.endsWith(sep) ? current + part : current + sep + part;
-        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")
-            || QFileInfo::exists(next)) {
+        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..") || QFileInfo::exists(next)) {
             current = next;
             continue;
         }
@@ -132,7 +131,7 @@ QString realPath(const QString &path)
             continue;
         }
         if (info.isSymLink())
-            return QString();   // a dangling or looping link
+            return QString(); // a dangling or looping link
         return QDir::cleanPath(next + QLatin1Char('/') + parts.mid(i + 1).join(QLatin1Char('/')));
     }
     return current;

@@ -97,8 +97,7 @@ int waitFor(std::unique_ptr<QProcess> child)
 }
 } // namespace
 
-std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &workFolder,
-                                       const QString &parameters)
+std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &workFolder, const QString &parameters)
 {
     return startList(program, workFolder, QProcess::splitCommand(commandLine(program, parameters)));
 }

@@ -27,8 +27,7 @@ bool shellOpen(const QString &target, const QString &parameters = QString());
 
 // Starts the command line in the work folder (this process's folder when empty).
 // On failure shows "The program <name> was not executed" and returns nullptr.
-std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &workFolder,
-                                       const QString &parameters);
+std::unique_ptr<QProcess> StartProcess(const QString &program, const QString &workFolder, const QString &parameters);
 
 // Starts the program and waits for it, polling every 10 ms while this program's own
 // events are processed. Returns the exit code (-1 when it could not start).

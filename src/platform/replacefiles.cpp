@@ -60,8 +60,7 @@ void restore(const OldFile &old)
             textfile::writeBytes(old.path, *old.bytes);
         else if (!old.existed)
             QFile::remove(old.path);
-    } catch (const Error &) {
-    }
+    } catch (const Error &) {}
 }
 
 } // namespace

@@ -151,14 +151,12 @@ Encoding detect(QByteArrayView bytes)
 QString decode(QByteArrayView bytes, Encoding encoding)
 {
     switch (encoding) {
-    case Encoding::Windows1250:
-        return decode(bytes);
+    case Encoding::Windows1250: return decode(bytes);
     case Encoding::Utf8WithMark:
         if (startsWithMark(bytes))
             bytes = bytes.sliced(3);
         [[fallthrough]];
-    case Encoding::Utf8:
-        return QString::fromUtf8(bytes);
+    case Encoding::Utf8: return QString::fromUtf8(bytes);
     }
     return decode(bytes);
 }
@@ -166,12 +164,9 @@ QString decode(QByteArrayView bytes, Encoding encoding)
 QByteArray encode(QStringView text, Encoding encoding)
 {
     switch (encoding) {
-    case Encoding::Windows1250:
-        return encode(text);
-    case Encoding::Utf8:
-        return text.toUtf8();
-    case Encoding::Utf8WithMark:
-        return QByteArray(Utf8Mark, 3) + text.toUtf8();
+    case Encoding::Windows1250: return encode(text);
+    case Encoding::Utf8: return text.toUtf8();
+    case Encoding::Utf8WithMark: return QByteArray(Utf8Mark, 3) + text.toUtf8();
     }
     return encode(text);
 }

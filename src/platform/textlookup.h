@@ -10,10 +10,10 @@ namespace lumora {
 // text is used for, and the Slovak default in UTF-8 (null: empty, or computed by the caller).
 struct TextKey {
     enum class Kind {
-        Caption,    // a window, menu, button or label text
-        Message,    // a message box's text, or part of one
-        Question,   // a confirmation's text
-        Setting,    // a number, folder, file name or address the program reads
+        Caption,  // a window, menu, button or label text
+        Message,  // a message box's text, or part of one
+        Question, // a confirmation's text
+        Setting,  // a number, folder, file name or address the program reads
     };
     const char *key;
     Kind kind;

@@ -55,8 +55,7 @@ int CharTransitions::add(const CharState &state)
 
 QByteArrayView CharTransitions::make(quint64 key, int from, int to)
 {
-    const QByteArray bytes = transition(from < 0 ? nullptr : &m_states[size_t(from)],
-                                        m_states[size_t(to)]);
+    const QByteArray bytes = transition(from < 0 ? nullptr : &m_states[size_t(from)], m_states[size_t(to)]);
     const Entry entry{key, m_words.size() - Slack, bytes.size()};
     m_words.insert(entry.offset, bytes);
     // The table stays at most half full, so a search ends soon at an empty entry.

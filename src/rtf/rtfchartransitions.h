@@ -42,10 +42,7 @@ private:
         qsizetype length = 0;
     };
 
-    size_t slotOf(quint64 key) const
-    {
-        return size_t((key * 0x9E3779B97F4A7C15ull) >> m_shift) & m_mask;
-    }
+    size_t slotOf(quint64 key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> m_shift) & m_mask; }
     QByteArrayView make(quint64 key, int from, int to);
     void insert(const Entry &entry);
 

@@ -189,7 +189,7 @@ std::vector<Named> namedWords()
         {"sect", {Word::Section}},
         {"page", {Word::Page}},
         {"cell", {Word::Cell}},
-        {"nestcell", {Word::Tab}},   // cells inside cells are flattened
+        {"nestcell", {Word::Tab}}, // cells inside cells are flattened
         {"row", {Word::Row}},
         {"nestrow", {Word::Par}},
 

@@ -18,11 +18,10 @@ namespace {
 size_t formatSlot(const CharState &s)
 {
     const unsigned flags = unsigned(s.bold) | unsigned(s.italic) << 1 | unsigned(s.underline) << 2
-                           | unsigned(s.strike) << 3 | unsigned(s.caps) << 4
-                           | unsigned(s.vertical) << 5;
+        | unsigned(s.strike) << 3 | unsigned(s.caps) << 4 | unsigned(s.vertical) << 5;
     const unsigned mix = unsigned(s.font) * 0x9E3779B1u + unsigned(s.halfPoints) * 0x85EBCA77u
-                         + unsigned(s.color) * 0xC2B2AE3Du + flags * 0x27D4EB2Fu
-                         + unsigned(s.background) * 0x165667B1u + unsigned(s.link) * 0xD3A2646Cu;
+        + unsigned(s.color) * 0xC2B2AE3Du + flags * 0x27D4EB2Fu + unsigned(s.background) * 0x165667B1u
+        + unsigned(s.link) * 0xD3A2646Cu;
     return (mix >> 24) & 0xFF;
 }
 
@@ -45,10 +44,8 @@ QTextListFormat::Style listStyle(ListKind kind)
 } // namespace
 
 DocumentBuilder::DocumentBuilder(QTextCursor &cursor, const Tables &tables)
-    : m_cursor(cursor), m_tables(tables), m_tailFormat(cursor.blockFormat()),
-      m_tailCharFormat(cursor.blockCharFormat())
-{
-}
+    : m_cursor(cursor), m_tables(tables), m_tailFormat(cursor.blockFormat()), m_tailCharFormat(cursor.blockCharFormat())
+{}
 
 void DocumentBuilder::text(QStringView text, const CharState &chr, const ParaState &para)
 {
@@ -81,9 +78,8 @@ void DocumentBuilder::textAdded(qsizetype from)
     // Dropped characters are rare: they are looked for first, and the run is compacted
     // only from the first one on.
     const QChar *const end = m_run.constEnd();
-    const QChar *const first = std::find_if(m_run.constBegin() + from, end, [](QChar c) {
-        return isDroppedCharacter(c.unicode());
-    });
+    const QChar *const first =
+        std::find_if(m_run.constBegin() + from, end, [](QChar c) { return isDroppedCharacter(c.unicode()); });
     if (first != end) {
         const qsizetype at = first - m_run.constBegin();
         QChar *kept = m_run.data() + at;
@@ -172,8 +168,7 @@ void DocumentBuilder::addToList(const ParaState &para)
     run.styles[at] = style;
 }
 
-bool DocumentBuilder::labelParts(const QString &text, int level, const ListRun &run, QString &before,
-                                 QString &after)
+bool DocumentBuilder::labelParts(const QString &text, int level, const ListRun &run, QString &before, QString &after)
 {
     // The numbers of the levels above stand in the label as they are now.
     before.clear();
@@ -208,8 +203,7 @@ void DocumentBuilder::finish(const ParaState &para, const CharState &chr)
     if (m_table) {
         leaveTable();
         return;
-    }
-    else if (!m_cursor.atBlockEnd())
+    } else if (!m_cursor.atBlockEnd())
         m_cursor.insertBlock(m_tailFormat, m_tailCharFormat);
 }
 

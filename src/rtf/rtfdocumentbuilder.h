@@ -56,8 +56,8 @@ public:
     // A picture: its "{\pict ...}" group as the file holds it.
     void picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para);
     // A group kept whole, of this kind, at this place.
-    void keptGroup(KeptKind kind, QByteArrayView group, const TextBoxReader &readTextBox,
-                   const CharState &chr, const ParaState &para);
+    void keptGroup(KeptKind kind, QByteArrayView group, const TextBoxReader &readTextBox, const CharState &chr,
+                   const ParaState &para);
     // Hidden text, kept in the document but not shown.
     void hidden(const QString &text, const CharState &chr, const ParaState &para);
 
@@ -120,8 +120,7 @@ private:
     };
     QHash<int, ListRun> m_listRuns;
     // Splits a level's label text at its own number; false when it has none.
-    static bool labelParts(const QString &text, int level, const ListRun &run, QString &before,
-                           QString &after);
+    static bool labelParts(const QString &text, int level, const ListRun &run, QString &before, QString &after);
 
     // The table being filled: its current cell; the cursor stands in a block that the
     // next paragraph takes instead of making a new one when m_reuseBlock is set.

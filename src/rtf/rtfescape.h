@@ -34,7 +34,7 @@ public:
 
     // Appends control words made beforehand by another TextEscaper. Slack bytes must be
     // readable where they start, so that short ones take a copy of fixed length.
-    template<qsizetype Slack>
+    template <qsizetype Slack>
     void words(QByteArrayView w)
     {
         if (w.isEmpty())
@@ -88,7 +88,7 @@ private:
     void grow(qsizetype n);
 
     QByteArray &m_out;
-    char *m_data = nullptr;  // m_out's bytes, all of which the output may use
+    char *m_data = nullptr; // m_out's bytes, all of which the output may use
     qsizetype m_size = 0;
     qsizetype m_used;
     bool m_needSpace = false;

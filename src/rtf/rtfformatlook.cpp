@@ -33,8 +33,7 @@ CharLook charLook(const QTextCharFormat &format, const QFont &defaults)
 {
     CharLook look;
     const QStringList families = format.fontFamilies().toStringList();
-    look.family = families.isEmpty() || families.first().isEmpty() ? defaults.family()
-                                                                    : families.first();
+    look.family = families.isEmpty() || families.first().isEmpty() ? defaults.family() : families.first();
     if (format.hasProperty(QTextFormat::FontPointSize))
         look.halfPoints = halfPoints(format.fontPointSize());
     else if (format.hasProperty(QTextFormat::FontPixelSize))
@@ -42,27 +41,20 @@ CharLook charLook(const QTextCharFormat &format, const QFont &defaults)
     else
         look.halfPoints = halfPoints(defaultPoints(defaults));
 
-    look.bold = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold
-                                                            : defaults.bold();
-    look.italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic()
-                                                              : defaults.italic();
+    look.bold = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold : defaults.bold();
+    look.italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : defaults.italic();
     if (format.hasProperty(QTextFormat::TextUnderlineStyle)) {
         const auto style = format.underlineStyle();
-        look.underline = style != QTextCharFormat::NoUnderline
-                         && style != QTextCharFormat::SpellCheckUnderline;
+        look.underline = style != QTextCharFormat::NoUnderline && style != QTextCharFormat::SpellCheckUnderline;
     } else {
-        look.underline = format.hasProperty(QTextFormat::FontUnderline) ? format.fontUnderline()
-                                                                        : defaults.underline();
+        look.underline = format.hasProperty(QTextFormat::FontUnderline) ? format.fontUnderline() : defaults.underline();
     }
-    look.strike = format.hasProperty(QTextFormat::FontStrikeOut) ? format.fontStrikeOut()
-                                                                 : defaults.strikeOut();
-    if (format.hasProperty(QTextFormat::ForegroundBrush)
-        && format.foreground().style() != Qt::NoBrush) {
+    look.strike = format.hasProperty(QTextFormat::FontStrikeOut) ? format.fontStrikeOut() : defaults.strikeOut();
+    if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush) {
         look.hasColor = true;
         look.color = format.foreground().color().rgb();
     }
-    if (format.hasProperty(QTextFormat::BackgroundBrush)
-        && format.background().style() != Qt::NoBrush) {
+    if (format.hasProperty(QTextFormat::BackgroundBrush) && format.background().style() != Qt::NoBrush) {
         look.hasBackground = true;
         look.background = format.background().color().rgb();
     }
@@ -99,14 +91,9 @@ ParaState paraLook(const QTextBlockFormat &format, qreal indentWidth)
             para.lineMultiple = true;
         }
         break;
-    case QTextBlockFormat::MinimumHeight:
-        para.lineSpacing = qMax(0, pixelsToTwips(format.lineHeight()));
-        break;
-    case QTextBlockFormat::FixedHeight:
-        para.lineSpacing = -qMax(0, pixelsToTwips(format.lineHeight()));
-        break;
-    default:
-        break;
+    case QTextBlockFormat::MinimumHeight: para.lineSpacing = qMax(0, pixelsToTwips(format.lineHeight())); break;
+    case QTextBlockFormat::FixedHeight: para.lineSpacing = -qMax(0, pixelsToTwips(format.lineHeight())); break;
+    default: break;
     }
 
     const QList<QTextOption::Tab> tabs = format.tabPositions();

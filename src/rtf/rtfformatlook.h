@@ -25,7 +25,7 @@ struct CharLook {
     VerticalPlace vertical = VerticalPlace::Normal;
     bool hasBackground = false;
     QRgb background = 0;
-    QString href;  // a link's target; empty outside links
+    QString href; // a link's target; empty outside links
 };
 
 CharLook charLook(const QTextCharFormat &format, const QFont &defaults);

@@ -35,8 +35,7 @@ qsizetype textRunEnd(const char *in, qsizetype pos, qsizetype n)
     while (n - pos >= 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + pos));
         const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(bytes, lastControl), bytes);
-        const __m128i syntax = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, backslash),
-                                                         _mm_cmpeq_epi8(bytes, open)),
+        const __m128i syntax = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, backslash), _mm_cmpeq_epi8(bytes, open)),
                                             _mm_cmpeq_epi8(bytes, close));
         const unsigned stops = unsigned(_mm_movemask_epi8(_mm_or_si128(control, syntax)));
         if (stops != 0)
@@ -81,20 +80,11 @@ Token Lexer::next()
         }
         ++pos;
         switch (c) {
-        case '{':
-            m_pos = pos;
-            return {Token::Kind::GroupStart};
-        case '}':
-            m_pos = pos;
-            return {Token::Kind::GroupEnd};
-        case '\\':
-            m_pos = pos;
-            return escape();
-        case '\t':
-            m_pos = pos;
-            return {Token::Kind::Tab};
-        default:
-            break; // other control characters are no text
+        case '{': m_pos = pos; return {Token::Kind::GroupStart};
+        case '}': m_pos = pos; return {Token::Kind::GroupEnd};
+        case '\\': m_pos = pos; return escape();
+        case '\t': m_pos = pos; return {Token::Kind::Tab};
+        default: break; // other control characters are no text
         }
     }
     m_pos = pos;

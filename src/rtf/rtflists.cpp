@@ -27,7 +27,7 @@ QString roman(int number)
         return QString::number(number);
     static const std::pair<int, const char *> numerals[] = {
         {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
-        {40, "xl"}, {10, "x"}, {9, "ix"}, {5, "v"}, {4, "iv"}, {1, "i"}};
+        {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
     QString label;
     int n = number;
     for (const auto &[value, text] : numerals) {
@@ -54,7 +54,7 @@ int listStart(const QTextListFormat &format)
 bool isBulletStyle(QTextListFormat::Style style)
 {
     return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle
-           || style == QTextListFormat::ListSquare;
+        || style == QTextListFormat::ListSquare;
 }
 
 QString listNumberText(QTextListFormat::Style style, int number)
@@ -80,8 +80,8 @@ QString listItemLabel(const QTextListFormat &format, int index)
     const QString number = listNumberText(style, listStart(format) + index);
     if (isBulletStyle(style))
         return number;
-    const QString suffix = format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix()
-                                                                            : QStringLiteral(".");
+    const QString suffix =
+        format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix() : QStringLiteral(".");
     return format.numberPrefix() + number + suffix;
 }
 

@@ -23,13 +23,12 @@ constexpr double TextBoxPadding = 4;
 
 // The first group inside in (not in itself) whose first word is name, leaving out
 // groups inside groups whose first word is one of avoid; empty when there is none.
-QByteArrayView findGroup(QByteArrayView in, QByteArrayView name,
-                         std::initializer_list<QByteArrayView> avoid = {})
+QByteArrayView findGroup(QByteArrayView in, QByteArrayView name, std::initializer_list<QByteArrayView> avoid = {})
 {
     struct Open {
         qsizetype start;
-        bool fresh;    // no word read in it yet
-        bool avoided;  // inside a group left out
+        bool fresh;   // no word read in it yet
+        bool avoided; // inside a group left out
     };
     std::vector<Open> open;
     Lexer lexer(in);
@@ -37,11 +36,8 @@ QByteArrayView findGroup(QByteArrayView in, QByteArrayView name,
         const qsizetype at = lexer.position();
         const Token t = lexer.next();
         switch (t.kind) {
-        case Token::Kind::End:
-            return {};
-        case Token::Kind::GroupStart:
-            open.push_back({at, true, !open.empty() && open.back().avoided});
-            break;
+        case Token::Kind::End: return {};
+        case Token::Kind::GroupStart: open.push_back({at, true, !open.empty() && open.back().avoided}); break;
         case Token::Kind::GroupEnd:
             if (!open.empty())
                 open.pop_back();
@@ -50,7 +46,7 @@ QByteArrayView findGroup(QByteArrayView in, QByteArrayView name,
             break;
         case Token::Kind::Symbol:
             if (t.symbol == '*')
-                break;  // "\*" comes before the group's first word
+                break; // "\*" comes before the group's first word
             if (!open.empty())
                 open.back().fresh = false;
             break;
@@ -126,8 +122,7 @@ QTextCharFormat objectFormat(QByteArrayView group, QTextDocument &doc)
     } else {
         const int width = qBound(0, wordParam(group, "objw", 0), MaxTwips);
         const int height = qBound(0, wordParam(group, "objh", 0), MaxTwips);
-        format = placeholderFormat(width > 0 ? twipsToPixels(width) : 32,
-                                   height > 0 ? twipsToPixels(height) : 32, doc);
+        format = placeholderFormat(width > 0 ? twipsToPixels(width) : 32, height > 0 ? twipsToPixels(height) : 32, doc);
     }
     format.setToolTip(groupText(findGroup(group, "objclass")));
     return format;
@@ -168,8 +163,7 @@ public:
         return {width(format), text.size().height() + 2 * TextBoxPadding};
     }
 
-    void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *, int,
-                    const QTextFormat &format) override
+    void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *, int, const QTextFormat &format) override
     {
         QTextDocument text;
         layOut(text, format);
@@ -182,10 +176,7 @@ public:
     }
 
 private:
-    static double width(const QTextFormat &format)
-    {
-        return format.doubleProperty(TextBoxWidthProperty);
-    }
+    static double width(const QTextFormat &format) { return format.doubleProperty(TextBoxWidthProperty); }
 
     static void layOut(QTextDocument &text, const QTextFormat &format)
     {
@@ -203,20 +194,14 @@ QTextCharFormat keptGroupFormat(KeptKind kind, QByteArrayView group, QTextDocume
 {
     QTextCharFormat format;
     switch (kind) {
-    case KeptKind::Object:
-        format = objectFormat(group, doc);
-        break;
-    case KeptKind::Shape:
-        format = shapeFormat(group, doc, readTextBox);
-        break;
+    case KeptKind::Object: format = objectFormat(group, doc); break;
+    case KeptKind::Shape: format = shapeFormat(group, doc, readTextBox); break;
     case KeptKind::ShapePicture: {
         const QByteArrayView pict = findGroup(group, "pict");
         format = pict.isEmpty() ? hiddenFormat() : shownPicture(pict, doc);
         break;
     }
-    case KeptKind::Unshown:
-        format = hiddenFormat();
-        break;
+    case KeptKind::Unshown: format = hiddenFormat(); break;
     }
     format.setProperty(KeptGroupProperty, group.toByteArray());
     return format;

@@ -59,14 +59,12 @@ QString linkTarget(const QByteArray &instruction)
 
 } // namespace
 
-Parser::Parser(QByteArrayView input, QTextCursor &cursor)
-    : m_lexer(input), m_builder(cursor, m_tables)
+Parser::Parser(QByteArrayView input, QTextCursor &cursor) : m_lexer(input), m_builder(cursor, m_tables)
 {
     m_builder.rowDefinition(m_row);
 }
 
-Parser::Parser(QByteArrayView input, QTextCursor &cursor, const Tables &tables)
-    : Parser(input, cursor)
+Parser::Parser(QByteArrayView input, QTextCursor &cursor, const Tables &tables) : Parser(input, cursor)
 {
     m_tables = tables;
 }
@@ -92,12 +90,8 @@ void Parser::run()
             continue;
         }
         switch (t.kind) {
-        case Token::Kind::GroupEnd:
-            closeGroup();
-            break;
-        case Token::Kind::End:
-            m_ended = true;
-            break;
+        case Token::Kind::GroupEnd: closeGroup(); break;
+        case Token::Kind::End: m_ended = true; break;
         case Token::Kind::GroupStart:
             openGroup(at);
             // "{*\word" is taken for a damaged "{\*\word".
@@ -119,9 +113,7 @@ void Parser::run()
             if (!skipFallback())
                 character(u'\t');
             break;
-        case Token::Kind::Binary:
-            skipFallback();
-            break;
+        case Token::Kind::Binary: skipFallback(); break;
         case Token::Kind::Symbol:
             if (!skipFallback())
                 symbol(t.symbol);
@@ -262,9 +254,7 @@ void Parser::bytes(QByteArrayView data, bool escaped)
         else
             m_hiddenBytes.append(data.data(), size_t(data.size()));
         break;
-    case Destination::FontTable:
-        fontNameBytes(data, escaped);
-        break;
+    case Destination::FontTable: fontNameBytes(data, escaped); break;
     case Destination::ColorTable:
         if (!escaped)
             colorBytes(data);
@@ -281,8 +271,7 @@ void Parser::bytes(QByteArrayView data, bool escaped)
         if (m_oldListText && m_oldListText->size() < MaxFontName)
             decoder().decode(data, *m_oldListText);
         break;
-    case Destination::ListOverrideTable:
-        break;
+    case Destination::ListOverrideTable: break;
     }
 }
 
@@ -367,9 +356,7 @@ void Parser::symbol(char c)
     switch (c) {
     case '\\':
     case '{':
-    case '}':
-        bytes(QByteArrayView(&c, 1), true);
-        break;
+    case '}': bytes(QByteArrayView(&c, 1), true); break;
     case '~': character(0x00A0); break;
     case '-': character(0x00AD); break;
     case '_': character(0x2011); break;
@@ -380,11 +367,8 @@ void Parser::symbol(char c)
             m_builder.paragraphEnd(endingParagraph(), m_group.chr);
         }
         break;
-    case '*':
-        m_star = true;
-        break;
-    default:
-        break;
+    case '*': m_star = true; break;
+    default: break;
     }
 }
 
@@ -400,10 +384,8 @@ bool Parser::knownStarred(Word word)
     case Word::ShapePicture:
     case Word::NonShapePicture:
     case Word::UnicodeForm:
-    case Word::NestedTableProperties:
-        return true;
-    default:
-        return false;
+    case Word::NestedTableProperties: return true;
+    default: return false;
     }
 }
 
@@ -439,8 +421,7 @@ void Parser::listWord(const Token &t, Word word)
         } else if (word == Word::ListId) {
             m_overrideList = t.param;
         } else if (word == Word::ListNumber && t.param > 0
-                   && (m_tables.listOverrides.size() < Tables::MaxLists
-                       || m_tables.listOverrides.contains(t.param))) {
+                   && (m_tables.listOverrides.size() < Tables::MaxLists || m_tables.listOverrides.contains(t.param))) {
             m_tables.listOverrides.insert(t.param, m_overrideList);
             tablesChanged();
         }
@@ -469,8 +450,7 @@ void Parser::listWord(const Token &t, Word word)
         default: break;
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -514,12 +494,15 @@ void Parser::keepGroup(KeptKind kind, bool starred)
     if (!closed || m_group.chr.hidden || m_group.dest != Destination::Text)
         return;
     const Tables &tables = m_tables;
-    m_builder.keptGroup(kind, group, [&tables](QByteArrayView box) {
-        QTextDocument doc;
-        QTextCursor cursor(&doc);
-        Parser(box, cursor, tables).run();
-        return doc.toPlainText().trimmed();
-    }, m_group.chr, m_group.para);
+    m_builder.keptGroup(
+        kind, group,
+        [&tables](QByteArrayView box) {
+            QTextDocument doc;
+            QTextCursor cursor(&doc);
+            Parser(box, cursor, tables).run();
+            return doc.toPlainText().trimmed();
+        },
+        m_group.chr, m_group.para);
 }
 
 void Parser::word(const Token &t)
@@ -567,9 +550,7 @@ void Parser::destinationWord(Word word, bool starred)
         m_colorGiven = false;
         tablesChanged();
         break;
-    case Word::SkipDestination:
-        skipGroup();
-        break;
+    case Word::SkipDestination: skipGroup(); break;
     case Word::ListTable:
         if (canSkip())
             m_group.dest = Destination::ListTable;
@@ -613,9 +594,7 @@ void Parser::destinationWord(Word word, bool starred)
             m_fieldLink.clear();
         }
         break;
-    case Word::Picture:
-        picture();
-        break;
+    case Word::Picture: picture(); break;
     case Word::Object: keepGroup(KeptKind::Object, starred); break;
     case Word::Shape: keepGroup(KeptKind::Shape, starred); break;
     case Word::ShapePicture: keepGroup(KeptKind::ShapePicture, starred); break;
@@ -641,10 +620,22 @@ void Parser::destinationWord(Word word, bool starred)
 void Parser::documentWord(const Token &t, Word word)
 {
     switch (word) {
-    case Word::CharsetAnsi: m_tables.codePage = 1252; tablesChanged(); break;
-    case Word::CharsetMac: m_tables.codePage = 10000; tablesChanged(); break;
-    case Word::CharsetPc: m_tables.codePage = 437; tablesChanged(); break;
-    case Word::CharsetPca: m_tables.codePage = 850; tablesChanged(); break;
+    case Word::CharsetAnsi:
+        m_tables.codePage = 1252;
+        tablesChanged();
+        break;
+    case Word::CharsetMac:
+        m_tables.codePage = 10000;
+        tablesChanged();
+        break;
+    case Word::CharsetPc:
+        m_tables.codePage = 437;
+        tablesChanged();
+        break;
+    case Word::CharsetPca:
+        m_tables.codePage = 850;
+        tablesChanged();
+        break;
     case Word::AnsiCodePage:
         if (t.param > 0) {
             m_tables.codePage = t.param;
@@ -655,17 +646,14 @@ void Parser::documentWord(const Token &t, Word word)
         m_tables.defaultFont = t.param;
         tablesChanged();
         break;
-    case Word::UnicodeSkip:
-        m_group.unicodeSkip = qBound(0, t.param, MaxUnicodeSkip);
-        break;
+    case Word::UnicodeSkip: m_group.unicodeSkip = qBound(0, t.param, MaxUnicodeSkip); break;
     case Word::Unicode:
         if (t.hasParam && t.param >= -0x8000 && t.param <= 0xFFFF) {
             character(char16_t(t.param < 0 ? t.param + 0x10000 : t.param));
             m_fallbackLeft = m_group.unicodeSkip;
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -700,8 +688,7 @@ void Parser::tableEntryWord(const Token &t, Word word)
             m_colorGiven = true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -717,12 +704,9 @@ void Parser::characterWord(const Token &t, Word word)
     case Word::Strike: chr.strike = toggle(t); break;
     case Word::Hidden: chr.hidden = toggle(t); break;
     case Word::FontSize:
-        chr.halfPoints = t.param > 0 ? qBound(MinHalfPoints, t.param, MaxHalfPoints)
-                                     : DefaultHalfPoints;
+        chr.halfPoints = t.param > 0 ? qBound(MinHalfPoints, t.param, MaxHalfPoints) : DefaultHalfPoints;
         break;
-    case Word::Color:
-        chr.color = qMax(-1, t.param);
-        break;
+    case Word::Color: chr.color = qMax(-1, t.param); break;
     case Word::Super: chr.vertical = VerticalPlace::Super; break;
     case Word::Sub: chr.vertical = VerticalPlace::Sub; break;
     case Word::NoSuperSub: chr.vertical = VerticalPlace::Normal; break;
@@ -734,8 +718,7 @@ void Parser::characterWord(const Token &t, Word word)
         // Colour 0 is the automatic colour: no background.
         chr.background = t.param > 0 ? t.param : -1;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -773,8 +756,7 @@ void Parser::paragraphWord(const Token &t, Word word)
         para.listLevel = qBound(0, t.param, MaxListLevels - 1);
         m_itemMarked = true;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -802,8 +784,7 @@ void Parser::tableRowWord(const Token &t, Word word)
             m_row.bordered = true;
         break;
     case Word::NoBorder: m_rowBorderSide = false; break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -812,7 +793,7 @@ void Parser::breakWord(const WordEntry &entry)
     const bool inText = m_group.dest == Destination::Text;
     const CharState &chr = m_group.chr;
     const bool ends = entry.word == Word::Par || entry.word == Word::Row || entry.word == Word::Cell
-                      || entry.word == Word::Section || entry.word == Word::Page;
+        || entry.word == Word::Section || entry.word == Word::Page;
     const ParaState &para = inText && ends ? endingParagraph() : m_group.para;
     switch (entry.word) {
     case Word::Par:
@@ -841,8 +822,7 @@ void Parser::breakWord(const WordEntry &entry)
         }
         break;
     case Word::Character: character(entry.character); break;
-    default:
-        break;
+    default: break;
     }
 }
 

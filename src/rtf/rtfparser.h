@@ -42,7 +42,13 @@ public:
 
 private:
     enum class Destination : unsigned char {
-        Text, FontTable, ColorTable, ListTable, ListOverrideTable, OldList, FieldInstruction
+        Text,
+        FontTable,
+        ColorTable,
+        ListTable,
+        ListOverrideTable,
+        OldList,
+        FieldInstruction
     };
 
     struct Group {
@@ -50,8 +56,8 @@ private:
         ParaState para;
         Destination dest = Destination::Text;
         int unicodeSkip = 1;
-        bool nestedRow = false;  // in a nested table's row definition
-        qsizetype start = -1;  // where the group's "{" stands
+        bool nestedRow = false; // in a nested table's row definition
+        qsizetype start = -1;   // where the group's "{" stands
     };
 
     void openGroup(qsizetype at);
@@ -74,10 +80,7 @@ private:
     bool skipFallback();
     // Whether text bytes go straight to the pending text: visible text, no fallback
     // characters to skip.
-    bool plainText() const
-    {
-        return m_fallbackLeft == 0 && m_group.dest == Destination::Text && !m_group.chr.hidden;
-    }
+    bool plainText() const { return m_fallbackLeft == 0 && m_group.dest == Destination::Text && !m_group.chr.hidden; }
     void character(char16_t c);
     void flushText();
     // Hidden text: its bytes are gathered while \v is on and decoded with its font;
@@ -112,31 +115,31 @@ private:
     Tables m_tables;
     DocumentBuilder m_builder;
 
-    std::vector<Group> m_stack;  // the groups around the current one
+    std::vector<Group> m_stack; // the groups around the current one
     Group m_group;
-    int m_overflowDepth = 0;     // groups opened beyond MaxDepth and not closed yet
-    int m_fallbackLeft = 0;      // characters after \uN still to skip
+    int m_overflowDepth = 0; // groups opened beyond MaxDepth and not closed yet
+    int m_fallbackLeft = 0;  // characters after \uN still to skip
 
-    std::string m_pending;       // text bytes not yet decoded
-    std::string m_hiddenBytes;   // hidden text bytes not yet decoded
-    QString m_hiddenText;        // hidden text not yet in the document
-    const ByteDecoder *m_decoder = nullptr;  // the current font's
+    std::string m_pending;                  // text bytes not yet decoded
+    std::string m_hiddenBytes;              // hidden text bytes not yet decoded
+    QString m_hiddenText;                   // hidden text not yet in the document
+    const ByteDecoder *m_decoder = nullptr; // the current font's
     int m_decoderFont = 0;
-    std::array<const ByteDecoder *, 257> m_decoders{};  // fonts -1 (default) to 255
+    std::array<const ByteDecoder *, 257> m_decoders{}; // fonts -1 (default) to 255
     QHash<int, const ByteDecoder *> m_otherDecoders;
 
-    int m_fontNumber = -1;       // the font table entry being read
-    size_t m_fontDepth = 0;      // the group depth its \fN came at
-    QByteArray m_fontNameBytes;  // its name's bytes not yet decoded
+    int m_fontNumber = -1;      // the font table entry being read
+    size_t m_fontDepth = 0;     // the group depth its \fN came at
+    QByteArray m_fontNameBytes; // its name's bytes not yet decoded
     QString m_fontName;
     bool m_fontNamed = false;
 
     int m_red = 0, m_green = 0, m_blue = 0;
     bool m_colorGiven = false;
 
-    qsizetype m_tokenStart = 0;     // where the token being read starts
-    bool m_ended = false;           // the document's group closed
-    bool m_star = false;            // "\*" came: the group is skipped unless known
+    qsizetype m_tokenStart = 0; // where the token being read starts
+    bool m_ended = false;       // the document's group closed
+    bool m_star = false;        // "\*" came: the group is skipped unless known
     // Where the innermost open group's "{" stands; -1 when not known (a group beyond
     // MaxDepth that had groups closed inside it).
     qsizetype m_groupStart = -1;
@@ -146,14 +149,14 @@ private:
     int m_listLevel = -1;
     bool m_listOpen = false;
     size_t m_listDepth = 0;
-    int m_overrideList = 0;         // \listid of the override being read
+    int m_overrideList = 0; // \listid of the override being read
     // The \pn words of the group being read, for the paragraph around it.
     ListKind m_oldListKind = ListKind::None;
     int m_oldListLevel = 0;
     int m_oldListStart = 0;
     bool m_oldListContinue = false;
     QString m_oldListBefore, m_oldListAfter;
-    QString *m_oldListText = nullptr;  // where the text read goes (\pntxtb, \pntxta)
+    QString *m_oldListText = nullptr; // where the text read goes (\pntxtb, \pntxta)
     // A level's label text (\leveltext) being read, and the group depth it came at.
     QString m_levelText;
     size_t m_levelTextDepth = 0;

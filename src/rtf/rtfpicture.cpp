@@ -55,8 +55,7 @@ QImage placeholder(int width, int height)
 
 double shownPixels(int goalTwips, int scale, int natural)
 {
-    const double pixels = goalTwips > 0 ? twipsToPixels(goalTwips) * qBound(1, scale, 1000) / 100.0
-                                        : double(natural);
+    const double pixels = goalTwips > 0 ? twipsToPixels(goalTwips) * qBound(1, scale, 1000) / 100.0 : double(natural);
     return qBound(1.0, pixels, double(MaxShownPixels));
 }
 
@@ -89,11 +88,8 @@ PictureData parsePicture(QByteArrayView group)
     for (;;) {
         const Token t = lexer.next();
         switch (t.kind) {
-        case Token::Kind::End:
-            return picture;
-        case Token::Kind::GroupStart:
-            ++depth;
-            break;
+        case Token::Kind::End: return picture;
+        case Token::Kind::GroupStart: ++depth; break;
         case Token::Kind::GroupEnd:
             if (--depth <= 0)
                 return picture;
@@ -113,8 +109,8 @@ PictureData parsePicture(QByteArrayView group)
                 picture.kind = PictureData::Kind::Png;
             else if (t.text == "jpegblip")
                 picture.kind = PictureData::Kind::Jpeg;
-            if (t.text.endsWith("blip") || t.text == "wmetafile" || t.text == "dibitmap"
-                || t.text == "wbitmap" || t.text == "macpict" || t.text == "pmmetafile") {
+            if (t.text.endsWith("blip") || t.text == "wmetafile" || t.text == "dibitmap" || t.text == "wbitmap"
+                || t.text == "macpict" || t.text == "pmmetafile") {
                 picture.kindWord = t.text.toByteArray();
                 if (t.hasParam)
                     picture.kindWord += QByteArray::number(t.param);
@@ -127,8 +123,7 @@ PictureData parsePicture(QByteArrayView group)
             else if (t.text == "picscaley")
                 picture.scaleY = t.param;
             break;
-        default:
-            break;
+        default: break;
         }
     }
 }
@@ -175,9 +170,8 @@ QByteArray pngPictureGroup(const QImage &image, double width, double height)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     QByteArray out = "{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich"
-                     + QByteArray::number(image.height()) + "\\picwgoal"
-                     + QByteArray::number(pixelsToTwips(width)) + "\\pichgoal"
-                     + QByteArray::number(pixelsToTwips(height)) + "\r\n";
+        + QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(pixelsToTwips(width)) + "\\pichgoal"
+        + QByteArray::number(pixelsToTwips(height)) + "\r\n";
     const QByteArray hex = png.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128)
         out += hex.mid(i, 128) + "\r\n";

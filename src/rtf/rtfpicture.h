@@ -26,9 +26,9 @@ struct PictureData {
     QByteArray data;   // the picture's bytes, from hex digits or \bin data
     int goalWidth = 0; // twips (\picwgoal); 0 when not given
     int goalHeight = 0;
-    int scaleX = 100;  // percent (\picscalex)
+    int scaleX = 100; // percent (\picscalex)
     int scaleY = 100;
-    QByteArray kindWord;  // the control word naming the kind ("pngblip", "wmetafile8")
+    QByteArray kindWord; // the control word naming the kind ("pngblip", "wmetafile8")
 };
 
 // Reads a "{\pict ...}" group (from its opening brace to its closing one).

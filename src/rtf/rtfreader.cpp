@@ -50,10 +50,7 @@ private:
 // does for a document it is given whole.
 class LayoutPause {
 public:
-    explicit LayoutPause(QTextDocument &doc) : m_doc(doc), m_page(doc.pageSize())
-    {
-        m_doc.setPageSize(QSizeF(0, 0));
-    }
+    explicit LayoutPause(QTextDocument &doc) : m_doc(doc), m_page(doc.pageSize()) { m_doc.setPageSize(QSizeF(0, 0)); }
     ~LayoutPause() { m_doc.setPageSize(m_page); }
     LayoutPause(const LayoutPause &) = delete;
     LayoutPause &operator=(const LayoutPause &) = delete;

@@ -23,15 +23,23 @@ enum class VerticalPlace : unsigned char { Normal, Super, Sub };
 
 // How a paragraph is numbered as a list item: the list styles of a text document.
 enum class ListKind : signed char {
-    None = 0, Disc, Circle, Square, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman
+    None = 0,
+    Disc,
+    Circle,
+    Square,
+    Decimal,
+    LowerAlpha,
+    UpperAlpha,
+    LowerRoman,
+    UpperRoman
 };
 inline constexpr int MaxListLevels = 9;
 inline constexpr int MaxListStart = 32767;
 
 struct CharState {
-    int font = -1;   // \fN; -1 for the document's default font (\deffN)
+    int font = -1; // \fN; -1 for the document's default font (\deffN)
     int halfPoints = DefaultHalfPoints;
-    int color = -1;  // index into the colour table; -1 for the automatic colour
+    int color = -1; // index into the colour table; -1 for the automatic colour
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -39,8 +47,8 @@ struct CharState {
     bool hidden = false;
     bool caps = false;
     VerticalPlace vertical = VerticalPlace::Normal;
-    int background = -1;  // index into the colour table; -1 for none
-    int link = -1;        // index into the link targets; -1 outside a link
+    int background = -1; // index into the colour table; -1 for none
+    int link = -1;       // index into the link targets; -1 outside a link
 
     bool operator==(const CharState &) const = default;
 };
@@ -66,14 +74,14 @@ struct ParaState {
     std::array<TabStop, MaxTabs> tabs{};
     // The kind that the next \txN gets (\tqr, \tqc, \tqdec come before it).
     TabKind nextTabKind = TabKind::Left;
-    int spaceBefore = 0;  // twips
+    int spaceBefore = 0; // twips
     int spaceAfter = 0;
-    int lineSpacing = 0;  // \slN: 0 automatic; above 0 at least, below 0 exactly N twips
-    bool lineMultiple = false;  // \slmult1: N is 240ths of a single line
+    int lineSpacing = 0;       // \slN: 0 automatic; above 0 at least, below 0 exactly N twips
+    bool lineMultiple = false; // \slmult1: N is 240ths of a single line
     // List item: the list (\lsN, or OldListNumber for the older \pn words) and level.
     int listNumber = 0;
     int listLevel = 0;
-    ListKind listKind = ListKind::None;  // from \pn, when no \ls names a list
+    ListKind listKind = ListKind::None; // from \pn, when no \ls names a list
     // From \pn: the first number (0 when not given), the text before and after it.
     int listStart = 0;
     QString listBefore, listAfter;
@@ -85,8 +93,7 @@ struct ParaState {
     {
         auto *begin = tabs.begin();
         auto *end = begin + tabCount;
-        auto *at = std::lower_bound(begin, end, stop.twips,
-                                    [](const TabStop &s, int pos) { return s.twips < pos; });
+        auto *at = std::lower_bound(begin, end, stop.twips, [](const TabStop &s, int pos) { return s.twips < pos; });
         if (at != end && at->twips == stop.twips) {
             *at = stop;
         } else if (tabCount < MaxTabs) {
@@ -98,21 +105,19 @@ struct ParaState {
 
     bool operator==(const ParaState &o) const
     {
-        return align == o.align && leftTwips == o.leftTwips && rightTwips == o.rightTwips
-               && firstTwips == o.firstTwips && spaceBefore == o.spaceBefore
-               && spaceAfter == o.spaceAfter && lineSpacing == o.lineSpacing
-               && lineMultiple == o.lineMultiple && listNumber == o.listNumber
-               && listLevel == o.listLevel && listKind == o.listKind && inTable == o.inTable
-               && listStart == o.listStart && listBefore == o.listBefore && listAfter == o.listAfter
-               && tabCount == o.tabCount
-               && std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
+        return align == o.align && leftTwips == o.leftTwips && rightTwips == o.rightTwips && firstTwips == o.firstTwips
+            && spaceBefore == o.spaceBefore && spaceAfter == o.spaceAfter && lineSpacing == o.lineSpacing
+            && lineMultiple == o.lineMultiple && listNumber == o.listNumber && listLevel == o.listLevel
+            && listKind == o.listKind && inTable == o.inTable && listStart == o.listStart && listBefore == o.listBefore
+            && listAfter == o.listAfter && tabCount == o.tabCount
+            && std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
     }
 };
 
 struct FontEntry {
     QString name;
-    int charset = -1;  // \fcharsetN; -1 when not given
-    int codePage = 0;  // \cpgN; 0 when not given
+    int charset = -1; // \fcharsetN; -1 when not given
+    int codePage = 0; // \cpgN; 0 when not given
 };
 
 // How one level of a list numbers its items: the kind, the first number, and the label
@@ -148,16 +153,16 @@ struct Tables {
     static constexpr int MaxColors = 1024;
     static constexpr int MaxLists = 1024;
     static constexpr int MaxLinks = 65536;
-    static constexpr int OldListNumber = -1;  // the \pn lists, one per level and kind
+    static constexpr int OldListNumber = -1; // the \pn lists, one per level and kind
 
-    QMap<int, ListDefinition> lists;      // by \listid
-    QMap<int, int> listOverrides;         // \lsN to \listid
-    QStringList links;                    // link targets, by CharState::link
+    QMap<int, ListDefinition> lists; // by \listid
+    QMap<int, int> listOverrides;    // \lsN to \listid
+    QStringList links;               // link targets, by CharState::link
 
     QMap<int, FontEntry> fonts;
-    QList<QColor> colors;  // an invalid colour stands for "automatic"
-    int defaultFont = 0;   // \deffN
-    int codePage = 1252;   // \ansicpgN or the charset of the header
+    QList<QColor> colors; // an invalid colour stands for "automatic"
+    int defaultFont = 0;  // \deffN
+    int codePage = 1252;  // \ansicpgN or the charset of the header
 
     const FontEntry *font(int number) const
     {

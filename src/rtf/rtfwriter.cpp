@@ -43,10 +43,8 @@ QByteArray bodyBuffer(qsizetype characters)
 class Writer {
 public:
     explicit Writer(const QTextDocument &doc)
-        : m_doc(doc), m_formats(doc.allFormats()), m_defaults(doc.defaultFont()),
-          m_text(doc.toRawText())
-    {
-    }
+        : m_doc(doc), m_formats(doc.allFormats()), m_defaults(doc.defaultFont()), m_text(doc.toRawText())
+    {}
 
     QByteArray run();
 
@@ -84,10 +82,10 @@ private:
     struct FormatKind {
         enum Object : unsigned char { Plain, Picture, Hidden, Kept };
         Object object = Plain;
-        bool inObject = false;  // a block format that names an object (a list)
+        bool inObject = false; // a block format that names an object (a list)
         bool known = false;
-        int link = 0;           // the number of a link's target; 0 outside links
-        int charSlot = -1;      // what it writes as, made when first needed
+        int link = 0;      // the number of a link's target; 0 outside links
+        int charSlot = -1; // what it writes as, made when first needed
         int paraSlot = -1;
     };
     // Indices outside the document's formats share one kind, which stays plain.
@@ -105,7 +103,7 @@ private:
     const QTextDocument &m_doc;
     const QList<QTextFormat> m_formats;
     const QFont m_defaults;
-    const QString m_text;  // the document's characters; positions index it
+    const QString m_text; // the document's characters; positions index it
 
     // Fonts and colours in order of first use; colour 0 is the automatic colour.
     QStringList m_fonts;
@@ -122,7 +120,7 @@ private:
     // only at the end (the tables list what the body used).
     QByteArray m_body{bodyBuffer(m_text.size())};
     TextEscaper m_out{m_body};
-    int m_charSlot = -1;  // the character state in force (-1 before the first run)
+    int m_charSlot = -1; // the character state in force (-1 before the first run)
     // The character states by slot, and the control words from one to another.
     CharTransitions m_transitions;
     ParaState m_para;
@@ -283,9 +281,8 @@ void Writer::lookAt(FormatKind &kind, const QTextFormat &format)
         kind.object = FormatKind::Picture;
     else if (format.objectType() == HiddenTextObject)
         kind.object = FormatKind::Hidden;
-    const QString href = format.boolProperty(QTextFormat::IsAnchor)
-                             ? format.stringProperty(QTextFormat::AnchorHref)
-                             : QString();
+    const QString href =
+        format.boolProperty(QTextFormat::IsAnchor) ? format.stringProperty(QTextFormat::AnchorHref) : QString();
     if (!href.isEmpty()) {
         kind.link = m_linkNumbers.value(href);
         if (kind.link == 0) {
@@ -432,9 +429,7 @@ void Writer::paragraphFormat(const ParaState &para)
 int Writer::newCharSlot(int formatIndex)
 {
     const bool known = formatIndex >= 0 && formatIndex < m_formats.size();
-    const CharLook look = charLook(known ? m_formats[formatIndex].toCharFormat()
-                                         : QTextCharFormat(),
-                                   m_defaults);
+    const CharLook look = charLook(known ? m_formats[formatIndex].toCharFormat() : QTextCharFormat(), m_defaults);
     CharState state;
     state.font = m_fontIndex.value(look.family, -1);
     if (state.font < 0) {
@@ -468,9 +463,8 @@ const ParaState &Writer::paraState(int formatIndex)
     FormatKind &kind = formatKind(formatIndex);
     if (kind.paraSlot < 0) {
         const bool known = formatIndex >= 0 && formatIndex < m_formats.size();
-        m_paras.push_back(paraLook(known ? m_formats[formatIndex].toBlockFormat()
-                                         : QTextBlockFormat(),
-                                   m_doc.indentWidth()));
+        m_paras.push_back(
+            paraLook(known ? m_formats[formatIndex].toBlockFormat() : QTextBlockFormat(), m_doc.indentWidth()));
         kind.paraSlot = int(m_paras.size() - 1);
     }
     return m_paras[size_t(kind.paraSlot)];
@@ -515,9 +509,8 @@ void Writer::listTables(TextEscaper &out) const
         const int nfc = numberFormat(shownListStyle(format));
         // The label's text around the number; at most 255 characters in all.
         const QString before = format.numberPrefix().left(120);
-        const QString after = format.hasProperty(QTextFormat::ListNumberSuffix)
-                                  ? format.numberSuffix().left(120)
-                                  : QStringLiteral(".");
+        const QString after =
+            format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix().left(120) : QStringLiteral(".");
         out.newline();
         out.word("{\\list\\listtemplateid", int(i + 1));
         for (int level = 0; level < MaxListLevels; ++level) {

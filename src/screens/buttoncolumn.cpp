@@ -13,8 +13,7 @@ namespace lumora::screens {
 
 ButtonColumn::ButtonColumn(Session &session, ScreenHost &host, const ScreenControls &controls)
     : m_session(session), m_host(host), m_c(controls)
-{
-}
+{}
 
 ButtonColumn::~ButtonColumn() = default;
 

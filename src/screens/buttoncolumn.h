@@ -56,8 +56,8 @@ private:
     Session &m_session;
     ScreenHost &m_host;
     ScreenControls m_c;
-    int m_scrollOffset = 0;                   // pixels the column is moved up
-    std::unique_ptr<CourseColumn> m_courses;  // the root screen's course buttons
+    int m_scrollOffset = 0;                  // pixels the column is moved up
+    std::unique_ptr<CourseColumn> m_courses; // the root screen's course buttons
 };
 
 } // namespace screens

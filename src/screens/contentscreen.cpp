@@ -34,12 +34,15 @@ QString buttonPicture(const Session &s, const QString &caption, const QString &t
     const QString program = s.values.ProgramDir;
     QStringList candidates;
     if (caption == examCaption) {
-        candidates << paths::join(courseFolder, QStringLiteral("EXAM.BMP")) << paths::join(program, QStringLiteral("EXAM.BMP"));
+        candidates << paths::join(courseFolder, QStringLiteral("EXAM.BMP"))
+                   << paths::join(program, QStringLiteral("EXAM.BMP"));
     } else {
         const QString kind = course::kindCode(target);
         candidates << paths::join(courseFolder, kind + QStringLiteral(".BMP"))
                    << paths::join(program, kind + QStringLiteral(".BMP"))
-                   << paths::join(program, kind == QLatin1String("TXT") ? QStringLiteral("Text.BMP") : QStringLiteral("Play.BMP"));
+                   << paths::join(program,
+                                  kind == QLatin1String("TXT") ? QStringLiteral("Text.BMP")
+                                                               : QStringLiteral("Play.BMP"));
     }
     for (const QString &candidate : candidates) {
         const QString found = paths::existingFile(candidate);
@@ -53,8 +56,7 @@ QString buttonPicture(const Session &s, const QString &caption, const QString &t
 
 ContentScreen::ContentScreen(LevelScreen &screen, int level)
     : m_screen(screen), m_s(screen.session()), m_c(screen.controls()), m_level(level), m_unit(scaleUnit(m_s))
-{
-}
+{}
 
 void ContentScreen::build()
 {
@@ -147,9 +149,8 @@ QPushButton *ContentScreen::addButton(const course::ScreenButton &b, int &window
     button->setFont(f);
     button->setProperty("tag", b.tag);
     LevelScreen *screen = &m_screen;
-    QObject::connect(button, &QPushButton::clicked, screen, [screen, button] {
-        guarded([screen, button] { screen->items().SpustiProgram(button); });
-    });
+    QObject::connect(button, &QPushButton::clicked, screen,
+                     [screen, button] { guarded([screen, button] { screen->items().SpustiProgram(button); }); });
     if (b.number <= MaxLines)
         c.LevelButton[size_t(m_level)][size_t(b.number)] = button;
     if (m_level + 1 <= MaxLevels) {
@@ -206,8 +207,8 @@ void ContentScreen::fillPane()
 // once the build is done (true).
 bool ContentScreen::loadFormattedText()
 {
-    m_rtfPath = paths::existingFile(
-        paths::join(m_folder, course::formattedTextName(m_s.course.ScreenFile[size_t(m_level)])));
+    m_rtfPath =
+        paths::existingFile(paths::join(m_folder, course::formattedTextName(m_s.course.ScreenFile[size_t(m_level)])));
     if (m_rtfPath.isEmpty())
         return false;
     const PaneLoading loading(*m_c.pane);

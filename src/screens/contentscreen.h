@@ -40,12 +40,12 @@ private:
     const int m_unit;
     QString m_folder;
     QString m_contentPath;
-    QString m_title;                      // the whole title path
-    QString m_rtfPath;                    // the formatted text file, empty when none
+    QString m_title;   // the whole title path
+    QString m_rtfPath; // the formatted text file, empty when none
     course::ContentFile m_file;
     int m_buttonFont = 0;
     int m_trim = 0;
-    QString m_examCaption;                // the caption of the exam button
+    QString m_examCaption; // the caption of the exam button
     QPushButton *m_firstButton = nullptr;
 };
 

@@ -56,8 +56,7 @@ CourseColumn::CourseColumn(QWidget *parent, QButtonGroup *group, const QStringLi
       m_made(std::move(made)),
       m_buttons(size_t(courses.size())),
       m_keys(std::make_unique<Keys>(*this))
-{
-}
+{}
 
 CourseColumn::~CourseColumn()
 {
@@ -70,7 +69,8 @@ CourseColumn::~CourseColumn()
 
 int CourseColumn::made() const
 {
-    return int(std::count_if(m_buttons.begin(), m_buttons.end(), [](const QPointer<QPushButton> &b) { return !b.isNull(); }));
+    return int(
+        std::count_if(m_buttons.begin(), m_buttons.end(), [](const QPointer<QPushButton> &b) { return !b.isNull(); }));
 }
 
 void CourseColumn::reach(int offset, int viewHeight)

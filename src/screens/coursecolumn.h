@@ -74,7 +74,7 @@ private:
     Geometry m_geometry;
     std::function<void(QPushButton *, int)> m_made;
     std::vector<QPointer<QPushButton>> m_buttons; // by row
-    int m_first = 0; // rows [m_first, m_last) may have buttons
+    int m_first = 0;                              // rows [m_first, m_last) may have buttons
     int m_last = 0;
     std::vector<int> m_kept; // rows out of reach whose button was kept for its focus
     int m_offset = 0;        // the last reach's view

@@ -13,10 +13,7 @@
 
 namespace lumora::screens {
 
-ItemRunner::ItemRunner(LevelScreen &screen)
-    : m_screen(screen)
-{
-}
+ItemRunner::ItemRunner(LevelScreen &screen) : m_screen(screen) {}
 
 void ItemRunner::SpustiProgram(QPushButton *lessonButton)
 {
@@ -37,18 +34,12 @@ void ItemRunner::SpustiProgram(QPushButton *lessonButton)
     const QString folder = s.levelFolderPath(1);
 
     switch (press->kind) {
-    case course::ItemKind::Shell:
-        openShellItem(s, folder, press->target, window);
-        return;
+    case course::ItemKind::Shell: openShellItem(s, folder, press->target, window); return;
     case course::ItemKind::Demonstration:
         runDemonstration(s, folder, course::splitTarget(press->target), window);
         return;
-    case course::ItemKind::Screen:
-        openScreen(*press, folder, caption);
-        return;
-    case course::ItemKind::Picture:
-        showPicture(s, folder, press->target, window);
-        return;
+    case course::ItemKind::Screen: openScreen(*press, folder, caption); return;
+    case course::ItemKind::Picture: showPicture(s, folder, press->target, window); return;
     }
 }
 

@@ -7,17 +7,17 @@ namespace lumora::layout {
 
 inline constexpr int FirstLayoutTop = 30;
 
-int lessonButtonWidth(int u);   // 18U at U = 10, else 24U (also the notes button)
-int courseButtonWidth(int u);   // 15U at U = 10, else 20U
-int buttonHeight(int u);        // 4U
-int buttonTop(int layoutTop, int u);   // layoutTop + round(2.5U)
-int buttonStep(int u);          // round(4.5U) per visible button
-int buttonLeft(int windowWidth, int buttonWidth, int u);   // windowWidth - width - 3U
+int lessonButtonWidth(int u);                            // 18U at U = 10, else 24U (also the notes button)
+int courseButtonWidth(int u);                            // 15U at U = 10, else 20U
+int buttonHeight(int u);                                 // 4U
+int buttonTop(int layoutTop, int u);                     // layoutTop + round(2.5U)
+int buttonStep(int u);                                   // round(4.5U) per visible button
+int buttonLeft(int windowWidth, int buttonWidth, int u); // windowWidth - width - 3U
 
 // Whether a button placed at top reaches within 40 pixels of the window's bottom while
 // its top still lies inside the window; the window then grows by growth(u).
 bool windowMustGrow(int top, int height, int windowHeight, int u);
-int growth(int u);              // 5 * round(20 / U)
+int growth(int u); // 5 * round(20 / U)
 
 // The font size of a course button: smaller for long folder names.
 int courseButtonFontSize(int captionLength, int fontSize, int u);

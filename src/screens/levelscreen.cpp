@@ -34,10 +34,14 @@ bool showsLevelBelow(const CourseState &c, const QObject *window, int level)
 } // namespace
 
 LevelScreen::LevelScreen(Session &session, ScreenHost &host)
-    : QObject(host.screenControls().window), m_session(session), m_host(host), m_c(host.screenControls()),
-      m_column(session, host, m_c), m_navigation(*this), m_items(*this)
-{
-}
+    : QObject(host.screenControls().window),
+      m_session(session),
+      m_host(host),
+      m_c(host.screenControls()),
+      m_column(session, host, m_c),
+      m_navigation(*this),
+      m_items(*this)
+{}
 
 LevelScreen *LevelScreen::of(const QObject *window)
 {

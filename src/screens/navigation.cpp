@@ -30,10 +30,7 @@ QWidget *levelWindow(Session &s, int level)
 
 } // namespace
 
-Navigation::Navigation(LevelScreen &screen)
-    : m_screen(screen)
-{
-}
+Navigation::Navigation(LevelScreen &screen) : m_screen(screen) {}
 
 void Navigation::PoStlaceni(QPushButton *courseButton)
 {
@@ -77,9 +74,7 @@ bool Navigation::firstScreenReady(int level, bool gate)
     }
     if (paths::fileExists(contentPath))
         return true;
-    const auto missingWarning = [&] {
-        return s.ConfigText(keys::Text1) + QLatin1Char(' ') + c.ContentFileName;
-    };
+    const auto missingWarning = [&] { return s.ConfigText(keys::Text1) + QLatin1Char(' ') + c.ContentFileName; };
     const QString backupPath = paths::existingFile(paths::join(folder, course::backupName(c.ContentFileName)));
     if (!backupPath.isEmpty()) {
         if (s.programFolderWritable() && QDir().rename(backupPath, contentPath))
@@ -96,8 +91,8 @@ bool Navigation::firstScreenReady(int level, bool gate)
         return false;
     }
     // Offer to write the course's first screen in the lesson editor.
-    const QString question = s.ConfigText(QStringLiteral("CONTENT ") + c.ContentFileName,
-                                          QStringLiteral("Neexistuje ") + c.ContentFileName)
+    const QString question =
+        s.ConfigText(QStringLiteral("CONTENT ") + c.ContentFileName, QStringLiteral("Neexistuje ") + c.ContentFileName)
         + QLatin1Char('\n') + s.ConfigText(keys::Text2);
     if (messages::askDefaultNo(messages::Kind::Information, question, window) != messages::Answer::Yes)
         return false;

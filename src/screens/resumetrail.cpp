@@ -11,9 +11,8 @@ void recordScreen(const Session &s)
     const int level = c.CurrentLevel;
     if (s.values.isSearchInstance() || !CourseState::validLevel(level) || level < 2)
         return;
-    const ResumeStep step = level == 2
-        ? ResumeStep{c.LevelFolder[2], c.LevelFolder[2]}
-        : ResumeStep{c.ScreenFile[size_t(level)], c.PressedTitle};
+    const ResumeStep step = level == 2 ? ResumeStep{c.LevelFolder[2], c.LevelFolder[2]}
+                                       : ResumeStep{c.ScreenFile[size_t(level)], c.PressedTitle};
     UserSettings().enterLevel(s.values.ProgramDir, level, step);
 }
 

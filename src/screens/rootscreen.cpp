@@ -45,9 +45,9 @@ void LevelScreen::buildRootScreen()
     m_c.title->resize(courses.isEmpty() ? window->width() - 20 : window->width() - width - 20, m_c.title->height());
     if (!s.values.isSearchInstance()) {
         QWidget *client = m_c.client;
-        startscreen::add(client, s, list, client->width() - width - 20,
-                         {[this](const QString &course) { m_navigation.enterCourse(course); },
-                          [this] { m_host.EndProgram(); }});
+        startscreen::add(
+            client, s, list, client->width() - width - 20,
+            {[this](const QString &course) { m_navigation.enterCourse(course); }, [this] { m_host.EndProgram(); }});
     }
     m_c.notesButton->hide();
     m_column.Lista(c.LayoutTop);

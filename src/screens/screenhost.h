@@ -23,29 +23,29 @@ namespace lumora::screens {
 
 // The controls of a level window that a screen fills, places, shows or hides.
 struct ScreenControls {
-    QWidget *window = nullptr;            // the level window
-    QWidget *client = nullptr;            // its client area, parent of the button column
-    QLabel *background = nullptr;         // the background picture
-    QLabel *upperTitle = nullptr;         // the upper title
-    QLabel *title = nullptr;              // the screen's title; its tooltip holds the whole path
-    QTextEdit *pane = nullptr;            // the lesson text pane
-    QWidget *paneMargin = nullptr;        // the thin bar left of the button column
-    text::PaneEditing *paneEditing = nullptr;   // the pane's in-place editing
-    QLabel *linksLabel = nullptr;         // "Odkazy:"
-    QComboBox *links = nullptr;           // the screen's own links
-    QLabel *ownLinksLabel = nullptr;      // "Vlastné odkazy:"
-    QComboBox *ownLinks = nullptr;        // the learner's own links
-    QPushButton *notesButton = nullptr;   // "Poznámky"
-    QScrollBar *scrollBar = nullptr;      // scrolls a long button column
-    QWidget *back = nullptr;              // "Späť"
-    QWidget *end = nullptr;               // "Koniec"
-    QMenu *editMenu = nullptr;            // "Editácia"
-    QAction *notesEntry = nullptr;        // "Poznámky"
-    QAction *linksEntry = nullptr;        // "Odkazy"
-    QAction *copyEntry = nullptr;         // "Kopírovanie"
-    QAction *treeEntry = nullptr;         // "Strom"
-    QAction *zoomEntry = nullptr;         // "Zoom"
-    QList<QAction *> readingEntries;      // finding, printing and PDF: need a lesson text
+    QWidget *window = nullptr;                // the level window
+    QWidget *client = nullptr;                // its client area, parent of the button column
+    QLabel *background = nullptr;             // the background picture
+    QLabel *upperTitle = nullptr;             // the upper title
+    QLabel *title = nullptr;                  // the screen's title; its tooltip holds the whole path
+    QTextEdit *pane = nullptr;                // the lesson text pane
+    QWidget *paneMargin = nullptr;            // the thin bar left of the button column
+    text::PaneEditing *paneEditing = nullptr; // the pane's in-place editing
+    QLabel *linksLabel = nullptr;             // "Odkazy:"
+    QComboBox *links = nullptr;               // the screen's own links
+    QLabel *ownLinksLabel = nullptr;          // "Vlastné odkazy:"
+    QComboBox *ownLinks = nullptr;            // the learner's own links
+    QPushButton *notesButton = nullptr;       // "Poznámky"
+    QScrollBar *scrollBar = nullptr;          // scrolls a long button column
+    QWidget *back = nullptr;                  // "Späť"
+    QWidget *end = nullptr;                   // "Koniec"
+    QMenu *editMenu = nullptr;                // "Editácia"
+    QAction *notesEntry = nullptr;            // "Poznámky"
+    QAction *linksEntry = nullptr;            // "Odkazy"
+    QAction *copyEntry = nullptr;             // "Kopírovanie"
+    QAction *treeEntry = nullptr;             // "Strom"
+    QAction *zoomEntry = nullptr;             // "Zoom"
+    QList<QAction *> readingEntries;          // finding, printing and PDF: need a lesson text
 };
 
 class ScreenHost {

@@ -54,8 +54,7 @@ class ResumeRunner : public QObject {
 public:
     ResumeRunner(Session &session, ResumeTrail trail, QObject *parent)
         : QObject(parent), m_session(session), m_trail(std::move(trail))
-    {
-    }
+    {}
 
     void start(const std::function<void(const QString &)> &enterCourse)
     {
@@ -69,9 +68,8 @@ private:
 
     void queue(int level, qsizetype step, int attempt = 0)
     {
-        QTimer::singleShot(attempt == 0 ? 0 : RetryMs, this, [this, level, step, attempt] {
-            guarded([&] { advance(level, step, attempt); });
-        });
+        QTimer::singleShot(attempt == 0 ? 0 : RetryMs, this,
+                           [this, level, step, attempt] { guarded([&] { advance(level, step, attempt); }); });
     }
 
     void finish() { deleteLater(); }
@@ -144,7 +142,8 @@ QWidget *add(QWidget *client, Session &s, const course::FolderList &list, int co
     UserSettings settings;
     const QString damaged = UserSettings::takeDamageReport();
     if (!damaged.isEmpty())
-        messages::notify(s, messages::Kind::Warning, keys::SettingsDamaged, QLatin1Char(' ') + UserSettings::damagedName(damaged), client->window());
+        messages::notify(s, messages::Kind::Warning, keys::SettingsDamaged,
+                         QLatin1Char(' ') + UserSettings::damagedName(damaged), client->window());
     if (!noCourses)
         settings.addRecentFolder(programFolder);
 
@@ -161,11 +160,8 @@ QWidget *add(QWidget *client, Session &s, const course::FolderList &list, int co
         auto *label = new QLabel(panel);
         label->setObjectName(QStringLiteral("NoCoursesLabel"));
         label->setWordWrap(true);
-        label->setText(list.unreadable
-                           ? s.ConfigText(keys::FolderUnreadable)
-                               + QLatin1Char(' ') + programFolder
-                           : s.ConfigText(keys::NoCourses)
-                               + QLatin1Char(' ') + programFolder);
+        label->setText(list.unreadable ? s.ConfigText(keys::FolderUnreadable) + QLatin1Char(' ') + programFolder
+                                       : s.ConfigText(keys::NoCourses) + QLatin1Char(' ') + programFolder);
         layout->addWidget(label);
     }
 
@@ -182,14 +178,14 @@ QWidget *add(QWidget *client, Session &s, const course::FolderList &list, int co
 
     const ResumeTrail trail = settings.resumeTrail(programFolder);
     if (!trail.isEmpty() && list.courses().contains(trail.first().target)) {
-        QPushButton *resume = addButton(layout, panel, QStringLiteral("ResumeButton"),
-                                        s.ConfigText(keys::Resume));
+        QPushButton *resume = addButton(layout, panel, QStringLiteral("ResumeButton"), s.ConfigText(keys::Resume));
         resume->setToolTip(QStringList([&] {
                                QStringList captions;
                                for (const ResumeStep &step : trail)
                                    captions << step.caption;
                                return captions;
-                           }()).join(QStringLiteral(" - ")));
+                           }())
+                               .join(QStringLiteral(" - ")));
         QObject::connect(resume, &QPushButton::clicked, panel, [&s, trail, window, actions] {
             guarded([&] {
                 auto *runner = new ResumeRunner(s, trail, window);
@@ -213,20 +209,18 @@ QWidget *add(QWidget *client, Session &s, const course::FolderList &list, int co
     recent.removeAll(programFolder);
     recent = recent.mid(0, ShownRecentFolders);
     if (!recent.isEmpty()) {
-        auto *label = new QLabel(s.ConfigText(keys::RecentFolders),
-                                 panel);
+        auto *label = new QLabel(s.ConfigText(keys::RecentFolders), panel);
         label->setObjectName(QStringLiteral("RecentLabel"));
         layout->addWidget(label);
         for (qsizetype i = 0; i < recent.size(); ++i) {
             const QString folder = recent.at(i);
             QPushButton *button = addButton(layout, panel, QStringLiteral("RecentFolder%1").arg(i + 1), QString());
-            button->setText(button->fontMetrics().elidedText(QDir::toNativeSeparators(folder), Qt::ElideMiddle,
-                                                             width - 24));
+            button->setText(
+                button->fontMetrics().elidedText(QDir::toNativeSeparators(folder), Qt::ElideMiddle, width - 24));
             button->setToolTip(QDir::toNativeSeparators(folder));
             button->setEnabled(QFileInfo(folder).isDir());
-            QObject::connect(button, &QPushButton::clicked, panel, [folder, openFolder] {
-                guarded([&] { openFolder(folder); });
-            });
+            QObject::connect(button, &QPushButton::clicked, panel,
+                             [folder, openFolder] { guarded([&] { openFolder(folder); }); });
         }
     }
     layout->addStretch(1);

@@ -65,9 +65,7 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
     QHash<QString, QStringList> blocks;
     course::WalkOptions options;
     options.onFileRead = [&blocks](const course::ContentFileVisit &visit, QByteArrayView,
-                                   const course::ContentFile &file) {
-        blocks.insert(visit.path, file.paragraphs);
-    };
+                                   const course::ContentFile &file) { blocks.insert(visit.path, file.paragraphs); };
     const course::CourseTree tree =
         course::walkCourse(request.courseFolder, request.courseName, request.topContentFile, options);
     if (cancelled(sink))
@@ -107,9 +105,13 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
                 ? files.existingFile(paths::join(request.workFolder, file.earlier))
                 : own;
         };
-        sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}}, node.reference, path,
-                        blocks.value(path), files.existingFile(memo::formattedTextPath(path)),
-                        workFile(personal::FileKind::Notes), workFile(personal::FileKind::Links)});
+        sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}},
+                        node.reference,
+                        path,
+                        blocks.value(path),
+                        files.existingFile(memo::formattedTextPath(path)),
+                        workFile(personal::FileKind::Notes),
+                        workFile(personal::FileKind::Links)});
     }
     blocks.clear();
     return readScreens(sources, cache, sink);

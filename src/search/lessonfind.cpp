@@ -24,8 +24,7 @@ bool isBlank(QChar c)
 
 } // namespace
 
-FoldedText::FoldedText(QString text, bool foldNow)
-    : m_text(std::move(text))
+FoldedText::FoldedText(QString text, bool foldNow) : m_text(std::move(text))
 {
     if (foldNow)
         foldMore(m_text.size());
@@ -96,8 +95,7 @@ std::vector<TextRange> FoldedText::findAll(const Query &query)
     return found;
 }
 
-Scan::Scan(const Query &query)
-    : m_query(query), m_next(size_t(query.terms.size()), 0)
+Scan::Scan(const Query &query) : m_query(query), m_next(size_t(query.terms.size()), 0)
 {
     for (const Term &term : m_query.terms)
         m_longest = std::max(m_longest, term.text.size());

@@ -47,7 +47,7 @@ private:
     QString m_text;
     QString m_folded;
     std::vector<qsizetype> m_origins;
-    qsizetype m_foldedUpTo = 0;   // characters of the text folded so far
+    qsizetype m_foldedUpTo = 0; // characters of the text folded so far
 };
 
 // A search over a folded text that goes on where it stopped: each run finds the places
@@ -65,7 +65,7 @@ public:
 
 private:
     Query m_query;
-    std::vector<qsizetype> m_next;   // per term, where its next search starts
+    std::vector<qsizetype> m_next; // per term, where its next search starts
     qsizetype m_scanned = 0;
     qsizetype m_longest = 0;
 };

@@ -82,7 +82,13 @@ LessonFindBar::LessonFindBar(QTextEdit &pane, TextLookup &texts)
     connect(m_pane.document(), &QTextDocument::contentsChanged, this, [this] {
         m_stale = true;
         if (isVisible())
-            QMetaObject::invokeMethod(this, [this] { if (m_stale && isVisible()) search(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (m_stale && isVisible())
+                        search();
+                },
+                Qt::QueuedConnection);
     });
     m_field->installEventFilter(this);
     m_pane.installEventFilter(this);
@@ -188,7 +194,7 @@ void LessonFindBar::searchSlice()
     }
     const bool closeIfNone = std::exchange(m_closeIfNone, false);
     if (m_current < 0 && !m_found.empty())
-        showPlace(0);   // none after the caret: the first one
+        showPlace(0); // none after the caret: the first one
     if (m_found.empty() && closeIfNone) {
         close();
         return;
@@ -273,7 +279,9 @@ void LessonFindBar::showCount()
     else if (m_found.empty() && !searching())
         m_count->setText(m_texts.ConfigText(keys::FindLessonNone));
     else
-        m_count->setText(QStringLiteral("%1 / %2%3").arg(m_current + 1).arg(m_found.size())
+        m_count->setText(QStringLiteral("%1 / %2%3")
+                             .arg(m_current + 1)
+                             .arg(m_found.size())
                              .arg(searching() ? QStringLiteral("…") : QString()));
 }
 

@@ -47,7 +47,7 @@ public:
     QLineEdit *field() const { return m_field; }
     // The places found so far (all of them once the search has gone through the lesson).
     const std::vector<TextRange> &found() const { return m_found; }
-    int current() const { return m_current; }   // index into found(), -1 for none
+    int current() const { return m_current; } // index into found(), -1 for none
 
 signals:
     // The bar covers this many pixels of the pane's top now (0 when closed).
@@ -75,14 +75,14 @@ private:
     void searchSlice();
     bool searching() const;
 
-    FoldedText m_text;             // the pane's text, folded once per change
+    FoldedText m_text; // the pane's text, folded once per change
     bool m_stale = true;
     Scan m_scan;
-    quint64 m_generation = 0;      // a newer search drops the slices of an older one
-    qsizetype m_from = 0;          // the first place at or after this one is shown
+    quint64 m_generation = 0; // a newer search drops the slices of an older one
+    qsizetype m_from = 0;     // the first place at or after this one is shown
     bool m_closeIfNone = false;
     std::vector<TextRange> m_found;
-    qsizetype m_longest = 0;       // the longest place found
+    qsizetype m_longest = 0; // the longest place found
     int m_current = -1;
 };
 

@@ -47,8 +47,8 @@ void appendEscaped(QString &out, QChar ch)
 // The part of text that the folded range [from, to) came from, escaped, white space
 // shown as single blanks, and the places where terms occur in bold. origins maps the
 // folded characters back to text (see fold()).
-QString markup(const Query &query, QStringView text, const QString &folded,
-               const std::vector<qsizetype> &origins, qsizetype from, qsizetype to)
+QString markup(const Query &query, QStringView text, const QString &folded, const std::vector<qsizetype> &origins,
+               qsizetype from, qsizetype to)
 {
     const auto original = [&](qsizetype at) {
         return at < qsizetype(origins.size()) ? origins[size_t(at)] : text.size();

@@ -21,19 +21,19 @@ namespace lumora::search {
 
 // A place of a screen in the course: a button that leads to it.
 struct Place {
-    int node = -1;        // the button's node in the course tree
-    QString captionPath;  // from the course down to the screen, joined by " - "
-    QString caption;      // the button's caption
+    int node = -1;       // the button's node in the course tree
+    QString captionPath; // from the course down to the screen, joined by " - "
+    QString caption;     // the button's caption
     QString foldedCaption;
 };
 
 // One screen as the search reads it.
 struct ScreenText {
-    QList<Place> places;  // in course order; never empty once added to a search
-    QString reference;    // the screen's content file, relative to the course folder
-    QStringList fields;   // its texts as read; empty ones are kept out
+    QList<Place> places; // in course order; never empty once added to a search
+    QString reference;   // the screen's content file, relative to the course folder
+    QStringList fields;  // its texts as read; empty ones are kept out
 
-    QString foldedBody;               // the folded fields, each after a FieldBreak
+    QString foldedBody;                 // the folded fields, each after a FieldBreak
     std::vector<qsizetype> fieldStarts; // where each field begins in foldedBody
 };
 

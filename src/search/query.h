@@ -10,7 +10,7 @@
 namespace lumora::search {
 
 struct Term {
-    QString text;   // folded; a phrase holds single blanks between its words
+    QString text; // folded; a phrase holds single blanks between its words
     bool phrase = false;
     bool operator==(const Term &) const = default;
 };

@@ -10,8 +10,7 @@ namespace lumora::search {
 
 ResultsModel::ResultsModel(const std::vector<ScreenText> &screens, QObject *parent)
     : QAbstractListModel(parent), m_screens(screens)
-{
-}
+{}
 
 void ResultsModel::setResults(const Query &query, const QList<Hit> &hits)
 {
@@ -54,18 +53,17 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
         auto it = m_shown.constFind(hit.screen);
         if (it == m_shown.cend()) {
             const QString line = snippet(m_query, text);
-            it = m_shown.insert(hit.screen, highlighted(m_query, path) + QStringLiteral("<br><small>") + line
-                                                + QStringLiteral("</small>"));
+            it = m_shown.insert(hit.screen,
+                                highlighted(m_query, path) + QStringLiteral("<br><small>") + line
+                                    + QStringLiteral("</small>"));
         }
         return *it;
     }
-    case Qt::ToolTipRole:
-        return path;
+    case Qt::ToolTipRole: return path;
     case Qt::AccessibleTextRole:
         // A screen reader hears where the screen is and what was found there.
         return path + QStringLiteral(": ") + QTextDocumentFragment::fromHtml(snippet(m_query, text)).toPlainText();
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -97,9 +95,9 @@ void ResultsDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     setUp(doc, opt, html);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = opt.palette;
-    context.palette.setColor(QPalette::Text, opt.state & QStyle::State_Selected
-                                                 ? opt.palette.color(QPalette::HighlightedText)
-                                                 : opt.palette.color(QPalette::Text));
+    context.palette.setColor(QPalette::Text,
+                             opt.state & QStyle::State_Selected ? opt.palette.color(QPalette::HighlightedText)
+                                                                : opt.palette.color(QPalette::Text));
     painter->save();
     painter->translate(opt.rect.topLeft());
     painter->setClipRect(opt.rect.translated(-opt.rect.topLeft()));

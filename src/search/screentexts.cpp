@@ -78,9 +78,7 @@ ScreenText readScreen(const ScreenSource &source, FormattedTextCache &cache)
         screen.places.append(place);
     screen.reference = source.reference;
 
-    const auto add = [&screen](const QString &text, const QString &folded) {
-        appendField(screen, text, folded);
-    };
+    const auto add = [&screen](const QString &text, const QString &folded) { appendField(screen, text, folded); };
     const QString block = source.paragraphs.join(u'\n');
     const QString foldedBlock = fold(block);
     const FormattedTextCache::Text formatted =

@@ -14,10 +14,8 @@ bool isMark(char32_t c)
     switch (QChar::category(c)) {
     case QChar::Mark_NonSpacing:
     case QChar::Mark_SpacingCombining:
-    case QChar::Mark_Enclosing:
-        return true;
-    default:
-        return false;
+    case QChar::Mark_Enclosing: return true;
+    default: return false;
     }
 }
 
@@ -51,8 +49,8 @@ QString foldCharacter(const QString &character)
 struct Entry {
     enum Kind : quint8 { Same, One, Drop, Blank, Many, Surrogate };
     Kind kind = Same;
-    char16_t ch = 0;   // for One
-    quint16 many = 0;  // for Many: index into the expansions
+    char16_t ch = 0;  // for One
+    quint16 many = 0; // for Many: index into the expansions
 };
 
 struct Table {
@@ -115,17 +113,10 @@ QString foldInto(QStringView text, Origin &&origin)
         const char16_t u = text[i].unicode();
         const Entry &e = t.entries[u];
         switch (e.kind) {
-        case Entry::Same:
-            put(QChar(u), i);
-            break;
-        case Entry::One:
-            put(QChar(e.ch), i);
-            break;
-        case Entry::Drop:
-            break;
-        case Entry::Blank:
-            pendingBlank = true;
-            break;
+        case Entry::Same: put(QChar(u), i); break;
+        case Entry::One: put(QChar(e.ch), i); break;
+        case Entry::Drop: break;
+        case Entry::Blank: pendingBlank = true; break;
         case Entry::Many:
             for (QChar ch : t.expansions[e.many])
                 put(ch, i);

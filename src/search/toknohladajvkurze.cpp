@@ -177,10 +177,13 @@ void TOknoHladajVKurze::startReading()
     auto *relay = new QObject;
     const QPointer<TOknoHladajVKurze> self(this);
     const auto post = [relay, self](auto step) {
-        QMetaObject::invokeMethod(relay, [self, step] {
-            if (self)
-                step(*self);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            relay,
+            [self, step] {
+                if (self)
+                    step(*self);
+            },
+            Qt::QueuedConnection);
     };
     search::ReadingSink sink;
     sink.cancelled = [cancel] { return cancel->load(); };
@@ -205,9 +208,7 @@ void TOknoHladajVKurze::startReading()
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     // A reading still under way when the program ends is waited for, so it never
     // outlives the application.
-    connect(qApp, &QCoreApplication::aboutToQuit, thread, [thread] {
-        thread->wait();
-    });
+    connect(qApp, &QCoreApplication::aboutToQuit, thread, [thread] { thread->wait(); });
     m_reading = true;
     ProgressBar1->setRange(0, 0);
     ProgressBar1->show();

@@ -39,14 +39,14 @@ public:
     TOknoHladajVKurze(Session &session, OpenScreen open, QWidget *parent = nullptr);
     ~TOknoHladajVKurze() override;
 
-    QLabel *Label2 = nullptr;         // "Hľadaj:"
-    QLineEdit *Edit1 = nullptr;       // the query
-    QListView *ListView1 = nullptr;   // the screens found
-    QLabel *Label1 = nullptr;         // the count
-    QStatusBar *Status = nullptr;     // holds the count, named by it
+    QLabel *Label2 = nullptr;       // "Hľadaj:"
+    QLineEdit *Edit1 = nullptr;     // the query
+    QListView *ListView1 = nullptr; // the screens found
+    QLabel *Label1 = nullptr;       // the count
+    QStatusBar *Status = nullptr;   // holds the count, named by it
     QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *Button1 = nullptr;   // open the selected screen (the default button)
-    QPushButton *Button2 = nullptr;   // close
+    QPushButton *Button1 = nullptr; // open the selected screen (the default button)
+    QPushButton *Button2 = nullptr; // close
 
     // Searches the screens read so far for the text of Edit1 (the typing pause ends here).
     void Edit1Change();

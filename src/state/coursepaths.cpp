@@ -9,8 +9,7 @@ QString levelFolderPath(const QString &programDir, const QString &levelFolder)
     return paths::join(programDir, levelFolder);
 }
 
-QString contentFilePath(const QString &programDir, const QString &levelFolder,
-                        const QString &screenFile)
+QString contentFilePath(const QString &programDir, const QString &levelFolder, const QString &screenFile)
 {
     return paths::join(levelFolderPath(programDir, levelFolder), screenFile);
 }

@@ -7,7 +7,6 @@ namespace lumora::content {
 // The course folder of a level: ProgramDir + LevelFolder, and the level's content file
 // in it. "\" in the course names is a folder separator.
 QString levelFolderPath(const QString &programDir, const QString &levelFolder);
-QString contentFilePath(const QString &programDir, const QString &levelFolder,
-                        const QString &screenFile);
+QString contentFilePath(const QString &programDir, const QString &levelFolder, const QString &screenFile);
 
 } // namespace lumora::content

@@ -65,8 +65,7 @@ QString dataLocation()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString computeTempDir(const QString &configured, const EnvironmentLookup &env,
-                       const QString &dataLocation)
+QString computeTempDir(const QString &configured, const EnvironmentLookup &env, const QString &dataLocation)
 {
     const auto usable = [](const QString &value) { return !value.isEmpty() && value.size() <= MaxEnvironmentLength; };
     QString dir = configured;
@@ -148,8 +147,7 @@ QString lotusDir(const QString &configured, const QString &programDir)
     return paths::withoutSeparator(folder);
 }
 
-GeometryCheck checkGeometry(quint16 left, quint16 top, quint16 width, quint16 height,
-                            int screenWidth, int screenHeight)
+GeometryCheck checkGeometry(quint16 left, quint16 top, quint16 width, quint16 height, int screenWidth, int screenHeight)
 {
     GeometryCheck check;
     check.width = width;

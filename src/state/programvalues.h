@@ -7,11 +7,11 @@
 namespace lumora {
 
 struct ProgramValues {
-    QString ProgramDir;   // program folder, ends with a separator
-    QString DriveLetter;  // first character of the program folder ("/" here: the root)
-    QString TempDir;      // work folder, ends with a separator
-    QString Param1;       // first command-line parameter: a content file for a search window
-    QString ExtraParams;  // the further parameters, each preceded by one blank
+    QString ProgramDir;  // program folder, ends with a separator
+    QString DriveLetter; // first character of the program folder ("/" here: the root)
+    QString TempDir;     // work folder, ends with a separator
+    QString Param1;      // first command-line parameter: a content file for a search window
+    QString ExtraParams; // the further parameters, each preceded by one blank
 
     quint16 ScaleTenths = 0;
     quint16 WindowLeft = 0;
@@ -21,8 +21,8 @@ struct ProgramValues {
     quint8 TrimLarge = 0;
     quint8 TrimSmall = 0;
     quint8 ButtonFontSize = 0;
-    int ScreenWidth = 0;  // the screen's width at start, for the font size rule
-    QString LotusDir;     // folder of the demonstration player, no trailing separator
+    int ScreenWidth = 0; // the screen's width at start, for the font size rule
+    QString LotusDir;    // folder of the demonstration player, no trailing separator
     QString ShortDateFormat = QStringLiteral("d.M.yyyy");
     QChar DateSeparator = QLatin1Char('.');
 
@@ -46,8 +46,7 @@ namespace startup {
 // the system temporary folder. Ends with a separator. When a configured or environment
 // folder does not exist, one folder level is created; when that fails the fallback
 // folder is used.
-QString computeTempDir(const QString &configured, const EnvironmentLookup &env,
-                       const QString &dataLocation);
+QString computeTempDir(const QString &configured, const EnvironmentLookup &env, const QString &dataLocation);
 
 // The user's data location of this program (QStandardPaths::AppDataLocation).
 QString dataLocation();
@@ -76,13 +75,13 @@ QString lotusDir(const QString &configured, const QString &programDir);
 
 // The geometry checks of the main window against the screen.
 struct GeometryCheck {
-    bool tooSmall = false;      // width below 112: the rest of the set-up is skipped
-    bool beyondScreen = false;  // origin beyond the screen: the program ends
-    quint16 width = 0;          // clamped to the screen
+    bool tooSmall = false;     // width below 112: the rest of the set-up is skipped
+    bool beyondScreen = false; // origin beyond the screen: the program ends
+    quint16 width = 0;         // clamped to the screen
     quint16 height = 0;
 };
-GeometryCheck checkGeometry(quint16 left, quint16 top, quint16 width, quint16 height,
-                            int screenWidth, int screenHeight);
+GeometryCheck checkGeometry(quint16 left, quint16 top, quint16 width, quint16 height, int screenWidth,
+                            int screenHeight);
 
 // A Windows colour value 0x00BBGGRR as red, green and blue.
 struct Rgb {

@@ -14,9 +14,8 @@ namespace lumora {
 QString Session::ConfigText(const QString &key, const QString &defaultText)
 {
     const int level = course.CurrentLevel;
-    const QString first = course.InsideCourse && CourseState::validLevel(level)
-        ? levelFolderPath(level)
-        : values.ProgramDir;
+    const QString first =
+        course.InsideCourse && CourseState::validLevel(level) ? levelFolderPath(level) : values.ProgramDir;
     return config::lookup(first, values.ProgramDir, key, defaultText, ShowPrompt);
 }
 
@@ -35,7 +34,8 @@ QString Session::contentFilePath(int level) const
 {
     if (!CourseState::validLevel(level))
         return levelFolderPath(level);
-    return content::contentFilePath(values.ProgramDir, course.LevelFolder[size_t(level)], course.ScreenFile[size_t(level)]);
+    return content::contentFilePath(values.ProgramDir, course.LevelFolder[size_t(level)],
+                                    course.ScreenFile[size_t(level)]);
 }
 
 QString Session::levelFilePath() const
@@ -66,8 +66,8 @@ void Session::removeTemplate() const
 void Session::requestTerminate()
 {
     terminateRequested = true;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 bool Session::programFolderWritable() const

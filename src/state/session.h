@@ -19,7 +19,7 @@ class Session : public TextLookup {
 public:
     ProgramValues values;
     CourseState course;
-    bool ShowPrompt = false;   // set by every text lookup that read a file
+    bool ShowPrompt = false; // set by every text lookup that read a file
     bool terminateRequested = false;
     // The plain texts of lesson files read by the course search, kept while the program
     // runs (shared with a reading that may still be under way).
@@ -44,7 +44,7 @@ public:
     void writeLevelFile();
     int readLevelFile() const;
 
-    QString templatePath() const;   // the name the template is written under
+    QString templatePath() const; // the name the template is written under
     void removeTemplate() const;
 
     // Asks the application to terminate: the event loop (and every nested level loop)

@@ -18,14 +18,22 @@ struct NamedColour {
 
 // The usual text colours, window text first.
 const NamedColour Colours[] = {
-    {"Čierna", QColor(0, 0, 0)},        {"Tmavočervená", QColor(128, 0, 0)},
-    {"Zelená", QColor(0, 128, 0)},      {"Olivová", QColor(128, 128, 0)},
-    {"Námornícka modrá", QColor(0, 0, 128)}, {"Fialová", QColor(128, 0, 128)},
-    {"Modrozelená", QColor(0, 128, 128)}, {"Sivá", QColor(128, 128, 128)},
-    {"Strieborná", QColor(192, 192, 192)}, {"Červená", QColor(255, 0, 0)},
-    {"Svetlozelená", QColor(0, 255, 0)}, {"Žltá", QColor(255, 255, 0)},
-    {"Modrá", QColor(0, 0, 255)},       {"Purpurová", QColor(255, 0, 255)},
-    {"Tyrkysová", QColor(0, 255, 255)}, {"Biela", QColor(255, 255, 255)},
+    {"Čierna", QColor(0, 0, 0)},
+    {"Tmavočervená", QColor(128, 0, 0)},
+    {"Zelená", QColor(0, 128, 0)},
+    {"Olivová", QColor(128, 128, 0)},
+    {"Námornícka modrá", QColor(0, 0, 128)},
+    {"Fialová", QColor(128, 0, 128)},
+    {"Modrozelená", QColor(0, 128, 128)},
+    {"Sivá", QColor(128, 128, 128)},
+    {"Strieborná", QColor(192, 192, 192)},
+    {"Červená", QColor(255, 0, 0)},
+    {"Svetlozelená", QColor(0, 255, 0)},
+    {"Žltá", QColor(255, 255, 0)},
+    {"Modrá", QColor(0, 0, 255)},
+    {"Purpurová", QColor(255, 0, 255)},
+    {"Tyrkysová", QColor(0, 255, 255)},
+    {"Biela", QColor(255, 255, 255)},
 };
 
 } // namespace

@@ -34,7 +34,7 @@ private:
 
     QTextDocument &m_doc;
     QTimer m_timer;
-    int m_stuckAt = -1;   // where a step made no progress: left to the layout itself
+    int m_stuckAt = -1; // where a step made no progress: left to the layout itself
 };
 
 } // namespace lumora

@@ -27,7 +27,6 @@ qsizetype blockEnd(const QStringList &lines, qsizetype first)
     return i;
 }
 
-
 } // namespace
 
 QList<LineSpan> textBlockSpans(const QStringList &lines)

@@ -59,8 +59,7 @@ void appendParagraphs(QTextDocument &doc, const QStringList &text)
     }
 }
 
-SaveResult save(const Files &files, bool contentExisted, const QStringList &editorLines,
-                QTextDocument &buffer)
+SaveResult save(const Files &files, bool contentExisted, const QStringList &editorLines, QTextDocument &buffer)
 {
     // The content file is moved aside only when no other copy of the program holds it
     // and it is still there; otherwise nothing is touched.

@@ -28,8 +28,8 @@ inline constexpr char BusyMessage[] = "So suborom niekto prave pracuje";
 // spelling, a missing one is named as the content file's name gives it.
 struct Files {
     QString content;
-    QString formatted;   // the content file's name up to its first "." + "rtf"
-    QString backup;      // the same with "bak"
+    QString formatted; // the content file's name up to its first "." + "rtf"
+    QString backup;    // the same with "bak"
 };
 Files filesFor(const QString &programDir, const QString &folder, const QString &contentName);
 
@@ -39,7 +39,7 @@ using Formatted = formattedfile::Found;
 
 struct Opened {
     bool contentExisted = true;
-    QStringList lines;   // for the plain editor
+    QStringList lines; // for the plain editor
     Formatted formatted = Formatted::None;
 };
 
@@ -62,7 +62,6 @@ enum class SaveResult { Saved, Busy };
 // Saves the editor's lines; buffer is the conversion buffer for the formatted text.
 // Busy: nothing was written. Throws IoError, FileCreateError when a file cannot be
 // read or written; the files written before stay complete.
-SaveResult save(const Files &files, bool contentExisted, const QStringList &editorLines,
-                QTextDocument &buffer);
+SaveResult save(const Files &files, bool contentExisted, const QStringList &editorLines, QTextDocument &buffer);
 
 } // namespace lumora::lessoneditor

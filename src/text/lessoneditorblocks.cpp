@@ -55,8 +55,7 @@ QStringList blockTexts(const QStringList &lines)
     return out;
 }
 
-QStringList contentLines(const QStringList &editorLines,
-                         const std::optional<QStringList> &formattedPlainLines)
+QStringList contentLines(const QStringList &editorLines, const std::optional<QStringList> &formattedPlainLines)
 {
     if (!formattedPlainLines)
         return editorLines;

@@ -29,7 +29,6 @@ QStringList blockTexts(const QStringList &lines);
 // come first, then the formatted text's plain lines as one block: "<" before the first
 // line and ">" after the last, both on one line for a text of one line, and no block
 // at all for a text without lines.
-QStringList contentLines(const QStringList &editorLines,
-                         const std::optional<QStringList> &formattedPlainLines);
+QStringList contentLines(const QStringList &editorLines, const std::optional<QStringList> &formattedPlainLines);
 
 } // namespace lumora::lessoneditor

@@ -62,8 +62,7 @@ void PaneEditing::openLessonEditor()
     if (!CourseState::validLevel(level))
         return;
     if (editing()) {
-        messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       s.ConfigText(keys::EditableMemo),
+        messages::show(messages::Kind::Information, messages::Buttons::Ok, s.ConfigText(keys::EditableMemo),
                        m_c.window);
         return;
     }

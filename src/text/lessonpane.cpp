@@ -17,8 +17,7 @@
 
 namespace lumora {
 
-LessonPane::LessonPane(QWidget *parent)
-    : QTextEdit(parent)
+LessonPane::LessonPane(QWidget *parent) : QTextEdit(parent)
 {
     setViewportMargins(FocusFrameWidth, FocusFrameWidth, FocusFrameWidth, FocusFrameWidth);
     keepCaretReading();
@@ -26,8 +25,8 @@ LessonPane::LessonPane(QWidget *parent)
 
 bool LessonPane::canInsertFromMimeData(const QMimeData *source) const
 {
-    return source && (source->hasText() || source->hasHtml() || source->hasImage()
-                      || !memo::pastedRichText(*source).isEmpty());
+    return source
+        && (source->hasText() || source->hasHtml() || source->hasImage() || !memo::pastedRichText(*source).isEmpty());
 }
 
 void LessonPane::insertFromMimeData(const QMimeData *source)
@@ -100,8 +99,8 @@ void LessonPane::keepCaretReading()
     // Switching to read-only leaves only selection by mouse; the caret keeps moving
     // with the keys, so the text can be read and selected from the keyboard.
     if (isReadOnly())
-        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                | Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::LinksAccessibleByMouse
+                                | Qt::LinksAccessibleByKeyboard);
 }
 
 void LessonPane::changeEvent(QEvent *event)
@@ -115,9 +114,7 @@ bool LessonPane::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        update();
-        break;
+    case QEvent::FocusOut: update(); break;
     case QEvent::Paint: {
         // The band around the page: the page's colour, or the focus frame.
         const bool result = QTextEdit::event(event);
@@ -131,8 +128,7 @@ bool LessonPane::event(QEvent *event)
         painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
         return result;
     }
-    default:
-        break;
+    default: break;
     }
     return QTextEdit::event(event);
 }

@@ -48,9 +48,9 @@ private:
 
     int m_viewZoom = 100;
     int m_topReserve = 0;
-    QImage m_zoomDevice;   // gives the layout its dots per inch while zoomed
-    QPaintDevice *m_ownDevice = nullptr;   // the layout's device when not zoomed
-    int m_wheelRest = 0;   // wheel angle not yet turned into a step
+    QImage m_zoomDevice;                 // gives the layout its dots per inch while zoomed
+    QPaintDevice *m_ownDevice = nullptr; // the layout's device when not zoomed
+    int m_wheelRest = 0;                 // wheel angle not yet turned into a step
 };
 
 // Gives a text edit's document pages of a finite height. A text edit lays its text out

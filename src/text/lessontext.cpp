@@ -72,8 +72,7 @@ void UlozMemo(const QTextDocument &pane, const QString &contentPath, const FileL
     const QStringList lines = textfile::readLines(contentPath, encoding);
     const QStringList saved = memo::replaceTextBlock(lines, memo::paneParagraphs(pane));
     const QString formatted = memo::formattedTextPath(contentPath);
-    QList<fileops::NewFile> files{{contentPath, textfile::encodeLines(saved, encoding)},
-                                  {formatted, rtf::write(pane)}};
+    QList<fileops::NewFile> files{{contentPath, textfile::encodeLines(saved, encoding)}, {formatted, rtf::write(pane)}};
     // A formatted file that is not rich text is kept aside under its ".old" name, in the
     // same change, so nothing the author had is deleted.
     if (paths::fileExists(formatted)) {

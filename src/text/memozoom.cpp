@@ -37,7 +37,7 @@ namespace {
 // A run of characters (or a paragraph mark) and the size it gets.
 struct Resize {
     int position;
-    int length;     // 0 for a paragraph mark
+    int length; // 0 for a paragraph mark
     double points;
 };
 

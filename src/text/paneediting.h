@@ -23,15 +23,15 @@ namespace text {
 
 // The controls of a screen window that the pane's editing reaches.
 struct PaneControls {
-    QWidget *window = nullptr;        // the screen window, owner of the boxes it shows
-    QTextEdit *pane = nullptr;        // the lesson text pane
-    QWidget *margin = nullptr;        // the white strip left of the pane
-    QWidget *zoomBox = nullptr;       // the box holding the zoom percentage
-    QLineEdit *zoomField = nullptr;   // the percentage field
-    QAction *editEntry = nullptr;     // "Editácia textu" / " Uloženie textu"
-    QAction *ignoreEntry = nullptr;   // "Ignorovať zmeny"
-    QAction *zoomEntry = nullptr;     // "Zoom"
-    QComboBox *links = nullptr;       // the screen's web links
+    QWidget *window = nullptr;      // the screen window, owner of the boxes it shows
+    QTextEdit *pane = nullptr;      // the lesson text pane
+    QWidget *margin = nullptr;      // the white strip left of the pane
+    QWidget *zoomBox = nullptr;     // the box holding the zoom percentage
+    QLineEdit *zoomField = nullptr; // the percentage field
+    QAction *editEntry = nullptr;   // "Editácia textu" / " Uloženie textu"
+    QAction *ignoreEntry = nullptr; // "Ignorovať zmeny"
+    QAction *zoomEntry = nullptr;   // "Zoom"
+    QComboBox *links = nullptr;     // the screen's web links
     // Controls that stand over the pane and serve it (the find bar): moving into them
     // keeps editing quiet, as moving into the zoom box does.
     QList<QWidget *> companions;
@@ -88,9 +88,9 @@ private:
 
     Session &m_session;
     PaneControls m_c;
-    std::unique_ptr<FileLock> m_editLock;   // held while the pane is in editing mode
-    FontDialog *m_fontDialog = nullptr;     // made on first use, keeps the last choice
-    bool m_asking = false;                  // the save question is on screen
+    std::unique_ptr<FileLock> m_editLock; // held while the pane is in editing mode
+    FontDialog *m_fontDialog = nullptr;   // made on first use, keeps the last choice
+    bool m_asking = false;                // the save question is on screen
 };
 
 } // namespace text

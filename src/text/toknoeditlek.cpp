@@ -30,8 +30,7 @@ void scrollBarFor(QAbstractScrollArea *pane, bool longText)
 
 } // namespace
 
-TOknoEditLek::TOknoEditLek(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session)
+TOknoEditLek::TOknoEditLek(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("TOknoEditLek"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -74,8 +73,7 @@ void TOknoEditLek::applyCaptions()
     Session &s = m_session;
     setWindowTitle(s.ConfigText(keys::WindowEditlect));
     Label3->setText(s.ConfigText(keys::CorrectionText1));
-    Button3->setText(s.ConfigText(keys::CorrectionText2)
-                     + QStringLiteral(" - ") + s.ConfigText(keys::MenuEdit));
+    Button3->setText(s.ConfigText(keys::CorrectionText2) + QStringLiteral(" - ") + s.ConfigText(keys::MenuEdit));
     Button1->setText(s.ConfigText(keys::WindowEditlectSave));
     Button2->setText(s.ConfigText(keys::WindowEditlectCancel));
     // The button stands right after its label, whatever the caption's length.
@@ -109,8 +107,8 @@ void TOknoEditLek::openFiles()
     Label3->setText(s.ConfigText(keys::CorrectionText1));
 
     if (opened.formatted == lessoneditor::Formatted::NotRich)
-        messages::notify(s, messages::Kind::Warning, keys::EditlectNotRtf,
-                         QLatin1Char(' ') + m_files.formatted, parentWidget());
+        messages::notify(s, messages::Kind::Warning, keys::EditlectNotRtf, QLatin1Char(' ') + m_files.formatted,
+                         parentWidget());
 }
 
 void TOknoEditLek::loadHelp()
@@ -146,8 +144,8 @@ bool TOknoEditLek::UlozTxtRtf()
     const lessoneditor::SaveResult result =
         lessoneditor::save(m_files, ContentExisted, editorLines(), *RichEdit1->document());
     if (result == lessoneditor::SaveResult::Busy) {
-        messages::show(messages::Kind::Information, messages::Buttons::Ok,
-                       QString::fromUtf8(lessoneditor::BusyMessage), this);
+        messages::show(messages::Kind::Information, messages::Buttons::Ok, QString::fromUtf8(lessoneditor::BusyMessage),
+                       this);
         return false;
     }
     m_saved = true;
@@ -173,8 +171,7 @@ void TOknoEditLek::Button3Click()
     m_session.course.EditorSaved = UlozTxtRtf();
 }
 
-bool runLessonEditor(Session &session, QWidget *parent, const QString &fileName,
-                     const QString &courseFolder)
+bool runLessonEditor(Session &session, QWidget *parent, const QString &fileName, const QString &courseFolder)
 {
     TOknoEditLek editor(session, parent);
     editor.folder = courseFolder;

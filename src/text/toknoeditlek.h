@@ -49,16 +49,16 @@ public:
     // Whether a save succeeded.
     bool saved() const { return m_saved; }
 
-    QLabel *Label1 = nullptr;             // the content file's name
-    QPlainTextEdit *Memo1 = nullptr;      // the content file's lines, edited
-    QPlainTextEdit *Memo2 = nullptr;      // the syntax help, read-only
-    QLabel *Label2 = nullptr;             // the formatted text's name
-    QLabel *Label3 = nullptr;             // "Texty opravujte cez"
-    QPushButton *Button3 = nullptr;       // "Editácia textu - Editácia": save, then edit in place
-    QTextEdit *Memo3 = nullptr;           // the formatted text, read-only
-    QPushButton *Button1 = nullptr;       // "Ulož"
-    QPushButton *Button2 = nullptr;       // "Zruš zmeny"
-    QTextEdit *RichEdit1 = nullptr;       // the formatted text as saved (hidden)
+    QLabel *Label1 = nullptr;        // the content file's name
+    QPlainTextEdit *Memo1 = nullptr; // the content file's lines, edited
+    QPlainTextEdit *Memo2 = nullptr; // the syntax help, read-only
+    QLabel *Label2 = nullptr;        // the formatted text's name
+    QLabel *Label3 = nullptr;        // "Texty opravujte cez"
+    QPushButton *Button3 = nullptr;  // "Editácia textu - Editácia": save, then edit in place
+    QTextEdit *Memo3 = nullptr;      // the formatted text, read-only
+    QPushButton *Button1 = nullptr;  // "Ulož"
+    QPushButton *Button2 = nullptr;  // "Zruš zmeny"
+    QTextEdit *RichEdit1 = nullptr;  // the formatted text as saved (hidden)
 
 private:
     void createControls();
@@ -75,7 +75,6 @@ private:
 // the program folder) and releases it when it closes. Returns whether it saved;
 // EditorSaved tells whether the save asked for in-place editing to follow. When the
 // files cannot be opened the error is shown and the editor does not open.
-bool runLessonEditor(Session &session, QWidget *parent, const QString &fileName,
-                     const QString &courseFolder);
+bool runLessonEditor(Session &session, QWidget *parent, const QString &fileName, const QString &courseFolder);
 
 } // namespace lumora

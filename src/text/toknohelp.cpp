@@ -15,8 +15,7 @@
 
 namespace lumora {
 
-TOknoHelp::TOknoHelp(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session)
+TOknoHelp::TOknoHelp(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("TOknoHelp"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -15,8 +15,8 @@ class TOknoHelp : public QDialog {
 public:
     TOknoHelp(Session &session, QWidget *parent = nullptr);
 
-    QTextEdit *Memo1 = nullptr;           // the help text
-    QPushButton *Button1 = nullptr;       // "OK"
+    QTextEdit *Memo1 = nullptr;     // the help text
+    QPushButton *Button1 = nullptr; // "OK"
 
     // The help file this window shows: HelpS.rtf or HelpU.rtf in the program folder.
     QString helpFile() const;

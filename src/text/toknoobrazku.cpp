@@ -27,8 +27,7 @@ constexpr double MaxScale = 8;
 
 } // namespace
 
-TOknoObrazku::TOknoObrazku(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session)
+TOknoObrazku::TOknoObrazku(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("TOknoObrazku"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);

@@ -19,14 +19,14 @@ class TOknoObrazku : public QDialog {
 public:
     TOknoObrazku(Session &session, QWidget *parent = nullptr);
 
-    QString picturePath;   // full path of the picture, set by the opener
+    QString picturePath; // full path of the picture, set by the opener
 
     // The most pixels a picture is kept with; larger ones are read scaled down.
     static constexpr qint64 MaxPixels = 40'000'000;
 
     QScrollArea *scrollArea = nullptr;
-    PictureCanvas *Image1 = nullptr;      // the picture
-    QPushButton *Button1 = nullptr;       // "Zavri"
+    PictureCanvas *Image1 = nullptr; // the picture
+    QPushButton *Button1 = nullptr;  // "Zavri"
 
     // Captions and the picture; throws FileFormatError for a file that is no picture.
     void FormActivate();
@@ -49,7 +49,7 @@ private:
     Session &m_session;
     double m_scale = 1;
     bool m_fit = true;
-    double m_readScale = 1;   // below 1 when the picture was read scaled down
+    double m_readScale = 1; // below 1 when the picture was read scaled down
 };
 
 } // namespace lumora

@@ -53,8 +53,7 @@ W *named(W *widget, const char *name)
 
 } // namespace
 
-TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session)
+TOknoHladaj::TOknoHladaj(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     secondCopyProgram = QCoreApplication::applicationFilePath();
     setObjectName(QStringLiteral("TOknoHladaj"));
@@ -236,8 +235,8 @@ void TOknoHladaj::FormActivate()
         WaitCursor wait;
         TreeView1->hide();
         TreeView1->setModel(nullptr);
-        m_model = std::make_unique<tree::CourseTreeModel>(
-            course::walkCourse(courseFolder(), courseName, c.ContentFileName));
+        m_model =
+            std::make_unique<tree::CourseTreeModel>(course::walkCourse(courseFolder(), courseName, c.ContentFileName));
         TreeView1->setModel(m_model.get());
         TreeView1->expandAll();
         TreeView1->resizeColumnToContents(0);
@@ -249,8 +248,7 @@ void TOknoHladaj::FormActivate()
     Label3->setText(m_model->tree().filePath(0));
     if (m_model->tree().truncated()) {
         messages::notify(s, messages::Kind::Warning, keys::TreeLimit.name(),
-                         keys::TreeLimit.defaultValue().arg(m_model->tree().size()),
-                         QString(), this);
+                         keys::TreeLimit.defaultValue().arg(m_model->tree().size()), QString(), this);
     }
 }
 
@@ -317,8 +315,7 @@ bool TOknoHladaj::scan()
         Button2->setEnabled(false);
         return true;
     }
-    messages::notify(m_session, messages::Kind::Warning, keys::NotFound,
-                     QString(), this);
+    messages::notify(m_session, messages::Kind::Warning, keys::NotFound, QString(), this);
     Button2->setEnabled(true);
     // The focus stays in the search panel when the buttons holding it go.
     const bool focused = Button3->hasFocus() || Button4->hasFocus();
@@ -381,15 +378,9 @@ void TOknoHladaj::SpustiSubor()
         setEnabled(true);
         return;
     }
-    case course::ItemKind::Demonstration:
-        runDemonstration(s, folder, parts, this);
-        return;
-    case course::ItemKind::Picture:
-        showPicture(s, folder, ref, this);
-        return;
-    case course::ItemKind::Shell:
-        openShellItem(s, folder, ref, this);
-        return;
+    case course::ItemKind::Demonstration: runDemonstration(s, folder, parts, this); return;
+    case course::ItemKind::Picture: showPicture(s, folder, ref, this); return;
+    case course::ItemKind::Shell: openShellItem(s, folder, ref, this); return;
     }
 }
 
@@ -406,10 +397,9 @@ void TOknoHladaj::open()
     Panel1->hide();
     const QString courseName = c.LevelFolder[c.CurrentLevel];
     // One blank between the course name and the title, whatever the text table holds.
-    Label1->setText(courseName + QLatin1Char(' ')
-                    + s.ConfigText(keys::MissingFiles).trimmed());
-    QStringList lines = course::integrityList(
-        m_model->tree(), courseName, s.ConfigText(keys::AllAround.name(), course::defaultAllAroundText()));
+    Label1->setText(courseName + QLatin1Char(' ') + s.ConfigText(keys::MissingFiles).trimmed());
+    QStringList lines = course::integrityList(m_model->tree(), courseName,
+                                              s.ConfigText(keys::AllAround.name(), course::defaultAllAroundText()));
     // A clean course says so rather than showing an empty list.
     if (lines.size() <= 2)
         lines.append(s.ConfigText(keys::NothingMissing));

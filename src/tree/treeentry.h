@@ -14,8 +14,8 @@ namespace tree {
 // What the entry needs of the window it is called from.
 struct TreeEntryHost {
     QWidget *window = nullptr;
-    bool showsCourseList = false;           // the window shows the program's first screen
-    std::function<void()> offerToSaveText;  // the question before an edited text is left
+    bool showsCourseList = false;          // the window shows the program's first screen
+    std::function<void()> offerToSaveText; // the question before an edited text is left
     std::function<void()> endProgram;
 };
 

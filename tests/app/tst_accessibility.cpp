@@ -76,10 +76,10 @@ void walk(QAccessibleInterface *face, const QList<const QObject *> &exempt, QStr
     if (face->state().invisible && face->role() != QAccessible::ColumnHeader)
         return;
     static const QList<QAccessible::Role> actionable{
-        QAccessible::PushButton, QAccessible::CheckBox,  QAccessible::RadioButton, QAccessible::ComboBox,
-        QAccessible::EditableText, QAccessible::List,    QAccessible::Tree,        QAccessible::Table,
-        QAccessible::SpinBox,    QAccessible::Slider,    QAccessible::MenuItem,    QAccessible::ButtonMenu,
-        QAccessible::ButtonDropDown, QAccessible::ListItem, QAccessible::TreeItem, QAccessible::Link,
+        QAccessible::PushButton,     QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+        QAccessible::EditableText,   QAccessible::List,     QAccessible::Tree,        QAccessible::Table,
+        QAccessible::SpinBox,        QAccessible::Slider,   QAccessible::MenuItem,    QAccessible::ButtonMenu,
+        QAccessible::ButtonDropDown, QAccessible::ListItem, QAccessible::TreeItem,    QAccessible::Link,
         QAccessible::PageTab};
     const QString name = face->text(QAccessible::Name).trimmed();
     const QString description = face->text(QAccessible::Description).trimmed();
@@ -178,8 +178,7 @@ private slots:
                   QStringLiteral("[Ukážka práce]praca.scm"), QStringLiteral("[Stránka školy]https://skola.sk"),
                   QStringLiteral("[Pracovný list]list.pdf"), QStringLiteral("[Vyskúšajte sa]test.txt"),
                   QStringLiteral("[Obrázok]obr.bmp"), QStringLiteral("[Slovník]slovnik.html"),
-                  QStringLiteral("//https://kurz.sk"),
-                  QStringLiteral("<Prvý odsek lekcie.>")});
+                  QStringLiteral("//https://kurz.sk"), QStringLiteral("<Prvý odsek lekcie.>")});
         p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("[Hlbšie]kap1.txt"), QStringLiteral("<Text>")});
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
@@ -221,7 +220,8 @@ private slots:
             // The lesson pane is named with its caret, where the pane is made.
             check(QStringLiteral("course screen"), w, {w->Memo1});
             {
-                TOknoPoznamka notes(p->session(), [](bool) {}, w);
+                TOknoPoznamka notes(
+                    p->session(), [](bool) {}, w);
                 notes.FormActivate();
                 shown(notes);
                 check(QStringLiteral("notes"), &notes);
@@ -287,17 +287,21 @@ private slots:
             QVERIFY(labelledBy(w->ComboBox2, w->Label4));
 
             // The kind of item each button opens, never repeating the button's name.
-            const QList<std::pair<const char *, QString>> kinds{
-                {"Button12", QStringLiteral("Ďalšia obrazovka")}, {"Button22", QStringLiteral("Obrázok")},
-                {"Button32", QStringLiteral("Ukážka")},           {"Button42", QStringLiteral("Webová stránka")},
-                {"Button52", QStringLiteral("Dokument alebo program")}, {"Button62", QStringLiteral("Test")},
-                {"Button72", QString()}, {"Button82", QStringLiteral("Webová stránka")}};
+            const QList<std::pair<const char *, QString>> kinds{{"Button12", QStringLiteral("Ďalšia obrazovka")},
+                                                                {"Button22", QStringLiteral("Obrázok")},
+                                                                {"Button32", QStringLiteral("Ukážka")},
+                                                                {"Button42", QStringLiteral("Webová stránka")},
+                                                                {"Button52", QStringLiteral("Dokument alebo program")},
+                                                                {"Button62", QStringLiteral("Test")},
+                                                                {"Button72", QString()},
+                                                                {"Button82", QStringLiteral("Webová stránka")}};
             for (const auto &[button, kind] : kinds)
                 QCOMPARE(descriptionOf(RunningProgram::button(w, QLatin1String(button))), kind);
 
             p->onLevel(3, [&](TForm1 *deeper) {
                 QCOMPARE(deeper->windowTitle(), QStringLiteral("Kurz - Počítač a jeho časti \u2014 Lumora"));
-                TOknoPoznamka notes(p->session(), [](bool) {}, deeper);
+                TOknoPoznamka notes(
+                    p->session(), [](bool) {}, deeper);
                 notes.FormActivate();
                 QCOMPARE(notes.windowTitle(), QStringLiteral("Poznámky \u2014 Kurz - Počítač a jeho časti"));
                 QCOMPARE(nameOf(notes.Memo1), QStringLiteral("Text poznámky"));
@@ -318,7 +322,8 @@ private slots:
     {
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             // The notes field: Tab moves on and types nothing.
-            TOknoPoznamka notes(p->session(), [](bool) {}, w);
+            TOknoPoznamka notes(
+                p->session(), [](bool) {}, w);
             notes.FormActivate();
             notes.setModal(true);
             shown(notes);
@@ -375,8 +380,8 @@ private slots:
         look::applyReadableLook();
         const QPalette palette = QApplication::palette();
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            const double selected = contrast(palette.color(group, QPalette::HighlightedText),
-                                             palette.color(group, QPalette::Highlight));
+            const double selected =
+                contrast(palette.color(group, QPalette::HighlightedText), palette.color(group, QPalette::Highlight));
             QVERIFY2(selected >= 4.5, qPrintable(QString::number(selected)));
         }
         const QColor focus = look::focusColor(palette);
@@ -401,7 +406,8 @@ private slots:
             QApplication::style()->drawComplexControl(QStyle::CC_ToolButton, &option, &painter, &button);
         }
         for (int depth = 0; depth < look::FocusFrameWidth; ++depth) {
-            for (const QPoint &at : {QPoint(37, depth), QPoint(37, 24 - depth), QPoint(depth, 12), QPoint(74 - depth, 12)})
+            for (const QPoint &at :
+                 {QPoint(37, depth), QPoint(37, 24 - depth), QPoint(depth, 12), QPoint(74 - depth, 12)})
                 QCOMPARE(image.pixelColor(at), focus);
         }
         QVERIFY(look::FocusFrameWidth >= 2);

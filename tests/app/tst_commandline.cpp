@@ -27,14 +27,20 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out");   // a text the output holds
+        QTest::addColumn<QString>("out"); // a text the output holds
         QTest::addColumn<QString>("err");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--version" << "";
-        QTest::newRow("short help") << QStringList{"-h", "ignored"} << 0 << "OBSAHOVÝ-SÚBOR" << "";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "lumora " LUMORA_VERSION "\n" << "";
-        QTest::newRow("unknown") << QStringList{"--foo"} << 2 << "" << "--foo";
-        QTest::newRow("unknown short") << QStringList{"-x", "/kurz/obsah.txt"} << 2 << "" << "-x";
-        QTest::newRow("names nothing") << QStringList{"/niet/takeho/priecinka"} << 2 << "" << "/niet/takeho/priecinka";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--version"
+                              << "";
+        QTest::newRow("short help") << QStringList{"-h", "ignored"} << 0 << "OBSAHOVÝ-SÚBOR"
+                                    << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "lumora " LUMORA_VERSION "\n"
+                                 << "";
+        QTest::newRow("unknown") << QStringList{"--foo"} << 2 << ""
+                                 << "--foo";
+        QTest::newRow("unknown short") << QStringList{"-x", "/kurz/obsah.txt"} << 2 << ""
+                                       << "-x";
+        QTest::newRow("names nothing") << QStringList{"/niet/takeho/priecinka"} << 2 << ""
+                                       << "/niet/takeho/priecinka";
     }
     void options()
     {
@@ -52,7 +58,7 @@ private slots:
             QVERIFY(r.err.isEmpty());
         } else {
             QVERIFY2(r.err.contains(err), qPrintable(r.err));
-            QCOMPARE(r.err.count(QLatin1Char('\n')), 1);   // one line
+            QCOMPARE(r.err.count(QLatin1Char('\n')), 1); // one line
         }
     }
 

@@ -53,7 +53,7 @@ void checkMenuLetters(QMenu *menu, const std::function<void()> &open)
             continue;
         const QChar letter = accessLetter(entry->text());
         QVERIFY2(!letter.isNull(), qPrintable(entry->text() + QStringLiteral(" has no access key")));
-        entry->setVisible(true);   // entries of another mode are checked too
+        entry->setVisible(true); // entries of another mode are checked too
         entry->setEnabled(true);
         const auto openEntry = [&] {
             open();
@@ -110,14 +110,30 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("builtIn");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("built-in") << "&Vlastné" << "&Vlastné" << "&Vlastné";
-        QTest::newRow("configured without a key") << "Vlastné" << "&Vlastné" << "&Vlastné";
-        QTest::newRow("word start first") << "Editácia textu" << "Editácia &textu" << "Editácia &textu";
-        QTest::newRow("inside a word") << "Ohlasy autorom" << "O&hlasy autorom" << "O&hlasy autorom";
-        QTest::newRow("other case") << "zmeny ignorovať" << "&Ignorovať zmeny" << "zmeny &ignorovať";
-        QTest::newRow("own key kept") << "Mo&je" << "&Vlastné" << "Mo&je";
-        QTest::newRow("letter missing") << "Moje" << "&Vlastné" << "Moje";
-        QTest::newRow("empty") << "" << "&Koniec" << "";
+        QTest::newRow("built-in") << "&Vlastné"
+                                  << "&Vlastné"
+                                  << "&Vlastné";
+        QTest::newRow("configured without a key") << "Vlastné"
+                                                  << "&Vlastné"
+                                                  << "&Vlastné";
+        QTest::newRow("word start first") << "Editácia textu"
+                                          << "Editácia &textu"
+                                          << "Editácia &textu";
+        QTest::newRow("inside a word") << "Ohlasy autorom"
+                                       << "O&hlasy autorom"
+                                       << "O&hlasy autorom";
+        QTest::newRow("other case") << "zmeny ignorovať"
+                                    << "&Ignorovať zmeny"
+                                    << "zmeny &ignorovať";
+        QTest::newRow("own key kept") << "Mo&je"
+                                      << "&Vlastné"
+                                      << "Mo&je";
+        QTest::newRow("letter missing") << "Moje"
+                                        << "&Vlastné"
+                                        << "Moje";
+        QTest::newRow("empty") << ""
+                               << "&Koniec"
+                               << "";
     }
     void accessKeyRule()
     {
@@ -130,8 +146,9 @@ private slots:
     void menuAccessKeysAreFixedAndCollisionFree()
     {
         RunningProgram p;
-        p.write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("1*MENU NOTES*Poznámky"),   // as the sample writes it
-                                             QStringLiteral("1*MENU HTTP*Mo&je odkazy")});
+        p.write(QStringLiteral("CONFIG.TXT"),
+                {QStringLiteral("1*MENU NOTES*Poznámky"), // as the sample writes it
+                 QStringLiteral("1*MENU HTTP*Mo&je odkazy")});
         p.start();
         TForm1 &w = p.main();
         QCOMPARE(w.Odkazy1->text(), QStringLiteral("Mo&je odkazy"));
@@ -144,7 +161,7 @@ private slots:
         QCOMPARE(w.menuBar()->activeAction(), w.Vlastn1->menuAction());
         QTRY_VERIFY(w.Vlastn1->isVisible());
         w.Vlastn1->close();
-        QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);   // "O &aplikácii"
+        QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier); // "O &aplikácii"
         QTRY_VERIFY(w.Oaplikci1->isVisible());
         w.Oaplikci1->close();
 
@@ -181,7 +198,7 @@ private slots:
         TForm1 &main = p.main();
         QPushButton *course = p.courseButton(QStringLiteral("Kurz"));
         QVERIFY(course);
-        QCOMPARE(main.focusWidget(), course);   // the root screen's first button
+        QCOMPARE(main.focusWidget(), course); // the root screen's first button
 
         QStringList seen;
         p.onLevel(2, [&](TForm1 *w) {
@@ -192,9 +209,10 @@ private slots:
             QCOMPARE(w->focusWidget(), w->Memo1);
             QCOMPARE(first->accessibleName(), QStringLiteral("Prvá kapitola s veľmi dlhým názvom"));
             QCOMPARE(first->toolTip(), first->accessibleName());
-            QCOMPARE(tabOrder(w->Memo1, 7), (QStringList{QStringLiteral("Memo1"), QStringLiteral("Button12"),
-                                                         QStringLiteral("Button22"), QStringLiteral("ComboBox1"),
-                                                         QStringLiteral("SpeedButton1"), QStringLiteral("SpeedButton2")}));
+            QCOMPARE(tabOrder(w->Memo1, 7),
+                     (QStringList{QStringLiteral("Memo1"), QStringLiteral("Button12"), QStringLiteral("Button22"),
+                                  QStringLiteral("ComboBox1"), QStringLiteral("SpeedButton1"),
+                                  QStringLiteral("SpeedButton2")}));
             QTest::keyClick(w->Memo1, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), first);
             QTest::keyClick(first, Qt::Key_Tab);
@@ -210,9 +228,9 @@ private slots:
                 seen << QStringLiteral("level 3");
                 activate(deeper);
                 QCOMPARE(deeper->focusWidget(), RunningProgram::button(deeper, QStringLiteral("Button13")));
-                QTest::keyClick(deeper, Qt::Key_Backspace);   // "Späť"
+                QTest::keyClick(deeper, Qt::Key_Backspace); // "Späť"
             });
-            QTest::keyClick(first, Qt::Key_Return);   // returns once level 3 has closed
+            QTest::keyClick(first, Qt::Key_Return); // returns once level 3 has closed
             QCOMPARE(int(p.session().course.CurrentLevel), 2);
             QVERIFY(w->isVisible());
             seen << QStringLiteral("back on 2");
@@ -220,7 +238,7 @@ private slots:
             QTest::keyClick(w, Qt::Key_Left, Qt::AltModifier);
         });
         activate(&main);
-        QTest::keyClick(course, Qt::Key_Enter);   // returns once level 2 has closed
+        QTest::keyClick(course, Qt::Key_Enter); // returns once level 2 has closed
         QCOMPARE(seen, (QStringList{QStringLiteral("level 3"), QStringLiteral("back on 2")}));
         QCOMPARE(int(p.session().course.CurrentLevel), 1);
         QVERIFY(!p.session().terminateRequested);
@@ -284,11 +302,13 @@ private slots:
         hook::reset();
         RunningProgram::onDialog([&](QWidget *box) {
             QVERIFY(box);
-            activate(box);   // Alt with a letter works in the active window
-            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-            QTRY_VERIFY(!box->isVisible());   // answered by the key, not closed by the test
+            activate(box); // Alt with a letter works in the active window
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key(key),
+                            Qt::KeyboardModifiers(modifiers));
+            QTRY_VERIFY(!box->isVisible()); // answered by the key, not closed by the test
         });
-        const auto answer = messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, QStringLiteral("Naozaj?"));
+        const auto answer =
+            messages::show(messages::Kind::Confirmation, messages::Buttons::YesNo, QStringLiteral("Naozaj?"));
         QCOMPARE(answer, yes ? messages::Answer::Yes : messages::Answer::No);
     }
 };

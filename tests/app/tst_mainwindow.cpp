@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(form.Koniec1->text(), QStringLiteral("&Koniec"));
         QCOMPARE(form.Koniec1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
         QVERIFY(form.Memo1->property("hint").toString().startsWith(QStringLiteral("Vyznačte text")));
-        QVERIFY(form.Memo1->toolTip().isEmpty());   // shown only while editing
+        QVERIFY(form.Memo1->toolTip().isEmpty()); // shown only while editing
         QCOMPARE(form.Help1->text(), QStringLiteral("&Help"));
 
         QVERIFY(form.SpeedButton1->isHidden());
@@ -158,7 +158,8 @@ private slots:
 
     void templateRecordsTheWindowBeforeTheBackButtonIsHidden()
     {
-        config({QStringLiteral("1*NAME*Môj program"), QStringLiteral("1*WIDTH*650"), QStringLiteral("1*COLOR TITLE*255")});
+        config(
+            {QStringLiteral("1*NAME*Môj program"), QStringLiteral("1*WIDTH*650"), QStringLiteral("1*COLOR TITLE*255")});
         Session s;
         TForm1 form(s);
         create(form, start());
@@ -209,7 +210,9 @@ private slots:
     {
         Session s;
         TForm1 form(s);
-        create(form, start({program() + QStringLiteral("/kurz/kap1.txt"), QStringLiteral("Kurz"), QStringLiteral("Kapitola")}));
+        create(
+            form,
+            start({program() + QStringLiteral("/kurz/kap1.txt"), QStringLiteral("Kurz"), QStringLiteral("Kapitola")}));
         QCOMPARE(form.SpeedButton2->text(), QStringLiteral("Koniec vyhľadávania"));
         QCOMPARE(form.SpeedButton2->width(), 200);
         QCOMPARE(form.windowTitle(), QStringLiteral("Vyhľadávacie okno"));
@@ -270,7 +273,8 @@ private slots:
         create(form, start());
         QCOMPARE(s.terminateRequested, ends);
         if (ends) {
-            QCOMPARE(boxTexts(), QStringList{QStringLiteral("Súradnice laveho horneho rohu presiahli rozmer obrazovky !")});
+            QCOMPARE(boxTexts(),
+                     QStringList{QStringLiteral("Súradnice laveho horneho rohu presiahli rozmer obrazovky !")});
         } else {
             QVERIFY(hook::shown().isEmpty());
             QCOMPARE(int(s.values.WindowWidth), expectedWidth);
@@ -294,7 +298,7 @@ private slots:
         QCOMPARE(form.Label1->height(), qRound(83 * 0.8) + 188);
         QCOMPARE(s.values.ButtonFontSize, quint8(12));
         QCOMPARE(form.font().pointSize(), 12);
-        QCOMPARE(form.size(), QSize(700, 600));   // reduced to the screen height
+        QCOMPARE(form.size(), QSize(700, 600)); // reduced to the screen height
     }
 
     void endButtonAndMenu()

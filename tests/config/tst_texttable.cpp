@@ -73,7 +73,7 @@ private slots:
     void asteriskPositionsAreLimited()
     {
         const QByteArray key = "KEY";
-        const QByteArray at255 = QByteArray(254, 'x') + "*KEY*hodnota";   // first "*" is character 255
+        const QByteArray at255 = QByteArray(254, 'x') + "*KEY*hodnota"; // first "*" is character 255
         const QByteArray at256 = QByteArray(255, 'x') + "*KEY*hodnota";
         QCOMPARE(config::scanBytes(at255, key).state, config::ScanResult::State::Found);
         QCOMPARE(config::scanBytes(at256, key).state, config::ScanResult::State::KeyNotFound);
@@ -82,8 +82,7 @@ private slots:
         const QByteArray longKey2(256, 'K');
         QCOMPARE(config::scanBytes("1*" + longKey.left(254) + "*v", longKey.left(254)).state,
                  config::ScanResult::State::Found);
-        QCOMPARE(config::scanBytes("1*" + longKey2 + "*v", longKey2).state,
-                 config::ScanResult::State::KeyNotFound);
+        QCOMPARE(config::scanBytes("1*" + longKey2 + "*v", longKey2).state, config::ScanResult::State::KeyNotFound);
         // Line ends: LF only, CR LF, and a last line without an end.
         const auto lf = config::scanBytes("a\n1*A*x\n0*B*y", "B");
         QCOMPARE(lf.state, config::ScanResult::State::Found);

@@ -45,14 +45,10 @@ QStringList pictures(const QStringList &lines)
 QString kindName(ItemKind kind)
 {
     switch (kind) {
-    case ItemKind::Screen:
-        return QStringLiteral("Screen");
-    case ItemKind::Demonstration:
-        return QStringLiteral("Demonstration");
-    case ItemKind::Picture:
-        return QStringLiteral("Picture");
-    case ItemKind::Shell:
-        return QStringLiteral("Shell");
+    case ItemKind::Screen: return QStringLiteral("Screen");
+    case ItemKind::Demonstration: return QStringLiteral("Demonstration");
+    case ItemKind::Picture: return QStringLiteral("Picture");
+    case ItemKind::Shell: return QStringLiteral("Shell");
     }
     return QString();
 }
@@ -62,15 +58,13 @@ QStringList describe(const QList<ScreenButton> &buttons)
     QStringList out;
     for (const ScreenButton &b : buttons) {
         const TargetParts parts = splitTarget(b.target);
-        out.append(pictures(QStringLiteral("%1 tag=%2 caption=\"%3\" target=\"%4\" kind=%5/%6 "
-                                           "file=\"%7\" params=\"%8\" %9")
-                                .arg(b.number)
-                                .arg(b.tag)
-                                .arg(b.caption, b.target, kindCode(b.target),
-                                     kindName(itemKind(b.target)), parts.fileName,
-                                     parts.parameters,
-                                     b.visible ? QStringLiteral("visible")
-                                               : QStringLiteral("hidden"))));
+        out.append(
+            pictures(QStringLiteral("%1 tag=%2 caption=\"%3\" target=\"%4\" kind=%5/%6 "
+                                    "file=\"%7\" params=\"%8\" %9")
+                         .arg(b.number)
+                         .arg(b.tag)
+                         .arg(b.caption, b.target, kindCode(b.target), kindName(itemKind(b.target)), parts.fileName,
+                              parts.parameters, b.visible ? QStringLiteral("visible") : QStringLiteral("hidden"))));
     }
     return out;
 }
@@ -88,17 +82,14 @@ private slots:
         const QStringList cases = QDir(casesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QVERIFY2(cases.size() >= 20, qPrintable(casesFolder));
         for (const QString &name : cases) {
-            for (const char *file : {"input.txt", "lines.txt", "buttons.txt", "links.txt",
-                                     "paragraphs.txt", "background.txt", "summary.txt"})
+            for (const char *file : {"input.txt", "lines.txt", "buttons.txt", "links.txt", "paragraphs.txt",
+                                     "background.txt", "summary.txt"})
                 QVERIFY2(QFile::exists(casesFolder + u'/' + name + u'/' + QLatin1String(file)),
                          qPrintable(name + u'/' + QLatin1String(file)));
         }
     }
 
-    void golden_data()
-    {
-        testing::addCaseRows(casesFolder);
-    }
+    void golden_data() { testing::addCaseRows(casesFolder); }
 
     void golden()
     {
@@ -109,10 +100,9 @@ private slots:
         COMPARE_GOLDEN(pictures(file.storedLines), expected("lines.txt"));
         COMPARE_GOLDEN(file.backgroundName.isEmpty() ? QStringList() : QStringList{pictures(file.backgroundName)},
                        expected("background.txt"));
-        const QStringList summary{
-            file.hasItems ? QStringLiteral("hasItems=yes") : QStringLiteral("hasItems=no"),
-            QStringLiteral("droppedLines=%1").arg(file.droppedLines),
-            QStringLiteral("droppedButtons=%1").arg(file.droppedButtons)};
+        const QStringList summary{file.hasItems ? QStringLiteral("hasItems=yes") : QStringLiteral("hasItems=no"),
+                                  QStringLiteral("droppedLines=%1").arg(file.droppedLines),
+                                  QStringLiteral("droppedButtons=%1").arg(file.droppedButtons)};
         COMPARE_GOLDEN(summary, expected("summary.txt"));
         QCOMPARE(file.truncated(), file.droppedLines > 0);
         QVERIFY(file.storedLines.size() <= MaxLines);

@@ -31,12 +31,18 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("code");
         QTest::addColumn<ItemKind>("kind");
-        QTest::newRow("mixed case") << "Kap1.TxT" << "TXT" << ItemKind::Screen;
-        QTest::newRow("longer extension") << "kap1.txtx" << "TXT" << ItemKind::Screen;
-        QTest::newRow("first dot decides") << "a.b.txt" << "B.T" << ItemKind::Shell;
-        QTest::newRow("folder with dot") << "kap.1\\a.txt" << "1\\A" << ItemKind::Shell;
-        QTest::newRow("no dot") << "txtfile" << "TXT" << ItemKind::Screen;
-        QTest::newRow("dot at end") << "a." << "" << ItemKind::Shell;
+        QTest::newRow("mixed case") << "Kap1.TxT"
+                                    << "TXT" << ItemKind::Screen;
+        QTest::newRow("longer extension") << "kap1.txtx"
+                                          << "TXT" << ItemKind::Screen;
+        QTest::newRow("first dot decides") << "a.b.txt"
+                                           << "B.T" << ItemKind::Shell;
+        QTest::newRow("folder with dot") << "kap.1\\a.txt"
+                                         << "1\\A" << ItemKind::Shell;
+        QTest::newRow("no dot") << "txtfile"
+                                << "TXT" << ItemKind::Screen;
+        QTest::newRow("dot at end") << "a."
+                                    << "" << ItemKind::Shell;
     }
 
     void itemKinds()
@@ -65,15 +71,24 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("tooltip");
         // Row names give the caption's length and the limit.
-        QTest::newRow("19 at 19") << 19 << "Základy práce s PC." << "Základy práce s PC." << false;
-        QTest::newRow("20 at 19") << 19 << "Základy práce s PC.." << "Základy práce s PC.." << false;
-        QTest::newRow("21 at 19") << 19 << "Ľahké úlohy s číslami" << "Ľahké úlohy s čísla." << true;
-        QTest::newRow("long at 16") << 16 << "Vyskúšajte sa teraz" << "Vyskúšajte sa te." << true;
-        QTest::newRow("17 at 16") << 16 << "Vyskúšajte sa te!" << "Vyskúšajte sa te!" << false;
-        QTest::newRow("empty") << 19 << "" << "" << false;
-        QTest::newRow("limit 0") << 0 << "Ab" << "." << true;
-        QTest::newRow("limit 0, one letter") << 0 << "A" << "A" << false;
-        QTest::newRow("negative limit") << -5 << "Ab" << "." << true;
+        QTest::newRow("19 at 19") << 19 << "Základy práce s PC."
+                                  << "Základy práce s PC." << false;
+        QTest::newRow("20 at 19") << 19 << "Základy práce s PC.."
+                                  << "Základy práce s PC.." << false;
+        QTest::newRow("21 at 19") << 19 << "Ľahké úlohy s číslami"
+                                  << "Ľahké úlohy s čísla." << true;
+        QTest::newRow("long at 16") << 16 << "Vyskúšajte sa teraz"
+                                    << "Vyskúšajte sa te." << true;
+        QTest::newRow("17 at 16") << 16 << "Vyskúšajte sa te!"
+                                  << "Vyskúšajte sa te!" << false;
+        QTest::newRow("empty") << 19 << ""
+                               << "" << false;
+        QTest::newRow("limit 0") << 0 << "Ab"
+                                 << "." << true;
+        QTest::newRow("limit 0, one letter") << 0 << "A"
+                                             << "A" << false;
+        QTest::newRow("negative limit") << -5 << "Ab"
+                                        << "." << true;
     }
 
     void captionShortening()
@@ -96,7 +111,7 @@ private slots:
         QCOMPARE(backupName(QStringLiteral("Obsah.txt")), QStringLiteral("Obsah.bak"));
         QCOMPARE(backupName(QStringLiteral("Obsah")), QStringLiteral("bak"));
         QCOMPARE(content::contentFilePath(QStringLiteral("/prog/"), QStringLiteral("Kurz Wordu"),
-                                 QStringLiteral("kap\\lekcia.txt")),
+                                          QStringLiteral("kap\\lekcia.txt")),
                  QStringLiteral("/prog/Kurz Wordu/kap/lekcia.txt"));
         QCOMPARE(content::levelFolderPath(QStringLiteral("/prog"), QStringLiteral("Kurz")),
                  QStringLiteral("/prog/Kurz"));
@@ -116,13 +131,12 @@ private slots:
 
         const ContentFile read = readContentFile(
             content::contentFilePath(dir.path(), QStringLiteral("kurz wordu"), QStringLiteral("Obsah.txt")));
-        QCOMPARE(read.storedLines,
-                 QStringList({QStringLiteral("[Úvod]uvod.txt"), QStringLiteral("//www.example.sk")}));
+        QCOMPARE(read.storedLines, QStringList({QStringLiteral("[Úvod]uvod.txt"), QStringLiteral("//www.example.sk")}));
         QCOMPARE(read.backgroundName, QStringLiteral("POZADIE.BMP"));
 
         try {
-            readContentFile(content::contentFilePath(dir.path(), QStringLiteral("Kurz Wordu"),
-                                            QStringLiteral("chyba.txt")));
+            readContentFile(
+                content::contentFilePath(dir.path(), QStringLiteral("Kurz Wordu"), QStringLiteral("chyba.txt")));
             QFAIL("a missing content file was read");
         } catch (const IoError &error) {
             QCOMPARE(error.code(), 2);
@@ -160,8 +174,7 @@ private slots:
     void walkPassesOverFreeLines()
     {
         const ScreenItems items = walkStoredLines(
-            {QStringLiteral("stray text"), QStringLiteral("[A]a.txt"), QString(),
-             QStringLiteral("//odkaz")});
+            {QStringLiteral("stray text"), QStringLiteral("[A]a.txt"), QString(), QStringLiteral("//odkaz")});
         QCOMPARE(items.buttons.size(), 1);
         QCOMPARE(items.buttons.first().number, 1);
         QCOMPARE(items.buttons.first().tag, 2);

@@ -37,8 +37,8 @@ QStringList describe(const CourseTree &tree)
 {
     QStringList out;
     for (const CourseNode &n : tree.nodes())
-        out.append(QString(n.depth * 2, u' ') + n.caption + QStringLiteral(" | ") + n.reference
-                   + QStringLiteral(" | ") + stateName(n.state));
+        out.append(QString(n.depth * 2, u' ') + n.caption + QStringLiteral(" | ") + n.reference + QStringLiteral(" | ")
+                   + stateName(n.state));
     return out;
 }
 
@@ -63,8 +63,8 @@ private slots:
     void golden()
     {
         QFETCH(QString, folder);
-        const CourseTree tree = walkCourse(folder + QStringLiteral("/course"), QStringLiteral("course"),
-                                           QStringLiteral("Obsah.txt"));
+        const CourseTree tree =
+            walkCourse(folder + QStringLiteral("/course"), QStringLiteral("course"), QStringLiteral("Obsah.txt"));
         COMPARE_GOLDEN(describe(tree), folder + QStringLiteral("/nodes.txt"));
         COMPARE_GOLDEN(integrityList(tree, QStringLiteral("course"), defaultAllAroundText()),
                        folder + QStringLiteral("/integrity.txt"));

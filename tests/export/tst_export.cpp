@@ -48,7 +48,8 @@ QStringList zipNames(const QString &zip)
     const testing::ProgramRun test = testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip});
     if (test.status != 0)
         return {QStringLiteral("broken: ") + test.out + test.err};
-    QStringList names = testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).out.split(u'\n', Qt::SkipEmptyParts);
+    QStringList names =
+        testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).out.split(u'\n', Qt::SkipEmptyParts);
     names.sort();
     return names;
 }
@@ -67,7 +68,8 @@ private slots:
         QFETCH(QString, folder);
         QTemporaryDir out;
         const QString site = out.filePath(QStringLiteral("site"));
-        const testing::ProgramRun run = exportCourse({QStringLiteral("--web"), folder + QStringLiteral("/input"), site});
+        const testing::ProgramRun run =
+            exportCourse({QStringLiteral("--web"), folder + QStringLiteral("/input"), site});
         const QString expected = folder + QStringLiteral("/expected/");
         QCOMPARE(run.err, QString());
         COMPARE_GOLDEN(run.out.toUtf8(), expected + QStringLiteral("report.txt"));
@@ -84,8 +86,9 @@ private slots:
         const QString zip = out.filePath(QStringLiteral("course.zip"));
         QCOMPARE(exportCourse({QStringLiteral("--scorm"), folder + QStringLiteral("/input"), zip}).status, run.status);
         QStringList packaged = written;
-        packaged << QStringLiteral("imsmanifest.xml") << QStringLiteral("scorm.html") << QStringLiteral("imscp_rootv1p1p2.xsd")
-                 << QStringLiteral("adlcp_rootv1p2.xsd") << QStringLiteral("imsmd_rootv1p2p1.xsd") << QStringLiteral("ims_xml.xsd");
+        packaged << QStringLiteral("imsmanifest.xml") << QStringLiteral("scorm.html")
+                 << QStringLiteral("imscp_rootv1p1p2.xsd") << QStringLiteral("adlcp_rootv1p2.xsd")
+                 << QStringLiteral("imsmd_rootv1p2p1.xsd") << QStringLiteral("ims_xml.xsd");
         packaged.sort();
         QCOMPARE(zipNames(zip), packaged);
     }
@@ -125,7 +128,8 @@ private slots:
         const QByteArray big = testing::fileBytes(site + QStringLiteral("/velka.html"));
         QVERIFY(big.size() > 40 * 1024 * 1024);
         QVERIFY(big.contains("<p>Koniec lekcie.</p>"));
-        QVERIFY(testing::fileBytes(site + QStringLiteral("/k49.html")).contains("<a href=\"l49_99.html\">Lekcia 99</a>"));
+        QVERIFY(
+            testing::fileBytes(site + QStringLiteral("/k49.html")).contains("<a href=\"l49_99.html\">Lekcia 99</a>"));
     }
 
     // The zip writer against unzip: stored and deflated entries, empty files, UTF-8 names.
@@ -145,9 +149,13 @@ private slots:
         QVERIFY(zip.add(QStringLiteral("prázdny.txt"), QByteArray()));
         QVERIFY(zip.finish());
         file.close();
-        QCOMPARE(zipNames(path), (QStringList{QStringLiteral("files/šum.bin"), QStringLiteral("prázdny.txt"), QStringLiteral("text.html")}));
+        QCOMPARE(
+            zipNames(path),
+            (QStringList{QStringLiteral("files/šum.bin"), QStringLiteral("prázdny.txt"), QStringLiteral("text.html")}));
         QVERIFY(QFileInfo(path).size() < text.size()); // the text was compressed
-        QCOMPARE(testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("text.html")}).out.toUtf8(), text);
+        QCOMPARE(testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("text.html")})
+                     .out.toUtf8(),
+                 text);
         QCOMPARE(exporting::crc32("123456789"), 0xCBF43926u);
     }
 
@@ -168,9 +176,9 @@ private slots:
             {QStringLiteral("--web"), QStringLiteral("--scorm"), course, dir.filePath(QStringLiteral("x"))},
             {QStringLiteral("--pdf"), course, dir.filePath(QStringLiteral("x"))},
             {QStringLiteral("--web"), dir.filePath(QStringLiteral("nie")), dir.filePath(QStringLiteral("x"))},
-            {QStringLiteral("--web"), course, busy},                                 // holds other files
-            {QStringLiteral("--web"), course, course + QStringLiteral("/web")},      // inside the course
-            {QStringLiteral("--scorm"), course, dir.path()},                         // a folder
+            {QStringLiteral("--web"), course, busy},                            // holds other files
+            {QStringLiteral("--web"), course, course + QStringLiteral("/web")}, // inside the course
+            {QStringLiteral("--scorm"), course, dir.path()},                    // a folder
         };
         for (const QStringList &arguments : usageErrors) {
             QString out, err;

@@ -109,8 +109,8 @@ private slots:
     void scrambledAddressRoundTrip()
     {
         const QString longText(10000, QChar(u'ž'));
-        for (const QString &plain : {QStringLiteral("autori@lumora.sk"), QStringLiteral("meno s medzerou@škola.sk"),
-                                     longText, QString()}) {
+        for (const QString &plain :
+             {QStringLiteral("autori@lumora.sk"), QStringLiteral("meno s medzerou@škola.sk"), longText, QString()}) {
             const QString stored = info::scramble(plain);
             QCOMPARE(stored.size(), plain.size());
             QCOMPARE(info::unscramble(stored), plain);
@@ -127,7 +127,7 @@ private slots:
         p.start();
         fromMenu<TOknoAbout>(p.main().Oprograme1, [&](TOknoAbout *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("O aplikácii"));
-            QCOMPARE(w->focusWidget(), w->c);   // Enter closes the window
+            QCOMPARE(w->focusWidget(), w->c); // Enter closes the window
             const QStringList shown = lines(w->Memo1);
             QCOMPARE(shown, info::splitLines(info::aboutText()));
             QCOMPARE(shown.first(), QStringLiteral("LUMORA ") + info::version());
@@ -157,7 +157,7 @@ private slots:
             QCOMPARE(lines(w->Memo2), QStringList{QStringLiteral("Prípadne na adresu:")});
             QCOMPARE(lines(w->Memo3).last(), QStringLiteral("Ď A K U J E M E ..."));
             QVERIFY(looksClickable(w->Label1));
-            QTest::keyClick(w->Label1, Qt::Key_Return);   // reached by Tab, opened by Enter
+            QTest::keyClick(w->Label1, Qt::Key_Return); // reached by Tab, opened by Enter
             QCOMPARE(m_desktop.urls, QList<QUrl>{QUrl(QStringLiteral("mailto:autori@lumora.sk"))});
             w->Button1->click();
             QVERIFY(!w->isVisible());
@@ -186,7 +186,7 @@ private slots:
                      QStringLiteral("Autori ich používajú s plným vedomím a rešpektovaním ich vlastníctva."));
             for (ClickLabel *address : w->addresses) {
                 QVERIFY(looksClickable(address));
-                click(address);   // an empty address reacts too: the desktop gets nothing to open
+                click(address); // an empty address reacts too: the desktop gets nothing to open
             }
             QCOMPARE(m_desktop.urls, QList<QUrl>{QUrl(QStringLiteral("https://www.qt.io"))});
         });
@@ -207,9 +207,9 @@ private slots:
             QCOMPARE(w->descriptions[1]->text(), huge);
             QCOMPARE(w->extras[1]->text(), QStringLiteral("Ďalšie poďakovanie <b>nie tučne</b>"));
             QCOMPARE(w->extras[1]->textFormat(), Qt::PlainText);
-            QCOMPARE(w->size(), QSize(600, 420));   // a long text does not stretch the window
+            QCOMPARE(w->size(), QSize(600, 420)); // a long text does not stretch the window
             click(w->addresses[0]);
-            click(w->addresses[2]);   // whatever the desktop makes of it, nothing breaks
+            click(w->addresses[2]); // whatever the desktop makes of it, nothing breaks
             QVERIFY(!m_desktop.urls.isEmpty());
             QCOMPARE(m_desktop.urls.first(), QUrl(QStringLiteral("http://www.priklad.sk")));
             w->Button1->click();

@@ -71,7 +71,8 @@ private slots:
     void init()
     {
         p = std::make_unique<testing::RunningProgram>();
-        p->write(QStringLiteral("Kurz/Obsah.txt"), {QStringLiteral("[Kapitola]kap1.txt"), QStringLiteral("//https://kurz.sk")});
+        p->write(QStringLiteral("Kurz/Obsah.txt"),
+                 {QStringLiteral("[Kapitola]kap1.txt"), QStringLiteral("//https://kurz.sk")});
         p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("<Text>")});
         p->start();
     }
@@ -107,7 +108,8 @@ private slots:
 
             // Cancelling writes nothing; the note comes back as it was stored.
             onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
-                QCOMPARE(n->noteLines(), (QStringList{QStringLiteral("prvá"), longLine, QString(), QStringLiteral("tretia")}));
+                QCOMPARE(n->noteLines(),
+                         (QStringList{QStringLiteral("prvá"), longLine, QString(), QStringLiteral("tretia")}));
                 n->Memo1->setPlainText(QStringLiteral("zmenené"));
                 n->Button2->click();
             });
@@ -162,7 +164,8 @@ private slots:
             QVERIFY(opened);
             QVERIFY(!w->editing());
         });
-        QVERIFY(testing::fileBytes(p->program() + QStringLiteral("/Kurz/Obsah.txt")).contains(textfile::encode(QStringLiteral("Nový text lekcie"))));
+        QVERIFY(testing::fileBytes(p->program() + QStringLiteral("/Kurz/Obsah.txt"))
+                    .contains(textfile::encode(QStringLiteral("Nový text lekcie"))));
     }
 
     void searchWindowNotesAreTheScreens()
@@ -212,13 +215,14 @@ private slots:
             QVERIFY(w->ComboBox2->isHidden());
             onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
                 QVERIFY(o->Button3->isHidden() && o->Button5->isHidden());
-                o->Button1->click();                       // an empty edit box adds nothing
+                o->Button1->click(); // an empty edit box adds nothing
                 QVERIFY(!QFile::exists(work(QStringLiteral("Kurz/Obsah.htm"))));
                 for (const char *link : {"https://a.sk", "https://b.sk", "https://c.sk"}) {
                     o->Edit1->setText(QString::fromLatin1(link));
                     o->Button1->click();
                 }
-                QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")), QByteArray("https://a.sk\r\nhttps://b.sk\r\nhttps://c.sk\r\n"));
+                QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")),
+                         QByteArray("https://a.sk\r\nhttps://b.sk\r\nhttps://c.sk\r\n"));
                 QVERIFY(!o->Button3->isHidden() && !o->Button5->isHidden());
 
                 // "Oprav" leaves the link in the list and the file until the edited one
@@ -247,7 +251,8 @@ private slots:
                 o->reject();
             });
             QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")), QByteArray("https://c.sk\r\nhttps://a2.sk\r\n"));
-            QCOMPARE(boxEntries(w->ComboBox2), (QStringList{QStringLiteral("https://c.sk"), QStringLiteral("https://a2.sk")}));
+            QCOMPARE(boxEntries(w->ComboBox2),
+                     (QStringList{QStringLiteral("https://c.sk"), QStringLiteral("https://a2.sk")}));
             QVERIFY(!w->ComboBox2->isHidden() && !w->Label4->isHidden());
             // An entry reached with the keyboard is not opened: it only shows as the hint.
             QTest::keyClick(w->ComboBox2, Qt::Key_Down);
@@ -285,7 +290,8 @@ private slots:
                 QCOMPARE(o->links().size(), 4);
                 o->Button4->click();
             });
-            QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")), QByteArray("https://x.sk\r\nhttps://y.sk\r\nhttps://z.sk\r\n"));
+            QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")),
+                     QByteArray("https://x.sk\r\nhttps://y.sk\r\nhttps://z.sk\r\n"));
             QVERIFY(!QFile::exists(work(QStringLiteral("Obsah.htm"))));
         });
     }
@@ -308,7 +314,8 @@ private slots:
                 QStringList left;
                 for (int i = 0; i < k->FileListBox1->count(); ++i)
                     left << k->FileListBox1->item(i)->text();
-                QCOMPARE(left, (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.htm"), QStringLiteral("c.txt")}));
+                QCOMPARE(left,
+                         (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.htm"), QStringLiteral("c.txt")}));
 
                 k->showRightFolder(other);
                 k->FileListBox1->selectAll();
@@ -360,7 +367,7 @@ private slots:
             QVERIFY(!w->Button1->isHidden());
             onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
                 QCOMPARE(n->noteLines(), QStringList{QStringLiteral("spoločná")});
-                n->Button3->click();   // erasing here leaves the other course's note alone
+                n->Button3->click(); // erasing here leaves the other course's note alone
                 n->Button4->click();
             });
             QVERIFY(w->Button1->isHidden());
@@ -383,7 +390,7 @@ private slots:
         });
         QCOMPARE(bytes(QStringLiteral("Kurz/kap1.txt")), textfile::encode(QStringLiteral("kapitola\r\nďalej\r\n")));
         QVERIFY(!QFile::exists(work(QStringLiteral("kap1.txt"))));
-        QVERIFY(QFile::exists(work(QStringLiteral("kap1.htm"))));   // not saved: not moved
+        QVERIFY(QFile::exists(work(QStringLiteral("kap1.htm")))); // not saved: not moved
     }
 
     void anotherCopyChangedTheFile()
@@ -408,7 +415,8 @@ private slots:
                 textfile::writeLines(work(QStringLiteral("Kurz/Obsah.htm")), {QStringLiteral("https://druhe.sk")});
                 o->Edit1->setText(QStringLiteral("https://moje.sk"));
                 o->Button1->click();
-                QCOMPARE(o->links(), (QStringList{QStringLiteral("https://druhe.sk"), QStringLiteral("https://moje.sk")}));
+                QCOMPARE(o->links(),
+                         (QStringList{QStringLiteral("https://druhe.sk"), QStringLiteral("https://moje.sk")}));
                 o->Button4->click();
             });
             QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")), QByteArray("https://druhe.sk\r\nhttps://moje.sk\r\n"));
@@ -454,7 +462,8 @@ private slots:
             QVERIFY(w->Button1->isHidden());
 
             // A note over the limit opens to be erased, never to be overwritten.
-            textfile::writeBytes(work(QStringLiteral("Kurz/Obsah.txt")), QByteArray(personal::MaxWorkFileSize + 1, 'x'));
+            textfile::writeBytes(work(QStringLiteral("Kurz/Obsah.txt")),
+                                 QByteArray(personal::MaxWorkFileSize + 1, 'x'));
             onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
                 QVERIFY(n->Memo1->isReadOnly());
                 QVERIFY(!n->Button1->isEnabled());
@@ -558,12 +567,14 @@ private slots:
         QFile::setPermissions(elsewhere, QFile::permissions(elsewhere) | QFileDevice::ExeOwner);
         p->write(QStringLiteral("Kurz/run.sh"), {QStringLiteral("#!/bin/sh")});
         QFile::setPermissions(p->program() + QStringLiteral("/Kurz/run.sh"),
-                              QFile::permissions(p->program() + QStringLiteral("/Kurz/run.sh")) | QFileDevice::ExeOwner);
+                              QFile::permissions(p->program() + QStringLiteral("/Kurz/run.sh"))
+                                  | QFileDevice::ExeOwner);
         p->write(QStringLiteral("Kurz/navod.pdf"), {QStringLiteral("pdf")});
         p->write(QStringLiteral("Kurz/Obsah.txt"),
                  {QStringLiteral("[Kapitola]kap1.txt"), QStringLiteral("///") + elsewhere.mid(1),
-                  QStringLiteral("//../../evil.sh"), QStringLiteral("//file://") + elsewhere, QStringLiteral("//run.sh"),
-                  QStringLiteral("//navod.pdf"), QStringLiteral("//https://kurz.sk"), QStringLiteral("//www.kurz.sk")});
+                  QStringLiteral("//../../evil.sh"), QStringLiteral("//file://") + elsewhere,
+                  QStringLiteral("//run.sh"), QStringLiteral("//navod.pdf"), QStringLiteral("//https://kurz.sk"),
+                  QStringLiteral("//www.kurz.sk")});
         QStringList opened;
         personal::linkOpener = [&](const QString &target) { opened << target; };
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
@@ -578,8 +589,9 @@ private slots:
             QCOMPARE(program, 1);
         });
         personal::linkOpener = nullptr;
-        QCOMPARE(opened, (QStringList{p->program() + QStringLiteral("/Kurz/navod.pdf"), QStringLiteral("https://kurz.sk"),
-                                      QStringLiteral("www.kurz.sk")}));
+        QCOMPARE(opened,
+                 (QStringList{p->program() + QStringLiteral("/Kurz/navod.pdf"), QStringLiteral("https://kurz.sk"),
+                              QStringLiteral("www.kurz.sk")}));
     }
 
     void linkedCourseFolderIsACourse()

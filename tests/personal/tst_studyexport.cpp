@@ -50,7 +50,7 @@ private slots:
             emit w->Vlastn1->aboutToShow();
             QVERIFY(w->Export1->isEnabled());
             QCOMPARE(w->Export1->text(), QStringLiteral("&Export poznámok a odkazov"));
-            hook::queue(messages::Answer::No);   // not opened in a browser here
+            hook::queue(messages::Answer::No); // not opened in a browser here
             w->Export1->trigger();
         });
         exportFileChooser = nullptr;
@@ -69,7 +69,8 @@ private slots:
         });
         exportFileChooser = nullptr;
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY2(read.contains(QStringLiteral("Poznámky a odkazy: Kurz")), qPrintable(read));

@@ -21,14 +21,16 @@ class TestWorkFiles : public QObject {
     {
         if (file.ok())
             return file.name;
-        return file.refusal.contains(QLatin1String("mimo")) ? QStringLiteral("refused mimo") : QStringLiteral("refused nie je");
+        return file.refusal.contains(QLatin1String("mimo")) ? QStringLiteral("refused mimo")
+                                                            : QStringLiteral("refused nie je");
     }
 
 private slots:
     void names_data()
     {
         QTest::addColumn<QStringList>("row");
-        const QString table = QString::fromUtf8(testing::fileBytes(QStringLiteral(LUMORA_TEST_DATA "/golden/names.txt")));
+        const QString table =
+            QString::fromUtf8(testing::fileBytes(QStringLiteral(LUMORA_TEST_DATA "/golden/names.txt")));
         int number = 0;
         for (const QString &line : table.split(QLatin1Char('\n'))) {
             ++number;
@@ -51,7 +53,9 @@ private slots:
         const WorkFile links = workFileName(screen, FileKind::Links);
         QCOMPARE(shown(notes), row.at(4));
         QCOMPARE(shown(links), row.at(5));
-        const auto earlier = [](const WorkFile &file) { return file.earlier.isEmpty() ? QStringLiteral("-") : file.earlier; };
+        const auto earlier = [](const WorkFile &file) {
+            return file.earlier.isEmpty() ? QStringLiteral("-") : file.earlier;
+        };
         QCOMPARE(earlier(notes), row.at(6));
         QCOMPARE(earlier(links), row.at(7));
     }
@@ -60,7 +64,9 @@ private slots:
     {
         QTemporaryDir work;
         const QString dir = work.path() + QLatin1Char('/');
-        const auto write = [&](const QString &name, const QByteArray &bytes) { textfile::writeBytes(dir + name, bytes); };
+        const auto write = [&](const QString &name, const QByteArray &bytes) {
+            textfile::writeBytes(dir + name, bytes);
+        };
 
         // A missing file has no lines; every line end counts; empty lines stay.
         QVERIFY(readWorkFile(dir + QStringLiteral("chyba.txt")).isEmpty());
@@ -93,24 +99,26 @@ private slots:
                  (QStringList{QStringLiteral("Vnoreny.TXT"), QStringLiteral("Vnoreny.TXT.zaloha1")}));
 
         // A text over the limit is not saved; the note on disk stays.
-        QVERIFY_THROWS_EXCEPTION(FileFormatError, writeWorkFile(dir, workFileName(nested, FileKind::Notes),
-                                                                {QString(MaxWorkFileSize, QLatin1Char('a'))}));
+        QVERIFY_THROWS_EXCEPTION(
+            FileFormatError,
+            writeWorkFile(dir, workFileName(nested, FileKind::Notes), {QString(MaxWorkFileSize, QLatin1Char('a'))}));
         QCOMPARE(testing::fileBytes(dir + QStringLiteral("Kurz/PODADR/Vnoreny.TXT")), QByteArray("riadok ?\r\n\r\n"));
 
         // A notes name that is a folder: the save fails and the folder stays.
         QDir().mkpath(dir + QStringLiteral("Kurz/kap1.txt/vnutri"));
         ScreenRef folderNamed{3, false, QStringLiteral("kap1.txt"), QStringLiteral("Kurz"), {}, {}};
-        QVERIFY_THROWS_EXCEPTION(Error, writeWorkFile(dir, workFileName(folderNamed, FileKind::Notes), {QStringLiteral("x")}));
+        QVERIFY_THROWS_EXCEPTION(Error,
+                                 writeWorkFile(dir, workFileName(folderNamed, FileKind::Notes), {QStringLiteral("x")}));
         QVERIFY(QDir(dir + QStringLiteral("Kurz/kap1.txt/vnutri")).exists());
 
         // A refused name writes nothing anywhere.
         ScreenRef outside{3, false, QStringLiteral("..\\von.txt"), QStringLiteral("Kurz"), {}, {}};
-        QVERIFY_THROWS_EXCEPTION(Error, writeWorkFile(dir, workFileName(outside, FileKind::Notes), {QStringLiteral("x")}));
+        QVERIFY_THROWS_EXCEPTION(Error,
+                                 writeWorkFile(dir, workFileName(outside, FileKind::Notes), {QStringLiteral("x")}));
         QVERIFY(!QFile::exists(work.path() + QStringLiteral("/../von.txt")));
 
         // Characters the code page lacks are named once each, whole.
-        QCOMPARE(unstorableCharacters({QStringLiteral("čaj ☕ €"), QStringLiteral("☕ 😀 ľ")}),
-                 QStringLiteral("☕😀"));
+        QCOMPARE(unstorableCharacters({QStringLiteral("čaj ☕ €"), QStringLiteral("☕ 😀 ľ")}), QStringLiteral("☕😀"));
     }
 
     void cancelledCopyLeavesTheTarget()
@@ -127,14 +135,19 @@ private slots:
         textfile::writeBytes(to + QStringLiteral("/a.txt"), "stará");
         CopyCallbacks callbacks;
         int asked = 0;
-        callbacks.replace = [&](const QString &) { ++asked; return ReplaceAnswer::Replace; };
+        callbacks.replace = [&](const QString &) {
+            ++asked;
+            return ReplaceAnswer::Replace;
+        };
         callbacks.progress = [](qint64 done, qint64) { return done < 2 * CopyChunk; };
-        const CopyResult result = copyFiles({{from + QStringLiteral("/a.txt"), QStringLiteral("a.txt")},
-                                             {from + QStringLiteral("/Kurz/velky.txt"), QStringLiteral("Kurz/velky.txt")}},
-                                            to, callbacks);
+        const CopyResult result =
+            copyFiles({{from + QStringLiteral("/a.txt"), QStringLiteral("a.txt")},
+                       {from + QStringLiteral("/Kurz/velky.txt"), QStringLiteral("Kurz/velky.txt")}},
+                      to, callbacks);
         QVERIFY(result.cancelled);
         QCOMPARE(asked, 1);
-        QCOMPARE(QDir(to).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{QStringLiteral("a.txt")});
+        QCOMPARE(QDir(to).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("a.txt")});
         QCOMPARE(testing::fileBytes(to + QStringLiteral("/a.txt")), QByteArray("stará"));
     }
 };

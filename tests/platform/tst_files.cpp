@@ -79,12 +79,14 @@ private slots:
                 }
             }
         }
-        QVERIFY2(disagreements == 0, qPrintable(QStringLiteral("%1 sequences, first %2").arg(disagreements).arg(first)));
+        QVERIFY2(disagreements == 0,
+                 qPrintable(QStringLiteral("%1 sequences, first %2").arg(disagreements).arg(first)));
 
         QCOMPARE(textfile::detect("ASCII only\r\n"), textfile::Encoding::Windows1250);
         QCOMPARE(textfile::detect("ASCII, then a Windows-1250 letter: \xE8"), textfile::Encoding::Windows1250);
         QCOMPARE(textfile::detect("ASCII, then UTF-8: \xC4\x8D, \xE2\x82\xAC"), textfile::Encoding::Utf8);
-        QCOMPARE(textfile::detect("UTF-8 letters \xC4\x8D and a Windows-1250 \xE8 late"), textfile::Encoding::Windows1250);
+        QCOMPARE(textfile::detect("UTF-8 letters \xC4\x8D and a Windows-1250 \xE8 late"),
+                 textfile::Encoding::Windows1250);
         QCOMPARE(textfile::detect("\xEF\xBB\xBFmark"), textfile::Encoding::Utf8WithMark);
     }
 
@@ -101,9 +103,12 @@ private slots:
         QVERIFY(textfile::readLines(path).isEmpty());
 
         textfile::writeLines(path, {QStringLiteral("ľad"), QString()});
-        QCOMPARE(textfile::readBytes(path), QByteArray("\xBE" "ad\r\n\r\n"));
+        QCOMPARE(textfile::readBytes(path),
+                 QByteArray("\xBE"
+                            "ad\r\n\r\n"));
         QVERIFY_THROWS_EXCEPTION(IoError, textfile::readLines(dir.path() + QStringLiteral("/none.txt")));
-        QVERIFY_THROWS_EXCEPTION(FileCreateError, textfile::writeLines(dir.path() + QStringLiteral("/no/such/x.txt"), {}));
+        QVERIFY_THROWS_EXCEPTION(FileCreateError,
+                                 textfile::writeLines(dir.path() + QStringLiteral("/no/such/x.txt"), {}));
     }
 
     void namesResolveWithoutRegardToCase()

@@ -102,7 +102,8 @@ private slots:
         const QString missing = m_dir.path() + QStringLiteral("/nie-je.exe");
         QCOMPARE(process::RunAndWait(missing, QString(), QString()), -1);
         QCOMPARE(hook::shown().size(), 1);
-        QCOMPARE(hook::shown().at(0).text, QStringLiteral("The program ") + missing + QStringLiteral(" was not executed"));
+        QCOMPARE(hook::shown().at(0).text,
+                 QStringLiteral("The program ") + missing + QStringLiteral(" was not executed"));
     }
 
     void executeFileStartsWithoutWaiting()

@@ -37,16 +37,26 @@ QStringList dump(const QTextDocument &doc)
         const QTextBlockFormat b = block.blockFormat();
         QString para = QStringLiteral("P align=%1 left=%2 first=%3 top=%4 bottom=%5 line=%6:%7")
                            .arg(int(b.alignment() & Qt::AlignHorizontal_Mask))
-                           .arg(b.leftMargin()).arg(b.textIndent()).arg(b.topMargin())
-                           .arg(b.bottomMargin()).arg(b.lineHeightType()).arg(b.lineHeight());
+                           .arg(b.leftMargin())
+                           .arg(b.textIndent())
+                           .arg(b.topMargin())
+                           .arg(b.bottomMargin())
+                           .arg(b.lineHeightType())
+                           .arg(b.lineHeight());
         if (const QTextList *list = block.textList())
             para += QStringLiteral(" list=%1/%2 item=%3 '%4'")
-                        .arg(int(list->format().style())).arg(list->format().indent())
-                        .arg(list->itemNumber(block)).arg(rtf::listItemLabel(*list, block));
+                        .arg(int(list->format().style()))
+                        .arg(list->format().indent())
+                        .arg(list->itemNumber(block))
+                        .arg(rtf::listItemLabel(*list, block));
         if (const QTextTable *table = QTextCursor(block).currentTable()) {
             const QTextTableCell cell = table->cellAt(block.position());
-            para += QStringLiteral(" table=%1x%2 cell=%3,%4 border=%5 padding=%6").arg(table->rows()).arg(table->columns())
-                        .arg(cell.row()).arg(cell.column()).arg(table->format().border())
+            para += QStringLiteral(" table=%1x%2 cell=%3,%4 border=%5 padding=%6")
+                        .arg(table->rows())
+                        .arg(table->columns())
+                        .arg(cell.row())
+                        .arg(cell.column())
+                        .arg(table->format().border())
                         .arg(table->format().cellPadding());
             QStringList widths;
             for (const QTextLength &w : table->format().columnWidthConstraints())
@@ -60,35 +70,45 @@ QStringList dump(const QTextDocument &doc)
             if (c.hasProperty(rtf::KeptGroupProperty)) {
                 QString shown = QStringLiteral("nothing");
                 if (c.isImageFormat())
-                    shown = QStringLiteral("picture %1x%2").arg(c.toImageFormat().width()).arg(c.toImageFormat().height());
+                    shown =
+                        QStringLiteral("picture %1x%2").arg(c.toImageFormat().width()).arg(c.toImageFormat().height());
                 else if (c.objectType() == rtf::TextBoxObject)
                     shown = QStringLiteral("text box %1 wide '%2'")
                                 .arg(c.doubleProperty(rtf::TextBoxWidthProperty))
                                 .arg(c.stringProperty(rtf::TextBoxTextProperty).replace(u'\n', u'|'));
                 out += QStringLiteral("  kept group %1 bytes, shown as %2%3")
-                           .arg(c.property(rtf::KeptGroupProperty).toByteArray().size()).arg(shown)
+                           .arg(c.property(rtf::KeptGroupProperty).toByteArray().size())
+                           .arg(shown)
                            .arg(c.toolTip().isEmpty() ? QString() : QStringLiteral(", tooltip '%1'").arg(c.toolTip()));
                 continue;
             }
             if (c.objectType() == rtf::HiddenTextObject) {
-                out += QStringLiteral("  hidden '%1' %2pt%3").arg(c.stringProperty(rtf::HiddenTextProperty))
-                           .arg(c.fontPointSize()).arg(c.fontWeight() >= QFont::Bold ? " b" : "");
+                out += QStringLiteral("  hidden '%1' %2pt%3")
+                           .arg(c.stringProperty(rtf::HiddenTextProperty))
+                           .arg(c.fontPointSize())
+                           .arg(c.fontWeight() >= QFont::Bold ? " b" : "");
                 continue;
             }
             if (c.isImageFormat()) {
                 const QTextImageFormat image = c.toImageFormat();
                 const QImage shown = doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
                 out += QStringLiteral("  picture %1x%2 shown %3x%4 group %5 bytes")
-                           .arg(image.width()).arg(image.height()).arg(shown.width()).arg(shown.height())
+                           .arg(image.width())
+                           .arg(image.height())
+                           .arg(shown.width())
+                           .arg(shown.height())
                            .arg(image.property(rtf::PictureGroupProperty).toByteArray().size());
                 continue;
             }
             out += QStringLiteral("  '%1' %2pt%3%4%5 fg=%6 bg=%7 valign=%8%9%10")
-                       .arg(f.text()).arg(c.fontPointSize())
+                       .arg(f.text())
+                       .arg(c.fontPointSize())
                        .arg(c.fontWeight() >= QFont::Bold ? " b" : "", c.fontUnderline() ? " u" : "",
                             c.fontCapitalization() == QFont::AllUppercase ? " caps" : "",
-                            c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color().name() : QStringLiteral("auto"),
-                            c.hasProperty(QTextFormat::BackgroundBrush) ? c.background().color().name() : QStringLiteral("none"))
+                            c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color().name()
+                                                                        : QStringLiteral("auto"),
+                            c.hasProperty(QTextFormat::BackgroundBrush) ? c.background().color().name()
+                                                                        : QStringLiteral("none"))
                        .arg(int(c.verticalAlignment()))
                        .arg(c.isAnchor() ? QStringLiteral(" link=") + c.anchorHref() : QString(), QString());
         }
@@ -167,7 +187,8 @@ private slots:
         c.insertText(QStringLiteral("druhá"));
         c.insertBlock(QTextBlockFormat(), plain);
         QTextTableFormat tf;
-        tf.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, 100), QTextLength(QTextLength::FixedLength, 60)});
+        tf.setColumnWidthConstraints(
+            {QTextLength(QTextLength::FixedLength, 100), QTextLength(QTextLength::FixedLength, 60)});
         QTextTable *table = c.insertTable(2, 2, tf);
         table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("a"), plain);
         table->cellAt(1, 1).firstCursorPosition().insertText(QStringLiteral("d"), sup);
@@ -198,7 +219,8 @@ private slots:
         rtf::read("{\\rtf1 ab{\\v skryt\\'e9}cd}", hidden);
         rtf::read("{\\rtf1 abcd}", bare);
         QVERIFY(qAbs(hidden.idealWidth() - bare.idealWidth()) < 2);
-        QCOMPARE(rtf::plainLines(copy), (QStringList{"H2xodkaz", "riadkovanie", "prvá", "druhá", "", "a", "", "", "d", ""}));
+        QCOMPARE(rtf::plainLines(copy),
+                 (QStringList{"H2xodkaz", "riadkovanie", "prvá", "druhá", "", "a", "", "", "d", ""}));
     }
 
     // Damaged and hostile input keeps the text, stays within bounds and ends.
@@ -210,9 +232,10 @@ private slots:
         for (int level = 0; level < 12; ++level)
             deep += "\\ls1\\ilvl" + QByteArray::number(level) + " L" + QByteArray::number(level) + "\\par";
         QTest::newRow("lists nested deep") << "{\\*\\listtable{\\list{\\listlevel\\levelnfc0}\\listid1}}"
-                                              "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}" + deep
-                                           << QStringLiteral("L0L1L2L3L4L5L6L7L8L9L10L11");
-        QTest::newRow("missing lists") << QByteArray("{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}\\ls1 a\\par\\ls2 b\\par")
+                                              "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+                + deep << QStringLiteral("L0L1L2L3L4L5L6L7L8L9L10L11");
+        QTest::newRow("missing lists") << QByteArray(
+            "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}\\ls1 a\\par\\ls2 b\\par")
                                        << QStringLiteral("ab");
         QTest::newRow("row of no cells") << QByteArray("\\trowd\\row\\trowd\\intbl\\row x\\par") << QStringLiteral("x");
         QByteArray wide = "\\trowd";
@@ -223,13 +246,15 @@ private slots:
             wide += "c\\cell ";
         wide += "\\row";
         QTest::newRow("1000 columns") << wide << QString(1000, u'c');
-        QTest::newRow("cells in cells") << QByteArray("\\trowd\\cellx500\\pard\\intbl\\itap2 a\\nestcell b\\nestcell{\\*\\nesttableprops\\nestrow}\\itap1\\cell\\row")
+        QTest::newRow("cells in cells") << QByteArray("\\trowd\\cellx500\\pard\\intbl\\itap2 a\\nestcell "
+                                                      "b\\nestcell{\\*\\nesttableprops\\nestrow}\\itap1\\cell\\row")
                                         << QStringLiteral("a\tb\t");
         QTest::newRow("text past a row without its end")
             << QByteArray("\\trowd\\cellx500\\pard\\intbl a\\cell b\\par\\par") << QStringLiteral("ab");
         QTest::newRow("odd hex digits") << QByteArray("a{\\pict\\pngblip 89504e4}b") << QStringLiteral("ab");
         QTest::newRow("empty list item in a cell")
-            << QByteArray("\\trowd\\cellx500\\cellx900\\pard\\intbl a\\cell\\pard\\intbl\\ls1\\cell\\row") << QStringLiteral("a");
+            << QByteArray("\\trowd\\cellx500\\cellx900\\pard\\intbl a\\cell\\pard\\intbl\\ls1\\cell\\row")
+            << QStringLiteral("a");
         QTest::newRow("text before the picture word") << QByteArray("x{a\\pict\\pngblip 89}y") << QStringLiteral("xay");
         QTest::newRow("binary picture") << QByteArray("a{\\pict\\pngblip\\bin6 {}\\\\}{}b") << QStringLiteral("ab");
         QTest::newRow("picture word after a picture group")
@@ -243,14 +268,18 @@ private slots:
         big += "}b";
         QTest::newRow("20 MB picture") << big << QStringLiteral("ab");
         QTest::newRow("unclosed field") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"x") << QString();
-        QTest::newRow("odd link target") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"thtp :s//a%20b%\"}{\\fldrslt t}}")
+        QTest::newRow("odd link target") << QByteArray(
+            "{\\field{\\*\\fldinst HYPERLINK \"thtp :s//a%20b%\"}{\\fldrslt t}}")
                                          << QStringLiteral("t");
         QTest::newRow("list label of Unicode and control characters")
-            << QByteArray("{\\*\\pn\\pnlvlbody\\pnucrm{\\pntxtb \\u8756?\\'07\\'01}{\\pntxta \\u946?)}}a\\par") << QStringLiteral("a");
-        QTest::newRow("list level text of Unicode and control characters")
-            << QByteArray("{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'05\\u8756?\\'0b\\'00\\'1f);}}\\listid1}}"
-                          "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}\\pard\\ls1 a\\par") << QStringLiteral("a");
-        QTest::newRow("link without result") << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"x\"}}t") << QStringLiteral("t");
+            << QByteArray("{\\*\\pn\\pnlvlbody\\pnucrm{\\pntxtb \\u8756?\\'07\\'01}{\\pntxta \\u946?)}}a\\par")
+            << QStringLiteral("a");
+        QTest::newRow("list level text of Unicode and control characters") << QByteArray(
+            "{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'05\\u8756?\\'0b\\'00\\'1f);}}\\listid1}}"
+            "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}\\pard\\ls1 a\\par")
+                                                                           << QStringLiteral("a");
+        QTest::newRow("link without result")
+            << QByteArray("{\\field{\\*\\fldinst HYPERLINK \"x\"}}t") << QStringLiteral("t");
     }
     void badInput()
     {

@@ -73,7 +73,7 @@ QTextBlockFormat blockOf(const QTextDocument &doc, const QString &needle)
 struct Look {
     bool bold, italic, underline, strike;
     double points;
-    QColor color;  // invalid: no colour set
+    QColor color; // invalid: no colour set
 };
 
 void compareLook(const QTextCharFormat &f, const Look &want)
@@ -165,20 +165,26 @@ private slots:
         const auto font = [](const char *header, const char *fontControls, const char *body) {
             return QByteArray("{\\rtf1") + header + "{\\fonttbl{\\f0" + fontControls + " X;}}\\f0 " + body + "}";
         };
-        QTest::newRow("charset 238") << font("\\ansi\\ansicpg1252", "\\fcharset238", "\\'e8\\'9d") << QStringLiteral("čť");
-        QTest::newRow("charset 0") << font("\\ansi\\ansicpg1250", "\\fcharset0", "\\'e8\\'9d") << QStringLiteral("è\u009d");
+        QTest::newRow("charset 238") << font("\\ansi\\ansicpg1252", "\\fcharset238", "\\'e8\\'9d")
+                                     << QStringLiteral("čť");
+        QTest::newRow("charset 0") << font("\\ansi\\ansicpg1250", "\\fcharset0", "\\'e8\\'9d")
+                                   << QStringLiteral("è\u009d");
         QTest::newRow("charset 204") << font("\\ansi", "\\fcharset204", "\\'e8") << QStringLiteral("и");
         QTest::newRow("charset 161") << font("\\ansi", "\\fcharset161", "\\'e8") << QStringLiteral("θ");
         QTest::newRow("charset 162") << font("\\ansi", "\\fcharset162", "\\'fe") << QStringLiteral("ş");
         QTest::newRow("charset 186") << font("\\ansi", "\\fcharset186", "\\'e8") << QStringLiteral("č");
         QTest::newRow("charset 2 bullet") << font("\\ansi", "\\fcharset2", "\\'b7 a") << QStringLiteral("• α");
         QTest::newRow("charset 128 two bytes") << font("\\ansi", "\\fcharset128", "\\'82\\'a0") << QStringLiteral("あ");
-        QTest::newRow("default charset uses header") << font("\\ansi\\ansicpg1251", "\\fcharset1", "\\'e8") << QStringLiteral("и");
+        QTest::newRow("default charset uses header")
+            << font("\\ansi\\ansicpg1251", "\\fcharset1", "\\'e8") << QStringLiteral("и");
         QTest::newRow("no charset uses header") << font("\\ansi\\ansicpg1250", "", "\\'e8") << QStringLiteral("č");
         QTest::newRow("plain ansi is 1252") << font("\\ansi", "", "\\'e8") << QStringLiteral("è");
-        QTest::newRow("font code page wins") << font("\\ansi", "\\fcharset238\\cpg1251", "\\'e8") << QStringLiteral("и");
-        QTest::newRow("unknown charset uses header") << font("\\ansi\\ansicpg1250", "\\fcharset99", "\\'e8") << QStringLiteral("č");
-        QTest::newRow("unknown font uses header") << QByteArray("{\\rtf1\\ansi\\ansicpg1250\\f7 \\'e8}") << QStringLiteral("č");
+        QTest::newRow("font code page wins")
+            << font("\\ansi", "\\fcharset238\\cpg1251", "\\'e8") << QStringLiteral("и");
+        QTest::newRow("unknown charset uses header")
+            << font("\\ansi\\ansicpg1250", "\\fcharset99", "\\'e8") << QStringLiteral("č");
+        QTest::newRow("unknown font uses header")
+            << QByteArray("{\\rtf1\\ansi\\ansicpg1250\\f7 \\'e8}") << QStringLiteral("č");
         QTest::newRow("raw 8-bit text") << font("\\ansi", "\\fcharset238", "\xe8") << QStringLiteral("č");
     }
 
@@ -261,15 +267,19 @@ private slots:
         QTest::newRow("document info") << QByteArray("{\\info{\\title T}{\\author A}}ab") << QStringLiteral("ab");
         QTest::newRow("style sheet") << QByteArray("{\\stylesheet{\\s0 Normal;}}ab") << QStringLiteral("ab");
         QTest::newRow("field keeps result")
-            << QByteArray("a{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt {\\ul link}}}b") << QStringLiteral("alinkb");
+            << QByteArray("a{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt {\\ul link}}}b")
+            << QStringLiteral("alinkb");
         QTest::newRow("field instruction without star")
             << QByteArray("{\\field{\\fldinst PAGE}{\\fldrslt 3}}") << QStringLiteral("3");
-        QTest::newRow("footnote") << QByteArray("a{\\super\\chftn}{\\footnote\\pard note\\par}b") << QStringLiteral("ab");
-        QTest::newRow("object") << QByteArray("a{\\object\\objemb{\\*\\objdata 0102}{\\result{\\pict 00}}}b") << QStringLiteral("ab");
+        QTest::newRow("footnote") << QByteArray("a{\\super\\chftn}{\\footnote\\pard note\\par}b")
+                                  << QStringLiteral("ab");
+        QTest::newRow("object") << QByteArray("a{\\object\\objemb{\\*\\objdata 0102}{\\result{\\pict 00}}}b")
+                                << QStringLiteral("ab");
         QTest::newRow("header and footer") << QByteArray("{\\header h}{\\footerr f}ab") << QStringLiteral("ab");
         QTest::newRow("hidden text") << QByteArray("a{\\v hidden}b\\v x\\v0 c") << QStringLiteral("abc");
         // The number or bullet of a list item comes from its list, not from the text.
-        QTest::newRow("list text") << QByteArray("{\\pntext\\'95\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb x}}a") << QStringLiteral("a");
+        QTest::newRow("list text") << QByteArray("{\\pntext\\'95\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb x}}a")
+                                   << QStringLiteral("a");
         QTest::newRow("page and section controls")
             << QByteArray("\\paperw11906\\margl1134\\sectd\\sbknone\\pgndec a") << QStringLiteral("a");
     }
@@ -336,11 +346,14 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("final mark adds nothing") << QByteArray("a\\par b\\par") << QStringList{"a", "b"};
         QTest::newRow("text after last mark") << QByteArray("a\\par b") << QStringList{"a", "b"};
-        QTest::newRow("empty paragraphs kept") << QByteArray("a\\par\\par\\par b\\par") << QStringList{"a", "", "", "b"};
+        QTest::newRow("empty paragraphs kept")
+            << QByteArray("a\\par\\par\\par b\\par") << QStringList{"a", "", "", "b"};
         QTest::newRow("empty document") << QByteArray("") << QStringList{""};
         QTest::newRow("one empty paragraph") << QByteArray("\\par") << QStringList{""};
-        QTest::newRow("section end after paragraph") << QByteArray("a\\par\\sect b\\page c\\par") << QStringList{"a", "b", "c"};
-        QTest::newRow("table cells and rows") << QByteArray("\\trowd a\\cell b\\cell\\row c") << QStringList{"a\tb\t", "c"};
+        QTest::newRow("section end after paragraph")
+            << QByteArray("a\\par\\sect b\\page c\\par") << QStringList{"a", "b", "c"};
+        QTest::newRow("table cells and rows")
+            << QByteArray("\\trowd a\\cell b\\cell\\row c") << QStringList{"a\tb\t", "c"};
     }
 
     void paragraphEnds()
@@ -373,30 +386,39 @@ private slots:
         QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 a}}} b}") << "a" << false;
         QTest::newRow("truncated in escape") << QByteArray("{\\rtf1 a\\'e") << "a" << false;
         QTest::newRow("truncated after backslash") << QByteArray("{\\rtf1 a\\") << "a" << false;
-        QTest::newRow("truncated in font table") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset238 Ari") << "" << false;
+        QTest::newRow("truncated in font table")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset238 Ari") << "" << false;
         QTest::newRow("no tables") << QByteArray("{\\rtf hello}") << "hello" << false;
-        QTest::newRow("hundreds of digits")
-            << "{\\rtf1\\fs" + digits + " a\\li-" + digits + " b\\u" + digits + " c\\f" + digits + " d\\cf" + digits + " e}"
-            << "abcde" << false;
-        QTest::newRow("deep nesting") << "{\\rtf1 " + deepOpen + "x" + deepClose + "y}" << "xy" << false;
-        QTest::newRow("deep nesting left open") << "{\\rtf1 " + repeated("{\\b ", 50000) + "x" << "x" << false;
+        QTest::newRow("hundreds of digits") << "{\\rtf1\\fs" + digits + " a\\li-" + digits + " b\\u" + digits + " c\\f"
+                + digits + " d\\cf" + digits + " e}"
+                                            << "abcde" << false;
+        QTest::newRow("deep nesting") << "{\\rtf1 " + deepOpen + "x" + deepClose + "y}"
+                                      << "xy" << false;
+        QTest::newRow("deep nesting left open") << "{\\rtf1 " + repeated("{\\b ", 50000) + "x"
+                                                << "x" << false;
         QTest::newRow("skip beyond depth limit")
-            << "{\\rtf1 " + repeated("{", 2000) + "{\\*\\x hidden}x" + repeated("}", 2000) + "y}" << "xy" << false;
+            << "{\\rtf1 " + repeated("{", 2000) + "{\\*\\x hidden}x" + repeated("}", 2000) + "y}"
+            << "xy" << false;
         QTest::newRow("huge binary length") << QByteArray("{\\rtf1 a\\bin99999999999999 bc}") << "a" << false;
         QTest::newRow("negative binary length") << QByteArray("{\\rtf1 a\\bin-5 b}") << "ab" << false;
         QTest::newRow("invalid hex escapes") << QByteArray("{\\rtf1 a\\'zzb\\'4") << "azzb" << false;
         QTest::newRow("escaped control bytes") << QByteArray("{\\rtf1 a\\'00\\'0a\\'0db}") << "ab" << false;
-        QTest::newRow("raw control bytes") << QByteArray("{\\rtf1 a\0\x01\x1f" "b}", 13) << "ab" << false;
+        QTest::newRow("raw control bytes") << QByteArray("{\\rtf1 a\0\x01\x1f"
+                                                         "b}",
+                                                         13)
+                                           << "ab" << false;
         QTest::newRow("structural unicode") << QByteArray("{\\rtf1 a\\u8233?\\u-560?\\u-4?\\u10?b}") << "ab" << false;
         QTest::newRow("huge unicode skip") << QByteArray("{\\rtf1\\uc999999\\u269 abcdefghijklmnopqrstuvwxyz}")
                                            << QStringLiteral("čqrstuvwxyz") << false;
         QTest::newRow("colour out of range") << QByteArray("{\\rtf1{\\colortbl;\\red255;}\\cf99 x}") << "x" << false;
         QTest::newRow("star at the top") << QByteArray("{\\rtf1\\*\\x a}") << "a" << false;
-        QTest::newRow("long control word") << "{\\rtf1 \\" + repeated("b", 5000) + " x}" << "x" << false;
+        QTest::newRow("long control word") << "{\\rtf1 \\" + repeated("b", 5000) + " x}"
+                                           << "x" << false;
         QByteArray fonts;
         for (int i = 0; i < 3000; ++i)
             fonts += "{\\f" + QByteArray::number(i) + "\\fcharset238 F;}";
-        QTest::newRow("many fonts") << "{\\rtf1{\\fonttbl" + fonts + "}\\f2999 x\\f5 y}" << "xy" << false;
+        QTest::newRow("many fonts") << "{\\rtf1{\\fonttbl" + fonts + "}\\f2999 x\\f5 y}"
+                                    << "xy" << false;
         QTest::newRow("leading white space") << QByteArray(" \r\n\t{\\rtf1 x}") << "x" << false;
         QTest::newRow("plain text") << QByteArray("Kapitola 1") << "" << true;
         QTest::newRow("empty file") << QByteArray() << "" << true;

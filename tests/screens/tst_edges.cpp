@@ -86,14 +86,19 @@ private slots:
     void failedLevelOpeningLeavesEverythingAsItWas_data()
     {
         QTest::addColumn<QString>("courseSetting");
-        QTest::addColumn<QString>("damaged");   // "template": the window template is damaged
+        QTest::addColumn<QString>("damaged"); // "template": the window template is damaged
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("error");
-        QTest::newRow("colour") << "1*COLOR TITLE*modra" << "" << 2 << "'modra' is not a valid integer value";
-        QTest::newRow("width") << "1*WIDTH*700 px" << "" << 2 << "'700 px' is not a valid integer value";
-        QTest::newRow("text font") << "1*FONTSIZE MEMO*x" << "" << 2 << "'x' is not a valid integer value";
-        QTest::newRow("template") << "" << "template" << 2 << "is not a valid window template";
-        QTest::newRow("template, deeper") << "" << "template" << 3 << "is not a valid window template";
+        QTest::newRow("colour") << "1*COLOR TITLE*modra"
+                                << "" << 2 << "'modra' is not a valid integer value";
+        QTest::newRow("width") << "1*WIDTH*700 px"
+                               << "" << 2 << "'700 px' is not a valid integer value";
+        QTest::newRow("text font") << "1*FONTSIZE MEMO*x"
+                                   << "" << 2 << "'x' is not a valid integer value";
+        QTest::newRow("template") << ""
+                                  << "template" << 2 << "is not a valid window template";
+        QTest::newRow("template, deeper") << ""
+                                          << "template" << 3 << "is not a valid window template";
     }
 
     void failedLevelOpeningLeavesEverythingAsItWas()
@@ -168,7 +173,7 @@ private slots:
                 // Level 20 keeps its own screen file; its items work as on level 19.
                 CourseState &c = s().course;
                 QCOMPARE(c.ScreenFile[20], QStringLiteral("a.txt"));
-                testing::RunningProgram::onDialog([](QWidget *) {});   // fails the test when none opens
+                testing::RunningProgram::onDialog([](QWidget *) {}); // fails the test when none opens
                 press(w, 18, 20);
                 QCOMPARE(c.ScreenFile[20], QStringLiteral("a.txt"));
                 QVERIFY(s().contentFilePath(20).endsWith(QStringLiteral("/Hĺbka/a.txt")));
@@ -229,7 +234,7 @@ private slots:
         const int top = first->y();
         root.ScrollBar2->setValue(1);
         QVERIFY(first->y() < top);
-        QVERIFY(top - first->y() <= 45);   // no button is skipped
+        QVERIFY(top - first->y() <= 45); // no button is skipped
         // One step before the end the last button is not yet whole; at the end it is, at
         // the bottom.
         root.ScrollBar2->setValue(root.ScrollBar2->maximum() - 1);
@@ -315,8 +320,8 @@ private slots:
 
     void specialFilesAreMissingFiles()
     {
-        p->write(QStringLiteral("Rúry/Obsah.txt"), {QStringLiteral("[Obrázok]obr.bmp"), QStringLiteral("[Ďalej]kap.txt"),
-                                                     QStringLiteral("<Úvod>")});
+        p->write(QStringLiteral("Rúry/Obsah.txt"),
+                 {QStringLiteral("[Obrázok]obr.bmp"), QStringLiteral("[Ďalej]kap.txt"), QStringLiteral("<Úvod>")});
         p->write(QStringLiteral("Rúry/kap.txt"), {QStringLiteral("<Kapitola>")});
         for (const char *name : {"Rúry/obr.bmp", "Rúry/kap.rtf", "Rúry/POZADIE.BMP", "Rúry/TXT.BMP"})
             fifo(program() + QLatin1Char('/') + QString::fromUtf8(name));
@@ -347,9 +352,12 @@ private slots:
         QDir().mkpath(outside);
         picture(outside + QStringLiteral("/pic.bmp"));
         textfile::writeLines(outside + QStringLiteral("/x.txt"), {QStringLiteral("<Mimo>")});
-        const QStringList targets{QStringLiteral("..\\..\\..\\..\\..\\..\\..\\..\\etc\\passwd"), QStringLiteral("/etc/passwd"),
-                                  QStringLiteral("file:///etc/passwd"), QStringLiteral("..\\..\\outside\\pic.bmp"),
-                                  QStringLiteral("odkaz.bmp"), outside + QStringLiteral("/x.txt"),
+        const QStringList targets{QStringLiteral("..\\..\\..\\..\\..\\..\\..\\..\\etc\\passwd"),
+                                  QStringLiteral("/etc/passwd"),
+                                  QStringLiteral("file:///etc/passwd"),
+                                  QStringLiteral("..\\..\\outside\\pic.bmp"),
+                                  QStringLiteral("odkaz.bmp"),
+                                  outside + QStringLiteral("/x.txt"),
                                   outside + QStringLiteral("/nova.txt")};
         QStringList lines;
         for (const QString &target : targets)
@@ -367,8 +375,13 @@ private slots:
         const QString folder = program() + QStringLiteral("/Kurz/");
         const QString none = QStringLiteral(" - súbor neexistuje");
         // A target's kind follows its first ".": "..\\" makes a desktop item of a picture.
-        const auto path = [&](int i) { return QString(folder + targets.at(i)).replace(QLatin1Char('\\'), QLatin1Char('/')); };
-        const QStringList expected{path(0) + none, targets.at(1) + none, path(2) + none, path(3) + none,
+        const auto path = [&](int i) {
+            return QString(folder + targets.at(i)).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        };
+        const QStringList expected{path(0) + none,
+                                   targets.at(1) + none,
+                                   path(2) + none,
+                                   path(3) + none,
                                    QStringLiteral("Neexistuje súbor obrázku"),
                                    QStringLiteral("Neexistuje textový súbor ") + targets.at(5),
                                    QStringLiteral("Neexistuje textový súbor ") + targets.at(6)};
@@ -397,8 +410,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("button font auto") << "1*FONTSIZE BUTTON*auto" << QStringList();
         QTest::newRow("bad height") << "1*HEIGHT*vysoké" << QStringList();
-        QTest::newRow("relative search path") << "" << QStringList{QStringLiteral("Kurz/kap1.txt"), QStringLiteral("Môj"),
-                                                                   QStringLiteral("titul")};
+        QTest::newRow("relative search path")
+            << "" << QStringList{QStringLiteral("Kurz/kap1.txt"), QStringLiteral("Môj"), QStringLiteral("titul")};
     }
 
     void oddSettingsAndStarts()
@@ -442,8 +455,10 @@ private slots:
         QVERIFY(QDir().mkpath(program() + QStringLiteral("/CONFIG.TXT")));
         const QString broken = QStringLiteral("Dva\nriadky");
         p->write(broken + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Slučka]slucka1.txt")});
-        QVERIFY(QFile::link(QStringLiteral("slucka2.txt"), program() + QLatin1Char('/') + broken + QStringLiteral("/slucka1.txt")));
-        QVERIFY(QFile::link(QStringLiteral("slucka1.txt"), program() + QLatin1Char('/') + broken + QStringLiteral("/slucka2.txt")));
+        QVERIFY(QFile::link(QStringLiteral("slucka2.txt"),
+                            program() + QLatin1Char('/') + broken + QStringLiteral("/slucka1.txt")));
+        QVERIFY(QFile::link(QStringLiteral("slucka1.txt"),
+                            program() + QLatin1Char('/') + broken + QStringLiteral("/slucka2.txt")));
         for (int i = 0; i < 10000; ++i)
             QDir(program()).mkdir(QStringLiteral("k%1").arg(i, 5, 10, QLatin1Char('0')));
         p->start();

@@ -15,17 +15,17 @@ private slots:
     void quantities_data()
     {
         QTest::addColumn<int>("u");
-        QTest::addColumn<QList<int>>("expected");   // lesson w, course w, height, first top, step, growth
+        QTest::addColumn<QList<int>>("expected"); // lesson w, course w, height, first top, step, growth
         QTest::newRow("96 dpi") << 10 << QList<int>{180, 150, 40, 55, 45, 10};
-        QTest::newRow("120 dpi") << 8 << QList<int>{192, 160, 32, 50, 36, 10};   // round(2.5) = 2
+        QTest::newRow("120 dpi") << 8 << QList<int>{192, 160, 32, 50, 36, 10}; // round(2.5) = 2
     }
 
     void quantities()
     {
         QFETCH(int, u);
         QFETCH(QList<int>, expected);
-        const QList<int> actual{lessonButtonWidth(u), courseButtonWidth(u), buttonHeight(u),
-                                buttonTop(FirstLayoutTop, u), buttonStep(u), growth(u)};
+        const QList<int> actual{lessonButtonWidth(u),         courseButtonWidth(u), buttonHeight(u),
+                                buttonTop(FirstLayoutTop, u), buttonStep(u),        growth(u)};
         QCOMPARE(actual, expected);
         QCOMPARE(buttonLeft(700, lessonButtonWidth(u), u), 700 - lessonButtonWidth(u) - 3 * u);
     }
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(buttonsHeight(6, 10), 300);
 
         QVERIFY(!scrollBarPlan(5, 10, 700, 640, 17).visible);
-        const ScrollBarPlan plan = scrollBarPlan(13, 10, 700, 640, 17);   // 650 + 40 > 640
+        const ScrollBarPlan plan = scrollBarPlan(13, 10, 700, 640, 17); // 650 + 40 > 640
         QVERIFY(plan.visible);
         QCOMPARE(plan.left, 700 - 17 - 5);
         QCOMPARE(plan.top, 55);
@@ -74,9 +74,9 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QString::fromUtf8(name)));
         QFile(dir.path() + QStringLiteral("/subor.txt")).open(QIODevice::WriteOnly);
         const course::FolderList list = course::folderList(dir.path() + QLatin1Char('/'));
-        QCOMPARE(list.courses(), (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"),
-                                              QStringLiteral("cvičenia"), QStringLiteral("Čítanie"),
-                                              QStringLiteral("zemepis")}));
+        QCOMPARE(list.courses(),
+                 (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("cvičenia"),
+                              QStringLiteral("Čítanie"), QStringLiteral("zemepis")}));
         // The root and every folder on the way come first.
         const QStringList parts = QDir::cleanPath(dir.path()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
         QCOMPARE(list.firstCourseEntry, int(parts.size()) + 2);

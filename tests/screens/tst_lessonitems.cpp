@@ -73,10 +73,7 @@ class TestLessonItems : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("LUMORA_PLAYER_EXIT", "1");
-    }
+    void initTestCase() { qputenv("LUMORA_PLAYER_EXIT", "1"); }
 
     void init()
     {
@@ -86,15 +83,15 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(LUMORA_SCPLAYER), program() + QStringLiteral("/SCPLAYER.EXE")));
         write(course() + QStringLiteral("/Obsah.txt"),
               {QStringLiteral("[Ukážka]ukazka.scm"),                 // 1
-               QStringLiteral("[Ukážka s prepínačom]UKAZKA.SCM /x"),  // 2
-               QStringLiteral("[Program]prog.sh /a /b"),              // 3
-               QStringLiteral("[Obrázok]Obrazok.BMP"),                // 4
-               QStringLiteral("[Chýba]nic.exe"),                      // 5
-               QStringLiteral("[Bez bodky]scmhra"),                   // 6
-               QStringLiteral("[Mimo kurzu]..\\mimo.sh"),                // 7
-               QStringLiteral("[Chýba obrázok]nie.bmp"),              // 8
-               QStringLiteral("[Ďalej]kap1.txt"),                     // 9
-               QStringLiteral("[Zlý obrázok]zly.bmp")});              // 10
+               QStringLiteral("[Ukážka s prepínačom]UKAZKA.SCM /x"), // 2
+               QStringLiteral("[Program]prog.sh /a /b"),             // 3
+               QStringLiteral("[Obrázok]Obrazok.BMP"),               // 4
+               QStringLiteral("[Chýba]nic.exe"),                     // 5
+               QStringLiteral("[Bez bodky]scmhra"),                  // 6
+               QStringLiteral("[Mimo kurzu]..\\mimo.sh"),            // 7
+               QStringLiteral("[Chýba obrázok]nie.bmp"),             // 8
+               QStringLiteral("[Ďalej]kap1.txt"),                    // 9
+               QStringLiteral("[Zlý obrázok]zly.bmp")});             // 10
         write(course() + QStringLiteral("/kap1.txt"), {QStringLiteral("<Text kapitoly>")});
         textfile::writeBytes(course() + QStringLiteral("/ukazka.scm"), "ukážka");
         textfile::writeBytes(course() + QStringLiteral("/zly.bmp"), "no picture here");
@@ -105,16 +102,13 @@ private slots:
         script(p->program() + QStringLiteral("/mimo.sh"));
     }
 
-    void cleanup()
-    {
-        p.reset();
-    }
+    void cleanup() { p.reset(); }
 
     void demonstrationsGoToThePlayer()
     {
         inCourse([&](TForm1 *w) {
             press(w, 1, 2);
-            press(w, 2, 2);   // upper case, with a switch that is not passed on
+            press(w, 2, 2); // upper case, with a switch that is not passed on
             QTRY_COMPARE(logLines(playerLog()).size(), 2);
         });
         const QString expected = course() + QStringLiteral("/ukazka.scm\t/s/c");
@@ -126,13 +120,14 @@ private slots:
     {
         inCourse([&](TForm1 *w) {
             press(w, 3, 2);
-            press(w, 7, 2);   // outside the course, inside the program folder
+            press(w, 7, 2); // outside the course, inside the program folder
             QTRY_COMPARE(logLines(programLog()).size(), 2);
         });
         QStringList lines = logLines(programLog());
         lines.sort();
-        QCOMPARE(lines, (QStringList{course() + QStringLiteral("/prog.sh|/a /b"),
-                                     p->program() + QStringLiteral("/mimo.sh|")}));
+        QCOMPARE(
+            lines,
+            (QStringList{course() + QStringLiteral("/prog.sh|/a /b"), p->program() + QStringLiteral("/mimo.sh|")}));
     }
 
     void missingFilesAreReported()
@@ -145,19 +140,21 @@ private slots:
         QStringList texts;
         for (const auto &r : hook::shown())
             texts << r.text;
-        QCOMPARE(texts, (QStringList{course() + QStringLiteral("/nic.exe - súbor neexistuje"),
-                                     QStringLiteral("Neexistuje ukážka .scm"), QStringLiteral("Neexistuje súbor obrázku")}));
+        QCOMPARE(texts,
+                 (QStringList{course() + QStringLiteral("/nic.exe - súbor neexistuje"),
+                              QStringLiteral("Neexistuje ukážka .scm"), QStringLiteral("Neexistuje súbor obrázku")}));
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Upozornenie"));
     }
 
     void missingPlayerGating()
     {
-        write(program() + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("0*SCPLAYER*Chýba prehrávač")});
+        write(program() + QStringLiteral("/CONFIG.TXT"),
+              {QStringLiteral("0*IP*x"), QStringLiteral("0*SCPLAYER*Chýba prehrávač")});
         QFile::remove(program() + QStringLiteral("/SCPLAYER.EXE"));
         inCourse([&](TForm1 *w) {
-            press(w, 2, 2);   // with parameters: silenced by its own line
+            press(w, 2, 2); // with parameters: silenced by its own line
             QVERIFY(hook::shown().isEmpty());
-            press(w, 1, 2);   // without: always shown
+            press(w, 1, 2); // without: always shown
         });
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("Chýba prehrávač"));
@@ -198,7 +195,7 @@ private slots:
             QVERIFY(seen);
 
             onDialog([&](QWidget *) {});
-            press(w, 10, 2);   // a file that is no picture: the standard error box
+            press(w, 10, 2); // a file that is no picture: the standard error box
         });
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Lumora"));

@@ -46,25 +46,22 @@ private slots:
     void init()
     {
         p = std::make_unique<testing::RunningProgram>();
-        p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x"), QStringLiteral("1*WIDTH*700"),
-                                             QStringLiteral("1*HEIGHT*640"), QStringLiteral("1*LEFT CORNER*5"),
-                                             QStringLiteral("1*TOP CORNER*6")});
+        p->write(QStringLiteral("CONFIG.TXT"),
+                 {QStringLiteral("0*IP*x"), QStringLiteral("1*WIDTH*700"), QStringLiteral("1*HEIGHT*640"),
+                  QStringLiteral("1*LEFT CORNER*5"), QStringLiteral("1*TOP CORNER*6")});
         p->write(QStringLiteral("Biológia/OBSAH.TXT"),
-              {QStringLiteral("Úvod kurzu"), QStringLiteral("[Rastliny a ich časti v prírode]Kap1.TXT"),
-               QStringLiteral("[]skryte.txt"), QStringLiteral("[Živočíchy]kap2.txt"),
-               QStringLiteral("//https://sk.wikipedia.org/wiki/Biológia"), QStringLiteral("//www.example.sk"),
-               QStringLiteral("<Biológia je veda o živote."), QStringLiteral("Druhý odsek.>")});
+                 {QStringLiteral("Úvod kurzu"), QStringLiteral("[Rastliny a ich časti v prírode]Kap1.TXT"),
+                  QStringLiteral("[]skryte.txt"), QStringLiteral("[Živočíchy]kap2.txt"),
+                  QStringLiteral("//https://sk.wikipedia.org/wiki/Biológia"), QStringLiteral("//www.example.sk"),
+                  QStringLiteral("<Biológia je veda o živote."), QStringLiteral("Druhý odsek.>")});
         p->write(QStringLiteral("Biológia/kap1.txt"),
-              {QStringLiteral("[Listy]kap1.txt"), QStringLiteral("<Kapitola o rastlinách>")});
+                 {QStringLiteral("[Listy]kap1.txt"), QStringLiteral("<Kapitola o rastlinách>")});
         p->write(QStringLiteral("álgebra/Obsah.txt"), {QStringLiteral("[Čísla]cisla.txt")});
         p->write(QStringLiteral("Zemepis/Obsah.bak"), {QStringLiteral("[Európa]europa.txt")});
         QDir().mkpath(program() + QStringLiteral("/.skryty"));
     }
 
-    void cleanup()
-    {
-        p.reset();
-    }
+    void cleanup() { p.reset(); }
 
     void rootScreenListsTheCourseFolders()
     {
@@ -82,8 +79,9 @@ private slots:
         QStringList captions;
         for (int i = first; i <= c.FolderListCount; ++i)
             captions << qobject_cast<QPushButton *>(c.CourseButton[size_t(i)].data())->text();
-        QCOMPARE(captions, (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Chémia"),
-                                        QStringLiteral("Zemepis")}));
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("álgebra"), QStringLiteral("Biológia"), QStringLiteral("Chémia"),
+                              QStringLiteral("Zemepis")}));
 
         QPushButton *b = button(&p->main(), QStringLiteral("Buttonx%1%2").arg(first + 1).arg(1));
         QVERIFY(b);
@@ -135,7 +133,7 @@ private slots:
 
             QPushButton *first = button(w, QStringLiteral("Button12"));
             QVERIFY(first);
-            QCOMPARE(first->text(), QStringLiteral("Rastliny a ich čast."));   // 19 characters and "."
+            QCOMPARE(first->text(), QStringLiteral("Rastliny a ich čast.")); // 19 characters and "."
             QCOMPARE(first->toolTip(), QStringLiteral("Rastliny a ich časti v prírode"));
             QCOMPARE(first->property("tag").toInt(), 1);
             const QPushButton *second = button(w, QStringLiteral("Button22"));
@@ -143,7 +141,7 @@ private slots:
             QVERIFY(second->isHidden());
             QPushButton *third = button(w, QStringLiteral("Button32"));
             QVERIFY(third);
-            QCOMPARE(third->y(), 55 + 45);   // the invisible button takes no room
+            QCOMPARE(third->y(), 55 + 45); // the invisible button takes no room
             QCOMPARE(third->property("tag").toInt(), 3);
             QVERIFY(third->toolTip().isEmpty());
 
@@ -308,7 +306,8 @@ private slots:
 
     void searchWindowShowsOneScreen()
     {
-        p->start({program() + QStringLiteral("/Biológia/kap1.txt"), QStringLiteral("Rastliny"), QStringLiteral("listy")});
+        p->start(
+            {program() + QStringLiteral("/Biológia/kap1.txt"), QStringLiteral("Rastliny"), QStringLiteral("listy")});
         QCOMPARE(s().course.LevelFolder[1], QStringLiteral("Biológia"));
         QCOMPARE(s().course.ScreenFile[1], QStringLiteral("kap1.txt"));
         QCOMPARE(p->main().Label1->text(), QStringLiteral(" Rastliny listy"));

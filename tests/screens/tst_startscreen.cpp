@@ -33,12 +33,9 @@ class TestStartScreen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testing::RunningProgram> p;
-    QStringList opened;   // folders the program was asked to start on
+    QStringList opened; // folders the program was asked to start on
 
-    QWidget *panelChild(const QString &name) const
-    {
-        return p->main().client->findChild<QWidget *>(name);
-    }
+    QWidget *panelChild(const QString &name) const { return p->main().client->findChild<QWidget *>(name); }
 
     void writeCourse(const QString &course)
     {
@@ -61,10 +58,7 @@ private slots:
         p = std::make_unique<testing::RunningProgram>();
     }
 
-    void cleanup()
-    {
-        p.reset();
-    }
+    void cleanup() { p.reset(); }
 
     void folderWithoutCoursesSaysSoAndOpensAnother()
     {
@@ -105,13 +99,15 @@ private slots:
         QTimer::singleShot(0, qApp, [&] {
             QFileDialog *files = nullptr;
             // No dialog leaves the buttons empty, which the checks below report.
-            (void)QTest::qWaitFor([&] {
-                for (QWidget *w : QApplication::topLevelWidgets()) {
-                    if (auto *d = qobject_cast<QFileDialog *>(w); d && d->isVisible())
-                        files = d;
-                }
-                return files != nullptr;
-            }, 20000);
+            (void)QTest::qWaitFor(
+                [&] {
+                    for (QWidget *w : QApplication::topLevelWidgets()) {
+                        if (auto *d = qobject_cast<QFileDialog *>(w); d && d->isVisible())
+                            files = d;
+                    }
+                    return files != nullptr;
+                },
+                20000);
             if (!files)
                 return;
             for (QPushButton *b : files->findChildren<QPushButton *>())
@@ -150,7 +146,8 @@ private slots:
         QTest::addColumn<bool>("asked");
         QTest::newRow("no table") << QStringList() << true;
         QTest::newRow("table without the key") << QStringList{QStringLiteral("0*IP*x")} << true;
-        QTest::newRow("table silences it") << QStringList{QStringLiteral("0*IP*x"), QStringLiteral("0*END*Koniec?")} << false;
+        QTest::newRow("table silences it")
+            << QStringList{QStringLiteral("0*IP*x"), QStringLiteral("0*END*Koniec?")} << false;
     }
 
     void withoutTextTableQuestionsAreAsked()
@@ -179,7 +176,7 @@ private slots:
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *top) {
             p->onLevel(3, [&](TForm1 *chapter) {
                 p->onLevel(4, [&](TForm1 *deepest) {
-                    p->session().requestTerminate();   // the learner ends the program here
+                    p->session().requestTerminate(); // the learner ends the program here
                     deepest->hide();
                 });
                 testing::RunningProgram::press(chapter, QStringLiteral("Button13"));
@@ -187,9 +184,10 @@ private slots:
             testing::RunningProgram::press(top, QStringLiteral("Button12"));
         });
         const ResumeTrail trail = UserSettings().resumeTrail(folder);
-        QCOMPARE(trail, (ResumeTrail{{QStringLiteral("Kurz"), QStringLiteral("Kurz")},
-                                     {QStringLiteral("kap1.txt"), QStringLiteral("Kapitola jedna")},
-                                     {QStringLiteral("KAP2.TXT"), QStringLiteral("Ďalej")}}));
+        QCOMPARE(trail,
+                 (ResumeTrail{{QStringLiteral("Kurz"), QStringLiteral("Kurz")},
+                              {QStringLiteral("kap1.txt"), QStringLiteral("Kapitola jedna")},
+                              {QStringLiteral("KAP2.TXT"), QStringLiteral("Ďalej")}}));
 
         // The next start on the same courses offers to go back there.
         auto again = std::make_unique<testing::RunningProgram>();
@@ -233,8 +231,9 @@ private slots:
     {
         p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x")});
         writeCourse(QStringLiteral("Kurz"));
-        const QString file = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Lumora"),
-                                       QStringLiteral("lumora")).fileName();
+        const QString file =
+            QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Lumora"), QStringLiteral("lumora"))
+                .fileName();
         QDir().mkpath(QFileInfo(file).path());
         QFile damaged(file);
         QVERIFY(damaged.open(QIODevice::WriteOnly));

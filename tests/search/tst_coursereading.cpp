@@ -44,7 +44,7 @@ QString found(const QString &query, const std::vector<ScreenText> &screens)
     QStringList out;
     for (const Hit &hit : findScreens(parseQuery(query), screens))
         out << (hit.inCaption ? QStringLiteral("C:") : QStringLiteral("T:"))
-                   + screens[size_t(hit.screen)].places.value(hit.place).captionPath;
+                + screens[size_t(hit.screen)].places.value(hit.place).captionPath;
     return out.join(QStringLiteral(" | "));
 }
 
@@ -96,14 +96,17 @@ private slots:
     void readingAgain()
     {
         QCOMPARE(m_cache.size(), 3);
-        textfile::writeLines(m_dir.filePath(QStringLiteral("work/kap1.txt")), {QStringLiteral("nová poznámka o mocninách")});
+        textfile::writeLines(m_dir.filePath(QStringLiteral("work/kap1.txt")),
+                             {QStringLiteral("nová poznámka o mocninách")});
         QFile rtf(m_dir.filePath(QStringLiteral("program/Kurz/kap1.rtf")));
         QVERIFY(rtf.open(QIODevice::WriteOnly));
         rtf.write("{\\rtf1 Zmenen\\'fd text o odmocnin\\'e1ch a pr\\'edkladoch.}");
         rtf.close();
         const Reading second = read(m_request, m_cache);
-        QCOMPARE(found(QStringLiteral("mocnin"), second.screens), QStringLiteral("T:Kurz - Úvod do kurzu - Späť na kapitolu"));
-        QCOMPARE(found(QStringLiteral("odmocninach priklad"), second.screens), QStringLiteral("T:Kurz - Úvod do kurzu - Späť na kapitolu"));
+        QCOMPARE(found(QStringLiteral("mocnin"), second.screens),
+                 QStringLiteral("T:Kurz - Úvod do kurzu - Späť na kapitolu"));
+        QCOMPARE(found(QStringLiteral("odmocninach priklad"), second.screens),
+                 QStringLiteral("T:Kurz - Úvod do kurzu - Späť na kapitolu"));
         QCOMPARE(found(QStringLiteral("kruznica"), second.screens), QString());
         QCOMPARE(m_cache.size(), 3);
 
@@ -124,16 +127,19 @@ private slots:
         for (int depth = 0; depth < 30; ++depth) {
             const QString next = QStringLiteral("d%1.txt").arg(depth + 1);
             textfile::writeLines(course + QStringLiteral("/d%1.txt").arg(depth),
-                                 {QStringLiteral("[Ľavá %1]").arg(depth) + next, QStringLiteral("[Pravá %1]").arg(depth) + next,
+                                 {QStringLiteral("[Ľavá %1]").arg(depth) + next,
+                                  QStringLiteral("[Pravá %1]").arg(depth) + next,
                                   QStringLiteral("[Znova]d%1.txt").arg(depth)});
         }
         textfile::writeLines(course + QStringLiteral("/d30.txt"), {QStringLiteral("<Posledná obrazovka>")});
         FormattedTextCache cache;
-        const Reading r = read({course, QStringLiteral("Kurz"), QStringLiteral("d0.txt"), dir.filePath(QStringLiteral("work"))}, cache);
+        const Reading r = read(
+            {course, QStringLiteral("Kurz"), QStringLiteral("d0.txt"), dir.filePath(QStringLiteral("work"))}, cache);
         QVERIFY(r.complete);
         QCOMPARE(r.screens.size(), size_t(31));
         QCOMPARE(r.screens.back().places.size(), MaxPlaces);
-        QCOMPARE(found(QStringLiteral("posledna prava 29"), r.screens), QStringLiteral("T:") + r.screens.back().places.first().captionPath);
+        QCOMPARE(found(QStringLiteral("posledna prava 29"), r.screens),
+                 QStringLiteral("T:") + r.screens.back().places.first().captionPath);
         QCOMPARE(r.screens.back().places.first().captionPath.count(QStringLiteral(" - ")), 30);
     }
 

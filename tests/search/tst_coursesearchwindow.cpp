@@ -27,7 +27,7 @@ namespace {
 QByteArray lessonRtf(int number, int bytes)
 {
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\f0 Lekcia " + QByteArray::number(number)
-                     + ": \\'e8\\'edslo a \\b po\\'e8\\'edtanie\\b0 .\\par ";
+        + ": \\'e8\\'edslo a \\b po\\'e8\\'edtanie\\b0 .\\par ";
     while (rtf.size() < bytes)
         rtf += "Text lekcie s ve\\'be a slovami, ktor\\'e9 sa opakuj\\'fa.\\par ";
     return rtf + "}";
@@ -141,7 +141,14 @@ private slots:
             QTest::qWait(20);
             return searchShown;
         };
-        struct Row { int level; QString folder; bool hostShowsCourseList; bool searchInstance; bool opens; int offers; };
+        struct Row {
+            int level;
+            QString folder;
+            bool hostShowsCourseList;
+            bool searchInstance;
+            bool opens;
+            int offers;
+        };
         const Row rows[] = {
             {1, QString(), false, false, false, 0},
             {2, QStringLiteral("Kurz"), true, false, false, 0},

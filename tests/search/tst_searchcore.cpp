@@ -82,7 +82,8 @@ private slots:
         prepare(screen);
         const QList<Hit> hits = findScreens(query, {screen});
         const QString found = hits.isEmpty() ? QStringLiteral("none")
-                              : hits[0].inCaption ? QStringLiteral("caption") : QStringLiteral("text");
+            : hits[0].inCaption              ? QStringLiteral("caption")
+                                             : QStringLiteral("text");
         // No snippet is shown for a screen not found.
         const QString shown = hits.isEmpty() ? row[4] : snippet(query, screen);
         COMPARE_GOLDEN_CELLS((QStringList{found, shown}), goldenFolder + QStringLiteral("matching.txt"), 3);
@@ -118,8 +119,8 @@ private slots:
     void order()
     {
         std::vector<ScreenText> screens(4);
-        const QStringList captions = {QStringLiteral("Úvod"), QStringLiteral("Sčítanie"),
-                                      QStringLiteral("Odčítanie"), QStringLiteral("Sčítanie zlomkov")};
+        const QStringList captions = {QStringLiteral("Úvod"), QStringLiteral("Sčítanie"), QStringLiteral("Odčítanie"),
+                                      QStringLiteral("Sčítanie zlomkov")};
         for (size_t i = 0; i < screens.size(); ++i) {
             addPlace(screens[i], int(i), captions[qsizetype(i)], captions[qsizetype(i)]);
             screens[i].fields = {i == 0 ? QStringLiteral("sčítanie čísel") : QStringLiteral("nič"),

@@ -44,7 +44,8 @@ private slots:
                  data + QLatin1Char('/'));
         QVERIFY(QDir(data).exists());
         // Without a data location: TEMP, and a value over 1000 characters is skipped as if unset.
-        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"TEMP", QString(1001, QLatin1Char('x'))}, {"TMP", temp}}), QString()),
+        QCOMPARE(computeTempDir(QString(), fakeEnvironment({{"TEMP", QString(1001, QLatin1Char('x'))}, {"TMP", temp}}),
+                                QString()),
                  temp + QLatin1Char('/'));
         // The configured folder comes first and is kept as it is; one missing level is created.
         const QString fresh = dir.path() + QStringLiteral("/nova");
@@ -96,7 +97,7 @@ private slots:
         QCOMPARE(buttonFontSize(QStringLiteral("1x"), 640, 0), quint8(10));
         QCOMPARE(buttonFontSize(QStringLiteral("1x"), 1024, 0), quint8(14));
         QCOMPARE(buttonFontSize(QStringLiteral("1x"), 1280, 0), quint8(0));
-        QCOMPARE(buttonFontSize(QStringLiteral("300"), 1280, 0), quint8(44));   // wraps at 8 bits
+        QCOMPARE(buttonFontSize(QStringLiteral("300"), 1280, 0), quint8(44));           // wraps at 8 bits
         QCOMPARE(buttonFontSize(QString(400, QLatin1Char('9')), 1280, 7), quint8(255)); // 10^400 - 1 wraps to 255
         QCOMPARE(buttonFontSize(QString(), 800, 3), quint8(12));
     }
@@ -118,7 +119,7 @@ private slots:
         QCOMPARE(g.height, quint16(500));
         QVERIFY(!g.beyondScreen);
 
-        g = checkGeometry(1024, 0, 700, 640, 1024, 768);      // exactly at the edge
+        g = checkGeometry(1024, 0, 700, 640, 1024, 768); // exactly at the edge
         QVERIFY(!g.beyondScreen);
         QCOMPARE(g.width, quint16(0));
 
@@ -185,9 +186,10 @@ private slots:
         QVERIFY(bytes.startsWith("LUMORA WINDOW TEMPLATE 1\r\n"));
         QVERIFY(bytes.contains("\\u2713"));
         QVERIFY_THROWS_EXCEPTION(FileFormatError, windowtemplate::fromLines({QStringLiteral("garbage")}, path));
-        const auto skipped = windowtemplate::fromLines(
-            {QString::fromLatin1(windowtemplate::Header), QStringLiteral("no equals"), QStringLiteral(".x=1"),
-             QStringLiteral("A.b=\\u12"), QStringLiteral("A.c=\\")}, path);
+        const auto skipped =
+            windowtemplate::fromLines({QString::fromLatin1(windowtemplate::Header), QStringLiteral("no equals"),
+                                       QStringLiteral(".x=1"), QStringLiteral("A.b=\\u12"), QStringLiteral("A.c=\\")},
+                                      path);
         QCOMPARE(skipped.size(), 2);
         QCOMPARE(skipped.at(0).value, QStringLiteral("u12"));
         QCOMPARE(skipped.at(1).value, QStringLiteral("\\"));

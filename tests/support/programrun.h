@@ -8,9 +8,9 @@
 namespace lumora::testing {
 
 struct ProgramRun {
-    int status = -1;   // the exit status; -1 when the program crashed or did not end in time
-    QString out;       // standard output, UTF-8
-    QString err;       // standard error, UTF-8
+    int status = -1; // the exit status; -1 when the program crashed or did not end in time
+    QString out;     // standard output, UTF-8
+    QString err;     // standard error, UTF-8
 };
 
 // A program that does not end within timeoutMs is killed and counts as failed.

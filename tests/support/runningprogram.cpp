@@ -120,9 +120,8 @@ void RunningProgram::press(TForm1 *window, const QString &name)
 void RunningProgram::onLevel(int level, std::function<void(TForm1 *)> step)
 {
     QTimer::singleShot(0, qApp, [this, level, step] {
-        const bool ready = QTest::qWaitFor([&] {
-            return m_session->course.LevelBuilt[size_t(level)] && window(level) && window(level)->isVisible();
-        });
+        const bool ready = QTest::qWaitFor(
+            [&] { return m_session->course.LevelBuilt[size_t(level)] && window(level) && window(level)->isVisible(); });
         if (!ready) {
             QTest::qFail(qPrintable(QStringLiteral("level %1 did not open").arg(level)), __FILE__, __LINE__);
             QCoreApplication::exit(1);

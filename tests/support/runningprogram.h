@@ -25,9 +25,9 @@ public:
     explicit RunningProgram(const QString &programFolderName = QStringLiteral("program"));
     ~RunningProgram();
 
-    QString program() const;   // the program folder, no trailing separator
-    QString work() const;      // the work folder
-    QString root() const;      // the temporary folder holding both
+    QString program() const; // the program folder, no trailing separator
+    QString work() const;    // the work folder
+    QString root() const;    // the temporary folder holding both
 
     // Writes a Windows-1250 text file below the program folder, making its folders.
     void write(const QString &relative, const QStringList &lines) const;

@@ -65,7 +65,8 @@ private slots:
         QTextDocument loaded;
         formattedfile::load(dir.filePath(QStringLiteral("obsah.rtf")), loaded);
         QCOMPARE(rtf::write(loaded), rtf::write(doc));
-        QVERIFY_THROWS_EXCEPTION(FileCreateError, formattedfile::save(dir.filePath(QStringLiteral("no/such.rtf")), doc));
+        QVERIFY_THROWS_EXCEPTION(FileCreateError,
+                                 formattedfile::save(dir.filePath(QStringLiteral("no/such.rtf")), doc));
     }
 };
 

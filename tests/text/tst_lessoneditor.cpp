@@ -118,15 +118,13 @@ private slots:
         const course::ScreenItems items = course::walkStoredLines(file.storedLines);
         QCOMPARE(items.buttons.size(), 1);
         QCOMPARE(items.links, QStringList{QStringLiteral("www.example.sk")});
-        QCOMPARE(file.paragraphs, (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),
-                                                QStringLiteral("<tiež"), QStringLiteral("posledný> ")}));
+        QCOMPARE(file.paragraphs,
+                 (QStringList{QStringLiteral("> začína znakom"), QStringLiteral("končí znakom> "),
+                              QStringLiteral("<tiež"), QStringLiteral("posledný> ")}));
         QCOMPARE(lessoneditor::contentLines(lessoneditor::linesOutsideBlocks(lines), text), lines);
     }
 
-    void golden_data()
-    {
-        testing::addCaseRows(casesFolder);
-    }
+    void golden_data() { testing::addCaseRows(casesFolder); }
 
     // Opens the folder before/, checks what the plain editor shows (opened.txt), saves
     // the editor's lines (editor.txt) and compares the folder, file for file, with
@@ -157,8 +155,8 @@ private slots:
                 QVERIFY(QFile::remove(files.content));
 
             QTextDocument buffer;
-            const SaveResult result = save(files, opened.contentExisted,
-                                           textfile::readLines(folder + QStringLiteral("/editor.txt")), buffer);
+            const SaveResult result =
+                save(files, opened.contentExisted, textfile::readLines(folder + QStringLiteral("/editor.txt")), buffer);
             given.insert(QStringLiteral("result"),
                          result == SaveResult::Saved ? QStringLiteral("saved") : QStringLiteral("busy"));
         } catch (const Error &e) {
@@ -174,7 +172,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString course = dir.path() + QStringLiteral("/Kurz");
-        QDir().mkpath(course + QStringLiteral("/Obsah.bak"));   // a folder stands in the way
+        QDir().mkpath(course + QStringLiteral("/Obsah.bak")); // a folder stands in the way
         const QByteArray content = "[A]a.txt\r\n<Text.>\r\n";
         textfile::writeBytes(course + QStringLiteral("/Obsah.txt"), content);
         QTextDocument doc;
@@ -184,7 +182,8 @@ private slots:
 
         const Files files = filesFor(dir.path() + u'/', QStringLiteral("Kurz"), QStringLiteral("Obsah.txt"));
         QTextDocument buffer;
-        QVERIFY_THROWS_EXCEPTION(Error, save(files, true, {QStringLiteral("[B]b.txt"), QStringLiteral("<Nový.>")}, buffer));
+        QVERIFY_THROWS_EXCEPTION(Error,
+                                 save(files, true, {QStringLiteral("[B]b.txt"), QStringLiteral("<Nový.>")}, buffer));
         QCOMPARE(bytesOf(files.content), content);
         QCOMPARE(bytesOf(files.formatted), formatted);
         QCOMPARE(fileNames(course), QStringList({"Obsah.bak", "Obsah.rtf", "Obsah.txt"}));

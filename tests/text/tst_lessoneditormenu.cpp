@@ -82,10 +82,7 @@ private slots:
         textfile::writeLines(program() + QStringLiteral("/CONFIG.TXT"), {"0*IP*x"});
     }
 
-    void cleanup()
-    {
-        p.reset();
-    }
+    void cleanup() { p.reset(); }
 
     // Saving in the editor: the pane shows the formatted text with the typed block, the
     // links list the file's new links, and the file's block is the pane's text again.
@@ -105,7 +102,8 @@ private slots:
                 edited = true;
                 QCOMPARE(e->Label1->text(), course("Obsah.txt"));
                 QCOMPARE(e->Memo1->toPlainText(), QStringLiteral("[Listy]listy.txt\n//www.stare.sk"));
-                e->Memo1->setPlainText(QStringLiteral("[Listy]listy.txt\n//www.nove.sk\n//www.druhe.sk\n<Pridaný odsek.>"));
+                e->Memo1->setPlainText(
+                    QStringLiteral("[Listy]listy.txt\n//www.nove.sk\n//www.druhe.sk\n<Pridaný odsek.>"));
                 QTest::mouseClick(e->Button1, Qt::LeftButton);
             });
             QCOMPARE(paneLines(w), QStringList({"Rastliny rastú.", "Pridaný odsek."}));
@@ -199,7 +197,8 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY(!opened);
             QCOMPARE(hook::shown().size(), 1);
-            QCOMPARE(hook::shown().constFirst().text, QStringLiteral("Najskôr musíte ukončiť editáciu textu, uložte text"));
+            QCOMPARE(hook::shown().constFirst().text,
+                     QStringLiteral("Najskôr musíte ukončiť editáciu textu, uložte text"));
             w->Ignorovazmeny1->trigger();
         });
     }

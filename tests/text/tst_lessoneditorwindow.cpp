@@ -66,7 +66,7 @@ private slots:
         QDir().mkpath(course(QString()));
         m_session = std::make_unique<Session>();
         m_session->values.ProgramDir = program();
-        m_session->course.EditorSaved = true;   // the editor clears it when it opens
+        m_session->course.EditorSaved = true; // the editor clears it when it opens
     }
 
     // Opening a screen with a formatted text: every caption, the paths, the file without
@@ -179,7 +179,7 @@ private slots:
     // not open, so no empty editor can overwrite anything.
     void unopenableFileDoesNotOpen()
     {
-        QDir().mkpath(course("Obsah.txt"));   // a folder where the file should be
+        QDir().mkpath(course("Obsah.txt")); // a folder where the file should be
         bool opened = false;
         QTimer::singleShot(0, this, [&opened] {
             if (auto *editor = qobject_cast<TOknoEditLek *>(QApplication::activeModalWidget())) {

@@ -87,13 +87,11 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
         p = std::make_unique<testing::RunningProgram>();
         p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x")});
-        p->write(QStringLiteral("Kurz/Obsah.txt"), {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Jablká a hrušky.>")});
+        p->write(QStringLiteral("Kurz/Obsah.txt"),
+                 {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Jablká a hrušky.>")});
     }
 
-    void cleanup()
-    {
-        p.reset();
-    }
+    void cleanup() { p.reset(); }
 
     // The pane shows a scroll bar for a long formatted lesson even though the block is
     // short, opens at its top with the caret there, and its text is read by the caret.
@@ -150,8 +148,9 @@ private slots:
             QVERIFY(pane->document()->size().height() > height);
             QTest::keyClick(w, Qt::Key_Minus, Qt::ControlModifier);
             QCOMPARE(pane->viewZoom(), 110);
-            QWheelEvent wheel(QPointF(5, 5), pane->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 2 * QWheelEvent::DefaultDeltasPerStep),
-                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QWheelEvent wheel(QPointF(5, 5), pane->mapToGlobal(QPointF(5, 5)), {},
+                              QPoint(0, 2 * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::ControlModifier,
+                              Qt::NoScrollPhase, false);
             QApplication::sendEvent(pane->viewport(), &wheel);
             QCOMPARE(pane->viewZoom(), 130);
             QTextCursor first(pane->document());
@@ -234,7 +233,8 @@ private slots:
         QTextEdit pane(&host);
         QString text;
         for (int i = 0; text.size() < 2'600'000; ++i)
-            text += i % 7 == 0 ? QStringLiteral("Okno s číslom %1.\n").arg(i) : QStringLiteral("Riadok bez slova %1.\n").arg(i);
+            text += i % 7 == 0 ? QStringLiteral("Okno s číslom %1.\n").arg(i)
+                               : QStringLiteral("Riadok bez slova %1.\n").arg(i);
         pane.setPlainText(text);
         host.show();
         Session texts;
@@ -310,10 +310,12 @@ private slots:
         });
         QVERIFY(hook::shown().isEmpty());
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
-        for (const char *expected : {"Kurz", "Ovocie", "Prvý odsek o jablkách a hruškách.", "Hruška 8", "Riadok 6", "Posledný odsek."})
+        for (const char *expected :
+             {"Kurz", "Ovocie", "Prvý odsek o jablkách a hruškách.", "Hruška 8", "Riadok 6", "Posledný odsek."})
             QVERIFY2(read.contains(QString::fromUtf8(expected)), expected);
         for (const char *expected : {"12\\.\\s+Slivka", "13\\.\\s+Broskyňa"})
             QVERIFY2(read.contains(QRegularExpression(QString::fromUtf8(expected))), qPrintable(read.right(200)));
@@ -321,7 +323,8 @@ private slots:
         info.start(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY(info.waitForFinished());
         const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
-        QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("^Title: +Kurz$"), QRegularExpression::MultilineOption)),
+        QVERIFY2(infoText.contains(
+                     QRegularExpression(QStringLiteral("^Title: +Kurz$"), QRegularExpression::MultilineOption)),
                  qPrintable(infoText));
 
         QTextDocument lesson;

@@ -49,8 +49,7 @@ void putFile(const QString &path, const QByteArray &bytes)
 
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // A screen folder with a content file and, when given, a formatted text file.
@@ -203,7 +202,8 @@ private slots:
         // The same save without the failure goes through.
         UlozMemo(pane, screen.content);
         QCOMPARE(fileBytes(screen.content),
-                 QByteArray("[A]a.txt\r\n<\r\nNov\xfd text\r\n\xef" "al\x9a\xed odsek\r\n>\r\n[B]b.txt\r\n"));
+                 QByteArray("[A]a.txt\r\n<\r\nNov\xfd text\r\n\xef"
+                            "al\x9a\xed odsek\r\n>\r\n[B]b.txt\r\n"));
     }
 
     // A real failure, no simulation: a folder stands where the formatted file goes.

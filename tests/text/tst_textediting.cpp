@@ -45,7 +45,10 @@ class TestTextEditing : public QObject {
     QString program() const { return p->program(); }
     QString content() const { return program() + QStringLiteral("/Kurz/Obsah.txt"); }
 
-    void config(const QStringList &lines) { p->write(QStringLiteral("CONFIG.TXT"), QStringList{QStringLiteral("0*IP*x")} + lines); }
+    void config(const QStringList &lines)
+    {
+        p->write(QStringLiteral("CONFIG.TXT"), QStringList{QStringLiteral("0*IP*x")} + lines);
+    }
 
     // Enters the course and runs step on its top screen; returns once it is left.
     void inCourse(std::function<void(TForm1 *)> step)
@@ -66,19 +69,17 @@ private slots:
     {
         p = std::make_unique<testing::RunningProgram>();
         config({});
-        p->write(QStringLiteral("Kurz/Obsah.txt"), {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Starý text>"),
-                                         QStringLiteral("//https://example.sk")});
+        p->write(QStringLiteral("Kurz/Obsah.txt"),
+                 {QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<Starý text>"),
+                  QStringLiteral("//https://example.sk")});
     }
 
-    void cleanup()
-    {
-        p.reset();
-    }
+    void cleanup() { p.reset(); }
 
     void editAndSave()
     {
         inCourse([&](TForm1 *w) {
-            QVERIFY(w->Editciatextu1->menuAction()->isVisible());   // the program folder can be written
+            QVERIFY(w->Editciatextu1->menuAction()->isVisible()); // the program folder can be written
             w->Editciatextu2->trigger();
             QVERIFY(w->editing());
             QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
@@ -91,8 +92,9 @@ private slots:
             QVERIFY(!w->Ignorovazmeny1->isVisible());
         });
         QCOMPARE(textfile::readLines(content()),
-                 (QStringList{QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<"), QStringLiteral("Nový prvý odsek"),
-                              QStringLiteral("Druhý odsek s ľ a ?"), QStringLiteral(">"), QStringLiteral("//https://example.sk")}));
+                 (QStringList{QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<"),
+                              QStringLiteral("Nový prvý odsek"), QStringLiteral("Druhý odsek s ľ a ?"),
+                              QStringLiteral(">"), QStringLiteral("//https://example.sk")}));
         QVERIFY(QFile::exists(program() + QStringLiteral("/Kurz/Obsah.rtf")));
         QVERIFY(hook::shown().isEmpty());
 
@@ -177,7 +179,8 @@ private slots:
             w->Editciatextu2->trigger();
             QVERIFY(!w->editing());
         });
-        QCOMPARE(textfile::readLines(content()), buttons + QStringList{QStringLiteral("<")} + text + QStringList{QStringLiteral(">")});
+        QCOMPARE(textfile::readLines(content()),
+                 buttons + QStringList{QStringLiteral("<")} + text + QStringList{QStringLiteral(">")});
         QVERIFY(hook::shown().isEmpty());
     }
 
@@ -305,13 +308,15 @@ private slots:
             QCOMPARE(lists, (QStringList{"1.jeden", "2.dva"}));
             QCOMPARE(pictures, 1);
             QVERIFY(!overline);
-            QCOMPARE(pane->find(QStringLiteral("2")).charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
+            QCOMPARE(pane->find(QStringLiteral("2")).charFormat().verticalAlignment(),
+                     QTextCharFormat::AlignSuperScript);
             const QByteArray shown = rtf::write(*pane);
             w->Editciatextu2->trigger();
             QVERIFY(!w->editing());
             QTextDocument saved;
             formattedfile::load(program() + QStringLiteral("/Kurz/Obsah.rtf"), saved);
-            QCOMPARE(QString::fromLatin1(rtf::write(saved)).split(QStringLiteral("\r\n")), QString::fromLatin1(shown).split(QStringLiteral("\r\n")));
+            QCOMPARE(QString::fromLatin1(rtf::write(saved)).split(QStringLiteral("\r\n")),
+                     QString::fromLatin1(shown).split(QStringLiteral("\r\n")));
         });
     }
 
@@ -437,7 +442,7 @@ private slots:
             QVERIFY(w->Panel4->isHidden());
             QTextCursor first(w->Memo1->document());
             first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-            QCOMPARE(first.charFormat().fontPointSize(), 6.0);   // 5.5 to the even neighbour
+            QCOMPARE(first.charFormat().fontPointSize(), 6.0); // 5.5 to the even neighbour
 
             // A right click in read-only mode does nothing; in editing mode the dialog's
             // size, style and colour go to the selection, also after Cancel.
@@ -450,7 +455,7 @@ private slots:
             QVERIFY(w->findChild<FontDialog *>());
             QTextCursor after(w->Memo1->document());
             after.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-            QCOMPARE(after.charFormat().fontPointSize(), 8.0);   // the dialog's design size
+            QCOMPARE(after.charFormat().fontPointSize(), 8.0); // the dialog's design size
             w->Ignorovazmeny1->trigger();
         });
     }

@@ -69,7 +69,8 @@ private slots:
                   QStringLiteral("[Ukážka]demo.scm"), QStringLiteral("[Chýba]nie.pdf"),
                   QStringLiteral("[Späť]obsah.TXT"), QStringLiteral("<Text kurzu>")});
         p->write(QStringLiteral("Môj kurz/uvod.txt"), {QStringLiteral("[čítanie]citanie.htm")});
-        p->write(QStringLiteral("Môj kurz/PODADR/kap.txt"), {QStringLiteral("[Čítanie 2]uvod.txt"), QStringLiteral("<Odsek>")});
+        p->write(QStringLiteral("Môj kurz/PODADR/kap.txt"),
+                 {QStringLiteral("[Čítanie 2]uvod.txt"), QStringLiteral("<Odsek>")});
         p->write(QStringLiteral("Môj kurz/citanie.htm"), {QStringLiteral("<p>")});
     }
 
@@ -148,8 +149,10 @@ private slots:
         const QString stub = p->root() + QStringLiteral("/copy.sh");
         QFile script(stub);
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\npwd > '" + QFile::encodeName(record) + "'\n"
-                     "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + QFile::encodeName(record) + "'; done\n");
+        script.write("#!/bin/sh\npwd > '" + QFile::encodeName(record)
+                     + "'\n"
+                       "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '"
+                     + QFile::encodeName(record) + "'; done\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -180,7 +183,8 @@ private slots:
         TForm1 &w = p->main();
         hook::queue(messages::Answer::No);
         w.Hadaj1Click();
-        QCOMPARE(lastMessage(), QStringLiteral("Vo vyhľadávacom okne sa nedá znovu vyhľadávať.\nZavrieť vyhľadávacie okno ?"));
+        QCOMPARE(lastMessage(),
+                 QStringLiteral("Vo vyhľadávacom okne sa nedá znovu vyhľadávať.\nZavrieť vyhľadávacie okno ?"));
         QVERIFY(!p->session().terminateRequested);
 
         w.Editciatextu2->trigger();
@@ -207,65 +211,69 @@ private slots:
         const int depth = 31;
         p->write(course + QStringLiteral("/Obsah.txt"), {QStringLiteral("[Hĺbka 1]h1.txt")});
         for (int i = 1; i < depth; ++i)
-            p->write(course + QStringLiteral("/h%1.txt").arg(i), {QStringLiteral("[Hĺbka %1 s dlhým popisom]h%1.txt").arg(i + 1)});
+            p->write(course + QStringLiteral("/h%1.txt").arg(i),
+                     {QStringLiteral("[Hĺbka %1 s dlhým popisom]h%1.txt").arg(i + 1)});
         p->write(course + QStringLiteral("/h%1.txt").arg(depth), {QStringLiteral("[Dno]https://example.com/dno")});
         Desktop desktop;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "open");
         const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
 
-        inTree([&](TOknoHladaj *t) {
-            t->activateWindow();
-            QTRY_COMPARE(QApplication::activeWindow(), t);
-            QCOMPARE(t->Hadanie1->text(), QStringLiteral("&Hľadaj"));
-            QCOMPARE(t->Hadanieintegrity1->text(), QStringLiteral("&Kontrola integrity"));
-            bool menuShown = false;
-            QTimer::singleShot(0, this, [&] {
-                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-                menuShown = menu && menu->activeAction() == t->Hadanie1;
-                if (menu)
-                    QTest::keyClick(menu, Qt::Key_Return);
-            });
-            QTest::keyClick(t, Qt::Key_F10);
-            QVERIFY(menuShown);
-            QVERIFY(t->Panel1->isVisible());
-            t->Panel1->hide();
-            t->activateWindow(); // the offscreen platform does not give it back after the menu
-            QTRY_COMPARE(QApplication::activeWindow(), t);
-            t->TreeView1->setFocus();
-            QTest::keyClick(t, Qt::Key_F, Qt::ControlModifier);
-            QVERIFY(t->Panel1->isVisible() && t->Edit1->hasFocus());
+        inTree(
+            [&](TOknoHladaj *t) {
+                t->activateWindow();
+                QTRY_COMPARE(QApplication::activeWindow(), t);
+                QCOMPARE(t->Hadanie1->text(), QStringLiteral("&Hľadaj"));
+                QCOMPARE(t->Hadanieintegrity1->text(), QStringLiteral("&Kontrola integrity"));
+                bool menuShown = false;
+                QTimer::singleShot(0, this, [&] {
+                    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                    menuShown = menu && menu->activeAction() == t->Hadanie1;
+                    if (menu)
+                        QTest::keyClick(menu, Qt::Key_Return);
+                });
+                QTest::keyClick(t, Qt::Key_F10);
+                QVERIFY(menuShown);
+                QVERIFY(t->Panel1->isVisible());
+                t->Panel1->hide();
+                t->activateWindow(); // the offscreen platform does not give it back after the menu
+                QTRY_COMPARE(QApplication::activeWindow(), t);
+                t->TreeView1->setFocus();
+                QTest::keyClick(t, Qt::Key_F, Qt::ControlModifier);
+                QVERIFY(t->Panel1->isVisible() && t->Edit1->hasFocus());
 
-            t->Edit1->setText(QStringLiteral("hĺbka"));
-            QTest::keyClick(t->Edit1, Qt::Key_Return);
-            QCOMPARE(t->selectedNode(), 1);
-            QTest::keyClick(t->Edit1, Qt::Key_Return);
-            QCOMPARE(t->selectedNode(), 2);
-            QVERIFY(t->isVisible() && t->Edit1->hasFocus());
-            t->Button4->setFocus();
-            QTest::keyClick(t->Button4, Qt::Key_Space);
-            QCOMPARE(t->selectedNode(), 3);
-            QVERIFY(t->Panel1->isAncestorOf(QApplication::focusWidget()));
+                t->Edit1->setText(QStringLiteral("hĺbka"));
+                QTest::keyClick(t->Edit1, Qt::Key_Return);
+                QCOMPARE(t->selectedNode(), 1);
+                QTest::keyClick(t->Edit1, Qt::Key_Return);
+                QCOMPARE(t->selectedNode(), 2);
+                QVERIFY(t->isVisible() && t->Edit1->hasFocus());
+                t->Button4->setFocus();
+                QTest::keyClick(t->Button4, Qt::Key_Space);
+                QCOMPARE(t->selectedNode(), 3);
+                QVERIFY(t->Panel1->isAncestorOf(QApplication::focusWidget()));
 
-            t->Edit1->setText(QStringLiteral("dno"));
-            QTest::keyClick(t->Edit1, Qt::Key_Return);
-            QCOMPARE(t->selectedNode(), depth + 1);
-            const QRect shown = t->TreeView1->visualRect(t->TreeView1->currentIndex());
-            QVERIFY(t->TreeView1->horizontalScrollBar()->value() > 0);
-            QVERIFY2(shown.left() >= 0 && shown.left() < t->TreeView1->viewport()->width(),
-                     qPrintable(QString::number(shown.left())));
+                t->Edit1->setText(QStringLiteral("dno"));
+                QTest::keyClick(t->Edit1, Qt::Key_Return);
+                QCOMPARE(t->selectedNode(), depth + 1);
+                const QRect shown = t->TreeView1->visualRect(t->TreeView1->currentIndex());
+                QVERIFY(t->TreeView1->horizontalScrollBar()->value() > 0);
+                QVERIFY2(shown.left() >= 0 && shown.left() < t->TreeView1->viewport()->width(),
+                         qPrintable(QString::number(shown.left())));
 
-            t->TreeView1->setFocus();
-            QTest::keyClick(t->TreeView1, Qt::Key_Return);
-            QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.com/dno"))});
-            QVERIFY(t->isVisible());
+                t->TreeView1->setFocus();
+                QTest::keyClick(t->TreeView1, Qt::Key_Return);
+                QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.com/dno"))});
+                QVERIFY(t->isVisible());
 
-            t->TreeView1->setCurrentIndex(t->model()->indexOfNode(1));
-            t->Hadanieintegrity1->trigger();
-            QCOMPARE(t->Memo1->toPlainText().split(u'\n'),
-                     (QStringList{course, QString(), QStringLiteral("Žiadny súbor nechýba a žiadny nie je zacyklený.")}));
-            t->Button5->click();
-            QCOMPARE(t->Label3->text(), program() + u'/' + course + QStringLiteral("/h1.txt"));
-        }, course);
+                t->TreeView1->setCurrentIndex(t->model()->indexOfNode(1));
+                t->Hadanieintegrity1->trigger();
+                QCOMPARE(t->Memo1->toPlainText().split(u'\n'),
+                         (QStringList{course, QString(),
+                                      QStringLiteral("Žiadny súbor nechýba a žiadny nie je zacyklený.")}));
+                t->Button5->click();
+                QCOMPARE(t->Label3->text(), program() + u'/' + course + QStringLiteral("/h1.txt"));
+            },
+            course);
     }
 
     // On the program's first screen the entry does nothing.

@@ -29,9 +29,17 @@ QString svg()
                "    <rect x=\"%8\" y=\"%9\" width=\"%10\" height=\"%11\"/>\n"
                "  </g>\n"
                "</svg>\n")
-        .arg(Grid).arg(DiscRadius).arg(Disc.name())
-        .arg(Bar.x()).arg(Bar.y()).arg(Bar.width()).arg(Bar.height())
-        .arg(Foot.x()).arg(Foot.y()).arg(Foot.width()).arg(Foot.height());
+        .arg(Grid)
+        .arg(DiscRadius)
+        .arg(Disc.name())
+        .arg(Bar.x())
+        .arg(Bar.y())
+        .arg(Bar.width())
+        .arg(Bar.height())
+        .arg(Foot.x())
+        .arg(Foot.y())
+        .arg(Foot.width())
+        .arg(Foot.height());
 }
 
 QImage png(int size)
