@@ -12,7 +12,7 @@
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
 #include "search/coursereading.h"
-#include "search/textfold.h"
+#include "platform/textfold.h"
 
 #include "benchclock.h"
 #include "benchcourse.h"

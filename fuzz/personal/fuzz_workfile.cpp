@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the notes and links file reader and writes what it read
 // into the study export; lines written back read back the same.
 #include "personal/studyexport.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/textfile.h"
 
 #include <cstddef>

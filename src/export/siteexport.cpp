@@ -13,7 +13,7 @@
 #include "course/contentfileitems.h"
 #include "course/contentfilenames.h"
 #include "course/folderlist.h"
-#include "search/textfold.h"
+#include "platform/textfold.h"
 #include "course/coursefiles.h"
 #include "course/coursewalk.h"
 

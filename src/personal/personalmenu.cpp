@@ -6,7 +6,7 @@
 #include "personal/toknoodkazy.h"
 #include "personal/linktargets.h"
 #include "personal/toknopoznamka.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/guard.h"
 #include "state/session.h"
 

@@ -1,6 +1,6 @@
 #include "personal/studyexport.h"
 
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/errors.h"
 #include "course/contentfiletext.h"
 #include "course/coursewalk.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The own-links window: adds, edits and erases the learner's own links of the current
 // screen; the links file is rewritten at once on every change.
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The notes window: shows, edits, saves and erases the learner's note of the current
 // screen, kept in the work folder.
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 
 #include <QDialog>
 

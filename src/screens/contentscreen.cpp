@@ -1,6 +1,6 @@
 #include "screens/contentscreen.h"
 #include "config/keys.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"

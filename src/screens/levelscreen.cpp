@@ -1,6 +1,6 @@
 #include "screens/levelscreen.h"
 #include "config/keys.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/paths.h"
 #include "screens/contentscreen.h"
 #include "screens/screenlook.h"

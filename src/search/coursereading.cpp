@@ -1,9 +1,9 @@
 #include "search/coursereading.h"
 
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/paths.h"
 #include "course/contentfile.h"
-#include "search/textfold.h"
+#include "platform/textfold.h"
 #include "state/session.h"
 #include "text/lessontext.h"
 #include "course/coursefiles.h"

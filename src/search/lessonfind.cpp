@@ -1,6 +1,6 @@
 #include "search/lessonfind.h"
 
-#include "search/textfold.h"
+#include "platform/textfold.h"
 
 #include <algorithm>
 

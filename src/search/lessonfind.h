@@ -1,6 +1,6 @@
 #pragma once
 // Finding the course search's terms inside one text (a lesson): the text is folded
-// (search/textfold.h), every occurrence of every term is found in the folded form and
+// (platform/textfold.h), every occurrence of every term is found in the folded form and
 // mapped back to the characters of the text it came from. A long text can be folded and
 // searched a slice at a time, so a window stays responsive meanwhile.
 #include "search/query.h"

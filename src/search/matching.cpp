@@ -1,6 +1,6 @@
 #include "search/matching.h"
 
-#include "search/textfold.h"
+#include "platform/textfold.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "search/query.h"
 
-#include "search/textfold.h"
+#include "platform/textfold.h"
 
 #include <QSet>
 

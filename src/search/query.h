@@ -1,7 +1,7 @@
 #pragma once
 // What the learner types into the search field: words, and phrases in double quotes
 // ("…", or the typographic „…“ and “…”) that must occur as written. A quote left open
-// runs to the end of the query. Every term is folded (search/textfold.h); a term that
+// runs to the end of the query. Every term is folded (platform/textfold.h); a term that
 // folds to nothing is dropped, and a term given twice counts once.
 #include <QList>
 #include <QString>

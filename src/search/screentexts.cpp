@@ -2,8 +2,8 @@
 
 #include "platform/errors.h"
 #include "platform/textfile.h"
-#include "personal/workfiles.h"
-#include "search/textfold.h"
+#include "course/workfiles.h"
+#include "platform/textfold.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
 

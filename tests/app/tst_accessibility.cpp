@@ -9,7 +9,7 @@
 #include "personal/toknokopy.h"
 #include "personal/toknoodkazy.h"
 #include "personal/toknopoznamka.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/messages.h"
 #include "platform/readablelook.h"
 #include "runningprogram.h"

@@ -3,7 +3,7 @@
 #include "search/lessonfind.h"
 #include "search/matching.h"
 #include "search/query.h"
-#include "search/textfold.h"
+#include "platform/textfold.h"
 
 #include <QStringDecoder>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "search/textfold.h"
+#include "platform/textfold.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 
 #include "platform/errors.h"
 #include "platform/paths.h"

@@ -2,7 +2,7 @@
 // of line end, and writing that keeps the former file when it fails.
 #include "golden.h"
 #include "personal/copyjob.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/errors.h"
 #include "platform/textfile.h"
 
