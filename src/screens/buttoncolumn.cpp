@@ -33,11 +33,11 @@ QPushButton *ButtonColumn::addButton(const QString &name, int width, int &window
     const int unit = scaleUnit(s);
     auto *button = new QPushButton(m_c.client);
     button->setObjectName(name);
-    const int top = layout::buttonTop(s.course.LayoutTop, unit);
-    const int h = layout::buttonHeight(unit);
-    button->setGeometry(layout::buttonLeft(s.values.WindowWidth, width, unit), top, width, h);
-    if (layout::windowMustGrow(top, h, windowHeight, unit)) {
-        windowHeight += layout::growth(unit);
+    const int top = screens::buttonTop(s.course.LayoutTop, unit);
+    const int h = screens::buttonHeight(unit);
+    button->setGeometry(screens::buttonLeft(s.values.WindowWidth, width, unit), top, width, h);
+    if (screens::windowMustGrow(top, h, windowHeight, unit)) {
+        windowHeight += screens::growth(unit);
         QWidget *window = m_c.window;
         m_host.placeWindow(window->x(), window->y(), window->width(), windowHeight);
     }
@@ -68,14 +68,14 @@ void ButtonColumn::Lista(int top)
         count += m_courses->count() - m_courses->made();
     ButtonCount = quint8(std::min(count, 255));
 
-    const int w = layout::lessonButtonWidth(unit);
-    m_c.notesButton->setGeometry(layout::buttonLeft(s.values.WindowWidth, w, unit), layout::buttonTop(top, unit), w,
-                                 layout::buttonHeight(unit));
+    const int w = screens::lessonButtonWidth(unit);
+    m_c.notesButton->setGeometry(screens::buttonLeft(s.values.WindowWidth, w, unit), screens::buttonTop(top, unit), w,
+                                 screens::buttonHeight(unit));
     setFontSize(m_c.notesButton, buttonFontSize(s));
-    ButtonsHeight = layout::buttonsHeight(count, unit);
+    ButtonsHeight = screens::buttonsHeight(count, unit);
 
     QScrollBar *bar = m_c.scrollBar;
-    const auto plan = layout::scrollBarPlan(count, unit, m_c.window->width(), m_c.window->height(), bar->width());
+    const auto plan = screens::scrollBarPlan(count, unit, m_c.window->width(), m_c.window->height(), bar->width());
     if (!plan.visible) {
         bar->hide();
         return;
@@ -88,7 +88,7 @@ void ButtonColumn::Lista(int top)
 
 void ButtonColumn::relayOut()
 {
-    Lista(m_c.notesButton->y() - layout::buttonTop(0, scaleUnit(m_session)));
+    Lista(m_c.notesButton->y() - screens::buttonTop(0, scaleUnit(m_session)));
 }
 
 int ButtonColumn::overflow(const QList<QWidget *> &column) const
@@ -109,7 +109,7 @@ void ButtonColumn::ScrollBar2Scroll(int position)
     // Each screen scrolls by its own column: the step follows from how far its lowest
     // control reaches below the window, whatever the number of buttons.
     const QList<QWidget *> column = controls();
-    const int offset = layout::scrollOffset(position, m_c.scrollBar->maximum(), overflow(column));
+    const int offset = screens::scrollOffset(position, m_c.scrollBar->maximum(), overflow(column));
     const int delta = m_scrollOffset - offset;
     for (QWidget *control : column)
         control->move(control->x(), control->y() + delta);
@@ -133,7 +133,7 @@ void ButtonColumn::bringCourseIntoView(int row)
         return;
     // The scroll bar's positions map onto offsets in steps: the nearest position whose
     // offset shows the row's top (scrolling up) or its bottom (scrolling down).
-    const auto offsetAt = [maximum, reach](int position) { return layout::scrollOffset(position, maximum, reach); };
+    const auto offsetAt = [maximum, reach](int position) { return screens::scrollOffset(position, maximum, reach); };
     int position = 0;
     if (top < m_scrollOffset) {
         position = int(std::min<qint64>(qint64(top) * maximum / reach, maximum));

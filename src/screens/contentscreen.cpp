@@ -100,7 +100,7 @@ void ContentScreen::readFile()
     m_screen.BackgroundFile = m_file.backgroundName;
     const QString background = m_file.backgroundName.isEmpty() ? QStringLiteral("POZADIE.BMP") : m_file.backgroundName;
     loadBackground(m_c.background, paths::join(m_folder, background));
-    m_s.course.LayoutTop = layout::FirstLayoutTop;
+    m_s.course.LayoutTop = screens::FirstLayoutTop;
 }
 
 // The whole title path stays in the title's tooltip; the line shows it elided (finish).
@@ -125,7 +125,7 @@ void ContentScreen::showTitle()
 void ContentScreen::addButtons(const course::ScreenItems &items)
 {
     m_buttonFont = buttonFontSize(m_s);
-    m_trim = layout::trimLimit(m_unit, m_s.values.TrimSmall, m_s.values.TrimLarge);
+    m_trim = screens::trimLimit(m_unit, m_s.values.TrimSmall, m_s.values.TrimLarge);
     int windowHeight = m_c.window->height();
     // The exam caption is the same for every button of the screen: looked up once.
     m_examCaption = items.buttons.isEmpty() ? QString() : m_s.ConfigText(keys::ButtonExam);
@@ -142,7 +142,7 @@ QPushButton *ContentScreen::addButton(const course::ScreenButton &b, int &window
     ButtonColumn &column = m_screen.column();
     column.ButtonCount = quint8(b.number);
     QPushButton *button = column.addButton(QStringLiteral("Button%1%2").arg(b.number).arg(m_level),
-                                           layout::lessonButtonWidth(m_unit), windowHeight);
+                                           screens::lessonButtonWidth(m_unit), windowHeight);
     QFont f(QStringLiteral("Courier"));
     f.setStyleHint(QFont::Monospace);
     f.setPointSize(m_buttonFont > 0 ? m_buttonFont : m_c.window->font().pointSize());
@@ -160,7 +160,7 @@ QPushButton *ContentScreen::addButton(const course::ScreenButton &b, int &window
     if (!b.visible)
         button->hide();
     else
-        c.LayoutTop += layout::buttonStep(m_unit);
+        c.LayoutTop += screens::buttonStep(m_unit);
     // The full caption stays with the button; the shown one may be trimmed.
     button->setProperty("hint", b.caption);
     const course::ShownCaption shown = course::shortenCaption(b.caption, m_trim);
@@ -224,7 +224,7 @@ void ContentScreen::finish(bool notRich)
 
     pane->resize(m_c.notesButton->x() - pane->x() - 3 * m_unit - 10, pane->height());
     m_c.paneMargin->setGeometry(pane->x() - 5, pane->y(), 5, pane->height());
-    resume::recordScreen(m_s);
+    recordResumeScreen(m_s);
 
     if (m_file.truncated())
         messages::notify(m_s, messages::Kind::Warning, keys::ContentTooLong, QLatin1Char(' ') + m_contentPath,

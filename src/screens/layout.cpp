@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace lumora::layout {
+namespace lumora::screens {
 
 namespace {
 int roundEven(double v)
@@ -94,4 +94,4 @@ ScrollBarPlan scrollBarPlan(int buttonCount, int u, int windowWidth, int windowH
     return plan;
 }
 
-} // namespace lumora::layout
+} // namespace lumora::screens

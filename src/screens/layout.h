@@ -3,7 +3,7 @@
 // per inch, 8 at 120. Rounding is to the nearest integer with halves to even.
 #include <QtGlobal>
 
-namespace lumora::layout {
+namespace lumora::screens {
 
 inline constexpr int FirstLayoutTop = 30;
 
@@ -43,4 +43,4 @@ int buttonsHeight(int buttonCount, int u);
 // positions, so that at the maximum the lowest control ends at the window's bottom.
 int scrollOffset(int position, int maximum, int overflow);
 
-} // namespace lumora::layout
+} // namespace lumora::screens

@@ -220,7 +220,7 @@ void Navigation::FormClose()
     c.LevelWindow[c.CurrentLevel] = nullptr;
     --c.CurrentLevel;
     s.writeLevelFile();
-    resume::recordBack(s);
+    recordResumeBack(s);
 }
 
 void Navigation::PripravOkno(const QString &contentPath)

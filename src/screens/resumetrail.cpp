@@ -3,9 +3,9 @@
 #include "state/session.h"
 #include "state/usersettings.h"
 
-namespace lumora::resume {
+namespace lumora::screens {
 
-void recordScreen(const Session &s)
+void recordResumeScreen(const Session &s)
 {
     const CourseState &c = s.course;
     const int level = c.CurrentLevel;
@@ -16,7 +16,7 @@ void recordScreen(const Session &s)
     UserSettings().enterLevel(s.values.ProgramDir, level, step);
 }
 
-void recordBack(const Session &s)
+void recordResumeBack(const Session &s)
 {
     // Windows that close while the program ends are no step back.
     if (s.values.isSearchInstance() || s.terminateRequested)
@@ -24,4 +24,4 @@ void recordBack(const Session &s)
     UserSettings().leaveToLevel(s.values.ProgramDir, s.course.CurrentLevel);
 }
 
-} // namespace lumora::resume
+} // namespace lumora::screens

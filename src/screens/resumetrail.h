@@ -6,12 +6,12 @@ namespace lumora {
 
 class Session;
 
-namespace resume {
+namespace screens {
 
 // After the screen of the current level was built.
-void recordScreen(const Session &session);
+void recordResumeScreen(const Session &session);
 // After the current level dropped by one (a window closed).
-void recordBack(const Session &session);
+void recordResumeBack(const Session &session);
 
-} // namespace resume
+} // namespace screens
 } // namespace lumora

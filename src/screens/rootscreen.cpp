@@ -33,19 +33,19 @@ void LevelScreen::buildRootScreen()
 
     const course::FolderList list = course::folderList(s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
     c.FolderListCount = list.count();
-    c.LayoutTop = layout::FirstLayoutTop;
+    c.LayoutTop = screens::FirstLayoutTop;
     startup::takeProgramDir(s.values.ProgramDir, s.values);
     c.FirstCourseEntry = list.firstCourseEntry;
     c.LevelWindow[1] = m_c.window;
 
     const QStringList courses = list.courses();
-    const int width = layout::courseButtonWidth(unit);
+    const int width = screens::courseButtonWidth(unit);
     addCourseColumn(courses, width);
     QWidget *window = m_c.window;
     m_c.title->resize(courses.isEmpty() ? window->width() - 20 : window->width() - width - 20, m_c.title->height());
     if (!s.values.isSearchInstance()) {
         QWidget *client = m_c.client;
-        startscreen::add(
+        addStartPanel(
             client, s, list, client->width() - width - 20,
             {[this](const QString &course) { m_navigation.enterCourse(course); }, [this] { m_host.EndProgram(); }});
     }
@@ -74,25 +74,25 @@ void LevelScreen::addCourseColumn(const QStringList &courses, int width)
     connect(group, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
         guarded([this, button] { m_navigation.PoStlaceni(qobject_cast<QPushButton *>(button)); });
     });
-    CourseColumn::Geometry geometry{layout::buttonLeft(s.values.WindowWidth, width, unit), width,
-                                    layout::buttonHeight(unit), layout::buttonTop(c.LayoutTop, unit),
-                                    layout::buttonStep(unit)};
+    CourseColumn::Geometry geometry{screens::buttonLeft(s.values.WindowWidth, width, unit), width,
+                                    screens::buttonHeight(unit), screens::buttonTop(c.LayoutTop, unit),
+                                    screens::buttonStep(unit)};
     for (qsizetype i = 0; i < courses.size(); ++i) {
-        const int top = layout::buttonTop(c.LayoutTop, unit);
+        const int top = screens::buttonTop(c.LayoutTop, unit);
         if (top >= windowHeight)
             break; // no row below the window makes it grow
-        if (layout::windowMustGrow(top, geometry.height, windowHeight, unit)) {
-            windowHeight += layout::growth(unit);
+        if (screens::windowMustGrow(top, geometry.height, windowHeight, unit)) {
+            windowHeight += screens::growth(unit);
             m_host.placeWindow(window->x(), window->y(), window->width(), windowHeight);
         }
         c.LayoutTop += geometry.step;
     }
-    c.LayoutTop = layout::FirstLayoutTop + int(courses.size()) * geometry.step;
+    c.LayoutTop = screens::FirstLayoutTop + int(courses.size()) * geometry.step;
     auto column = std::make_unique<CourseColumn>(
         m_c.client, group, courses, c.FirstCourseEntry, geometry,
         [&c, buttonFont, unit](QPushButton *button, int position) {
             c.CourseButton[size_t(position)] = button;
-            setFontSize(button, layout::courseButtonFontSize(int(button->text().size()), buttonFont, unit));
+            setFontSize(button, screens::courseButtonFontSize(int(button->text().size()), buttonFont, unit));
         });
     m_column.setCourses(std::move(column), std::max(m_c.client->height(), windowHeight));
 }

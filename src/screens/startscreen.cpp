@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace lumora::startscreen {
+namespace lumora::screens {
 
 namespace {
 
@@ -135,7 +135,8 @@ QPushButton *addButton(QVBoxLayout *layout, QWidget *panel, const QString &name,
 
 } // namespace
 
-QWidget *add(QWidget *client, Session &s, const course::FolderList &list, int columnLeft, Actions actions)
+QWidget *addStartPanel(QWidget *client, Session &s, const course::FolderList &list, int columnLeft,
+                       StartActions actions)
 {
     const QString programFolder = plainFolder(s.values.ProgramDir);
     const bool noCourses = list.courses().isEmpty();
@@ -237,4 +238,4 @@ void setOpener(std::function<void(const QString &)> replacement)
 }
 } // namespace hook
 
-} // namespace lumora::startscreen
+} // namespace lumora::screens

@@ -17,9 +17,9 @@ namespace course {
 struct FolderList;
 }
 
-namespace startscreen {
+namespace screens {
 
-struct Actions {
+struct StartActions {
     // Enters a course as its course button does (returns when the course is left).
     std::function<void(const QString &courseFolder)> enterCourse;
     // Ends this program, once another has been started on a chosen folder.
@@ -29,12 +29,13 @@ struct Actions {
 // Adds the panel to the root screen's client area, in the room left of the course
 // buttons (columnLeft), and remembers the program folder among the recent ones when it
 // holds courses. Reports a damaged settings file once.
-QWidget *add(QWidget *client, Session &session, const course::FolderList &list, int columnLeft, Actions actions);
+QWidget *addStartPanel(QWidget *client, Session &session, const course::FolderList &list, int columnLeft,
+                       StartActions actions);
 
 // Opening another program folder starts the program again on it; tests replace that.
 namespace hook {
 void setOpener(std::function<void(const QString &folder)> opener);
 } // namespace hook
 
-} // namespace startscreen
+} // namespace screens
 } // namespace lumora

@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace lumora;
-using namespace lumora::layout;
+using namespace lumora::screens;
 
 class TestLayout : public QObject {
     Q_OBJECT

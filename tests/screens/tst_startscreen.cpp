@@ -49,7 +49,7 @@ private slots:
     {
         // A language Qt has no translations for falls back to Slovak.
         QCOMPARE(translations::install(QLocale(QLocale::Esperanto)), QLocale::Slovak);
-        startscreen::hook::setOpener([this](const QString &folder) { opened << folder; });
+        screens::hook::setOpener([this](const QString &folder) { opened << folder; });
     }
 
     void init()
