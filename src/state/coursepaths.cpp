@@ -2,7 +2,7 @@
 
 #include "platform/paths.h"
 
-namespace lumora::content {
+namespace lumora::state {
 
 QString levelFolderPath(const QString &programDir, const QString &levelFolder)
 {
@@ -14,4 +14,4 @@ QString contentFilePath(const QString &programDir, const QString &levelFolder, c
     return paths::join(levelFolderPath(programDir, levelFolder), screenFile);
 }
 
-} // namespace lumora::content
+} // namespace lumora::state

@@ -27,15 +27,15 @@ int Session::ConfigInt(const QString &key, const QString &defaultText)
 QString Session::levelFolderPath(int level) const
 {
     const QString folder = CourseState::validLevel(level) ? course.LevelFolder[size_t(level)] : QString();
-    return paths::withSeparator(content::levelFolderPath(values.ProgramDir, folder));
+    return paths::withSeparator(state::levelFolderPath(values.ProgramDir, folder));
 }
 
 QString Session::contentFilePath(int level) const
 {
     if (!CourseState::validLevel(level))
         return levelFolderPath(level);
-    return content::contentFilePath(values.ProgramDir, course.LevelFolder[size_t(level)],
-                                    course.ScreenFile[size_t(level)]);
+    return state::contentFilePath(values.ProgramDir, course.LevelFolder[size_t(level)],
+                                  course.ScreenFile[size_t(level)]);
 }
 
 QString Session::levelFilePath() const

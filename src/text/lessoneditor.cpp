@@ -20,7 +20,7 @@ namespace lumora::lessoneditor {
 
 Files filesFor(const QString &programDir, const QString &folder, const QString &contentName)
 {
-    const QString dir = paths::resolve(content::levelFolderPath(programDir, folder));
+    const QString dir = paths::resolve(state::levelFolderPath(programDir, folder));
     const auto beside = [&dir](const QString &name) { return paths::resolve(paths::join(dir, name)); };
     return {beside(contentName), beside(course::formattedTextName(contentName)),
             beside(course::backupName(contentName))};

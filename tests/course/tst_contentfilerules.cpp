@@ -110,11 +110,10 @@ private slots:
         QCOMPARE(formattedTextName(QStringLiteral("bezbodky")), QStringLiteral("rtf"));
         QCOMPARE(backupName(QStringLiteral("Obsah.txt")), QStringLiteral("Obsah.bak"));
         QCOMPARE(backupName(QStringLiteral("Obsah")), QStringLiteral("bak"));
-        QCOMPARE(content::contentFilePath(QStringLiteral("/prog/"), QStringLiteral("Kurz Wordu"),
-                                          QStringLiteral("kap\\lekcia.txt")),
+        QCOMPARE(state::contentFilePath(QStringLiteral("/prog/"), QStringLiteral("Kurz Wordu"),
+                                        QStringLiteral("kap\\lekcia.txt")),
                  QStringLiteral("/prog/Kurz Wordu/kap/lekcia.txt"));
-        QCOMPARE(content::levelFolderPath(QStringLiteral("/prog"), QStringLiteral("Kurz")),
-                 QStringLiteral("/prog/Kurz"));
+        QCOMPARE(state::levelFolderPath(QStringLiteral("/prog"), QStringLiteral("Kurz")), QStringLiteral("/prog/Kurz"));
     }
 
     // A course written on Windows names its files in any case; a missing file is the
@@ -130,13 +129,13 @@ private slots:
         file.close();
 
         const ContentFile read = readContentFile(
-            content::contentFilePath(dir.path(), QStringLiteral("kurz wordu"), QStringLiteral("Obsah.txt")));
+            state::contentFilePath(dir.path(), QStringLiteral("kurz wordu"), QStringLiteral("Obsah.txt")));
         QCOMPARE(read.storedLines, QStringList({QStringLiteral("[Úvod]uvod.txt"), QStringLiteral("//www.example.sk")}));
         QCOMPARE(read.backgroundName, QStringLiteral("POZADIE.BMP"));
 
         try {
             readContentFile(
-                content::contentFilePath(dir.path(), QStringLiteral("Kurz Wordu"), QStringLiteral("chyba.txt")));
+                state::contentFilePath(dir.path(), QStringLiteral("Kurz Wordu"), QStringLiteral("chyba.txt")));
             QFAIL("a missing content file was read");
         } catch (const IoError &error) {
             QCOMPARE(error.code(), 2);
