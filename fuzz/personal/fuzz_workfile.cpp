@@ -10,8 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QStringList lines = lumora::personal::splitWorkLines(bytes);
-    if (lumora::personal::splitWorkLines(lumora::textfile::encodeLines(lines)) != lines)
+    const QStringList lines = lumora::course::splitWorkLines(bytes);
+    if (lumora::course::splitWorkLines(lumora::textfile::encodeLines(lines)) != lines)
         __builtin_trap();
     lumora::personal::StudyScreen screen;
     screen.heading = lines.value(0);

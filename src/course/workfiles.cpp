@@ -12,7 +12,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace lumora::personal {
+namespace lumora::course {
 
 namespace {
 
@@ -391,4 +391,4 @@ QStringList linksForBox(const Session &session, int level)
     return links;
 }
 
-} // namespace lumora::personal
+} // namespace lumora::course

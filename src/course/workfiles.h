@@ -16,7 +16,7 @@ namespace lumora {
 class Session;
 }
 
-namespace lumora::personal {
+namespace lumora::course {
 
 // What names a screen's files: the process's own current level, whether this is a
 // search-window instance (whose level 1 is a content screen), and the level's content
@@ -117,4 +117,4 @@ bool noteExists(const Session &session, int level);
 bool noteFileHasText(const QString &tempDir, const WorkFile &file);
 QStringList linksForBox(const Session &session, int level);
 
-} // namespace lumora::personal
+} // namespace lumora::course

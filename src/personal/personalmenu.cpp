@@ -92,7 +92,7 @@ void PersonalMenu::fillOwnLinks()
 {
     QComboBox *box = m_controls.ownLinks;
     box->clear();
-    box->addItems(linksForBox(m_session, m_session.course.CurrentLevel));
+    box->addItems(course::linksForBox(m_session, m_session.course.CurrentLevel));
     const bool any = box->count() > 0;
     box->setVisible(any);
     m_controls.ownLinksLabel->setVisible(any);
@@ -160,7 +160,7 @@ void PersonalMenu::Koprovanie1Click()
 void PersonalMenu::refreshScreen()
 {
     if (m_session.course.CurrentLevel > 1 || m_session.values.isSearchInstance()) {
-        m_controls.notesButton->setVisible(noteExists(m_session, m_session.course.CurrentLevel));
+        m_controls.notesButton->setVisible(course::noteExists(m_session, m_session.course.CurrentLevel));
         fillOwnLinks();
     }
     m_host.relayOutColumn();

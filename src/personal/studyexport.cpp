@@ -54,13 +54,13 @@ QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &c
         if (!isScreen(node))
             continue;
         // A course's screens open from level 2 down; the root is the course's top screen.
-        ScreenRef screen;
+        course::ScreenRef screen;
         screen.level = node.depth + 2;
         screen.screenFile = node.reference;
         screen.levelFolder = courseFolderName;
         screen.courseDir = courseDir;
-        const WorkFile notes = workFileName(screen, FileKind::Notes);
-        const WorkFile links = workFileName(screen, FileKind::Links);
+        const course::WorkFile notes = course::workFileName(screen, course::FileKind::Notes);
+        const course::WorkFile links = course::workFileName(screen, course::FileKind::Links);
         if (!notes.ok() || !links.ok())
             continue;
         const QString key = notes.name;
@@ -71,12 +71,12 @@ QList<StudyScreen> collectStudy(const course::CourseTree &tree, const QString &c
         StudyScreen study;
         study.heading = tree.captionPath(i);
         try {
-            study.note = readWorkFile(readablePath(tempDir, notes));
+            study.note = course::readWorkFile(course::readablePath(tempDir, notes));
         } catch (const Error &e) {
             study.problem = e.message();
         }
         try {
-            for (const QString &line : readWorkFile(readablePath(tempDir, links))) {
+            for (const QString &line : course::readWorkFile(course::readablePath(tempDir, links))) {
                 if (!line.isEmpty())
                     study.links << line;
             }

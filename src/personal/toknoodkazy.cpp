@@ -77,16 +77,16 @@ void TOknoOdkazy::FormActivate()
     Button3->setText(s.ConfigText(keys::WindowHttpErase));
     Button4->setText(s.ConfigText(keys::WindowHttpEnd));
 
-    OwnLinksFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Links);
+    OwnLinksFile = course::workFileName(course::currentScreen(s), course::FileKind::Links);
     if (!OwnLinksFile.ok())
         throw Error(OwnLinksFile.refusal);
     // Every line is kept here, empty ones too; the next save drops the empty ones.
-    m_onDisk = personal::workFileBytes(personal::readablePath(s.values.TempDir, OwnLinksFile));
+    m_onDisk = course::workFileBytes(course::readablePath(s.values.TempDir, OwnLinksFile));
     ListBox1->clear();
-    ListBox1->addItems(personal::splitWorkLines(m_onDisk));
+    ListBox1->addItems(course::splitWorkLines(m_onDisk));
     showListButtons();
     Label3->setText(s.ConfigText(keys::SaveWww) + QLatin1Char(' ')
-                    + personal::workFilePath(s.values.TempDir, OwnLinksFile));
+                    + course::workFilePath(s.values.TempDir, OwnLinksFile));
     Edit1->setFocus();
 }
 
@@ -106,9 +106,9 @@ bool TOknoOdkazy::typedText() const
 void TOknoOdkazy::store(const std::function<void(QStringList &, bool shown)> &change)
 {
     const QString tempDir = m_session.values.TempDir;
-    const QByteArray now = personal::workFileBytes(personal::readablePath(tempDir, OwnLinksFile));
+    const QByteArray now = course::workFileBytes(course::readablePath(tempDir, OwnLinksFile));
     const bool shown = now == m_onDisk && now.isNull() == m_onDisk.isNull();
-    QStringList entries = shown ? links() : personal::splitWorkLines(now);
+    QStringList entries = shown ? links() : course::splitWorkLines(now);
     change(entries, shown);
     QStringList lines;
     for (const QString &entry : entries) {
@@ -117,11 +117,11 @@ void TOknoOdkazy::store(const std::function<void(QStringList &, bool shown)> &ch
     }
     if (!confirmUnstorable(m_session, lines, this))
         throw Error(m_session.ConfigText(keys::LinksNotSaved));
-    personal::writeWorkFile(tempDir, OwnLinksFile, lines);
-    m_onDisk = personal::encodeWorkLines(lines);
+    course::writeWorkFile(tempDir, OwnLinksFile, lines);
+    m_onDisk = course::encodeWorkLines(lines);
     // The list shows what the file now holds.
     ListBox1->clear();
-    ListBox1->addItems(personal::splitWorkLines(m_onDisk));
+    ListBox1->addItems(course::splitWorkLines(m_onDisk));
     showListButtons();
     if (!shown) {
         m_editRow = -1; // rows of the former list no longer count

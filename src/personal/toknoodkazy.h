@@ -44,7 +44,7 @@ public:
     QPushButton *Button4 = nullptr;  // "Koniec"
     QLabel *Label3 = nullptr;        // where the links are saved
 
-    personal::WorkFile OwnLinksFile;
+    course::WorkFile OwnLinksFile;
 
 public slots:
     // The close box and Escape: as "Koniec".

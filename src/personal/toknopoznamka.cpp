@@ -19,7 +19,7 @@ namespace lumora {
 
 bool confirmUnstorable(Session &session, const QStringList &lines, QWidget *parent)
 {
-    const QString missing = personal::unstorableCharacters(lines);
+    const QString missing = course::unstorableCharacters(lines);
     if (missing.isEmpty())
         return true;
     // Asked even when messages are silenced: answering for the user would lose text.
@@ -75,15 +75,15 @@ void TOknoPoznamka::FormActivate()
     Button4->setText(s.ConfigText(keys::WindowNotesEnd));
     const QString saved = s.ConfigText(keys::SaveNote);
 
-    NotesFile = personal::workFileName(personal::currentScreen(s), personal::FileKind::Notes);
+    NotesFile = course::workFileName(course::currentScreen(s), course::FileKind::Notes);
     if (!NotesFile.ok())
         throw Error(NotesFile.refusal);
-    const QString path = personal::readablePath(s.values.TempDir, NotesFile);
+    const QString path = course::readablePath(s.values.TempDir, NotesFile);
     m_loading = true;
     Memo1->clear();
     try {
-        m_onDisk = personal::workFileBytes(path);
-        Memo1->setPlainText(personal::splitWorkLines(m_onDisk).join(QLatin1Char('\n')));
+        m_onDisk = course::workFileBytes(path);
+        Memo1->setPlainText(course::splitWorkLines(m_onDisk).join(QLatin1Char('\n')));
     } catch (const FileFormatError &e) {
         // Too large to load: it can still be erased, never overwritten unseen.
         m_tooLarge = true;
@@ -94,7 +94,7 @@ void TOknoPoznamka::FormActivate()
     m_loading = false;
     m_changed = false;
     Button3->setVisible(m_tooLarge || !m_onDisk.isEmpty());
-    Label1->setText(saved + QLatin1Char(' ') + personal::workFilePath(s.values.TempDir, NotesFile));
+    Label1->setText(saved + QLatin1Char(' ') + course::workFilePath(s.values.TempDir, NotesFile));
 }
 
 void TOknoPoznamka::Memo1Change()
@@ -116,10 +116,10 @@ QStringList TOknoPoznamka::noteLines() const
 
 bool TOknoPoznamka::overwriteAllowed()
 {
-    const QString path = personal::readablePath(m_session.values.TempDir, NotesFile);
+    const QString path = course::readablePath(m_session.values.TempDir, NotesFile);
     QByteArray now;
     try {
-        now = personal::workFileBytes(path);
+        now = course::workFileBytes(path);
     } catch (const FileFormatError &) {
         now = QByteArray("?"); // grown past the limit meanwhile: certainly changed
     }
@@ -138,15 +138,15 @@ bool TOknoPoznamka::save()
     if (Memo1->toPlainText().trimmed().isEmpty())
         return !m_onDisk.isEmpty() && erase();
     const QStringList lines = noteLines();
-    if (personal::encodeWorkLines(lines).size() > personal::MaxWorkFileSize) {
+    if (course::encodeWorkLines(lines).size() > course::MaxWorkFileSize) {
         messages::show(messages::Kind::Error, messages::Buttons::Ok, m_session.ConfigText(keys::NoteTooLarge), this);
         return false;
     }
     if (!confirmUnstorable(m_session, lines, this) || !overwriteAllowed())
         return false;
     // A failed write throws: the error is shown and the window stays open with its text.
-    personal::writeWorkFile(m_session.values.TempDir, NotesFile, lines);
-    m_onDisk = personal::encodeWorkLines(lines);
+    course::writeWorkFile(m_session.values.TempDir, NotesFile, lines);
+    m_onDisk = course::encodeWorkLines(lines);
     m_changed = false;
     if (m_notesButtonShown)
         m_notesButtonShown(true);
@@ -159,7 +159,7 @@ bool TOknoPoznamka::erase()
         return false;
     if (!m_tooLarge && !overwriteAllowed())
         return false;
-    personal::eraseWorkFile(m_session.values.TempDir, NotesFile);
+    course::eraseWorkFile(m_session.values.TempDir, NotesFile);
     m_onDisk = QByteArray();
     m_tooLarge = false;
     m_loading = true;
@@ -214,7 +214,7 @@ void TOknoPoznamka::reject()
 void TOknoPoznamka::FormClose()
 {
     if (m_notesButtonShown && NotesFile.ok())
-        m_notesButtonShown(personal::noteFileHasText(m_session.values.TempDir, NotesFile));
+        m_notesButtonShown(course::noteFileHasText(m_session.values.TempDir, NotesFile));
 }
 
 void TOknoPoznamka::done(int result)

@@ -42,7 +42,7 @@ public:
     QPushButton *Button4 = nullptr;  // "Koniec"
     QLabel *Label1 = nullptr;        // where the note is saved
 
-    personal::WorkFile NotesFile;
+    course::WorkFile NotesFile;
 
 public slots:
     // The close box and Escape: as "Koniec".

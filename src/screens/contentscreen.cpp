@@ -80,7 +80,7 @@ void ContentScreen::prepareControls()
     m_c.copyEntry->setEnabled(true);
     m_c.linksLabel->show();
     m_c.links->show();
-    m_c.notesButton->setVisible(personal::noteExists(m_s, m_level));
+    m_c.notesButton->setVisible(course::noteExists(m_s, m_level));
     m_c.title->show();
     m_c.upperTitle->show();
     const int memoSize = m_s.ConfigInt(keys::FontsizeMemo);

@@ -55,7 +55,7 @@ void LevelScreen::announceClosed()
 
 void LevelScreen::showNotesButtonIfNoteExists(int level)
 {
-    m_c.notesButton->setVisible(personal::noteExists(m_session, level));
+    m_c.notesButton->setVisible(course::noteExists(m_session, level));
 }
 
 void LevelScreen::FormActivate()
@@ -97,7 +97,7 @@ void LevelScreen::buildScreen()
     // The user's own links of this screen, named as the links window names them.
     QComboBox *ownLinks = m_c.ownLinks;
     ownLinks->clear();
-    ownLinks->addItems(personal::linksForBox(s, level));
+    ownLinks->addItems(course::linksForBox(s, level));
     const bool hasLinks = ownLinks->count() > 0;
     ownLinks->setVisible(hasLinks);
     m_c.ownLinksLabel->setVisible(hasLinks);

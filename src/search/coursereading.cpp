@@ -91,12 +91,12 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
         // screen: the course's top screen is level 2, each level below one deeper.
         // Files are found without regard to case from one listing per folder, so that
         // the thousands of names a course asks for cost one query each.
-        personal::ScreenRef screen;
+        course::ScreenRef screen;
         screen.level = node.depth + 2;
         screen.screenFile = node.reference;
         screen.levelFolder = request.courseName;
-        const auto workFile = [&](personal::FileKind kind) {
-            const personal::WorkFile file = personal::workFileName(screen, kind);
+        const auto workFile = [&](course::FileKind kind) {
+            const course::WorkFile file = course::workFileName(screen, kind);
             if (!file.ok())
                 return QString();
             // The course's own file, else the one earlier versions kept flat.
@@ -110,8 +110,8 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
                         path,
                         blocks.value(path),
                         files.existingFile(memo::formattedTextPath(path)),
-                        workFile(personal::FileKind::Notes),
-                        workFile(personal::FileKind::Links)});
+                        workFile(course::FileKind::Notes),
+                        workFile(course::FileKind::Links)});
     }
     blocks.clear();
     return readScreens(sources, cache, sink);

@@ -22,7 +22,7 @@ QStringList readLinesOrNone(const QString &path)
     if (path.isEmpty())
         return {};
     try {
-        return personal::readWorkFile(path);
+        return course::readWorkFile(path);
     } catch (const Error &) {
         return {};
     }

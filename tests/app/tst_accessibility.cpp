@@ -340,7 +340,7 @@ private slots:
             QCOMPARE(notes.Memo1->toPlainText(), QStringLiteral("moja"));
 
             // Escape over unsaved typing asks (No by default): No closes unsaved, Yes saves.
-            const QString file = personal::workFilePath(p->session().values.TempDir, notes.NotesFile);
+            const QString file = course::workFilePath(p->session().values.TempDir, notes.NotesFile);
             hook::shown().clear();
             hook::queue(messages::Answer::No);
             QTest::keyClick(notes.Memo1, Qt::Key_Escape);
@@ -356,7 +356,7 @@ private slots:
             hook::queue(messages::Answer::Yes);
             QTest::keyClick(notes.Memo1, Qt::Key_Escape);
             QVERIFY(!notes.isVisible());
-            QCOMPARE(personal::readWorkFile(file), QStringList{QStringLiteral("druha")});
+            QCOMPARE(course::readWorkFile(file), QStringList{QStringLiteral("druha")});
 
             // Alt, Right, Escape in the tree window's menu bar: the menu closes, the window stays.
             TOknoHladaj tree(p->session(), w);

@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace lumora;
+using namespace lumora::course;
 using namespace lumora::personal;
 
 class TestWorkFiles : public QObject {

@@ -462,8 +462,7 @@ private slots:
             QVERIFY(w->Button1->isHidden());
 
             // A note over the limit opens to be erased, never to be overwritten.
-            textfile::writeBytes(work(QStringLiteral("Kurz/Obsah.txt")),
-                                 QByteArray(personal::MaxWorkFileSize + 1, 'x'));
+            textfile::writeBytes(work(QStringLiteral("Kurz/Obsah.txt")), QByteArray(course::MaxWorkFileSize + 1, 'x'));
             onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
                 QVERIFY(n->Memo1->isReadOnly());
                 QVERIFY(!n->Button1->isEnabled());
