@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
     const QString work = dir.filePath(QStringLiteral("work"));
     bench::writeCourse(course, work, lessonRtf);
     const search::CourseRequest request{course, QStringLiteral("Kurz"), QStringLiteral("Obsah.txt"), work};
-    search::fold(u"x"); // the character table is made once per program, before any timing
+    textfold::fold(u"x"); // the character table is made once per program, before any timing
 
     std::vector<qint64> floorTimes, readTimes;
     std::vector<search::ScreenText> screens;
@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
     std::vector<qint64> loopTimes, queryTimes;
     int expected = 0, found = 0;
     for (int i = 0; i < QueryRounds; ++i) {
-        const QString a = search::fold(first), b = search::fold(second);
+        const QString a = textfold::fold(first), b = textfold::fold(second);
         loopTimes.push_back(bench::cpuNs([&] { expected = bareLoop(screens, a, b); }));
         queryTimes.push_back(
             bench::cpuNs([&] { found = int(search::findScreens(search::parseQuery(typed), screens).size()); }));

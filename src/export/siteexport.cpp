@@ -600,8 +600,8 @@ private:
         QJsonObject entry;
         entry.insert(QStringLiteral("u"), page.name);
         entry.insert(QStringLiteral("t"), page.captionPath);
-        entry.insert(QStringLiteral("c"), search::fold(t.node(page.node).caption));
-        entry.insert(QStringLiteral("b"), search::fold(plain));
+        entry.insert(QStringLiteral("c"), textfold::fold(t.node(page.node).caption));
+        entry.insert(QStringLiteral("b"), textfold::fold(plain));
         m_index.append(entry);
         return true;
     }

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-namespace lumora::search {
+namespace lumora::textfold {
 
 namespace {
 
@@ -150,4 +150,4 @@ QString fold(QStringView text, std::vector<qsizetype> &origins)
     return foldInto(text, [&origins](qsizetype from) { origins.push_back(from); });
 }
 
-} // namespace lumora::search
+} // namespace lumora::textfold

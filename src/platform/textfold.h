@@ -13,7 +13,7 @@
 
 #include <vector>
 
-namespace lumora::search {
+namespace lumora::textfold {
 
 QString fold(QStringView text);
 
@@ -21,4 +21,4 @@ QString fold(QStringView text);
 // it came from (the first of several characters collapsed into one blank).
 QString fold(QStringView text, std::vector<qsizetype> &origins);
 
-} // namespace lumora::search
+} // namespace lumora::textfold

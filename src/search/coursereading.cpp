@@ -82,7 +82,7 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
         if (known != sourceOfVisit.cend()) {
             QList<Place> &places = sources[*known].places;
             if (places.size() < MaxPlaces)
-                places.append({i, tree.captionPath(i), node.caption, fold(node.caption)});
+                places.append({i, tree.captionPath(i), node.caption, textfold::fold(node.caption)});
             continue;
         }
         sourceOfVisit.insert(node.visit, sources.size());
@@ -105,7 +105,7 @@ bool readCourse(const CourseRequest &request, FormattedTextCache &cache, const R
                 ? files.existingFile(paths::join(request.workFolder, file.earlier))
                 : own;
         };
-        sources.append({{{i, tree.captionPath(i), node.caption, fold(node.caption)}},
+        sources.append({{{i, tree.captionPath(i), node.caption, textfold::fold(node.caption)}},
                         node.reference,
                         path,
                         blocks.value(path),

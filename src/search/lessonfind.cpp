@@ -46,7 +46,7 @@ bool FoldedText::foldMore(qsizetype sourceChars)
             ++to;
     }
     std::vector<qsizetype> origins;
-    QString piece = fold(QStringView(m_text).mid(from, to - from), origins);
+    QString piece = textfold::fold(QStringView(m_text).mid(from, to - from), origins);
     if (m_folded.isEmpty() && from == 0) {
         // The first piece (the whole text when folded at once) is taken as it is.
         m_folded = std::move(piece);

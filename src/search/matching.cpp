@@ -46,7 +46,7 @@ void appendEscaped(QString &out, QChar ch)
 
 // The part of text that the folded range [from, to) came from, escaped, white space
 // shown as single blanks, and the places where terms occur in bold. origins maps the
-// folded characters back to text (see fold()).
+// folded characters back to text (see textfold::fold()).
 QString markup(const Query &query, QStringView text, const QString &folded, const std::vector<qsizetype> &origins,
                qsizetype from, qsizetype to)
 {
@@ -100,7 +100,7 @@ void appendField(ScreenText &screen, const QString &text, const QString &folded)
 
 void addPlace(ScreenText &screen, int node, const QString &captionPath, const QString &caption)
 {
-    screen.places.append({node, captionPath, caption, fold(caption)});
+    screen.places.append({node, captionPath, caption, textfold::fold(caption)});
 }
 
 void prepare(ScreenText &screen)
@@ -110,7 +110,7 @@ void prepare(ScreenText &screen)
     screen.foldedBody.clear();
     screen.fieldStarts.clear();
     for (const QString &field : fields)
-        appendField(screen, field, fold(field));
+        appendField(screen, field, textfold::fold(field));
 }
 
 bool matches(const Query &query, const ScreenText &screen, Hit &hit)
@@ -164,7 +164,7 @@ QList<Hit> findScreens(const Query &query, const std::vector<ScreenText> &screen
 QString highlighted(const Query &query, QStringView text)
 {
     std::vector<qsizetype> origins;
-    const QString folded = fold(text, origins);
+    const QString folded = textfold::fold(text, origins);
     return markup(query, text, folded, origins, 0, folded.size());
 }
 
@@ -186,7 +186,7 @@ QString snippet(const Query &query, const ScreenText &screen, int width)
     }
     const QString &text = screen.fields[qsizetype(field)];
     std::vector<qsizetype> origins;
-    const QString folded = fold(text, origins);
+    const QString folded = textfold::fold(text, origins);
     const qsizetype at = best >= 0 ? best - screen.fieldStarts[field] : 0;
 
     // A window of about width characters, a third of it before the match, widened to

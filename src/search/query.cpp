@@ -15,7 +15,7 @@ bool isQuote(QChar ch)
 
 void addTerm(Query &query, QSet<QString> &known, QStringView raw, bool phrase)
 {
-    Term term{fold(raw), phrase};
+    Term term{textfold::fold(raw), phrase};
     if (term.text.isEmpty() || known.contains(term.text))
         return;
     known.insert(term.text);

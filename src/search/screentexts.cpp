@@ -59,7 +59,7 @@ FormattedTextCache::Text FormattedTextCache::text(const QString &path)
     } catch (const Error &) {
         return {}; // unreadable now; tried again next time
     }
-    text.folded = fold(text.plain);
+    text.folded = textfold::fold(text.plain);
     QMutexLocker lock(&m_mutex);
     m_entries.insert(found, {modified, bytes, text});
     return text;
@@ -80,7 +80,7 @@ ScreenText readScreen(const ScreenSource &source, FormattedTextCache &cache)
 
     const auto add = [&screen](const QString &text, const QString &folded) { appendField(screen, text, folded); };
     const QString block = source.paragraphs.join(u'\n');
-    const QString foldedBlock = fold(block);
+    const QString foldedBlock = textfold::fold(block);
     const FormattedTextCache::Text formatted =
         source.formattedPath.isEmpty() ? FormattedTextCache::Text{} : cache.text(source.formattedPath);
     // The formatted file is the rich copy of the block: the same text is searched once.
@@ -88,11 +88,11 @@ ScreenText readScreen(const ScreenSource &source, FormattedTextCache &cache)
         add(block, foldedBlock);
     add(formatted.plain, formatted.folded);
     const QString note = readLinesOrNone(source.notesPath).join(u'\n');
-    add(note, fold(note));
+    add(note, textfold::fold(note));
     QStringList links = readLinesOrNone(source.linksPath);
     links.removeAll(QString());
     const QString linkText = links.join(u'\n');
-    add(linkText, fold(linkText));
+    add(linkText, textfold::fold(linkText));
     return screen;
 }
 

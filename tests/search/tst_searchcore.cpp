@@ -1,11 +1,9 @@
-// Folding, query parsing, matching and snippets against the golden rows beside this file.
+// Query parsing, matching and snippets against the golden rows beside this file.
 #include "golden.h"
 #include "search/lessonfind.h"
 #include "search/matching.h"
 #include "search/query.h"
-#include "platform/textfold.h"
 
-#include <QStringDecoder>
 #include <QTest>
 
 using namespace lumora;
@@ -28,42 +26,6 @@ QString written(const Query &query)
 class TestSearchCore : public QObject {
     Q_OBJECT
 private slots:
-    void folding_data() { testing::addTableRows({goldenFolder + QStringLiteral("fold.txt")}, 2); }
-    void folding()
-    {
-        QFETCH(QStringList, row);
-        COMPARE_GOLDEN_CELLS(QStringList{fold(row[0])}, goldenFolder + QStringLiteral("fold.txt"), 1);
-        // The map points every folded character back at the character it came from.
-        std::vector<qsizetype> origins;
-        QCOMPARE(fold(row[0], origins), fold(row[0]));
-        QCOMPARE(qsizetype(origins.size()), fold(row[0]).size());
-        for (size_t i = 0; i < origins.size(); ++i) {
-            QVERIFY(origins[i] >= 0 && origins[i] < row[0].size());
-            QVERIFY(i == 0 || origins[i] >= origins[i - 1]);
-        }
-    }
-
-    // Every letter of the Windows-1250 code page folds to a letter without marks, lower
-    // case, and its capital folds to the same.
-    void windows1250Letters()
-    {
-        QByteArray bytes;
-        for (int b = 0x20; b < 0x100; ++b)
-            bytes.append(char(b));
-        const QString page = QStringDecoder("windows-1250").decode(bytes);
-        int letters = 0;
-        for (QChar ch : page) {
-            if (!ch.isLetter())
-                continue;
-            ++letters;
-            const QString folded = fold(QString(ch));
-            QCOMPARE(folded.size(), 1);
-            QVERIFY2(QChar::category(folded[0].unicode()) != QChar::Mark_NonSpacing, qPrintable(QString(ch)));
-            QCOMPARE(fold(QString(ch.toUpper())), fold(QString(ch.toLower())));
-        }
-        QVERIFY(letters > 100);
-    }
-
     void queries_data() { testing::addTableRows({goldenFolder + QStringLiteral("query.txt")}, 2); }
     void queries()
     {
