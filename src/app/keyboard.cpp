@@ -5,7 +5,7 @@
 #include "app/tform1.h"
 #include "config/keys.h"
 #include "platform/accessiblenames.h"
-#include "platform/keys.h"
+#include "platform/keyboard.h"
 #include "course/buttonkind.h"
 #include "course/contentfileitems.h"
 #include "screens/levelscreen.h"
@@ -72,7 +72,7 @@ void TForm1::describeScreen(const QList<QWidget *> &column)
 
 void TForm1::setUpKeyboard()
 {
-    keys::installApplicationRules();
+    keyboard::installApplicationRules();
 
     // One fixed letter per entry, unique among the entries of each menu.
     const std::pair<QAction *, const char *> entries[] = {

@@ -5,7 +5,7 @@
 #include "platform/accessiblenames.h"
 #include "platform/errors.h"
 #include "platform/guard.h"
-#include "platform/keys.h"
+#include "platform/keyboard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/placecontrol.h"
@@ -49,7 +49,7 @@ TOknoPoznamka::TOknoPoznamka(Session &session, std::function<void(bool)> notesBu
     for (QPushButton *b : {Button1, Button2, Button3, Button4})
         b->setAutoDefault(false);
 
-    keys::asksBeforeClosing(this);
+    keyboard::asksBeforeClosing(this);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });

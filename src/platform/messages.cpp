@@ -1,6 +1,6 @@
 #include "platform/messages.h"
 
-#include "platform/keys.h"
+#include "platform/keyboard.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -75,7 +75,7 @@ Answer showBox(const QString &boxTitle, QMessageBox::Icon icon, Buttons buttons,
         box.setDefaultButton(defaultNo ? no : yes);
         box.setEscapeButton(no);
     }
-    keys::addAnswerKeys(&box, yes);
+    keyboard::addAnswerKeys(&box, yes);
     box.exec();
     if (box.clickedButton() == yes)
         return Answer::Yes;

@@ -3,7 +3,7 @@
 class QAbstractButton;
 class QWidget;
 
-namespace lumora::keys {
+namespace lumora::keyboard {
 
 // Installs the application-wide rules once (later calls do nothing):
 // - Enter presses the focused button, as Space does;
@@ -25,4 +25,4 @@ void asksBeforeClosing(QWidget *window);
 // Call it once the box has its buttons.
 void addAnswerKeys(QWidget *box, QAbstractButton *yes);
 
-} // namespace lumora::keys
+} // namespace lumora::keyboard

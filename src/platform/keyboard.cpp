@@ -1,4 +1,4 @@
-#include "platform/keys.h"
+#include "platform/keyboard.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-namespace lumora::keys {
+namespace lumora::keyboard {
 
 namespace {
 
@@ -160,4 +160,4 @@ void addAnswerKeys(QWidget *box, QAbstractButton *yes)
         button->installEventFilter(filter);
 }
 
-} // namespace lumora::keys
+} // namespace lumora::keyboard
