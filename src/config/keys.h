@@ -236,4 +236,11 @@ LUMORA_TEXT_KEYS(LUMORA_TEXT_KEY_ENTRY)
 inline constexpr const TextKey *All[] = {LUMORA_TEXT_KEYS(LUMORA_TEXT_KEY_ADDRESS)};
 #undef LUMORA_TEXT_KEY_ADDRESS
 
+// The entry built while the program runs: "CONTENT <file>" names the message for a
+// missing content file, by default "Neexistuje <file>".
+inline BuiltTextKey contentMissing(const QString &contentFile)
+{
+    return {QStringLiteral("CONTENT ") + contentFile, QStringLiteral("Neexistuje ") + contentFile};
+}
+
 } // namespace lumora::keys

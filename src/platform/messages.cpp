@@ -119,43 +119,37 @@ Answer askReplace(const QString &text, QWidget *parent)
     return showBox(title(Kind::Confirmation), iconFor(Kind::Confirmation), Buttons::YesNoAll, text, parent, true);
 }
 
-void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText, const QString &suffix,
-            QWidget *parent)
+// The text was just looked up: shown only when that lookup left ShowPrompt set.
+void notifyLooked(TextLookup &texts, Kind kind, const QString &text, const QString &suffix, QWidget *parent)
 {
-    const QString text = texts.ConfigText(key, defaultText);
     if (texts.showPrompt())
         show(kind, Buttons::Ok, text + suffix, parent);
 }
 
-bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent)
+void notify(TextLookup &texts, Kind kind, const TextKey &entry, const QString &suffix, QWidget *parent)
 {
-    const QString text = texts.ConfigText(key, defaultText);
+    notifyLooked(texts, kind, texts.ConfigText(entry), suffix, parent);
+}
+
+void notify(TextLookup &texts, Kind kind, const BuiltTextKey &entry, const QString &suffix, QWidget *parent)
+{
+    notifyLooked(texts, kind, texts.ConfigText(entry), suffix, parent);
+}
+
+bool confirm(TextLookup &texts, const TextKey &entry, QWidget *parent)
+{
+    const QString text = texts.ConfigText(entry);
     if (!texts.showPrompt())
         return true;
     return show(Kind::Confirmation, Buttons::YesNo, text, parent) == Answer::Yes;
 }
 
-bool confirmDefaultNo(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent)
+bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent)
 {
-    const QString text = texts.ConfigText(key, defaultText);
+    const QString text = texts.ConfigText(entry);
     if (!texts.showPrompt())
         return true;
     return askDefaultNo(Kind::Confirmation, text, parent) == Answer::Yes;
-}
-
-bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent)
-{
-    return confirmDefaultNo(texts, entry.name(), entry.defaultValue(), parent);
-}
-
-void notify(TextLookup &texts, Kind kind, const TextKey &entry, const QString &suffix, QWidget *parent)
-{
-    notify(texts, kind, entry.name(), entry.defaultValue(), suffix, parent);
-}
-
-bool confirm(TextLookup &texts, const TextKey &entry, QWidget *parent)
-{
-    return confirm(texts, entry.name(), entry.defaultValue(), parent);
 }
 
 void showError(const QString &message, QWidget *parent)

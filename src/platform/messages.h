@@ -36,18 +36,16 @@ Answer askOrCancel(const QString &text, QWidget *parent = nullptr);
 Answer askReplace(const QString &text, QWidget *parent = nullptr);
 // Warning, error or information from the text table: shown only when the lookup left
 // ShowPrompt set. The suffix (for example a file name) follows the looked-up text.
-void notify(TextLookup &texts, Kind kind, const QString &key, const QString &defaultText,
-            const QString &suffix = QString(), QWidget *parent = nullptr);
 void notify(TextLookup &texts, Kind kind, const TextKey &entry, const QString &suffix = QString(),
+            QWidget *parent = nullptr);
+void notify(TextLookup &texts, Kind kind, const BuiltTextKey &entry, const QString &suffix = QString(),
             QWidget *parent = nullptr);
 
 // Confirmation from the text table: asked only when ShowPrompt is set, else Yes.
-bool confirm(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent = nullptr);
 bool confirm(TextLookup &texts, const TextKey &entry, QWidget *parent = nullptr);
 
 // The same, with No as the default button: for confirmations whose Yes deletes or
 // replaces a file.
-bool confirmDefaultNo(TextLookup &texts, const QString &key, const QString &defaultText, QWidget *parent = nullptr);
 bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent = nullptr);
 // The standard error box for an error the handler could not finish after; titled with
 // the application title ("Lumora").

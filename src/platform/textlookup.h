@@ -23,16 +23,26 @@ struct TextKey {
     QString defaultValue() const { return QString::fromUtf8(defaultText); }
 };
 
+// An entry whose key is built while the program runs (the key names a file): made by the
+// functions beside the table in config/keys.h, and by the text table's own tests.
+struct BuiltTextKey {
+    QString key;
+    QString defaultText;
+};
+
 class TextLookup {
 public:
-    virtual QString ConfigText(const QString &key, const QString &defaultText = QString()) = 0;
     // The lookup of a table entry with its own default.
-    QString ConfigText(const TextKey &entry) { return ConfigText(entry.name(), entry.defaultValue()); }
+    QString ConfigText(const TextKey &entry) { return lookupText(entry.name(), entry.defaultValue()); }
+    QString ConfigText(const BuiltTextKey &entry) { return lookupText(entry.key, entry.defaultText); }
     // The switch of the last lookup.
     virtual bool showPrompt() const = 0;
 
 protected:
     ~TextLookup() = default;
+    // The lookup itself, by the key's text; only through an entry above, so every key
+    // the program reads is listed in config/keys.h.
+    virtual QString lookupText(const QString &key, const QString &defaultText) = 0;
 };
 
 } // namespace lumora

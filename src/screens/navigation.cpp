@@ -92,8 +92,7 @@ bool Navigation::firstScreenReady(int level, bool gate)
     }
     // Offer to write the course's first screen in the lesson editor.
     const QString question =
-        s.ConfigText(QStringLiteral("CONTENT ") + c.ContentFileName, QStringLiteral("Neexistuje ") + c.ContentFileName)
-        + QLatin1Char('\n') + s.ConfigText(keys::Text2);
+        s.ConfigText(keys::contentMissing(c.ContentFileName)) + QLatin1Char('\n') + s.ConfigText(keys::Text2);
     if (messages::askDefaultNo(messages::Kind::Information, question, window) != messages::Answer::Yes)
         return false;
     runLessonEditor(s, window, c.ContentFileName, c.LevelFolder[size_t(level - 1)]);
@@ -229,8 +228,8 @@ void Navigation::PripravOkno(const QString &contentPath)
     CourseState &c = s.course;
     const QString path = paths::fromCourse(contentPath);
     if (!paths::fileExists(path)) {
-        messages::notify(s, messages::Kind::Error, QStringLiteral("CONTENT ") + contentPath,
-                         QStringLiteral("Neexistuje ") + contentPath, QString(), m_screen.controls().window);
+        messages::notify(s, messages::Kind::Error, keys::contentMissing(contentPath), QString(),
+                         m_screen.controls().window);
         m_screen.ContentMissing = true;
         return;
     }

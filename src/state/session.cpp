@@ -11,7 +11,7 @@
 
 namespace lumora {
 
-QString Session::ConfigText(const QString &key, const QString &defaultText)
+QString Session::lookupText(const QString &key, const QString &defaultText)
 {
     const int level = course.CurrentLevel;
     const QString first =
@@ -19,9 +19,9 @@ QString Session::ConfigText(const QString &key, const QString &defaultText)
     return config::lookup(first, values.ProgramDir, key, defaultText, ShowPrompt);
 }
 
-int Session::ConfigInt(const QString &key, const QString &defaultText)
+int Session::ConfigInt(const TextKey &entry)
 {
-    return config::toInteger(ConfigText(key, defaultText));
+    return config::toInteger(ConfigText(entry));
 }
 
 QString Session::levelFolderPath(int level) const

@@ -25,15 +25,10 @@ public:
     // runs (shared with a reading that may still be under way).
     std::shared_ptr<search::FormattedTextCache> searchCache;
 
-    // The text lookup: the course folder's CONFIG.TXT first while inside a course,
-    // then the program folder's, then the default. Reads the files afresh every time.
-    QString ConfigText(const QString &key, const QString &defaultText = QString()) override;
-    using TextLookup::ConfigText;
     bool showPrompt() const override { return ShowPrompt; }
 
     // ConfigText converted with the strict integer conversion (throws ConvertError).
-    int ConfigInt(const QString &key, const QString &defaultText);
-    int ConfigInt(const TextKey &entry) { return ConfigInt(entry.name(), entry.defaultValue()); }
+    int ConfigInt(const TextKey &entry);
 
     // The course folder of a level: ProgramDir + LevelFolder[level] + separator.
     QString levelFolderPath(int level) const;
@@ -53,6 +48,11 @@ public:
 
     // Write probe: whether a file can be created in the program folder.
     bool programFolderWritable() const;
+
+protected:
+    // The text lookup: the course folder's CONFIG.TXT first while inside a course,
+    // then the program folder's, then the default. Reads the files afresh every time.
+    QString lookupText(const QString &key, const QString &defaultText) override;
 };
 
 } // namespace lumora

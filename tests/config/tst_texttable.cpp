@@ -59,7 +59,7 @@ private slots:
             s.course.CurrentLevel = 3;
             s.course.LevelFolder[3] = QStringLiteral("kurz");
             s.ShowPrompt = before;
-            found << s.ConfigText(row[1], row[2]);
+            found << s.ConfigText(BuiltTextKey{row[1], row[2]});
             gate[before] = s.ShowPrompt;
         }
         QCOMPARE(found.at(1), found.at(0)); // the text does not depend on the gate
@@ -102,21 +102,23 @@ private slots:
         for (int i = 0; i < 100000; ++i)
             many += "1*KEY" + QByteArray::number(i) + "*value " + QByteArray::number(i) + "\r\n";
         writeConfig(dir.path(), many);
-        QCOMPARE(s.ConfigText(QStringLiteral("KEY99999"), QStringLiteral("d")), QStringLiteral("value 99999"));
-        QCOMPARE(s.ConfigText(QStringLiteral("NONE"), QStringLiteral("d")), QStringLiteral("d"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("KEY99999"), QStringLiteral("d")}),
+                 QStringLiteral("value 99999"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("NONE"), QStringLiteral("d")}), QStringLiteral("d"));
 
         QByteArray wide;
         for (int i = 0; i < 50; ++i)
             wide += QByteArray(10000, char('a' + i % 26)) + "\r\n";
         wide += "1*WIDE*found\r\n";
         writeConfig(dir.path(), wide);
-        QCOMPARE(s.ConfigText(QStringLiteral("WIDE"), QStringLiteral("d")), QStringLiteral("found"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("WIDE"), QStringLiteral("d")}), QStringLiteral("found"));
 
         QByteArray garbage;
         for (int i = 0; i < 65536; ++i)
             garbage += char((i * 7919 + 13) % 256);
         writeConfig(dir.path(), garbage);
-        QCOMPARE(s.ConfigText(QStringLiteral("END"), QStringLiteral("Koniec ?")), QStringLiteral("Koniec ?"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("END"), QStringLiteral("Koniec ?")}),
+                 QStringLiteral("Koniec ?"));
         QVERIFY(s.ShowPrompt);
     }
 
@@ -145,9 +147,10 @@ private slots:
         writeConfig(dir.path(), bytes);
         Session s;
         s.values.ProgramDir = dir.path() + QLatin1Char('/');
-        QCOMPARE(s.ConfigText(QStringLiteral("END"), QStringLiteral("d")), QStringLiteral("Chcete ukončiť program ?"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("END"), QStringLiteral("d")}),
+                 QStringLiteral("Chcete ukončiť program ?"));
         QVERIFY(!s.ShowPrompt);
-        QCOMPARE(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("d")), QStringLiteral("Ľudovít"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("NAME"), QStringLiteral("d")}), QStringLiteral("Ľudovít"));
         QVERIFY(s.ShowPrompt);
     }
 
@@ -157,9 +160,9 @@ private slots:
         Session s;
         s.values.ProgramDir = dir.path() + QLatin1Char('/');
         textfile::writeLines(dir.path() + QStringLiteral("/config.txt"), {QStringLiteral("1*NAME*prvý")});
-        QCOMPARE(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("d")), QStringLiteral("prvý"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("NAME"), QStringLiteral("d")}), QStringLiteral("prvý"));
         textfile::writeLines(dir.path() + QStringLiteral("/config.txt"), {QStringLiteral("0*NAME*druhý")});
-        QCOMPARE(s.ConfigText(QStringLiteral("NAME"), QStringLiteral("d")), QStringLiteral("druhý"));
+        QCOMPARE(s.ConfigText(BuiltTextKey{QStringLiteral("NAME"), QStringLiteral("d")}), QStringLiteral("druhý"));
         QVERIFY(!s.ShowPrompt);
     }
 
@@ -170,7 +173,7 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), dir.path() + QStringLiteral("/CONFIG.TXT")));
         Session s;
         s.values.ProgramDir = dir.path() + QLatin1Char('/');
-        QVERIFY_THROWS_EXCEPTION(IoError, s.ConfigText(QStringLiteral("END"), QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(IoError, s.ConfigText(BuiltTextKey{QStringLiteral("END"), QStringLiteral("x")}));
     }
 
     // The key table against the sample program folder's CONFIG.TXT: every key the sample

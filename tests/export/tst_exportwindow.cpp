@@ -15,7 +15,7 @@ using namespace lumora;
 
 namespace {
 struct Defaults : TextLookup {
-    QString ConfigText(const QString &, const QString &defaultText) override { return defaultText; }
+    QString lookupText(const QString &, const QString &defaultText) override { return defaultText; }
     bool showPrompt() const override { return true; }
 };
 
