@@ -206,8 +206,8 @@ void TForm1::FormCreate(const StartEnvironment &start)
     if (!placeOnScreen(*this, s, start))
         return;
     applyButtonFont(*this, s, start);
-    v.LotusDir = startup::lotusDir(s.ConfigText(keys::PathLotus.name(), v.ProgramDir.left(v.ProgramDir.size() - 1)),
-                                   v.ProgramDir);
+    v.LotusDir = startup::lotusDir(
+        s.ConfigText(keys::withDefault(keys::PathLotus, v.ProgramDir.left(v.ProgramDir.size() - 1))), v.ProgramDir);
     writeWindowTemplate(*this, s, start);
 
     SpeedButton1->hide();

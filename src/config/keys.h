@@ -236,6 +236,13 @@ LUMORA_TEXT_KEYS(LUMORA_TEXT_KEY_ENTRY)
 inline constexpr const TextKey *All[] = {LUMORA_TEXT_KEYS(LUMORA_TEXT_KEY_ADDRESS)};
 #undef LUMORA_TEXT_KEY_ADDRESS
 
+// An entry whose default is worked out while the program runs (a null default above:
+// a folder, a text built elsewhere).
+inline BuiltTextKey withDefault(const TextKey &entry, const QString &defaultText)
+{
+    return {entry.name(), defaultText};
+}
+
 // The entry built while the program runs: "CONTENT <file>" names the message for a
 // missing content file, by default "Neexistuje <file>".
 inline BuiltTextKey contentMissing(const QString &contentFile)

@@ -23,8 +23,9 @@ struct TextKey {
     QString defaultValue() const { return QString::fromUtf8(defaultText); }
 };
 
-// An entry whose key is built while the program runs (the key names a file): made by the
-// functions beside the table in config/keys.h, and by the text table's own tests.
+// An entry whose key or default is made while the program runs (the key names a file,
+// the default is a folder): made by the functions beside the table in config/keys.h,
+// and by the text table's own tests.
 struct BuiltTextKey {
     QString key;
     QString defaultText;

@@ -398,8 +398,8 @@ void TOknoHladaj::open()
     const QString courseName = c.LevelFolder[c.CurrentLevel];
     // One blank between the course name and the title, whatever the text table holds.
     Label1->setText(courseName + QLatin1Char(' ') + s.ConfigText(keys::MissingFiles).trimmed());
-    QStringList lines = course::integrityList(m_model->tree(), courseName,
-                                              s.ConfigText(keys::AllAround.name(), course::defaultAllAroundText()));
+    QStringList lines = course::integrityList(
+        m_model->tree(), courseName, s.ConfigText(keys::withDefault(keys::AllAround, course::defaultAllAroundText())));
     // A clean course says so rather than showing an empty list.
     if (lines.size() <= 2)
         lines.append(s.ConfigText(keys::NothingMissing));
