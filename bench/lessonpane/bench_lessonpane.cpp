@@ -7,6 +7,7 @@
 // lays long texts out in steps) is reported and must stay under a tenth of the floor.
 #include "app/formtemplate.h"
 #include "app/tform1.h"
+#include "screens/levelscreen.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "state/session.h"
@@ -169,7 +170,7 @@ int main(int argc, char *argv[])
                 applyTemplate(window, templ);
                 screens.push_back(bench::cpuNs([&] {
                     window.show();
-                    window.FormActivate();
+                    window.levelScreen().FormActivate();
                     QCoreApplication::processEvents();
                 }));
                 if (window.Memo1->document()->blockCount() < text.size()) {

@@ -10,6 +10,7 @@
 //    at most 3 times), and its growth from 2,000 courses (target: at most 12 times).
 #include "app/formtemplate.h"
 #include "app/tform1.h"
+#include "screens/levelscreen.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "state/session.h"
@@ -127,7 +128,7 @@ int main(int argc, char *argv[])
         TForm1 window(session);
         applyTemplate(window, templ);
         window.show();
-        window.FormActivate();
+        window.levelScreen().FormActivate();
         QCoreApplication::processEvents();
     });
     const double levelFloor = bench::medianNs(Rounds, [&] {
@@ -181,7 +182,7 @@ int main(int argc, char *argv[])
             s.course = CourseState();
             TForm1 window(s);
             window.show();
-            window.FormActivate();
+            window.levelScreen().FormActivate();
             QCoreApplication::processEvents();
             made = window.client->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Buttonx"))).size();
         });

@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace lumora {
 
@@ -39,7 +40,7 @@ QString firstIPv4Address()
 // Scales the window and its controls by a factor, as the platform's font scaling is undone.
 void scaleControls(TForm1 &window, double factor)
 {
-    for (QWidget *widget : window.client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *widget : window.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         const QRect r = widget->geometry();
         widget->setGeometry(roundHalfEven(r.x() * factor), roundHalfEven(r.y() * factor),
                             roundHalfEven(r.width() * factor), roundHalfEven(r.height() * factor));
@@ -73,19 +74,20 @@ StartEnvironment StartEnvironment::fromSystem(const QStringList &arguments)
 namespace {
 
 // Undoes the platform's font scaling on the design geometry and moves the titles and
-// the links boxes down by the scale's step.
-void fitToScreenScale(TForm1 &window, ProgramValues &v, const StartEnvironment &start)
+// the links boxes down by the scale's step: name is the program's name (it also grows),
+// the others are the upper title and the two links boxes.
+void fitToScreenScale(TForm1 &window, ProgramValues &v, const StartEnvironment &start, QWidget *name,
+                      std::initializer_list<QWidget *> others)
 {
     if (start.dotsPerInch > 0 && start.dotsPerInch != 96)
         scaleControls(window, 96.0 / start.dotsPerInch);
     v.ScaleTenths = startup::scaleTenths(start.dotsPerInch);
 
     const int down = roundHalfEven(100.0 / v.ScaleTenths);
-    shiftDown(window.Label1, down);
-    window.Label1->resize(window.Label1->width(), window.Label1->height() + roundHalfEven(1500.0 / v.ScaleTenths));
-    shiftDown(window.Label6, down);
-    shiftDown(window.ComboBox1, down);
-    shiftDown(window.ComboBox2, down);
+    shiftDown(name, down);
+    name->resize(name->width(), name->height() + roundHalfEven(1500.0 / v.ScaleTenths));
+    for (QWidget *widget : others)
+        shiftDown(widget, down);
 }
 
 // The program folder, the temporary folder and the command line.
@@ -190,7 +192,7 @@ void TForm1::FormCreate(const StartEnvironment &start)
     Session &s = m_session;
     ProgramValues &v = s.values;
 
-    fitToScreenScale(*this, v, start);
+    fitToScreenScale(*this, v, start, Label1, {Label6, ComboBox1, ComboBox2});
     takeFoldersAndParameters(s, start);
     Koprovanie1->setEnabled(false);
     startup::takeProgramDir(start.currentFolder, v);

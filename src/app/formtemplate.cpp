@@ -145,7 +145,7 @@ QList<Property> captureWindow(const TForm1 &window)
     out.append({WindowObject, QStringLiteral("geometry"), rectText(QRect(window.pos(), window.size()))});
     out.append({WindowObject, QStringLiteral("font"), fontText(window.font())});
 
-    for (const QWidget *widget : window.client->findChildren<QWidget *>()) {
+    for (const QWidget *widget : window.centralWidget()->findChildren<QWidget *>()) {
         if (!recorded(widget))
             continue;
         const QString name = widget->objectName();
@@ -207,7 +207,7 @@ void applyTemplate(TForm1 &window, const QList<Property> &properties)
                 applyAction(menu->menuAction(), p.name, p.value);
             continue;
         }
-        if (auto *widget = window.client->findChild<QWidget *>(p.object)) {
+        if (auto *widget = window.centralWidget()->findChild<QWidget *>(p.object)) {
             applyWidget(widget, p.name, p.value);
             continue;
         }

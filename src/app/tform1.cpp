@@ -292,53 +292,9 @@ void TForm1::relayOutColumn()
     m_screen->column().relayOut();
 }
 
-void TForm1::Poznmky1Click()
-{
-    m_personal->Poznmky1Click();
-}
-void TForm1::Button1Click()
-{
-    m_personal->Button1Click();
-}
-void TForm1::Odkazy1Click()
-{
-    m_personal->Odkazy1Click();
-}
 void TForm1::ComboBox1Click(int index)
 {
     m_personal->ComboBox1Click(index);
-}
-void TForm1::ComboBox2Click(int index)
-{
-    m_personal->ComboBox2Click(index);
-}
-void TForm1::ComboBox2Change(int index)
-{
-    m_personal->ComboBox2Change(index);
-}
-void TForm1::Koprovanie1Click()
-{
-    m_personal->Koprovanie1Click();
-}
-void TForm1::Export1Click()
-{
-    m_personal->Export1Click();
-}
-void TForm1::Oprograme1Click()
-{
-    m_info->Oprograme1Click();
-}
-void TForm1::Ohlasyautorom1Click()
-{
-    m_info->Ohlasyautorom1Click();
-}
-void TForm1::Reklama1Click()
-{
-    m_info->Reklama1Click();
-}
-void TForm1::Hadavkurze1Click()
-{
-    m_courseSearch->Hadavkurze1Click();
 }
 
 screens::ScreenControls TForm1::screenControls() const
@@ -380,21 +336,9 @@ void TForm1::FormActivate()
 {
     m_screen->FormActivate();
 }
-void TForm1::Lista(int top)
-{
-    m_screen->column().Lista(top);
-}
 void TForm1::ScrollBar2Scroll(int position)
 {
     m_screen->column().ScrollBar2Scroll(position);
-}
-void TForm1::PoStlaceni(QPushButton *courseButton)
-{
-    m_screen->navigation().PoStlaceni(courseButton);
-}
-void TForm1::ZobrazOkno()
-{
-    m_screen->navigation().ZobrazOkno();
 }
 void TForm1::SpeedButton1Click()
 {
@@ -407,10 +351,6 @@ void TForm1::FormClose()
 void TForm1::PripravOkno(const QString &contentPath)
 {
     m_screen->navigation().PripravOkno(contentPath);
-}
-void TForm1::SpustiProgram(QPushButton *lessonButton)
-{
-    m_screen->items().SpustiProgram(lessonButton);
 }
 
 void TForm1::placeWindow(int left, int top, int width, int height)
@@ -470,14 +410,6 @@ bool TForm1::editing() const
 {
     return m_paneEditing->editing();
 }
-void TForm1::startEditing()
-{
-    m_paneEditing->startEditing();
-}
-bool TForm1::UlozMemo()
-{
-    return m_paneEditing->save();
-}
 void TForm1::offerToSaveText()
 {
     m_paneEditing->offerToSave();
@@ -489,14 +421,6 @@ void TForm1::Editciatextu2Click()
 void TForm1::Ignorovazmeny1Click()
 {
     m_paneEditing->discard();
-}
-void TForm1::Memo1Exit()
-{
-    m_paneEditing->offerToSave();
-}
-void TForm1::Memo1MouseDown()
-{
-    m_paneEditing->formatSelection();
 }
 void TForm1::Zoom1Click()
 {

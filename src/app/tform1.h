@@ -71,86 +71,24 @@ public:
     // The set-up of the main window at start; errors end it early (shown to the user).
     void FormCreate(const StartEnvironment &start);
 
-    // Handlers.
+    // The end button and "Koniec": offer to save an edited text, confirm, end.
     void SpeedButton2Click();
     void Koniec1Click();
-    void Help1Click();
-    void Editcialekci1Click();
-    void Exportkurzu1Click();
-    void FormClose();
-
-    // The screens of the level (src/screens): building on activation, the button
-    // column, moving between levels and running a lesson button's item.
-    void FormActivate();
-    void Lista(int top);
-    void PoStlaceni(QPushButton *courseButton);
-    void ZobrazOkno();
-    void SpeedButton1Click();
-    void PripravOkno(const QString &contentPath);
-    void ScrollBar2Scroll(int position);
-    void SpustiProgram(QPushButton *lessonButton);
-    screens::LevelScreen &levelScreen() const { return *m_screen; }
-    screens::ScreenControls screenControls() const override;
-    std::unique_ptr<QWidget> makeLevelWindow() override;
-
     // The course tree (src/tree): opens the tree window inside a course; a search
     // window offers to close instead.
     void Hadaj1Click();
+    // A link of the screen's own links box, opened as the box's choice opens it.
+    void ComboBox1Click(int index);
 
-    // The lesson text pane: editing mode, saving, zoom and formatting (src/text).
-    void Editciatextu2Click();
-    void Ignorovazmeny1Click();
-    void Zoom1Click();
-    void Button2Click();
-    void Memo1Exit();
-    void Memo1MouseDown();
-    // Switches the pane into editing mode after the write check.
-    void startEditing();
-    // Saves the pane's text and ends editing mode; false when saving failed (the error
-    // has been shown).
-    bool UlozMemo();
+    screens::LevelScreen &levelScreen() const { return *m_screen; }
+    screens::ScreenControls screenControls() const override;
+    std::unique_ptr<QWidget> makeLevelWindow() override;
     // The question before an edited pane is left: saves on Yes (or at once when the
     // question is silenced); on No, or when saving fails, the focus returns to the pane.
     void offerToSaveText() override;
     bool editing() const;
-    text::PaneEditing &paneEditing() const { return *m_paneEditing; }
-
-    // The learner's own notes and links, copying them and the study export: forwarded
-    // to the personal menu (src/personal).
-    void Poznmky1Click();
-    void Button1Click(); // the notes button
-    void Odkazy1Click();
-    void ComboBox1Click(int index);
-    void ComboBox2Click(int index);
-    void ComboBox2Change(int index);
-    void Koprovanie1Click();
-    void Export1Click();
-    Controls personalControls() const override;
+    PersonalHost::Controls personalControls() const override;
     void relayOutColumn() override;
-    QAction *Export1 = nullptr;
-    // The information windows: forwarded to the information menu (src/info).
-    void Oprograme1Click();
-    void Ohlasyautorom1Click();
-    void Reklama1Click();
-    // The keyboard path (src/app/keyboard.cpp).
-    // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
-    void setUpKeyboard();
-    // Tab order of a built screen, what screen readers are told about it, the focus on
-    // its lesson text or first lesson button; run once, after the first activation.
-    void arrangeKeyboard();
-    // Accessible names and descriptions of the column's buttons, the links boxes tied to
-    // their labels, and the window title naming the screen.
-    void describeScreen(const QList<QWidget *> &column);
-
-    // Course search: "Pomocník → Hľadať v kurze" and Ctrl+F, forwarded to the course
-    // search menu (src/search).
-    void Hadavkurze1Click();
-    // Reading the lesson: the find bar ("Hľadať v lekcii", F3 for the next place,
-    // Shift+F3 for the one before), printing and PDF files of the lesson.
-    void Hadavlekcii1Click();
-    void FindPreviousClick();
-    void Tlaclekciu1Click();
-    void Pdflekcie1Click();
 
     // Ends the program: shows the lower levels again, deletes the template and asks
     // the application to terminate; returns to its caller.
@@ -189,6 +127,7 @@ public:
     QAction *Koprovanie1 = nullptr;    // "Kopírovanie"
     QAction *Tlaclekciu1 = nullptr;    // "Tlačiť lekciu…"
     QAction *Pdflekcie1 = nullptr;     // "Uložiť lekciu ako PDF…"
+    QAction *Export1 = nullptr;        // "Export poznámok a odkazov"
     QMenu *Oaplikci1 = nullptr;        // "O aplikácii"
     QAction *Oprograme1 = nullptr;     // "O programe"
     QAction *Ohlasyautorom1 = nullptr; // "Ohlasy autorom"
@@ -206,10 +145,6 @@ public:
     QAction *Zoom1 = nullptr;          // shows the zoom box
     QAction *Koniec1 = nullptr;        // "Koniec"
 
-    // Every caption, label and menu text from the text table, the title colour, and the
-    // end button and window caption of this instance's kind.
-    void applyCaptions();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
@@ -218,6 +153,43 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Handlers, connected to the controls when the window is made.
+    void Help1Click();
+    void Editcialekci1Click();
+    void Exportkurzu1Click();
+    void FormClose();
+    // The screens of the level (src/screens): building on activation, the button
+    // column's scroll bar, "Späť", and the content file given on the command line.
+    void FormActivate();
+    void SpeedButton1Click();
+    void PripravOkno(const QString &contentPath);
+    void ScrollBar2Scroll(int position);
+    // The lesson text pane: editing mode, zoom and formatting (src/text).
+    void Editciatextu2Click();
+    void Ignorovazmeny1Click();
+    void Zoom1Click();
+    void Button2Click();
+    // Reading the lesson: the find bar ("Hľadať v lekcii", F3 for the next place,
+    // Shift+F3 for the one before), printing and PDF files of the lesson.
+    void Hadavlekcii1Click();
+    void FindPreviousClick();
+    void Tlaclekciu1Click();
+    void Pdflekcie1Click();
+
+    // The keyboard path (src/app/keyboard.cpp).
+    // Access keys, F10, Backspace and Alt+Left as "Späť"; made with the window.
+    void setUpKeyboard();
+    // Tab order of a built screen, what screen readers are told about it, the focus on
+    // its lesson text or first lesson button; run once, after the first activation.
+    void arrangeKeyboard();
+    // Accessible names and descriptions of the column's buttons, the links boxes tied to
+    // their labels, and the window title naming the screen.
+    void describeScreen(const QList<QWidget *> &column);
+
+    // Every caption, label and menu text from the text table, the title colour, and the
+    // end button and window caption of this instance's kind.
+    void applyCaptions();
+
     void createControls();
     void createMenu();
     void connectHandlers();
