@@ -20,6 +20,9 @@ struct CourseState {
     std::array<std::array<QPointer<QObject>, MaxLines + 1>, MaxLevels + 1> LevelButton{};
     // By folder-list position; grows with the folder list beyond its first size.
     std::vector<QPointer<QObject>> CourseButton = std::vector<QPointer<QObject>>(MaxCourseButtons + 1);
+    // Whether a level's window has built its screen (1) or must build it when activated
+    // (0). One entry past the deepest level: when a level window closes, navigation marks
+    // the level after the current one as unbuilt, and the current level may be the last.
     std::array<quint8, MaxLevels + 2> LevelBuilt{};
     std::array<QString, MaxLevels + 1> LevelFolder{};
     std::array<QString, MaxLevels + 1> ScreenFile{};

@@ -9,7 +9,11 @@ namespace lumora {
 struct ProgramValues {
     QString ProgramDir;  // program folder, ends with a separator
     QString DriveLetter; // first character of the program folder ("/" here: the root)
-    QString TempDir;     // work folder, ends with a separator
+    // The learner's work folder (ends with a separator): despite the inherited name it
+    // is persistent and never emptied, for it keeps the learner's notes and links of
+    // every screen; the window template lies there while the program runs. Chosen by
+    // startup::computeTempDir below.
+    QString TempDir;
     QString Param1;      // first command-line parameter: a content file for a search window
     QString ExtraParams; // the further parameters, each preceded by one blank
 
