@@ -173,9 +173,10 @@ int main(int argc, char *argv[])
                     window.levelScreen().FormActivate();
                     QCoreApplication::processEvents();
                 }));
-                if (window.Memo1->document()->blockCount() < text.size()) {
+                if (window.findChild<QTextEdit *>(QStringLiteral("Memo1"))->document()->blockCount() < text.size()) {
                     std::fprintf(stderr, "the pane shows %d paragraphs, not %lld\n",
-                                 window.Memo1->document()->blockCount(), qint64(text.size()));
+                                 window.findChild<QTextEdit *>(QStringLiteral("Memo1"))->document()->blockCount(),
+                                 qint64(text.size()));
                     std::exit(2);
                 }
                 m.screenPass = qMax(m.screenPass, longestPass());

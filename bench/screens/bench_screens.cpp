@@ -184,7 +184,9 @@ int main(int argc, char *argv[])
             window.show();
             window.levelScreen().FormActivate();
             QCoreApplication::processEvents();
-            made = window.client->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Buttonx"))).size();
+            made = window.centralWidget()
+                       ->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Buttonx")))
+                       .size();
         });
         rootTime = root;
         const double floor = courses > 5000

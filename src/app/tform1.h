@@ -99,52 +99,6 @@ public:
 
     Session &session() const { return m_session; }
 
-    // Controls.
-    QWidget *client = nullptr;           // the client area below the menu bar
-    QLabel *Image1 = nullptr;            // the background picture
-    QLabel *Label6 = nullptr;            // the upper title ("EDUCATION")
-    QLabel *Label1 = nullptr;            // the program's name ("NAME")
-    QTextEdit *Memo1 = nullptr;          // the lesson text pane
-    QFrame *Panel1 = nullptr;            // the thin bar left of the button column
-    QToolButton *SpeedButton1 = nullptr; // "Späť": back to the level below
-    QToolButton *SpeedButton2 = nullptr; // "Koniec": ends the program
-    QLabel *Label2 = nullptr;            // "Odkazy:"
-    QComboBox *ComboBox1 = nullptr;      // the screen's own links
-    QLabel *Label4 = nullptr;            // "Vlastné odkazy:"
-    QComboBox *ComboBox2 = nullptr;      // the learner's own links
-    QPushButton *Button1 = nullptr;      // "Poznámky": the notes button
-    QScrollBar *ScrollBar2 = nullptr;    // scrolls a long button column
-    QFrame *Panel4 = nullptr;            // the zoom box
-    QLabel *Label12 = nullptr;           // the zoom box's label
-    QLineEdit *MaskEdit1 = nullptr;      // the zoom value in percent
-    QSpinBox *UpDown1 = nullptr;         // the arrows beside the zoom value
-    QPushButton *Button2 = nullptr;      // the zoom box's "OK"
-
-    // Menu.
-    QMenu *Vlastn1 = nullptr;          // "Vlastné"
-    QAction *Poznmky1 = nullptr;       // "Poznámky"
-    QAction *Odkazy1 = nullptr;        // "Odkazy"
-    QAction *Koprovanie1 = nullptr;    // "Kopírovanie"
-    QAction *Tlaclekciu1 = nullptr;    // "Tlačiť lekciu…"
-    QAction *Pdflekcie1 = nullptr;     // "Uložiť lekciu ako PDF…"
-    QAction *Export1 = nullptr;        // "Export poznámok a odkazov"
-    QMenu *Oaplikci1 = nullptr;        // "O aplikácii"
-    QAction *Oprograme1 = nullptr;     // "O programe"
-    QAction *Ohlasyautorom1 = nullptr; // "Ohlasy autorom"
-    QAction *Reklama1 = nullptr;       // "Ochranné známky"
-    QMenu *Pomocnk1 = nullptr;         // "Pomocník"
-    QMenu *Editciatextu1 = nullptr;    // "Editácia"
-    QAction *Editciatextu2 = nullptr;  // "Editácia textu", " Uloženie textu" while editing
-    QAction *Ignorovazmeny1 = nullptr; // "Ignorovať zmeny"
-    QAction *Editcialekci1 = nullptr;  // "Editácia lekcie"
-    QAction *Exportkurzu1 = nullptr;   // "Export kurzu na web…"
-    QAction *Help1 = nullptr;          // the help window
-    QAction *Hadaj1 = nullptr;         // "Strom": the course tree
-    QAction *Hadavkurze1 = nullptr;    // "Hľadať v kurze"
-    QAction *Hadavlekcii1 = nullptr;   // "Hľadať v lekcii": the find bar
-    QAction *Zoom1 = nullptr;          // shows the zoom box
-    QAction *Koniec1 = nullptr;        // "Koniec"
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
@@ -204,6 +158,53 @@ private:
     personal::PersonalMenu *m_personal = nullptr;       // owned by the window
     info::InfoMenu *m_info = nullptr;                   // owned by the window
     search::CourseSearchMenu *m_courseSearch = nullptr; // owned by the window
+
+    // The controls: the features reach them through ScreenControls and PersonalHost::Controls,
+    // the tests by their object names (equal to these names; tests/support/formcontrols.h).
+    QWidget *client = nullptr;           // the client area below the menu bar
+    QLabel *Image1 = nullptr;            // the background picture
+    QLabel *Label6 = nullptr;            // the upper title ("EDUCATION")
+    QLabel *Label1 = nullptr;            // the program's name ("NAME")
+    QTextEdit *Memo1 = nullptr;          // the lesson text pane
+    QFrame *Panel1 = nullptr;            // the thin bar left of the button column
+    QToolButton *SpeedButton1 = nullptr; // "Späť": back to the level below
+    QToolButton *SpeedButton2 = nullptr; // "Koniec": ends the program
+    QLabel *Label2 = nullptr;            // "Odkazy:"
+    QComboBox *ComboBox1 = nullptr;      // the screen's own links
+    QLabel *Label4 = nullptr;            // "Vlastné odkazy:"
+    QComboBox *ComboBox2 = nullptr;      // the learner's own links
+    QPushButton *Button1 = nullptr;      // "Poznámky": the notes button
+    QScrollBar *ScrollBar2 = nullptr;    // scrolls a long button column
+    QFrame *Panel4 = nullptr;            // the zoom box
+    QLabel *Label12 = nullptr;           // the zoom box's label
+    QLineEdit *MaskEdit1 = nullptr;      // the zoom value in percent
+    QSpinBox *UpDown1 = nullptr;         // the arrows beside the zoom value
+    QPushButton *Button2 = nullptr;      // the zoom box's "OK"
+
+    // Menu.
+    QMenu *Vlastn1 = nullptr;          // "Vlastné"
+    QAction *Poznmky1 = nullptr;       // "Poznámky"
+    QAction *Odkazy1 = nullptr;        // "Odkazy"
+    QAction *Koprovanie1 = nullptr;    // "Kopírovanie"
+    QAction *Tlaclekciu1 = nullptr;    // "Tlačiť lekciu…"
+    QAction *Pdflekcie1 = nullptr;     // "Uložiť lekciu ako PDF…"
+    QAction *Export1 = nullptr;        // "Export poznámok a odkazov"
+    QMenu *Oaplikci1 = nullptr;        // "O aplikácii"
+    QAction *Oprograme1 = nullptr;     // "O programe"
+    QAction *Ohlasyautorom1 = nullptr; // "Ohlasy autorom"
+    QAction *Reklama1 = nullptr;       // "Ochranné známky"
+    QMenu *Pomocnk1 = nullptr;         // "Pomocník"
+    QMenu *Editciatextu1 = nullptr;    // "Editácia"
+    QAction *Editciatextu2 = nullptr;  // "Editácia textu", " Uloženie textu" while editing
+    QAction *Ignorovazmeny1 = nullptr; // "Ignorovať zmeny"
+    QAction *Editcialekci1 = nullptr;  // "Editácia lekcie"
+    QAction *Exportkurzu1 = nullptr;   // "Export kurzu na web…"
+    QAction *Help1 = nullptr;          // the help window
+    QAction *Hadaj1 = nullptr;         // "Strom": the course tree
+    QAction *Hadavkurze1 = nullptr;    // "Hľadať v kurze"
+    QAction *Hadavlekcii1 = nullptr;   // "Hľadať v lekcii": the find bar
+    QAction *Zoom1 = nullptr;          // shows the zoom box
+    QAction *Koniec1 = nullptr;        // "Koniec"
 };
 
 } // namespace lumora

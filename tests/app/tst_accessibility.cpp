@@ -218,7 +218,7 @@ private slots:
         }
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             // The lesson pane is named with its caret, where the pane is made.
-            check(QStringLiteral("course screen"), w, {w->Memo1});
+            check(QStringLiteral("course screen"), w, {ui(w).Memo1});
             {
                 TOknoPoznamka notes(
                     p->session(), [](bool) {}, w);
@@ -283,8 +283,8 @@ private slots:
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Kurz \u2014 Lumora"));
             QCOMPARE(nameOf(w), w->windowTitle());
-            QVERIFY(labelledBy(w->ComboBox1, w->Label2));
-            QVERIFY(labelledBy(w->ComboBox2, w->Label4));
+            QVERIFY(labelledBy(ui(w).ComboBox1, ui(w).Label2));
+            QVERIFY(labelledBy(ui(w).ComboBox2, ui(w).Label4));
 
             // The kind of item each button opens, never repeating the button's name.
             const QList<std::pair<const char *, QString>> kinds{{"Button12", QStringLiteral("Ďalšia obrazovka")},

@@ -151,19 +151,19 @@ private slots:
                  QStringLiteral("1*MENU HTTP*Mo&je odkazy")});
         p.start();
         TForm1 &w = p.main();
-        QCOMPARE(w.Odkazy1->text(), QStringLiteral("Mo&je odkazy"));
+        QCOMPARE(ui(w).Odkazy1->text(), QStringLiteral("Mo&je odkazy"));
         // A caption set later (editing mode) keeps its key.
-        w.Editciatextu2->setText(QStringLiteral("Uloženie textu"));
-        QCOMPARE(w.Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
+        ui(w).Editciatextu2->setText(QStringLiteral("Uloženie textu"));
+        QCOMPARE(ui(w).Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
 
         activate(&w);
         QTest::keyClick(&w, Qt::Key_F10);
-        QCOMPARE(w.menuBar()->activeAction(), w.Vlastn1->menuAction());
-        QTRY_VERIFY(w.Vlastn1->isVisible());
-        w.Vlastn1->close();
+        QCOMPARE(w.menuBar()->activeAction(), ui(w).Vlastn1->menuAction());
+        QTRY_VERIFY(ui(w).Vlastn1->isVisible());
+        ui(w).Vlastn1->close();
         QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier); // "O &aplikácii"
-        QTRY_VERIFY(w.Oaplikci1->isVisible());
-        w.Oaplikci1->close();
+        QTRY_VERIFY(ui(w).Oaplikci1->isVisible());
+        ui(w).Oaplikci1->close();
 
         // Every entry of the menu bar and its menus is reached by its letter alone. The
         // entries' handlers, and the menus' own enabling of entries as they open, are
@@ -206,14 +206,14 @@ private slots:
             QPushButton *first = RunningProgram::button(w, QStringLiteral("Button12"));
             QVERIFY(first);
             // The screen opens in its lesson text; Tab follows the reading order from there.
-            QCOMPARE(w->focusWidget(), w->Memo1);
+            QCOMPARE(w->focusWidget(), ui(w).Memo1);
             QCOMPARE(first->accessibleName(), QStringLiteral("Prvá kapitola s veľmi dlhým názvom"));
             QCOMPARE(first->toolTip(), first->accessibleName());
-            QCOMPARE(tabOrder(w->Memo1, 7),
+            QCOMPARE(tabOrder(ui(w).Memo1, 7),
                      (QStringList{QStringLiteral("Memo1"), QStringLiteral("Button12"), QStringLiteral("Button22"),
                                   QStringLiteral("ComboBox1"), QStringLiteral("SpeedButton1"),
                                   QStringLiteral("SpeedButton2")}));
-            QTest::keyClick(w->Memo1, Qt::Key_Tab);
+            QTest::keyClick(ui(w).Memo1, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), first);
             QTest::keyClick(first, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Button22"));
@@ -260,7 +260,7 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_Escape);
             closed = !dialog->isVisible();
         });
-        p.main().Oprograme1->trigger();
+        ui(p.main()).Oprograme1->trigger();
         QVERIFY(closed);
 
         // A window whose text box holds unsaved typing stays open.

@@ -7,6 +7,7 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "formcontrols.h"
 #include "programfolders.h"
 #include "state/session.h"
 
@@ -114,29 +115,29 @@ private slots:
         QVERIFY(hook::shown().first().text.startsWith(QStringLiteral("IP adresa počítača")));
 
         QCOMPARE(form.windowTitle(), QStringLiteral("Lumora"));
-        QCOMPARE(form.SpeedButton2->text(), QStringLiteral("Koniec"));
-        QCOMPARE(form.SpeedButton2->width(), 75);
-        QCOMPARE(form.SpeedButton1->text(), QStringLiteral("Späť"));
-        QCOMPARE(form.Label1->text(), QStringLiteral("Lumora - program pre samoštúdium"));
-        QCOMPARE(form.Label6->text(), QStringLiteral("Výukový program"));
-        QCOMPARE(form.Button1->text(), QStringLiteral("Poznámky"));
-        QCOMPARE(form.Label2->text(), QStringLiteral("Odkazy:"));
-        QCOMPARE(form.Label4->text(), QStringLiteral("Vlastné odkazy:"));
-        QCOMPARE(form.Vlastn1->title(), QStringLiteral("&Vlastné"));
-        QCOMPARE(form.Editcialekci1->text(), QStringLiteral("Editácia &lekcie"));
-        QCOMPARE(form.Reklama1->text(), QStringLiteral("Ochranné &známky"));
-        QCOMPARE(form.Koniec1->text(), QStringLiteral("&Koniec"));
-        QCOMPARE(form.Koniec1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
-        QVERIFY(form.Memo1->property("hint").toString().startsWith(QStringLiteral("Vyznačte text")));
-        QVERIFY(form.Memo1->toolTip().isEmpty()); // shown only while editing
-        QCOMPARE(form.Help1->text(), QStringLiteral("&Help"));
+        QCOMPARE(ui(form).SpeedButton2->text(), QStringLiteral("Koniec"));
+        QCOMPARE(ui(form).SpeedButton2->width(), 75);
+        QCOMPARE(ui(form).SpeedButton1->text(), QStringLiteral("Späť"));
+        QCOMPARE(ui(form).Label1->text(), QStringLiteral("Lumora - program pre samoštúdium"));
+        QCOMPARE(ui(form).Label6->text(), QStringLiteral("Výukový program"));
+        QCOMPARE(ui(form).Button1->text(), QStringLiteral("Poznámky"));
+        QCOMPARE(ui(form).Label2->text(), QStringLiteral("Odkazy:"));
+        QCOMPARE(ui(form).Label4->text(), QStringLiteral("Vlastné odkazy:"));
+        QCOMPARE(ui(form).Vlastn1->title(), QStringLiteral("&Vlastné"));
+        QCOMPARE(ui(form).Editcialekci1->text(), QStringLiteral("Editácia &lekcie"));
+        QCOMPARE(ui(form).Reklama1->text(), QStringLiteral("Ochranné &známky"));
+        QCOMPARE(ui(form).Koniec1->text(), QStringLiteral("&Koniec"));
+        QCOMPARE(ui(form).Koniec1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+        QVERIFY(ui(form).Memo1->property("hint").toString().startsWith(QStringLiteral("Vyznačte text")));
+        QVERIFY(ui(form).Memo1->toolTip().isEmpty()); // shown only while editing
+        QCOMPARE(ui(form).Help1->text(), QStringLiteral("&Help"));
 
-        QVERIFY(form.SpeedButton1->isHidden());
-        QVERIFY(form.Label2->isHidden());
-        QVERIFY(form.ComboBox1->isHidden());
-        QVERIFY(form.Panel1->isHidden());
-        QVERIFY(!form.Koprovanie1->isEnabled());
-        QVERIFY(!form.Ignorovazmeny1->isVisible());
+        QVERIFY(ui(form).SpeedButton1->isHidden());
+        QVERIFY(ui(form).Label2->isHidden());
+        QVERIFY(ui(form).ComboBox1->isHidden());
+        QVERIFY(ui(form).Panel1->isHidden());
+        QVERIFY(!ui(form).Koprovanie1->isEnabled());
+        QVERIFY(!ui(form).Ignorovazmeny1->isVisible());
 
         const ProgramValues &v = s.values;
         QCOMPARE(v.ProgramDir, program() + QLatin1Char('/'));
@@ -150,9 +151,9 @@ private slots:
         QCOMPARE(form.geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(form.size(), QSize(700, 640));
         // Titles and link lists moved down 10 pixels, the title 150 pixels taller.
-        QCOMPARE(form.Label1->geometry(), QRect(16, 38, 441, 233));
-        QCOMPARE(form.Label6->y(), 18);
-        QCOMPARE(form.ComboBox2->y(), 380);
+        QCOMPARE(ui(form).Label1->geometry(), QRect(16, 38, 441, 233));
+        QCOMPARE(ui(form).Label6->y(), 18);
+        QCOMPARE(ui(form).ComboBox2->y(), 380);
         QVERIFY(!form.levelScreen().ContentMissing);
     }
 
@@ -168,16 +169,16 @@ private slots:
         Session other;
         TForm1 copy(other);
         applyTemplate(copy, windowtemplate::load(work() + QStringLiteral("/Temp.dfm")));
-        QVERIFY(!copy.SpeedButton1->isHidden());
-        QVERIFY(copy.Label2->isHidden());
-        QVERIFY(!copy.Koprovanie1->isEnabled());
-        QCOMPARE(copy.Label1->text(), QStringLiteral("Môj program"));
-        QCOMPARE(copy.Label1->geometry(), form.Label1->geometry());
-        QCOMPARE(copy.Label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(!ui(copy).SpeedButton1->isHidden());
+        QVERIFY(ui(copy).Label2->isHidden());
+        QVERIFY(!ui(copy).Koprovanie1->isEnabled());
+        QCOMPARE(ui(copy).Label1->text(), QStringLiteral("Môj program"));
+        QCOMPARE(ui(copy).Label1->geometry(), ui(form).Label1->geometry());
+        QCOMPARE(ui(copy).Label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(copy.size(), QSize(650, 640));
         QCOMPARE(copy.font().pointSize(), 11);
-        QCOMPARE(copy.Editciatextu1->title(), QStringLiteral("&Editácia"));
-        QCOMPARE(copy.Reklama1->text(), form.Reklama1->text());
+        QCOMPARE(ui(copy).Editciatextu1->title(), QStringLiteral("&Editácia"));
+        QCOMPARE(ui(copy).Reklama1->text(), ui(form).Reklama1->text());
     }
 
     void configuredCaptionsAndAddressBox()
@@ -190,9 +191,9 @@ private slots:
         Session s;
         TForm1 form(s);
         create(form, start());
-        QCOMPARE(form.SpeedButton2->text(), QStringLiteral("Skončiť"));
+        QCOMPARE(ui(form).SpeedButton2->text(), QStringLiteral("Skončiť"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Kurzy"));
-        QCOMPARE(form.Koniec1->text(), QStringLiteral("Zavrieť"));
+        QCOMPARE(ui(form).Koniec1->text(), QStringLiteral("Zavrieť"));
         QCOMPARE(form.pos(), QPoint(30, 40));
         QCOMPARE(s.values.LotusDir, m_folders->root() + QStringLiteral("/hrac"));
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("Adresa: 10.0.0.7")});
@@ -213,8 +214,8 @@ private slots:
         create(
             form,
             start({program() + QStringLiteral("/kurz/kap1.txt"), QStringLiteral("Kurz"), QStringLiteral("Kapitola")}));
-        QCOMPARE(form.SpeedButton2->text(), QStringLiteral("Koniec vyhľadávania"));
-        QCOMPARE(form.SpeedButton2->width(), 200);
+        QCOMPARE(ui(form).SpeedButton2->text(), QStringLiteral("Koniec vyhľadávania"));
+        QCOMPARE(ui(form).SpeedButton2->width(), 200);
         QCOMPARE(form.windowTitle(), QStringLiteral("Vyhľadávacie okno"));
         QVERIFY(QFile::exists(work() + QStringLiteral("/TempP.dfm")));
         QVERIFY(!QFile::exists(work() + QStringLiteral("/Temp.dfm")));
@@ -294,8 +295,8 @@ private slots:
         create(form, env);
         QCOMPARE(s.values.ScaleTenths, quint16(8));
         // Scaled by 96/120 first, then 12 pixels down and 188 taller.
-        QCOMPARE(form.Label1->y(), qRound(28 * 0.8) + 12);
-        QCOMPARE(form.Label1->height(), qRound(83 * 0.8) + 188);
+        QCOMPARE(ui(form).Label1->y(), qRound(28 * 0.8) + 12);
+        QCOMPARE(ui(form).Label1->height(), qRound(83 * 0.8) + 188);
         QCOMPARE(s.values.ButtonFontSize, quint8(12));
         QCOMPARE(form.font().pointSize(), 12);
         QCOMPARE(form.size(), QSize(700, 600)); // reduced to the screen height
@@ -308,13 +309,13 @@ private slots:
         TForm1 form(s);
         create(form, start());
         hook::queue(messages::Answer::No);
-        form.SpeedButton2->click();
+        ui(form).SpeedButton2->click();
         QVERIFY(!s.terminateRequested);
         QVERIFY(QFile::exists(work() + QStringLiteral("/Temp.dfm")));
         QCOMPARE(hook::shown().last().text, QStringLiteral("Chcete ukončiť program ?"));
 
         hook::queue(messages::Answer::Yes);
-        form.Koniec1->trigger();
+        ui(form).Koniec1->trigger();
         QVERIFY(s.terminateRequested);
         QVERIFY(!QFile::exists(work() + QStringLiteral("/Temp.dfm")));
     }
@@ -388,7 +389,7 @@ private slots:
         qputenv("TMPDIR", savedTmp);
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("Neexistuje pracovný adresár /nonexistent-lumora/tmp/ !")});
         QVERIFY(s.terminateRequested);
-        QVERIFY(form.SpeedButton1->isHidden());
+        QVERIFY(ui(form).SpeedButton1->isHidden());
 
         // A work folder where the template cannot be written: the creation error.
         hook::shown().clear();

@@ -125,7 +125,7 @@ private slots:
     {
         RunningProgram p;
         p.start();
-        fromMenu<TOknoAbout>(p.main().Oprograme1, [&](TOknoAbout *w) {
+        fromMenu<TOknoAbout>(ui(p.main()).Oprograme1, [&](TOknoAbout *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("O aplikácii"));
             QCOMPARE(w->focusWidget(), w->c); // Enter closes the window
             const QStringList shown = lines(w->Memo1);
@@ -149,7 +149,7 @@ private slots:
         RunningProgram p;
         p.write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("1*MENU WRITE US*Napíšte nám")});
         p.start();
-        fromMenu<TOknoOPrg>(p.main().Ohlasyautorom1, [&](TOknoOPrg *w) {
+        fromMenu<TOknoOPrg>(ui(p.main()).Ohlasyautorom1, [&](TOknoOPrg *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Napíšte nám"));
             QCOMPARE(lines(w->Memo1).first(), QStringLiteral("LUMORA"));
             QCOMPARE(lines(w->Memo1).last(),
@@ -168,7 +168,7 @@ private slots:
     {
         RunningProgram p;
         p.start();
-        fromMenu<TOknoReklama>(p.main().Reklama1, [&](TOknoReklama *w) {
+        fromMenu<TOknoReklama>(ui(p.main()).Reklama1, [&](TOknoReklama *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Ochranné známky"));
             QCOMPARE(w->descriptions[0]->objectName(), QStringLiteral("Label1"));
             QVERIFY(w->descriptions[0]->text().contains(QLatin1String("Qt")));
@@ -202,7 +202,7 @@ private slots:
                  QStringLiteral("1*COPYRIGHT3 WWW*adresa s medzerami a ľščťž"),
                  QStringLiteral("1*COPYRIGHT ANOTHER2 LABEL*Ďalšie poďakovanie <b>nie tučne</b>")});
         p.start();
-        fromMenu<TOknoReklama>(p.main().Reklama1, [&](TOknoReklama *w) {
+        fromMenu<TOknoReklama>(ui(p.main()).Reklama1, [&](TOknoReklama *w) {
             QCOMPARE(w->descriptions[0]->text(), QStringLiteral("Vlastný popis"));
             QCOMPARE(w->descriptions[1]->text(), huge);
             QCOMPARE(w->extras[1]->text(), QStringLiteral("Ďalšie poďakovanie <b>nie tučne</b>"));

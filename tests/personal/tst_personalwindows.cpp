@@ -83,12 +83,12 @@ private slots:
     {
         const QString longLine = QStringLiteral("https://adresa.sk/") + QString(300, QLatin1Char('a'));
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            QVERIFY(w->Button1->isHidden());
+            QVERIFY(ui(w).Button1->isHidden());
             // Another copy of the program may have rewritten the level file: the window
             // goes by this program's own level.
             textfile::writeBytes(work(QStringLiteral("Okna")), "19");
             // Only blanks: nothing is written and the window stays open.
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 QCOMPARE(n->windowTitle(), QStringLiteral("Poznámky \u2014 Kurz"));
                 QVERIFY(n->Button3->isHidden());
                 QVERIFY(n->Label1->text().endsWith(work(QStringLiteral("Kurz/Obsah.txt"))));
@@ -104,10 +104,10 @@ private slots:
             });
             QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.txt")),
                      textfile::encode(QStringLiteral("prvá\r\n") + longLine + QStringLiteral("\r\n\r\ntretia\r\n")));
-            QVERIFY(!w->Button1->isHidden());
+            QVERIFY(!ui(w).Button1->isHidden());
 
             // Cancelling writes nothing; the note comes back as it was stored.
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 QCOMPARE(n->noteLines(),
                          (QStringList{QStringLiteral("prvá"), longLine, QString(), QStringLiteral("tretia")}));
                 n->Memo1->setPlainText(QStringLiteral("zmenené"));
@@ -117,7 +117,7 @@ private slots:
 
             // Characters the code page lacks: No keeps the window open and the file as it
             // was; Yes stores them as "?".
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 n->Memo1->setPlainText(QStringLiteral("čaj ☕"));
                 hook::queue(messages::Answer::No);
                 n->Button1->click();
@@ -130,7 +130,7 @@ private slots:
             QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.txt")), textfile::encode(QStringLiteral("čaj ?\r\n")));
 
             // Erasing (the confirmation counts as Yes without a text table) and closing.
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 n->Button3->click();
                 QVERIFY(n->isVisible());
                 QVERIFY(n->Memo1->toPlainText().isEmpty());
@@ -138,7 +138,7 @@ private slots:
                 n->Button4->click();
             });
             QVERIFY(!QFile::exists(work(QStringLiteral("Kurz/Obsah.txt"))));
-            QVERIFY(w->Button1->isHidden());
+            QVERIFY(ui(w).Button1->isHidden());
         });
     }
 
@@ -147,10 +147,10 @@ private slots:
         // A note at the place earlier versions kept it is still found.
         textfile::writeLines(work(QStringLiteral("Obsah.txt")), {QStringLiteral("moja poznámka")});
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            QVERIFY(!w->Button1->isHidden());
-            w->Editciatextu2->trigger();
+            QVERIFY(!ui(w).Button1->isHidden());
+            ui(w).Editciatextu2->trigger();
             QVERIFY(w->editing());
-            w->Memo1->setPlainText(QStringLiteral("Nový text lekcie"));
+            ui(w).Memo1->setPlainText(QStringLiteral("Nový text lekcie"));
             // Without a text table the question counts as Yes: the text is saved, then
             // the note opens.
             bool opened = false;
@@ -160,7 +160,7 @@ private slots:
                 opened = true;
                 QCOMPARE(n->noteLines(), QStringList{QStringLiteral("moja poznámka")});
             });
-            w->Button1->click();
+            ui(w).Button1->click();
             QVERIFY(opened);
             QVERIFY(!w->editing());
         });
@@ -177,14 +177,14 @@ private slots:
         p->write(QStringLiteral("Kurz/kap1.txt"), {QStringLiteral("<Text>")});
         p->start({p->program() + QStringLiteral("/Kurz/kap1.txt"), QStringLiteral("Kurz"), QStringLiteral("Kapitola")});
         TForm1 &w = p->main();
-        QVERIFY(w.Button1->isHidden());
-        onWindow<TOknoPoznamka>(&w, w.Poznmky1, [&](TOknoPoznamka *n) {
+        QVERIFY(ui(w).Button1->isHidden());
+        onWindow<TOknoPoznamka>(&w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
             n->Memo1->setPlainText(QStringLiteral("z vyhľadávania"));
             n->Button1->click();
         });
         QVERIFY(QFile::exists(work(QStringLiteral("Kurz/kap1.txt"))));
         QVERIFY(!QFile::exists(work(QStringLiteral("lumora.txt"))));
-        QVERIFY(!w.Button1->isHidden());
+        QVERIFY(!ui(w).Button1->isHidden());
         w.close();
     }
 
@@ -194,7 +194,7 @@ private slots:
         // stays open with its text and the folder is untouched.
         QDir().mkpath(work(QStringLiteral("Kurz/Obsah.txt/vnutri")));
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 n->Memo1->setPlainText(QStringLiteral("nestratiť"));
                 hook::shown().clear();
                 n->Button1->click();
@@ -211,9 +211,9 @@ private slots:
     void linksAddEditErase()
     {
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            QCOMPARE(boxEntries(w->ComboBox1), QStringList{QStringLiteral("https://kurz.sk")});
-            QVERIFY(w->ComboBox2->isHidden());
-            onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
+            QCOMPARE(boxEntries(ui(w).ComboBox1), QStringList{QStringLiteral("https://kurz.sk")});
+            QVERIFY(ui(w).ComboBox2->isHidden());
+            onWindow<TOknoOdkazy>(w, ui(w).Odkazy1, [&](TOknoOdkazy *o) {
                 QVERIFY(o->Button3->isHidden() && o->Button5->isHidden());
                 o->Button1->click(); // an empty edit box adds nothing
                 QVERIFY(!QFile::exists(work(QStringLiteral("Kurz/Obsah.htm"))));
@@ -251,23 +251,23 @@ private slots:
                 o->reject();
             });
             QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")), QByteArray("https://c.sk\r\nhttps://a2.sk\r\n"));
-            QCOMPARE(boxEntries(w->ComboBox2),
+            QCOMPARE(boxEntries(ui(w).ComboBox2),
                      (QStringList{QStringLiteral("https://c.sk"), QStringLiteral("https://a2.sk")}));
-            QVERIFY(!w->ComboBox2->isHidden() && !w->Label4->isHidden());
+            QVERIFY(!ui(w).ComboBox2->isHidden() && !ui(w).Label4->isHidden());
             // An entry reached with the keyboard is not opened: it only shows as the hint.
-            QTest::keyClick(w->ComboBox2, Qt::Key_Down);
-            QCOMPARE(w->ComboBox2->currentIndex(), 1);
-            QCOMPARE(w->ComboBox2->toolTip(), QStringLiteral("https://a2.sk"));
+            QTest::keyClick(ui(w).ComboBox2, Qt::Key_Down);
+            QCOMPARE(ui(w).ComboBox2->currentIndex(), 1);
+            QCOMPARE(ui(w).ComboBox2->toolTip(), QStringLiteral("https://a2.sk"));
 
             // With the closing question silenced, a typed link is added, not dropped.
-            onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
+            onWindow<TOknoOdkazy>(w, ui(w).Odkazy1, [&](TOknoOdkazy *o) {
                 o->Edit1->setText(QStringLiteral("https://d.sk"));
                 o->Button4->click();
             });
-            QCOMPARE(boxEntries(w->ComboBox2).last(), QStringLiteral("https://d.sk"));
+            QCOMPARE(boxEntries(ui(w).ComboBox2).last(), QStringLiteral("https://d.sk"));
 
             // Erasing every link leaves an empty file and hides the box and its label.
-            onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
+            onWindow<TOknoOdkazy>(w, ui(w).Odkazy1, [&](TOknoOdkazy *o) {
                 while (o->ListBox1->count() > 0) {
                     o->ListBox1->setCurrentRow(0);
                     o->Button3->click();
@@ -275,7 +275,7 @@ private slots:
                 o->Button4->click();
             });
             QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.htm")), QByteArray());
-            QVERIFY(w->ComboBox2->isHidden() && w->Label4->isHidden());
+            QVERIFY(ui(w).ComboBox2->isHidden() && ui(w).Label4->isHidden());
         });
     }
 
@@ -285,8 +285,8 @@ private slots:
         textfile::writeBytes(work(QStringLiteral("Obsah.htm")), "https://x.sk\r\n\r\nhttps://y.sk\rhttps://z.sk");
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             // The box skips empty lines; the window keeps them until the next save.
-            QCOMPARE(boxEntries(w->ComboBox2).size(), 3);
-            onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
+            QCOMPARE(boxEntries(ui(w).ComboBox2).size(), 3);
+            onWindow<TOknoOdkazy>(w, ui(w).Odkazy1, [&](TOknoOdkazy *o) {
                 QCOMPARE(o->links().size(), 4);
                 o->Button4->click();
             });
@@ -308,8 +308,8 @@ private slots:
         textfile::writeLines(other + QStringLiteral("/stara.txt"), {QStringLiteral("stará poznámka")});
 
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            QVERIFY(w->Koprovanie1->isEnabled());
-            onWindow<TOknoKopy>(w, w->Koprovanie1, [&](TOknoKopy *k) {
+            QVERIFY(ui(w).Koprovanie1->isEnabled());
+            onWindow<TOknoKopy>(w, ui(w).Koprovanie1, [&](TOknoKopy *k) {
                 QCOMPARE(k->Label1->text(), p->work() + QLatin1Char('/'));
                 QStringList left;
                 for (int i = 0; i < k->FileListBox1->count(); ++i)
@@ -353,8 +353,8 @@ private slots:
         textfile::writeLines(work(QStringLiteral("kap1.txt")), {QStringLiteral("kapitola")});
         textfile::writeLines(work(QStringLiteral("kap1.htm")), {QStringLiteral("https://kap.sk")});
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            QVERIFY(!w->Button1->isHidden());
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            QVERIFY(!ui(w).Button1->isHidden());
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 QCOMPARE(n->noteLines(), QStringList{QStringLiteral("spoločná")});
                 n->Memo1->setPlainText(QStringLiteral("len Kurz"));
                 n->Button1->click();
@@ -364,13 +364,13 @@ private slots:
         // The other course still has it: it stays where it was.
         QVERIFY(bytes(QStringLiteral("Obsah.txt")).startsWith("spolo"));
         p->inCourse(QStringLiteral("Slovenčina"), [&](TForm1 *w) {
-            QVERIFY(!w->Button1->isHidden());
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            QVERIFY(!ui(w).Button1->isHidden());
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 QCOMPARE(n->noteLines(), QStringList{QStringLiteral("spoločná")});
                 n->Button3->click(); // erasing here leaves the other course's note alone
                 n->Button4->click();
             });
-            QVERIFY(w->Button1->isHidden());
+            QVERIFY(ui(w).Button1->isHidden());
         });
         QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.txt")), QByteArray("len Kurz\r\n"));
         QVERIFY(bytes(QStringLiteral("Obsah.txt")).startsWith("spolo"));
@@ -378,13 +378,13 @@ private slots:
         // A file of one screen only moves on the screen's next save.
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             p->onLevel(3, [&](TForm1 *l) {
-                QCOMPARE(boxEntries(l->ComboBox2), QStringList{QStringLiteral("https://kap.sk")});
-                onWindow<TOknoPoznamka>(l, l->Poznmky1, [&](TOknoPoznamka *n) {
+                QCOMPARE(boxEntries(ui(l).ComboBox2), QStringList{QStringLiteral("https://kap.sk")});
+                onWindow<TOknoPoznamka>(l, ui(l).Poznmky1, [&](TOknoPoznamka *n) {
                     QCOMPARE(n->noteLines(), QStringList{QStringLiteral("kapitola")});
                     n->Memo1->appendPlainText(QStringLiteral("ďalej"));
                     n->Button1->click();
                 });
-                l->SpeedButton1->click();
+                ui(l).SpeedButton1->click();
             });
             testing::RunningProgram::press(w, QStringLiteral("Button12"));
         });
@@ -397,7 +397,7 @@ private slots:
     {
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             // The note: saving over another copy's text asks first (No is the default).
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 n->Memo1->setPlainText(QStringLiteral("A"));
                 QDir().mkpath(work(QStringLiteral("Kurz")));
                 textfile::writeLines(work(QStringLiteral("Kurz/Obsah.txt")), {QStringLiteral("B")});
@@ -411,7 +411,7 @@ private slots:
                 n->Button2->click();
             });
             // The links: a link added to a list another copy changed joins that list.
-            onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
+            onWindow<TOknoOdkazy>(w, ui(w).Odkazy1, [&](TOknoOdkazy *o) {
                 textfile::writeLines(work(QStringLiteral("Kurz/Obsah.htm")), {QStringLiteral("https://druhe.sk")});
                 o->Edit1->setText(QStringLiteral("https://moje.sk"));
                 o->Button1->click();
@@ -427,7 +427,7 @@ private slots:
     {
         p->write(QStringLiteral("CONFIG.TXT"), {QStringLiteral("0*IP*x")});
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 // "Koniec" and the close box ask about an edited note; "Zrušiť" (the
                 // default) stays, No closes without writing.
                 n->Memo1->setPlainText(QStringLiteral("rozpísané"));
@@ -441,7 +441,7 @@ private slots:
                 QVERIFY(!n->isVisible());
             });
             QCOMPARE(bytes(QStringLiteral("Kurz/Obsah.txt")), textfile::encode(QStringLiteral("rozpísané\r\n")));
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 // An emptied note is erased, after the erase question (default No);
                 // unstorable characters are asked about with No as the default too.
                 n->Memo1->setPlainText(QStringLiteral("😀"));
@@ -459,11 +459,11 @@ private slots:
                 n->Button1->click();
             });
             QVERIFY(!QFile::exists(work(QStringLiteral("Kurz/Obsah.txt"))));
-            QVERIFY(w->Button1->isHidden());
+            QVERIFY(ui(w).Button1->isHidden());
 
             // A note over the limit opens to be erased, never to be overwritten.
             textfile::writeBytes(work(QStringLiteral("Kurz/Obsah.txt")), QByteArray(course::MaxWorkFileSize + 1, 'x'));
-            onWindow<TOknoPoznamka>(w, w->Poznmky1, [&](TOknoPoznamka *n) {
+            onWindow<TOknoPoznamka>(w, ui(w).Poznmky1, [&](TOknoPoznamka *n) {
                 QVERIFY(n->Memo1->isReadOnly());
                 QVERIFY(!n->Button1->isEnabled());
                 hook::queue(messages::Answer::Yes);
@@ -472,7 +472,7 @@ private slots:
             });
             QVERIFY(!QFile::exists(work(QStringLiteral("Kurz/Obsah.txt"))));
 
-            onWindow<TOknoOdkazy>(w, w->Odkazy1, [&](TOknoOdkazy *o) {
+            onWindow<TOknoOdkazy>(w, ui(w).Odkazy1, [&](TOknoOdkazy *o) {
                 o->Edit1->setText(QStringLiteral("https://a.sk"));
                 o->Button1->click();
                 // Escape with a link typed asks; "Zrušiť" stays, No drops only the typing.
@@ -511,7 +511,7 @@ private slots:
         textfile::writeBytes(work(QStringLiteral("Okna")), "2");
 
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            onWindow<TOknoKopy>(w, w->Koprovanie1, [&](TOknoKopy *k) {
+            onWindow<TOknoKopy>(w, ui(w).Koprovanie1, [&](TOknoKopy *k) {
                 // Notes in the courses' sub-folders are listed with their folders.
                 QStringList left;
                 for (int i = 0; i < k->FileListBox1->count(); ++i)
@@ -553,7 +553,7 @@ private slots:
                 QCOMPARE(items.size(), 1);
                 items.first()->setSelected(true);
                 k->SpeedButton3->click();
-                QCOMPARE(boxEntries(w->ComboBox2), QStringList{QStringLiteral("https://zo-zalohy.sk")});
+                QCOMPARE(boxEntries(ui(w).ComboBox2), QStringList{QStringLiteral("https://zo-zalohy.sk")});
                 k->Button1->click();
             });
         });
@@ -577,9 +577,9 @@ private slots:
         QStringList opened;
         personal::linkOpener = [&](const QString &target) { opened << target; };
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            QCOMPARE(w->ComboBox1->count(), 7);
+            QCOMPARE(ui(w).ComboBox1->count(), 7);
             hook::shown().clear();
-            for (int i = 0; i < w->ComboBox1->count(); ++i)
+            for (int i = 0; i < ui(w).ComboBox1->count(); ++i)
                 w->ComboBox1Click(i);
             // The program is refused with a message even without a text table.
             int program = 0;
@@ -609,7 +609,7 @@ private slots:
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             p->onLevel(3, [&](TForm1 *l) {
                 opened = true;
-                l->SpeedButton1->click();
+                ui(l).SpeedButton1->click();
             });
             testing::RunningProgram::press(w, QStringLiteral("Button12"));
         });

@@ -36,8 +36,8 @@ private slots:
         p.start();
 
         // On the program's first screen there is no course to export.
-        emit p.main().Vlastn1->aboutToShow();
-        QVERIFY(!p.main().Export1->isEnabled());
+        emit ui(p.main()).Vlastn1->aboutToShow();
+        QVERIFY(!ui(p.main()).Export1->isEnabled());
 
         const QString target = p.root() + QStringLiteral("/vystup/export.html");
         QDir().mkpath(p.root() + QStringLiteral("/vystup"));
@@ -47,11 +47,11 @@ private slots:
             return target;
         };
         p.inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            emit w->Vlastn1->aboutToShow();
-            QVERIFY(w->Export1->isEnabled());
-            QCOMPARE(w->Export1->text(), QStringLiteral("&Export poznámok a odkazov"));
+            emit ui(w).Vlastn1->aboutToShow();
+            QVERIFY(ui(w).Export1->isEnabled());
+            QCOMPARE(ui(w).Export1->text(), QStringLiteral("&Export poznámok a odkazov"));
             hook::queue(messages::Answer::No); // not opened in a browser here
-            w->Export1->trigger();
+            ui(w).Export1->trigger();
         });
         exportFileChooser = nullptr;
 
@@ -63,9 +63,9 @@ private slots:
         const QString pdf = p.root() + QStringLiteral("/vystup/export.pdf");
         exportFileChooser = [&](QWidget *, const QString &) { return pdf; };
         p.inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            emit w->Vlastn1->aboutToShow();
+            emit ui(w).Vlastn1->aboutToShow();
             hook::queue(messages::Answer::No);
-            w->Export1->trigger();
+            ui(w).Export1->trigger();
         });
         exportFileChooser = nullptr;
         QProcess text;

@@ -167,7 +167,7 @@ private slots:
                 if (level < MaxLevels) {
                     p->onLevel(level + 1, descend);
                     press(w, 1, level);
-                    w->SpeedButton1->click();
+                    ui(w).SpeedButton1->click();
                     return;
                 }
                 // Level 20 keeps its own screen file; its items work as on level 19.
@@ -182,12 +182,12 @@ private slots:
                 QCOMPARE(int(c.CurrentLevel), MaxLevels);
                 QVERIFY(hook::shown().isEmpty());
                 // The long title path is one line elided in the middle; the tooltip has it all.
-                const QString title = w->Label1->text();
+                const QString title = ui(w).Label1->text();
                 QVERIFY(title.contains(QChar(0x2026)));
-                QVERIFY(w->Label1->fontMetrics().horizontalAdvance(title) <= w->Label1->width());
-                QVERIFY(w->Label1->toolTip().startsWith(QStringLiteral("Hĺbka - Dolu - Ďalšia obrazovka 1 - ")));
-                QCOMPARE(w->Label1->toolTip().count(QStringLiteral(" - ")), 18);
-                w->SpeedButton1->click();
+                QVERIFY(ui(w).Label1->fontMetrics().horizontalAdvance(title) <= ui(w).Label1->width());
+                QVERIFY(ui(w).Label1->toolTip().startsWith(QStringLiteral("Hĺbka - Dolu - Ďalšia obrazovka 1 - ")));
+                QCOMPARE(ui(w).Label1->toolTip().count(QStringLiteral(" - ")), 18);
+                ui(w).SpeedButton1->click();
             };
             p->onLevel(2, descend);
             p->clickCourse(QStringLiteral("Hĺbka"));
@@ -230,26 +230,26 @@ private slots:
         QTRY_VERIFY(root.isVisible());
         QPushButton *first = p->courseButton(name(0));
         QVERIFY(first);
-        QVERIFY(!root.ScrollBar2->isHidden());
+        QVERIFY(!ui(root).ScrollBar2->isHidden());
         const int top = first->y();
-        root.ScrollBar2->setValue(1);
+        ui(root).ScrollBar2->setValue(1);
         QVERIFY(first->y() < top);
         QVERIFY(top - first->y() <= 45); // no button is skipped
         // One step before the end the last button is not yet whole; at the end it is, at
         // the bottom.
-        root.ScrollBar2->setValue(root.ScrollBar2->maximum() - 1);
+        ui(root).ScrollBar2->setValue(ui(root).ScrollBar2->maximum() - 1);
         if (p->hasCourseButton(name(courses - 1))) {
             const QPushButton *last = p->courseButton(name(courses - 1));
-            QVERIFY(last->y() + last->height() > root.client->height());
+            QVERIFY(last->y() + last->height() > ui(root).client->height());
         }
-        root.ScrollBar2->setValue(root.ScrollBar2->maximum());
+        ui(root).ScrollBar2->setValue(ui(root).ScrollBar2->maximum());
         QPushButton *last = p->courseButton(name(courses - 1));
         QPushButton *before = p->courseButton(name(courses - 2));
         QVERIFY(last && before);
-        QCOMPARE(last->y() + last->height(), root.client->height());
+        QCOMPARE(last->y() + last->height(), ui(root).client->height());
         QCOMPARE(last->y() - before->y(), 45); // the step at 96 dots per inch: no overlap
         QVERIFY(root.findChildren<QPushButton *>().size() < 300);
-        root.ScrollBar2->setValue(0);
+        ui(root).ScrollBar2->setValue(0);
         first = p->courseButton(name(0));
         QVERIFY(first);
         QCOMPARE(first->y(), top);
@@ -269,7 +269,7 @@ private slots:
         // The course whose button has the focus, -1 when it is no course button in view.
         const auto focusedCourse = [&]() -> int {
             const QPushButton *b = focused();
-            if (!b || !b->isVisible() || b->y() < 0 || b->y() + b->height() > root.client->height())
+            if (!b || !b->isVisible() || b->y() < 0 || b->y() + b->height() > ui(root).client->height())
                 return -1;
             const auto &buttons = p->session().course.CourseButton;
             const auto at = std::find(buttons.begin(), buttons.end(), b);
@@ -338,7 +338,7 @@ private slots:
             press(w, 1, 2);
             QCOMPARE(lastText(), QStringLiteral("Neexistuje súbor obrázku"));
             p->onLevel(3, [](TForm1 *deeper) {
-                QCOMPARE(deeper->Memo1->toPlainText(), QStringLiteral("Kapitola"));
+                QCOMPARE(ui(deeper).Memo1->toPlainText(), QStringLiteral("Kapitola"));
                 deeper->close();
             });
             press(w, 2, 2);
@@ -470,7 +470,7 @@ private slots:
         // screen, offered for creation; answered No, nothing is created.
         hook::shown().clear();
         p->inCourse(broken, [&](TForm1 *w) {
-            QCOMPARE(w->Label1->toolTip(), broken);
+            QCOMPARE(ui(w).Label1->toolTip(), broken);
             hook::queue(messages::Answer::No);
             press(w, 1, 2);
             QCOMPARE(int(s().course.CurrentLevel), 2);

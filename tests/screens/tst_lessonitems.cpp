@@ -204,16 +204,16 @@ private slots:
     void notesButtonAppearsAfterComingBack()
     {
         inCourse([&](TForm1 *w) {
-            QVERIFY(w->Button1->isHidden());
+            QVERIFY(ui(w).Button1->isHidden());
             QTimer::singleShot(0, this, [this] {
                 QVERIFY(QTest::qWaitFor([&] { return s().course.LevelBuilt[3] && window(3); }));
                 // A note written for the course's top screen while on the deeper one
                 // (named after its content file, as the notes window names it).
                 textfile::writeLines(p->work() + QStringLiteral("/Obsah.txt"), {QStringLiteral("poznámka")});
-                window(3)->SpeedButton1->click();
+                ui(window(3)).SpeedButton1->click();
             });
             press(w, 9, 2);
-            QVERIFY(!w->Button1->isHidden());
+            QVERIFY(!ui(w).Button1->isHidden());
         });
     }
 
@@ -230,7 +230,7 @@ private slots:
                 QCOMPARE(help->windowTitle(), QStringLiteral("Pomocník"));
                 QCOMPARE(help->Memo1->toPlainText().trimmed(), QStringLiteral("Pomoc pre autorov"));
             });
-            w->Help1->trigger();
+            ui(w).Help1->trigger();
             QVERIFY(seen);
         });
         QVERIFY(hook::shown().isEmpty());

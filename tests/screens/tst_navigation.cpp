@@ -87,15 +87,15 @@ private slots:
         QVERIFY(b);
         // U = 10: 150 wide, 40 high, 30 from the right edge, first at 55, then every 45.
         QCOMPARE(b->geometry(), QRect(700 - 150 - 30, 55 + 45, 150, 40));
-        QCOMPARE(p->main().Label1->width(), 700 - 150 - 20);
-        QVERIFY(p->main().Memo1->isHidden());
-        QVERIFY(p->main().Button1->isHidden());
-        QVERIFY(!p->main().Poznmky1->isEnabled());
-        QVERIFY(p->main().ScrollBar2->isHidden());
+        QCOMPARE(ui(p->main()).Label1->width(), 700 - 150 - 20);
+        QVERIFY(ui(p->main()).Memo1->isHidden());
+        QVERIFY(ui(p->main()).Button1->isHidden());
+        QVERIFY(!ui(p->main()).Poznmky1->isEnabled());
+        QVERIFY(ui(p->main()).ScrollBar2->isHidden());
 
         // Activated again before a course is entered (after a dialog, or back from another
         // program), the root screen stays as it is: no level is built into it.
-        const QString title = p->main().Label1->text();
+        const QString title = ui(p->main()).Label1->text();
         for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
             QEvent event(type);
             QCoreApplication::sendEvent(&p->main(), &event);
@@ -103,9 +103,9 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(hook::shown().isEmpty());
         QCOMPARE(int(c.LevelBuilt[2]), 0);
-        QCOMPARE(p->main().Label1->text(), title);
-        QVERIFY(p->main().Label2->isHidden());
-        QVERIFY(p->main().ComboBox1->isHidden());
+        QCOMPARE(ui(p->main()).Label1->text(), title);
+        QVERIFY(ui(p->main()).Label2->isHidden());
+        QVERIFY(ui(p->main()).ComboBox1->isHidden());
         QCOMPARE(s().readLevelFile(), 1);
     }
 
@@ -122,14 +122,14 @@ private slots:
             QCOMPARE(w->objectName(), QStringLiteral("Form2"));
             QVERIFY(s().course.InsideCourse);
             QVERIFY(!p->main().isVisible());
-            QCOMPARE(w->Label1->text(), QStringLiteral("Biológia"));
+            QCOMPARE(ui(w).Label1->text(), QStringLiteral("Biológia"));
             QCOMPARE(w->pos(), QPoint(5, 6));
-            QVERIFY(!w->SpeedButton1->isHidden());
-            QVERIFY(!w->Label2->isHidden());
-            QCOMPARE(w->ComboBox1->count(), 2);
-            QCOMPARE(w->ComboBox1->itemText(1), QStringLiteral("www.example.sk"));
-            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Biológia je veda o živote.\nDruhý odsek."));
-            QVERIFY(!w->Memo1->isHidden());
+            QVERIFY(!ui(w).SpeedButton1->isHidden());
+            QVERIFY(!ui(w).Label2->isHidden());
+            QCOMPARE(ui(w).ComboBox1->count(), 2);
+            QCOMPARE(ui(w).ComboBox1->itemText(1), QStringLiteral("www.example.sk"));
+            QCOMPARE(ui(w).Memo1->toPlainText(), QStringLiteral("Biológia je veda o živote.\nDruhý odsek."));
+            QVERIFY(!ui(w).Memo1->isHidden());
 
             QPushButton *first = button(w, QStringLiteral("Button12"));
             QVERIFY(first);
@@ -148,11 +148,11 @@ private slots:
             w->move(40, 50);
             p->onLevel(3, [&](TForm1 *deeper) {
                 seen << QStringLiteral("level 3");
-                QCOMPARE(deeper->Label1->text(), QStringLiteral("Biológia - Rastliny a ich časti v prírode"));
+                QCOMPARE(ui(deeper).Label1->text(), QStringLiteral("Biológia - Rastliny a ich časti v prírode"));
                 QCOMPARE(deeper->pos(), QPoint(40, 50));
                 QCOMPARE(s().readLevelFile(), 3);
                 deeper->move(70, 80);
-                deeper->SpeedButton1->click();
+                ui(deeper).SpeedButton1->click();
             });
             first->click();
             // Back on level 2: where level 3 was left, links kept, nothing rebuilt.
@@ -160,10 +160,10 @@ private slots:
             QCOMPARE(s().readLevelFile(), 2);
             QCOMPARE(int(s().course.LevelBuilt[3]), 0);
             QTRY_VERIFY(w->isVisible());
-            QVERIFY(!w->Label2->isHidden() && !w->ComboBox1->isHidden());
+            QVERIFY(!ui(w).Label2->isHidden() && !ui(w).ComboBox1->isHidden());
             QCOMPARE(w->pos(), QPoint(70, 80));
-            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Biológia je veda o živote.\nDruhý odsek."));
-            w->SpeedButton1->click();
+            QCOMPARE(ui(w).Memo1->toPlainText(), QStringLiteral("Biológia je veda o živote.\nDruhý odsek."));
+            ui(w).SpeedButton1->click();
         });
         course->click();
         QCOMPARE(seen, (QStringList{QStringLiteral("level 2"), QStringLiteral("level 3")}));
@@ -231,7 +231,7 @@ private slots:
             p->onLevel(2, [&](TForm1 *w) {
                 openedInEditing = w->editing();
                 QVERIFY(button(w, QStringLiteral("Button12")));
-                w->Ignorovazmeny1->trigger();
+                ui(w).Ignorovazmeny1->trigger();
                 w->close();
             });
             editor->Memo1->setPlainText(QStringLiteral("[Prvá lekcia]lekcia1.txt"));
@@ -310,11 +310,11 @@ private slots:
             {program() + QStringLiteral("/Biológia/kap1.txt"), QStringLiteral("Rastliny"), QStringLiteral("listy")});
         QCOMPARE(s().course.LevelFolder[1], QStringLiteral("Biológia"));
         QCOMPARE(s().course.ScreenFile[1], QStringLiteral("kap1.txt"));
-        QCOMPARE(p->main().Label1->text(), QStringLiteral(" Rastliny listy"));
+        QCOMPARE(ui(p->main()).Label1->text(), QStringLiteral(" Rastliny listy"));
         QVERIFY(button(&p->main(), QStringLiteral("Button11")));
         QVERIFY(QFile::exists(work() + QStringLiteral("/Okna2")));
         QVERIFY(!QFile::exists(work() + QStringLiteral("/Okna")));
-        QVERIFY(!p->main().Label2->isHidden());
+        QVERIFY(!ui(p->main()).Label2->isHidden());
     }
 
     void searchWindowWithMissingFileEnds()

@@ -35,7 +35,7 @@ class TestStartScreen : public QObject {
     std::unique_ptr<testing::RunningProgram> p;
     QStringList opened; // folders the program was asked to start on
 
-    QWidget *panelChild(const QString &name) const { return p->main().client->findChild<QWidget *>(name); }
+    QWidget *panelChild(const QString &name) const { return ui(p->main()).client->findChild<QWidget *>(name); }
 
     void writeCourse(const QString &course)
     {
@@ -159,7 +159,7 @@ private slots:
         p->start();
         hook::shown().clear();
         hook::queue(messages::Answer::No);
-        p->main().SpeedButton2->click();
+        ui(p->main()).SpeedButton2->click();
         // A question answered No ends nothing; a silenced one counts as Yes.
         QCOMPARE(hook::shown().size(), asked ? 1 : 0);
         QCOMPARE(p->session().terminateRequested, !asked);
@@ -213,7 +213,7 @@ private slots:
             if (!deepest || !deepest->isVisible())
                 return;
             watch.stop();
-            reached = deepest->Memo1->toPlainText() + QLatin1Char('|') + deepest->Label1->toolTip();
+            reached = ui(deepest).Memo1->toPlainText() + QLatin1Char('|') + ui(deepest).Label1->toolTip();
             p->session().requestTerminate();
             deepest->hide();
         });
@@ -273,7 +273,7 @@ private slots:
             const QPushButton *first = testing::RunningProgram::button(top, QStringLiteral("Button12"));
             QVERIFY(first);
             QCOMPARE(first->toolTip(), QStringLiteral("Učebnica ťažkých slov"));
-            QCOMPARE(top->Memo1->toPlainText(), QStringLiteral("Ľúbostné žlté kôň"));
+            QCOMPARE(ui(top).Memo1->toPlainText(), QStringLiteral("Ľúbostné žlté kôň"));
         });
     }
 };

@@ -81,7 +81,7 @@ private slots:
                              {QStringLiteral("Moja poznámka o zlomkoch")});
         bool shown = false;
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *level) {
-            QCOMPARE(level->Hadavkurze1->text(), QStringLiteral("Hľadať v &kurze"));
+            QCOMPARE(ui(level).Hadavkurze1->text(), QStringLiteral("Hľadať v &kurze"));
             testing::RunningProgram::onDialog([&](QWidget *dialog) {
                 auto *w = qobject_cast<TOknoHladajVKurze *>(dialog);
                 QVERIFY(w);

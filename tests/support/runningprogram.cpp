@@ -105,7 +105,7 @@ void RunningProgram::clickCourse(const QString &caption) const
 
 QPushButton *RunningProgram::button(TForm1 *window, const QString &name)
 {
-    QPushButton *found = window ? window->client->findChild<QPushButton *>(name) : nullptr;
+    QPushButton *found = window ? ui(window).client->findChild<QPushButton *>(name) : nullptr;
     if (!found)
         QTest::qFail(qPrintable(QStringLiteral("no button %1 on the screen").arg(name)), __FILE__, __LINE__);
     return found;

@@ -3,6 +3,7 @@
 // a temporary program folder and work folder, the main window set up on them, and the
 // ways a test reaches the level windows that open inside modal loops.
 #include "app/tform1.h"
+#include "formcontrols.h"
 #include "programfolders.h"
 #include "state/session.h"
 

@@ -58,16 +58,16 @@ class TestLessonEditorMenu : public QObject {
             if (editor->isVisible())
                 editor->reject();
         });
-        w->Editcialekci1->trigger();
+        ui(w).Editcialekci1->trigger();
     }
 
-    QStringList paneLines(TForm1 *w) { return rtf::plainLines(*w->Memo1->document()); }
+    QStringList paneLines(TForm1 *w) { return rtf::plainLines(*ui(w).Memo1->document()); }
 
     QStringList links(TForm1 *w)
     {
         QStringList out;
-        for (int i = 0; i < w->ComboBox1->count(); ++i)
-            out << w->ComboBox1->itemText(i);
+        for (int i = 0; i < ui(w).ComboBox1->count(); ++i)
+            out << ui(w).ComboBox1->itemText(i);
         return out;
     }
 
@@ -108,8 +108,8 @@ private slots:
             });
             QCOMPARE(paneLines(w), QStringList({"Rastliny rastú.", "Pridaný odsek."}));
             QCOMPARE(links(w), QStringList({"www.nove.sk", "www.druhe.sk"}));
-            QCOMPARE(w->ComboBox1->currentIndex(), 0);
-            QVERIFY(w->Memo1->isReadOnly());
+            QCOMPARE(ui(w).ComboBox1->currentIndex(), 0);
+            QVERIFY(ui(w).Memo1->isReadOnly());
             QVERIFY(!s().course.EditorSaved);
         });
         QVERIFY(edited);
@@ -169,11 +169,11 @@ private slots:
                 e->Memo1->setPlainText(QStringLiteral("[Listy]listy.txt\n<Nový text.>"));
                 QTest::mouseClick(e->Button3, Qt::LeftButton);
             });
-            QVERIFY(!w->Memo1->isReadOnly());
-            QVERIFY(!w->Memo1->isHidden());
+            QVERIFY(!ui(w).Memo1->isReadOnly());
+            QVERIFY(!ui(w).Memo1->isHidden());
             QCOMPARE(paneLines(w), QStringList({"Nový text."}));
             QVERIFY(!s().course.EditorSaved);
-            w->Ignorovazmeny1->trigger();
+            ui(w).Ignorovazmeny1->trigger();
         });
         QCOMPARE(textfile::readLines(course("Obsah.txt")), QStringList({"[Listy]listy.txt", "<Nový text.>"}));
     }
@@ -184,8 +184,8 @@ private slots:
         textfile::writeLines(course("Obsah.txt"), {"[Listy]listy.txt", "<Text.>"});
         startProgram();
         onCourseScreen([&](TForm1 *w) {
-            w->Editciatextu2->trigger();
-            QVERIFY(!w->Memo1->isReadOnly());
+            ui(w).Editciatextu2->trigger();
+            QVERIFY(!ui(w).Memo1->isReadOnly());
             bool opened = false;
             QTimer::singleShot(0, this, [&opened] {
                 if (auto *editor = qobject_cast<TOknoEditLek *>(QApplication::activeModalWidget())) {
@@ -193,13 +193,13 @@ private slots:
                     editor->reject();
                 }
             });
-            w->Editcialekci1->trigger();
+            ui(w).Editcialekci1->trigger();
             QCoreApplication::processEvents();
             QVERIFY(!opened);
             QCOMPARE(hook::shown().size(), 1);
             QCOMPARE(hook::shown().constFirst().text,
                      QStringLiteral("Najskôr musíte ukončiť editáciu textu, uložte text"));
-            w->Ignorovazmeny1->trigger();
+            ui(w).Ignorovazmeny1->trigger();
         });
     }
 };

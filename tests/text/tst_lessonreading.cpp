@@ -60,7 +60,7 @@ class TestLessonReading : public QObject {
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             w->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w));
-            auto *pane = qobject_cast<LessonPane *>(w->Memo1);
+            auto *pane = qobject_cast<LessonPane *>(ui(w).Memo1);
             QVERIFY(pane);
             step(w, pane);
         });
@@ -127,7 +127,7 @@ private slots:
             // A visible frame while it has the focus, none without.
             const QPoint edge(0, pane->height() / 2);
             QCOMPARE(pane->grab().toImage().pixelColor(edge), LessonPane::focusFrameColour());
-            w->ComboBox1->setFocus();
+            ui(w).ComboBox1->setFocus();
             QCOMPARE(pane->grab().toImage().pixelColor(edge), pane->palette().color(QPalette::Base));
         });
     }
@@ -157,12 +157,12 @@ private slots:
             first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
             QCOMPARE(first.charFormat().fontPointSize(), 11.0);
 
-            w->Zoom1->trigger();
-            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->MaskEdit1));
-            QVERIFY(w->Label12->width() >= w->Label12->sizeHint().width());
-            QVERIFY(w->Label12->geometry().right() < w->MaskEdit1->x());
-            QTest::keyClick(w->MaskEdit1, Qt::Key_Escape);
-            QVERIFY(w->Panel4->isHidden());
+            ui(w).Zoom1->trigger();
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui(w).MaskEdit1));
+            QVERIFY(ui(w).Label12->width() >= ui(w).Label12->sizeHint().width());
+            QVERIFY(ui(w).Label12->geometry().right() < ui(w).MaskEdit1->x());
+            QTest::keyClick(ui(w).MaskEdit1, Qt::Key_Escape);
+            QVERIFY(ui(w).Panel4->isHidden());
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(pane));
         });
         // The next start (a new main window and session) shows the kept zoom.
@@ -214,14 +214,14 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(pane));
 
             // While the text is edited, finding in it does not leave it: nothing is asked.
-            w->Editciatextu2->trigger();
+            ui(w).Editciatextu2->trigger();
             QVERIFY(w->editing());
             QTest::keyClick(w, Qt::Key_F3);
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(bar->field()));
             QTest::keyClick(bar->field(), Qt::Key_Escape);
             QVERIFY(w->editing());
             QVERIFY(hook::shown().isEmpty());
-            w->Ignorovazmeny1->trigger();
+            ui(w).Ignorovazmeny1->trigger();
         });
     }
 
@@ -264,9 +264,9 @@ private slots:
         QTRY_VERIFY(w.findChild<search::LessonFindBar *>() && w.findChild<search::LessonFindBar *>()->isVisible());
         const auto *bar = w.findChild<search::LessonFindBar *>();
         QCOMPARE(int(bar->found().size()), 2);
-        QCOMPARE(w.Memo1->textCursor().selectedText(), QStringLiteral("ČÍSLO"));
-        QVERIFY(w.Memo1->verticalScrollBar()->value() > 0);
-        QVERIFY(w.Memo1->viewport()->rect().contains(w.Memo1->cursorRect()));
+        QCOMPARE(ui(w).Memo1->textCursor().selectedText(), QStringLiteral("ČÍSLO"));
+        QVERIFY(ui(w).Memo1->verticalScrollBar()->value() > 0);
+        QVERIFY(ui(w).Memo1->viewport()->rect().contains(ui(w).Memo1->cursorRect()));
         const ProgramValues &v = p->session().values;
         QCOMPARE(w.pos(), QPoint(v.WindowLeft + 40, v.WindowTop + 40));
     }
@@ -294,7 +294,7 @@ private slots:
         }
         const QString pdf = p->root() + QStringLiteral("/lekcia.pdf");
         inCourse([&](TForm1 *w, LessonPane *) {
-            QVERIFY(w->Pdflekcie1->isEnabled());
+            QVERIFY(ui(w).Pdflekcie1->isEnabled());
             bool asked = false;
             testing::RunningProgram::onDialog([&](QWidget *dialog) {
                 auto *files = qobject_cast<QFileDialog *>(dialog);
@@ -305,7 +305,7 @@ private slots:
                 qobject_cast<QLineEdit *>(QApplication::focusWidget())->setText(pdf);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             });
-            w->Pdflekcie1->trigger();
+            ui(w).Pdflekcie1->trigger();
             QVERIFY(asked);
         });
         QVERIFY(hook::shown().isEmpty());

@@ -79,17 +79,17 @@ private slots:
     void editAndSave()
     {
         inCourse([&](TForm1 *w) {
-            QVERIFY(w->Editciatextu1->menuAction()->isVisible()); // the program folder can be written
-            w->Editciatextu2->trigger();
+            QVERIFY(ui(w).Editciatextu1->menuAction()->isVisible()); // the program folder can be written
+            ui(w).Editciatextu2->trigger();
             QVERIFY(w->editing());
-            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
-            QVERIFY(w->Ignorovazmeny1->isVisible());
-            QVERIFY(!w->Memo1->toolTip().isEmpty());
-            replaceText(w->Memo1, QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
-            w->Editciatextu2->trigger();
+            QCOMPARE(ui(w).Editciatextu2->text(), QStringLiteral("Uloženie &textu"));
+            QVERIFY(ui(w).Ignorovazmeny1->isVisible());
+            QVERIFY(!ui(w).Memo1->toolTip().isEmpty());
+            replaceText(ui(w).Memo1, QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
+            ui(w).Editciatextu2->trigger();
             QVERIFY(!w->editing());
-            QCOMPARE(w->Editciatextu2->text(), QStringLiteral("Editácia &textu"));
-            QVERIFY(!w->Ignorovazmeny1->isVisible());
+            QCOMPARE(ui(w).Editciatextu2->text(), QStringLiteral("Editácia &textu"));
+            QVERIFY(!ui(w).Ignorovazmeny1->isVisible());
         });
         QCOMPARE(textfile::readLines(content()),
                  (QStringList{QStringLiteral("[Lekcia]lekcia.txt"), QStringLiteral("<"),
@@ -100,7 +100,7 @@ private slots:
 
         // The saved screen shows the formatted text, with the character outside the code page.
         inCourse([&](TForm1 *w) {
-            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
+            QCOMPARE(ui(w).Memo1->toPlainText(), QStringLiteral("Nový prvý odsek\nDruhý odsek s ľ a ✓"));
         });
     }
 
@@ -122,20 +122,20 @@ private slots:
         const QString rtfPath = program() + QStringLiteral("/Kurz/Obsah.rtf");
         textfile::writeBytes(rtfPath, rtf + "}");
         const auto check = [](TForm1 *w, const char *when) {
-            QVERIFY2(w->Memo1->textCursor().position() == 0, when);
-            QVERIFY2(w->Memo1->document()->pageSize().height() > 0, when);
-            QVERIFY2(w->Memo1->document()->blockCount() >= 3000, when);
+            QVERIFY2(ui(w).Memo1->textCursor().position() == 0, when);
+            QVERIFY2(ui(w).Memo1->document()->pageSize().height() > 0, when);
+            QVERIFY2(ui(w).Memo1->document()->blockCount() >= 3000, when);
         };
         inCourse([&](TForm1 *w) {
-            QTextDocument *doc = w->Memo1->document();
+            QTextDocument *doc = ui(w).Memo1->document();
             check(w, "opened");
-            w->Memo1->resize(w->Memo1->width() - 40, w->Memo1->height());
+            ui(w).Memo1->resize(ui(w).Memo1->width() - 40, ui(w).Memo1->height());
             QCoreApplication::processEvents();
             check(w, "resized");
-            w->Editciatextu2->trigger();
+            ui(w).Editciatextu2->trigger();
             check(w, "editing");
             QVERIFY(LayoutSteps::unlaidPosition(*doc) > 0);
-            w->Editciatextu2->trigger();
+            ui(w).Editciatextu2->trigger();
             QVERIFY(LayoutSteps::unlaidPosition(*doc) > 0);
             QTextDocument saved;
             formattedfile::load(rtfPath, saved);
@@ -152,10 +152,11 @@ private slots:
             QCOMPARE(doc->documentLayout()->documentSize().height(), height);
             QCOMPARE(doc->documentLayout()->blockBoundingRect(doc->lastBlock()),
                      whole->documentLayout()->blockBoundingRect(whole->lastBlock()));
-            QVERIFY(qAbs(w->Memo1->verticalScrollBar()->maximum() - (height - w->Memo1->viewport()->height())) <= 1);
+            QVERIFY(qAbs(ui(w).Memo1->verticalScrollBar()->maximum() - (height - ui(w).Memo1->viewport()->height()))
+                    <= 1);
 
-            w->Editciatextu2->trigger();
-            w->Ignorovazmeny1->trigger();
+            ui(w).Editciatextu2->trigger();
+            ui(w).Ignorovazmeny1->trigger();
             check(w, "changes dropped");
         });
     }
@@ -173,10 +174,10 @@ private slots:
         block.last().append(u'>');
         p->write(QStringLiteral("Kurz/Obsah.txt"), buttons + block);
         inCourse([&](TForm1 *w) {
-            QCOMPARE(w->Memo1->toPlainText(), text.join(u'\n'));
-            w->Editciatextu2->trigger();
+            QCOMPARE(ui(w).Memo1->toPlainText(), text.join(u'\n'));
+            ui(w).Editciatextu2->trigger();
             QVERIFY(w->editing());
-            w->Editciatextu2->trigger();
+            ui(w).Editciatextu2->trigger();
             QVERIFY(!w->editing());
         });
         QCOMPARE(textfile::readLines(content()),
@@ -207,29 +208,29 @@ private slots:
         put(rtf + QStringLiteral(".old"), "older");
         config({QStringLiteral("1*RTF NOT RICH TEXT*Pokazený súbor:")});
         inCourse([&](TForm1 *w) {
-            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Starý text"));
-            QVERIFY(w->Memo1->isVisible());
-            QVERIFY(w->Zoom1->isVisible());
+            QCOMPARE(ui(w).Memo1->toPlainText(), QStringLiteral("Starý text"));
+            QVERIFY(ui(w).Memo1->isVisible());
+            QVERIFY(ui(w).Zoom1->isVisible());
             // The pane ends before the buttons begin and covers none of them.
-            const QRect pane(w->Memo1->mapTo(w, QPoint()), w->Memo1->size());
+            const QRect pane(ui(w).Memo1->mapTo(w, QPoint()), ui(w).Memo1->size());
             QVERIFY(!pane.isEmpty());
-            QVERIFY(pane.right() < w->Button1->mapTo(w, QPoint()).x());
+            QVERIFY(pane.right() < ui(w).Button1->mapTo(w, QPoint()).x());
             for (const QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
                 if (b->isVisible())
                     QVERIFY2(!pane.intersects(QRect(b->mapTo(w, QPoint()), b->size())), qPrintable(b->objectName()));
             }
             QCOMPARE(hook::shown().size(), 1);
             QCOMPARE(hook::shown().at(0).text, QStringLiteral("Pokazený súbor: ") + rtf);
-            w->Editciatextu2->trigger();
+            ui(w).Editciatextu2->trigger();
             QVERIFY(w->editing());
-            replaceText(w->Memo1, QStringLiteral("Opravený text"));
-            w->Editciatextu2->trigger();
+            replaceText(ui(w).Memo1, QStringLiteral("Opravený text"));
+            ui(w).Editciatextu2->trigger();
             QVERIFY(!w->editing());
         });
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(testing::fileBytes(rtf + QStringLiteral(".old")), broken);
         QVERIFY(testing::fileBytes(rtf).startsWith("{\\rtf1"));
-        inCourse([&](TForm1 *w) { QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Opravený text")); });
+        inCourse([&](TForm1 *w) { QCOMPARE(ui(w).Memo1->toPlainText(), QStringLiteral("Opravený text")); });
         QCOMPARE(hook::shown().size(), 1);
     }
 
@@ -248,17 +249,17 @@ private slots:
         config({QStringLiteral("1*SAVE MEMO?*Uložiť?"), QStringLiteral("1*END*Koniec?")});
         inCourse([&](TForm1 *w) {
             w->activateWindow();
-            w->Editciatextu2->trigger();
-            replaceText(w->Memo1, QStringLiteral("Neuložené"));
-            w->Memo1->setFocus();
+            ui(w).Editciatextu2->trigger();
+            replaceText(ui(w).Memo1, QStringLiteral("Neuložené"));
+            ui(w).Memo1->setFocus();
             hook::queue(messages::Answer::No);
             hook::queue(messages::Answer::No);
             if (way == u"back")
-                QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+                QTest::mouseClick(ui(w).SpeedButton1, Qt::LeftButton);
             else if (way == u"end")
-                QTest::mouseClick(w->SpeedButton2, Qt::LeftButton);
+                QTest::mouseClick(ui(w).SpeedButton2, Qt::LeftButton);
             else
-                w->Koniec1->trigger();
+                ui(w).Koniec1->trigger();
             QStringList asked;
             for (const messages::Record &r : hook::shown())
                 asked.append(r.text);
@@ -267,7 +268,7 @@ private slots:
                 QCOMPARE(asked.last(), QStringLiteral("Koniec?"));
                 hook::reset();
                 hook::setAutoAnswer(true);
-                w->Ignorovazmeny1->trigger();
+                ui(w).Ignorovazmeny1->trigger();
             }
         });
     }
@@ -278,22 +279,22 @@ private slots:
     void pasteTakesWhatIsSaved()
     {
         inCourse([&](TForm1 *w) {
-            w->Editciatextu2->trigger();
-            replaceText(w->Memo1, QString());
+            ui(w).Editciatextu2->trigger();
+            replaceText(ui(w).Memo1, QString());
             auto *html = new QMimeData;
             html->setHtml(QStringLiteral("<ol><li>jeden</li><li>dva</li></ol>"
                                          "<p>x<sup>2</sup> <span style='text-decoration: overline'>nad</span>"
                                          "<img src='http://example.com/a.png' width='50' height='50'></p>"));
             QApplication::clipboard()->setMimeData(html);
-            w->Memo1->paste();
+            ui(w).Memo1->paste();
             QImage image(6, 4, QImage::Format_RGB32);
             image.fill(Qt::blue);
             auto *picture = new QMimeData;
             picture->setImageData(image);
             QApplication::clipboard()->setMimeData(picture);
-            w->Memo1->paste();
+            ui(w).Memo1->paste();
 
-            const QTextDocument *pane = w->Memo1->document();
+            const QTextDocument *pane = ui(w).Memo1->document();
             QStringList lists;
             int pictures = 0;
             bool overline = false;
@@ -311,7 +312,7 @@ private slots:
             QCOMPARE(pane->find(QStringLiteral("2")).charFormat().verticalAlignment(),
                      QTextCharFormat::AlignSuperScript);
             const QByteArray shown = rtf::write(*pane);
-            w->Editciatextu2->trigger();
+            ui(w).Editciatextu2->trigger();
             QVERIFY(!w->editing());
             QTextDocument saved;
             formattedfile::load(program() + QStringLiteral("/Kurz/Obsah.rtf"), saved);
@@ -323,12 +324,12 @@ private slots:
     void discardRestoresTheSavedText()
     {
         inCourse([&](TForm1 *w) {
-            w->Editciatextu2->trigger();
-            replaceText(w->Memo1, QStringLiteral("zahodiť"));
-            w->Ignorovazmeny1->trigger();
+            ui(w).Editciatextu2->trigger();
+            replaceText(ui(w).Memo1, QStringLiteral("zahodiť"));
+            ui(w).Ignorovazmeny1->trigger();
             QVERIFY(!w->editing());
-            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Starý text"));
-            QVERIFY(w->Memo1->toolTip().isEmpty());
+            QCOMPARE(ui(w).Memo1->toPlainText(), QStringLiteral("Starý text"));
+            QVERIFY(ui(w).Memo1->toolTip().isEmpty());
         });
         QCOMPARE(textfile::readLines(content()).at(1), QStringLiteral("<Starý text>"));
     }
@@ -338,23 +339,23 @@ private slots:
         config({QStringLiteral("1*SAVE MEMO?*Uložiť?")});
         inCourse([&](TForm1 *w) {
             w->activateWindow();
-            w->Editciatextu2->trigger();
-            replaceText(w->Memo1, QStringLiteral("Text po otázke"));
-            w->Memo1->setFocus();
+            ui(w).Editciatextu2->trigger();
+            replaceText(ui(w).Memo1, QStringLiteral("Text po otázke"));
+            ui(w).Memo1->setFocus();
             // Into the zoom box: no question.
-            w->Zoom1->trigger();
-            w->MaskEdit1->setFocus();
+            ui(w).Zoom1->trigger();
+            ui(w).MaskEdit1->setFocus();
             QVERIFY(hook::shown().isEmpty());
-            w->Memo1->setFocus();
+            ui(w).Memo1->setFocus();
             // Elsewhere: the question; No keeps editing with the focus back in the pane.
             hook::queue(messages::Answer::No);
-            w->ComboBox1->setFocus();
+            ui(w).ComboBox1->setFocus();
             QCOMPARE(hook::shown().size(), 1);
             QCOMPARE(hook::shown().at(0).text, QStringLiteral("Uložiť?"));
             QVERIFY(w->editing());
             // The back button asks again; Yes saves, and the window closes.
             hook::queue(messages::Answer::Yes);
-            w->SpeedButton1->click();
+            ui(w).SpeedButton1->click();
         });
         QCOMPARE(hook::shown().size(), 2);
         QCOMPARE(textfile::readLines(content()).mid(1, 3),
@@ -383,9 +384,9 @@ private slots:
         inCourse([&](TForm1 *w) {
             w->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w));
-            w->Editciatextu2->trigger();
-            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->Memo1));
-            QTest::keyClicks(w->Memo1, QStringLiteral("slovo"));
+            ui(w).Editciatextu2->trigger();
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui(w).Memo1));
+            QTest::keyClicks(ui(w).Memo1, QStringLiteral("slovo"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
             QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
             QVERIFY(hook::shown().isEmpty());
@@ -393,8 +394,8 @@ private slots:
             QCOMPARE(textfile::readLines(content()), before);
             while (QWidget *popup = QApplication::activePopupWidget())
                 popup->close();
-            w->Ignorovazmeny1->trigger();
-            QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("Starý text"));
+            ui(w).Ignorovazmeny1->trigger();
+            QCOMPARE(ui(w).Memo1->toPlainText(), QStringLiteral("Starý text"));
         });
         QVERIFY(hook::shown().isEmpty());
         QCOMPARE(textfile::readLines(content()), before);
@@ -404,9 +405,9 @@ private slots:
     {
         config({QStringLiteral("0*SAVE MEMO?*Uložiť?")});
         inCourse([&](TForm1 *w) {
-            w->Editciatextu2->trigger();
-            replaceText(w->Memo1, QStringLiteral("Bez otázky"));
-            w->SpeedButton1->click();
+            ui(w).Editciatextu2->trigger();
+            replaceText(ui(w).Memo1, QStringLiteral("Bez otázky"));
+            ui(w).SpeedButton1->click();
         });
         QVERIFY(hook::shown().isEmpty());
         QCOMPARE(textfile::readLines(content()).at(2), QStringLiteral("Bez otázky"));
@@ -418,7 +419,7 @@ private slots:
         FileLock other(content());
         QVERIFY(other.locked());
         inCourse([&](TForm1 *w) {
-            w->Editciatextu2->trigger();
+            ui(w).Editciatextu2->trigger();
             QVERIFY(!w->editing());
         });
         QCOMPARE(hook::shown().size(), 1);
@@ -431,32 +432,32 @@ private slots:
         inCourse([&](TForm1 *w) {
             QTextCharFormat eleven;
             eleven.setFontPointSize(11);
-            QTextCursor all(w->Memo1->document());
+            QTextCursor all(ui(w).Memo1->document());
             all.select(QTextCursor::Document);
             all.mergeCharFormat(eleven);
-            w->Zoom1->trigger();
-            QVERIFY(!w->Panel4->isHidden());
-            QCOMPARE(w->MaskEdit1->text(), QStringLiteral("100"));
-            w->MaskEdit1->setText(QStringLiteral("50"));
-            w->Button2->click();
-            QVERIFY(w->Panel4->isHidden());
-            QTextCursor first(w->Memo1->document());
+            ui(w).Zoom1->trigger();
+            QVERIFY(!ui(w).Panel4->isHidden());
+            QCOMPARE(ui(w).MaskEdit1->text(), QStringLiteral("100"));
+            ui(w).MaskEdit1->setText(QStringLiteral("50"));
+            ui(w).Button2->click();
+            QVERIFY(ui(w).Panel4->isHidden());
+            QTextCursor first(ui(w).Memo1->document());
             first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
             QCOMPARE(first.charFormat().fontPointSize(), 6.0); // 5.5 to the even neighbour
 
             // A right click in read-only mode does nothing; in editing mode the dialog's
             // size, style and colour go to the selection, also after Cancel.
-            QTest::mouseClick(w->Memo1->viewport(), Qt::RightButton);
+            QTest::mouseClick(ui(w).Memo1->viewport(), Qt::RightButton);
             QVERIFY(!w->findChild<FontDialog *>());
-            w->Editciatextu2->trigger();
-            w->Memo1->selectAll();
+            ui(w).Editciatextu2->trigger();
+            ui(w).Memo1->selectAll();
             testing::RunningProgram::onDialog([](QWidget *) {});
-            QTest::mouseClick(w->Memo1->viewport(), Qt::RightButton);
+            QTest::mouseClick(ui(w).Memo1->viewport(), Qt::RightButton);
             QVERIFY(w->findChild<FontDialog *>());
-            QTextCursor after(w->Memo1->document());
+            QTextCursor after(ui(w).Memo1->document());
             after.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
             QCOMPARE(after.charFormat().fontPointSize(), 8.0); // the dialog's design size
-            w->Ignorovazmeny1->trigger();
+            ui(w).Ignorovazmeny1->trigger();
         });
     }
 };

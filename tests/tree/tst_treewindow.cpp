@@ -55,7 +55,7 @@ class TestTreeWindow : public QObject {
                 QVERIFY(tree);
                 step(tree);
             });
-            w->Hadaj1->trigger();
+            ui(w).Hadaj1->trigger();
         });
     }
 
@@ -173,7 +173,7 @@ private slots:
         p->start({program() + QStringLiteral("/Môj kurz/PODADR/kap.txt"), QStringLiteral("Môj kurz - Kapitola Čísla")});
         QCOMPARE(p->session().course.LevelFolder[1], QStringLiteral("Môj kurz"));
         QCOMPARE(p->session().course.ScreenFile[1], QStringLiteral("PODADR/kap.txt"));
-        QCOMPARE(p->main().Label1->text(), QStringLiteral(" Môj kurz - Kapitola Čísla"));
+        QCOMPARE(ui(p->main()).Label1->text(), QStringLiteral(" Môj kurz - Kapitola Čísla"));
     }
 
     // In a search window the tree entry offers to close it; Yes saves an edited text first.
@@ -187,9 +187,9 @@ private slots:
                  QStringLiteral("Vo vyhľadávacom okne sa nedá znovu vyhľadávať.\nZavrieť vyhľadávacie okno ?"));
         QVERIFY(!p->session().terminateRequested);
 
-        w.Editciatextu2->trigger();
+        ui(w).Editciatextu2->trigger();
         QVERIFY(w.editing());
-        QTextCursor cursor(w.Memo1->document());
+        QTextCursor cursor(ui(w).Memo1->document());
         cursor.select(QTextCursor::Document);
         cursor.insertText(QStringLiteral("Upravený odsek"));
         hook::queue(messages::Answer::Yes);
