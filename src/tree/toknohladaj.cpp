@@ -247,8 +247,9 @@ void TOknoHladaj::FormActivate()
     }
     Label3->setText(m_model->tree().filePath(0));
     if (m_model->tree().truncated()) {
-        messages::notify(s, messages::Kind::Warning, keys::TreeLimit.name(),
-                         keys::TreeLimit.defaultValue().arg(m_model->tree().size()), QString(), this);
+        messages::notify(s, messages::Kind::Warning,
+                         keys::withDefault(keys::TreeLimit, keys::TreeLimit.defaultValue().arg(m_model->tree().size())),
+                         QString(), this);
     }
 }
 
