@@ -36,14 +36,14 @@ private slots:
     void notificationsAreGated()
     {
         Session s = session();
-        notify(s, Kind::Warning, QStringLiteral("QUIET"), QStringLiteral("x"));
+        notify(s, Kind::Warning, BuiltTextKey{QStringLiteral("QUIET"), QStringLiteral("x")});
         QVERIFY(hook::shown().isEmpty());
-        notify(s, Kind::Error, QStringLiteral("LOUD"), QStringLiteral("x"), QStringLiteral(" súbor.txt"));
+        notify(s, Kind::Error, BuiltTextKey{QStringLiteral("LOUD"), QStringLiteral("x")}, QStringLiteral(" súbor.txt"));
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Chyba"));
         QCOMPARE(hook::shown().at(0).text, QStringLiteral("hlasná súbor.txt"));
         // A key the file lacks sets the gate: the default is shown.
-        notify(s, Kind::Information, QStringLiteral("OTHER"), QStringLiteral("predvolená"));
+        notify(s, Kind::Information, BuiltTextKey{QStringLiteral("OTHER"), QStringLiteral("predvolená")});
         QCOMPARE(hook::shown().size(), 2);
         QCOMPARE(hook::shown().at(1).title, QStringLiteral("Informácia"));
         QCOMPARE(hook::shown().at(1).text, QStringLiteral("predvolená"));
@@ -52,13 +52,13 @@ private slots:
     void confirmationsAnswerYesWhenSilenced()
     {
         Session s = session();
-        QVERIFY(confirm(s, QStringLiteral("END"), QStringLiteral("x")));
+        QVERIFY(confirm(s, TextKey{"END", TextKey::Kind::Question, "x"}));
         QVERIFY(hook::shown().isEmpty());
 
         hook::queue(Answer::No);
-        QVERIFY(!confirm(s, QStringLiteral("ASK"), QStringLiteral("x")));
+        QVERIFY(!confirm(s, TextKey{"ASK", TextKey::Kind::Question, "x"}));
         hook::queue(Answer::Yes);
-        QVERIFY(confirm(s, QStringLiteral("ASK"), QStringLiteral("x")));
+        QVERIFY(confirm(s, TextKey{"ASK", TextKey::Kind::Question, "x"}));
         QCOMPARE(hook::shown().size(), 2);
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Potvrď"));
         QCOMPARE(hook::shown().at(0).buttons, Buttons::YesNo);
@@ -68,7 +68,7 @@ private slots:
         QTemporaryDir empty;
         none.values.ProgramDir = empty.path() + QLatin1Char('/');
         hook::queue(Answer::No);
-        QVERIFY(!confirm(none, QStringLiteral("END"), QStringLiteral("Chcete ukončiť program ?")));
+        QVERIFY(!confirm(none, TextKey{"END", TextKey::Kind::Question, "Chcete ukončiť program ?"}));
         QCOMPARE(hook::shown().size(), 3);
         QCOMPARE(hook::shown().at(2).text, QStringLiteral("Chcete ukončiť program ?"));
     }
