@@ -148,6 +148,11 @@ bool inside(const QString &path, const QString &folder)
     return real == base.left(base.size() - 1) || real.startsWith(base);
 }
 
+bool staysInItsFolder(const QString &path)
+{
+    return inside(path, QFileInfo(path).absolutePath());
+}
+
 bool fileExists(const QString &path)
 {
     return !existingFile(path).isEmpty();

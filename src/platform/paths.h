@@ -46,6 +46,10 @@ QString realPath(const QString &path);
 
 // Whether path lies inside folder, or is the folder itself, once both are real paths.
 bool inside(const QString &path, const QString &folder);
+// Whether a file written at path stays in the folder path names it in: false for a
+// symbolic link out of that folder and for one whose target is missing (a save would
+// create the file wherever the link points).
+bool staysInItsFolder(const QString &path);
 // Whether resolve() finds an existing folder.
 bool folderExists(const QString &path);
 

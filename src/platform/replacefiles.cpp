@@ -76,6 +76,9 @@ void replaceFiles(const QList<NewFile> &files, const ReplaceSteps &steps)
     std::vector<OldFile> old;
     for (const NewFile &file : files) {
         const QString target = paths::resolve(file.path);
+        // Never through a link out of the file's folder, a dangling one included.
+        if (!paths::staysInItsFolder(target))
+            throw FileCreateError(file.path);
         auto save = std::make_unique<QSaveFile>(target);
         if (!save->open(QIODevice::WriteOnly))
             throw FileCreateError(file.path);

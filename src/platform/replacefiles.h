@@ -33,7 +33,8 @@ struct ReplaceSteps {
 // writing changes nothing. When a rename fails after earlier ones succeeded, the files
 // already replaced get their old content back (or are removed when they were new), as
 // far as the folder still lets the program write. Throws FileCreateError when a new
-// file cannot be created and IoError when writing or renaming fails.
+// file cannot be created or a target is a symbolic link out of its folder
+// (paths::staysInItsFolder), and IoError when writing or renaming fails.
 void replaceFiles(const QList<NewFile> &files, const ReplaceSteps &steps = {});
 
 } // namespace lumora::fileops

@@ -241,6 +241,9 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 void writeBytesAt(const QString &path, const QByteArray &bytes)
 {
+    // Never through a link out of the file's folder, a dangling one included.
+    if (!paths::staysInItsFolder(path))
+        throw FileCreateError(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw FileCreateError(path);

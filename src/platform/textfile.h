@@ -56,7 +56,8 @@ void writeLines(const QString &path, const QStringList &lines, Encoding encoding
 // Writes text exactly as given (no line end added), replacing the file atomically.
 void writeText(const QString &path, const QString &text);
 
-// Writes raw bytes, replacing the file atomically.
+// Writes raw bytes, replacing the file atomically. Every writer here throws
+// FileCreateError for a symbolic link out of the file's folder (paths::staysInItsFolder).
 void writeBytes(const QString &path, const QByteArray &bytes);
 // The same at exactly the path given, where writeBytes first looks for an existing file
 // of that name without regard to case.

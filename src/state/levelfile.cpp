@@ -25,9 +25,10 @@ void write(const QString &path, int level)
     // and the file cut to their length, since a torn write is impossible at this size.
     // Neither syncing nor emptying the file first: a file emptied and rewritten is
     // flushed to disk when closed, which would slow every screen change.
+    // Opening creates a missing file: never through a link out of the work folder.
     const QString found = paths::resolve(path);
     QFile file(found);
-    if (paths::isSpecial(found) || !file.open(QIODevice::ReadWrite))
+    if (paths::isSpecial(found) || !paths::staysInItsFolder(found) || !file.open(QIODevice::ReadWrite))
         throw FileCreateError(path);
     const QByteArray digits = QByteArray::number(level);
     if (file.write(digits) != digits.size() || !file.resize(digits.size()))

@@ -103,6 +103,27 @@ private slots:
         QCOMPARE(tree.filePath(again), tree.filePath(2)); // "F0.TXT" resolves to f0.txt
     }
 
+    // A content file of exactly the screens' limit is still a screen; one byte more and
+    // it is a leaf the walk does not read, as the player refuses it.
+    void contentFileAtTheSizeLimit()
+    {
+        QTemporaryDir dir;
+        // The screen's lines, then zero bytes up to the size.
+        const auto write = [&](const QString &name, const QByteArray &bytes, qint64 size) {
+            QFile file(dir.path() + u'/' + name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.resize(size));
+        };
+        const QByteArray top = "[Na hranici]a.txt\r\n[Nad hranicou]b.txt\r\n";
+        write(QStringLiteral("Obsah.txt"), top, top.size());
+        write(QStringLiteral("a.txt"), "[Pod]c.htm\r\n", MaxContentFileBytes);
+        write(QStringLiteral("b.txt"), "[Pod]d.htm\r\n", MaxContentFileBytes + 1);
+        const CourseTree tree = walkCourse(dir.path(), QStringLiteral("k"), QStringLiteral("Obsah.txt"));
+        QCOMPARE(describe(tree),
+                 (QStringList{
+                     QStringLiteral("k | Obsah.txt | expanded"), QStringLiteral("  Na hranici | a.txt | expanded"),
+                     QStringLiteral("    Pod | c.htm | item"), QStringLiteral("  Nad hranicou | b.txt | unreadable")}));
+    }
+
     // A course whose shared files expand exponentially stops at the node limit, fast.
     void sizeGuard()
     {

@@ -15,6 +15,10 @@ using namespace lumora;
 using namespace lumora::course;
 using namespace lumora::personal;
 
+namespace {
+const QString namesTable = QStringLiteral(LUMORA_TEST_DATA "/golden/names.txt");
+} // namespace
+
 class TestWorkFiles : public QObject {
     Q_OBJECT
 
@@ -27,24 +31,11 @@ class TestWorkFiles : public QObject {
     }
 
 private slots:
-    void names_data()
-    {
-        QTest::addColumn<QStringList>("row");
-        const QString table =
-            QString::fromUtf8(testing::fileBytes(QStringLiteral(LUMORA_TEST_DATA "/golden/names.txt")));
-        int number = 0;
-        for (const QString &line : table.split(QLatin1Char('\n'))) {
-            ++number;
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-                continue;
-            QTest::addRow("line %d", number) << line.split(QStringLiteral(" | "));
-        }
-    }
+    void names_data() { testing::addTableRows({namesTable}, 8); }
 
     void names()
     {
         QFETCH(QStringList, row);
-        QCOMPARE(row.size(), 8);
         ScreenRef screen;
         screen.level = row.at(0).toInt();
         screen.searchInstance = row.at(1) == QLatin1String("search");
@@ -52,13 +43,10 @@ private slots:
         screen.levelFolder = row.at(3);
         const WorkFile notes = workFileName(screen, FileKind::Notes);
         const WorkFile links = workFileName(screen, FileKind::Links);
-        QCOMPARE(shown(notes), row.at(4));
-        QCOMPARE(shown(links), row.at(5));
         const auto earlier = [](const WorkFile &file) {
             return file.earlier.isEmpty() ? QStringLiteral("-") : file.earlier;
         };
-        QCOMPARE(earlier(notes), row.at(6));
-        QCOMPARE(earlier(links), row.at(7));
+        COMPARE_GOLDEN_CELLS((QStringList{shown(notes), shown(links), earlier(notes), earlier(links)}), namesTable, 4);
     }
 
     void readingAndWriting()

@@ -60,16 +60,11 @@ class TestInfoWindows : public QObject {
     template <typename W>
     static void fromMenu(QAction *entry, std::function<void(W *)> step)
     {
-        bool seen = false;
-        RunningProgram::onDialog([&](QWidget *dialog) {
-            seen = true;
-            auto *window = qobject_cast<W *>(dialog);
-            QVERIFY(window);
-            QVERIFY(window->isModal());
-            step(window);
-        });
-        entry->trigger();
-        QVERIFY(seen);
+        RunningProgram::onWindow<W>([entry] { entry->trigger(); },
+                                    [&step](W *window) {
+                                        QVERIFY(window->isModal());
+                                        step(window);
+                                    });
     }
 
 private slots:

@@ -47,15 +47,7 @@ class TestPersonalWindows : public QObject {
     template <typename W>
     void onWindow(TForm1 *w, QAction *action, std::function<void(W *)> step)
     {
-        bool seen = false;
-        testing::RunningProgram::onDialog([&](QWidget *dialog) {
-            auto *window = qobject_cast<W *>(dialog);
-            QVERIFY(window);
-            seen = true;
-            step(window);
-        });
-        action->trigger();
-        QVERIFY(seen);
+        testing::RunningProgram::onWindow<W>([action] { action->trigger(); }, step);
         QVERIFY(!w->findChild<W *>());
     }
 
@@ -153,15 +145,9 @@ private slots:
             ui(w).Memo1->setPlainText(QStringLiteral("Nový text lekcie"));
             // Without a text table the question counts as Yes: the text is saved, then
             // the note opens.
-            bool opened = false;
-            testing::RunningProgram::onDialog([&](QWidget *dialog) {
-                auto *n = qobject_cast<TOknoPoznamka *>(dialog);
-                QVERIFY(n);
-                opened = true;
-                QCOMPARE(n->noteLines(), QStringList{QStringLiteral("moja poznámka")});
-            });
-            ui(w).Button1->click();
-            QVERIFY(opened);
+            testing::RunningProgram::onWindow<TOknoPoznamka>(
+                [w] { ui(w).Button1->click(); },
+                [](TOknoPoznamka *n) { QCOMPARE(n->noteLines(), QStringList{QStringLiteral("moja poznámka")}); });
             QVERIFY(!w->editing());
         });
         QVERIFY(testing::fileBytes(p->program() + QStringLiteral("/Kurz/Obsah.txt"))
@@ -504,7 +490,9 @@ private slots:
         textfile::writeBytes(elsewhere, "cudzí súbor");
         QDir().mkpath(work(QStringLiteral("Kurz")));
         textfile::writeBytes(work(QStringLiteral("Kurz/Obsah.txt")), "moja\r\n");
+        textfile::writeBytes(work(QStringLiteral("Kurz/kap1.txt")), "nová\r\n");
         textfile::writeBytes(work(QStringLiteral("lumora.txt")), "prvá\r\n");
+        textfile::writeBytes(other + QStringLiteral("/zaloha/Kurz/kap1.txt"), "stará\r\n");
         textfile::writeBytes(other + QStringLiteral("/zaloha/Kurz/Obsah.htm"), "https://zo-zalohy.sk\r\n");
         textfile::writeBytes(other + QStringLiteral("/zaloha/lumora.txt"), "iná\r\n");
         QFile::link(elsewhere, other + QStringLiteral("/ine/lumora.txt"));
@@ -516,7 +504,9 @@ private slots:
                 QStringList left;
                 for (int i = 0; i < k->FileListBox1->count(); ++i)
                     left << k->FileListBox1->item(i)->text();
-                QCOMPARE(left, (QStringList{QStringLiteral("Kurz/Obsah.txt"), QStringLiteral("lumora.txt")}));
+                QCOMPARE(left,
+                         (QStringList{QStringLiteral("Kurz/kap1.txt"), QStringLiteral("Kurz/Obsah.txt"),
+                                      QStringLiteral("lumora.txt")}));
 
                 // The folder list follows the keyboard: ">" goes where the list stands.
                 k->showRightFolder(other);
@@ -529,13 +519,18 @@ private slots:
                 QCOMPARE(k->rightFolder(), other + QStringLiteral("/zaloha"));
                 QVERIFY(k->Label4->text().endsWith(other + QStringLiteral("/zaloha")));
 
-                // Replacing a file that differs asks, No by default; whole folders go.
+                // Replacing a file that differs asks, No by default, each file on its
+                // own: "Áno" replaces just that one. Whole folders go.
                 k->FileListBox1->selectAll();
                 hook::shown().clear();
+                hook::queue(messages::Answer::Yes);
                 hook::queue(messages::Answer::No);
                 k->SpeedButton4->click();
-                QCOMPARE(hook::shown().size(), 1);
+                QCOMPARE(hook::shown().size(), 2);
                 QVERIFY(hook::shown().at(0).defaultNo);
+                QVERIFY(hook::shown().at(0).text.endsWith(QStringLiteral("kap1.txt")));
+                QVERIFY(hook::shown().at(1).text.endsWith(QStringLiteral("lumora.txt")));
+                QCOMPARE(testing::fileBytes(other + QStringLiteral("/zaloha/Kurz/kap1.txt")), QByteArray("nová\r\n"));
                 QCOMPARE(testing::fileBytes(other + QStringLiteral("/zaloha/lumora.txt")), QByteArray("iná\r\n"));
                 QCOMPARE(testing::fileBytes(other + QStringLiteral("/zaloha/Kurz/Obsah.txt")), QByteArray("moja\r\n"));
 

@@ -2,6 +2,7 @@
 #include "platform/errors.h"
 #include "platform/fileops.h"
 #include "platform/paths.h"
+#include "platform/replacefiles.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -144,6 +145,45 @@ private slots:
         paths::removeFile(dir.path() + QStringLiteral("/kurz slovenčiny/KAP1/obsah.txt"));
         QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/Kurz Slovenčiny/Kap1/OBSAH.TXT")));
         paths::removeFile(dir.path() + QStringLiteral("/missing.txt")); // not an error
+    }
+
+    // A link in the work or program folder whose target is missing and lies outside
+    // counts as outside (a save there would create the file where the link points); no
+    // save writes through a link out of the file's folder, a dangling one included.
+    void linksLeadingOut()
+    {
+        QTemporaryDir dir;
+        const QString work = dir.path() + QStringLiteral("/work");
+        const QString outside = dir.path() + QStringLiteral("/mimo");
+        QVERIFY(QDir().mkpath(work + QStringLiteral("/Kurz")) && QDir().mkpath(outside));
+        textfile::writeBytes(outside + QStringLiteral("/cudzi.txt"), "cudzí");
+        textfile::writeBytes(work + QStringLiteral("/Kurz/vlastny.txt"), "vlastný");
+        QVERIFY(QFile::link(outside + QStringLiteral("/novy.txt"), work + QStringLiteral("/Kurz/visiaci.txt")));
+        QVERIFY(QFile::link(outside + QStringLiteral("/cudzi.txt"), work + QStringLiteral("/von.txt")));
+        QVERIFY(QFile::link(QStringLiteral("vlastny.txt"), work + QStringLiteral("/Kurz/tu.txt")));
+
+        const QString dangling = work + QStringLiteral("/Kurz/visiaci.txt");
+        QCOMPARE(paths::realPath(dangling), QString());
+        QVERIFY(!paths::inside(dangling, work));
+        QVERIFY(!paths::inside(work + QStringLiteral("/KURZ/VISIACI.TXT"), work));
+        QVERIFY(!paths::inside(work + QStringLiteral("/von.txt"), work));
+        QVERIFY(paths::inside(work + QStringLiteral("/Kurz/tu.txt"), work));
+        QVERIFY(paths::inside(work + QStringLiteral("/Kurz/nova/poznamka.txt"), work)); // not made yet
+
+        for (const QString &target : {dangling, work + QStringLiteral("/von.txt")}) {
+            QVERIFY_THROWS_EXCEPTION(FileCreateError, textfile::writeBytes(target, "zapísané"));
+            QVERIFY_THROWS_EXCEPTION(FileCreateError, textfile::writeLines(target, {QStringLiteral("riadok")}));
+            QVERIFY_THROWS_EXCEPTION(
+                FileCreateError,
+                fileops::replaceFiles({{work + QStringLiteral("/iny.txt"), "iný"}, {target, "zapísané"}}));
+        }
+        QVERIFY(!QFile::exists(outside + QStringLiteral("/novy.txt")));
+        QCOMPARE(textfile::readBytes(outside + QStringLiteral("/cudzi.txt")), QByteArray("cudzí"));
+        QVERIFY(!QFile::exists(work + QStringLiteral("/iny.txt")));
+
+        // A link to a file of its own folder is written through.
+        textfile::writeBytes(work + QStringLiteral("/Kurz/tu.txt"), "nový");
+        QCOMPARE(textfile::readBytes(work + QStringLiteral("/Kurz/vlastny.txt")), QByteArray("nový"));
     }
 
     void copyFile_data()

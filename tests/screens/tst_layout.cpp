@@ -3,8 +3,12 @@
 #include "screens/layout.h"
 
 #include <QDir>
+#include <QRect>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <climits>
 
 using namespace lumora;
 using namespace lumora::screens;
@@ -27,7 +31,49 @@ private slots:
         const QList<int> actual{lessonButtonWidth(u),         courseButtonWidth(u), buttonHeight(u),
                                 buttonTop(FirstLayoutTop, u), buttonStep(u),        growth(u)};
         QCOMPARE(actual, expected);
-        QCOMPARE(buttonLeft(700, lessonButtonWidth(u), u), 700 - lessonButtonWidth(u) - 3 * u);
+    }
+
+    void buttonColumn_data()
+    {
+        QTest::addColumn<int>("u");
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<int>("windowHeight");
+        for (const int u : {8, 10})
+            for (const QSize size : {QSize(480, 400), QSize(700, 640), QSize(1024, 768)})
+                QTest::addRow("U %d, %dx%d", u, size.width(), size.height()) << u << size.width() << size.height();
+    }
+
+    // Where the column's buttons land: inside the window, one below the other without
+    // overlapping, lesson buttons (and the notes button, as wide) and course buttons
+    // right-aligned in one column, clear of the scroll bar that a long column shows.
+    void buttonColumn()
+    {
+        QFETCH(int, u);
+        QFETCH(int, windowWidth);
+        QFETCH(int, windowHeight);
+        const int scrollBarWidth = 17;
+        const int count = windowHeight / buttonStep(u) + 5; // more than the window holds
+        const ScrollBarPlan bar = scrollBarPlan(count, u, windowWidth, windowHeight, scrollBarWidth);
+        QVERIFY(bar.visible);
+        QVERIFY(bar.left + scrollBarWidth <= windowWidth);
+        QList<QRect> column;
+        for (const int width : {lessonButtonWidth(u), courseButtonWidth(u)}) {
+            for (int i = 0; i < count; ++i)
+                column.append(QRect(buttonLeft(windowWidth, width, u), buttonTop(FirstLayoutTop, u) + i * buttonStep(u),
+                                    width, buttonHeight(u)));
+        }
+        const QRect window(0, 0, windowWidth, INT_MAX);
+        for (qsizetype i = 0; i < column.size(); ++i) {
+            const QRect &button = column.at(i);
+            QVERIFY2(window.contains(button), qPrintable(QStringLiteral("button %1 leaves the window").arg(i)));
+            QVERIFY(button.top() > FirstLayoutTop);
+            QCOMPARE(button.right(), column.first().right());
+            QVERIFY2(button.right() < bar.left, qPrintable(QStringLiteral("button %1 meets the scroll bar").arg(i)));
+            QVERIFY(button.width() > 0 && button.height() > 0);
+            if (i % count > 0)
+                QVERIFY2(!button.intersects(column.at(i - 1)) && button.top() > column.at(i - 1).top(),
+                         qPrintable(QStringLiteral("button %1 overlaps the one above").arg(i)));
+        }
     }
 
     void windowGrowthAndFonts()

@@ -175,6 +175,12 @@ private slots:
         const QString folder = QDir::cleanPath(p->program());
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *top) {
             p->onLevel(3, [&](TForm1 *chapter) {
+                // Going back from the deepest screen keeps the steps to the chapter.
+                p->onLevel(4, [&](TForm1 *deepest) { deepest->close(); });
+                testing::RunningProgram::press(chapter, QStringLiteral("Button13"));
+                QCOMPARE(UserSettings().resumeTrail(folder),
+                         (ResumeTrail{{QStringLiteral("Kurz"), QStringLiteral("Kurz")},
+                                      {QStringLiteral("kap1.txt"), QStringLiteral("Kapitola jedna")}}));
                 p->onLevel(4, [&](TForm1 *deepest) {
                     p->session().requestTerminate(); // the learner ends the program here
                     deepest->hide();

@@ -162,6 +162,12 @@ private slots:
             normal.writeLevelFile();
         }
         QCOMPARE(textfile::readBytes(dir.path() + QStringLiteral("/Okna")), QByteArray("9"));
+        // A level file that is a link to a missing file elsewhere: that file is not made.
+        QTemporaryDir elsewhere;
+        QVERIFY(QFile::remove(dir.path() + QStringLiteral("/Okna")));
+        QVERIFY(QFile::link(elsewhere.path() + QStringLiteral("/Okna"), dir.path() + QStringLiteral("/Okna")));
+        QVERIFY_THROWS_EXCEPTION(FileCreateError, normal.writeLevelFile());
+        QVERIFY(!QFile::exists(elsewhere.path() + QStringLiteral("/Okna")));
 
         QCOMPARE(levelfile::parse(" 12\r\n"), 12);
         QCOMPARE(levelfile::parse(""), 0);

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -67,6 +68,27 @@ public:
     // unless step closed it. When no dialog comes, the running test fails and step is
     // not run.
     static void onDialog(std::function<void(QWidget *)> step);
+
+    // Runs open (an action's trigger, a button's click) with step run on the modal
+    // window of type W that it opens, closed afterwards unless step closed it. A window
+    // of another type, or none, fails the running test and step is not run.
+    template <typename W>
+    static void onWindow(const std::function<void()> &open, const std::function<void(W *)> &step)
+    {
+        bool seen = false;
+        onDialog([&](QWidget *dialog) {
+            auto *window = qobject_cast<W *>(dialog);
+            if (!window) {
+                QTest::qFail("the window that opened is of another kind", __FILE__, __LINE__);
+                return;
+            }
+            seen = true;
+            step(window);
+        });
+        open();
+        if (!seen && !QTest::currentTestFailed())
+            QTest::qFail("the window did not open", __FILE__, __LINE__);
+    }
 
 private:
     QPushButton *findCourseButton(const QString &caption) const;

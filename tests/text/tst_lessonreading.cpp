@@ -295,18 +295,13 @@ private slots:
         const QString pdf = p->root() + QStringLiteral("/lekcia.pdf");
         inCourse([&](TForm1 *w, LessonPane *) {
             QVERIFY(ui(w).Pdflekcie1->isEnabled());
-            bool asked = false;
-            testing::RunningProgram::onDialog([&](QWidget *dialog) {
-                auto *files = qobject_cast<QFileDialog *>(dialog);
-                QVERIFY(files);
-                asked = true;
+            const auto save = [w] { ui(w).Pdflekcie1->trigger(); };
+            testing::RunningProgram::onWindow<QFileDialog>(save, [&](QFileDialog *files) {
                 QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("fileNameEdit"));
                 QCOMPARE(files->acceptMode(), QFileDialog::AcceptSave);
                 qobject_cast<QLineEdit *>(QApplication::focusWidget())->setText(pdf);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             });
-            ui(w).Pdflekcie1->trigger();
-            QVERIFY(asked);
         });
         QVERIFY(hook::shown().isEmpty());
         QProcess text;

@@ -50,12 +50,7 @@ class TestTreeWindow : public QObject {
     {
         p->start();
         p->inCourse(course, [&](TForm1 *w) {
-            testing::RunningProgram::onDialog([&](QWidget *dialog) {
-                auto *tree = qobject_cast<TOknoHladaj *>(dialog);
-                QVERIFY(tree);
-                step(tree);
-            });
-            ui(w).Hadaj1->trigger();
+            testing::RunningProgram::onWindow<TOknoHladaj>([w] { ui(w).Hadaj1->trigger(); }, step);
         });
     }
 
