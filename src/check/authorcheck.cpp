@@ -4,6 +4,7 @@
 #include "config/texttable.h"
 #include "platform/folderentries.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 #include "rtf/rtfreader.h"
 #include "course/contentfile.h"
 #include "course/contentfileitems.h"
@@ -179,6 +180,20 @@ void checkFormattedText(course::CourseFiles &files, const QDir &base, const QStr
         return;
     QFile file(rtf);
     const QString name = courseName(base, rtf);
+    // Judged before it is opened, as the player judges it: a pipe or a device would hold
+    // the check in its open, and a huge file is never read.
+    const QFileInfo rtfInfo(rtf);
+    if (paths::isSpecial(rtfInfo)) {
+        findings.append({FindingKind::Unreadable, name, 0,
+                         QStringLiteral("the formatted text is no regular file (a pipe or a device): never opened")});
+        return;
+    }
+    if (rtfInfo.size() > textfile::MaxReadBytes) {
+        findings.append({FindingKind::SizeLimit, name, 0,
+                         QStringLiteral("the formatted text is larger than %1: the player does not read it")
+                             .arg(sizeText(textfile::MaxReadBytes))});
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         findings.append({FindingKind::Unreadable, name, 0, QStringLiteral("the formatted text cannot be read")});
         return;

@@ -10,6 +10,7 @@
 // text written is checked against the pane itself, not against stored bytes.
 #include "golden.h"
 #include "platform/errors.h"
+#include "platform/safefile.h"
 #include "platform/filelock.h"
 #include "platform/replacefiles.h"
 #include "text/lessontext.h"
@@ -22,7 +23,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -79,13 +79,13 @@ QString paneText(const QString &path)
 fileops::ReplaceSteps failingWrite(const QString &name)
 {
     fileops::ReplaceSteps steps;
-    steps.write = [name](QSaveFile &file, const QByteArray &bytes) {
-        if (file.fileName().endsWith(name)) {
+    steps.write = [name](fileops::SafeFile &file, const QByteArray &bytes) {
+        if (file.path().endsWith(name)) {
             file.write(bytes.left(bytes.size() / 2));
-            errno = ENOSPC;
-            return false;
+            throw DiskFullError(file.path());
         }
-        return file.write(bytes) == bytes.size();
+        file.write(bytes);
+        file.finish();
     };
     return steps;
 }
@@ -95,12 +95,10 @@ fileops::ReplaceSteps failingWrite(const QString &name)
 fileops::ReplaceSteps failingCommit(const QString &name)
 {
     fileops::ReplaceSteps steps;
-    steps.commit = [name](QSaveFile &file) {
-        if (file.fileName().endsWith(name)) {
-            errno = EROFS;
-            return false;
-        }
-        return file.commit();
+    steps.commit = [name](fileops::SafeFile &file) {
+        if (file.path().endsWith(name))
+            throw IoError::fromErrno(EROFS);
+        file.commit();
     };
     return steps;
 }
@@ -170,8 +168,8 @@ private slots:
             const char *suffix = had ? "" : ", no formatted file before";
             QTest::addRow("disk full writing the content file%s", suffix) << had << failingWrite(content) << 101;
             QTest::addRow("disk full writing the formatted file%s", suffix) << had << failingWrite(formatted) << 101;
+            // The formatted file is already replaced by then and must get its old text back.
             QTest::addRow("rename of the content file refused%s", suffix) << had << failingCommit(content) << 5;
-            // The content file is already replaced by then and must get its old text back.
             QTest::addRow("rename of the formatted file refused%s", suffix) << had << failingCommit(formatted) << 5;
         }
     }
@@ -204,6 +202,40 @@ private slots:
         QCOMPARE(fileBytes(screen.content),
                  QByteArray("[A]a.txt\r\n<\r\nNov\xfd text\r\n\xef"
                             "al\x9a\xed odsek\r\n>\r\n[B]b.txt\r\n"));
+    }
+
+    // The program killed after the first of the two renames: what the player then shows
+    // is the new text, and the temporaries the kill left in the course folder go with
+    // the next save.
+    void killBetweenRenamesShowsNewText()
+    {
+        struct Killed {};
+        Screen screen("[A]a.txt\r\n<Star\xfd text>\r\n", "{\\rtf1 Star\\'fd text}");
+        int renames = 0;
+        fileops::ReplaceSteps steps;
+        steps.commit = [&renames](fileops::SafeFile &file) {
+            if (++renames == 2)
+                throw Killed{};
+            file.commit();
+        };
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Nový text"));
+        {
+            // A kill leaves the second temporary on the disk: it is kept here by hand.
+            QFile::copy(screen.content, screen.content + QStringLiteral(".lumora-Ab12Cd"));
+            try {
+                UlozMemo(pane, screen.content, nullptr, steps);
+                QFAIL("the save was not interrupted");
+            } catch (const Killed &) {}
+        }
+        QTextDocument shown;
+        ObnovMemo(shown, screen.content);
+        QCOMPARE(shown.toPlainText(), QStringLiteral("Nový text"));
+
+        // The next save from what is shown makes the pair whole again.
+        UlozMemo(shown, screen.content);
+        QVERIFY(fileBytes(screen.content).contains("Nov\xfd text"));
+        QCOMPARE(entries(screen.dir.path()), (QStringList{QStringLiteral("Obsah.rtf"), QStringLiteral("Obsah.txt")}));
     }
 
     // A real failure, no simulation: a folder stands where the formatted file goes.
