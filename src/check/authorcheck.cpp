@@ -590,8 +590,8 @@ QString where(const Finding &f)
     return f.line ? QStringLiteral("%1:%2: ").arg(f.file, QString::number(f.line)) : f.file + QStringLiteral(": ");
 }
 
-// The text with control characters written as "\xHH", so that no caption can steer
-// the terminal or the log that shows the report.
+} // namespace
+
 QString escapeControls(const QString &text)
 {
     const auto control = [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0); };
@@ -607,7 +607,6 @@ QString escapeControls(const QString &text)
     }
     return escaped;
 }
-} // namespace
 
 QString plainReport(const QList<CourseReport> &reports)
 {

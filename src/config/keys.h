@@ -45,6 +45,8 @@
     K(DefaultContent, "DEFAULT CONTENT", Setting, "Obsah.txt")                                                               \
     K(Dimensions, "DIMENSIONS", Message, "Rozmery okna v CONFIG.TXT sú príliš malé!")                                        \
     K(DiskFull, errortext::DiskFull.key, Message, errortext::DiskFull.defaultText)                                           \
+    K(EditBusy, "EDIT BUSY", Message,                                                                                        \
+      "Túto lekciu práve upravuje iný program (napríklad druhé okno Lumory); upravte ju, keď ju zavrie.")                    \
     K(EditableMemo, "EDITABLE MEMO", Message, "Najskôr musíte ukončiť editáciu textu, uložte text")                          \
     K(EditlectNotRtf, "EDITLECT NOT RTF", Message,                                                                           \
       "Formátovaný text nie je vo formáte RTF; editor ho ponechá bez zmeny:")                                                \

@@ -1,5 +1,6 @@
 #include "export/exportcommand.h"
 
+#include "check/authorcheck.h"
 #include "export/siteexport.h"
 #include "platform/paths.h"
 
@@ -127,16 +128,16 @@ int runExport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     request.target = rest.at(1);
     const QString refused = refusal(request);
     if (!refused.isEmpty()) {
-        err << "lumora-export: " << refused << "\n";
+        err << "lumora-export: " << check::escapeControls(refused) << "\n";
         return 2;
     }
     const ExportResult result = exportSite(request);
     if (result.status == ExportResult::Status::Failed) {
-        err << "lumora-export: " << result.error << "\n";
+        err << "lumora-export: " << check::escapeControls(result.error) << "\n";
         return 2;
     }
     for (const QString &problem : result.problems)
-        out << problem << "\n";
+        out << check::escapeControls(problem) << "\n";
     return result.problems.isEmpty() ? 0 : 1;
 }
 

@@ -15,7 +15,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-namespace testing {
+namespace lumora::testing {
 
 class SmallDisk {
 public:
@@ -64,4 +64,4 @@ private:
     QString m_why;
 };
 
-} // namespace testing
+} // namespace lumora::testing
