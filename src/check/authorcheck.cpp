@@ -170,6 +170,11 @@ void checkStoredLines(const QString &file, const course::ContentFile &parsed, QL
                   QString::number(parsed.droppedButtons))});
 }
 
+QString sizeText(qint64 bytes)
+{
+    return QString::number(bytes / (1024 * 1024)) + QStringLiteral(" MB");
+}
+
 // The formatted text beside a content file must be rich text.
 void checkFormattedText(course::CourseFiles &files, const QDir &base, const QString &contentPath,
                         QList<Finding> &findings)
@@ -386,11 +391,6 @@ private:
     QList<Via> m_items;
     QList<Cycle> m_cycles;
 };
-
-QString sizeText(qint64 bytes)
-{
-    return QString::number(bytes / (1024 * 1024)) + QStringLiteral(" MB");
-}
 
 } // namespace
 

@@ -111,6 +111,7 @@
     K(LinkProgram, "LINK PROGRAM", Message, " - odkaz nespúšťa programy")                                                    \
     K(LessonChanged, "LESSON CHANGED", Question,                                                                             \
       "Lekciu medzitým uložil iný program (napríklad druhé okno Lumory). Prepísať ju textom z tohto editora?")               \
+    K(LinkRefused, "LINK REFUSED", Message, " - odkaz vedie mimo programového adresára; program ho neotvorí")                \
     K(LinksChanged, "LINKS CHANGED", Message,                                                                                \
       "Zoznam odkazov medzitým zmenil iný program; zmena sa urobila v jeho zozname.")                                        \
     K(LinksNotSaved, "LINKS NOT SAVED", Message, "Odkazy sa neuložili.")                                                     \

@@ -46,7 +46,7 @@ bool earlierPackage(const QString &file)
     if (!info.isFile() || info.size() < 22)
         return false;
     QFile zip(file);
-    if (!zip.open(QIODevice::ReadOnly) || zip.read(4) != QByteArrayView("PK\x03\x04", 4))
+    if (!zip.open(QIODevice::ReadOnly) || zip.read(4) != QByteArray("PK\x03\x04", 4))
         return false;
     // The names stand in the archive's directory at its end; a package's directory is
     // far smaller than the part read.

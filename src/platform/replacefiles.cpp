@@ -40,7 +40,7 @@ OldFile remember(const QString &path)
     if (old.existed) {
         try {
             old.bytes = textfile::readBytesAt(path);
-        } catch (const IoError &) {
+        } catch (const Error &) {
             // Cannot be put back; the change goes ahead all the same.
         }
     }

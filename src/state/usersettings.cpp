@@ -108,7 +108,7 @@ void UserSettings::change(const std::function<void(QSettings &)> &edit)
         // short: every key must stand on a line of its own in what was written.
         qsizetype lines = 0;
         for (const QByteArrayView line : textfile::splitRawLines(bytes)) {
-            if (!line.startsWith('[') && line.contains('='))
+            if (!line.startsWith('[') && line.indexOf('=') >= 0)
                 ++lines;
         }
         if (lines != wanted.size())

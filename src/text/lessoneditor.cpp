@@ -1,7 +1,9 @@
 #include "text/lessoneditor.h"
 
 #include "platform/filelock.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
@@ -83,6 +85,13 @@ SaveResult save(const Files &files, const Opened &opened, const QStringList &edi
     const FileLock lock(files.content);
     if (present && !lock.locked())
         return SaveResult::Busy;
+
+    // No file of the three is written when one of them is a link out of the course
+    // folder: the backup would otherwise be written before the refusal.
+    for (const QString &path : {files.backup, files.formatted, files.content}) {
+        if (fileops::writableTarget(path).isEmpty())
+            throw LinkOutsideError(path);
+    }
 
     // Everything is read and built before the first file is written.
     QByteArray previous;

@@ -13,6 +13,7 @@
 #include "platform/safefile.h"
 #include "platform/filelock.h"
 #include "platform/replacefiles.h"
+#include "text/lessoneditor.h"
 #include "text/lessontext.h"
 #include "text/formattedfile.h"
 #include "rtf/rtfplainlines.h"
@@ -202,6 +203,62 @@ private slots:
         QCOMPARE(fileBytes(screen.content),
                  QByteArray("[A]a.txt\r\n<\r\nNov\xfd text\r\n\xef"
                             "al\x9a\xed odsek\r\n>\r\n[B]b.txt\r\n"));
+    }
+
+    // Saves in a course whose files are links out of the course folder: nothing is
+    // written through them (the outside file keeps its bytes) and the course's own
+    // files stay as they were. Rows: the link's name, and whether the lesson editor
+    // saves (else the in-place save).
+    void savesNeverWriteThroughLinks_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("editor");
+        QTest::newRow("formatted text, in place") << "Obsah.rtf" << false;
+        QTest::newRow("formatted text, editor") << "Obsah.rtf" << true;
+        QTest::newRow("backup, editor") << "Obsah.bak" << true;
+        QTest::newRow("dangling formatted text, in place") << "Obsah.rtf" << false;
+    }
+
+    void savesNeverWriteThroughLinks()
+    {
+        QFETCH(QString, link);
+        QFETCH(bool, editor);
+        QTemporaryDir outside;
+        const QString victim = outside.filePath(QStringLiteral("obet"));
+        const bool dangling = QString::fromUtf8(QTest::currentDataTag()).startsWith(QStringLiteral("dangling"));
+        const QByteArray victimBytes = "{\\rtf1 echo owned}";
+        if (!dangling)
+            putFile(victim, victimBytes);
+        const QByteArray oldContent = "[A]a.txt\r\n<Star\xfd text>\r\n";
+        Screen screen(oldContent);
+        QVERIFY(QFile::link(victim, screen.dir.filePath(link)));
+        const QStringList before = entries(screen.dir.path());
+
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Nový text"));
+        try {
+            if (editor) {
+                const QString course = screen.dir.path();
+                const auto files = lessoneditor::filesFor(QFileInfo(course).path() + u'/', QFileInfo(course).fileName(),
+                                                          QStringLiteral("Obsah.txt"));
+                QTextDocument preview;
+                const lessoneditor::Opened opened = lessoneditor::open(files, preview);
+                QTextDocument buffer;
+                lessoneditor::save(files, opened, {QStringLiteral("[B]b.txt"), QStringLiteral("<Nový.>")}, buffer);
+            } else {
+                UlozMemo(pane, screen.content);
+            }
+            QFAIL("saved through a link out of the course folder");
+        } catch (const LinkOutsideError &e) {
+            QVERIFY2(e.message().contains(link), qPrintable(e.message()));
+        }
+        QCOMPARE(fileBytes(screen.content), oldContent);
+        QCOMPARE(entries(screen.dir.path()), before);
+        if (dangling)
+            QVERIFY(!QFileInfo::exists(victim));
+        else
+            QCOMPARE(fileBytes(victim), victimBytes);
+        QCOMPARE(entries(outside.path()), dangling ? QStringList() : QStringList{QStringLiteral("obet")});
     }
 
     // The program killed after the first of the two renames: what the player then shows
