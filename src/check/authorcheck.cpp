@@ -188,6 +188,12 @@ void checkFormattedText(course::CourseFiles &files, const QDir &base, const QStr
     // Judged before it is opened, as the player judges it: a pipe or a device would hold
     // the check in its open, and a huge file is never read.
     const QFileInfo rtfInfo(rtf);
+    // A link out of the course folder is neither read nor ever written by a save.
+    if (!paths::inside(rtf, base.path())) {
+        findings.append({FindingKind::Outside, name, 0,
+                         QStringLiteral("the formatted text is a link out of the course folder: never read or saved")});
+        return;
+    }
     if (paths::isSpecial(rtfInfo)) {
         findings.append({FindingKind::Unreadable, name, 0,
                          QStringLiteral("the formatted text is no regular file (a pipe or a device): never opened")});
@@ -453,6 +459,10 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     const course::TargetCheck &top = targets.test(topFile);
     if (top.missing)
         out.append({FindingKind::Missing, top.name, 0, QStringLiteral("the course's top content file is missing"), 1});
+    else if (!graph.visits.isEmpty() && graph.visits.first().state == course::NodeState::Outside)
+        out.append({FindingKind::Outside, top.name, 0,
+                    QStringLiteral("the course's top content file is a link out of the program folder: the player "
+                                   "refuses it")});
 
     // Missing and outside targets, each distinct name once, at its first place.
     struct Named {
