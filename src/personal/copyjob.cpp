@@ -149,8 +149,10 @@ CopyResult copyFiles(const QList<CopyItem> &items, const QString &folder, const 
                     throw IoError(100);
                 out->write(chunk);
                 done += chunk.size();
-                if (callbacks.progress && !callbacks.progress(done, total))
+                if (callbacks.progress && !callbacks.progress(done, total)) {
+                    out->discard(); // before its folder is removed
                     return cancel();
+                }
             }
             // On the disk before anything is put in place.
             out->finish();

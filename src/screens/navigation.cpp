@@ -75,8 +75,9 @@ bool Navigation::firstScreenReady(int level, bool gate)
     const auto missingWarning = [&] { return s.ConfigText(keys::Text1) + QLatin1Char(' ') + c.ContentFileName; };
     if (paths::fileExists(contentPath)) {
         // The top file passes the test every other screen passes: a link out of the
-        // program folder is no screen of the course (a save would write through it).
-        if (paths::inside(contentPath, s.values.ProgramDir))
+        // program folder and out of the course folder is no screen of the course (a save
+        // would write through it).
+        if (paths::inside(contentPath, s.values.ProgramDir) || paths::inside(contentPath, folder))
             return true;
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, missingWarning(), window);
         return false;

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -30,12 +29,15 @@ QString &pendingDamageReport()
     return report;
 }
 
-// The settings file's place: what QSettings gives the program's INI file in the user
-// scope, named without opening it (a damaged or huge file is judged first).
+// The settings file's place: where QSettings keeps the program's INI file in the user
+// scope (QSettings::setPath honoured), learned from a settings object of another name,
+// so the file itself is not read before it is judged (a damaged or huge file).
 QString settingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Lumora/lumora.ini");
+    const QString probe =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Lumora"), QStringLiteral("lumora-place"))
+            .fileName();
+    return QFileInfo(probe).path() + QStringLiteral("/lumora.ini");
 }
 
 // Every step of a trail is a screen level; more than this is no trail the program made.

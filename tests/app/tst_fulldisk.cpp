@@ -15,6 +15,7 @@
 #include "text/lessontext.h"
 
 #include <QDirIterator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -167,10 +168,10 @@ private slots:
             return QString();
         });
         QTest::newRow("settings") << Step([](const QString &d) {
-            qputenv("XDG_CONFIG_HOME", QFile::encodeName(d));
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, d);
             UserSettings().addRecentFolder(QStringLiteral("/stary"));
         }) << Write([](const QString &d) {
-            qputenv("XDG_CONFIG_HOME", QFile::encodeName(d));
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, d);
             UserSettings settings;
             settings.addRecentFolder(QStringLiteral("/novy"));
             // This copy of the program goes on with what it meant to keep.
@@ -187,8 +188,6 @@ private slots:
         testing::SmallDisk disk;
         if (!disk.mounted())
             QSKIP(qPrintable(disk.why()));
-        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-        const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", config); });
         prepare(disk.path());
         const QMap<QString, QByteArray> before = snapshot(disk.path());
         QVERIFY(!before.isEmpty());
