@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "course/contentfileitems.h"
 #include "info/infotexts.h"
 #include "platform/paths.h"
 
@@ -52,6 +53,28 @@ QString usage()
                              "      --last     otvorí naposledy použitý programový adresár (položka v ponuke)\n");
 }
 
+Decision decidePath(Decision decision, const QString &currentFolder)
+{
+    const QString first = decision.arguments.first();
+    const QString path = paths::resolve(QDir(currentFolder).absoluteFilePath(paths::fromCourse(first)));
+    if (paths::folderExists(path)) {
+        // The folder stands in for the current folder; the words after it keep their
+        // places, so the window is an ordinary player, not a search window.
+        decision.programFolder = QDir::cleanPath(path);
+        decision.arguments.first().clear();
+        return decision;
+    }
+    // Only a content file opens a search window: any other file would show an empty one.
+    if (paths::fileExists(path) && course::itemKind(paths::fileName(path)) == course::ItemKind::Screen)
+        return decision;
+    return {Action::BadPath,
+            QStringLiteral("lumora: „%1“ nie je priečinok s kurzami ani obsahový súbor (pomoc: lumora --help)\n")
+                .arg(first),
+            {},
+            false,
+            {}};
+}
+
 } // namespace
 
 Decision decide(const QStringList &arguments, const QString &currentFolder)
@@ -60,6 +83,14 @@ Decision decide(const QStringList &arguments, const QString &currentFolder)
     decision.arguments = arguments;
     if (arguments.isEmpty())
         return decision;
+    // "--" ends the options: what follows is a folder or a file even when it begins
+    // with "-".
+    if (arguments.first() == QLatin1String("--")) {
+        decision.arguments.removeFirst();
+        if (decision.arguments.isEmpty())
+            return decision;
+        return decidePath(decision, currentFolder);
+    }
     const QString first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h"))
         return {Action::Help, usage(), {}, false, {}};
@@ -79,22 +110,7 @@ Decision decide(const QStringList &arguments, const QString &currentFolder)
                 false,
                 {}};
     }
-    const QString path = paths::resolve(QDir(currentFolder).absoluteFilePath(paths::fromCourse(first)));
-    if (paths::folderExists(path)) {
-        // The folder stands in for the current folder; the words after it keep their
-        // places, so the window is an ordinary player, not a search window.
-        decision.programFolder = QDir::cleanPath(path);
-        decision.arguments.first().clear();
-        return decision;
-    }
-    if (paths::fileExists(path))
-        return decision;
-    return {Action::BadPath,
-            QStringLiteral("lumora: „%1“ nie je priečinok s kurzami ani obsahový súbor (pomoc: lumora --help)\n")
-                .arg(first),
-            {},
-            false,
-            {}};
+    return decidePath(decision, currentFolder);
 }
 
 } // namespace lumora::commandline

@@ -182,7 +182,10 @@ void writeWindowTemplate(TForm1 &window, Session &s, const StartEnvironment &sta
     }
     s.removeTemplate();
     startup::takeProgramDir(start.currentFolder, v);
-    windowtemplate::save(s.templatePath(), captureWindow(window));
+    // A read-only or full work folder does not stop the program: the template goes to
+    // the next writable place, and the learner reads the courses.
+    const auto captured = captureWindow(window);
+    s.writeOwnFile([&] { windowtemplate::save(s.templatePath(), captured); });
 }
 
 } // namespace

@@ -67,6 +67,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("sk.lumora.lumora"));
 
     lumora::Session session;
+    lumora::messages::useTexts(&session);
     lumora::TForm1 form(session);
     lumora::guarded([&] { form.FormCreate(lumora::StartEnvironment::fromSystem(started.arguments)); });
     if (session.terminateRequested)

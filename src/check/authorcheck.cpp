@@ -4,6 +4,7 @@
 #include "config/texttable.h"
 #include "platform/folderentries.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 #include "rtf/rtfreader.h"
 #include "course/contentfile.h"
 #include "course/contentfileitems.h"
@@ -169,6 +170,11 @@ void checkStoredLines(const QString &file, const course::ContentFile &parsed, QL
                   QString::number(parsed.droppedButtons))});
 }
 
+QString sizeText(qint64 bytes)
+{
+    return QString::number(bytes / (1024 * 1024)) + QStringLiteral(" MB");
+}
+
 // The formatted text beside a content file must be rich text.
 void checkFormattedText(course::CourseFiles &files, const QDir &base, const QString &contentPath,
                         QList<Finding> &findings)
@@ -179,6 +185,26 @@ void checkFormattedText(course::CourseFiles &files, const QDir &base, const QStr
         return;
     QFile file(rtf);
     const QString name = courseName(base, rtf);
+    // Judged before it is opened, as the player judges it: a pipe or a device would hold
+    // the check in its open, and a huge file is never read.
+    const QFileInfo rtfInfo(rtf);
+    // A link out of the course folder is neither read nor ever written by a save.
+    if (!paths::inside(rtf, base.path())) {
+        findings.append({FindingKind::Outside, name, 0,
+                         QStringLiteral("the formatted text is a link out of the course folder: never read or saved")});
+        return;
+    }
+    if (paths::isSpecial(rtfInfo)) {
+        findings.append({FindingKind::Unreadable, name, 0,
+                         QStringLiteral("the formatted text is no regular file (a pipe or a device): never opened")});
+        return;
+    }
+    if (rtfInfo.size() > textfile::MaxReadBytes) {
+        findings.append({FindingKind::SizeLimit, name, 0,
+                         QStringLiteral("the formatted text is larger than %1: the player does not read it")
+                             .arg(sizeText(textfile::MaxReadBytes))});
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         findings.append({FindingKind::Unreadable, name, 0, QStringLiteral("the formatted text cannot be read")});
         return;
@@ -372,11 +398,6 @@ private:
     QList<Cycle> m_cycles;
 };
 
-QString sizeText(qint64 bytes)
-{
-    return QString::number(bytes / (1024 * 1024)) + QStringLiteral(" MB");
-}
-
 } // namespace
 
 CourseReport checkCourse(const QString &givenFolder, const QString &programFolder)
@@ -438,6 +459,10 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     const course::TargetCheck &top = targets.test(topFile);
     if (top.missing)
         out.append({FindingKind::Missing, top.name, 0, QStringLiteral("the course's top content file is missing"), 1});
+    else if (!graph.visits.isEmpty() && graph.visits.first().state == course::NodeState::Outside)
+        out.append({FindingKind::Outside, top.name, 0,
+                    QStringLiteral("the course's top content file is a link out of the program folder: the player "
+                                   "refuses it")});
 
     // Missing and outside targets, each distinct name once, at its first place.
     struct Named {
@@ -575,8 +600,8 @@ QString where(const Finding &f)
     return f.line ? QStringLiteral("%1:%2: ").arg(f.file, QString::number(f.line)) : f.file + QStringLiteral(": ");
 }
 
-// The text with control characters written as "\xHH", so that no caption can steer
-// the terminal or the log that shows the report.
+} // namespace
+
 QString escapeControls(const QString &text)
 {
     const auto control = [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0); };
@@ -592,7 +617,6 @@ QString escapeControls(const QString &text)
     }
     return escaped;
 }
-} // namespace
 
 QString plainReport(const QList<CourseReport> &reports)
 {

@@ -29,6 +29,9 @@ enum class FindingKind {
 };
 // The kind as the report writes it ("missing", "too-many-lines", …).
 QString kindName(FindingKind kind);
+// The text with control characters written as "\xHH", so that no caption or name can
+// steer the terminal or the log that shows a report.
+QString escapeControls(const QString &text);
 
 struct Finding {
     FindingKind kind = FindingKind::Missing;

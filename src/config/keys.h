@@ -3,6 +3,7 @@
 // used for and its Slovak default, one line each. Uses refer to the entry
 // (keys::MenuNotes), so a key has one default wherever it is read. A null default is
 // an empty text, or one the caller computes (a folder, a text built elsewhere).
+#include "platform/errors.h"
 #include "platform/textlookup.h"
 
 // K(name, key, kind, default)
@@ -43,6 +44,9 @@
     K(CorrectionText2, "CORRECTION TEXT2", Caption, "Editácia textu")                                                        \
     K(DefaultContent, "DEFAULT CONTENT", Setting, "Obsah.txt")                                                               \
     K(Dimensions, "DIMENSIONS", Message, "Rozmery okna v CONFIG.TXT sú príliš malé!")                                        \
+    K(DiskFull, errortext::DiskFull.key, Message, errortext::DiskFull.defaultText)                                           \
+    K(EditBusy, "EDIT BUSY", Message,                                                                                        \
+      "Túto lekciu práve upravuje iný program (napríklad druhé okno Lumory); upravte ju, keď ju zavrie.")                    \
     K(EditableMemo, "EDITABLE MEMO", Message, "Najskôr musíte ukončiť editáciu textu, uložte text")                          \
     K(EditlectNotRtf, "EDITLECT NOT RTF", Message,                                                                           \
       "Formátovaný text nie je vo formáte RTF; editor ho ponechá bez zmeny:")                                                \
@@ -59,6 +63,8 @@
     K(ExportDone, "EXPORT DONE", Message, "Kurz je vyexportovaný:")                                                          \
     K(ExportEmpty, "EXPORT EMPTY", Message, "Kurz nemá žiadne poznámky ani vlastné odkazy:")                                 \
     K(ExportFailed, "EXPORT FAILED", Message, "Export sa nepodaril:")                                                        \
+    K(ExportForeign, "EXPORT FOREIGN", Message,                                                                              \
+      "Súbor už existuje a nie je balíkom z predchádzajúceho exportu; nenahradí sa, vyberte iný názov.")                     \
     K(ExportInside, "EXPORT INSIDE", Message, "Cieľ leží v priečinku kurzu; vyberte iný.")                                   \
     K(ExportIsFolder, "EXPORT IS FOLDER", Message, "Cieľ je priečinok, nie súbor .zip.")                                     \
     K(ExportMissing, "EXPORT MISSING", Caption, "chýba")                                                                     \
@@ -93,6 +99,7 @@
     K(FindLessonPrevious, "FIND LESSON PREVIOUS", Caption, "Predchádzajúci výskyt (Shift+F3)")                               \
     K(FolderNotOpened, "FOLDER NOT OPENED", Message, "Program sa nepodarilo spustiť v priečinku")                            \
     K(FolderUnreadable, "FOLDER UNREADABLE", Message, "Tento priečinok sa nedá čítať:")                                      \
+    K(FileTooLarge, errortext::FileTooLarge.key, Message, errortext::FileTooLarge.defaultText)                               \
     K(FontsizeButton, "FONTSIZE BUTTON", Setting, "11")                                                                      \
     K(FontsizeMemo, "FONTSIZE MEMO", Setting, "11")                                                                          \
     K(Height, "HEIGHT", Setting, "640")                                                                                      \
@@ -102,6 +109,9 @@
     K(LeftCorner, "LEFT CORNER", Setting, "0")                                                                               \
     K(LevelLimit, "LEVEL LIMIT", Message, "Hlbšia obrazovka sa nedá otvoriť: program zobrazí najviac 20 úrovní.")            \
     K(LinkProgram, "LINK PROGRAM", Message, " - odkaz nespúšťa programy")                                                    \
+    K(LessonChanged, "LESSON CHANGED", Question,                                                                             \
+      "Lekciu medzitým uložil iný program (napríklad druhé okno Lumory). Prepísať ju textom z tohto editora?")               \
+    K(LinkRefused, "LINK REFUSED", Message, " - odkaz vedie mimo programového adresára; program ho neotvorí")                \
     K(LinksChanged, "LINKS CHANGED", Message,                                                                                \
       "Zoznam odkazov medzitým zmenil iný program; zmena sa urobila v jeho zozname.")                                        \
     K(LinksNotSaved, "LINKS NOT SAVED", Message, "Odkazy sa neuložili.")                                                     \
@@ -223,6 +233,8 @@
     K(WindowSearchFind, "WINDOW SEARCH FIND", Caption, "Hľadaj text")                                                        \
     K(WindowSearchNext, "WINDOW SEARCH NEXT", Caption, "Hľadaj ďalej")                                                       \
     K(WindowSearchShow, "WINDOW SEARCH SHOW", Caption, "Zobraz okno")                                                        \
+    K(WriteFailed, errortext::WriteFailed.key, Message, errortext::WriteFailed.defaultText)                                  \
+    K(WriteLink, errortext::LinkOutside.key, Message, errortext::LinkOutside.defaultText)                                    \
     K(WwwDefault, "WWW DEFAULT", Setting, "https://www.lumora.sk")
 
 namespace lumora::keys {

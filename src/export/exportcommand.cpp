@@ -1,11 +1,15 @@
 #include "export/exportcommand.h"
 
+#include "check/authorcheck.h"
 #include "export/siteexport.h"
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace lumora::exporting {
 
@@ -22,7 +26,8 @@ const char Usage[] = "Usage: lumora-export --web COURSE OUT\n"
                      "           one page per screen, pictures as PNG, documents copied, and a search\n"
                      "           page. OUT must not exist, be empty, or hold an earlier export.\n"
                      "  --scorm  the same site as a SCORM 1.2 package for a learning management system,\n"
-                     "           written to the zip file OUT.zip (replaced when it exists).\n"
+                     "           written to the zip file OUT.zip (an existing file is replaced only\n"
+                     "           when it is the package of an earlier export).\n"
                      "  --help   this text\n"
                      "\n"
                      "Demonstrations and programs are named on their pages as needing the desktop player\n"
@@ -34,6 +39,24 @@ const char Usage[] = "Usage: lumora-export --web COURSE OUT\n"
                      "course that cannot be read or a target that cannot be written.\n";
 
 } // namespace
+
+bool earlierPackage(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() < 22)
+        return false;
+    QFile zip(file);
+    if (!zip.open(QIODevice::ReadOnly) || zip.read(4) != QByteArray("PK\x03\x04", 4))
+        return false;
+    // The names stand in the archive's directory at its end; a package's directory is
+    // far smaller than the part read.
+    constexpr qint64 Tail = 4 * 1024 * 1024;
+    const qint64 from = std::max<qint64>(0, info.size() - Tail);
+    if (!zip.seek(from))
+        return false;
+    const QByteArray tail = zip.read(Tail);
+    return tail.contains("imsmanifest.xml") && tail.contains("lumora.js");
+}
 
 Refusal refusalOf(const ExportRequest &request)
 {
@@ -47,6 +70,8 @@ Refusal refusalOf(const ExportRequest &request)
         return target.isDir() ? Refusal::TargetBusy : Refusal::TargetNotFolder;
     if (request.format == Format::Scorm && target.isDir())
         return Refusal::TargetIsFolder;
+    if (request.format == Format::Scorm && (target.exists() || target.isSymLink()) && !earlierPackage(request.target))
+        return Refusal::TargetForeign;
     return Refusal::None;
 }
 
@@ -61,6 +86,9 @@ QString refusal(const ExportRequest &request)
         return QStringLiteral("the folder %1 holds other files: choose an empty folder").arg(request.target);
     case Refusal::TargetNotFolder: return QStringLiteral("%1 is not a folder").arg(request.target);
     case Refusal::TargetIsFolder: return QStringLiteral("%1 is a folder, not a zip file").arg(request.target);
+    case Refusal::TargetForeign:
+        return QStringLiteral("%1 exists and is not the package of an earlier export: it is not replaced")
+            .arg(request.target);
     }
     return QString();
 }
@@ -100,16 +128,16 @@ int runExport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     request.target = rest.at(1);
     const QString refused = refusal(request);
     if (!refused.isEmpty()) {
-        err << "lumora-export: " << refused << "\n";
+        err << "lumora-export: " << check::escapeControls(refused) << "\n";
         return 2;
     }
     const ExportResult result = exportSite(request);
     if (result.status == ExportResult::Status::Failed) {
-        err << "lumora-export: " << result.error << "\n";
+        err << "lumora-export: " << check::escapeControls(result.error) << "\n";
         return 2;
     }
     for (const QString &problem : result.problems)
-        out << problem << "\n";
+        out << check::escapeControls(problem) << "\n";
     return result.problems.isEmpty() ? 0 : 1;
 }
 

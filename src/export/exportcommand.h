@@ -22,7 +22,11 @@ enum class Refusal {
     TargetBusy,      // a web target folder holds other files
     TargetNotFolder, // a web target is a file
     TargetIsFolder,  // a package target is a folder
+    TargetForeign,   // a package target is an existing file that no export wrote
 };
+// Whether an existing file may be replaced by a package: a zip archive holding the
+// files every package of this export has (a file that is not one is someone's work).
+bool earlierPackage(const QString &file);
 Refusal refusalOf(const ExportRequest &request);
 // The reason as the command line gives it; empty for None.
 QString refusal(const ExportRequest &request);

@@ -158,6 +158,7 @@ bool ExportWindow::start()
     case Refusal::TargetBusy: refused = text(keys::ExportBusy); break;
     case Refusal::TargetNotFolder: refused = text(keys::ExportNotFolder); break;
     case Refusal::TargetIsFolder: refused = text(keys::ExportIsFolder); break;
+    case Refusal::TargetForeign: refused = text(keys::ExportForeign); break;
     }
     if (!refused.isEmpty()) {
         messages::show(messages::Kind::Warning, messages::Buttons::Ok, refused, this);

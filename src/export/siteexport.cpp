@@ -371,8 +371,11 @@ private:
             const qsizetype dot = stem.lastIndexOf(u'.');
             if (dot > stem.lastIndexOf(u'/'))
                 stem.truncate(dot);
-            if (file.open(QIODevice::ReadOnly)) {
-                QByteArray bytes = file.readAll();
+            // Judged before it is opened: a pipe or a device would hold the export in
+            // its open, and a file past the limit is never read whole.
+            const QFileInfo info(path);
+            if (!paths::isSpecial(info) && info.size() <= textfile::MaxReadBytes && file.open(QIODevice::ReadOnly)) {
+                QByteArray bytes = file.read(textfile::MaxReadBytes);
                 QString siteExtension = extension.isEmpty() ? QString() : safePart(extension);
                 bool compressible = !browserPicture(extension);
                 bool ok = file.error() == QFileDevice::NoError;
@@ -505,8 +508,9 @@ private:
         if (!formatted.isEmpty()) {
             QFile in(formatted);
             QByteArray bytes;
-            if (in.open(QIODevice::ReadOnly))
-                bytes = in.readAll();
+            const QFileInfo info(formatted);
+            if (!paths::isSpecial(info) && info.size() <= textfile::MaxReadBytes && in.open(QIODevice::ReadOnly))
+                bytes = in.read(textfile::MaxReadBytes);
             if (rtf::isRichText(bytes)) {
                 QTextDocument doc;
                 rtf::read(bytes, doc);

@@ -1,10 +1,11 @@
 #include "export/siteoutput.h"
 
 #include "export/zipwriter.h"
+#include "platform/errors.h"
+#include "platform/safefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 namespace lumora::exporting {
@@ -24,9 +25,12 @@ public:
                 return fail(QStringLiteral("cannot create the folder %1").arg(folder));
             m_made.insert(folder);
         }
-        QFile file(m_folder + u'/' + name);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            return fail(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
+        // Each file whole or not at all, and a full disk said as such.
+        try {
+            fileops::writeFileAt(m_folder + u'/' + name, bytes);
+        } catch (const Error &e) {
+            return fail(e.message());
+        }
         return true;
     }
     bool finish() override { return true; }
@@ -45,10 +49,13 @@ private:
 
 class ZipOutput : public SiteOutput {
 public:
-    explicit ZipOutput(const QString &path) : m_file(path), m_zip(m_file)
+    explicit ZipOutput(const QString &path) : m_file(path), m_zip(m_file.device())
     {
-        if (!m_file.open(QIODevice::WriteOnly))
-            m_error = QStringLiteral("cannot create %1: %2").arg(path, m_file.errorString());
+        try {
+            m_file.open();
+        } catch (const Error &e) {
+            m_error = e.message();
+        }
     }
     bool write(const QString &name, const QByteArray &bytes, bool compressible) override
     {
@@ -62,8 +69,17 @@ public:
     {
         if (!m_error.isEmpty())
             return false;
-        if (!m_zip.finish() || !m_file.commit())
-            return fail();
+        const bool zipped = m_zip.finish();
+        try {
+            // Every byte the archive wrote is checked before it replaces anything.
+            m_file.finish();
+            if (!zipped)
+                return fail();
+            m_file.commit();
+        } catch (const Error &e) {
+            m_error = e.message();
+            return false;
+        }
         return true;
     }
     QString error() const override { return m_error; }
@@ -71,10 +87,17 @@ public:
 private:
     bool fail()
     {
-        m_error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
+        // The device's own failure (a full disk) tells why, when it was one.
+        m_error = QStringLiteral("cannot write %1").arg(m_file.path());
+        try {
+            m_file.finish();
+        } catch (const Error &e) {
+            m_error = e.message();
+        }
+        m_file.discard();
         return false;
     }
-    QSaveFile m_file; // discarded unless committed
+    fileops::SafeFile m_file; // discarded unless committed
     ZipWriter m_zip;
     QString m_error;
 };

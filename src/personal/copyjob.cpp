@@ -2,12 +2,12 @@
 
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 #include <vector>
@@ -93,20 +93,19 @@ CopyResult copyFiles(const QList<CopyItem> &items, const QString &folder, const 
         total += QFileInfo(item.source).size();
     qint64 done = 0;
 
-    std::vector<std::unique_ptr<QSaveFile>> staged;
+    std::vector<std::unique_ptr<fileops::SafeFile>> staged;
     QStringList made;
     bool replaceAll = false;
     bool keepAll = false;
     const auto putInPlace = [&] {
         for (const auto &file : staged) {
-            if (!file->commit())
-                throw IoError(101);
-            result.copied << file->fileName();
+            file->commit();
+            result.copied << file->path();
         }
         staged.clear();
     };
     const auto cancel = [&] {
-        staged.clear(); // an uncommitted save file removes its new file
+        staged.clear(); // an uncommitted file removes its temporary
         for (qsizetype i = made.size(); i-- > 0;)
             QDir().rmdir(made.at(i));
         result.cancelled = true;
@@ -142,19 +141,21 @@ CopyResult copyFiles(const QList<CopyItem> &items, const QString &folder, const 
                     continue;
                 }
             }
-            auto out = std::make_unique<QSaveFile>(target);
-            if (!out->open(QIODevice::WriteOnly))
-                throw FileCreateError(target);
+            auto out = std::make_unique<fileops::SafeFile>(target);
+            out->open();
             while (!in.atEnd()) {
                 const QByteArray chunk = in.read(CopyChunk);
                 if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
                     throw IoError(100);
-                if (out->write(chunk) != chunk.size())
-                    throw IoError(101);
+                out->write(chunk);
                 done += chunk.size();
-                if (callbacks.progress && !callbacks.progress(done, total))
+                if (callbacks.progress && !callbacks.progress(done, total)) {
+                    out->discard(); // before its folder is removed
                     return cancel();
+                }
             }
+            // On the disk before anything is put in place.
+            out->finish();
             staged.push_back(std::move(out));
         } catch (const Error &) {
             putInPlace();

@@ -44,7 +44,7 @@ LinkTarget judgeLink(const QString &link, const QString &courseDir, const QStrin
     if (match.hasMatch()) {
         // "file:" names a file by an address: refused, as a file outside would be.
         if (match.captured(1).compare(QLatin1String("file"), Qt::CaseInsensitive) == 0)
-            return {LinkTarget::Kind::Missing, text};
+            return {LinkTarget::Kind::Refused, text};
         return {LinkTarget::Kind::Address, text};
     }
     if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
@@ -68,7 +68,7 @@ LinkTarget judgeLink(const QString &link, const QString &courseDir, const QStrin
         return {LinkTarget::Kind::Address, text};
     }
     if (programDir.isEmpty() || !paths::inside(found, programDir))
-        return {LinkTarget::Kind::Missing, text};
+        return {LinkTarget::Kind::Refused, text};
     const QFileInfo info(paths::realPath(found));
     if (programFile(info))
         return {LinkTarget::Kind::Program, info.absoluteFilePath()};
@@ -89,6 +89,13 @@ void openChosenLink(Session &s, const QString &link, QWidget *parent)
         if (s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, target.target + QLatin1Char(' ') + text,
                            parent);
+        return;
+    }
+    case LinkTarget::Kind::Refused: {
+        // Said even when messages are silenced, as for a program: the file may well be
+        // there, and "missing" would mislead.
+        const QString text = s.ConfigText(keys::LinkRefused);
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, target.target + QLatin1Char(' ') + text, parent);
         return;
     }
     case LinkTarget::Kind::Program: {

@@ -17,7 +17,8 @@ class Session;
 namespace lumora::personal {
 
 struct LinkTarget {
-    enum class Kind { Nothing, Address, Document, Missing, Program };
+    // Refused: a "file:" address or a file outside the program folder, never opened.
+    enum class Kind { Nothing, Address, Document, Missing, Program, Refused };
     Kind kind = Kind::Nothing;
     QString target; // the address, or the document's path
 };

@@ -2,10 +2,10 @@
 
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <sys/file.h>
@@ -55,26 +55,19 @@ void CopyFile(const QString &source, const QString &destination)
     if (targetInfo.exists() && targetInfo.canonicalFilePath() == sourceInfo.canonicalFilePath())
         throw FileCreateError(target); // copying a file onto itself would destroy it
 
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        throw FileCreateError(target);
+    SafeFile out(target);
+    out.open();
 
     QByteArray buffer(CopyChunkSize, Qt::Uninitialized);
     qint64 got = 0;
     do {
         got = in.read(buffer.data(), CopyChunkSize);
-        if (got < 0) {
-            out.cancelWriting();
+        if (got < 0)
             throw IoError(100);
-        }
-        if (got > 0 && out.write(buffer.constData(), got) != got) {
-            out.cancelWriting();
-            throw IoError(101);
-        }
+        if (got > 0)
+            out.write(QByteArrayView(buffer.constData(), got));
     } while (got == CopyChunkSize);
-
-    if (!out.commit())
-        throw IoError(101);
+    out.commit();
 }
 
 bool writeProbe(const QString &folder)

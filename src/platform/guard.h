@@ -18,7 +18,7 @@ bool guarded(F &&f)
         std::forward<F>(f)();
         return true;
     } catch (const Error &e) {
-        messages::showError(e.message());
+        messages::showError(e);
     } catch (const std::bad_alloc &) {
         messages::showError(QStringLiteral("Out of memory"));
     } catch (const std::exception &e) {

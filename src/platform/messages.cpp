@@ -1,5 +1,6 @@
 #include "platform/messages.h"
 
+#include "platform/errors.h"
 #include "platform/keyboard.h"
 
 #include <QApplication>
@@ -22,6 +23,12 @@ HookState &hookState()
 {
     static HookState state;
     return state;
+}
+
+TextLookup *&errorTexts()
+{
+    static TextLookup *texts = nullptr;
+    return texts;
 }
 
 QMessageBox::Icon iconFor(Kind kind)
@@ -155,6 +162,27 @@ bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent)
 void showError(const QString &message, QWidget *parent)
 {
     showBox(QString::fromLatin1(ApplicationTitle), QMessageBox::Critical, Buttons::Ok, message, parent);
+}
+
+void showError(const Error &error, QWidget *parent)
+{
+    TextLookup *texts = errorTexts();
+    if (!error.textKey() || !texts) {
+        showError(error.message(), parent);
+        return;
+    }
+    QString text = error.message();
+    try {
+        text = texts->ConfigText(*error.textKey()) + QLatin1Char(' ') + error.detail();
+    } catch (const Error &) {
+        // An unreadable text table leaves the built-in wording.
+    }
+    showError(text, parent);
+}
+
+void useTexts(TextLookup *texts)
+{
+    errorTexts() = texts;
 }
 
 namespace hook {

@@ -8,6 +8,10 @@
 
 class QWidget;
 
+namespace lumora {
+class Error;
+}
+
 namespace lumora::messages {
 
 // The application title, which also titles the standard error box.
@@ -50,6 +54,11 @@ bool confirmDefaultNo(TextLookup &texts, const TextKey &entry, QWidget *parent =
 // The standard error box for an error the handler could not finish after; titled with
 // the application title ("Lumora").
 void showError(const QString &message, QWidget *parent = nullptr);
+// The same for one of the program's errors: an error whose text is a text-table entry
+// is shown in the table's wording, once the program has named its table.
+void showError(const Error &error, QWidget *parent = nullptr);
+// The text table the errors are worded from (the program's session); null forgets it.
+void useTexts(TextLookup *texts);
 
 // Test hook. While answers are queued, each box takes the next one instead of being
 // shown; with autoAnswer on, unqueued boxes answer OK/Yes. Every box the hook answers

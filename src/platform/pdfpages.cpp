@@ -1,12 +1,12 @@
 #include "platform/pdfpages.h"
 
 #include "platform/errors.h"
+#include "platform/safefile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include <memory>
@@ -43,11 +43,10 @@ bool paint(QTextDocument &document, QPagedPaintDevice &device, const Progress &p
 void writePdf(const QTextDocument &document, const QString &title, const QString &path, const Progress &progress,
               const Extras &extras)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileCreateError(path);
+    fileops::SafeFile file(path);
+    file.open();
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&file.device());
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Lumora"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -62,14 +61,15 @@ void writePdf(const QTextDocument &document, const QString &title, const QString
             return !stopped;
         };
         if (!paint(*copy, pdf, watch, extras)) {
-            file.cancelWriting();
             if (stopped)
-                return;
+                return; // the temporary goes with file
+            // A full disk ends the painting too: finish() names it.
+            file.finish();
             throw FileCreateError(path);
         }
     }
-    if (!file.commit())
-        throw FileCreateError(path);
+    // Every byte the PDF writer wrote is checked here, before the old file is replaced.
+    file.commit();
 }
 
 } // namespace lumora::pages

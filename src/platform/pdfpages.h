@@ -27,7 +27,8 @@ bool paint(QTextDocument &document, QPagedPaintDevice &device, const Progress &p
 // Writes the document as an A4 PDF file whose title is title. The file is written whole
 // beside the target and then put in its place, so a failure leaves no half file and
 // keeps an older file of that name; progress stopping it writes nothing. Throws
-// FileCreateError when the file cannot be written.
+// FileCreateError when the file cannot be written, and what fileops::SafeFile throws
+// (a full disk, a link out of the folder).
 void writePdf(const QTextDocument &document, const QString &title, const QString &path, const Progress &progress = {},
               const Extras &extras = {});
 

@@ -2,13 +2,12 @@
 
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <cerrno>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,19 +16,15 @@ namespace lumora::fileops {
 
 namespace {
 
-bool realWrite(QSaveFile &file, const QByteArray &bytes)
+void realWrite(SafeFile &file, const QByteArray &bytes)
 {
-    return file.write(bytes) == bytes.size();
+    file.write(bytes);
+    file.finish();
 }
 
-bool realCommit(QSaveFile &file)
+void realCommit(SafeFile &file)
 {
-    return file.commit();
-}
-
-IoError lastError()
-{
-    return IoError::fromErrno(errno != 0 ? errno : EIO);
+    file.commit();
 }
 
 // A target as it was before the change, so that it can be put back.
@@ -44,8 +39,8 @@ OldFile remember(const QString &path)
     OldFile old{path, std::nullopt, QFileInfo::exists(path)};
     if (old.existed) {
         try {
-            old.bytes = textfile::readBytes(path);
-        } catch (const IoError &) {
+            old.bytes = textfile::readBytesAt(path);
+        } catch (const Error &) {
             // Cannot be put back; the change goes ahead all the same.
         }
     }
@@ -57,7 +52,7 @@ void restore(const OldFile &old)
 {
     try {
         if (old.bytes)
-            textfile::writeBytes(old.path, *old.bytes);
+            writeFileAt(old.path, *old.bytes);
         else if (!old.existed)
             QFile::remove(old.path);
     } catch (const Error &) {}
@@ -70,33 +65,26 @@ void replaceFiles(const QList<NewFile> &files, const ReplaceSteps &steps)
     const auto write = steps.write ? steps.write : realWrite;
     const auto commit = steps.commit ? steps.commit : realCommit;
 
-    // An uncommitted save file removes its temporary file when it is destroyed, so every
-    // early exit below leaves the folder as it was.
-    std::vector<std::unique_ptr<QSaveFile>> staged;
+    // An unfinished SafeFile removes its temporary when it is destroyed, so every early
+    // exit below leaves the folder as it was.
+    std::vector<std::unique_ptr<SafeFile>> staged;
     std::vector<OldFile> old;
     for (const NewFile &file : files) {
-        const QString target = paths::resolve(file.path);
-        // Never through a link out of the file's folder, a dangling one included.
-        if (!paths::staysInItsFolder(target))
-            throw FileCreateError(file.path);
-        auto save = std::make_unique<QSaveFile>(target);
-        if (!save->open(QIODevice::WriteOnly))
-            throw FileCreateError(file.path);
-        errno = 0;
-        if (!write(*save, file.bytes))
-            throw lastError();
+        auto save = std::make_unique<SafeFile>(paths::resolve(file.path));
+        save->open();
+        write(*save, file.bytes);
+        old.push_back(remember(save->target()));
         staged.push_back(std::move(save));
-        old.push_back(remember(target));
     }
 
     for (size_t i = 0; i < staged.size(); ++i) {
-        errno = 0;
-        if (commit(*staged[i]))
-            continue;
-        const IoError error = lastError();
-        for (size_t j = i; j-- > 0;)
-            restore(old[j]);
-        throw error;
+        try {
+            commit(*staged[i]);
+        } catch (const Error &) {
+            for (size_t j = i; j-- > 0;)
+                restore(old[j]);
+            throw;
+        }
     }
 }
 

@@ -8,9 +8,9 @@
 
 #include <functional>
 
-class QSaveFile;
-
 namespace lumora::fileops {
+
+class SafeFile;
 
 // One file of the change: where it goes and its complete new content.
 struct NewFile {
@@ -18,23 +18,23 @@ struct NewFile {
     QByteArray bytes;
 };
 
-// The two steps that put one file in place. Each returns false when it fails, with
-// errno telling why. Tests replace them to fail the way a full disk or a read-only
-// folder does; empty functions mean the real steps.
+// The two steps that put one file in place; each throws as SafeFile does. Tests
+// replace them to fail the way a full disk or a read-only folder does; empty functions
+// mean the real steps.
 struct ReplaceSteps {
-    // Writes the new content into the open save file.
-    std::function<bool(QSaveFile &, const QByteArray &)> write;
-    // Flushes the save file and renames it over its target.
-    std::function<bool(QSaveFile &)> commit;
+    // Writes the new content into the open file and flushes it to the disk.
+    std::function<void(SafeFile &, const QByteArray &)> write;
+    // Renames the finished file over its target.
+    std::function<void(SafeFile &)> commit;
 };
 
 // Writes every file beside its target (an existing target is found without regard to
-// case), then renames them over their targets in the given order. A failure while
+// case), then renames them over their targets in the given order, so a kill between
+// two renames leaves the earlier files new and the later ones old: callers list first
+// the file whose new content is safe beside the others' old one. A failure while
 // writing changes nothing. When a rename fails after earlier ones succeeded, the files
 // already replaced get their old content back (or are removed when they were new), as
-// far as the folder still lets the program write. Throws FileCreateError when a new
-// file cannot be created or a target is a symbolic link out of its folder
-// (paths::staysInItsFolder), and IoError when writing or renaming fails.
+// far as the folder still lets the program write. Throws what SafeFile throws.
 void replaceFiles(const QList<NewFile> &files, const ReplaceSteps &steps = {});
 
 } // namespace lumora::fileops

@@ -2,11 +2,11 @@
 
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -204,10 +204,16 @@ QByteArray readBytesAt(const QString &path)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw IoError::fromErrno(errnoOr(ENOENT));
+    // Measured on the file opened, so a file swapped meanwhile cannot slip past, and
+    // read no further than the limit even when it grows while read.
+    if (file.size() > MaxReadBytes)
+        throw FileTooLargeError(path);
     errno = 0;
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = file.read(MaxReadBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw IoError::fromErrno(errnoOr(EIO));
+    if (bytes.size() > MaxReadBytes)
+        throw FileTooLargeError(path);
     return bytes;
 }
 
@@ -241,20 +247,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 void writeBytesAt(const QString &path, const QByteArray &bytes)
 {
-    // Never through a link out of the file's folder, a dangling one included.
-    if (!paths::staysInItsFolder(path))
-        throw FileCreateError(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileCreateError(path);
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw IoError::fromErrno(errnoOr(EIO));
-    }
-    errno = 0;
-    if (!file.commit())
-        throw IoError::fromErrno(errnoOr(EIO));
+    fileops::writeFileAt(path, bytes);
 }
 
 QByteArray encodeLines(const QStringList &lines, Encoding encoding)

@@ -32,7 +32,12 @@ QByteArray encode(QStringView text, Encoding encoding);
 // input has no lines.
 QList<QByteArrayView> splitRawLines(QByteArrayView bytes);
 
-// The whole file as bytes; throws IoError when the file cannot be opened or read.
+// Larger files are never read whole: formatted texts, pictures and every other file
+// the program reads into memory stay below this.
+inline constexpr qint64 MaxReadBytes = 64 * 1024 * 1024;
+
+// The whole file as bytes; throws IoError when the file cannot be opened or read (a
+// named pipe or a device is never opened), FileTooLargeError past MaxReadBytes.
 QByteArray readBytes(const QString &path);
 // The same at exactly the path given (a name paths::resolve has found), where
 // readBytes first looks for the file without regard to case.
@@ -49,15 +54,17 @@ QStringList readLines(const QString &path, Encoding &encoding);
 // The lines encoded, each followed by CR LF, as a text file holds them.
 QByteArray encodeLines(const QStringList &lines, Encoding encoding = Encoding::Windows1250);
 
-// Writes the lines, each followed by CR LF, replacing the file atomically; throws
-// FileCreateError when the file cannot be created, IoError when writing fails.
+// Writes the lines, each followed by CR LF, replacing the file atomically through
+// fileops::SafeFile; throws FileCreateError when the file cannot be created,
+// DiskFullError or another IoError when writing fails, LinkOutsideError for a link
+// out of the file's folder. The old file stays on every failure.
 void writeLines(const QString &path, const QStringList &lines, Encoding encoding = Encoding::Windows1250);
 
 // Writes text exactly as given (no line end added), replacing the file atomically.
 void writeText(const QString &path, const QString &text);
 
 // Writes raw bytes, replacing the file atomically. Every writer here throws
-// FileCreateError for a symbolic link out of the file's folder (paths::staysInItsFolder).
+// LinkOutsideError for a symbolic link out of the file's folder (see SafeFile).
 void writeBytes(const QString &path, const QByteArray &bytes);
 // The same at exactly the path given, where writeBytes first looks for an existing file
 // of that name without regard to case.

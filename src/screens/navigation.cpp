@@ -72,9 +72,16 @@ bool Navigation::firstScreenReady(int level, bool gate)
         messages::notify(s, messages::Kind::Warning, keys::ContentTooLarge, QLatin1Char(' ') + contentPath, window);
         return false;
     }
-    if (paths::fileExists(contentPath))
-        return true;
     const auto missingWarning = [&] { return s.ConfigText(keys::Text1) + QLatin1Char(' ') + c.ContentFileName; };
+    if (paths::fileExists(contentPath)) {
+        // The top file passes the test every other screen passes: a link out of the
+        // program folder and out of the course folder is no screen of the course (a save
+        // would write through it).
+        if (paths::inside(contentPath, s.values.ProgramDir) || paths::inside(contentPath, folder))
+            return true;
+        messages::show(messages::Kind::Warning, messages::Buttons::Ok, missingWarning(), window);
+        return false;
+    }
     const QString backupPath = paths::existingFile(paths::join(folder, course::backupName(c.ContentFileName)));
     if (!backupPath.isEmpty()) {
         if (s.programFolderWritable() && QDir().rename(backupPath, contentPath))

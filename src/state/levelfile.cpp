@@ -31,7 +31,7 @@ void write(const QString &path, int level)
     if (paths::isSpecial(found) || !paths::staysInItsFolder(found) || !file.open(QIODevice::ReadWrite))
         throw FileCreateError(path);
     const QByteArray digits = QByteArray::number(level);
-    if (file.write(digits) != digits.size() || !file.resize(digits.size()))
+    if (file.write(digits) != digits.size() || !file.flush() || !file.resize(digits.size()))
         throw IoError(101);
 }
 

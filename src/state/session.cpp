@@ -6,8 +6,12 @@
 #include "platform/paths.h"
 #include "state/coursepaths.h"
 #include "state/levelfile.h"
+#include "state/programvalues.h"
+#include "platform/textfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace lumora {
 
@@ -40,12 +44,12 @@ QString Session::contentFilePath(int level) const
 
 QString Session::levelFilePath() const
 {
-    return paths::join(values.TempDir, values.levelFileName());
+    return paths::join(ownFilesFolder(), values.levelFileName());
 }
 
 void Session::writeLevelFile()
 {
-    levelfile::write(levelFilePath(), course.CurrentLevel);
+    writeOwnFile([this] { levelfile::write(levelFilePath(), course.CurrentLevel); });
 }
 
 int Session::readLevelFile() const
@@ -55,12 +59,42 @@ int Session::readLevelFile() const
 
 QString Session::templatePath() const
 {
-    return paths::join(values.TempDir, values.templateCreateName());
+    return paths::join(ownFilesFolder(), values.templateCreateName());
 }
 
 void Session::removeTemplate() const
 {
-    paths::removeFile(paths::join(values.TempDir, values.templateDeleteName()));
+    paths::removeFile(paths::join(ownFilesFolder(), values.templateDeleteName()));
+}
+
+QString Session::ownFilesFolder() const
+{
+    return m_ownFilesFallback == 0 ? values.TempDir : m_ownFilesFolder;
+}
+
+bool Session::nextOwnFilesFolder()
+{
+    const QString before = ownFilesFolder();
+    while (m_ownFilesFallback < 2) {
+        ++m_ownFilesFallback;
+        const QString next =
+            paths::withSeparator(m_ownFilesFallback == 1 ? startup::dataLocation() : startup::fallbackTempDir());
+        if (next.isEmpty() || !QDir().mkpath(next)
+            || QFileInfo(next).canonicalFilePath() == QFileInfo(before).canonicalFilePath())
+            continue;
+        m_ownFilesFolder = next;
+        // The template written before goes along; the level file is written anew.
+        const QString oldTemplate = paths::existingFile(paths::join(before, values.templateCreateName()));
+        if (!oldTemplate.isEmpty()) {
+            try {
+                textfile::writeBytes(templatePath(), textfile::readBytes(oldTemplate));
+            } catch (const Error &) {
+                continue; // this place cannot take it either
+            }
+        }
+        return true;
+    }
+    return false;
 }
 
 void Session::requestTerminate()

@@ -1,11 +1,18 @@
 #include "state/usersettings.h"
 
+#include "platform/errors.h"
+#include "platform/safefile.h"
+#include "platform/textfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QUrl>
 
+#include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace lumora {
@@ -22,32 +29,101 @@ QString &pendingDamageReport()
     return report;
 }
 
-QSettings *openSettings()
+// The settings file's place: where QSettings keeps the program's INI file in the user
+// scope (QSettings::setPath honoured), learned from a settings object of another name,
+// so the file itself is not read before it is judged (a damaged or huge file).
+QString settingsPath()
 {
-    return new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Lumora"),
-                         QStringLiteral("lumora"));
+    const QString probe =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Lumora"), QStringLiteral("lumora-place"))
+            .fileName();
+    return QFileInfo(probe).path() + QStringLiteral("/lumora.ini");
 }
+
+// Every step of a trail is a screen level; more than this is no trail the program made.
+constexpr qsizetype MaxTrailSteps = 64;
+// Program folders whose place and zoom are kept; the recent ones are kept first.
+constexpr int MaxFolderGroups = 64;
 
 } // namespace
 
-UserSettings::UserSettings() : m_settings(openSettings())
+UserSettings::UserSettings() : m_path(settingsPath())
 {
-    if (m_settings->status() == QSettings::NoError)
-        return;
+    // A file far larger than the program ever writes is no settings file of its own:
+    // reading it would cost every screen change, so it is set aside unread.
+    const QFileInfo info(m_path);
+    const bool huge = info.isFile() && info.size() > MaxSettingsFileSize;
+    const bool strange = info.exists() && !info.isFile();
+    if (!huge && !strange) {
+        m_settings = new QSettings(m_path, QSettings::IniFormat);
+        if (m_settings->status() == QSettings::NoError)
+            return;
+        delete m_settings;
+        m_settings = nullptr;
+    }
     // A damaged file is kept for the user under another name and the program starts
     // from fresh settings, so nothing it writes now is lost to the same fault.
-    m_damaged = m_settings->fileName();
+    m_damaged = m_path;
     pendingDamageReport() = m_damaged;
-    delete m_settings;
-    QFile::remove(damagedName(m_damaged));
-    if (!QFile::rename(m_damaged, damagedName(m_damaged)))
-        QFile::remove(m_damaged);
-    m_settings = openSettings();
+    if (!strange) {
+        QFile::remove(damagedName(m_damaged));
+        if (!QFile::rename(m_damaged, damagedName(m_damaged)))
+            QFile::remove(m_damaged);
+    }
+    // Fresh settings: a file of no name of its own, never written.
+    m_scratch = std::make_unique<QTemporaryFile>();
+    if (m_scratch->open())
+        m_scratch->close();
+    m_settings = new QSettings(m_scratch->fileName(), QSettings::IniFormat);
 }
 
 UserSettings::~UserSettings()
 {
+    // The settings object read here is never changed, so it never writes the file
+    // itself: every change was written (or given up) when it was made.
     delete m_settings;
+}
+
+void UserSettings::change(const std::function<void(QSettings &)> &edit)
+{
+    m_writeError.clear();
+    // The change is made on a copy in the system's temporary folder, checked there and
+    // only then written over the settings file through the careful writer: a full disk
+    // leaves the old file (Qt's own writer may leave it empty), and a copy of the
+    // program that fails to write keeps its values for as long as it runs.
+    auto scratch = std::make_unique<QTemporaryFile>();
+    if (scratch->open())
+        scratch->close();
+    auto copy = std::make_unique<QSettings>(scratch->fileName(), QSettings::IniFormat);
+    for (const QString &key : m_settings->allKeys())
+        copy->setValue(key, m_settings->value(key));
+    edit(*copy);
+    copy->sync();
+    QMap<QString, QVariant> wanted;
+    for (const QString &key : copy->allKeys())
+        wanted.insert(key, copy->value(key));
+    try {
+        if (scratch->fileName().isEmpty() || copy->status() != QSettings::NoError)
+            throw Error(QStringLiteral("%1: %2").arg(QDir::tempPath(), scratch->errorString()));
+        const QByteArray bytes = textfile::readBytesAt(scratch->fileName());
+        // Qt's own writer may report success for a file a full disk left empty or cut
+        // short: every key must stand on a line of its own in what was written.
+        qsizetype lines = 0;
+        for (const QByteArrayView line : textfile::splitRawLines(bytes)) {
+            if (!line.startsWith('[') && line.indexOf('=') >= 0)
+                ++lines;
+        }
+        if (lines != wanted.size())
+            throw DiskFullError(scratch->fileName());
+        QDir().mkpath(QFileInfo(m_path).path());
+        fileops::writeFileAt(m_path, bytes);
+    } catch (const Error &e) {
+        m_writeError = e.message();
+    }
+    // From now on this object reads what it meant to write, written or not.
+    delete m_settings;
+    m_settings = copy.release();
+    m_scratch = std::move(scratch);
 }
 
 QString UserSettings::takeDamageReport()
@@ -80,8 +156,27 @@ void UserSettings::addRecentFolder(const QString &folder)
     // The same folder opened again changes nothing: the file is not written again.
     if (folders == before)
         return;
-    m_settings->setValue(QLatin1String(RecentKey), folders);
-    m_settings->sync();
+    change([&](QSettings &settings) { settings.setValue(QLatin1String(RecentKey), folders); });
+}
+
+void UserSettings::keepFewFolders(QSettings &settings, const QString &kept)
+{
+    // The folders' groups stay few: beyond the limit, groups of folders no longer among
+    // the recent ones go first, the one just written never.
+    QStringList groups = settings.childGroups();
+    groups.removeAll(QStringLiteral("recent"));
+    if (groups.size() <= MaxFolderGroups)
+        return;
+    QStringList recent;
+    for (const QString &folder : settings.value(QLatin1String(RecentKey)).toStringList())
+        recent << folderGroup(folder);
+    std::stable_partition(groups.begin(), groups.end(), [&](const QString &g) { return !recent.contains(g); });
+    for (const QString &group : groups) {
+        if (settings.childGroups().size() - 1 <= MaxFolderGroups)
+            break;
+        if (group != kept && group.startsWith(QStringLiteral("folder-")))
+            settings.remove(group);
+    }
 }
 
 QString UserSettings::folderGroup(const QString &programFolder)
@@ -98,7 +193,7 @@ ResumeTrail UserSettings::resumeTrail(const QString &programFolder) const
     const QStringList captions = m_settings->value(QLatin1String(CaptionsKey)).toStringList();
     m_settings->endGroup();
     ResumeTrail trail;
-    for (qsizetype i = 0; i < targets.size(); ++i) {
+    for (qsizetype i = 0; i < std::min(targets.size(), MaxTrailSteps); ++i) {
         if (targets.at(i).isEmpty())
             break;
         trail.append({targets.at(i), captions.value(i)});
@@ -114,11 +209,14 @@ void UserSettings::writeTrail(const QString &programFolder, const ResumeTrail &t
         targets << step.target;
         captions << step.caption;
     }
-    m_settings->beginGroup(folderGroup(programFolder));
-    m_settings->setValue(QLatin1String(TargetsKey), targets);
-    m_settings->setValue(QLatin1String(CaptionsKey), captions);
-    m_settings->endGroup();
-    m_settings->sync();
+    const QString group = folderGroup(programFolder);
+    change([&](QSettings &settings) {
+        settings.beginGroup(group);
+        settings.setValue(QLatin1String(TargetsKey), targets);
+        settings.setValue(QLatin1String(CaptionsKey), captions);
+        settings.endGroup();
+        keepFewFolders(settings, group);
+    });
 }
 
 void UserSettings::enterLevel(const QString &programFolder, int level, const ResumeStep &step)
@@ -153,8 +251,11 @@ int UserSettings::lessonZoom(const QString &programFolder, int fallback) const
 
 void UserSettings::keepLessonZoom(const QString &programFolder, int percent)
 {
-    m_settings->setValue(folderGroup(programFolder) + QStringLiteral("/zoom"), percent);
-    m_settings->sync();
+    const QString group = folderGroup(programFolder);
+    change([&](QSettings &settings) {
+        settings.setValue(group + QStringLiteral("/zoom"), percent);
+        keepFewFolders(settings, group);
+    });
 }
 
 } // namespace lumora

@@ -6,7 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
+
 class QSettings;
+class QTemporaryFile;
 
 namespace lumora {
 
@@ -24,6 +28,9 @@ class UserSettings {
 public:
     // How many program folders are remembered.
     static constexpr int MaxRecentFolders = 8;
+    // A settings file larger than this is none the program wrote (its lists are
+    // bounded): it is set aside as damaged, unread.
+    static constexpr qint64 MaxSettingsFileSize = 1024 * 1024;
 
     UserSettings();
     ~UserSettings();
@@ -57,12 +64,21 @@ public:
     int lessonZoom(const QString &programFolder, int fallback) const;
     void keepLessonZoom(const QString &programFolder, int percent);
 
+    // Why the last change could not be written (a full disk); empty when it was. The
+    // settings file then stays as it was, and this object keeps the change.
+    QString writeError() const { return m_writeError; }
+
 private:
+    void change(const std::function<void(QSettings &)> &edit);
+    static void keepFewFolders(QSettings &settings, const QString &kept);
     void writeTrail(const QString &programFolder, const ResumeTrail &trail);
     static QString folderGroup(const QString &programFolder);
 
+    QString m_path;
     QSettings *m_settings = nullptr;
+    std::unique_ptr<QTemporaryFile> m_scratch; // what m_settings reads after a change
     QString m_damaged;
+    QString m_writeError;
 };
 
 } // namespace lumora

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
@@ -18,7 +19,9 @@ void load(const QString &path, QTextDocument &doc)
 
 Found loadIfRich(const QString &path, QTextDocument &doc)
 {
-    if (!paths::fileExists(path))
+    // A link out of the lesson's folder is not the lesson's formatted text: it is
+    // neither shown nor ever written through.
+    if (!paths::fileExists(path) || fileops::writableTarget(paths::resolve(path)).isEmpty())
         return Found::None;
     const QByteArray bytes = textfile::readBytes(path);
     if (!rtf::isRichText(bytes))

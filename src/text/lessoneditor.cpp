@@ -1,7 +1,9 @@
 #include "text/lessoneditor.h"
 
 #include "platform/filelock.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "rtf/rtfplainlines.h"
 #include "rtf/rtfreader.h"
@@ -18,6 +20,16 @@
 
 namespace lumora::lessoneditor {
 
+namespace {
+
+// The formatted text's bytes, or none when there is no such file.
+QByteArray formattedBytes(const QString &path)
+{
+    return paths::fileExists(path) ? textfile::readBytes(path) : QByteArray();
+}
+
+} // namespace
+
 Files filesFor(const QString &programDir, const QString &folder, const QString &contentName)
 {
     const QString dir = paths::resolve(state::levelFolderPath(programDir, folder));
@@ -33,7 +45,9 @@ Opened open(const Files &files, QTextDocument &preview)
         opened.contentExisted = false;
         textfile::writeBytes(files.content, QByteArray());
     }
-    opened.lines = textfile::readLines(files.content);
+    opened.contentBytes = textfile::readBytes(files.content);
+    opened.lines = textfile::decodeLines(opened.contentBytes, textfile::detect(opened.contentBytes));
+    opened.formattedBytes = formattedBytes(files.formatted);
     preview.clear();
     opened.formatted = formattedfile::loadIfRich(files.formatted, preview);
     if (opened.formatted == Formatted::Rich)
@@ -59,8 +73,10 @@ void appendParagraphs(QTextDocument &doc, const QStringList &text)
     }
 }
 
-SaveResult save(const Files &files, bool contentExisted, const QStringList &editorLines, QTextDocument &buffer)
+SaveResult save(const Files &files, const Opened &opened, const QStringList &editorLines, QTextDocument &buffer,
+                bool overwrite)
 {
+    const bool contentExisted = opened.contentExisted;
     // The content file is moved aside only when no other copy of the program holds it
     // and it is still there; otherwise nothing is touched.
     const bool present = paths::fileExists(files.content);
@@ -70,10 +86,19 @@ SaveResult save(const Files &files, bool contentExisted, const QStringList &edit
     if (present && !lock.locked())
         return SaveResult::Busy;
 
+    // No file of the three is written when one of them is a link out of the course
+    // folder: the backup would otherwise be written before the refusal.
+    for (const QString &path : {files.backup, files.formatted, files.content}) {
+        if (fileops::writableTarget(path).isEmpty())
+            throw LinkOutsideError(path);
+    }
+
     // Everything is read and built before the first file is written.
     QByteArray previous;
-    if (contentExisted)
+    if (present)
         previous = textfile::readBytes(files.content);
+    if (!overwrite && (previous != opened.contentBytes || formattedBytes(files.formatted) != opened.formattedBytes))
+        return SaveResult::Changed;
     buffer.clear();
     const Formatted formatted = formattedfile::loadIfRich(files.formatted, buffer);
     std::optional<QStringList> plain;

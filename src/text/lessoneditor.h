@@ -41,6 +41,10 @@ struct Opened {
     bool contentExisted = true;
     QStringList lines; // for the plain editor
     Formatted formatted = Formatted::None;
+    // The content file and the formatted text as they were when the editor opened, so
+    // that a save can tell whether another program changed them meanwhile.
+    QByteArray contentBytes;
+    QByteArray formattedBytes;
 };
 
 // Opening: a missing content file is created empty; its lines are read; when a
@@ -57,11 +61,15 @@ QStringList plainCopy(const QTextDocument &doc);
 // end of the text has.
 void appendParagraphs(QTextDocument &doc, const QStringList &text);
 
-enum class SaveResult { Saved, Busy };
+enum class SaveResult { Saved, Busy, Changed };
 
 // Saves the editor's lines; buffer is the conversion buffer for the formatted text.
-// Busy: nothing was written. Throws IoError, FileCreateError when a file cannot be
-// read or written; the files written before stay complete.
-SaveResult save(const Files &files, bool contentExisted, const QStringList &editorLines, QTextDocument &buffer);
+// Busy: nothing was written. Changed: the content file or the formatted text is no
+// longer what opened held (another copy of the program, or another program, saved it
+// meanwhile); nothing was written, and the caller asks before saving again with
+// overwrite set. Throws IoError, FileCreateError when a file cannot be read or
+// written; the files written before stay complete.
+SaveResult save(const Files &files, const Opened &opened, const QStringList &editorLines, QTextDocument &buffer,
+                bool overwrite = false);
 
 } // namespace lumora::lessoneditor

@@ -68,8 +68,13 @@ void PaneEditing::openLessonEditor()
     }
     // The check only asks whether the file can be written now; the editor takes the
     // file for itself when it saves.
-    if (!memo::writeCheck(s.contentFilePath(level)))
+    memo::Refusal why = memo::Refusal::None;
+    if (!memo::writeCheck(s.contentFilePath(level), &why)) {
+        // Said, not silently ignored: the menu entry otherwise seems to do nothing.
+        const QString text = s.ConfigText(why == memo::Refusal::Busy ? keys::EditBusy : keys::Uneditable);
+        messages::show(messages::Kind::Information, messages::Buttons::Ok, text, m_c.window);
         return;
+    }
     const bool saved = runLessonEditor(s, m_c.window, c.ScreenFile[size_t(level)], c.LevelFolder[size_t(level)]);
     refreshAfterLessonEditor(saved);
 }

@@ -72,7 +72,10 @@ void UlozMemo(const QTextDocument &pane, const QString &contentPath, const FileL
     const QStringList lines = textfile::readLines(contentPath, encoding);
     const QStringList saved = memo::replaceTextBlock(lines, memo::paneParagraphs(pane));
     const QString formatted = memo::formattedTextPath(contentPath);
-    QList<fileops::NewFile> files{{contentPath, textfile::encodeLines(saved, encoding)}, {formatted, rtf::write(pane)}};
+    // The formatted file is put in place first: a kill between the two renames leaves
+    // the new formatted text, which the player shows and the next save writes back into
+    // the content file's block, never a new block beside an old formatted text.
+    QList<fileops::NewFile> files{{formatted, rtf::write(pane)}, {contentPath, textfile::encodeLines(saved, encoding)}};
     // A formatted file that is not rich text is kept aside under its ".old" name, in the
     // same change, so nothing the author had is deleted.
     if (paths::fileExists(formatted)) {

@@ -67,9 +67,10 @@ void PaneEditing::startEditing()
     }
     showFromTop(*m_c.pane);
     setHintShown(true);
-    m_editLock = memo::writeCheck(path);
+    memo::Refusal why = memo::Refusal::None;
+    m_editLock = memo::writeCheck(path, &why);
     if (!m_editLock) {
-        const QString text = s.ConfigText(keys::Uneditable);
+        const QString text = s.ConfigText(why == memo::Refusal::Busy ? keys::EditBusy : keys::Uneditable);
         if (s.ShowPrompt)
             messages::show(messages::Kind::Information, messages::Buttons::Ok, text, m_c.window);
         return;

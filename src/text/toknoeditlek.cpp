@@ -88,7 +88,8 @@ void TOknoEditLek::openFiles()
 {
     Session &s = m_session;
     m_files = lessoneditor::filesFor(s.values.ProgramDir, folder, contentName);
-    const lessoneditor::Opened opened = lessoneditor::open(m_files, *Memo3->document());
+    m_openedFiles = lessoneditor::open(m_files, *Memo3->document());
+    const lessoneditor::Opened &opened = m_openedFiles;
     ContentExisted = opened.contentExisted;
     m_opened = true;
 
@@ -141,8 +142,16 @@ bool TOknoEditLek::UlozTxtRtf()
 {
     if (!m_opened)
         return false;
-    const lessoneditor::SaveResult result =
-        lessoneditor::save(m_files, ContentExisted, editorLines(), *RichEdit1->document());
+    m_openedFiles.contentExisted = ContentExisted;
+    lessoneditor::SaveResult result = lessoneditor::save(m_files, m_openedFiles, editorLines(), *RichEdit1->document());
+    if (result == lessoneditor::SaveResult::Changed) {
+        // Another copy of the program (or another program) saved the lesson meanwhile:
+        // its text would be lost, so the author decides, as in the notes window.
+        const QString text = m_session.ConfigText(keys::LessonChanged);
+        if (messages::askDefaultNo(messages::Kind::Confirmation, text, this) != messages::Answer::Yes)
+            return false;
+        result = lessoneditor::save(m_files, m_openedFiles, editorLines(), *RichEdit1->document(), true);
+    }
     if (result == lessoneditor::SaveResult::Busy) {
         messages::show(messages::Kind::Information, messages::Buttons::Ok, QString::fromUtf8(lessoneditor::BusyMessage),
                        this);

@@ -67,6 +67,7 @@ private:
 
     Session &m_session;
     lessoneditor::Files m_files;
+    lessoneditor::Opened m_openedFiles; // what the files held when the editor opened
     bool m_opened = false;
     bool m_saved = false;
 };

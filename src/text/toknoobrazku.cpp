@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -66,7 +67,11 @@ void TOknoObrazku::FormActivate()
 {
     Button1->setText(m_session.ConfigText(keys::WindowPictureClose));
     setWindowTitle(m_session.ConfigText(keys::WindowPicture));
-    QImageReader reader(paths::resolve(picturePath));
+    const QFileInfo pictureInfo(paths::resolve(picturePath));
+    // The same limit as every file read whole: a huge file is refused before decoding.
+    if (pictureInfo.size() > textfile::MaxReadBytes)
+        throw FileTooLargeError(picturePath);
+    QImageReader reader(pictureInfo.filePath());
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     m_readScale = 1;

@@ -41,6 +41,11 @@ private slots:
                                        << "-x";
         QTest::newRow("names nothing") << QStringList{"/niet/takeho/priecinka"} << 2 << ""
                                        << "/niet/takeho/priecinka";
+        // A file that is no content file would open an empty search window.
+        QTest::newRow("not a content file") << QStringList{"/etc/passwd"} << 2 << ""
+                                            << "/etc/passwd";
+        QTest::newRow("not a content file after --") << QStringList{"--", "/etc/passwd"} << 2 << ""
+                                                     << "/etc/passwd";
     }
     void options()
     {

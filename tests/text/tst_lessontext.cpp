@@ -10,8 +10,10 @@
 // text written is checked against the pane itself, not against stored bytes.
 #include "golden.h"
 #include "platform/errors.h"
+#include "platform/safefile.h"
 #include "platform/filelock.h"
 #include "platform/replacefiles.h"
+#include "text/lessoneditor.h"
 #include "text/lessontext.h"
 #include "text/formattedfile.h"
 #include "rtf/rtfplainlines.h"
@@ -22,7 +24,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -79,13 +80,13 @@ QString paneText(const QString &path)
 fileops::ReplaceSteps failingWrite(const QString &name)
 {
     fileops::ReplaceSteps steps;
-    steps.write = [name](QSaveFile &file, const QByteArray &bytes) {
-        if (file.fileName().endsWith(name)) {
+    steps.write = [name](fileops::SafeFile &file, const QByteArray &bytes) {
+        if (file.path().endsWith(name)) {
             file.write(bytes.left(bytes.size() / 2));
-            errno = ENOSPC;
-            return false;
+            throw DiskFullError(file.path());
         }
-        return file.write(bytes) == bytes.size();
+        file.write(bytes);
+        file.finish();
     };
     return steps;
 }
@@ -95,12 +96,10 @@ fileops::ReplaceSteps failingWrite(const QString &name)
 fileops::ReplaceSteps failingCommit(const QString &name)
 {
     fileops::ReplaceSteps steps;
-    steps.commit = [name](QSaveFile &file) {
-        if (file.fileName().endsWith(name)) {
-            errno = EROFS;
-            return false;
-        }
-        return file.commit();
+    steps.commit = [name](fileops::SafeFile &file) {
+        if (file.path().endsWith(name))
+            throw IoError::fromErrno(EROFS);
+        file.commit();
     };
     return steps;
 }
@@ -170,8 +169,8 @@ private slots:
             const char *suffix = had ? "" : ", no formatted file before";
             QTest::addRow("disk full writing the content file%s", suffix) << had << failingWrite(content) << 101;
             QTest::addRow("disk full writing the formatted file%s", suffix) << had << failingWrite(formatted) << 101;
+            // The formatted file is already replaced by then and must get its old text back.
             QTest::addRow("rename of the content file refused%s", suffix) << had << failingCommit(content) << 5;
-            // The content file is already replaced by then and must get its old text back.
             QTest::addRow("rename of the formatted file refused%s", suffix) << had << failingCommit(formatted) << 5;
         }
     }
@@ -204,6 +203,96 @@ private slots:
         QCOMPARE(fileBytes(screen.content),
                  QByteArray("[A]a.txt\r\n<\r\nNov\xfd text\r\n\xef"
                             "al\x9a\xed odsek\r\n>\r\n[B]b.txt\r\n"));
+    }
+
+    // Saves in a course whose files are links out of the course folder: nothing is
+    // written through them (the outside file keeps its bytes) and the course's own
+    // files stay as they were. Rows: the link's name, and whether the lesson editor
+    // saves (else the in-place save).
+    void savesNeverWriteThroughLinks_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("editor");
+        QTest::newRow("formatted text, in place") << "Obsah.rtf" << false;
+        QTest::newRow("formatted text, editor") << "Obsah.rtf" << true;
+        QTest::newRow("backup, editor") << "Obsah.bak" << true;
+        QTest::newRow("dangling formatted text, in place") << "Obsah.rtf" << false;
+    }
+
+    void savesNeverWriteThroughLinks()
+    {
+        QFETCH(QString, link);
+        QFETCH(bool, editor);
+        QTemporaryDir outside;
+        const QString victim = outside.filePath(QStringLiteral("obet"));
+        const bool dangling = QString::fromUtf8(QTest::currentDataTag()).startsWith(QStringLiteral("dangling"));
+        const QByteArray victimBytes = "{\\rtf1 echo owned}";
+        if (!dangling)
+            putFile(victim, victimBytes);
+        const QByteArray oldContent = "[A]a.txt\r\n<Star\xfd text>\r\n";
+        Screen screen(oldContent);
+        QVERIFY(QFile::link(victim, screen.dir.filePath(link)));
+        const QStringList before = entries(screen.dir.path());
+
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Nový text"));
+        try {
+            if (editor) {
+                const QString course = screen.dir.path();
+                const auto files = lessoneditor::filesFor(QFileInfo(course).path() + u'/', QFileInfo(course).fileName(),
+                                                          QStringLiteral("Obsah.txt"));
+                QTextDocument preview;
+                const lessoneditor::Opened opened = lessoneditor::open(files, preview);
+                QTextDocument buffer;
+                lessoneditor::save(files, opened, {QStringLiteral("[B]b.txt"), QStringLiteral("<Nový.>")}, buffer);
+            } else {
+                UlozMemo(pane, screen.content);
+            }
+            QFAIL("saved through a link out of the course folder");
+        } catch (const LinkOutsideError &e) {
+            QVERIFY2(e.message().contains(link), qPrintable(e.message()));
+        }
+        QCOMPARE(fileBytes(screen.content), oldContent);
+        QCOMPARE(entries(screen.dir.path()), before);
+        if (dangling)
+            QVERIFY(!QFileInfo::exists(victim));
+        else
+            QCOMPARE(fileBytes(victim), victimBytes);
+        QCOMPARE(entries(outside.path()), dangling ? QStringList() : QStringList{QStringLiteral("obet")});
+    }
+
+    // The program killed after the first of the two renames: what the player then shows
+    // is the new text, and the temporaries the kill left in the course folder go with
+    // the next save.
+    void killBetweenRenamesShowsNewText()
+    {
+        struct Killed {};
+        Screen screen("[A]a.txt\r\n<Star\xfd text>\r\n", "{\\rtf1 Star\\'fd text}");
+        int renames = 0;
+        fileops::ReplaceSteps steps;
+        steps.commit = [&renames](fileops::SafeFile &file) {
+            if (++renames == 2)
+                throw Killed{};
+            file.commit();
+        };
+        QTextDocument pane;
+        pane.setPlainText(QStringLiteral("Nový text"));
+        {
+            // A kill leaves the second temporary on the disk: it is kept here by hand.
+            QFile::copy(screen.content, screen.content + QStringLiteral(".lumora-Ab12Cd"));
+            try {
+                UlozMemo(pane, screen.content, nullptr, steps);
+                QFAIL("the save was not interrupted");
+            } catch (const Killed &) {}
+        }
+        QTextDocument shown;
+        ObnovMemo(shown, screen.content);
+        QCOMPARE(shown.toPlainText(), QStringLiteral("Nový text"));
+
+        // The next save from what is shown makes the pair whole again.
+        UlozMemo(shown, screen.content);
+        QVERIFY(fileBytes(screen.content).contains("Nov\xfd text"));
+        QCOMPARE(entries(screen.dir.path()), (QStringList{QStringLiteral("Obsah.rtf"), QStringLiteral("Obsah.txt")}));
     }
 
     // A real failure, no simulation: a folder stands where the formatted file goes.
