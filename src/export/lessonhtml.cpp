@@ -84,25 +84,28 @@ private:
 
     void writeTable(QTextTable *table)
     {
-        m_out += QLatin1String("<table>\n");
+        // The table scrolls in its own box on a narrow screen; its header rows get <th>.
+        m_out += QLatin1String("<div class=\"table\">\n<table>\n");
+        const int headers = table->format().headerRowCount();
         for (int r = 0; r < table->rows(); ++r) {
+            const QLatin1String tag = r < headers ? QLatin1String("th") : QLatin1String("td");
             m_out += QLatin1String("<tr>");
             for (int c = 0; c < table->columns(); ++c) {
                 const QTextTableCell cell = table->cellAt(r, c);
                 if (!cell.isValid() || cell.row() != r || cell.column() != c)
                     continue; // covered by a span
-                m_out += QLatin1String("<td");
+                m_out += u'<' + tag;
                 if (cell.rowSpan() > 1)
                     m_out += QStringLiteral(" rowspan=\"%1\"").arg(cell.rowSpan());
                 if (cell.columnSpan() > 1)
                     m_out += QStringLiteral(" colspan=\"%1\"").arg(cell.columnSpan());
                 m_out += u'>';
                 writeCell(cell);
-                m_out += QLatin1String("</td>");
+                m_out += QLatin1String("</") + tag + u'>';
             }
             m_out += QLatin1String("</tr>\n");
         }
-        m_out += QLatin1String("</table>\n");
+        m_out += QLatin1String("</table>\n</div>\n");
     }
 
     void writeCell(const QTextTableCell &cell)
