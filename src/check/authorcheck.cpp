@@ -169,9 +169,10 @@ void checkStoredLines(const QString &file, const course::ContentFile &parsed, QL
                   QString::number(parsed.droppedButtons))});
 }
 
-// The formatted text beside a content file must be rich text.
-void checkFormattedText(course::CourseFiles &files, const QDir &base, const QString &contentPath,
-                        QList<Finding> &findings)
+// The formatted text beside a content file must be rich text, and lie in the course
+// folder once links are followed (the web export leaves out a lesson linked from outside).
+void checkFormattedText(course::CourseFiles &files, const QDir &base, const QString &realCourse,
+                        const QString &contentPath, QList<Finding> &findings)
 {
     const QFileInfo info(contentPath);
     const QString rtf = files.existingFile(paths::join(info.path(), course::formattedTextName(info.fileName())));
@@ -179,6 +180,12 @@ void checkFormattedText(course::CourseFiles &files, const QDir &base, const QStr
         return;
     QFile file(rtf);
     const QString name = courseName(base, rtf);
+    if (!QFileInfo(rtf).canonicalFilePath().startsWith(realCourse)) {
+        findings.append({FindingKind::Outside, name, 0,
+                         QStringLiteral("the formatted text is a link to a file outside the course folder: "
+                                        "the web export leaves it out")});
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         findings.append({FindingKind::Unreadable, name, 0, QStringLiteral("the formatted text cannot be read")});
         return;
@@ -418,6 +425,7 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
     };
     course::TargetTester targets(courseFolder, exists);
     QHash<QString, QList<Finding>> byFile; // per content file read, by its path
+    const QString realCourse = paths::withSeparator(QFileInfo(courseFolder).canonicalFilePath());
     course::WalkOptions options;
     options.findFile = [&files](const QString &path) { return files.existingFile(path); };
     options.programFolder = programFolder;
@@ -428,7 +436,7 @@ CourseReport checkCourse(const QString &givenFolder, const QString &programFolde
         QList<Finding> &found = byFile[visit.path];
         checkText(name, bytes, found);
         checkStoredLines(name, parsed, found);
-        checkFormattedText(files, base, visit.path, found);
+        checkFormattedText(files, base, realCourse, visit.path, found);
     };
     const QString topFile = topContentFile(courseFolder, programFolder);
     const course::CourseGraph graph = course::readCourseGraph(courseFolder, topFile, options);
