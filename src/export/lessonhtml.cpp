@@ -38,12 +38,15 @@ QString escapeHtml(QStringView text)
 
 QString safeLinkTarget(const QString &given)
 {
-    const QString address = given.trimmed();
+    QString address = given.trimmed();
     if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        return QStringLiteral("http://") + address;
+        address.prepend(QStringLiteral("http://"));
     for (const char *scheme : {"http://", "https://", "ftp://", "mailto:"}) {
-        if (address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive) && address.size() > int(qstrlen(scheme)))
-            return address;
+        if (address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive) && address.size() > int(qstrlen(scheme))) {
+            // Percent-encoded: spaces, letters outside ASCII and "<", ">" or quotes as escapes.
+            const QUrl url(address, QUrl::TolerantMode);
+            return url.isValid() ? url.toString(QUrl::FullyEncoded) : QString();
+        }
     }
     return QString();
 }

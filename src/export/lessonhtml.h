@@ -21,7 +21,7 @@ namespace lumora::exporting {
 QString escapeHtml(QStringView text);
 
 // The address as a link target when it is a web or mail address ("www." gets
-// "http://"), else an empty string.
+// "http://"), percent-encoded, else an empty string.
 QString safeLinkTarget(const QString &address);
 
 struct LessonPicture {

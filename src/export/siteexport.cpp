@@ -540,9 +540,13 @@ private:
         const QString formatted = course.found.existingFile(
             paths::join(QFileInfo(contentPath).path(), course::formattedTextName(QFileInfo(contentPath).fileName())));
         if (!formatted.isEmpty() && !insideCourse(course, formatted)) {
-            // A formatted text linked from outside the course: neither shown nor indexed.
-            m_result.problems.append(QStringLiteral("%1: %2: the formatted text leaves the course folder: not exported")
-                                         .arg(course.name, QDir(course.folder).relativeFilePath(formatted)));
+            // A formatted text linked from outside the course: neither shown nor indexed,
+            // reported once however many screens it belongs to.
+            if (!m_outsideTexts.contains(formatted))
+                m_result.problems.append(
+                    QStringLiteral("%1: %2: the formatted text leaves the course folder: not exported")
+                        .arg(course.name, QDir(course.folder).relativeFilePath(formatted)));
+            m_outsideTexts.insert(formatted);
         } else if (!formatted.isEmpty()) {
             QFile in(formatted);
             QByteArray bytes;
@@ -645,6 +649,7 @@ private:
         entry.insert(QStringLiteral("t"), page.captionPath);
         entry.insert(QStringLiteral("c"), search::fold(shown(t.node(page.node).caption)));
         entry.insert(QStringLiteral("b"), search::fold(plain));
+        entry.insert(QStringLiteral("x"), plain.simplified()); // for the text around a match
         m_index.append(entry);
         return true;
     }
@@ -867,6 +872,7 @@ private:
     QHash<QString, int> m_pageByPath;
     QHash<QString, QString> m_assets;      // real path -> site name ("" when it cannot be read)
     QHash<QString, QString> m_realFolders; // folder -> its real path
+    QSet<QString> m_outsideTexts;          // formatted texts found outside, reported
     SiteNames m_names;
     QJsonArray m_index;
     std::unique_ptr<SiteOutput> m_output;

@@ -1,7 +1,8 @@
 // The launcher's rules under Node.js, row by row: the visited set in the suspend data
 // (within the run-time's limit for any course size, never claiming an unvisited
-// screen), the completion rule, the session time in both formats, and the stored
-// location (page names such as "constructor" are names like any other).
+// screen), the completion rule, the session time in both formats, the stored location
+// (page names such as "constructor" are names like any other), and the search results'
+// context with the searched words marked.
 //
 //   node launcher-rules.cjs path/to/lumora.js
 'use strict';
@@ -93,6 +94,20 @@ for (let i = 0; i < pages.length; i++) {
   const stored = rules.locationOf(pages, i, 255);
   check(stored.length <= 255, `the location of screen ${i} fits 255 characters`);
   check(rules.indexOfLocation(position, pages, stored) === i, `the location of screen ${i} leads back to it`);
+}
+
+// The search's context: [text, terms, the marked words, whether it starts with the text].
+const contexts = [
+  ['Toto je Číslo a ďalšie číslo v texte.', ['cislo'], ['Číslo', 'číslo'], true],
+  ['Vybrané slová po M: my, mydlo.', ['vybrane slova'], ['Vybrané slová'], true],
+  ['x '.repeat(200) + 'Kružnica a kruh.', ['kruh', 'kruznica'], ['Kružnica', 'kruh'], false],
+  ['Nič také.', ['cislo'], null, true],
+];
+for (const [text, terms, marked, atStart] of contexts) {
+  const found = rules.snippet(text, terms);
+  const words = found && found.marks.map(([from, to]) => found.text.slice(from, to));
+  check(JSON.stringify(words) === JSON.stringify(marked), `${terms} in "${text.slice(-30)}" marks ${marked}, not ${words}`);
+  if (found) check((found.from === 0) === atStart && found.to - found.from <= 240, `${terms}: the context's bounds`);
 }
 
 if (failures) {

@@ -1,7 +1,8 @@
 // The exported course's one script. The pages work without it; it adds:
 //  - the course search on search.html, over window.lumoraIndex (search-index.js), with
 //    the player's rules: letter case and diacritics ignored, "…" for a phrase, every
-//    term must occur; screens whose caption holds every term come first;
+//    term must occur; screens whose caption holds every term come first; each result
+//    shows the text around the first match with the searched words marked;
 //  - in a SCORM 1.2 or 2004 package, the launcher of each course (one SCO a course):
 //    it finds the LMS's API in its parent frames (or its opener), shows the screens in
 //    its frame beside the course's table of contents, stores the screen shown as the
@@ -77,8 +78,64 @@
       link.href = entry.u;
       link.textContent = entry.t;
       item.appendChild(link);
+      var context = snippet(entry.x || '', terms);
+      if (context) {
+        var line = document.createElement('p');
+        var at = context.from;
+        context.marks.forEach(function (mark) {
+          line.appendChild(document.createTextNode(context.text.slice(at, mark[0])));
+          var marked = document.createElement('mark');
+          marked.textContent = context.text.slice(mark[0], mark[1]);
+          line.appendChild(marked);
+          at = mark[1];
+        });
+        line.appendChild(document.createTextNode(context.text.slice(at, context.to)));
+        if (context.from > 0) line.insertBefore(document.createTextNode('… '), line.firstChild);
+        if (context.to < context.text.length) line.appendChild(document.createTextNode(' …'));
+        item.appendChild(line);
+      }
       list.appendChild(item);
     });
+  }
+
+  // The text around the first place a term occurs, with every occurrence of the terms
+  // in it marked: {text, from, to, marks: [[start, end], …]} in the text's positions,
+  // or null when no term occurs in the text.
+  function snippet(text, terms) {
+    var folded = '';
+    var at = [];
+    for (var i = 0; i < text.length; i++) {
+      var c = text[i];
+      var f = c < '\u0080' ? c.toLowerCase() : fold(c) || (/\s/.test(c) ? ' ' : '');
+      for (var k = 0; k < f.length; k++) {
+        folded += f[k];
+        at.push(i);
+      }
+    }
+    at.push(text.length);
+    var first = -1;
+    terms.forEach(function (term) {
+      var p = folded.indexOf(term);
+      if (p >= 0 && (first < 0 || p < first)) first = p;
+    });
+    if (first < 0) return null;
+    var from = Math.max(0, at[first] - 60);
+    var to = Math.min(text.length, at[first] + 160);
+    while (from > 0 && !/\s/.test(text[from - 1])) from--;
+    var marks = [];
+    terms.forEach(function (term) {
+      for (var p = folded.indexOf(term, first); p >= 0 && at[p] < to; p = folded.indexOf(term, p + term.length)) {
+        if (at[p] >= from) marks.push([at[p], Math.min(at[p + term.length], to)]);
+      }
+    });
+    marks.sort(function (a, b) { return a[0] - b[0]; });
+    var merged = [];
+    marks.forEach(function (mark) {
+      var last = merged[merged.length - 1];
+      if (last && mark[0] <= last[1]) last[1] = Math.max(last[1], mark[1]);
+      else merged.push(mark.slice());
+    });
+    return { text: text, from: from, to: to, marks: merged };
   }
 
   // ---- The launcher of a SCORM package (scorm.html, one per course) ----
@@ -274,7 +331,7 @@
 
   var exported = { encodeVisits: encodeVisits, decodeVisits: decodeVisits, statusAfter: statusAfter,
     timespan: timespan, locationOf: locationOf, indexOfLocation: indexOfLocation, parseQuery: parseQuery,
-    fold: fold, Models: Models };
+    fold: fold, snippet: snippet, Models: Models };
   if (typeof document === 'undefined') {
     // Under Node.js, for the tests of the launcher's rules.
     if (typeof module === 'object' && module.exports) module.exports = exported;

@@ -163,6 +163,8 @@ try {
   await Promise.all([page.waitForNavigation(), page.click('form.search button')]);
   const found = await page.$$eval('#results a', (links) => links.map((a) => a.getAttribute('href')));
   check(found.includes('praca-s-pocitacom-tabulky.html'), `the search finds "cislo" on the spreadsheet lesson (got ${found})`);
+  const marked = await page.$$eval('#results mark', (marks) => marks.map((m) => m.textContent.toLowerCase()));
+  check(marked.length > 0 && marked.every((m) => m === 'číslo' || m === 'cislo'), `the results mark the word found (got ${marked})`);
   await page.goto(siteRoot + 'search.html?q=' + encodeURIComponent('"VYBRANÉ slova po m"'));
   const phrase = await page.$$eval('#results a', (links) => links.map((a) => a.getAttribute('href')));
   check(phrase.length >= 1 && phrase.includes('slovencina-vs_m.html'), `a phrase finds its screen (got ${phrase})`);
