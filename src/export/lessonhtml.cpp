@@ -60,7 +60,9 @@ QString colourText(const QColor &c)
 
 class Writer {
 public:
-    Writer(const QTextDocument &doc, const PictureSink &pictures) : m_doc(doc), m_pictures(pictures) {}
+    Writer(const QTextDocument &doc, const PictureSink &pictures, const QString &pictureText)
+        : m_doc(doc), m_pictures(pictures), m_pictureText(pictureText)
+    {}
 
     QString run()
     {
@@ -309,7 +311,8 @@ private:
         const QString address = m_pictures(picture);
         if (address.isEmpty())
             return;
-        m_out += QLatin1String("<img src=\"") + escapeHtml(address) + QLatin1String("\" alt=\"\"");
+        m_out += QLatin1String("<img src=\"") + escapeHtml(address) + QLatin1String("\" alt=\"")
+            + escapeHtml(m_pictureText) + u'"';
         if (format.width() > 0)
             m_out += QStringLiteral(" width=\"%1\"").arg(qRound(format.width()));
         if (format.height() > 0)
@@ -323,15 +326,16 @@ private:
     };
     const QTextDocument &m_doc;
     const PictureSink &m_pictures;
+    const QString m_pictureText;
     QString m_out;
     QList<OpenList> m_lists;
 };
 
 } // namespace
 
-QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures)
+QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures, const QString &pictureText)
 {
-    return Writer(doc, pictures).run();
+    return Writer(doc, pictures, pictureText).run();
 }
 
 } // namespace lumora::exporting

@@ -32,6 +32,7 @@ struct LessonPicture {
 // Stores a picture; returns its address relative to the page, or "" to leave it out.
 using PictureSink = std::function<QString(const LessonPicture &picture)>;
 
-QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures);
+// pictureText: the text alternative of the lesson's pictures.
+QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures, const QString &pictureText);
 
 } // namespace lumora::exporting

@@ -559,14 +559,22 @@ private:
                 plain = doc.toPlainText();
                 int pictures = 0;
                 const QString stem = QFileInfo(page.name).completeBaseName();
-                return lessonHtml(doc, [&](const LessonPicture &picture) {
-                    const QString name = m_names.unique(course.filesFolder + QStringLiteral("lekcie/"),
-                                                        stem + u'-' + QString::number(++pictures), picture.extension);
-                    if (!put(name, picture.bytes, false))
-                        return QString();
-                    page.assets.append(name);
-                    return name;
-                });
+                // The pictures' text alternative: the screen's caption, else the lesson file's name.
+                QString pictureText = shown(course.tree.node(page.node).caption).trimmed();
+                if (pictureText.isEmpty())
+                    pictureText = QFileInfo(formatted).fileName();
+                return lessonHtml(
+                    doc,
+                    [&](const LessonPicture &picture) {
+                        const QString name =
+                            m_names.unique(course.filesFolder + QStringLiteral("lekcie/"),
+                                           stem + u'-' + QString::number(++pictures), picture.extension);
+                        if (!put(name, picture.bytes, false))
+                            return QString();
+                        page.assets.append(name);
+                        return name;
+                    },
+                    pictureText);
             }
         }
         plain = file.paragraphs.join(u'\n');
