@@ -81,6 +81,7 @@
     K(ExportRun, "EXPORT RUN", Caption, "Exportovať")                                                                        \
     K(ExportSaved, "EXPORT SAVED", Message, "Export je uložený do")                                                          \
     K(ExportScorm, "EXPORT SCORM", Caption, "Balík SCORM 1.2 pre LMS (súbor .zip)")                                          \
+    K(ExportScorm2004, "EXPORT SCORM 2004", Caption, "Balík SCORM 2004 (4. vydanie) pre LMS (súbor .zip)")                   \
     K(ExportSearch, "EXPORT SEARCH", Caption, "Hľadať v kurze")                                                              \
     K(ExportSearchButton, "EXPORT SEARCH BUTTON", Caption, "Hľadať")                                                         \
     K(ExportSearchNone, "EXPORT SEARCH NONE", Caption, "Nič sa nenašlo.")                                                    \

@@ -17,6 +17,7 @@ namespace {
 
 const char Usage[] = "Usage: lumora-export --web COURSE OUT\n"
                      "       lumora-export --scorm COURSE OUT.zip\n"
+                     "       lumora-export --scorm2004 COURSE OUT.zip\n"
                      "\n"
                      "Writes a course for the web. COURSE is one course folder (a folder holding its top\n"
                      "content file, Obsah.txt unless CONFIG.TXT names another) or a program folder (all\n"
@@ -26,8 +27,10 @@ const char Usage[] = "Usage: lumora-export --web COURSE OUT\n"
                      "           one page per screen, pictures as PNG, documents copied, and a search\n"
                      "           page. OUT must not exist, be empty, or hold an earlier export.\n"
                      "  --scorm  the same site as a SCORM 1.2 package for a learning management system,\n"
-                     "           written to the zip file OUT.zip (an existing file is replaced only\n"
-                     "           when it is the package of an earlier export).\n"
+                     "           written to the zip file OUT.zip: one SCO a course, which keeps the
+                     "           learner's place, visited screens and time. An existing file is
+                     "           replaced only when it is the package of an earlier export.
+                     "  --scorm2004  the same as a SCORM 2004 4th Edition package.
                      "  --help   this text\n"
                      "\n"
                      "Demonstrations and programs are named on their pages as needing the desktop player\n"
@@ -68,9 +71,9 @@ Refusal refusalOf(const ExportRequest &request)
     const QFileInfo target(request.target);
     if (request.format == Format::Web && !folderAcceptsSite(request.target))
         return target.isDir() ? Refusal::TargetBusy : Refusal::TargetNotFolder;
-    if (request.format == Format::Scorm && target.isDir())
+    if (request.format != Format::Web && target.isDir())
         return Refusal::TargetIsFolder;
-    if (request.format == Format::Scorm && (target.exists() || target.isSymLink()) && !earlierPackage(request.target))
+    if (request.format != Format::Web && (target.exists() || target.isSymLink()) && !earlierPackage(request.target))
         return Refusal::TargetForeign;
     return Refusal::None;
 }
@@ -104,13 +107,13 @@ int runExport(const QStringList &arguments, QTextStream &out, QTextStream &err)
             out << Usage;
             return 0;
         }
-        if (!optionsEnd && (arg == u"--web" || arg == u"--scorm")) {
+        if (!optionsEnd && (arg == u"--web" || arg == u"--scorm" || arg == u"--scorm2004")) {
             if (formatGiven) {
-                err << "lumora-export: give one of --web and --scorm\n" << Usage;
+                err << "lumora-export: give one of --web, --scorm and --scorm2004\n" << Usage;
                 return 2;
             }
             formatGiven = true;
-            request.format = arg == u"--web" ? Format::Web : Format::Scorm;
+            request.format = arg == u"--web" ? Format::Web : arg == u"--scorm2004" ? Format::Scorm2004 : Format::Scorm;
         } else if (!optionsEnd && arg == u"--") {
             optionsEnd = true;
         } else if (!optionsEnd && arg.startsWith(u'-') && arg.size() > 1) {
@@ -121,7 +124,7 @@ int runExport(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
     }
     if (!formatGiven || rest.size() != 2) {
-        err << "lumora-export: give --web or --scorm, a COURSE and an OUT\n" << Usage;
+        err << "lumora-export: give --web, --scorm or --scorm2004, a COURSE and an OUT\n" << Usage;
         return 2;
     }
     request.source = rest.at(0);

@@ -43,13 +43,17 @@ ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidg
     m_kind = new QButtonGroup(this);
     auto *web = new QRadioButton(text(keys::ExportWeb), this);
     auto *scorm = new QRadioButton(text(keys::ExportScorm), this);
+    auto *scorm2004 = new QRadioButton(text(keys::ExportScorm2004), this);
     web->setObjectName(QStringLiteral("web"));
     scorm->setObjectName(QStringLiteral("scorm"));
+    scorm2004->setObjectName(QStringLiteral("scorm2004"));
     web->setChecked(true);
     m_kind->addButton(web, int(Format::Web));
     m_kind->addButton(scorm, int(Format::Scorm));
+    m_kind->addButton(scorm2004, int(Format::Scorm2004));
     layout->addWidget(web);
     layout->addWidget(scorm);
+    layout->addWidget(scorm2004);
 
     auto *targetRow = new QHBoxLayout;
     targetRow->addWidget(new QLabel(text(keys::ExportTarget), this));
@@ -87,7 +91,7 @@ ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidg
     m_target->setText(QDir::toNativeSeparators(proposal));
     connect(m_kind, &QButtonGroup::idClicked, this, [this](int id) {
         QString target = m_target->text();
-        if (id == int(Format::Scorm) && !target.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        if (id != int(Format::Web) && !target.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
             m_target->setText(target + QStringLiteral(".zip"));
         else if (id == int(Format::Web) && target.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
             m_target->setText(target.chopped(4));
@@ -119,7 +123,7 @@ void ExportWindow::choose()
     if (format() == Format::Web) {
         chosen = QFileDialog::getExistingDirectory(this, text(keys::ExportWeb), m_target->text());
     } else {
-        chosen = QFileDialog::getSaveFileName(this, text(keys::ExportScorm), m_target->text(),
+        chosen = QFileDialog::getSaveFileName(this, m_kind->checkedButton()->text(), m_target->text(),
                                               QStringLiteral("SCORM (*.zip)"));
         if (!chosen.isEmpty() && !chosen.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
             chosen += QStringLiteral(".zip");

@@ -38,12 +38,15 @@ QString escapeHtml(QStringView text)
 
 QString safeLinkTarget(const QString &given)
 {
-    const QString address = given.trimmed();
+    QString address = given.trimmed();
     if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        return QStringLiteral("http://") + address;
+        address.prepend(QStringLiteral("http://"));
     for (const char *scheme : {"http://", "https://", "ftp://", "mailto:"}) {
-        if (address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive) && address.size() > int(qstrlen(scheme)))
-            return address;
+        if (address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive) && address.size() > int(qstrlen(scheme))) {
+            // Percent-encoded: spaces, letters outside ASCII and "<", ">" or quotes as escapes.
+            const QUrl url(address, QUrl::TolerantMode);
+            return url.isValid() ? url.toString(QUrl::FullyEncoded) : QString();
+        }
     }
     return QString();
 }
@@ -57,7 +60,9 @@ QString colourText(const QColor &c)
 
 class Writer {
 public:
-    Writer(const QTextDocument &doc, const PictureSink &pictures) : m_doc(doc), m_pictures(pictures) {}
+    Writer(const QTextDocument &doc, const PictureSink &pictures, const QString &pictureText)
+        : m_doc(doc), m_pictures(pictures), m_pictureText(pictureText)
+    {}
 
     QString run()
     {
@@ -84,25 +89,28 @@ private:
 
     void writeTable(QTextTable *table)
     {
-        m_out += QLatin1String("<table>\n");
+        // The table scrolls in its own box on a narrow screen; its header rows get <th>.
+        m_out += QLatin1String("<div class=\"table\">\n<table>\n");
+        const int headers = table->format().headerRowCount();
         for (int r = 0; r < table->rows(); ++r) {
+            const QLatin1String tag = r < headers ? QLatin1String("th") : QLatin1String("td");
             m_out += QLatin1String("<tr>");
             for (int c = 0; c < table->columns(); ++c) {
                 const QTextTableCell cell = table->cellAt(r, c);
                 if (!cell.isValid() || cell.row() != r || cell.column() != c)
                     continue; // covered by a span
-                m_out += QLatin1String("<td");
+                m_out += u'<' + tag;
                 if (cell.rowSpan() > 1)
                     m_out += QStringLiteral(" rowspan=\"%1\"").arg(cell.rowSpan());
                 if (cell.columnSpan() > 1)
                     m_out += QStringLiteral(" colspan=\"%1\"").arg(cell.columnSpan());
                 m_out += u'>';
                 writeCell(cell);
-                m_out += QLatin1String("</td>");
+                m_out += QLatin1String("</") + tag + u'>';
             }
             m_out += QLatin1String("</tr>\n");
         }
-        m_out += QLatin1String("</table>\n");
+        m_out += QLatin1String("</table>\n</div>\n");
     }
 
     void writeCell(const QTextTableCell &cell)
@@ -303,7 +311,8 @@ private:
         const QString address = m_pictures(picture);
         if (address.isEmpty())
             return;
-        m_out += QLatin1String("<img src=\"") + escapeHtml(address) + QLatin1String("\" alt=\"\"");
+        m_out += QLatin1String("<img src=\"") + escapeHtml(address) + QLatin1String("\" alt=\"")
+            + escapeHtml(m_pictureText) + u'"';
         if (format.width() > 0)
             m_out += QStringLiteral(" width=\"%1\"").arg(qRound(format.width()));
         if (format.height() > 0)
@@ -317,15 +326,16 @@ private:
     };
     const QTextDocument &m_doc;
     const PictureSink &m_pictures;
+    const QString m_pictureText;
     QString m_out;
     QList<OpenList> m_lists;
 };
 
 } // namespace
 
-QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures)
+QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures, const QString &pictureText)
 {
-    return Writer(doc, pictures).run();
+    return Writer(doc, pictures, pictureText).run();
 }
 
 } // namespace lumora::exporting

@@ -21,7 +21,7 @@ namespace lumora::exporting {
 QString escapeHtml(QStringView text);
 
 // The address as a link target when it is a web or mail address ("www." gets
-// "http://"), else an empty string.
+// "http://"), percent-encoded, else an empty string.
 QString safeLinkTarget(const QString &address);
 
 struct LessonPicture {
@@ -32,6 +32,7 @@ struct LessonPicture {
 // Stores a picture; returns its address relative to the page, or "" to leave it out.
 using PictureSink = std::function<QString(const LessonPicture &picture)>;
 
-QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures);
+// pictureText: the text alternative of the lesson's pictures.
+QString lessonHtml(const QTextDocument &doc, const PictureSink &pictures, const QString &pictureText);
 
 } // namespace lumora::exporting

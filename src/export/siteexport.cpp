@@ -6,6 +6,7 @@
 #include "export/scormmanifest.h"
 #include "export/siteoutput.h"
 #include "export/sitenames.h"
+#include "platform/accesskeys.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "rtf/rtfreader.h"
@@ -29,6 +30,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <memory>
 
@@ -37,6 +39,9 @@ namespace lumora::exporting {
 namespace {
 
 using course::NodeState;
+
+// Courses with more screens than this get a table of contents that opens chapter by chapter.
+constexpr int ChapterTocAbove = 300;
 
 // Files a browser shows as they are; other pictures Qt can read are converted to PNG.
 bool browserPicture(const QString &extension)
@@ -86,7 +91,8 @@ Texts readTexts(const QString &courseFolder, const QString &programFolder)
 {
     bool show = true;
     const auto text = [&](const TextKey &entry) {
-        return config::lookup(courseFolder, programFolder, entry.name(), entry.defaultValue(), show);
+        return accesskeys::withoutAccessKey(
+            config::lookup(courseFolder, programFolder, entry.name(), entry.defaultValue(), show));
     };
     Texts t;
     t.back = text(keys::BackButtonCaption);
@@ -104,7 +110,10 @@ Texts readTexts(const QString &courseFolder, const QString &programFolder)
     t.results = text(keys::ExportSearchResults);
     t.needsScript = text(keys::ExportSearchScript);
     bool ok = false;
-    const int colour = text(keys::ColorTitle).trimmed().toInt(&ok);
+    const int colour =
+        config::lookup(courseFolder, programFolder, keys::ColorTitle.name(), keys::ColorTitle.defaultValue(), show)
+            .trimmed()
+            .toInt(&ok);
     if (ok) {
         // A Windows colour value 0x00BBGGRR.
         const auto v = quint32(colour);
@@ -144,13 +153,33 @@ struct Course {
     QList<int> pages;                 // indices into the site's pages, in course order
     Texts texts;
     course::CourseFiles found;
+    QString launcher; // the course's SCO in a package ("scorm.html")
 };
 
+// The course's top content file; its backup when only the backup exists, as the
+// player restores it on opening the course.
 QString topContentFile(const QString &courseFolder, const QString &programFolder)
 {
     bool show = false;
-    return config::lookup(courseFolder, programFolder, keys::DefaultContent.name(), keys::DefaultContent.defaultValue(),
-                          show);
+    const QString top = config::lookup(courseFolder, programFolder, keys::DefaultContent.name(),
+                                       keys::DefaultContent.defaultValue(), show);
+    if (paths::fileExists(paths::join(courseFolder, top)))
+        return top;
+    const QString backup = course::backupName(top);
+    return paths::fileExists(paths::join(courseFolder, backup)) ? backup : top;
+}
+
+// A caption as the player shows it.
+QString shown(const QString &caption)
+{
+    return accesskeys::withoutAccessKey(caption);
+}
+
+// A site file name as a link address: letters outside ASCII and characters with a
+// meaning in addresses percent-encoded, "/" kept between folders.
+QString address(const QString &name)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(name, "/-._~"));
 }
 
 class Exporter {
@@ -168,14 +197,21 @@ public:
         m_names.reserve(QStringLiteral("lumora.js"));
         m_names.reserve(QStringLiteral("scorm.html"));
         m_names.reserve(QStringLiteral("imsmanifest.xml"));
-        for (const auto &schema : scormSchemas())
-            m_names.reserve(schema.first);
+        m_names.reserve(QStringLiteral("favicon.svg"));
+        for (const ScormEdition edition : {ScormEdition::Scorm12, ScormEdition::Scorm2004}) {
+            for (const auto &schema : scormSchemas(edition))
+                m_names.reserve(schema.first);
+        }
+        for (auto &course : m_courses)
+            course->launcher = m_courses.size() == 1
+                ? QStringLiteral("scorm.html")
+                : m_names.unique(QString(), course->pagePrefix + QStringLiteral("scorm"), QStringLiteral("html"));
         for (int c = 0; c < int(m_courses.size()); ++c)
             walk(c);
         if (m_pages.isEmpty())
             return fail(QStringLiteral("no screen of the course could be read"));
 
-        m_output = m_request.format == Format::Scorm ? zipOutput(m_request.target) : folderOutput(m_request.target);
+        m_output = m_request.format == Format::Web ? folderOutput(m_request.target) : zipOutput(m_request.target);
         if (!m_output->error().isEmpty())
             return fail(m_output->error());
         for (int p = 0; p < m_pages.size(); ++p) {
@@ -191,7 +227,7 @@ public:
         }
         if (!writeCommon())
             return m_result;
-        if (m_request.format == Format::Scorm && !writeScorm())
+        if (m_request.format != Format::Web && !writeScorm())
             return m_result;
         if (!m_output->finish())
             return fail(m_output->error());
@@ -310,7 +346,7 @@ private:
             page.course = c;
             page.visit = node.visit;
             page.node = i;
-            page.captionPath = t.captionPath(i);
+            page.captionPath = shown(t.captionPath(i));
             page.name = m_names.unique(QString(), course.pagePrefix + QFileInfo(visit.path).completeBaseName(),
                                        QStringLiteral("html"));
             course.pageOfVisit[node.visit] = int(m_pages.size());
@@ -413,12 +449,12 @@ private:
     {
         const course::CourseNode &n = course.tree.node(node);
         const Texts &t = course.texts;
-        const QString caption = n.caption;
+        const QString caption = shown(n.caption);
         if (n.state != NodeState::Item) {
             const int target = pageOf(course, node);
             if (target >= 0)
                 return QStringLiteral("<a href=\"%1\">%2</a>")
-                    .arg(escapeHtml(m_pages.at(target).name), escapeHtml(caption));
+                    .arg(escapeHtml(address(m_pages.at(target).name)), escapeHtml(caption));
             if (n.state == NodeState::Outside || n.state == NodeState::Expanded)
                 return missingText(course, caption, t.outside);
             return missingText(course, caption, t.missing);
@@ -427,7 +463,7 @@ private:
         const QString fileName =
             kind == course::ItemKind::Picture ? n.reference : course::splitTarget(n.reference).fileName;
         if (kind == course::ItemKind::Shell && isAddress(fileName))
-            return QStringLiteral("<a href=\"%1\" class=\"external\">%2</a>")
+            return QStringLiteral("<a href=\"%1\" class=\"external\" target=\"_blank\" rel=\"noopener\">%2</a>")
                 .arg(escapeHtml(safeLinkTarget(fileName)), escapeHtml(caption));
         if (!course::staysInsideCourse(fileName)) {
             problem(course, node, QStringLiteral("leaves the course folder: not exported"));
@@ -452,14 +488,15 @@ private:
             problem(course, node, QStringLiteral("cannot be read"));
             return missingText(course, caption, t.missing);
         }
-        return QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHtml(name), escapeHtml(caption));
+        return QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHtml(address(name)), escapeHtml(caption));
     }
 
     QString head(const QString &title, const QString &extraStyle) const
     {
         QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"sk\">\n<head>\n<meta charset=\"utf-8\">\n"
                                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                                     "<title>%1</title>\n<link rel=\"stylesheet\" href=\"style.css\">\n")
+                                     "<title>%1</title>\n<link rel=\"stylesheet\" href=\"style.css\">\n"
+                                     "<link rel=\"icon\" href=\"favicon.svg\" type=\"image/svg+xml\">\n")
                           .arg(escapeHtml(title));
         if (!extraStyle.isEmpty())
             out += QStringLiteral("<style>%1</style>\n").arg(extraStyle);
@@ -494,7 +531,7 @@ private:
         if (!picture.isEmpty() && insideCourse(course, picture)) {
             const QString name = asset(course, picture, reference, page);
             if (!name.isEmpty())
-                out += QStringLiteral("body{background-image:url(\"%1\")}").arg(name);
+                out += QStringLiteral("body{background-image:url(\"%1\")}").arg(address(name));
         }
         return out;
     }
@@ -505,7 +542,15 @@ private:
     {
         const QString formatted = course.found.existingFile(
             paths::join(QFileInfo(contentPath).path(), course::formattedTextName(QFileInfo(contentPath).fileName())));
-        if (!formatted.isEmpty()) {
+        if (!formatted.isEmpty() && !insideCourse(course, formatted)) {
+            // A formatted text linked from outside the course: neither shown nor indexed,
+            // reported once however many screens it belongs to.
+            if (!m_outsideTexts.contains(formatted))
+                m_result.problems.append(
+                    QStringLiteral("%1: %2: the formatted text leaves the course folder: not exported")
+                        .arg(course.name, QDir(course.folder).relativeFilePath(formatted)));
+            m_outsideTexts.insert(formatted);
+        } else if (!formatted.isEmpty()) {
             QFile in(formatted);
             QByteArray bytes;
             const QFileInfo info(formatted);
@@ -518,14 +563,22 @@ private:
                 plain = doc.toPlainText();
                 int pictures = 0;
                 const QString stem = QFileInfo(page.name).completeBaseName();
-                return lessonHtml(doc, [&](const LessonPicture &picture) {
-                    const QString name = m_names.unique(course.filesFolder + QStringLiteral("lekcie/"),
-                                                        stem + u'-' + QString::number(++pictures), picture.extension);
-                    if (!put(name, picture.bytes, false))
-                        return QString();
-                    page.assets.append(name);
-                    return name;
-                });
+                // The pictures' text alternative: the screen's caption, else the lesson file's name.
+                QString pictureText = shown(course.tree.node(page.node).caption).trimmed();
+                if (pictureText.isEmpty())
+                    pictureText = QFileInfo(formatted).fileName();
+                return lessonHtml(
+                    doc,
+                    [&](const LessonPicture &picture) {
+                        const QString name =
+                            m_names.unique(course.filesFolder + QStringLiteral("lekcie/"),
+                                           stem + u'-' + QString::number(++pictures), picture.extension);
+                        if (!put(name, picture.bytes, false))
+                            return QString();
+                        page.assets.append(name);
+                        return name;
+                    },
+                    pictureText);
             }
         }
         plain = file.paragraphs.join(u'\n');
@@ -560,9 +613,11 @@ private:
         QString links;
         for (const QString &link : course::walkStoredLines(file.storedLines).links) {
             const QString target = safeLinkTarget(link);
-            links += target.isEmpty() ? QStringLiteral("<li>%1</li>\n").arg(escapeHtml(link))
-                                      : QStringLiteral("<li><a href=\"%1\" class=\"external\">%2</a></li>\n")
-                                            .arg(escapeHtml(target), escapeHtml(link));
+            links += target.isEmpty()
+                ? QStringLiteral("<li>%1</li>\n").arg(escapeHtml(link))
+                : QStringLiteral(
+                      "<li><a href=\"%1\" class=\"external\" target=\"_blank\" rel=\"noopener\">%2</a></li>\n")
+                      .arg(escapeHtml(target), escapeHtml(link));
         }
 
         // Neighbours in course order and the screen above.
@@ -580,14 +635,14 @@ private:
                     .arg(escapeHtml(page.name), escapeHtml(m_programMode ? siteTitle() : course.name));
         html += searchForm(texts) + QStringLiteral("</header>\n<nav class=\"steps\">\n");
         html += up >= 0 ? QStringLiteral("<a rel=\"up\" href=\"%1\">%2</a>\n")
-                              .arg(escapeHtml(m_pages.at(up).name), escapeHtml(texts.back))
+                              .arg(escapeHtml(address(m_pages.at(up).name)), escapeHtml(texts.back))
                         : QStringLiteral("<a rel=\"up\" href=\"index.html\">%1</a>\n").arg(escapeHtml(texts.back));
         if (previous >= 0)
             html += QStringLiteral("<a rel=\"prev\" href=\"%1\">« %2</a>\n")
-                        .arg(escapeHtml(m_pages.at(previous).name), escapeHtml(texts.previous));
+                        .arg(escapeHtml(address(m_pages.at(previous).name)), escapeHtml(texts.previous));
         if (next >= 0)
             html += QStringLiteral("<a rel=\"next\" href=\"%1\">%2 »</a>\n")
-                        .arg(escapeHtml(m_pages.at(next).name), escapeHtml(texts.next));
+                        .arg(escapeHtml(address(m_pages.at(next).name)), escapeHtml(texts.next));
         html += QStringLiteral("</nav>\n<main>\n<h1>%1</h1>\n").arg(escapeHtml(page.captionPath));
         if (!lessonText.isEmpty())
             html += QStringLiteral("<div class=\"lesson\">\n") + lessonText + QStringLiteral("</div>\n");
@@ -602,48 +657,46 @@ private:
 
         // The search index entry: the caption and the texts, folded.
         QJsonObject entry;
-        entry.insert(QStringLiteral("u"), page.name);
+        entry.insert(QStringLiteral("u"), address(page.name));
         entry.insert(QStringLiteral("t"), page.captionPath);
-        entry.insert(QStringLiteral("c"), textfold::fold(t.node(page.node).caption));
+        entry.insert(QStringLiteral("c"), textfold::fold(shown(t.node(page.node).caption)));
         entry.insert(QStringLiteral("b"), textfold::fold(plain));
+        entry.insert(QStringLiteral("x"), plain.simplified()); // for the text around a match
         m_index.append(entry);
         return true;
     }
 
-    // The table of contents of one course: its tree, screens and items as the pages link them.
+    // The table of contents of one course below its top screen: its tree, screens and
+    // items as the pages link them. A course of more than a few hundred screens opens
+    // chapter by chapter (each screen with listed items below it folds them away).
     QString contents(Course &course)
     {
-        const course::CourseTree &t = course.tree;
+        Page scratch; // items listed here are on their pages already
+        const bool chapters = course.pages.size() > ChapterTocAbove;
+        const QString below = contentsBelow(course, 0, chapters, scratch);
+        return below.isEmpty() ? QString() : QStringLiteral("\n<ul>\n") + below + QStringLiteral("</ul>\n");
+    }
+
+    QString contentsBelow(Course &course, int node, bool chapters, Page &scratch)
+    {
         QString out;
-        int depth = 0;      // the depth of the last item listed; the root's item is open
-        int skipBelow = -1; // an invisible button's depth: its subtree is not listed
-        Page scratch;       // items listed here are on their pages already
-        for (int i = 1; i < t.size(); ++i) {
-            const course::CourseNode &n = t.node(i);
-            if (skipBelow >= 0 && n.depth > skipBelow)
-                continue;
-            skipBelow = -1;
-            if (n.caption.isEmpty()) {
-                skipBelow = n.depth;
-                continue;
-            }
-            if (n.depth > depth) {
-                out += QStringLiteral("\n<ul>\n");
-                depth = n.depth;
-            } else {
-                out += QStringLiteral("</li>\n");
-                for (; depth > n.depth; --depth)
-                    out += QStringLiteral("</ul>\n</li>\n");
-            }
-            out += QStringLiteral("<li>") + tocItem(course, i, scratch);
+        for (const int child : course.children.at(node)) {
+            const course::CourseNode &n = course.tree.node(child);
+            if (n.caption.isEmpty())
+                continue; // an invisible button: its subtree is not listed either
+            const QString item = tocItem(course, child, scratch);
             if (!m_result.error.isEmpty())
                 return QString();
-        }
-        if (depth > 0) {
-            out += QStringLiteral("</li>\n");
-            for (; depth > 1; --depth)
-                out += QStringLiteral("</ul>\n</li>\n");
-            out += QStringLiteral("</ul>\n");
+            const QString below = contentsBelow(course, child, chapters, scratch);
+            if (below.isEmpty())
+                out += QStringLiteral("<li>") + item + QStringLiteral("</li>\n");
+            else if (chapters)
+                out +=
+                    QStringLiteral("<li><details><summary>%1</summary>\n<ul>\n<li>").arg(escapeHtml(shown(n.caption)))
+                    + item + QStringLiteral("</li>\n") + below + QStringLiteral("</ul>\n</details></li>\n");
+            else
+                out += QStringLiteral("<li>") + item + QStringLiteral("\n<ul>\n") + below
+                    + QStringLiteral("</ul>\n</li>\n");
         }
         return out;
     }
@@ -661,10 +714,29 @@ private:
         const int target = pageOf(course, node);
         if (target >= 0)
             return QStringLiteral("<a href=\"%1\">%2</a>")
-                .arg(escapeHtml(m_pages.at(target).name), escapeHtml(n.caption));
-        return missingText(course, n.caption,
+                .arg(escapeHtml(address(m_pages.at(target).name)), escapeHtml(shown(n.caption)));
+        return missingText(course, shown(n.caption),
                            n.state == NodeState::Outside || n.state == NodeState::Expanded ? course.texts.outside
                                                                                            : course.texts.missing);
+    }
+
+    // The course's list of screens: its top screen, then its contents.
+    QString courseList(Course &course)
+    {
+        const int top = course.pages.isEmpty() ? -1 : course.pages.first();
+        QString out = QStringLiteral("<ul>\n<li>");
+        out += top >= 0 ? QStringLiteral("<a href=\"%1\">%2</a>")
+                              .arg(escapeHtml(address(m_pages.at(top).name)), escapeHtml(course.name))
+                        : escapeHtml(course.name);
+        out += contents(course);
+        return out + QStringLiteral("</li>\n</ul>\n");
+    }
+
+    // The label of a course's table of contents: "Obsah", and the course's name when
+    // several courses are listed on one page.
+    QString contentsLabel(const Course &course) const
+    {
+        return m_programMode ? course.texts.contents + QStringLiteral(": ") + course.name : course.texts.contents;
     }
 
     bool writeCommon()
@@ -677,16 +749,13 @@ private:
                 body += QStringLiteral("<section class=\"course\">\n<h2>%1</h2>\n").arg(escapeHtml(course->name));
             if (top >= 0)
                 body += QStringLiteral("<p class=\"start\"><a href=\"%1\">%2</a></p>\n")
-                            .arg(escapeHtml(m_pages.at(top).name), escapeHtml(course->texts.start));
-            body += QStringLiteral("<nav class=\"contents\" aria-label=\"%1\">\n<ul>\n<li>")
-                        .arg(escapeHtml(course->texts.contents));
-            body += top >= 0 ? QStringLiteral("<a href=\"%1\">%2</a>")
-                                   .arg(escapeHtml(m_pages.at(top).name), escapeHtml(course->name))
-                             : escapeHtml(course->name);
-            body += contents(*course);
+                            .arg(escapeHtml(address(m_pages.at(top).name)), escapeHtml(course->texts.start));
+            body +=
+                QStringLiteral("<nav class=\"contents\" aria-label=\"%1\">\n").arg(escapeHtml(contentsLabel(*course)));
+            body += courseList(*course);
             if (!m_result.error.isEmpty())
                 return false;
-            body += QStringLiteral("</li>\n</ul>\n</nav>\n");
+            body += QStringLiteral("</nav>\n");
             if (m_programMode)
                 body += QStringLiteral("</section>\n");
         }
@@ -715,98 +784,99 @@ private:
         if (!put(QStringLiteral("search-index.js"), QByteArray("window.lumoraIndex = ") + json + ";\n", true))
             return false;
         return put(QStringLiteral("style.css"), resourceBytes(QStringLiteral("style.css")), true)
-            && put(QStringLiteral("lumora.js"), resourceBytes(QStringLiteral("lumora.js")), true);
+            && put(QStringLiteral("lumora.js"), resourceBytes(QStringLiteral("lumora.js")), true)
+            && put(QStringLiteral("favicon.svg"), resourceBytes(QStringLiteral("favicon.svg")), true);
+    }
+
+    // A course's launcher, the page an LMS launches for it: the course's table of
+    // contents as a side list the learner opens, the screens in a frame, and the
+    // course's page list for the script that talks to the LMS.
+    bool writeLauncher(Course &course)
+    {
+        QJsonArray pages;
+        for (const int p : course.pages)
+            pages.append(address(m_pages.at(p).name));
+        QJsonObject data;
+        data.insert(QStringLiteral("version"),
+                    m_request.format == Format::Scorm2004 ? QStringLiteral("2004") : QStringLiteral("1.2"));
+        data.insert(QStringLiteral("pages"), pages);
+        QString html = head(course.name, QString());
+        // Links of the side list open in the frame.
+        html.insert(html.lastIndexOf(QStringLiteral("</head>")), QStringLiteral("<base target=\"screen\">\n"));
+        // Without scripts the course opens as a site.
+        html += QStringLiteral("<body class=\"launcher\">\n<noscript><p><a href=\"index.html\" "
+                               "target=\"_self\">%1</a></p></noscript>\n<div class=\"bar\"><button type=\"button\" "
+                               "id=\"toc-toggle\" aria-expanded=\"false\" aria-controls=\"toc\">%2</button></div>\n"
+                               "<div class=\"frames\">\n<nav id=\"toc\" aria-label=\"%3\" hidden>\n")
+                    .arg(escapeHtml(course.name), escapeHtml(course.texts.contents),
+                         escapeHtml(course.texts.contents + QStringLiteral(": ") + course.name));
+        html += courseList(course);
+        if (!m_result.error.isEmpty())
+            return false;
+        html += QStringLiteral("</nav>\n<iframe id=\"screen\" name=\"screen\" title=\"%1\"></iframe>\n</div>\n")
+                    .arg(escapeHtml(course.name));
+        html += QStringLiteral("<script>window.lumoraCourse = ")
+            + QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact))
+            + QStringLiteral(";</script>\n<script src=\"lumora.js\"></script>\n</body>\n</html>\n");
+        return put(course.launcher, html.toUtf8(), true);
     }
 
     bool writeScorm()
     {
-        // The launcher: the page list in course order, then the script that runs it.
-        QJsonArray pages;
-        for (const Page &page : m_pages)
-            pages.append(page.name);
-        QString launcher = head(siteTitle(),
-                                QStringLiteral("html,body{height:100%;margin:0;padding:0;background:#fff}"
-                                               "iframe{border:0;width:100%;height:100%;display:block}"));
-        // The frame gets its screen from the script (the one the LMS asks for, the one
-        // the learner left, or the first); without scripts the course opens as a site.
-        launcher +=
-            QStringLiteral("<body class=\"launcher\">\n<noscript><p><a href=\"index.html\">%1</a></p></noscript>\n"
-                           "<iframe id=\"screen\" title=\"%1\"></iframe>\n")
-                .arg(escapeHtml(siteTitle()));
-        launcher += QStringLiteral("<script>window.lumoraPages = ")
-            + QString::fromUtf8(QJsonDocument(pages).toJson(QJsonDocument::Compact))
-            + QStringLiteral(";</script>\n<script src=\"lumora.js\"></script>\n</body>\n</html>\n");
-        if (!put(QStringLiteral("scorm.html"), launcher.toUtf8(), true))
-            return false;
-
+        const ScormEdition edition =
+            m_request.format == Format::Scorm2004 ? ScormEdition::Scorm2004 : ScormEdition::Scorm12;
+        const auto schemas = scormSchemas(edition);
         Manifest manifest;
+        manifest.edition = edition;
         manifest.title = siteTitle();
         manifest.identifier =
             QStringLiteral("LUMORA-")
             + QString::fromLatin1(
                 QCryptographicHash::hash(siteTitle().toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
-        manifest.launcher = QStringLiteral("LAUNCHER");
-        ManifestResource main;
-        main.identifier = manifest.launcher;
-        main.href = QStringLiteral("scorm.html");
-        main.launchable = true;
-        QSet<QString> byPages;
-        for (const Page &page : m_pages) {
-            byPages.insert(page.name);
-            for (const QString &a : page.assets)
-                byPages.insert(a);
-        }
-        main.files.append(QStringLiteral("scorm.html"));
-        for (const QString &name : m_result.written) {
-            if (!byPages.contains(name) && name != QLatin1String("scorm.html"))
-                main.files.append(name);
-        }
-        for (const auto &schema : scormSchemas())
-            main.files.append(schema.first);
-        for (int p = 0; p < m_pages.size(); ++p) {
+        // One SCO a course: its launcher, its pages and the files they use; the files
+        // every course shares form one asset resource.
+        QSet<QString> ofCourses;
+        for (int c = 0; c < int(m_courses.size()); ++c) {
+            Course &course = *m_courses[c];
+            if (course.pages.isEmpty())
+                continue;
+            if (!writeLauncher(course))
+                return false;
             ManifestResource r;
-            r.identifier = QStringLiteral("SCREEN-%1").arg(p + 1);
-            r.href = m_pages.at(p).name;
-            r.files = QStringList{r.href} + m_pages.at(p).assets;
-            main.dependencies.append(r.identifier);
+            r.identifier = QStringLiteral("COURSE-%1").arg(c + 1);
+            r.href = course.launcher;
+            r.sco = true;
+            r.files.append(course.launcher);
+            for (const int p : course.pages) {
+                r.files.append(m_pages.at(p).name);
+                for (const QString &a : m_pages.at(p).assets) {
+                    if (!r.files.contains(a))
+                        r.files.append(a);
+                }
+            }
+            for (const QString &file : std::as_const(r.files))
+                ofCourses.insert(file);
+            r.dependencies.append(QStringLiteral("SHARED"));
+            manifest.items.append({course.name, r.identifier});
             manifest.resources.append(r);
         }
-        manifest.resources.prepend(main);
-
-        // Items: the screens of each course's tree, each place where the course names one.
-        for (auto &course : m_courses) {
-            const course::CourseTree &t = course->tree;
-            QList<int> itemOfNode(t.size(), -1);
-            for (int i = 0; i < t.size(); ++i) {
-                const course::CourseNode &n = t.node(i);
-                if (n.state != NodeState::Expanded || pageOf(*course, i) < 0)
-                    continue;
-                ManifestItem item;
-                item.title = i == 0 ? course->name : n.caption;
-                if (item.title.trimmed().isEmpty())
-                    item.title = m_pages.at(pageOf(*course, i)).name;
-                item.page = m_pages.at(pageOf(*course, i)).name;
-                const int index = int(manifest.items.size());
-                manifest.items.append(item);
-                itemOfNode[i] = index;
-                int parent = n.parent;
-                while (parent >= 0 && itemOfNode[parent] < 0)
-                    parent = t.node(parent).parent;
-                if (parent >= 0)
-                    manifest.items[itemOfNode[parent]].children.append(index);
-                else
-                    manifest.roots.append(index);
-            }
+        ManifestResource shared;
+        shared.identifier = QStringLiteral("SHARED");
+        for (const QString &name : std::as_const(m_result.written)) {
+            if (!ofCourses.contains(name))
+                shared.files.append(name);
         }
+        for (const auto &schema : schemas)
+            shared.files.append(schema.first);
+        manifest.resources.append(shared);
         if (!put(QStringLiteral("imsmanifest.xml"), manifestXml(manifest), true))
             return false;
-        for (const auto &schema : scormSchemas()) {
+        for (const auto &schema : schemas) {
             if (!put(schema.first, schema.second, true))
                 return false;
         }
         return true;
     }
-
     const ExportRequest &m_request;
     ExportResult m_result;
     std::vector<std::unique_ptr<Course>> m_courses;
@@ -814,6 +884,7 @@ private:
     QHash<QString, int> m_pageByPath;
     QHash<QString, QString> m_assets;      // real path -> site name ("" when it cannot be read)
     QHash<QString, QString> m_realFolders; // folder -> its real path
+    QSet<QString> m_outsideTexts;          // formatted texts found outside, reported
     SiteNames m_names;
     QJsonArray m_index;
     std::unique_ptr<SiteOutput> m_output;

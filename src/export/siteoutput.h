@@ -14,11 +14,16 @@ public:
     // Writes one file; name is relative, with "/" between folders. compressible: worth
     // compressing in an archive (text, not pictures).
     virtual bool write(const QString &name, const QByteArray &bytes, bool compressible) = 0;
-    // Completes the output; an archive is put in place only now.
+    // Completes the output: an archive is put in place only now; a folder loses the
+    // files an earlier export wrote there and this one did not.
     virtual bool finish() = 0;
     // Why the last call failed.
     virtual QString error() const = 0;
 };
+
+// The list of the files an export wrote into its folder, kept in the folder so that
+// the next export there can remove the pages it no longer writes.
+inline constexpr char SiteFileList[] = ".lumora-files";
 
 std::unique_ptr<SiteOutput> folderOutput(const QString &folder);
 std::unique_ptr<SiteOutput> zipOutput(const QString &file);

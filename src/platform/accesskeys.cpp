@@ -28,4 +28,19 @@ QString withAccessKey(const QString &caption, const QString &builtIn)
     return out;
 }
 
+QString withoutAccessKey(const QString &caption)
+{
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&') {
+            if (i + 1 >= caption.size())
+                break; // a marker with no letter after it
+            ++i;       // the letter it marks, or the second "&" of "&&"
+        }
+        out += caption.at(i);
+    }
+    return out;
+}
+
 } // namespace lumora::accesskeys

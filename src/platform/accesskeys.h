@@ -10,4 +10,7 @@ namespace lumora::accesskeys {
 // holds "&", or lacks the letter, is returned unchanged.
 QString withAccessKey(const QString &caption, const QString &builtIn);
 
+// The caption as it is shown: each access-key marker "&" removed, "&&" as one "&".
+QString withoutAccessKey(const QString &caption);
+
 } // namespace lumora::accesskeys

@@ -161,6 +161,7 @@ std::vector<Named> namedWords()
         {"cellx", {Word::CellRight}},
         {"intbl", {Word::InTable}},
         {"trgaph", {Word::RowGap}},
+        {"trhdr", {Word::RowHeader}},
         {"clbrdrt", {Word::RowBorderSide}},
         {"clbrdrl", {Word::RowBorderSide}},
         {"clbrdrb", {Word::RowBorderSide}},

@@ -109,6 +109,7 @@ enum class Word : unsigned char {
     RowBorderSide,
     BorderStyle,
     NoBorder,
+    RowHeader,
     // breaks
     Par,
     Line,

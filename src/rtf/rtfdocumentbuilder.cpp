@@ -311,6 +311,7 @@ void DocumentBuilder::startTable()
     }
     if (widths.size() == columns)
         format.setColumnWidthConstraints(widths);
+    format.setHeaderRowCount(row.header ? 1 : 0);
     m_table = m_cursor.insertTable(1, columns, format);
     m_row = 0;
     m_column = 0;
@@ -323,6 +324,12 @@ void DocumentBuilder::nextRow()
 {
     m_table->appendRows(1);
     ++m_row;
+    // Header rows are the table's first rows, each marked as one.
+    QTextTableFormat format = m_table->format();
+    if (m_rowDefinition && m_rowDefinition->header && format.headerRowCount() == m_row) {
+        format.setHeaderRowCount(m_row + 1);
+        m_table->setFormat(format);
+    }
     m_column = 0;
     m_rowDone = false;
     m_cellDone = false;

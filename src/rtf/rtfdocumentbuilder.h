@@ -71,6 +71,7 @@ public:
         std::vector<int> rights; // the right edges of the cells, in twips
         bool bordered = false;   // whether the cells have visible borders
         int gapTwips = -1;       // the room between a cell's edge and its text; -1 if not given
+        bool header = false;     // a header row (repeated atop each page of the table)
     };
     void rowDefinition(const RowDefinition &row) { m_rowDefinition = &row; }
     void cellEnd(const ParaState &para, const CharState &chr);

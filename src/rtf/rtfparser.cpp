@@ -776,6 +776,7 @@ void Parser::tableRowWord(const Token &t, Word word)
         m_rowBorderSide = false;
         break;
     case Word::RowGap: m_row.gapTwips = qBound(0, t.param, MaxCellGapTwips); break;
+    case Word::RowHeader: m_row.header = true; break;
     case Word::RowBorderSide: m_rowBorderSide = true; break;
     case Word::BorderStyle:
         // A border style counts for the row only right after one of its border sides

@@ -1,13 +1,14 @@
 // lumora-export on golden courses (each case folder: input/ the course, expected/ the
-// report, the exit status, the list of the site's files and the pages to compare), then
-// courses too large to keep as files, the package's zip, and the command line.
+// report, the exit status, the list of the site's files and the pages to compare), each
+// also as both packages read as an LMS reads them (unzip, zipinfo, imsmanifest.xml);
+// then courses too large to keep as files, re-export into a site, and the command line.
 #include "golden.h"
 #include "programfolders.h"
 #include "programrun.h"
 #include "specialfiles.h"
 #include "export/exportcommand.h"
 #include "export/siteexport.h"
-#include "export/zipwriter.h"
+#include "export/siteoutput.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 using namespace lumora;
 
@@ -55,6 +57,71 @@ QStringList zipNames(const QString &zip)
     names.sort();
     return names;
 }
+
+// What an LMS reads of a package: the items of its organisation, each with the launch
+// page of the SCO it names, and every file its resources list. Any fault found (an
+// item with launch parameters, one naming no SCO, a file listed twice) is a row of
+// faults.
+struct PackageView {
+    QStringList launches; // one per item: the SCO's href
+    QStringList files;    // sorted
+    QStringList faults;
+};
+
+PackageView readManifest(const QByteArray &xml)
+{
+    PackageView view;
+    QHash<QString, QString> scoHref; // identifier -> href of each SCO resource
+    QStringList refs;
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes a = reader.attributes();
+        const QStringView name = reader.name();
+        if (name == u"item") {
+            refs.append(a.value(QStringLiteral("identifierref")).toString());
+            if (a.hasAttribute(QStringLiteral("parameters")))
+                view.faults.append(QStringLiteral("an item carries launch parameters"));
+        } else if (name == u"resource") {
+            const QString type =
+                a.value(QStringLiteral("http://www.adlnet.org/xsd/adlcp_rootv1p2"), QStringLiteral("scormtype"))
+                    .toString()
+                + a.value(QStringLiteral("http://www.adlnet.org/xsd/adlcp_v1p3"), QStringLiteral("scormType"))
+                      .toString();
+            if (type == u"sco")
+                scoHref.insert(a.value(QStringLiteral("identifier")).toString(),
+                               a.value(QStringLiteral("href")).toString());
+        } else if (name == u"file") {
+            const QString href = a.value(QStringLiteral("href")).toString();
+            if (view.files.contains(href))
+                view.faults.append(QStringLiteral("listed twice: ") + href);
+            view.files.append(href);
+        }
+    }
+    if (reader.hasError())
+        view.faults.append(reader.errorString());
+    for (const QString &ref : refs) {
+        if (!scoHref.contains(ref))
+            view.faults.append(QStringLiteral("an item names no SCO: ") + ref);
+        view.launches.append(scoHref.value(ref));
+    }
+    view.files.sort();
+    return view;
+}
+
+// The storage method of each entry as zipinfo shows it ("defX", "stor"), by name.
+QHash<QString, QString> zipMethods(const QString &zip)
+{
+    QHash<QString, QString> out;
+    const QString listing = testing::runProgram(QStringLiteral("zipinfo"), {QStringLiteral("-l"), zip}).out;
+    for (const QString &line : listing.split(u'\n')) {
+        const QStringList fields = line.simplified().split(u' ');
+        if (fields.size() >= 10 && fields.at(0).startsWith(u'-'))
+            out.insert(fields.mid(9).join(u' '), fields.at(6));
+    }
+    return out;
+}
 } // namespace
 
 class TestExport : public QObject {
@@ -92,14 +159,48 @@ private slots:
         for (const QString &file : written)
             QVERIFY2(!testing::fileBytes(site + u'/' + file).contains("Tajomstvo"), qPrintable(file));
 
-        const QString zip = out.filePath(QStringLiteral("course.zip"));
-        QCOMPARE(exportCourse({QStringLiteral("--scorm"), input, zip}).status, run.status);
-        QStringList packaged = written;
-        packaged << QStringLiteral("imsmanifest.xml") << QStringLiteral("scorm.html")
-                 << QStringLiteral("imscp_rootv1p1p2.xsd") << QStringLiteral("adlcp_rootv1p2.xsd")
-                 << QStringLiteral("imsmd_rootv1p2p1.xsd") << QStringLiteral("ims_xml.xsd");
-        packaged.sort();
-        QCOMPARE(zipNames(zip), packaged);
+        // Both packages: the site, the manifest, the launcher and the edition's schemas,
+        // each file listed by the manifest; one item, launching the course's SCO.
+        const QStringList site12{QStringLiteral("imscp_rootv1p1p2.xsd"), QStringLiteral("adlcp_rootv1p2.xsd"),
+                                 QStringLiteral("imsmd_rootv1p2p1.xsd"), QStringLiteral("ims_xml.xsd")};
+        const QStringList site2004{QStringLiteral("imscp_v1p1.xsd"), QStringLiteral("adlcp_v1p3.xsd"),
+                                   QStringLiteral("imsss_v1p0.xsd"), QStringLiteral("xml.xsd"),
+                                   QStringLiteral("XMLSchema.dtd")};
+        for (const QString &option : {QStringLiteral("--scorm"), QStringLiteral("--scorm2004")}) {
+            const QString zip = out.filePath(option.mid(2) + QStringLiteral(".zip"));
+            QCOMPARE(exportCourse({option, folder + QStringLiteral("/input"), zip}).status, run.status);
+            const QStringList names = zipNames(zip);
+            QStringList packaged = written;
+            packaged.removeOne(QLatin1String(exporting::SiteFileList)); // the folder's own list
+            packaged << QStringLiteral("imsmanifest.xml") << QStringLiteral("scorm.html");
+            for (const QString &schema : option == u"--scorm" ? site12 : site2004) {
+                QVERIFY2(names.contains(schema), qPrintable(schema));
+                packaged << schema;
+            }
+            for (const QString &name : names) {
+                if (name.endsWith(u".xsd") || name.endsWith(u".dtd"))
+                    packaged << name;
+            }
+            packaged.removeDuplicates();
+            packaged.sort();
+            QCOMPARE(names, packaged);
+            const PackageView view =
+                readManifest(testing::runProgram(QStringLiteral("unzip"),
+                                                 {QStringLiteral("-p"), zip, QStringLiteral("imsmanifest.xml")})
+                                 .out.toUtf8());
+            QVERIFY2(view.faults.isEmpty(), qPrintable(view.faults.join(u'\n')));
+            QCOMPARE(view.launches, QStringList{QStringLiteral("scorm.html")});
+            QStringList listed = names;
+            listed.removeOne(QStringLiteral("imsmanifest.xml"));
+            QCOMPARE(view.files, listed);
+            // Pages and text deflated, pictures stored as they are.
+            const QHash<QString, QString> methods = zipMethods(zip);
+            QCOMPARE(methods.size(), names.size());
+            for (auto it = methods.cbegin(); it != methods.cend(); ++it) {
+                const bool picture = it.key().endsWith(u".png") || it.key().endsWith(u".jpg");
+                QVERIFY2(it.value() == (picture ? u"stor" : u"defX"), qPrintable(it.key() + u' ' + it.value()));
+            }
+        }
     }
 
     // A package replaces only an earlier export's package: someone's document of that
@@ -159,33 +260,38 @@ private slots:
         QVERIFY(big.contains("<p>Koniec lekcie.</p>"));
         QVERIFY(
             testing::fileBytes(site + QStringLiteral("/k49.html")).contains("<a href=\"l49_99.html\">Lekcia 99</a>"));
+        // So many screens: the table of contents opens chapter by chapter.
+        QVERIFY(testing::fileBytes(site + QStringLiteral("/index.html"))
+                    .contains("<li><details><summary>Kapitola 49</summary>\n<ul>\n<li><a href=\"k49.html\">Kapitola "
+                              "49</a></li>\n"));
     }
 
-    // The zip writer against unzip: stored and deflated entries, empty files, UTF-8 names.
-    void zipArchive()
+    // Exporting into an earlier export's folder leaves none of its pages behind (listed
+    // or, from an export without a list, recognised by the site's script), and keeps
+    // the owner's own files.
+    void exportAgain()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("a.zip"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        exporting::ZipWriter zip(file);
-        const QByteArray text = QByteArray("Opakovaný text. ").repeated(1000);
-        QByteArray noise;
-        for (int i = 0; i < 5000; ++i)
-            noise += char((i * 7919) >> 3);
-        QVERIFY(zip.add(QStringLiteral("text.html"), text));
-        QVERIFY(zip.add(QStringLiteral("files/šum.bin"), noise));
-        QVERIFY(zip.add(QStringLiteral("prázdny.txt"), QByteArray()));
-        QVERIFY(zip.finish());
-        file.close();
-        QCOMPARE(
-            zipNames(path),
-            (QStringList{QStringLiteral("files/šum.bin"), QStringLiteral("prázdny.txt"), QStringLiteral("text.html")}));
-        QVERIFY(QFileInfo(path).size() < text.size()); // the text was compressed
-        QCOMPARE(testing::runProgram(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("text.html")})
-                     .out.toUtf8(),
-                 text);
-        QCOMPARE(exporting::crc32("123456789"), 0xCBF43926u);
+        const QString site = dir.filePath(QStringLiteral("web"));
+        QCOMPARE(exportCourse({QStringLiteral("--web"), casesFolder + QStringLiteral("/edges/input"), site}).status, 1);
+        QVERIFY(QFileInfo::exists(site + QStringLiteral("/kap-2.html")));
+        writeFile(site + QStringLiteral("/moje.txt"), "moje");
+        writeFile(site + QStringLiteral("/moja.html"), "<p>moja stránka</p>");
+        QCOMPARE(exportCourse({QStringLiteral("--web"), casesFolder + QStringLiteral("/lesson/input"), site}).status,
+                 0);
+        QStringList expected =
+            QString::fromUtf8(testing::fileBytes(casesFolder + QStringLiteral("/lesson/expected/files.txt")))
+                .split(u'\n', Qt::SkipEmptyParts);
+        expected << QStringLiteral("moje.txt") << QStringLiteral("moja.html");
+        expected.sort();
+        QCOMPARE(filesBelow(site), expected);
+        // An export made before the list was kept: its pages are found by their script.
+        QVERIFY(QFile::remove(site + QStringLiteral("/.lumora-files")));
+        writeFile(site + QStringLiteral("/stara.html"), "<html><script src=\"lumora.js\"></script></html>");
+        QCOMPARE(exportCourse({QStringLiteral("--web"), casesFolder + QStringLiteral("/lesson/input"), site}).status,
+                 0);
+        QVERIFY(!QFileInfo::exists(site + QStringLiteral("/stara.html")));
+        QVERIFY(QFileInfo::exists(site + QStringLiteral("/moja.html")));
     }
 
     void commandLine()

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,12 +60,17 @@ private slots:
                  QDir::toNativeSeparators(course + QStringLiteral("-web")));
         QSignalSpy finished(&window, &exporting::ExportWindow::finished);
 
+        // The SCORM 2004 choice: the target becomes a zip file, the package a 2004 one.
+        window.findChild<QRadioButton *>(QStringLiteral("scorm2004"))->click();
+        QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("target"))->text(),
+                 QDir::toNativeSeparators(course + QStringLiteral("-web.zip")));
         const QString zip = dir.filePath(QStringLiteral("kurz.zip"));
-        window.setTarget(zip, exporting::Format::Scorm);
+        window.setTarget(zip, exporting::Format::Scorm2004);
         QVERIFY(window.start());
         QVERIFY(finished.wait(120000));
         QCOMPARE(window.result().status, exporting::ExportResult::Status::Done);
         QCOMPARE(window.result().pages, 401);
+        QVERIFY(window.result().written.contains(QStringLiteral("imscp_v1p1.xsd")));
         QVERIFY(QFile::exists(zip));
         QCOMPARE(messages::hook::shown().last().title, messages::title(messages::Kind::Information));
 

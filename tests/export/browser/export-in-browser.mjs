@@ -1,6 +1,9 @@
-// The exported sample in real clients: the web site crawled in headless Chromium, the
-// SCORM package validated with xmllint, its manifest compared with its zip, and the
-// package run in Chromium under the SCORM 1.2 API of scorm-again.
+// The exported sample in real clients: the web site crawled in headless Chromium (and
+// on a phone's 375-px screen), both SCORM packages validated with xmllint, their
+// manifests compared with their zips, and each package launched as an LMS launches it
+// (lms-harness.mjs): under a strict SCORM 1.2 run-time of the test's own and under
+// scorm-again's Scorm12API and Scorm2004API, on the sample and on a generated course
+// of 17,000 screens.
 //
 //   node export-in-browser.mjs LUMORA_EXPORT SAMPLE_FOLDER
 import { execFileSync } from 'node:child_process';
@@ -10,13 +13,16 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
+import { launchAsLms } from './lms-harness.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [exporter, sample] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'lumora-export-'));
 const site = path.join(work, 'web');
 const zip = path.join(work, 'course.zip');
+const zip2004 = path.join(work, 'course2004.zip');
 const unpacked = path.join(work, 'package');
+const unpacked2004 = path.join(work, 'package2004');
 let failures = 0;
 
 function check(ok, what) {
@@ -33,31 +39,65 @@ function run(program, args) {
 // Both exports of the sample are clean.
 run(exporter, ['--web', sample, site]);
 run(exporter, ['--scorm', sample, zip]);
+run(exporter, ['--scorm2004', sample, zip2004]);
 
-// The package: its manifest validates against the schemas it carries, and lists
-// exactly the files of the zip.
-fs.mkdirSync(unpacked);
-run('unzip', ['-q', zip, '-d', unpacked]);
-const zipped = run('unzip', ['-Z1', zip]).split('\n').filter((name) => name && !name.endsWith('/'));
-const manifest = fs.readFileSync(path.join(unpacked, 'imsmanifest.xml'), 'utf8');
-const listed = new Set([...manifest.matchAll(/<file href="([^"]*)"\/>/g)].map((m) => m[1].replace(/&amp;/g, '&')));
-const inZip = new Set(zipped.filter((name) => name !== 'imsmanifest.xml'));
-check(listed.size === inZip.size && [...listed].every((name) => inZip.has(name)),
-  `manifest files == zip files (only in manifest: ${[...listed].filter((n) => !inZip.has(n))}; only in zip: ${[...inZip].filter((n) => !listed.has(n))})`);
-for (const schema of ['imscp_rootv1p1p2.xsd', 'adlcp_rootv1p2.xsd', 'imsmd_rootv1p2p1.xsd', 'ims_xml.xsd'])
-  check(zipped.includes(schema), `the package carries ${schema}`);
-// xmllint loads only the schema it is given: one that imports the three namespaces.
-fs.writeFileSync(path.join(unpacked, 'all-schemas.xsd'), `<?xml version="1.0"?>
+// The packages: each manifest validates against the schemas its package carries, and
+// lists exactly the files of the zip.
+function checkPackage(file, folder, namespaces, schemas) {
+  fs.mkdirSync(folder);
+  run('unzip', ['-q', file, '-d', folder]);
+  const zipped = run('unzip', ['-Z1', file]).split('\n').filter((name) => name && !name.endsWith('/'));
+  const manifest = fs.readFileSync(path.join(folder, 'imsmanifest.xml'), 'utf8');
+  const listed = new Set([...manifest.matchAll(/<file href="([^"]*)"\/>/g)].map((m) => m[1].replace(/&amp;/g, '&')));
+  const inZip = new Set(zipped.filter((name) => name !== 'imsmanifest.xml'));
+  check(listed.size === inZip.size && [...listed].every((name) => inZip.has(name)),
+    `${file}: manifest files == zip files (only in manifest: ${[...listed].filter((n) => !inZip.has(n))}; only in zip: ${[...inZip].filter((n) => !listed.has(n))})`);
+  for (const schema of schemas) check(zipped.includes(schema), `${file} carries ${schema}`);
+  // xmllint loads only the schema it is given: one that imports the namespaces used.
+  fs.writeFileSync(path.join(folder, 'all-schemas.xsd'), `<?xml version="1.0"?>
 <xsd:schema xmlns:xsd="http://www.w3.org/2001/XMLSchema" targetNamespace="urn:lumora:all" elementFormDefault="qualified">
-  <xsd:import namespace="http://www.imsproject.org/xsd/imscp_rootv1p1p2" schemaLocation="imscp_rootv1p1p2.xsd"/>
-  <xsd:import namespace="http://www.adlnet.org/xsd/adlcp_rootv1p2" schemaLocation="adlcp_rootv1p2.xsd"/>
-  <xsd:import namespace="http://www.imsglobal.org/xsd/imsmd_rootv1p2p1" schemaLocation="imsmd_rootv1p2p1.xsd"/>
+${Object.entries(namespaces).map(([ns, at]) => `  <xsd:import namespace="${ns}" schemaLocation="${at}"/>`).join('\n')}
 </xsd:schema>
 `);
-try {
-  run('xmllint', ['--noout', '--schema', path.join(unpacked, 'all-schemas.xsd'), path.join(unpacked, 'imsmanifest.xml')]);
-} catch (error) {
-  check(false, `imsmanifest.xml validates: ${error.stderr}`);
+  try {
+    run('xmllint', ['--noout', '--schema', path.join(folder, 'all-schemas.xsd'), path.join(folder, 'imsmanifest.xml')]);
+  } catch (error) {
+    check(false, `${file}: imsmanifest.xml validates: ${error.stderr}`);
+  }
+}
+checkPackage(zip, unpacked, {
+  'http://www.imsproject.org/xsd/imscp_rootv1p1p2': 'imscp_rootv1p1p2.xsd',
+  'http://www.adlnet.org/xsd/adlcp_rootv1p2': 'adlcp_rootv1p2.xsd',
+  'http://www.imsglobal.org/xsd/imsmd_rootv1p2p1': 'imsmd_rootv1p2p1.xsd',
+}, ['imscp_rootv1p1p2.xsd', 'adlcp_rootv1p2.xsd', 'imsmd_rootv1p2p1.xsd', 'ims_xml.xsd']);
+checkPackage(zip2004, unpacked2004, {
+  'http://www.imsglobal.org/xsd/imscp_v1p1': 'imscp_v1p1.xsd',
+  'http://www.adlnet.org/xsd/adlcp_v1p3': 'adlcp_v1p3.xsd',
+}, ['imscp_v1p1.xsd', 'adlcp_v1p3.xsd', 'adlseq_v1p3.xsd', 'adlnav_v1p3.xsd', 'imsss_v1p0.xsd', 'xml.xsd']);
+
+// A course of 17,000 screens (170 chapters of 100), as both packages.
+const big = path.join(work, 'velky');
+fs.mkdirSync(big);
+let top = 'Veľký kurz\r\n';
+for (let c = 0; c < 170; c++) {
+  top += `[Kapitola ${c}]k${c}.txt\r\n`;
+  let chapter = `Kapitola ${c}\r\n`;
+  for (let l = 0; l < 100; l++) {
+    chapter += `[Lekcia ${l}]l${c}_${l}.txt\r\n`;
+    fs.writeFileSync(path.join(big, `l${c}_${l}.txt`), `Lekcia ${c}.${l}\r\n<Text lekcie ${c}.${l}.>\r\n`);
+  }
+  fs.writeFileSync(path.join(big, `k${c}.txt`), chapter);
+}
+fs.writeFileSync(path.join(big, 'Obsah.txt'), top);
+const bigZip = path.join(work, 'velky12.zip');
+const bigZip2004 = path.join(work, 'velky2004.zip');
+const bigUnpacked = path.join(work, 'velky12');
+const bigUnpacked2004 = path.join(work, 'velky2004');
+run(exporter, ['--scorm', big, bigZip]);
+run(exporter, ['--scorm2004', big, bigZip2004]);
+for (const [file, folder] of [[bigZip, bigUnpacked], [bigZip2004, bigUnpacked2004]]) {
+  fs.mkdirSync(folder);
+  run('unzip', ['-q', file, '-d', folder]);
 }
 
 const browser = await puppeteer.launch({
@@ -80,9 +120,15 @@ try {
   const siteRoot = pathToFileURL(site + '/').href;
   const queue = ['index.html'];
   const seen = new Set(queue);
+  // A phone's screen: no page may be wider.
+  await page.setViewport({ width: 375, height: 700 });
   while (queue.length) {
     const name = queue.shift();
     await page.goto(siteRoot + name, { waitUntil: 'load' });
+    const width = await page.evaluate(() => document.documentElement.scrollWidth);
+    check(width <= 375, `${name} fits a 375-px screen (it is ${width} px wide)`);
+    const labels = await page.$$eval('nav', (navs) => navs.map((n) => n.getAttribute('aria-label') || n.className));
+    check(new Set(labels).size === labels.length, `${name}: each navigation landmark has its own label (${labels})`);
     const targets = await page.evaluate(() => {
       const out = [];
       document.querySelectorAll('a[href]').forEach((a) => out.push(a.getAttribute('href')));
@@ -96,6 +142,7 @@ try {
     });
     for (const target of targets) {
       if (/^(https?|mailto|ftp):/i.test(target)) continue;
+      check(!/[^\x21-\x7e]/.test(target), `${name}: the link ${target} is percent-encoded`);
       const file = decodeURIComponent(target.split(/[?#]/)[0]);
       const full = path.resolve(site, file);
       check(full.startsWith(site + path.sep) && fs.existsSync(full) && fs.statSync(full).isFile(),
@@ -116,6 +163,8 @@ try {
   await Promise.all([page.waitForNavigation(), page.click('form.search button')]);
   const found = await page.$$eval('#results a', (links) => links.map((a) => a.getAttribute('href')));
   check(found.includes('praca-s-pocitacom-tabulky.html'), `the search finds "cislo" on the spreadsheet lesson (got ${found})`);
+  const marked = await page.$$eval('#results mark', (marks) => marks.map((m) => m.textContent.toLowerCase()));
+  check(marked.length > 0 && marked.every((m) => m === 'číslo' || m === 'cislo'), `the results mark the word found (got ${marked})`);
   await page.goto(siteRoot + 'search.html?q=' + encodeURIComponent('"VYBRANÉ slova po m"'));
   const phrase = await page.$$eval('#results a', (links) => links.map((a) => a.getAttribute('href')));
   check(phrase.length >= 1 && phrase.includes('slovencina-vs_m.html'), `a phrase finds its screen (got ${phrase})`);
@@ -131,99 +180,20 @@ try {
   check(problems.length === 0, `search and lesson pages load cleanly:\n  ${problems.join('\n  ')}`);
   await page.close();
 
-  // The package under an LMS: a page that provides the SCORM 1.2 API from scorm-again
-  // holds the launcher in a frame, as an LMS does; served over HTTP.
-  const scormAgain = fs.readFileSync(path.join(here, 'node_modules/scorm-again/dist/scorm12.js'));
-  const harness = `<!DOCTYPE html><html><head><meta charset="utf-8"><title>LMS</title>
-<script src="/scorm12.js"></script>
-<script>
-  window.calls = [];
-  window.API = new Scorm12API({ logLevel: 5 });
-  for (const name of ['LMSInitialize', 'LMSSetValue', 'LMSCommit', 'LMSFinish']) {
-    const real = window.API[name].bind(window.API);
-    window.API[name] = (...args) => {
-      const result = real(...args);
-      window.calls.push([name, ...args.map(String), String(result)]);
-      return result;
-    };
+  // The packages under an LMS: the sample and the big course, each edition under its
+  // run-times.
+  const timings = [];
+  const runs = [
+    [unpacked, 'strict12'], [unpacked, 'again12'], [unpacked2004, 'again2004'],
+    [bigUnpacked, 'strict12'], [bigUnpacked, 'again12'], [bigUnpacked2004, 'again2004'],
+  ];
+  for (const [folder, runtime] of runs) {
+    const result = await launchAsLms(browser, here, folder, runtime);
+    for (const failure of result.failures) check(false, `${path.basename(folder)} under ${runtime}: ${failure}`);
+    if (result.firstScreenMs !== undefined && folder.startsWith(work + path.sep + 'velky'))
+      timings.push(`${path.basename(folder)} under ${runtime}: first screen in ${result.firstScreenMs.toFixed(0)} ms`);
   }
-</script></head><body><iframe id="sco" src="/package/scorm.html" style="width:100%;height:90vh"></iframe></body></html>`;
-  const server = http.createServer((request, response) => {
-    const url = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    if (url === '/') return response.end(harness);
-    if (url === '/scorm12.js') return response.end(scormAgain);
-    const file = path.resolve(unpacked, '.' + url.replace(/^\/package/, ''));
-    if (!url.startsWith('/package/') || !file.startsWith(unpacked) || !fs.existsSync(file)) {
-      response.statusCode = 404;
-      return response.end();
-    }
-    const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
-    response.setHeader('Content-Type', types[path.extname(file)] || 'application/octet-stream');
-    response.end(fs.readFileSync(file));
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const lms = await browser.newPage();
-  const lmsProblems = [];
-  lms.on('pageerror', (error) => lmsProblems.push(error.message));
-  lms.on('requestfailed', (request) => lmsProblems.push(`failed: ${request.url()}`));
-  await lms.goto(`http://127.0.0.1:${server.address().port}/`, { waitUntil: 'load' });
-  const launcher = await (await lms.waitForSelector('#sco')).contentFrame();
-  await launcher.waitForSelector('#screen');
-  const screens = await launcher.evaluate(() => window.lumoraPages);
-  const screenFrame = async () => (await launcher.$('#screen')).contentFrame();
-  const status = () => lms.evaluate(() => window.API.LMSGetValue('cmi.core.lesson_status'));
-  const shownPage = async () => (await screenFrame()).evaluate(() => document.body && document.body.getAttribute('data-page'));
-  // Up to 20 s: the tests run beside each other on a busy machine, where a frame can
-  // take seconds to load.
-  const waitFor = async (condition, what) => {
-    for (const end = Date.now() + 20000; Date.now() < end;) {
-      // A frame that is navigating has no page to ask yet: ask again after the pause.
-      const met = await condition().catch(() => false);
-      if (met) return true;
-      await new Promise((resolve) => setTimeout(resolve, 50));
-    }
-    check(false, what);
-    return false;
-  };
-  await waitFor(async () => (await shownPage()) === screens[0], 'the launcher shows the first screen');
-  check(await status() === 'incomplete', 'the status is "incomplete" once the course is started');
-
-  // Visit every screen through the links of the pages: a link to a screen not yet seen
-  // on the page shown, else back to the table of contents.
-  const visited = new Set();
-  let completedEarly = false;
-  for (let steps = 0; steps < 10 * screens.length && visited.size < screens.length; steps++) {
-    const frame = await screenFrame();
-    const current = await shownPage();
-    if (screens.includes(current)) {
-      await waitFor(async () => (await lms.evaluate(() => window.API.LMSGetValue('cmi.core.lesson_location'))) === current,
-        `the location is stored for ${current}`);
-      visited.add(current);
-      if (visited.size < screens.length && (await status()) === 'completed') completedEarly = true;
-    }
-    if (visited.size === screens.length) break;
-    const links = await frame.$$eval('a[href]', (as) => as.map((a) => a.getAttribute('href')));
-    const next = links.find((href) => screens.includes(href) && !visited.has(href)) || 'index.html';
-    await frame.click(`a[href="${next}"]`);
-    await waitFor(async () => (await shownPage()) === next, `the link to ${next} opens it`);
-  }
-  check(visited.size === screens.length, `every screen is visited through links (${visited.size} of ${screens.length})`);
-  check(!completedEarly, 'the status stays "incomplete" while screens are unvisited');
-  await waitFor(async () => (await status()) === 'completed', 'the status is "completed" after the last unvisited screen');
-
-  // Leaving the course commits and finishes.
-  await lms.evaluate(() => { document.getElementById('sco').src = 'about:blank'; });
-  await waitFor(() => lms.evaluate(() => window.calls.some((c) => c[0] === 'LMSFinish')), 'the launcher finishes on leaving');
-  const calls = await lms.evaluate(() => window.calls);
-  check(calls.length > 0 && calls[0][0] === 'LMSInitialize' && calls[0][2] === 'true', 'the first call initialises');
-  check(calls.some((c) => c[0] === 'LMSSetValue' && c[1] === 'cmi.core.lesson_location' && c[3] === 'true'), 'the location is set');
-  check(calls.some((c) => c[0] === 'LMSSetValue' && c[1] === 'cmi.core.lesson_status' && c[2] === 'completed' && c[3] === 'true'),
-    'the status "completed" is set');
-  check(calls.some((c) => c[0] === 'LMSCommit' && c[2] === 'true'), 'the data is committed');
-  const finish = calls.findIndex((c) => c[0] === 'LMSFinish');
-  check(finish === calls.length - 1 && calls[finish][2] === 'true', 'finish is the last call and succeeds');
-  check(lmsProblems.length === 0, `the package runs cleanly: ${lmsProblems}`);
-  server.close();
+  for (const timing of timings) console.log(`17,000 screens, ${timing}`);
 } finally {
   await browser.close();
 }
