@@ -41,6 +41,9 @@ private slots:
                                        << "-x";
         QTest::newRow("names nothing") << QStringList{"/niet/takeho/priecinka"} << 2 << ""
                                        << "/niet/takeho/priecinka";
+        // A picture is no content file: said in Slovak, without a window.
+        QTest::newRow("not a content file") << QStringList{LUMORA_SOURCE_DIR "/sample/POZADIE.BMP"} << 2 << ""
+                                            << "POZADIE.BMP“ nie je obsahový súbor";
     }
     void options()
     {
