@@ -119,7 +119,7 @@ void readWindowSettings(Session &s)
 // Whether the text table has an entry for key (a default alone does not count).
 bool tableHas(Session &s, const TextKey &key)
 {
-    const QString absent(QChar(0x0001));
+    const QString absent = QStringLiteral("lumora: no such entry");
     return s.ConfigText(key.name(), absent) != absent;
 }
 

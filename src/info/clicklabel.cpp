@@ -16,6 +16,12 @@ class ClickLabelAccessible : public QAccessibleWidget {
 public:
     explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
 
+    // A row without an address is only an empty line.
+    QAccessible::Role role() const override
+    {
+        return static_cast<const ClickLabel *>(object())->text().isEmpty() ? QAccessible::StaticText
+                                                                            : QAccessible::Link;
+    }
     QString text(QAccessible::Text t) const override
     {
         const auto *label = static_cast<const ClickLabel *>(object());

@@ -1,6 +1,7 @@
 // Where windows stand and what answers the mouse, on offscreen screens (offscreen-large.json):
-// one of 1600 × 1200, where every configured height fits, and one of a 1920 × 1080
-// display at 200 % (960 × 540). No control of the root screen or of a course screen
+// one of 1600 × 1200, where every configured height fits, and 960 × 480, what a
+// 1920 × 1080 display at 200 % leaves once a desktop panel and a real title bar (larger
+// than the offscreen frame) are counted. No control of the root screen or of a course screen
 // covers another at the heights a program folder may configure; a dialog opens centred
 // on the window it belongs to, fitted to the screen, its controls all reachable.
 #include "app/screenfit.h"

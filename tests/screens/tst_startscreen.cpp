@@ -235,9 +235,9 @@ private slots:
         QCOMPARE(resume->text(), QStringLiteral("Pokračovať tam, kde ste skončili"));
         // The focus starts on it; Tab goes on in reading order to the own links and "Koniec".
         QTRY_COMPARE(p->main().focusWidget(), resume);
-        QCOMPARE(tabSequence(resume, 5),
+        QCOMPARE(tabSequence(resume, 6),
                  (QStringList{QStringLiteral("ResumeButton"), QStringLiteral("OpenFolderButton"),
-                              p->courseButton(QStringLiteral("Kurz"))->objectName(), QStringLiteral("ComboBox2"),
+                              QStringLiteral("RecentFolder1"), p->courseButton(QStringLiteral("Kurz"))->objectName(),
                               QStringLiteral("SpeedButton2")}));
         // Watched by a timer that never waits itself: each level the runner opens runs
         // its own modal loop.
