@@ -3,6 +3,7 @@
 #include "app/formtemplate.h"
 #include "app/screenfit.h"
 #include "app/tform1.h"
+#include "app/translations.h"
 #include "screens/levelscreen.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -13,6 +14,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileIconProvider>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -400,6 +404,36 @@ private slots:
         QCOMPARE(hook::shown().size(), 1);
         QCOMPARE(hook::shown().at(0).title, QStringLiteral("Lumora"));
         QVERIFY(hook::shown().at(0).text.startsWith(QStringLiteral("Nemôžem vytvoriť súbor")));
+    }
+
+    // Qt's own dialogs in the interface's language: the print dialog's page choice and a
+    // folder's type, which Qt's Slovak catalogue leaves in English, come in Slovak too.
+    void qtDialogsSpeakSlovak()
+    {
+        translations::install(QLocale(QLocale::Slovak, QLocale::Slovakia));
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        QStringList texts;
+        for (QWidget *widget : dialog.findChildren<QWidget *>()) {
+            texts << widget->toolTip();
+            if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                texts << button->text();
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                texts << label->text();
+            if (auto *box = qobject_cast<QComboBox *>(widget)) {
+                for (int i = 0; i < box->count(); ++i)
+                    texts << box->itemText(i);
+            }
+        }
+        const QString folderType = QFileIconProvider().type(QFileInfo(QDir::tempPath()));
+        translations::install(QLocale(QLocale::English));
+        for (const QString &english : {QStringLiteral("Pages"), QStringLiteral("Page Set:"),
+                                       QStringLiteral("All Pages"), QStringLiteral("Cancel")})
+            QVERIFY2(!texts.contains(english), qPrintable(english));
+        QVERIFY2(texts.contains(QStringLiteral("Všetky strany")), qPrintable(texts.join(u'|')));
+        QVERIFY(std::none_of(texts.begin(), texts.end(),
+                             [](const QString &text) { return text.startsWith(QLatin1String("Specify pages")); }));
+        QCOMPARE(folderType, QStringLiteral("Priečinok"));
     }
 };
 
