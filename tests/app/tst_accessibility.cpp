@@ -18,6 +18,7 @@
 #include "runningprogram.h"
 #include "search/lessonfindbar.h"
 #include "search/toknohladajvkurze.h"
+#include "text/fontdialog.h"
 #include "text/toknoeditlek.h"
 #include "text/toknohelp.h"
 #include "text/toknoobrazku.h"
@@ -277,6 +278,10 @@ private slots:
                 shown(picture);
                 check(QStringLiteral("picture"), &picture);
                 QCOMPARE(nameOf(picture.scrollArea), QStringLiteral("schema.bmp"));
+                QAccessibleInterface *image = QAccessible::queryAccessibleInterface(picture.Image1);
+                QCOMPARE(image->role(), QAccessible::Graphic);
+                QVERIFY(image->imageInterface());
+                QCOMPARE(image->imageInterface()->imageDescription(), QStringLiteral("schema.bmp"));
             }
         });
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
@@ -495,6 +500,20 @@ private slots:
 
             QCOMPARE(w->Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
             QVERIFY(w->Memo1->isReadOnly());
+            // While editing, the Menu key and Shift+F10 open the formatting dialog.
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->Memo1->isReadOnly());
+            int dialogs = 0;
+            for (const auto &[key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
+                                                 std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+                RunningProgram::onDialog(
+                    [&dialogs](QWidget *dialog) { dialogs += qobject_cast<FontDialog *>(dialog) != nullptr; });
+                QTest::keyClick(w->Memo1, key, modifiers);
+            }
+            QCOMPARE(dialogs, 2);
+            w->Ignorovazmeny1->trigger();
+            QVERIFY(w->Memo1->isReadOnly());
+            QCOMPARE(w->Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
         });
         personal::linkOpener = nullptr;
     }
