@@ -20,7 +20,7 @@ public:
     QAccessible::Role role() const override
     {
         return static_cast<const ClickLabel *>(object())->text().isEmpty() ? QAccessible::StaticText
-                                                                            : QAccessible::Link;
+                                                                           : QAccessible::Link;
     }
     QString text(QAccessible::Text t) const override
     {
