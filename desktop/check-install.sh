@@ -2,7 +2,9 @@
 # Installs a build into a scratch prefix (not the one it was configured with), checks
 # that every installed piece is there, validates the desktop entry and the AppStream file
 # with the standard validators, and starts the desktop entry's command from that prefix
-# in an empty home folder: it must open the installed sample courses.
+# in an empty home folder, with the PATH a desktop session has (the prefix's bin folder
+# not on it), then launches the entry itself through GLib (gio launch) as menus do: both
+# must open the installed sample courses.
 #   check-install.sh <build folder> <scratch folder>
 set -euo pipefail
 build=$1
@@ -31,20 +33,38 @@ desktop-file-validate "$entry"
 appstreamcli validate --no-net --pedantic "$root/share/metainfo/$id.metainfo.xml"
 "$root/bin/lumora" --version
 
-# The entry's command, run as the menu runs it: from the home folder, the program found
-# on the PATH. A screenshot ends the program once its first screen is up.
+# The entry's command names the installed program by its absolute path.
 command=$(sed -n 's/^Exec=//p' "$entry")
-home=$stage/home
-mkdir -p "$home"
-(
-  cd "$home"
-  export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
-  export PATH="$root/bin:$PATH" QT_QPA_PLATFORM=offscreen
-  export LUMORA_SCREENSHOT=$stage/menu-start.png LUMORA_SCREENSHOT_DELAY=1500
-  timeout 120 $command
-) || { echo "the entry's command \"$command\" failed" >&2; exit 1; }
-# The program opened the installed sample folder and remembers it as its program folder.
+case "$command" in
+  "$root/bin/lumora "*) ;;
+  *) echo "the entry's command \"$command\" does not name $root/bin/lumora" >&2; exit 1 ;;
+esac
 sample=$(cd "$root/share/lumora/sample" && pwd)
-grep -q "^folders=$sample\$" "$home/.config/Lumora/lumora.ini" \
-  || { echo "the entry did not open $sample:" >&2; cat "$home/.config/Lumora/lumora.ini" >&2; exit 1; }
+desktop_path=/usr/local/bin:/usr/bin:/bin
+
+# Runs a start in an empty home folder as a desktop session would; a screenshot ends the
+# program once its first screen is up, and the program must have opened the sample.
+started() {
+  local name=$1
+  shift
+  local home=$stage/home-$name
+  mkdir -p "$home"
+  (
+    cd "$home"
+    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_DATA_DIRS=$root/share
+    export PATH=$desktop_path QT_QPA_PLATFORM=offscreen
+    export LUMORA_SCREENSHOT=$stage/$name.png LUMORA_SCREENSHOT_DELAY=1500
+    "$@"
+  ) || { echo "$name: \"$*\" failed" >&2; exit 1; }
+  # gio launch returns once the program is started: wait for its screenshot and its end.
+  for _ in $(seq 1 240); do
+    [ -s "$stage/$name.png" ] && [ -f "$home/.config/Lumora/lumora.ini" ] && break
+    sleep 0.5
+  done
+  grep -q "^folders=$sample\$" "$home/.config/Lumora/lumora.ini" 2>/dev/null \
+    || { echo "$name did not open $sample" >&2; cat "$home/.config/Lumora/lumora.ini" >&2 2>/dev/null; exit 1; }
+}
+# shellcheck disable=SC2086 # the command's words are split as the menu splits them
+started command timeout 120 $command
+started gio-launch gio launch "$entry"
 echo "installed and valid; the menu entry opens $sample"

@@ -5,6 +5,9 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <algorithm>
 
 namespace lumora::commandline {
 
@@ -33,6 +36,22 @@ bool isToolkitOption(QString option)
                                         QStringLiteral("-dograb"),
                                         QStringLiteral("-sync")};
     return toolkit.contains(option.section(QLatin1Char('='), 0, 0));
+}
+
+// Whether a file can be a screen's content file: readable text, without the control
+// bytes that pictures, documents and programs are full of (a content file holds lines of
+// Windows-1250 or UTF-8 text, at most with tabs and an old end-of-file mark).
+bool looksLikeContentFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 Sample = 64 * 1024;
+    const QByteArray head = file.read(Sample);
+    return std::none_of(head.begin(), head.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != 0x0c && byte != 0x1a;
+    });
 }
 
 QString usage()
@@ -65,8 +84,17 @@ Decision decidePath(Decision decision, const QString &currentFolder)
         return decision;
     }
     // Only a content file opens a search window: any other file would show an empty one.
-    if (paths::fileExists(path) && course::itemKind(paths::fileName(path)) == course::ItemKind::Screen)
-        return decision;
+    if (paths::fileExists(path)) {
+        if (course::itemKind(paths::fileName(path)) == course::ItemKind::Screen && looksLikeContentFile(path))
+            return decision;
+        return {Action::BadPath,
+                QStringLiteral("lumora: „%1“ nie je obsahový súbor kurzu (textový súbor s tlačidlami a textom "
+                               "obrazovky; pomoc: lumora --help)\n")
+                    .arg(first),
+                {},
+                false,
+                {}};
+    }
     return {Action::BadPath,
             QStringLiteral("lumora: „%1“ nie je priečinok s kurzami ani obsahový súbor (pomoc: lumora --help)\n")
                 .arg(first),

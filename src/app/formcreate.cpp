@@ -118,9 +118,20 @@ void readWindowSettings(Session &s)
     v.TrimSmall = quint8(s.ConfigInt(keys::TrimButtonSmallText));
 }
 
-// Tells the user this computer's address, or that it has none.
+// Whether the text table has an entry for key (a default alone does not count).
+bool tableHas(Session &s, const TextKey &key)
+{
+    const QString absent = QStringLiteral("lumora: no such entry");
+    return s.ConfigText(key.name(), absent) != absent;
+}
+
+// Tells the user this computer's address, or that it has none, when the text table
+// asks for it: a program folder without such entries (a newcomer's first start, or a
+// table that never mentions the address) starts without the box.
 void announceAddress(Session &s, const StartEnvironment &start, QWidget *window)
 {
+    if (!tableHas(s, keys::Ip) && !tableHas(s, keys::IpNone))
+        return;
     const QString address = start.localAddress ? start.localAddress() : QString();
     if (address.isEmpty())
         messages::notify(s, messages::Kind::Warning, keys::IpNone, QString(), window);

@@ -9,6 +9,7 @@
 #include "course/buttonkind.h"
 #include "course/contentfileitems.h"
 #include "screens/levelscreen.h"
+#include "screens/startscreen.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -132,10 +133,12 @@ void TForm1::arrangeKeyboard()
 {
     QList<QWidget *> column = m_screen->column().controls();
     std::stable_sort(column.begin(), column.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
-    // Reading order: the lesson text, the buttons beside it, the links below, the two
-    // flat buttons, then the zoom box.
+    // Reading order: the lesson text (on the root screen the start panel), the buttons
+    // beside it, the links below, the two flat buttons, then the zoom box.
+    const QWidget *startPanel = client->findChild<QWidget *>(QStringLiteral("StartPanel"));
     QList<QWidget *> order{Memo1};
-    order << column << ComboBox1 << ComboBox2 << SpeedButton1 << SpeedButton2 << MaskEdit1 << UpDown1 << Button2;
+    order << screens::startPanelControls(startPanel) << column << ComboBox1 << ComboBox2 << SpeedButton1 << SpeedButton2
+          << MaskEdit1 << UpDown1 << Button2;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     describeScreen(column);
@@ -144,6 +147,10 @@ void TForm1::arrangeKeyboard()
     // its first lesson button.
     if (editing())
         return;
+    if (QWidget *first = screens::startPanelFocus(startPanel)) {
+        first->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (!Memo1->isHidden() && Memo1->isEnabled() && (Memo1->focusPolicy() & Qt::TabFocus)) {
         Memo1->setFocus(Qt::OtherFocusReason);
         return;

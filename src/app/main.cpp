@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/readablelook.h"
+#include "screens/startscreen.h"
 #include "state/session.h"
 #include "state/usersettings.h"
 
@@ -37,7 +38,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(lumora::messages::ApplicationTitle));
     // Level windows hide the ones below them; the program ends only as it decides.
     QApplication::setQuitOnLastWindowClosed(false);
-    lumora::translations::install(QLocale::system());
+    // Qt's own dialogs speak the interface's language, whatever the system's locale.
+    lumora::translations::install(QLocale(QLocale::Slovak, QLocale::Slovakia));
     lumora::screenfit::install(app);
 
     // The program folder is the current folder; a folder on the command line, or the
@@ -66,6 +68,7 @@ int main(int argc, char *argv[])
     // Matches the installed desktop entry, so the desktop shows its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("sk.lumora.lumora"));
 
+    lumora::screens::offerSampleCourses(lumora::startfolder::installedSample(QApplication::applicationDirPath()));
     lumora::Session session;
     lumora::messages::useTexts(&session);
     lumora::TForm1 form(session);

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
 namespace lumora::screenfit {
@@ -27,11 +28,47 @@ bool fitsItself(const QWidget *widget)
         || widget->inherits("QMenu") || widget->inherits("QComboBoxPrivateContainer");
 }
 
+// A window whose controls stand at fixed places (no layout) and that is larger than
+// the area keeps them at their places inside a scroll area, so none is cut off (the
+// lesson editor's buttons at 200 % scale).
+void scrollPlacedControls(QWidget *window, const QSize &room)
+{
+    const QSize needed = window->size();
+    if (window->layout() || (needed.width() <= room.width() && needed.height() <= room.height()))
+        return;
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("ScreenFitContent"));
+    content->setFixedSize(needed);
+    const QObjectList children = window->children();
+    for (QObject *child : children) {
+        auto *control = qobject_cast<QWidget *>(child);
+        if (!control || control->isWindow())
+            continue;
+        const QRect place = control->geometry();
+        const bool hidden = control->isHidden();
+        control->setParent(content);
+        control->setGeometry(place);
+        control->setVisible(!hidden);
+    }
+    auto *scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("ScreenFitScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    scroll->show();
+}
+
 // A main window whose content cannot shrink to the area gets its content in a scroll area.
 void scrollIfTooLarge(QWidget *window, const QSize &room)
 {
     auto *main = qobject_cast<QMainWindow *>(window);
-    if (!main || !main->centralWidget() || qobject_cast<QScrollArea *>(main->centralWidget()))
+    if (!main) {
+        scrollPlacedControls(window, room);
+        return;
+    }
+    if (!main->centralWidget() || qobject_cast<QScrollArea *>(main->centralWidget()))
         return;
     QWidget *content = main->centralWidget();
     const QSize needed = content->minimumSizeHint().expandedTo(content->minimumSize());
@@ -46,6 +83,19 @@ void scrollIfTooLarge(QWidget *window, const QSize &room)
     main->setCentralWidget(scroll);
 }
 
+// A window that has not been placed (a dialog, a question box, a side window) stands
+// centred on the window it belongs to, as Qt would place it after this filter ran; the
+// placing here comes first, since the fitting below marks the window as placed.
+void centreOnParent(QWidget *window)
+{
+    const QWidget *parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (window->testAttribute(Qt::WA_Moved) || !parent || !parent->isVisible())
+        return;
+    const QMargins frame = frameOf(window);
+    const QRect outer = centredOn(window->size().grownBy(frame), parent->frameGeometry());
+    window->setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
+}
+
 class Fitter : public QObject {
 public:
     using QObject::QObject;
@@ -56,6 +106,7 @@ protected:
         if (event->type() == QEvent::Show && watched->isWidgetType()) {
             auto *widget = static_cast<QWidget *>(watched);
             if (widget->isWindow() && !fitsItself(widget)) {
+                centreOnParent(widget);
                 fit(widget);
                 // Once shown, the frame is known: fitted again with it.
                 QTimer::singleShot(0, widget, [widget] { fit(widget); });
@@ -80,6 +131,11 @@ QRect fitted(const QRect &inner, const QMargins &frame, const QRect &available)
         std::clamp(inner.y(), available.top() + frame.top(),
                    std::max(available.top() + frame.top(), available.bottom() + 1 - frame.bottom() - height));
     return QRect(left, top, std::max(width, 1), std::max(height, 1));
+}
+
+QRect centredOn(const QSize &outer, const QRect &parentOuter)
+{
+    return QRect(parentOuter.center() - QPoint(outer.width() / 2, outer.height() / 2), outer);
 }
 
 QMargins frameOf(const QWidget *window)

@@ -15,6 +15,9 @@ namespace lumora::screenfit {
 // so that all of it lies inside.
 QRect fitted(const QRect &inner, const QMargins &frame, const QRect &available);
 
+// Where a window of this outer size stands centred on its parent's outer rectangle.
+QRect centredOn(const QSize &outer, const QRect &parentOuter);
+
 // The frame a window has or, before it is first shown, the one it will have.
 QMargins frameOf(const QWidget *window);
 

@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 #include "app/formtemplate.h"
+#include "platform/accessiblenames.h"
 #include "config/keys.h"
 #include "platform/placecontrol.h"
 #include "screens/levelscreen.h"
@@ -165,6 +166,9 @@ void TForm1::createControls()
     UpDown1->setButtonSymbols(QSpinBox::UpDownArrows);
     Button2 = placeControl<QPushButton>(Panel4, "Button2", 156, 6, 36, 22);
     Button2->setText(QStringLiteral("OK"));
+    // The label names the field; the arrows beside it change the same value.
+    accessible::label(Label12, MaskEdit1);
+    UpDown1->setAccessibleName(Label12->text());
     Panel4->hide();
 
     // Front to back: buttons and lists above the text pane, the pane above the titles,

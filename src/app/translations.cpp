@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QList>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -9,16 +10,17 @@ namespace lumora::translations {
 
 namespace {
 
-// Qt's Slovak translations leave the standard dialog buttons in English ("Cancel" in
-// every file dialog): they are answered here when the loaded translations have none.
-class StandardButtons : public QTranslator {
+// Qt's Slovak translations leave some texts in English: the standard dialog buttons
+// ("Cancel" in every file dialog), the print dialog's page choice and a file dialog's
+// "Folder". They are answered here when the loaded translations have none.
+class MissingSlovak : public QTranslator {
 public:
     using QTranslator::QTranslator;
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *sourceText, const char * = nullptr, int = -1) const override
     {
         if (qstrcmp(context, "QPlatformTheme") != 0)
-            return QString();
+            return dialogText(context, sourceText);
         static const QHash<QByteArray, QString> texts{
             {"OK", QStringLiteral("OK")},
             {"Save", QStringLiteral("Uložiť")},
@@ -38,6 +40,30 @@ public:
             {"Apply", QStringLiteral("Použiť")},
             {"Reset", QStringLiteral("Obnoviť")},
             {"Restore Defaults", QStringLiteral("Obnoviť predvolené")},
+        };
+        return texts.value(QByteArray(sourceText));
+    }
+
+private:
+    static QString dialogText(const char *context, const char *sourceText)
+    {
+        static const QList<QByteArray> contexts{"QPrintDialog",     "QPrintSettingsOutput",
+                                                "QUnixPrintWidget", "QAbstractFileIconProvider",
+                                                "QFileSystemModel", "QFileDialog"};
+        if (!contexts.contains(QByteArray(context)))
+            return QString();
+        static const QHash<QByteArray, QString> texts{
+            {"Pages", QStringLiteral("Strany")},
+            {"Page Set:", QStringLiteral("Výber strán:")},
+            {"All Pages", QStringLiteral("Všetky strany")},
+            {"Odd Pages", QStringLiteral("Nepárne strany")},
+            {"Even Pages", QStringLiteral("Párne strany")},
+            {"Current Page", QStringLiteral("Aktuálna strana")},
+            {"Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a "
+             "hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
+             QStringLiteral("Zadajte strany alebo rozsahy strán oddelené čiarkami. Rozsah sú dve čísla spojené "
+                            "pomlčkou. Napríklad 3,5-7,9 vytlačí strany 3, 5, 6, 7 a 9.")},
+            {"Folder", QStringLiteral("Priečinok")},
         };
         return texts.value(QByteArray(sourceText));
     }
@@ -73,9 +99,9 @@ QLocale::Language install(const QLocale &locale)
         if (!load(*translator, used))
             return QLocale::English;
     }
-    // The one installed last is asked first: the buttons only where Qt's own are silent.
+    // The one installed last is asked first: these texts only where Qt's own are silent.
     if (used.language() == QLocale::Slovak) {
-        buttons = new StandardButtons(QCoreApplication::instance());
+        buttons = new MissingSlovak(QCoreApplication::instance());
         QCoreApplication::installTranslator(buttons);
     }
     QCoreApplication::installTranslator(translator);

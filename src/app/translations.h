@@ -1,6 +1,8 @@
 #pragma once
-// Qt's own texts (file dialogs, context menus, its questions) in the interface's
-// language: the translations of the system's language when Qt has them, else Slovak.
+// Qt's own texts (file dialogs, print dialogs, context menus, its questions) in the
+// interface's language, which the program passes (Slovak, whatever the system's locale);
+// a language Qt has no translations for falls back to Slovak, and the texts Qt's Slovak
+// catalogue lacks are supplied here.
 #include <QLocale>
 
 namespace lumora::translations {

@@ -166,6 +166,7 @@
     K(RtfNotRichText, "RTF NOT RICH TEXT", Message,                                                                          \
       "Súbor s formátovaným textom nie je vo formáte RTF; zobrazuje sa text z obsahu obrazovky a prvé uloženie textu " \
       "ho odloží ako .old:")                                                                                                 \
+    K(SampleCourses, "SAMPLE COURSES", Caption, "Otvoriť ukážkové kurzy")                                                    \
     K(SaveCharacters, "SAVE CHARACTERS", Message, "Tieto znaky sa v kódovaní Windows-1250 nedajú uložiť:")                   \
     K(SaveCharactersQuestion, "SAVE CHARACTERS QUESTION", Question, "Uložiť ich ako „?“ ?")                                  \
     K(SaveHttp, "SAVE HTTP", Question, "Pridať napísaný odkaz ?")                                                            \

@@ -2,6 +2,7 @@
 
 #include "config/keys.h"
 #include "export/exportcommand.h"
+#include "platform/accessiblenames.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/textlookup.h"
@@ -56,9 +57,11 @@ ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidg
     layout->addWidget(scorm2004);
 
     auto *targetRow = new QHBoxLayout;
-    targetRow->addWidget(new QLabel(text(keys::ExportTarget), this));
+    auto *targetLabel = new QLabel(text(keys::ExportTarget), this);
+    targetRow->addWidget(targetLabel);
     m_target = new QLineEdit(this);
     m_target->setObjectName(QStringLiteral("target"));
+    accessible::label(targetLabel, m_target);
     m_target->setMinimumWidth(360);
     targetRow->addWidget(m_target, 1);
     m_choose = new QPushButton(text(keys::ExportChoose), this);
@@ -67,6 +70,7 @@ ExportWindow::ExportWindow(TextLookup &texts, const QString &courseFolder, QWidg
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setAccessibleName(windowTitle());
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
     layout->addWidget(m_progress);

@@ -3,10 +3,59 @@
 #include "platform/guard.h"
 #include "platform/process.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace lumora {
+
+namespace {
+
+// A screen reader meets an address as a link that it can follow, named by its caption.
+class ClickLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    // A row without an address is only an empty line.
+    QAccessible::Role role() const override
+    {
+        return static_cast<const ClickLabel *>(object())->text().isEmpty() ? QAccessible::StaticText
+                                                                           : QAccessible::Link;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *label = static_cast<const ClickLabel *>(object());
+        if (t == QAccessible::Name)
+            return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+        if (t == QAccessible::Value)
+            return label->address();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<ClickLabel *>(object())->open();
+        else if (action == setFocusAction())
+            widget()->setFocus(Qt::OtherFocusReason);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+};
+
+QAccessibleInterface *clickLabelFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("lumora::ClickLabel") && object && object->isWidgetType())
+        return new ClickLabelAccessible(static_cast<ClickLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ClickLabel::ClickLabel(const QString &prefix, QWidget *parent) : QLabel(parent), m_prefix(prefix)
 {
@@ -20,6 +69,11 @@ ClickLabel::ClickLabel(const QString &prefix, QWidget *parent) : QLabel(parent),
     // Plain text: a configured caption is shown as written, never read as markup.
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::StrongFocus);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(clickLabelFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
 }
 
 void ClickLabel::open() const

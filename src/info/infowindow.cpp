@@ -1,6 +1,7 @@
 #include "info/infowindow.h"
 
 #include "info/clicklabel.h"
+#include "platform/accessiblenames.h"
 #include "platform/placecontrol.h"
 
 #include <QGuiApplication>
@@ -25,12 +26,12 @@ QTextEdit *InfoWindow::textBox(const char *name, const QRect &geometry, Qt::Alig
 {
     auto *box = placeControl<QTextEdit>(this, name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
     box->setFrameShape(QFrame::NoFrame);
-    box->setReadOnly(true);
-    box->setEnabled(false);
+    // Read by caret, as the lesson is; named by its first line once it is filled.
+    accessible::readableText(box, QString());
     box->setProperty("alignment", int(alignment));
-    // Disabled, yet printed in the normal text colour on the window's background.
+    // Printed in the normal text colour on the window's background.
     QPalette p = box->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(group, QPalette::Text, palette().color(QPalette::Active, QPalette::WindowText));
         p.setColor(group, QPalette::Base, palette().color(QPalette::Active, QPalette::Window));
     }
@@ -77,6 +78,14 @@ void setLines(QTextEdit *box, const QStringList &lines)
             cursor.insertBlock(format);
         cursor.insertText(lines.at(i));
     }
+    accessible::caretToStart(box);
+    // A screen reader meets the box under its first written line, the rest read by caret.
+    QString first;
+    for (const QString &line : lines) {
+        if (first.isEmpty())
+            first = line.trimmed();
+    }
+    box->setAccessibleName(first.isEmpty() ? box->window()->windowTitle() : first);
 }
 
 } // namespace lumora

@@ -30,7 +30,8 @@ private:
     QPushButton *m_ok = nullptr;
 };
 
-// Fills a text box with lines, one paragraph each.
+// Fills a text box with lines, one paragraph each, the caret at the start; the box is
+// named by its first line that is not blank (else by its window's title).
 void setLines(QTextEdit *box, const QStringList &lines);
 
 } // namespace lumora

@@ -98,7 +98,10 @@ TOknoKopy::TOknoKopy(Session &session, QWidget *parent) : QDialog(parent), m_ses
         font.setBold(true);
         arrow->setFont(font);
     }
-    DriveComboBox1 = placeControl<QComboBox>(this, "DriveComboBox1", 372, 8, 260, 24);
+    // The place box is named by a label beside it (a combo box alone is heard as its
+    // current text).
+    PlaceLabel = placeControl<QLabel>(this, "PlaceLabel", 372, 12, 60, 16);
+    DriveComboBox1 = placeControl<QComboBox>(this, "DriveComboBox1", 436, 8, 196, 24);
     DirectoryListBox1 = placeControl<QTreeView>(this, "DirectoryListBox1", 372, 36, 260, 150);
     FileListBox2 = placeControl<QListWidget>(this, "FileListBox2", 372, 192, 260, 152);
     FileListBox2->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -143,7 +146,8 @@ void TOknoKopy::FormActivate()
     accessible::name(SpeedButton3, s, keys::WindowCopyToWork);
     accessible::name(SpeedButton4, s, keys::WindowCopyToFolder);
     accessible::name(FileListBox1, s, keys::WindowCopyWorkFiles);
-    accessible::name(DriveComboBox1, s, keys::WindowCopyPlace);
+    PlaceLabel->setText(s.ConfigText(keys::WindowCopyPlace) + QLatin1Char(':'));
+    accessible::label(PlaceLabel, DriveComboBox1);
     accessible::name(DirectoryListBox1, s, keys::WindowCopyFolders);
     accessible::name(FileListBox2, s, keys::WindowCopyFiles);
     static_cast<FolderModel *>(m_folders)->headers = {

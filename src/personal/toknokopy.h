@@ -41,6 +41,7 @@ public:
     QToolButton *SpeedButton4 = nullptr;    // ">"
     QToolButton *SpeedButton3 = nullptr;    // "<"
     QComboBox *DriveComboBox1 = nullptr;    // the drives (mount points)
+    QLabel *PlaceLabel = nullptr;           // names the place box
     QTreeView *DirectoryListBox1 = nullptr; // the other folder
     QListWidget *FileListBox2 = nullptr;    // the other folder's files
     QLabel *Label3 = nullptr;               // "Zobrazujú sa iba súbory poznámok…"

@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QRegularExpression>
 #include <QVariant>
 #include <QWidget>
@@ -25,6 +27,35 @@ QString currentName(QWidget *control)
 }
 
 } // namespace
+
+void readableText(QAbstractScrollArea *text, const QString &name)
+{
+    const Qt::TextInteractionFlags reading = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+        | Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard;
+    if (auto *rich = qobject_cast<QTextEdit *>(text)) {
+        rich->setReadOnly(true);
+        rich->setTextInteractionFlags(reading);
+        rich->setTabChangesFocus(true);
+    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(text)) {
+        plain->setReadOnly(true);
+        plain->setTextInteractionFlags(reading);
+        plain->setTabChangesFocus(true);
+    }
+    text->setEnabled(true);
+    text->setFocusPolicy(Qt::StrongFocus);
+    text->setAccessibleName(name);
+}
+
+void caretToStart(QAbstractScrollArea *text)
+{
+    if (auto *rich = qobject_cast<QTextEdit *>(text)) {
+        rich->moveCursor(QTextCursor::Start);
+        rich->ensureCursorVisible();
+    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(text)) {
+        plain->moveCursor(QTextCursor::Start);
+        plain->ensureCursorVisible();
+    }
+}
 
 void name(QWidget *control, TextLookup &texts, const TextKey &caption)
 {

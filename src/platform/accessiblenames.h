@@ -4,6 +4,7 @@
 // that never repeat the name, and window titles that say where the learner is.
 #include <QString>
 
+class QAbstractScrollArea;
 class QLabel;
 class QWidget;
 
@@ -26,6 +27,14 @@ void label(QLabel *label, QWidget *control);
 // Describes a control (for example what kind of item a button opens); a description
 // that would only repeat the control's name is left out.
 void describe(QWidget *control, const QString &description);
+
+// A read-only text (QTextEdit or QPlainTextEdit) that a screen reader reads by caret as
+// it reads the lesson: enabled, taking the focus, the caret moved by the arrows and
+// Ctrl+Home/End, and named name. Call it after every change of its read-only state.
+void readableText(QAbstractScrollArea *text, const QString &name);
+
+// Puts the caret of such a text at its start and shows the start (after loading it).
+void caretToStart(QAbstractScrollArea *text);
 
 // A window title of two parts joined by " — ", an empty part left out: a level window
 // is "<caption path> — Lumora", a side window "Poznámky — <caption path>".

@@ -55,6 +55,7 @@ private:
     void commonTail();
     void buildRootScreen();
     void addCourseColumn(const QStringList &courses, int width);
+    QRect startRoom(int columnLeft) const;
 
     Session &m_session;
     ScreenHost &m_host;

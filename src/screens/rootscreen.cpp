@@ -13,8 +13,10 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRect>
 #include <QTextEdit>
 
 namespace lumora::screens {
@@ -43,15 +45,34 @@ void LevelScreen::buildRootScreen()
     addCourseColumn(courses, width);
     QWidget *window = m_c.window;
     m_c.title->resize(courses.isEmpty() ? window->width() - 20 : window->width() - width - 20, m_c.title->height());
+    m_c.notesButton->hide();
     if (!s.values.isSearchInstance()) {
         QWidget *client = m_c.client;
         addStartPanel(
-            client, s, list, client->width() - width - 20,
+            client, s, list, startRoom(client->width() - width - 20),
             {[this](const QString &course) { m_navigation.enterCourse(course); }, [this] { m_host.EndProgram(); }});
     }
-    m_c.notesButton->hide();
     m_column.Lista(c.LayoutTop);
     c.CurrentLevel = 2;
+}
+
+// The room of the start panel: from the lesson pane's top (below the titles) down to the
+// first of the window's own controls beneath it, left of columnLeft.
+QRect LevelScreen::startRoom(int columnLeft) const
+{
+    constexpr int Left = 16;
+    constexpr int Gap = 8;
+    const int top = m_c.pane->y();
+    const int right = columnLeft - Left;
+    int bottom = m_c.client->height();
+    for (const QWidget *control : {static_cast<QWidget *>(m_c.linksLabel), static_cast<QWidget *>(m_c.links),
+                                   static_cast<QWidget *>(m_c.ownLinksLabel), static_cast<QWidget *>(m_c.ownLinks),
+                                   static_cast<QWidget *>(m_c.notesButton), m_c.back, m_c.end}) {
+        const QRect r = control ? control->geometry() : QRect();
+        if (control && !control->isHidden() && r.top() >= top && r.left() < right && r.right() >= Left)
+            bottom = std::min(bottom, r.top() - Gap);
+    }
+    return QRect(Left, top, std::max(0, right - Left), std::max(0, bottom - top));
 }
 
 // The course buttons, width pixels wide. Each row's place follows from the one above;

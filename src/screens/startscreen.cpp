@@ -26,6 +26,12 @@ namespace {
 // The recent folders that fit beside the course buttons.
 constexpr int ShownRecentFolders = 5;
 
+QString &sample()
+{
+    static QString folder;
+    return folder;
+}
+
 std::function<void(const QString &)> &opener()
 {
     static std::function<void(const QString &)> replaced;
@@ -135,7 +141,7 @@ QPushButton *addButton(QVBoxLayout *layout, QWidget *panel, const QString &name,
 
 } // namespace
 
-QWidget *addStartPanel(QWidget *client, Session &s, const course::FolderList &list, int columnLeft,
+QWidget *addStartPanel(QWidget *client, Session &s, const course::FolderList &list, const QRect &room,
                        StartActions actions)
 {
     const QString programFolder = plainFolder(s.values.ProgramDir);
@@ -148,10 +154,7 @@ QWidget *addStartPanel(QWidget *client, Session &s, const course::FolderList &li
     if (!noCourses)
         settings.addRecentFolder(programFolder);
 
-    // Left of the course buttons, below the window's titles.
-    const int left = 16;
-    const int top = client->height() / 5;
-    const int width = std::max(160, std::min(columnLeft - 2 * left, 420));
+    const int width = std::max(160, std::min(room.width(), 420));
     auto *panel = new QWidget(client);
     panel->setObjectName(QStringLiteral("StartPanel"));
     auto *layout = new QVBoxLayout(panel);
@@ -206,6 +209,16 @@ QWidget *addStartPanel(QWidget *client, Session &s, const course::FolderList &li
         });
     });
 
+    const QString sampleFolder = plainFolder(sample());
+    if (noCourses && !sample().isEmpty() && sampleFolder != programFolder && QFileInfo(sampleFolder).isDir()) {
+        QPushButton *button =
+            addButton(layout, panel, QStringLiteral("SampleButton"), s.ConfigText(keys::SampleCourses));
+        button->setToolTip(QDir::toNativeSeparators(sampleFolder));
+        QObject::connect(button, &QPushButton::clicked, panel,
+                         [sampleFolder, openFolder] { guarded([&] { openFolder(sampleFolder); }); });
+    }
+
+    QList<QPushButton *> recentButtons;
     QStringList recent = settings.recentFolders();
     recent.removeAll(programFolder);
     recent = recent.mid(0, ShownRecentFolders);
@@ -220,15 +233,53 @@ QWidget *addStartPanel(QWidget *client, Session &s, const course::FolderList &li
                 button->fontMetrics().elidedText(QDir::toNativeSeparators(folder), Qt::ElideMiddle, width - 24));
             button->setToolTip(QDir::toNativeSeparators(folder));
             button->setEnabled(QFileInfo(folder).isDir());
+            recentButtons << button;
             QObject::connect(button, &QPushButton::clicked, panel,
                              [folder, openFolder] { guarded([&] { openFolder(folder); }); });
         }
     }
     layout->addStretch(1);
 
-    panel->setGeometry(left, top, width, std::max(panel->sizeHint().height(), client->height() / 2));
+    // A fifth down the client area when the panel fits there, higher when it must; the
+    // recent folders that still do not fit are dropped from the bottom.
+    while (!recentButtons.isEmpty() && panel->sizeHint().height() > room.height())
+        delete recentButtons.takeLast();
+    if (recentButtons.isEmpty())
+        delete panel->findChild<QLabel *>(QStringLiteral("RecentLabel"));
+    const int needed = std::min(panel->sizeHint().height(), room.height());
+    const int top = std::clamp(client->height() / 5, room.top(), room.top() + room.height() - needed);
+    panel->setGeometry(room.left(), top, width, room.top() + room.height() - top);
     panel->show();
     return panel;
+}
+
+void offerSampleCourses(const QString &sampleFolder)
+{
+    sample() = sampleFolder;
+}
+
+QList<QWidget *> startPanelControls(const QWidget *panel)
+{
+    QList<QWidget *> found;
+    if (!panel || !panel->layout())
+        return found;
+    for (int i = 0; i < panel->layout()->count(); ++i) {
+        QWidget *widget = panel->layout()->itemAt(i)->widget();
+        if (qobject_cast<QPushButton *>(widget))
+            found << widget;
+    }
+    return found;
+}
+
+QWidget *startPanelFocus(const QWidget *panel)
+{
+    if (!panel)
+        return nullptr;
+    if (auto *resume = panel->findChild<QWidget *>(QStringLiteral("ResumeButton")))
+        return resume;
+    if (panel->findChild<QWidget *>(QStringLiteral("NoCoursesLabel")))
+        return panel->findChild<QWidget *>(QStringLiteral("OpenFolderButton"));
+    return nullptr;
 }
 
 namespace hook {

@@ -98,6 +98,8 @@ LessonFindBar::LessonFindBar(QTextEdit &pane, TextLookup &texts)
 void LessonFindBar::applyCaptions()
 {
     m_label->setText(m_texts.ConfigText(keys::FindLessonLabel));
+    for (QWidget *clear : m_field->findChildren<QWidget *>())
+        clear->setAccessibleName(m_texts.ConfigText(keys::WindowFindClear));
     m_previous->setToolTip(m_texts.ConfigText(keys::FindLessonPrevious));
     m_next->setToolTip(m_texts.ConfigText(keys::FindLessonNext));
     m_close->setToolTip(m_texts.ConfigText(keys::FindLessonClose));
@@ -257,10 +259,10 @@ void LessonFindBar::paintVisible()
     const int first = m_pane.cursorForPosition(view.topLeft()).position();
     const int last = m_pane.cursorForPosition(view.bottomRight()).position();
     QTextCharFormat all;
-    all.setBackground(QColor(255, 236, 130));
+    all.setBackground(otherMatchColour());
     all.setForeground(Qt::black);
     QTextCharFormat current;
-    current.setBackground(QColor(255, 150, 40));
+    current.setBackground(currentMatchColour());
     current.setForeground(Qt::black);
     QList<QTextEdit::ExtraSelection> marks;
     QTextDocument *document = m_pane.document();

@@ -6,6 +6,7 @@
 // many of them stays quick to scroll.
 #include "search/lessonfind.h"
 
+#include <QColor>
 #include <QFrame>
 
 #include <vector>
@@ -32,6 +33,11 @@ public:
     static LessonFindBar &of(QTextEdit &pane, TextLookup &texts);
 
     LessonFindBar(QTextEdit &pane, TextLookup &texts);
+
+    // The marks behind found places, black text on them: the other places and the
+    // current one, each at least 3:1 against the page's white, told apart by hue.
+    static QColor otherMatchColour() { return QColor(100, 140, 225); }
+    static QColor currentMatchColour() { return QColor(220, 110, 0); }
 
     // Shows the bar with the focus in its field; the field's text is searched again.
     void open();

@@ -32,6 +32,10 @@ PaneEditing::PaneEditing(Session &session, const PaneControls &controls)
 {
     connect(qApp, &QApplication::focusChanged, this, &PaneEditing::focusChanged);
     m_c.pane->viewport()->installEventFilter(this);
+    m_c.pane->installEventFilter(this);
+    // Qt's own menu (copy, select all) is offered neither while reading nor while
+    // editing: reading copies by keyboard, editing formats through formatSelection.
+    m_c.pane->setContextMenuPolicy(Qt::PreventContextMenu);
     for (QWidget *control : m_c.zoomBox->findChildren<QWidget *>())
         control->installEventFilter(this);
 }
@@ -77,7 +81,6 @@ void PaneEditing::startEditing()
     }
     m_c.pane->setReadOnly(false);
     m_c.pane->setEnabled(true);
-    m_c.pane->setContextMenuPolicy(Qt::PreventContextMenu);
     m_c.editEntry->setText(s.ConfigText(keys::MenuSaveMemo));
     m_c.ignoreEntry->setVisible(true);
     m_c.pane->show();
@@ -236,6 +239,14 @@ bool PaneEditing::eventFilter(QObject *watched, QEvent *event)
         && watched == m_c.pane->viewport() && editing()) {
         guarded([this] { formatSelection(); });
         return true;
+    }
+    // The keyboard's way to the same menu: the Menu key and Shift+F10.
+    if (event->type() == QEvent::KeyPress && watched == m_c.pane && editing()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            guarded([this] { formatSelection(); });
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -59,8 +59,8 @@ public:
     // The question before an edited pane is left: saves on Yes (or at once when the
     // question is silenced); on No, or when saving fails, the focus returns to the pane.
     void offerToSave();
-    // The right mouse button in editing mode: the font dialog, then its size, style and
-    // colour on the selection.
+    // The right mouse button, the Menu key or Shift+F10 in editing mode: the font dialog,
+    // then its size, style and colour on the selection.
     void formatSelection();
     // "Zoom": the zoom box with "100" and the focus in its field.
     void showZoomBox();

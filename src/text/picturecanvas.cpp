@@ -2,11 +2,49 @@
 
 #include "platform/wheelsteps.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 namespace lumora {
+
+namespace {
+
+// A screen reader meets the picture as a picture, under the name the window gives it
+// (the button's caption, else the file's name), with its size.
+class PictureAccessible : public QAccessibleWidget, public QAccessibleImageInterface {
+public:
+    explicit PictureAccessible(PictureCanvas *canvas) : QAccessibleWidget(canvas, QAccessible::Graphic) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ImageInterface)
+            return static_cast<QAccessibleImageInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString imageDescription() const override { return widget()->accessibleName(); }
+    QSize imageSize() const override { return widget()->size(); }
+    QPoint imagePosition() const override { return widget()->mapToGlobal(QPoint(0, 0)); }
+};
+
+QAccessibleInterface *pictureFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("lumora::PictureCanvas") && object && object->isWidgetType())
+        return new PictureAccessible(static_cast<PictureCanvas *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+PictureCanvas::PictureCanvas(QWidget *parent) : QWidget(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pictureFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
 
 void PictureCanvas::setImage(QImage image)
 {

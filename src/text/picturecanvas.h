@@ -9,7 +9,7 @@ namespace lumora {
 class PictureCanvas : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit PictureCanvas(QWidget *parent = nullptr);
     void setImage(QImage image);
     const QImage &image() const { return m_image; }
 

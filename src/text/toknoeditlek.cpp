@@ -2,7 +2,9 @@
 #include "config/keys.h"
 #include "platform/placecontrol.h"
 
+#include "platform/accessiblenames.h"
 #include "platform/guard.h"
+#include "platform/keys.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
@@ -36,6 +38,7 @@ TOknoEditLek::TOknoEditLek(Session &session, QWidget *parent) : QDialog(parent),
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     createControls();
     applyCaptions();
+    keys::asksBeforeClosing(this);
     ContentExisted = true;
     m_session.course.EditorSaved = false;
 }
@@ -50,9 +53,13 @@ void TOknoEditLek::createControls()
     Label3 = placeControl<QLabel>(this, "Label3", left, 337, 120, 16);
     Button3 = placeControl<QPushButton>(this, "Button3", left + 128, 332, 228, 25);
     Memo3 = placeControl<QTextEdit>(this, "Memo3", left, 362, 356, 105);
-    Memo3->setReadOnly(true);
     Memo2 = placeControl<QPlainTextEdit>(this, "Memo2", right, Border, 289, 457);
-    Memo2->setReadOnly(true);
+    // Tab moves on from every pane; the read-only ones are read by caret.
+    Memo1->setTabChangesFocus(true);
+    accessible::label(Label1, Memo1);
+    accessible::readableText(Memo3, QString());
+    accessible::label(Label2, Memo3);
+    accessible::readableText(Memo2, QString());
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette silver = Memo2->palette();
     silver.setColor(QPalette::Base, QColor(192, 192, 192));
@@ -75,6 +82,7 @@ void TOknoEditLek::applyCaptions()
     Label3->setText(s.ConfigText(keys::CorrectionText1));
     Button3->setText(s.ConfigText(keys::CorrectionText2) + QStringLiteral(" - ") + s.ConfigText(keys::MenuEdit));
     Button1->setText(s.ConfigText(keys::WindowEditlectSave));
+    Memo2->setAccessibleName(s.ConfigText(keys::MenuHelp));
     Button2->setText(s.ConfigText(keys::WindowEditlectCancel));
     // The button stands right after its label, whatever the caption's length.
     Label3->adjustSize();
@@ -105,6 +113,9 @@ void TOknoEditLek::openFiles()
     scrollBarFor(Memo1, opened.lines.join(QStringLiteral("\r\n")).size() >= 161);
     Label1->setText(m_files.content);
     Label2->setText(m_files.formatted);
+    Memo1->document()->setModified(false);
+    accessible::caretToStart(Memo1);
+    accessible::caretToStart(Memo2);
     Label3->setText(s.ConfigText(keys::CorrectionText1));
 
     if (opened.formatted == lessoneditor::Formatted::NotRich)
@@ -169,7 +180,24 @@ void TOknoEditLek::Button1Click()
 
 void TOknoEditLek::Button2Click()
 {
-    reject();
+    // "Zruš zmeny" says what it does: no question.
+    QDialog::reject();
+}
+
+void TOknoEditLek::reject()
+{
+    // Escape or the window's close over unsaved typing asks, as the notes window does.
+    if (!Memo1->document()->isModified()) {
+        QDialog::reject();
+        return;
+    }
+    guarded([this] {
+        switch (messages::askOrCancel(m_session.ConfigText(keys::SaveMemoQuestion).trimmed(), this)) {
+        case messages::Answer::Yes: UlozTxtRtf(); break;
+        case messages::Answer::No: QDialog::reject(); break;
+        default: break; // back to the editor
+        }
+    });
 }
 
 void TOknoEditLek::Button3Click()

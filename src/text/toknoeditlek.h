@@ -46,6 +46,9 @@ public:
     // The plain editor's lines, as the save writes them.
     QStringList editorLines() const;
 
+    // Escape and the window's close: over unsaved typing, asks whether to save first.
+    void reject() override;
+
     // Whether a save succeeded.
     bool saved() const { return m_saved; }
 

@@ -1,6 +1,7 @@
 #include "text/toknohelp.h"
 
 #include "config/keys.h"
+#include "platform/accessiblenames.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "rtf/rtfreader.h"
@@ -47,10 +48,11 @@ QString TOknoHelp::helpFile() const
 void TOknoHelp::FormActivate()
 {
     setWindowTitle(m_session.ConfigText(keys::MenuHelp));
-    // The help text is named as its window is.
-    Memo1->setAccessibleName(windowTitle());
+    // The help text is named as its window is and read by caret from its start.
+    accessible::readableText(Memo1, windowTitle());
     Memo1->clear();
     formattedfile::load(helpFile(), *Memo1->document());
+    accessible::caretToStart(Memo1);
 }
 
 void TOknoHelp::showEvent(QShowEvent *event)

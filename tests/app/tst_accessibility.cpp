@@ -3,6 +3,8 @@
 // learner can use has a name and a role, labels are tied to their controls, windows say
 // which screen they belong to, Escape and Tab behave, and the colours of the selection
 // and of the focus frame can be told apart.
+#include "export/exportwindow.h"
+#include "info/clicklabel.h"
 #include "info/toknoabout.h"
 #include "info/toknooprg.h"
 #include "info/toknoreklama.h"
@@ -10,10 +12,14 @@
 #include "personal/toknoodkazy.h"
 #include "personal/toknopoznamka.h"
 #include "course/workfiles.h"
+#include "personal/linktargets.h"
 #include "platform/messages.h"
 #include "platform/readablelook.h"
 #include "runningprogram.h"
+#include "search/lessonfindbar.h"
 #include "search/toknohladajvkurze.h"
+#include "text/fontdialog.h"
+#include "text/toknoeditlek.h"
 #include "text/toknohelp.h"
 #include "text/toknoobrazku.h"
 #include "tree/toknohladaj.h"
@@ -32,8 +38,10 @@
 #include <QMetaEnum>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QStyleOption>
 #include <QTest>
@@ -270,9 +278,107 @@ private slots:
                 shown(picture);
                 check(QStringLiteral("picture"), &picture);
                 QCOMPARE(nameOf(picture.scrollArea), QStringLiteral("schema.bmp"));
+                QAccessibleInterface *image = QAccessible::queryAccessibleInterface(picture.Image1);
+                QCOMPARE(image->role(), QAccessible::Graphic);
+                QVERIFY(image->imageInterface());
+                QCOMPARE(image->imageInterface()->imageDescription(), QStringLiteral("schema.bmp"));
             }
         });
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // Read-only texts are read by caret from their start, like the lesson; controls
+    // that were heard without a name have one; an address is a link to follow.
+    void textsReadByCaretAndControlsNamed()
+    {
+        QStringList problems;
+        const auto readable = [&problems](const QString &where, QAbstractScrollArea *text) {
+            auto *rich = qobject_cast<QTextEdit *>(text);
+            auto *plain = qobject_cast<QPlainTextEdit *>(text);
+            const Qt::TextInteractionFlags flags = rich ? rich->textInteractionFlags() : plain->textInteractionFlags();
+            const int caret = rich ? rich->textCursor().position() : plain->textCursor().position();
+            if (!text->isEnabled() || !(text->focusPolicy() & Qt::TabFocus) || !(flags & Qt::TextSelectableByKeyboard))
+                problems << where + QStringLiteral(": not read by caret");
+            if (caret != 0)
+                problems << where + QStringLiteral(": caret at %1").arg(caret);
+            if (nameOf(text).trimmed().isEmpty())
+                problems << where + QStringLiteral(": unnamed");
+        };
+        p->write(QStringLiteral("HelpS.rtf"), {QStringLiteral("{\\rtf1 Prvý riadok\\par Druhý riadok\\par}")});
+        {
+            TOknoHelp help(p->session(), &p->main());
+            shown(help);
+            readable(QStringLiteral("help"), help.Memo1);
+            TOknoAbout about(p->session(), &p->main());
+            about.FormActivate();
+            shown(about);
+            readable(QStringLiteral("about"), about.Memo1);
+            QAccessibleInterface *address = QAccessible::queryAccessibleInterface(about.Label1);
+            QCOMPARE(address->role(), QAccessible::Link);
+            QCOMPARE(address->text(QAccessible::Name), about.Label1->text());
+            QVERIFY(address->actionInterface()
+                    && address->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            TOknoOPrg feedback(p->session(), &p->main());
+            shown(feedback);
+            for (QTextEdit *text : {feedback.Memo1, feedback.Memo2, feedback.Memo3})
+                readable(QStringLiteral("feedback ") + text->objectName(), text);
+            TOknoReklama credits(p->session(), &p->main());
+            shown(credits);
+            readable(QStringLiteral("credits"), credits.Memo1);
+        }
+        p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            QVERIFY(labelledBy(w->MaskEdit1, w->Label12));
+            QCOMPARE(nameOf(w->UpDown1), w->Label12->text());
+            search::LessonFindBar &bar = search::LessonFindBar::of(*w->Memo1, p->session());
+            bar.open();
+            auto *field = bar.findChild<QLineEdit *>(QStringLiteral("FindEdit"));
+            field->setText(QStringLiteral("x"));
+            for (QToolButton *clear : field->findChildren<QToolButton *>())
+                QCOMPARE(nameOf(clear), QStringLiteral("Vymazať hľadaný text"));
+            {
+                TOknoKopy copy(p->session(), w);
+                copy.FormActivate();
+                QVERIFY(labelledBy(copy.DriveComboBox1, copy.PlaceLabel));
+            }
+            {
+                exporting::ExportWindow exportWindow(p->session(), p->program() + QStringLiteral("/Kurz"), w);
+                shown(exportWindow);
+                for (const QString &problem : unnamed(&exportWindow))
+                    problems << QStringLiteral("export: ") + problem;
+                auto *progress = exportWindow.findChild<QProgressBar *>(QStringLiteral("progress"));
+                QVERIFY(progress && !nameOf(progress).isEmpty());
+            }
+            {
+                TOknoEditLek editor(p->session(), w);
+                editor.folder = QStringLiteral("Kurz");
+                editor.contentName = QStringLiteral("Obsah.txt");
+                editor.openFiles();
+                shown(editor);
+                readable(QStringLiteral("editor syntax help"), editor.Memo2);
+                readable(QStringLiteral("editor formatted text"), editor.Memo3);
+                QCOMPARE(nameOf(editor.Memo1), editor.Label1->text());
+                QCOMPARE(editor.Memo1->textCursor().position(), 0);
+                // Tab moves on from the edited lines and types nothing.
+                editor.activateWindow();
+                editor.Memo1->setFocus();
+                QTest::keyClick(editor.Memo1, Qt::Key_Tab);
+                QVERIFY(!editor.Memo1->toPlainText().contains(QLatin1Char('\t')));
+                QVERIFY(!editor.Memo1->hasFocus());
+                // Escape over unsaved typing asks: Cancel stays, No closes unsaved.
+                editor.Memo1->setFocus();
+                QTest::keyClicks(editor.Memo1, QStringLiteral("x"));
+                hook::shown().clear();
+                hook::queue(messages::Answer::Cancel);
+                QTest::keyClick(editor.Memo1, Qt::Key_Escape);
+                QCOMPARE(hook::shown().size(), 1);
+                QVERIFY(editor.isVisible());
+                hook::queue(messages::Answer::No);
+                QTest::keyClick(editor.Memo1, Qt::Key_Escape);
+                QVERIFY(!editor.isVisible());
+                QVERIFY(!editor.saved());
+            }
+        });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     // Where the learner is: the level window's title, its side windows' titles, the links
@@ -374,6 +480,44 @@ private slots:
         });
     }
 
+    // A link chosen from the open list by Enter opens once, as a click does; in the
+    // read-only lesson neither a right click nor the Menu key offers Qt's own menu.
+    void linksAndMenusByKeyboard()
+    {
+        QStringList opened;
+        personal::linkOpener = [&opened](const QString &target) { opened << target; };
+        p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            w->ComboBox1->setFocus();
+            w->ComboBox1->showPopup();
+            QAbstractItemView *list = w->ComboBox1->view();
+            QTRY_VERIFY(list->isVisible());
+            QTest::keyClick(list, Qt::Key_Return);
+            QTRY_VERIFY(!list->isVisible());
+            QCoreApplication::processEvents();
+            QCOMPARE(opened, QStringList{QStringLiteral("https://kurz.sk")});
+
+            QCOMPARE(w->Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
+            QVERIFY(w->Memo1->isReadOnly());
+            // While editing, the Menu key and Shift+F10 open the formatting dialog.
+            w->Editciatextu2->trigger();
+            QVERIFY(!w->Memo1->isReadOnly());
+            int dialogs = 0;
+            for (const auto &[key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
+                                                 std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+                RunningProgram::onDialog(
+                    [&dialogs](QWidget *dialog) { dialogs += qobject_cast<FontDialog *>(dialog) != nullptr; });
+                QTest::keyClick(w->Memo1, key, modifiers);
+            }
+            QCOMPARE(dialogs, 2);
+            w->Ignorovazmeny1->trigger();
+            QVERIFY(w->Memo1->isReadOnly());
+            QCOMPARE(w->Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
+        });
+        personal::linkOpener = nullptr;
+    }
+
     // Selected rows and the focus frame measured from the palette (WCAG contrast).
     void readableColours()
     {
@@ -411,6 +555,13 @@ private slots:
                 QCOMPARE(image.pixelColor(at), focus);
         }
         QVERIFY(look::FocusFrameWidth >= 2);
+
+        // Found places in a lesson stand out from the white page, and their black text reads.
+        for (const QColor &mark :
+             {search::LessonFindBar::otherMatchColour(), search::LessonFindBar::currentMatchColour()}) {
+            QVERIFY2(contrast(mark, Qt::white) >= 3.0, qPrintable(mark.name()));
+            QVERIFY2(contrast(mark, Qt::black) >= 4.5, qPrintable(mark.name()));
+        }
     }
 };
 

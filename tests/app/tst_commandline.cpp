@@ -46,6 +46,9 @@ private slots:
                                             << "/etc/passwd";
         QTest::newRow("not a content file after --") << QStringList{"--", "/etc/passwd"} << 2 << ""
                                                      << "/etc/passwd";
+        // A picture is no content file: said in Slovak, without a window.
+        QTest::newRow("picture") << QStringList{LUMORA_SOURCE_DIR "/sample/POZADIE.BMP"} << 2 << ""
+                                 << "POZADIE.BMP“ nie je obsahový súbor";
     }
     void options()
     {

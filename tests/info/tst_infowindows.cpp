@@ -127,7 +127,9 @@ private slots:
             QCOMPARE(shown, info::splitLines(info::aboutText()));
             QCOMPARE(shown.first(), QStringLiteral("LUMORA ") + info::version());
             QCOMPARE(shown.last(), QStringLiteral("Bližšie informácie:"));
-            QVERIFY(!w->Memo1->isEnabled());
+            // Read-only, yet enabled and read by caret from its start.
+            QVERIFY(w->Memo1->isReadOnly() && w->Memo1->isEnabled());
+            QCOMPARE(w->Memo1->textCursor().position(), 0);
             QVERIFY(w->Label1->y() > w->Memo1->y());
             QCOMPARE(w->Label1->text(), QStringLiteral("autori@lumora.sk"));
             QVERIFY(looksClickable(w->Label1));

@@ -58,7 +58,22 @@ private slots:
         p = std::make_unique<testing::RunningProgram>();
     }
 
-    void cleanup() { p.reset(); }
+    void cleanup()
+    {
+        p.reset();
+        screens::offerSampleCourses(QString());
+    }
+
+    // The object names Tab visits from a control on, count of them.
+    static QStringList tabSequence(QWidget *from, int count)
+    {
+        QStringList names{from->objectName()};
+        for (QWidget *w = from->nextInFocusChain(); w != from && names.size() < count; w = w->nextInFocusChain()) {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                names << w->objectName();
+        }
+        return names;
+    }
 
     void folderWithoutCoursesSaysSoAndOpensAnother()
     {
@@ -69,6 +84,9 @@ private slots:
         const QString other = p->root() + QStringLiteral("/kurzy");
         UserSettings().addRecentFolder(other);
         QDir().mkpath(other);
+        const QString sample = p->root() + QStringLiteral("/ukazka");
+        QDir().mkpath(sample);
+        screens::offerSampleCourses(sample);
         p->start();
 
         QVERIFY(p->session().course.CourseButton.empty() || !p->hasCourseButton(QStringLiteral("Documents")));
@@ -79,10 +97,21 @@ private slots:
         // A folder without courses is not remembered among the recent ones.
         QCOMPARE(UserSettings().recentFolders(), QStringList{other});
 
+        // The newcomer starts on opening a folder, with the installed samples offered next.
+        QTRY_COMPARE(p->main().focusWidget(), panelChild(QStringLiteral("OpenFolderButton")));
+        QCOMPARE(tabSequence(panelChild(QStringLiteral("OpenFolderButton")), 3),
+                 (QStringList{QStringLiteral("OpenFolderButton"), QStringLiteral("SampleButton"),
+                              QStringLiteral("RecentFolder1")}));
+        auto *offered = qobject_cast<QPushButton *>(panelChild(QStringLiteral("SampleButton")));
+        QVERIFY(offered && offered->isVisible());
+        QCOMPARE(offered->text(), QStringLiteral("Otvoriť ukážkové kurzy"));
+        offered->click();
+        QCOMPARE(opened, QStringList{sample});
+
         auto *recent = qobject_cast<QPushButton *>(panelChild(QStringLiteral("RecentFolder1")));
         QVERIFY(recent && recent->isVisible());
         recent->click();
-        QCOMPARE(opened, QStringList{other});
+        QCOMPARE(opened, (QStringList{sample, other}));
         QVERIFY(p->session().terminateRequested);
     }
 
@@ -210,6 +239,12 @@ private slots:
         auto *resume = qobject_cast<QPushButton *>(panelChild(QStringLiteral("ResumeButton")));
         QVERIFY(resume);
         QCOMPARE(resume->text(), QStringLiteral("Pokračovať tam, kde ste skončili"));
+        // The focus starts on it; Tab goes on in reading order to the own links and "Koniec".
+        QTRY_COMPARE(p->main().focusWidget(), resume);
+        QCOMPARE(tabSequence(resume, 6),
+                 (QStringList{QStringLiteral("ResumeButton"), QStringLiteral("OpenFolderButton"),
+                              QStringLiteral("RecentFolder1"), p->courseButton(QStringLiteral("Kurz"))->objectName(),
+                              QStringLiteral("SpeedButton2")}));
         // Watched by a timer that never waits itself: each level the runner opens runs
         // its own modal loop.
         QString reached;

@@ -47,9 +47,11 @@ void RunningProgram::write(const QString &relative, const QStringList &lines) co
     m_folders->write(relative, lines);
 }
 
-void RunningProgram::start(const QStringList &arguments)
+void RunningProgram::start(const QStringList &arguments, const QSize &screen)
 {
     StartEnvironment env;
+    env.screenWidth = screen.width();
+    env.screenHeight = screen.height();
     env.currentFolder = program();
     env.arguments = arguments;
     const QString home = work();

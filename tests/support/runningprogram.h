@@ -7,6 +7,7 @@
 #include "programfolders.h"
 #include "state/session.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -35,9 +36,9 @@ public:
     void write(const QString &relative, const QStringList &lines) const;
 
     // Sets the main window up on the program folder (with these command-line
-    // parameters), shows it and waits until its first screen is built or the program
-    // asked to end; when neither comes, the running test fails.
-    void start(const QStringList &arguments = {});
+    // parameters, on a screen of that size), shows it and waits until its first screen
+    // is built or the program asked to end; when neither comes, the running test fails.
+    void start(const QStringList &arguments = {}, const QSize &screen = QSize(1024, 768));
 
     Session &session() { return *m_session; }
     TForm1 &main() { return *m_form; }
