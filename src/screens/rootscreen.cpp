@@ -4,6 +4,7 @@
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "screens/coursecolumn.h"
+#include "screens/courseprogressview.h"
 #include "course/folderlist.h"
 #include "screens/layout.h"
 #include "screens/levelscreen.h"
@@ -37,6 +38,10 @@ void LevelScreen::buildRootScreen()
     startup::takeProgramDir(s.values.ProgramDir, s.values);
     c.FirstCourseEntry = list.firstCourseEntry;
     c.LevelWindow[1] = m_c.window;
+
+    // How far the learner has come in each course, counted apart from building the screen.
+    delete m_progress;
+    m_progress = s.values.isSearchInstance() ? nullptr : new CourseProgressView(s, this);
 
     const QStringList courses = list.courses();
     const int width = layout::courseButtonWidth(unit);
@@ -90,9 +95,11 @@ void LevelScreen::addCourseColumn(const QStringList &courses, int width)
     c.LayoutTop = layout::FirstLayoutTop + int(courses.size()) * geometry.step;
     auto column = std::make_unique<CourseColumn>(
         m_c.client, group, courses, c.FirstCourseEntry, geometry,
-        [&c, buttonFont, unit](QPushButton *button, int position) {
+        [&c, buttonFont, unit, progress = m_progress](QPushButton *button, int position) {
             c.CourseButton[size_t(position)] = button;
             setFontSize(button, layout::courseButtonFontSize(int(button->text().size()), buttonFont, unit));
+            if (progress)
+                progress->attach(button, button->text());
         });
     m_column.setCourses(std::move(column), std::max(m_c.client->height(), windowHeight));
 }
