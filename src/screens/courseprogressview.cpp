@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -85,27 +86,36 @@ private:
     course::ProgressCount m_count;
 };
 
+// The worker of every view: one course at a time, below the user's path, so the window
+// stays responsive on a machine with few cores.
+QThreadPool &worker()
+{
+    static QThreadPool pool;
+    static const bool once = [] {
+        pool.setMaxThreadCount(1);
+        pool.setThreadPriority(QThread::LowPriority);
+        return true;
+    }();
+    Q_UNUSED(once);
+    return pool;
+}
+
 } // namespace
 
 CourseProgressView::CourseProgressView(Session &session, QObject *parent)
     : QObject(parent),
-      m_session(session),
       m_programDir(session.values.ProgramDir),
       m_workFolder(session.values.TempDir),
       m_topFile(session.ConfigText(keys::DefaultContent)),
       m_captionWord(session.ConfigText(keys::ProgressScreens))
 {
-    // One course at a time, below the user's path: the window stays responsive on a
-    // machine with few cores.
-    m_pool.setMaxThreadCount(1);
-    m_pool.setThreadPriority(QThread::LowPriority);
+    m_relay->view = this;
 }
 
 CourseProgressView::~CourseProgressView()
 {
-    // A count under way reports to this object: it must end first.
-    m_pool.clear();
-    m_pool.waitForDone();
+    const QMutexLocker locker(&m_relay->mutex);
+    m_relay->view = nullptr;
 }
 
 void CourseProgressView::attach(QPushButton *button, const QString &courseName)
@@ -128,12 +138,6 @@ void CourseProgressView::refresh()
     }
 }
 
-void CourseProgressView::waitForCounts()
-{
-    m_pool.waitForDone();
-    QCoreApplication::sendPostedEvents(this);
-}
-
 void CourseProgressView::ask(const QString &courseName)
 {
     if (m_asked.contains(courseName) || m_workFolder.isEmpty())
@@ -143,15 +147,26 @@ void CourseProgressView::ask(const QString &courseName)
     const progress::Place place = progress::place(m_workFolder, courseName);
     const QString top = m_topFile;
     const std::shared_ptr<course::ProgressCounter> counter = m_counter;
-    m_pool.start([this, counter, folder, top, place, courseName] {
+    const std::shared_ptr<Relay> relay = m_relay;
+    worker().start([relay, counter, folder, top, place, courseName] {
+        {
+            // A view already gone needs no count.
+            const QMutexLocker locker(&relay->mutex);
+            if (!relay->view)
+                return;
+        }
         std::optional<course::ProgressCount> count;
         try {
             count = counter->count(folder, top, place);
         } catch (...) {
             // A course that cannot be walked shows no count; it still opens as before.
         }
-        QMetaObject::invokeMethod(
-            this, [this, courseName, count] { show(courseName, count); }, Qt::QueuedConnection);
+        // Posted while the view is known to live; a view deleted later drops the event.
+        const QMutexLocker locker(&relay->mutex);
+        if (CourseProgressView *view = relay->view) {
+            QMetaObject::invokeMethod(
+                view, [view, courseName, count] { view->show(courseName, count); }, Qt::QueuedConnection);
+        }
     });
 }
 

@@ -7,11 +7,11 @@
 #include "course/courseprogress.h"
 
 #include <QHash>
+#include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QString>
-#include <QThreadPool>
 
 #include <memory>
 #include <optional>
@@ -34,21 +34,25 @@ public:
     void attach(QPushButton *button, const QString &courseName);
     // Asks again for every course whose button is there (a course may have been visited).
     void refresh();
-    // Waits until every count asked for is known (for tests and the benchmark).
-    void waitForCounts();
 
 private:
+    // Where a count made on the worker is handed back: the view while it lives. The view
+    // never waits for the worker; a count that ends after the view is dropped.
+    struct Relay {
+        QMutex mutex;
+        CourseProgressView *view = nullptr;
+    };
+
     void ask(const QString &courseName);
     void show(const QString &courseName, std::optional<course::ProgressCount> count);
     void showOn(QPushButton *button, const std::optional<course::ProgressCount> &count);
 
-    Session &m_session;
     QString m_programDir;
     QString m_workFolder;
     QString m_topFile;
     QString m_captionWord; // "Navštívené obrazovky:"
     std::shared_ptr<course::ProgressCounter> m_counter = std::make_shared<course::ProgressCounter>();
-    QThreadPool m_pool;
+    std::shared_ptr<Relay> m_relay = std::make_shared<Relay>();
     QHash<QString, QPointer<QPushButton>> m_buttons;
     QHash<QString, std::optional<course::ProgressCount>> m_known;
     QSet<QString> m_asked; // asked and not answered yet
