@@ -102,12 +102,12 @@ QThreadPool &worker()
 
 } // namespace
 
-CourseProgressView::CourseProgressView(Session &session, QObject *parent)
+CourseProgressView::CourseProgressView(Session &session, const QString &topFile, QObject *parent)
     : QObject(parent),
+      m_session(session),
       m_programDir(session.values.ProgramDir),
       m_workFolder(session.values.TempDir),
-      m_topFile(session.ConfigText(keys::DefaultContent)),
-      m_captionWord(session.ConfigText(keys::ProgressScreens))
+      m_topFile(topFile)
 {
     m_relay->view = this;
 }
@@ -191,6 +191,8 @@ void CourseProgressView::showOn(QPushButton *button, const std::optional<course:
         badge->setVisible(true);
     }
     badge->setCount(*count);
+    if (m_captionWord.isNull())
+        m_captionWord = m_session.ConfigText(keys::ProgressScreens);
     button->setAccessibleDescription(m_captionWord + QLatin1Char(' ') + badge->text());
 }
 

@@ -26,7 +26,8 @@ namespace screens {
 
 class CourseProgressView : public QObject {
 public:
-    CourseProgressView(Session &session, QObject *parent);
+    // topFile is the courses' top content file ("DEFAULT CONTENT").
+    CourseProgressView(Session &session, const QString &topFile, QObject *parent);
     ~CourseProgressView() override;
 
     // A course button was made: shows the course's count when known and asks for it
@@ -47,10 +48,11 @@ private:
     void show(const QString &courseName, std::optional<course::ProgressCount> count);
     void showOn(QPushButton *button, const std::optional<course::ProgressCount> &count);
 
+    Session &m_session;
     QString m_programDir;
     QString m_workFolder;
     QString m_topFile;
-    QString m_captionWord; // "Navštívené obrazovky:"
+    QString m_captionWord; // "Navštívené obrazovky:", looked up when a count is first shown
     std::shared_ptr<course::ProgressCounter> m_counter = std::make_shared<course::ProgressCounter>();
     std::shared_ptr<Relay> m_relay = std::make_shared<Relay>();
     QHash<QString, QPointer<QPushButton>> m_buttons;

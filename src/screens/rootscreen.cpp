@@ -32,7 +32,8 @@ void LevelScreen::buildRootScreen()
     m_c.linksEntry->setEnabled(false);
     m_c.notesEntry->setEnabled(false);
 
-    const course::FolderList list = course::folderList(s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
+    const QString topFile = s.ConfigText(keys::DefaultContent);
+    const course::FolderList list = course::folderList(s.values.ProgramDir, topFile);
     c.FolderListCount = list.count();
     c.LayoutTop = layout::FirstLayoutTop;
     startup::takeProgramDir(s.values.ProgramDir, s.values);
@@ -41,7 +42,7 @@ void LevelScreen::buildRootScreen()
 
     // How far the learner has come in each course, counted apart from building the screen.
     delete m_progress;
-    m_progress = s.values.isSearchInstance() ? nullptr : new CourseProgressView(s, this);
+    m_progress = s.values.isSearchInstance() ? nullptr : new CourseProgressView(s, topFile, this);
 
     const QStringList courses = list.courses();
     const int width = layout::courseButtonWidth(unit);

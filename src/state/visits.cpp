@@ -19,6 +19,10 @@ void record(const Place &where, const QString &reference)
 {
     if (where.refused())
         return;
+    // A screen shown again is usually recorded already: one read, no lock and no write.
+    const auto known = waiting().constFind(where.file);
+    if (known == waiting().constEnd() && read(where).contains(reference))
+        return;
     Visited &pending = waiting()[where.file];
     pending.add(reference);
     if (save(where, pending))
