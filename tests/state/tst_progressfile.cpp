@@ -8,8 +8,10 @@
 #include "state/progressfile.h"
 #include "state/session.h"
 #include "state/visits.h"
+#include "tree/coursetreemodel.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +178,32 @@ private slots:
         QVERIFY(changed.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         changed.close();
         QCOMPARE(counter.count(course, top, where), (course::ProgressCount{2, 4}));
+    }
+
+    // The course tree marks the nodes of visited files the way the buttons are marked,
+    // and names them "navštívené" for screen readers; the others keep the same room.
+    void treeMarksVisitedNodes()
+    {
+        QTemporaryDir dir;
+        const QString course = dir.path() + QStringLiteral("/Kurz");
+        write(course + QStringLiteral("/Obsah.txt"), "[A]a.txt\r\n[B]B.BMP\r\n[C]c.txt\r\n");
+        write(course + QStringLiteral("/a.txt"), "<a>\r\n");
+        tree::CourseTreeModel model(course::walkCourse(course, QStringLiteral("Kurz"), QStringLiteral("Obsah.txt")));
+        QCOMPARE(model.tree().size(), 4);
+        QVERIFY(model.data(model.indexOfNode(1), Qt::DecorationRole).isNull());
+        progress::Visited seen;
+        seen.add(u"obsah.txt");
+        seen.add(u"b.bmp");
+        model.setVisited(seen, QStringLiteral("navštívené"));
+        QList<bool> marked;
+        for (int node = 0; node < model.tree().size(); ++node) {
+            const QModelIndex index = model.indexOfNode(node);
+            marked << model.visited(node);
+            QCOMPARE(model.data(index, Qt::AccessibleDescriptionRole).toString(),
+                     model.visited(node) ? QStringLiteral("navštívené") : QString());
+            QVERIFY(!model.data(index, Qt::DecorationRole).value<QIcon>().isNull());
+        }
+        QCOMPARE(marked, (QList<bool>{true, false, true, false}));
     }
 };
 
