@@ -172,10 +172,10 @@
 
 // The learner's progress when the site is opened on its own (no LMS, no launcher around
 // it): the screens shown and the files and addresses opened, kept in the browser's
-// storage under the site's address, so each course of each site keeps its own. Links to
-// what was visited carry a tick and say "navštívené" to screen readers; the contents page
-// shows "Navštívené obrazovky: 12 / 40" with a bar once the course has been opened. In an
-// LMS the SCORM data is the one record and nothing is stored here.
+// storage under the site's address, so each site keeps its own. Links to what was visited
+// carry a tick and say "navštívené" to screen readers; on the contents page each course
+// opened shows "Navštívené obrazovky: 12 / 40" with a thin bar. In an LMS the SCORM data
+// is the one record and nothing is stored here.
 (function () {
   'use strict';
   if (window.lumoraPages || window.parent !== window || !document.body) return;
@@ -242,24 +242,30 @@
     }
   });
 
-  var contents = document.querySelector('nav.contents');
+  // On the contents page, each course of the site (a top entry of its contents) shows
+  // how many of its screens were visited; a course none of whose screens was visited
+  // shows nothing.
+  var contents = document.querySelector('nav.contents > ul');
   if (!contents || page !== 'index.html') return;
-  var screens = [];
-  contents.querySelectorAll('a[href]').forEach(function (link) {
-    var target = targetOf(link);
-    if (target && /\.html$/i.test(target) && !/^https?:/i.test(target) && screens.indexOf(target) < 0) screens.push(target);
+  Array.prototype.forEach.call(contents.children, function (course) {
+    var screens = [];
+    course.querySelectorAll('a[href]').forEach(function (link) {
+      var target = targetOf(link);
+      if (target && /\.html$/i.test(target) && !/^https?:/i.test(target) && screens.indexOf(target) < 0) screens.push(target);
+    });
+    var done = screens.filter(function (s) { return visited.indexOf(s) >= 0; }).length;
+    var first = course.querySelector('a[href]');
+    if (!done || !first) return;
+    var summary = document.createElement('span');
+    summary.className = 'progress';
+    summary.textContent = ' \u2013 ' + (document.body.getAttribute('data-progress') || 'Navštívené obrazovky:') + ' ' +
+      done + ' / ' + screens.length + ' ';
+    var bar = document.createElement('progress');
+    bar.max = screens.length;
+    bar.value = done;
+    bar.setAttribute('aria-hidden', 'true');
+    bar.style.height = '0.4em';
+    summary.appendChild(bar);
+    first.parentNode.insertBefore(summary, first.nextSibling);
   });
-  var done = screens.filter(function (s) { return visited.indexOf(s) >= 0; }).length;
-  // The contents page itself is no screen: a course whose only visit is this page was
-  // never opened and shows no count.
-  if (!screens.length || !load().some(function (e) { return e !== 'index.html' && e !== 'search.html'; })) return;
-  var summary = document.createElement('p');
-  summary.className = 'progress';
-  summary.textContent = (document.body.getAttribute('data-progress') || 'Navštívené obrazovky:') + ' ' + done + ' / ' + screens.length + ' ';
-  var bar = document.createElement('progress');
-  bar.max = screens.length;
-  bar.value = done;
-  bar.setAttribute('aria-hidden', 'true');
-  summary.appendChild(bar);
-  contents.parentNode.insertBefore(summary, contents);
 }());
