@@ -245,9 +245,9 @@
   // On the contents page, each course of the site (a top entry of its contents) shows
   // how many of its screens were visited; a course none of whose screens was visited
   // shows nothing.
-  var contents = document.querySelector('nav.contents > ul');
-  if (!contents || page !== 'index.html') return;
-  Array.prototype.forEach.call(contents.children, function (course) {
+  if (page !== 'index.html') return;
+  var courses = document.querySelectorAll('nav.contents > ul > li');
+  Array.prototype.forEach.call(courses, function (course) {
     var screens = [];
     course.querySelectorAll('a[href]').forEach(function (link) {
       var target = targetOf(link);
