@@ -49,6 +49,9 @@ Ponuka
 1*MENU ABOUT WRITE US*Ohlasy autorom
 1*MENU ABOUT COPYRIGHT*Ochranné známky
 1*MENU END*Koniec
+1*MENU FORGET PROGRESS*Vymazať postup kurzu…
+1*VISITED*navštívené
+1*PROGRESS SCREENS*Navštívené obrazovky:
 1*MEMO INFO*Vyznačte text a pravým tlačidlom myši sa dostanete do nastavenia formátu písma
 
 Hlásenia (adresa počítača sa pri štarte nezobrazuje)
@@ -62,6 +65,8 @@ Hlásenia (adresa počítača sa pri štarte nezobrazuje)
 1*TEMP*Neexistuje pracovný adresár
 1*TEXT1*Neexistuje textový súbor
 1*TEXT2*Chcete ho teraz vytvoriť ?
+1*FORGET PROGRESS*Vymazať postup tohto kurzu? Značky navštívených obrazoviek sa stratia, poznámky a odkazy zostanú.
+1*FORGET PROGRESS FAILED*Postup kurzu sa nepodarilo vymazať:
 """
 
 target = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "sample/CONFIG.TXT")

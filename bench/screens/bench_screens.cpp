@@ -170,6 +170,12 @@ int main(int argc, char *argv[])
             const QString folder = big.program() + QStringLiteral("/Kurz %1").arg(i, 5, 10, QLatin1Char('0'));
             QDir().mkpath(folder);
             QFile(folder + QStringLiteral("/Obsah.txt")).open(QIODevice::WriteOnly);
+            // Every course has been opened: its count is made while the screen is shown.
+            const QString visited = big.work() + QStringLiteral("/Kurz %1").arg(i, 5, 10, QLatin1Char('0'));
+            QDir().mkpath(visited);
+            QFile progressFile(visited + QStringLiteral("/lumora-postup.lst"));
+            if (progressFile.open(QIODevice::WriteOnly))
+                progressFile.write("Obsah.txt\n");
         }
         textfile::writeLines(big.program() + QStringLiteral("/CONFIG.TXT"), {QStringLiteral("0*IP*x")});
         Session rootSession;

@@ -10,6 +10,7 @@
 #include "course/contentfileitems.h"
 #include "screens/levelscreen.h"
 #include "screens/startscreen.h"
+#include "screens/visitedmark.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -60,7 +61,11 @@ void TForm1::describeScreen(const QList<QWidget *> &column)
             continue;
         const course::ButtonLine line = course::splitButtonLine(c.ScreenLines[size_t(level)][size_t(tag)]);
         const TextKey &kind = course::kindText(course::buttonKind(line.caption, line.target, examCaption));
-        accessible::describe(button, s.ConfigText(kind));
+        // A visited button says so after what it opens.
+        const bool visited = screens::markedVisited(button);
+        accessible::describe(
+            button,
+            screens::describedVisited(s.ConfigText(kind), visited, visited ? s.ConfigText(keys::Visited) : QString()));
     }
     // The links box is named by its label, not by the address it shows.
     accessible::label(Label2, ComboBox1);

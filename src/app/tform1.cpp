@@ -3,6 +3,7 @@
 #include "platform/accessiblenames.h"
 #include "config/keys.h"
 #include "platform/placecontrol.h"
+#include "screens/forgetprogress.h"
 #include "screens/levelscreen.h"
 
 #include "export/exportwindow.h"
@@ -272,6 +273,7 @@ void TForm1::connectHandlers()
     if (auto *pane = qobject_cast<LessonPane *>(Memo1))
         new text::PaneZoom(m_session, *pane, this);
     m_personal = new personal::PersonalMenu(m_session, *this);
+    new screens::ForgetProgress(m_session, this, Vlastn1);
     m_info = new info::InfoMenu(m_session, {this, Oprograme1, Ohlasyautorom1, Reklama1});
     m_courseSearch = new search::CourseSearchMenu(m_session, {this, Hadavkurze1, [this] { Hadaj1Click(); }});
     m_screen = new screens::LevelScreen(m_session, *this);

@@ -98,6 +98,9 @@
     K(FindLessonNext, "FIND LESSON NEXT", Caption, "Ďalší výskyt (F3)")                                                      \
     K(FindLessonNone, "FIND LESSON NONE", Caption, "Nenájdené")                                                              \
     K(FindLessonPrevious, "FIND LESSON PREVIOUS", Caption, "Predchádzajúci výskyt (Shift+F3)")                               \
+    K(ForgetProgress, "FORGET PROGRESS", Question,                                                                           \
+      "Vymazať postup tohto kurzu? Značky navštívených obrazoviek sa stratia, poznámky a odkazy zostanú.")                   \
+    K(ForgetProgressFailed, "FORGET PROGRESS FAILED", Message, "Postup kurzu sa nepodarilo vymazať:")                        \
     K(FolderNotOpened, "FOLDER NOT OPENED", Message, "Program sa nepodarilo spustiť v priečinku")                            \
     K(FolderUnreadable, "FOLDER UNREADABLE", Message, "Tento priečinok sa nedá čítať:")                                      \
     K(FileTooLarge, errortext::FileTooLarge.key, Message, errortext::FileTooLarge.defaultText)                               \
@@ -129,6 +132,7 @@
     K(MenuEnd, "MENU END", Caption, "Koniec")                                                                                \
     K(MenuExport, "MENU EXPORT", Caption, "Export poznámok a odkazov")                                                       \
     K(MenuExportCourse, "MENU EXPORT COURSE", Caption, "Export kurzu na web…")                                               \
+    K(MenuForgetProgress, "MENU FORGET PROGRESS", Caption, "Vymazať postup kurzu…")                                          \
     K(MenuFind, "MENU FIND", Caption, "Hľadať v kurze")                                                                      \
     K(MenuFindLesson, "MENU FIND LESSON", Caption, "Hľadať v lekcii")                                                        \
     K(MenuHelp, "MENU HELP", Caption, "Pomocník")                                                                            \
@@ -161,6 +165,7 @@
     K(PrintCancel, "PRINT CANCEL", Caption, "Zrušiť")                                                                        \
     K(PrintFailed, "PRINT FAILED", Message, "Lekciu sa nepodarilo vytlačiť.")                                                \
     K(PrintProgress, "PRINT PROGRESS", Caption, "Pripravujem strany…")                                                       \
+    K(ProgressScreens, "PROGRESS SCREENS", Caption, "Navštívené obrazovky:")                                                 \
     K(RecentFolders, "RECENT FOLDERS", Caption, "Naposledy otvorené priečinky:")                                             \
     K(Resume, "RESUME", Caption, "Pokračovať tam, kde ste skončili")                                                         \
     K(RtfNotRichText, "RTF NOT RICH TEXT", Message,                                                                          \
@@ -189,6 +194,7 @@
     K(TrimButtonLargeText, "TRIM BUTTON LARGE TEXT", Setting, "16")                                                          \
     K(TrimButtonSmallText, "TRIM BUTTON SMALL TEXT", Setting, "19")                                                          \
     K(Uneditable, "UNEDITABLE", Message, " Nemáte práva na zápis do adresára")                                               \
+    K(Visited, "VISITED", Caption, "navštívené")                                                                             \
     K(Width, "WIDTH", Setting, "700")                                                                                        \
     K(WindowCaption, "WINDOW CAPTION", Caption, "Lumora")                                                                    \
     K(WindowCopy, "WINDOW COPY", Caption, "Kopírovanie")                                                                     \

@@ -175,6 +175,14 @@ WorkFile workFileName(const ScreenRef &screen, FileKind kind)
     return file;
 }
 
+QString courseWorkFolder(const QString &levelFolder)
+{
+    const QString course = paths::fromCourse(levelFolder);
+    if (course.trimmed().isEmpty() || course.trimmed() == QLatin1String(".") || leavesWorkFolder(course))
+        return QString();
+    return course;
+}
+
 QString workFilePath(const QString &tempDir, const WorkFile &file)
 {
     if (!file.ok())

@@ -62,6 +62,11 @@ struct WorkFile {
 // itself; links replaced everything after the first "." of the file name by "htm".
 WorkFile workFileName(const ScreenRef &screen, FileKind kind);
 
+// The course's own sub-folder of the work folder (relative, native separators), where
+// its notes and links are kept and the learner's progress beside them; empty when the
+// course folder's name would lead outside the work folder.
+QString courseWorkFolder(const QString &levelFolder);
+
 // The file's full path in the work folder (the name exactly as formed), or an empty
 // string when the name was refused.
 QString workFilePath(const QString &tempDir, const WorkFile &file);

@@ -8,7 +8,7 @@
 
 namespace lumora {
 
-void openShellItem(Session &s, const QString &folder, const QString &target, QWidget *parent)
+bool openShellItem(Session &s, const QString &folder, const QString &target, QWidget *parent)
 {
     const course::TargetParts parts = course::splitTarget(target);
     const QString tried = course::shellItemFile(s, folder, parts.fileName);
@@ -17,43 +17,46 @@ void openShellItem(Session &s, const QString &folder, const QString &target, QWi
         if (s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok,
                            course::targetPath(folder, target) + QLatin1Char(' ') + text, parent);
-        return;
+        return false;
     }
     if (!process::shellOpen(tried, parts.parameters)) {
         const QString text = s.ConfigText(keys::Nonexe);
         if (s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, tried + QLatin1Char(' ') + text, parent);
+        return false;
     }
+    return true;
 }
 
-void showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent)
+bool showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent)
 {
     const QString picture = course::courseItemFile(s, folder, target);
     if (picture.isEmpty()) {
         if (s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, s.ConfigText(keys::Bmp), parent);
-        return;
+        return false;
     }
     TOknoObrazku window(s, parent);
     window.picturePath = picture;
     window.exec();
+    return true;
 }
 
-void runDemonstration(Session &s, const QString &folder, const course::TargetParts &parts, QWidget *parent)
+bool runDemonstration(Session &s, const QString &folder, const course::TargetParts &parts, QWidget *parent)
 {
     const QString player = course::demonstrationPlayer(s);
     if (!paths::fileExists(player)) {
         const QString text = s.ConfigText(keys::Scplayer);
         if (parts.parameters.isEmpty() || s.ShowPrompt)
             messages::show(messages::Kind::Warning, messages::Buttons::Ok, text, parent);
-        return;
+        return false;
     }
     const QString demonstration = course::courseItemFile(s, folder, parts.fileName);
     if (demonstration.isEmpty()) {
         messages::notify(s, messages::Kind::Warning, keys::Scm, QString(), parent);
-        return;
+        return false;
     }
-    process::ExecuteFile(paths::resolve(player), course::demonstrationArguments(demonstration), QString());
+    return process::ExecuteFile(paths::resolve(player), course::demonstrationArguments(demonstration), QString());
 }
 
 } // namespace lumora

@@ -14,13 +14,14 @@ class Session;
 
 // Opens a target that is neither a screen, a demonstration nor a picture: its file in
 // the course folder, else the file as written (inside the program folder), else a web or
-// mail address, through the desktop; or shows why it cannot.
-void openShellItem(Session &s, const QString &folder, const QString &target, QWidget *parent);
+// mail address, through the desktop; or shows why it cannot. Each returns whether the item
+// was opened (for the learner's progress).
+bool openShellItem(Session &s, const QString &folder, const QString &target, QWidget *parent);
 
 // Shows a picture target in the picture window, or says that it is missing.
-void showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent);
+bool showPicture(Session &s, const QString &folder, const QString &target, QWidget *parent);
 
 // Starts the demonstration of a target in the player, or shows why it cannot.
-void runDemonstration(Session &s, const QString &folder, const course::TargetParts &parts, QWidget *parent);
+bool runDemonstration(Session &s, const QString &folder, const course::TargetParts &parts, QWidget *parent);
 
 } // namespace lumora

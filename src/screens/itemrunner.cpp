@@ -5,10 +5,13 @@
 #include "course/contentfile.h"
 #include "screens/itemfiles.h"
 #include "screens/levelscreen.h"
+#include "screens/visitedmark.h"
 #include "state/session.h"
+#include "state/visits.h"
 #include "text/toknoeditlek.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QPushButton>
 
 namespace lumora::screens {
@@ -33,14 +36,22 @@ void ItemRunner::SpustiProgram(QPushButton *lessonButton)
     // Items of every level are looked up in the course folder of level 1.
     const QString folder = s.levelFolderPath(1);
 
+    // The button may go while the item runs (the program ends from a window it opened).
+    const QPointer<QPushButton> button(lessonButton);
+    bool ran = false;
     switch (press->kind) {
-    case course::ItemKind::Shell: openShellItem(s, folder, press->target, window); return;
+    case course::ItemKind::Shell: ran = openShellItem(s, folder, press->target, window); break;
     case course::ItemKind::Demonstration:
-        runDemonstration(s, folder, course::splitTarget(press->target), window);
-        return;
-    case course::ItemKind::Screen: openScreen(*press, folder, caption); return;
-    case course::ItemKind::Picture: showPicture(s, folder, press->target, window); return;
+        ran = runDemonstration(s, folder, course::splitTarget(press->target), window);
+        break;
+    case course::ItemKind::Screen: openScreen(*press, folder, caption); break;
+    case course::ItemKind::Picture: ran = showPicture(s, folder, press->target, window); break;
     }
+    // An item that ran is visited; a screen recorded itself when its window was shown.
+    if (ran)
+        progress::recordItem(s, press->level, press->target);
+    if (button && !s.terminateRequested && progress::visitedOf(s, press->level).contains(press->target))
+        markVisited(button, true, s.ConfigText(keys::Visited));
 }
 
 void ItemRunner::openScreen(const course::ItemPress &press, const QString &folder, const QString &caption)

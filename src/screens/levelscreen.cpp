@@ -3,6 +3,7 @@
 #include "course/workfiles.h"
 #include "platform/paths.h"
 #include "screens/contentscreen.h"
+#include "screens/courseprogressview.h"
 #include "screens/screenlook.h"
 #include "state/session.h"
 #include "text/paneediting.h"
@@ -74,6 +75,9 @@ void LevelScreen::FormActivate()
         return;
     // A built screen is only shown again, its links as its build left them.
     if (c.LevelBuilt[size_t(level)] || showsLevelBelow(c, m_c.window, level)) {
+        // The root screen shown again: a course may have been visited meanwhile.
+        if (m_progress)
+            m_progress->refresh();
         commonTail();
         return;
     }

@@ -18,6 +18,8 @@ class Session;
 
 namespace screens {
 
+class CourseProgressView;
+
 class LevelScreen : public QObject {
     Q_OBJECT
 public:
@@ -63,6 +65,7 @@ private:
     ButtonColumn m_column;
     Navigation m_navigation;
     ItemRunner m_items;
+    CourseProgressView *m_progress = nullptr; // the root screen's course counts (a child)
 };
 
 } // namespace screens

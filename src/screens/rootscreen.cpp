@@ -4,6 +4,7 @@
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "screens/coursecolumn.h"
+#include "screens/courseprogressview.h"
 #include "course/folderlist.h"
 #include "screens/layout.h"
 #include "screens/levelscreen.h"
@@ -33,12 +34,17 @@ void LevelScreen::buildRootScreen()
     m_c.linksEntry->setEnabled(false);
     m_c.notesEntry->setEnabled(false);
 
-    const course::FolderList list = course::folderList(s.values.ProgramDir, s.ConfigText(keys::DefaultContent));
+    const QString topFile = s.ConfigText(keys::DefaultContent);
+    const course::FolderList list = course::folderList(s.values.ProgramDir, topFile);
     c.FolderListCount = list.count();
     c.LayoutTop = screens::FirstLayoutTop;
     startup::takeProgramDir(s.values.ProgramDir, s.values);
     c.FirstCourseEntry = list.firstCourseEntry;
     c.LevelWindow[1] = m_c.window;
+
+    // How far the learner has come in each course, counted apart from building the screen.
+    delete m_progress;
+    m_progress = s.values.isSearchInstance() ? nullptr : new CourseProgressView(s, topFile, this);
 
     const QStringList courses = list.courses();
     const int width = screens::courseButtonWidth(unit);
@@ -111,9 +117,11 @@ void LevelScreen::addCourseColumn(const QStringList &courses, int width)
     c.LayoutTop = screens::FirstLayoutTop + int(courses.size()) * geometry.step;
     auto column = std::make_unique<CourseColumn>(
         m_c.client, group, courses, c.FirstCourseEntry, geometry,
-        [&c, buttonFont, unit](QPushButton *button, int position) {
+        [&c, buttonFont, unit, progress = m_progress](QPushButton *button, int position) {
             c.CourseButton[size_t(position)] = button;
             setFontSize(button, screens::courseButtonFontSize(int(button->text().size()), buttonFont, unit));
+            if (progress)
+                progress->attach(button, button->text());
         });
     m_column.setCourses(std::move(column), std::max(m_c.client->height(), windowHeight));
 }

@@ -1,6 +1,17 @@
 #include "tree/coursetreemodel.h"
 
+#include "platform/visitedtick.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPalette>
+
 namespace lumora::tree {
+
+namespace {
+// The badge is drawn large and scaled down by the view to its icon size.
+constexpr int BadgeSide = 64;
+} // namespace
 
 CourseTreeModel::CourseTreeModel(course::CourseTree tree, QObject *parent)
     : QAbstractItemModel(parent), m_tree(std::move(tree))
@@ -33,6 +44,24 @@ QModelIndex CourseTreeModel::indexOfNode(int node) const
 int CourseTreeModel::nodeOf(const QModelIndex &index)
 {
     return index.isValid() ? int(index.internalId()) : -1;
+}
+
+void CourseTreeModel::setVisited(const progress::Visited &visited, const QString &word)
+{
+    m_visited.clear();
+    m_visitedWord = word;
+    if (!visited.isEmpty()) {
+        m_visited.reserve(m_tree.size());
+        for (const course::CourseNode &node : m_tree.nodes())
+            m_visited.append(visited.contains(node.reference));
+    }
+    if (m_tree.size() > 0)
+        emit dataChanged(indexOfNode(0), indexOfNode(m_tree.size() - 1));
+}
+
+bool CourseTreeModel::visited(int node) const
+{
+    return node >= 0 && node < m_visited.size() && m_visited.at(node);
 }
 
 QModelIndex CourseTreeModel::index(int row, int column, const QModelIndex &parent) const
@@ -79,6 +108,23 @@ QVariant CourseTreeModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return m_tree.node(node).caption;
+    if (role == Qt::DecorationRole && !m_visited.isEmpty()) {
+        // Every node keeps room for the badge, so the captions stay in line.
+        static const QIcon none = [] {
+            QPixmap blank(BadgeSide, BadgeSide);
+            blank.fill(Qt::transparent);
+            return QIcon(blank);
+        }();
+        if (!visited(node))
+            return none;
+        if (m_badge.isNull()) {
+            const QPalette palette = QGuiApplication::palette();
+            m_badge = visitedtick::icon(BadgeSide, palette.color(QPalette::Text), palette.color(QPalette::Base));
+        }
+        return m_badge;
+    }
+    if (role == Qt::AccessibleDescriptionRole && visited(node))
+        return m_visitedWord;
     return {};
 }
 

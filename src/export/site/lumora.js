@@ -347,3 +347,103 @@
     if (page) window.parent.postMessage({ lumoraPage: page }, '*');
   }
 }());
+
+// The learner's progress when the site is opened on its own (no LMS, no launcher around
+// it): the screens shown and the files and addresses opened, kept in the browser's
+// storage under the site's address, so each site keeps its own. Links to what was visited
+// carry a tick and say "navštívené" to screen readers; on the contents page each course
+// opened shows "Navštívené obrazovky: 12 / 40" with a thin bar. In an LMS the SCORM data
+// is the one record and nothing is stored here.
+(function () {
+  'use strict';
+  if (window.lumoraPages || window.parent !== window || !document.body) return;
+  var page = document.body.getAttribute('data-page');
+  if (!page) return;
+  var store = null;
+  try {
+    store = window.localStorage;
+    store.getItem('lumora');
+  } catch (e) {
+    return; // storage refused (private mode, a file page the browser keeps apart)
+  }
+  var base = window.location.href.replace(/[?#].*$/, '').replace(/[^/]*$/, '');
+  var key = 'lumora-visited:' + base;
+  var word = document.body.getAttribute('data-visited') || 'navštívené';
+
+  // What a link leads to: a file of the site named relative to it, or a web address.
+  function targetOf(link) {
+    var href = link.href ? String(link.href).replace(/#.*$/, '') : '';
+    if (href.indexOf(base) === 0) return href.slice(base.length).replace(/\?.*$/, '') || null;
+    return /^https?:/i.test(href) ? href : null;
+  }
+  // The entries stored now; anything that is not a list of texts reads as none.
+  function load() {
+    try {
+      var list = JSON.parse(store.getItem(key) || '[]');
+      return Array.isArray(list) ? list.filter(function (e) { return typeof e === 'string'; }) : [];
+    } catch (e) {
+      return [];
+    }
+  }
+  // Adds an entry to what is stored now (another tab may have added its own meanwhile).
+  function record(entry) {
+    var list = load();
+    if (list.indexOf(entry) < 0) {
+      list.push(entry);
+      try { store.setItem(key, JSON.stringify(list)); } catch (e) { /* storage full: not kept */ }
+    }
+    return list;
+  }
+  function mark(link) {
+    if (link.classList.contains('visited')) return;
+    link.classList.add('visited');
+    var tick = document.createElement('span');
+    tick.setAttribute('aria-hidden', 'true');
+    tick.textContent = ' \u2713';
+    tick.style.fontWeight = 'bold';
+    var said = document.createElement('span');
+    said.textContent = ' (' + word + ')';
+    said.style.cssText = 'position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap';
+    link.appendChild(tick);
+    link.appendChild(said);
+  }
+
+  var visited = record(page);
+  var links = Array.prototype.slice.call(document.querySelectorAll('main a[href]'));
+  links.forEach(function (link) {
+    var target = targetOf(link);
+    if (!target) return;
+    if (visited.indexOf(target) >= 0) mark(link);
+    // Pictures, documents and web pages open outside the site's pages: visited when opened.
+    if (!/\.html$/i.test(target) || /^https?:/i.test(target)) {
+      link.addEventListener('click', function () { record(target); mark(link); });
+    }
+  });
+
+  // On the contents page, each course of the site (a top entry of its contents) shows
+  // how many of its screens were visited; a course none of whose screens was visited
+  // shows nothing.
+  if (page !== 'index.html') return;
+  var courses = document.querySelectorAll('nav.contents > ul > li');
+  Array.prototype.forEach.call(courses, function (course) {
+    var screens = [];
+    course.querySelectorAll('a[href]').forEach(function (link) {
+      var target = targetOf(link);
+      if (target && /\.html$/i.test(target) && !/^https?:/i.test(target) && screens.indexOf(target) < 0) screens.push(target);
+    });
+    var done = screens.filter(function (s) { return visited.indexOf(s) >= 0; }).length;
+    var first = course.querySelector('a[href]');
+    if (!done || !first) return;
+    var summary = document.createElement('span');
+    summary.className = 'progress';
+    summary.textContent = ' \u2013 ' + (document.body.getAttribute('data-progress') || 'Navštívené obrazovky:') + ' ' +
+      done + ' / ' + screens.length + ' ';
+    var bar = document.createElement('progress');
+    bar.max = screens.length;
+    bar.value = done;
+    bar.setAttribute('aria-hidden', 'true');
+    bar.style.height = '0.4em';
+    summary.appendChild(bar);
+    first.parentNode.insertBefore(summary, first.nextSibling);
+  });
+}());

@@ -178,6 +178,24 @@ try {
   check(shown.cells.length === 12 && shown.cells.includes('=A1+A2'), `the table shows its cells (got ${shown.cells})`);
   check(shown.steps === 3, `the numbered list shows its steps (got ${shown.steps})`);
   check(problems.length === 0, `search and lesson pages load cleanly:\n  ${problems.join('\n  ')}`);
+
+  // Without an LMS the browser keeps the learner's progress: after the crawl every screen
+  // is visited, its links carry the mark and each course counts all of its screens; a
+  // browser that never opened the site shows no count.
+  await page.goto(siteRoot + 'index.html');
+  const progress = await page.evaluate(() => ({
+    counts: [...document.querySelectorAll('nav.contents .progress')].map((s) => s.textContent.trim()),
+    courses: document.querySelectorAll('nav.contents > ul > li').length,
+    marked: document.querySelectorAll('nav.contents a.visited').length,
+  }));
+  check(progress.courses > 0 && progress.counts.length === progress.courses
+    && progress.counts.every((text) => /^– Navštívené obrazovky: (\d+) \/ \1$/.test(text)),
+  `each course counts every screen visited (got ${progress.counts})`);
+  check(progress.marked > 0, 'visited screens are marked in the contents');
+  await page.evaluate(() => window.localStorage.clear());
+  await page.reload({ waitUntil: 'load' });
+  const fresh = await page.$$eval('nav.contents .progress', (shown) => shown.length);
+  check(fresh === 0, `a site never opened shows no count (got ${fresh})`);
   await page.close();
 
   // The packages under an LMS: the sample and the big course, each edition under its
