@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the progress file reader: every entry it keeps stays inside
 // the course, and what is written back reads back the same.
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // screens of each course are kept once walked and walked again only when one of the
 // content files the walk met has changed, appeared or gone. Safe to use from several
 // threads; meant for a worker thread, as a large course takes long to walk.
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 
 #include <QDateTime>
 #include <QHash>

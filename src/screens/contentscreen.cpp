@@ -11,7 +11,7 @@
 #include "screens/screenlook.h"
 #include "screens/visitedmark.h"
 #include "state/session.h"
-#include "state/visits.h"
+#include "course/visits.h"
 #include "text/formattedfile.h"
 #include "text/lessonpane.h"
 #include "text/paneediting.h"
@@ -131,7 +131,7 @@ void ContentScreen::addButtons(const course::ScreenItems &items)
     int windowHeight = m_c.window->height();
     // The exam caption is the same for every button of the screen: looked up once.
     m_examCaption = items.buttons.isEmpty() ? QString() : m_s.ConfigText(keys::ButtonExam);
-    m_visited = progress::visitedOf(m_s, m_level);
+    m_visited = course::progress::visitedOf(m_s, m_level);
     m_visitedWord = m_visited.isEmpty() ? QString() : m_s.ConfigText(keys::Visited);
     for (const course::ScreenButton &b : items.buttons) {
         QPushButton *button = addButton(b, windowHeight);
@@ -231,7 +231,7 @@ void ContentScreen::finish(bool notRich)
     pane->resize(m_c.notesButton->x() - pane->x() - 3 * m_unit - 10, pane->height());
     m_c.paneMargin->setGeometry(pane->x() - 5, pane->y(), 5, pane->height());
     recordResumeScreen(m_s);
-    progress::recordScreen(m_s);
+    course::progress::recordScreen(m_s);
 
     if (m_file.truncated())
         messages::notify(m_s, messages::Kind::Warning, keys::ContentTooLong, QLatin1Char(' ') + m_contentPath,

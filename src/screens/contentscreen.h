@@ -4,7 +4,7 @@
 // text, and last the column laid out with the warnings the file gave.
 #include "course/contentfile.h"
 #include "course/contentfileitems.h"
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 
 #include <QString>
 
@@ -47,7 +47,7 @@ private:
     int m_buttonFont = 0;
     int m_trim = 0;
     QString m_examCaption;       // the caption of the exam button
-    progress::Visited m_visited; // the course's visited files, for the buttons' marks
+    course::progress::Visited m_visited; // the course's visited files, for the buttons' marks
     QString m_visitedWord;
     QPushButton *m_firstButton = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include "config/keys.h"
 #include "platform/paths.h"
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 #include "state/session.h"
 
 #include <QCoreApplication>
@@ -144,7 +144,7 @@ void CourseProgressView::ask(const QString &courseName)
         return;
     m_asked.insert(courseName);
     const QString folder = paths::join(m_programDir, courseName);
-    const progress::Place place = progress::place(m_workFolder, courseName);
+    const course::progress::Place place = course::progress::place(m_workFolder, courseName);
     const QString top = m_topFile;
     const std::shared_ptr<course::ProgressCounter> counter = m_counter;
     const std::shared_ptr<Relay> relay = m_relay;

@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "screens/visitedmark.h"
 #include "state/session.h"
-#include "state/visits.h"
+#include "course/visits.h"
 
 #include <QAction>
 #include <QMenu>
@@ -51,7 +51,7 @@ void ForgetProgress::forget()
         return;
     const int level = s.course.CurrentLevel;
     try {
-        progress::forgetCourse(s, level);
+        course::progress::forgetCourse(s, level);
     } catch (const Error &e) {
         messages::show(messages::Kind::Error, messages::Buttons::Ok,
                        s.ConfigText(keys::ForgetProgressFailed) + QLatin1Char(' ') + e.message(), m_window);

@@ -7,7 +7,7 @@
 #include "screens/levelscreen.h"
 #include "screens/visitedmark.h"
 #include "state/session.h"
-#include "state/visits.h"
+#include "course/visits.h"
 #include "text/toknoeditlek.h"
 
 #include <QDir>
@@ -49,8 +49,8 @@ void ItemRunner::SpustiProgram(QPushButton *lessonButton)
     }
     // An item that ran is visited; a screen recorded itself when its window was shown.
     if (ran)
-        progress::recordItem(s, press->level, press->target);
-    if (button && !s.terminateRequested && progress::visitedOf(s, press->level).contains(press->target))
+        course::progress::recordItem(s, press->level, press->target);
+    if (button && !s.terminateRequested && course::progress::visitedOf(s, press->level).contains(press->target))
         markVisited(button, true, s.ConfigText(keys::Visited));
 }
 

@@ -46,7 +46,7 @@ int CourseTreeModel::nodeOf(const QModelIndex &index)
     return index.isValid() ? int(index.internalId()) : -1;
 }
 
-void CourseTreeModel::setVisited(const progress::Visited &visited, const QString &word)
+void CourseTreeModel::setVisited(const course::progress::Visited &visited, const QString &word)
 {
     m_visited.clear();
     m_visitedWord = word;

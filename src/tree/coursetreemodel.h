@@ -2,7 +2,7 @@
 // A read-only item model over a walked course tree, for a tree view. A node's absolute
 // index is its internal id, so a view's index maps straight back to the course node.
 #include "course/coursewalk.h"
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>
@@ -20,7 +20,7 @@ public:
     static int nodeOf(const QModelIndex &index);
     // The learner's visited files: their nodes show the visited badge, and word (the text
     // table's "navštívené") is their accessible description.
-    void setVisited(const progress::Visited &visited, const QString &word);
+    void setVisited(const course::progress::Visited &visited, const QString &word);
     bool visited(int node) const;
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;

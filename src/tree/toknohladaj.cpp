@@ -11,7 +11,7 @@
 #include "course/contentfileitems.h"
 #include "screens/itemfiles.h"
 #include "state/session.h"
-#include "state/visits.h"
+#include "course/visits.h"
 #include "course/coursecheck.h"
 #include "tree/coursetreemodel.h"
 
@@ -238,7 +238,7 @@ void TOknoHladaj::FormActivate()
         TreeView1->setModel(nullptr);
         m_model =
             std::make_unique<tree::CourseTreeModel>(course::walkCourse(courseFolder(), courseName, c.ContentFileName));
-        m_model->setVisited(progress::visitedOf(s, c.CurrentLevel), s.ConfigText(keys::Visited));
+        m_model->setVisited(course::progress::visitedOf(s, c.CurrentLevel), s.ConfigText(keys::Visited));
         TreeView1->setModel(m_model.get());
         TreeView1->expandAll();
         TreeView1->resizeColumnToContents(0);

@@ -6,7 +6,7 @@
 #include "platform/textfile.h"
 #include "runningprogram.h"
 #include "screens/visitedmark.h"
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 #include "state/session.h"
 
 #include <QAction>
@@ -132,7 +132,7 @@ private slots:
         // The course's notes folder stays; only the progress is gone, and with it the count
         // (the top screen was recorded again when it was shown after the restart).
         QVERIFY(QFileInfo(p->work() + QStringLiteral("/Kurz")).isDir());
-        QCOMPARE(progress::read(progress::place(p->work(), QStringLiteral("Kurz"))).entries(), QStringList{});
+        QCOMPARE(course::progress::read(course::progress::place(p->work(), QStringLiteral("Kurz"))).entries(), QStringList{});
         p->start();
         QTest::qWait(50);
         QTRY_VERIFY(!countBadge(QStringLiteral("Kurz")));
@@ -160,7 +160,7 @@ private slots:
             QCOMPARE(marked(w), QList<int>{4});
         });
         QFile::setPermissions(course(), readOnly | QFile::WriteOwner);
-        QCOMPARE(progress::read(progress::place(p->work(), QStringLiteral("Kurz"))).entries(),
+        QCOMPARE(course::progress::read(course::progress::place(p->work(), QStringLiteral("Kurz"))).entries(),
                  (QStringList{QStringLiteral("Obsah.txt"), QStringLiteral("tretia.txt")}));
     }
 };

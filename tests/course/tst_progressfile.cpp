@@ -5,9 +5,9 @@
 #include "course/courseprogress.h"
 #include "golden.h"
 #include "platform/filelock.h"
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 #include "state/session.h"
-#include "state/visits.h"
+#include "course/visits.h"
 #include "tree/coursetreemodel.h"
 
 #include <QDir>
@@ -44,20 +44,20 @@ private slots:
     {
         QFETCH(QString, folder);
         QTemporaryDir work;
-        const progress::Place where = progress::place(work.path(), QStringLiteral("Kurz"));
+        const course::progress::Place where = course::progress::place(work.path(), QStringLiteral("Kurz"));
         const QString found = folder + QStringLiteral("/found.lst");
         if (QFileInfo::exists(found))
             write(where.file, testing::fileBytes(found));
-        QCOMPARE(progress::exists(where), QFileInfo::exists(found));
-        COMPARE_GOLDEN(progress::read(where).entries(), folder + QStringLiteral("/read.txt"));
+        QCOMPARE(course::progress::exists(where), QFileInfo::exists(found));
+        COMPARE_GOLDEN(course::progress::read(where).entries(), folder + QStringLiteral("/read.txt"));
 
-        progress::Visited added;
+        course::progress::Visited added;
         for (const QString &line : testing::fileLines(folder + QStringLiteral("/added.txt")))
             added.add(line);
-        QVERIFY(progress::save(where, added));
+        QVERIFY(course::progress::save(where, added));
         COMPARE_GOLDEN(bytesOf(where.file), folder + QStringLiteral("/saved.lst"));
         // What was saved reads back as it was written.
-        QCOMPARE(progress::serialize(progress::read(where)), bytesOf(where.file));
+        QCOMPARE(course::progress::serialize(course::progress::read(where)), bytesOf(where.file));
     }
 
     // Entries name files of the course whatever way a content file spells them; what
@@ -86,15 +86,15 @@ private slots:
                                << "";
         QTest::newRow("control") << "a\tb.txt"
                                  << "";
-        QTest::newRow("overlong") << QString(progress::MaxEntryLength + 1, u'x') << "";
+        QTest::newRow("overlong") << QString(course::progress::MaxEntryLength + 1, u'x') << "";
     }
 
     void entryNames()
     {
         QFETCH(QString, reference);
         QFETCH(QString, entry);
-        QCOMPARE(progress::entryName(reference), entry);
-        progress::Visited visited;
+        QCOMPARE(course::progress::entryName(reference), entry);
+        course::progress::Visited visited;
         QCOMPARE(visited.add(reference), !entry.isEmpty());
         QCOMPARE(visited.contains(reference.toUpper()), !entry.isEmpty());
     }
@@ -105,14 +105,14 @@ private slots:
     void twoCopiesKeepEachOthersEntries()
     {
         QTemporaryDir work;
-        const progress::Place where = progress::place(work.path(), QStringLiteral("Kurz"));
-        progress::Visited first;
+        const course::progress::Place where = course::progress::place(work.path(), QStringLiteral("Kurz"));
+        course::progress::Visited first;
         first.add(u"a.txt");
-        progress::Visited second;
+        course::progress::Visited second;
         second.add(u"b.txt");
-        QVERIFY(progress::save(where, first));
-        QVERIFY(progress::save(where, second));
-        QCOMPARE(progress::read(where).entries(), (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
+        QVERIFY(course::progress::save(where, first));
+        QVERIFY(course::progress::save(where, second));
+        QCOMPARE(course::progress::read(where).entries(), (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
 
         Session s;
         s.values.TempDir = work.path();
@@ -122,32 +122,32 @@ private slots:
         {
             FileLock other(where.lock);
             QVERIFY(other.locked());
-            progress::recordScreen(s);
-            QCOMPARE(progress::read(where).entries().size(), 2);
-            QVERIFY(progress::visitedOf(s, 3).contains(u"C.TXT"));
+            course::progress::recordScreen(s);
+            QCOMPARE(course::progress::read(where).entries().size(), 2);
+            QVERIFY(course::progress::visitedOf(s, 3).contains(u"C.TXT"));
         }
-        progress::recordItem(s, 3, QStringLiteral("obraz.bmp"));
-        QCOMPARE(progress::read(where).entries(),
+        course::progress::recordItem(s, 3, QStringLiteral("obraz.bmp"));
+        QCOMPARE(course::progress::read(where).entries(),
                  (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.txt"),
                               QStringLiteral("obraz.bmp")}));
         // Forgetting takes the file away and what waited with it; the folder stays.
         write(where.folder + QStringLiteral("/c.txt"), "poznámka\r\n");
-        progress::forgetCourse(s, 3);
-        QVERIFY(!progress::exists(where));
-        QVERIFY(progress::visitedOf(s, 3).isEmpty());
+        course::progress::forgetCourse(s, 3);
+        QVERIFY(!course::progress::exists(where));
+        QVERIFY(course::progress::visitedOf(s, 3).isEmpty());
         QVERIFY(QFileInfo::exists(where.folder + QStringLiteral("/c.txt")));
         // A search window and the root screen record nothing.
         s.course.CurrentLevel = 1;
-        progress::recordScreen(s);
-        QVERIFY(!progress::exists(where));
+        course::progress::recordScreen(s);
+        QVERIFY(!course::progress::exists(where));
     }
 
     // A course name that would lead outside the work folder has no place.
     void refusedPlaces()
     {
         for (const char *name : {"..", "../iný", "/abs", ""})
-            QVERIFY2(progress::place(QStringLiteral("/tmp/work"), QString::fromUtf8(name)).refused(), name);
-        QVERIFY(progress::place(QString(), QStringLiteral("Kurz")).refused());
+            QVERIFY2(course::progress::place(QStringLiteral("/tmp/work"), QString::fromUtf8(name)).refused(), name);
+        QVERIFY(course::progress::place(QString(), QStringLiteral("Kurz")).refused());
     }
 
     // The count of a course: its distinct screens from the top one, those recorded as
@@ -160,15 +160,15 @@ private slots:
         write(course + QStringLiteral("/Obsah.txt"), "[A]a.txt\r\n[B]Sub\\B.TXT\r\n[A znova]A.TXT\r\n[Obr]x.bmp\r\n");
         write(course + QStringLiteral("/a.txt"), "<a>\r\n");
         write(course + QStringLiteral("/sub/b.txt"), "<b>\r\n");
-        const progress::Place where = progress::place(dir.path() + QStringLiteral("/work"), QStringLiteral("Kurz"));
+        const course::progress::Place where = course::progress::place(dir.path() + QStringLiteral("/work"), QStringLiteral("Kurz"));
         course::ProgressCounter counter;
         const QString top = QStringLiteral("Obsah.txt");
         QCOMPARE(counter.count(course, top, where), std::nullopt);
-        progress::Visited seen;
+        course::progress::Visited seen;
         seen.add(u"Obsah.txt");
         seen.add(u"sub/b.txt");
         seen.add(u"x.bmp");
-        QVERIFY(progress::save(where, seen));
+        QVERIFY(course::progress::save(where, seen));
         QCOMPARE(counter.count(course, top, where), (course::ProgressCount{2, 3}));
         // A new screen appears in the course.
         write(course + QStringLiteral("/a.txt"), "[C]c.txt\r\n");
@@ -191,7 +191,7 @@ private slots:
         tree::CourseTreeModel model(course::walkCourse(course, QStringLiteral("Kurz"), QStringLiteral("Obsah.txt")));
         QCOMPARE(model.tree().size(), 4);
         QVERIFY(model.data(model.indexOfNode(1), Qt::DecorationRole).isNull());
-        progress::Visited seen;
+        course::progress::Visited seen;
         seen.add(u"obsah.txt");
         seen.add(u"b.bmp");
         model.setVisited(seen, QStringLiteral("navštívené"));

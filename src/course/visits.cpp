@@ -1,10 +1,10 @@
-#include "state/visits.h"
+#include "course/visits.h"
 
 #include "state/session.h"
 
 #include <QHash>
 
-namespace lumora::progress {
+namespace lumora::course::progress {
 
 namespace {
 
@@ -73,4 +73,4 @@ void forgetCourse(const Session &session, int level)
     forget(where);
 }
 
-} // namespace lumora::progress
+} // namespace lumora::course::progress

@@ -4,7 +4,7 @@
 // course have been visited. An entry that could not be saved (another copy held the
 // lock, the work folder could not be written) is kept and saved with the next one, so
 // nothing recorded while the program runs is lost. A search window records nothing.
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ namespace lumora {
 
 class Session;
 
-namespace progress {
+namespace course::progress {
 
 // The progress place of the course a level shows.
 Place placeOf(const Session &session, int level);
@@ -30,5 +30,5 @@ Visited visitedOf(const Session &session, int level);
 // Throws Error when the file cannot be removed.
 void forgetCourse(const Session &session, int level);
 
-} // namespace progress
+} // namespace course::progress
 } // namespace lumora

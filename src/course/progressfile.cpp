@@ -1,7 +1,7 @@
-#include "state/progressfile.h"
+#include "course/progressfile.h"
 
 #include "course/coursewalk.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/paths.h"
@@ -15,7 +15,7 @@
 
 #include <memory>
 
-namespace lumora::progress {
+namespace lumora::course::progress {
 
 namespace {
 
@@ -133,7 +133,7 @@ QByteArray serialize(const Visited &visited)
 Place place(const QString &workFolder, const QString &courseFolderName)
 {
     Place where;
-    const QString sub = personal::courseWorkFolder(courseFolderName);
+    const QString sub = course::courseWorkFolder(courseFolderName);
     if (workFolder.isEmpty() || sub.isEmpty())
         return where;
     where.workFolder = workFolder;
@@ -192,4 +192,4 @@ void forget(const Place &place)
         throw Error(QStringLiteral("Nemôžem vymazať súbor %1").arg(place.file));
 }
 
-} // namespace lumora::progress
+} // namespace lumora::course::progress

@@ -18,7 +18,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace lumora::progress {
+namespace lumora::course::progress {
 
 inline constexpr char FileName[] = "lumora-postup.lst";
 inline constexpr char LockName[] = "lumora-postup.lck";
@@ -82,4 +82,4 @@ bool save(const Place &place, const Visited &added);
 // the file cannot be removed.
 void forget(const Place &place);
 
-} // namespace lumora::progress
+} // namespace lumora::course::progress
