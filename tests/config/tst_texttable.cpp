@@ -166,6 +166,20 @@ private slots:
         QVERIFY(!s.ShowPrompt);
     }
 
+    // The entries made at run time: the missing-content message keyed by the file's
+    // name, and a table entry whose default is worked out by the caller.
+    void entriesMadeAtRunTime()
+    {
+        QTemporaryDir dir;
+        Session s;
+        s.values.ProgramDir = dir.path() + QLatin1Char('/');
+        writeConfig(dir.path(), "1*CONTENT Obsah.txt*Kurz nemá obsah\r\n1*PATH LOTUS*/opt/ukazky\r\n");
+        QCOMPARE(s.ConfigText(keys::contentMissing(QStringLiteral("Obsah.txt"))), QStringLiteral("Kurz nemá obsah"));
+        QCOMPARE(s.ConfigText(keys::contentMissing(QStringLiteral("kap1.txt"))), QStringLiteral("Neexistuje kap1.txt"));
+        QCOMPARE(s.ConfigText(keys::withDefault(keys::PathLotus, QStringLiteral("/x"))), QStringLiteral("/opt/ukazky"));
+        QCOMPARE(s.ConfigText(keys::withDefault(keys::AllAround, QStringLiteral("okolo"))), QStringLiteral("okolo"));
+    }
+
     void unreadableFileRaisesIoError()
     {
         // A file that opens but fails on reading.
