@@ -122,7 +122,7 @@ void readWindowSettings(Session &s)
 bool tableHas(Session &s, const TextKey &key)
 {
     const QString absent = QStringLiteral("lumora: no such entry");
-    return s.ConfigText(key.name(), absent) != absent;
+    return s.ConfigText(keys::withDefault(key, absent)) != absent;
 }
 
 // Tells the user this computer's address, or that it has none, when the text table

@@ -27,10 +27,10 @@ const char Usage[] = "Usage: lumora-export --web COURSE OUT\n"
                      "           one page per screen, pictures as PNG, documents copied, and a search\n"
                      "           page. OUT must not exist, be empty, or hold an earlier export.\n"
                      "  --scorm  the same site as a SCORM 1.2 package for a learning management system,\n"
-                     "           written to the zip file OUT.zip: one SCO a course, which keeps the
-                     "           learner's place, visited screens and time. An existing file is
-                     "           replaced only when it is the package of an earlier export.
-                     "  --scorm2004  the same as a SCORM 2004 4th Edition package.
+                     "           written to the zip file OUT.zip: one SCO a course, which keeps the\n"
+                     "           learner's place, visited screens and time. An existing file is\n"
+                     "           replaced only when it is the package of an earlier export.\n"
+                     "  --scorm2004  the same as a SCORM 2004 4th Edition package.\n"
                      "  --help   this text\n"
                      "\n"
                      "Demonstrations and programs are named on their pages as needing the desktop player\n"

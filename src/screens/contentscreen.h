@@ -46,7 +46,7 @@ private:
     course::ContentFile m_file;
     int m_buttonFont = 0;
     int m_trim = 0;
-    QString m_examCaption;       // the caption of the exam button
+    QString m_examCaption;               // the caption of the exam button
     course::progress::Visited m_visited; // the course's visited files, for the buttons' marks
     QString m_visitedWord;
     QPushButton *m_firstButton = nullptr;

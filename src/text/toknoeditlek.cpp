@@ -4,7 +4,7 @@
 
 #include "platform/accessiblenames.h"
 #include "platform/guard.h"
-#include "platform/keys.h"
+#include "platform/keyboard.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
@@ -38,7 +38,7 @@ TOknoEditLek::TOknoEditLek(Session &session, QWidget *parent) : QDialog(parent),
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     createControls();
     applyCaptions();
-    keys::asksBeforeClosing(this);
+    keyboard::asksBeforeClosing(this);
     ContentExisted = true;
     m_session.course.EditorSaved = false;
 }

@@ -15,6 +15,7 @@
 #include "personal/linktargets.h"
 #include "platform/messages.h"
 #include "platform/readablelook.h"
+#include "formcontrols.h"
 #include "runningprogram.h"
 #include "search/lessonfindbar.h"
 #include "search/toknohladajvkurze.h"
@@ -327,9 +328,9 @@ private slots:
             readable(QStringLiteral("credits"), credits.Memo1);
         }
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
-            QVERIFY(labelledBy(w->MaskEdit1, w->Label12));
-            QCOMPARE(nameOf(w->UpDown1), w->Label12->text());
-            search::LessonFindBar &bar = search::LessonFindBar::of(*w->Memo1, p->session());
+            QVERIFY(labelledBy(ui(w).MaskEdit1, ui(w).Label12));
+            QCOMPARE(nameOf(ui(w).UpDown1), ui(w).Label12->text());
+            search::LessonFindBar &bar = search::LessonFindBar::of(*ui(w).Memo1, p->session());
             bar.open();
             auto *field = bar.findChild<QLineEdit *>(QStringLiteral("FindEdit"));
             field->setText(QStringLiteral("x"));
@@ -489,31 +490,31 @@ private slots:
         p->inCourse(QStringLiteral("Kurz"), [&](TForm1 *w) {
             w->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(w));
-            w->ComboBox1->setFocus();
-            w->ComboBox1->showPopup();
-            QAbstractItemView *list = w->ComboBox1->view();
+            ui(w).ComboBox1->setFocus();
+            ui(w).ComboBox1->showPopup();
+            QAbstractItemView *list = ui(w).ComboBox1->view();
             QTRY_VERIFY(list->isVisible());
             QTest::keyClick(list, Qt::Key_Return);
             QTRY_VERIFY(!list->isVisible());
             QCoreApplication::processEvents();
             QCOMPARE(opened, QStringList{QStringLiteral("https://kurz.sk")});
 
-            QCOMPARE(w->Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
-            QVERIFY(w->Memo1->isReadOnly());
+            QCOMPARE(ui(w).Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
+            QVERIFY(ui(w).Memo1->isReadOnly());
             // While editing, the Menu key and Shift+F10 open the formatting dialog.
-            w->Editciatextu2->trigger();
-            QVERIFY(!w->Memo1->isReadOnly());
+            ui(w).Editciatextu2->trigger();
+            QVERIFY(!ui(w).Memo1->isReadOnly());
             int dialogs = 0;
             for (const auto &[key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
                                                  std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
                 RunningProgram::onDialog(
                     [&dialogs](QWidget *dialog) { dialogs += qobject_cast<FontDialog *>(dialog) != nullptr; });
-                QTest::keyClick(w->Memo1, key, modifiers);
+                QTest::keyClick(ui(w).Memo1, key, modifiers);
             }
             QCOMPARE(dialogs, 2);
-            w->Ignorovazmeny1->trigger();
-            QVERIFY(w->Memo1->isReadOnly());
-            QCOMPARE(w->Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
+            ui(w).Ignorovazmeny1->trigger();
+            QVERIFY(ui(w).Memo1->isReadOnly());
+            QCOMPARE(ui(w).Memo1->contextMenuPolicy(), Qt::PreventContextMenu);
         });
         personal::linkOpener = nullptr;
     }

@@ -4,7 +4,7 @@
 #include "app/templatefile.h"
 #include "export/siteoutput.h"
 #include "personal/copyjob.h"
-#include "personal/workfiles.h"
+#include "course/workfiles.h"
 #include "platform/errors.h"
 #include "platform/fileops.h"
 #include "platform/pdfpages.h"
@@ -94,9 +94,9 @@ private slots:
             QDir().mkpath(d + QStringLiteral("/Kurz"));
             textfile::writeBytes(d + QStringLiteral("/Kurz/Obsah.txt"), "Moja stará poznámka\r\n");
         }) << Write([](const QString &d) {
-            personal::WorkFile note;
+            course::WorkFile note;
             note.name = QStringLiteral("Kurz/Obsah.txt");
-            return failureOf([&] { personal::writeWorkFile(d, note, {QStringLiteral("Nová poznámka")}); });
+            return failureOf([&] { course::writeWorkFile(d, note, {QStringLiteral("Nová poznámka")}); });
         });
         QTest::newRow("lesson saved in place") << Step(oldLesson) << Write([](const QString &d) {
             QTextDocument pane;

@@ -112,7 +112,8 @@ private slots:
         second.add(u"b.txt");
         QVERIFY(course::progress::save(where, first));
         QVERIFY(course::progress::save(where, second));
-        QCOMPARE(course::progress::read(where).entries(), (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
+        QCOMPARE(course::progress::read(where).entries(),
+                 (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
 
         Session s;
         s.values.TempDir = work.path();
@@ -160,7 +161,8 @@ private slots:
         write(course + QStringLiteral("/Obsah.txt"), "[A]a.txt\r\n[B]Sub\\B.TXT\r\n[A znova]A.TXT\r\n[Obr]x.bmp\r\n");
         write(course + QStringLiteral("/a.txt"), "<a>\r\n");
         write(course + QStringLiteral("/sub/b.txt"), "<b>\r\n");
-        const course::progress::Place where = course::progress::place(dir.path() + QStringLiteral("/work"), QStringLiteral("Kurz"));
+        const course::progress::Place where =
+            course::progress::place(dir.path() + QStringLiteral("/work"), QStringLiteral("Kurz"));
         course::ProgressCounter counter;
         const QString top = QStringLiteral("Obsah.txt");
         QCOMPARE(counter.count(course, top, where), std::nullopt);

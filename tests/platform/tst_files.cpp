@@ -171,10 +171,10 @@ private slots:
         QVERIFY(paths::inside(work + QStringLiteral("/Kurz/nova/poznamka.txt"), work)); // not made yet
 
         for (const QString &target : {dangling, work + QStringLiteral("/von.txt")}) {
-            QVERIFY_THROWS_EXCEPTION(FileCreateError, textfile::writeBytes(target, "zapísané"));
-            QVERIFY_THROWS_EXCEPTION(FileCreateError, textfile::writeLines(target, {QStringLiteral("riadok")}));
+            QVERIFY_THROWS_EXCEPTION(LinkOutsideError, textfile::writeBytes(target, "zapísané"));
+            QVERIFY_THROWS_EXCEPTION(LinkOutsideError, textfile::writeLines(target, {QStringLiteral("riadok")}));
             QVERIFY_THROWS_EXCEPTION(
-                FileCreateError,
+                LinkOutsideError,
                 fileops::replaceFiles({{work + QStringLiteral("/iny.txt"), "iný"}, {target, "zapísané"}}));
         }
         QVERIFY(!QFile::exists(outside + QStringLiteral("/novy.txt")));

@@ -132,7 +132,8 @@ private slots:
         // The course's notes folder stays; only the progress is gone, and with it the count
         // (the top screen was recorded again when it was shown after the restart).
         QVERIFY(QFileInfo(p->work() + QStringLiteral("/Kurz")).isDir());
-        QCOMPARE(course::progress::read(course::progress::place(p->work(), QStringLiteral("Kurz"))).entries(), QStringList{});
+        QCOMPARE(course::progress::read(course::progress::place(p->work(), QStringLiteral("Kurz"))).entries(),
+                 QStringList{});
         p->start();
         QTest::qWait(50);
         QTRY_VERIFY(!countBadge(QStringLiteral("Kurz")));

@@ -356,7 +356,7 @@
 // is the one record and nothing is stored here.
 (function () {
   'use strict';
-  if (window.lumoraPages || window.parent !== window || !document.body) return;
+  if (typeof window === 'undefined' || window.lumoraPages || window.parent !== window || !document.body) return;
   var page = document.body.getAttribute('data-page');
   if (!page) return;
   var store = null;
