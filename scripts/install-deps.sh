@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core
           desktop-file-utils appstream chromium libxml2-utils unzip
           qt6-translations-l10n poppler-utils clang-format)
+packages+=(libreoffice-writer-nogui imagemagick python3)  # the rich text look comparison (tests/rtf/lo-compare.py)
 # The export's browser checks drive Chromium from Node.js; a Node.js already on the
 # machine is used as it is.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
