@@ -1,5 +1,6 @@
 #include "rtf/rtfformatlook.h"
 
+#include "rtf/rtfkept.h"
 #include "rtf/rtfunits.h"
 
 #include <QTextOption>
@@ -95,6 +96,9 @@ ParaState paraLook(const QTextBlockFormat &format, qreal indentWidth)
     case QTextBlockFormat::FixedHeight: para.lineSpacing = -qMax(0, pixelsToTwips(format.lineHeight())); break;
     default: break;
     }
+
+    para.style = qBound(0, format.intProperty(ParagraphStyleProperty), 0x7FFF);
+    para.pageBreakBefore = (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) != 0;
 
     const QList<QTextOption::Tab> tabs = format.tabPositions();
     for (const QTextOption::Tab &tab : tabs) {
