@@ -45,6 +45,7 @@ std::vector<Named> namedWords()
         {"footnote", {Word::InlineKept}},
         {"bkmkstart", {Word::InlineKept}},
         {"bkmkend", {Word::InlineKept}},
+        {"chftn", {Word::FootnoteMark}},
         {"ftnsep", {Word::KeptDestination}},
         {"ftnsepc", {Word::KeptDestination}},
         {"aftnsep", {Word::KeptDestination}},

@@ -52,6 +52,7 @@ enum class Word : unsigned char {
     // text footnotes and bookmarks
     KeptDestination,
     InlineKept,
+    FootnoteMark,
     // document
     CharsetAnsi,
     CharsetMac,

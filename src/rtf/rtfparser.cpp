@@ -680,6 +680,14 @@ void Parser::destinationWord(Word word, bool starred)
     case Word::NonShapePicture: keepGroup(KeptKind::Unshown, starred); break;
     case Word::InlineKept: keepGroup(KeptKind::Unshown, starred); break;
     case Word::KeptDestination: keepSetUpGroup(starred); break;
+    case Word::FootnoteMark:
+        // A footnote's number where it stands in the text, kept as it came.
+        if (m_group.dest == Destination::Text && !m_group.chr.hidden) {
+            flushText();
+            emitHidden();
+            m_builder.keptGroup(KeptKind::Unshown, "{\\chftn}", {}, m_group.chr, m_group.para);
+        }
+        break;
     case Word::UnicodePair:
         // "{\upr{plain form}{\*\ud{Unicode form}}}": the plain form is passed over.
         if (m_lexer.atGroupStart()) {

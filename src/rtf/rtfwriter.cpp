@@ -434,8 +434,10 @@ void Writer::link(int link)
         }
         return chars;
     }();
-    const QByteArray target = href.toUtf8().toPercentEncoding(kept);
-    m_out.rawBytes("{\\field{\\*\\fldinst HYPERLINK \"");
+    // A place in the document itself ("#name", a bookmark) is written as such.
+    const bool place = href.startsWith(u'#') && href.size() > 1;
+    const QByteArray target = (place ? href.mid(1) : href).toUtf8().toPercentEncoding(kept);
+    m_out.rawBytes(place ? "{\\field{\\*\\fldinst HYPERLINK \\\\l \"" : "{\\field{\\*\\fldinst HYPERLINK \"");
     m_out.text(QString::fromLatin1(target));
     m_out.rawBytes("\"}{\\fldrslt ");
 }
