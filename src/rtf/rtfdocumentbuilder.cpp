@@ -542,6 +542,8 @@ QTextBlockFormat DocumentBuilder::makeBlockFormat(const ParaState &para) const
         format.setProperty(ParagraphStyleProperty, para.style);
     if (para.pageBreakBefore)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (!para.kept.isEmpty())
+        format.setProperty(ParagraphKeptProperty, para.kept);
     if (para.tabCount > 0) {
         QList<QTextOption::Tab> tabs;
         tabs.reserve(para.tabCount);

@@ -99,6 +99,7 @@ ParaState paraLook(const QTextBlockFormat &format, qreal indentWidth)
 
     para.style = qBound(0, format.intProperty(ParagraphStyleProperty), 0x7FFF);
     para.pageBreakBefore = (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) != 0;
+    para.kept = format.property(ParagraphKeptProperty).toByteArray().left(MaxParagraphKept);
 
     const QList<QTextOption::Tab> tabs = format.tabPositions();
     for (const QTextOption::Tab &tab : tabs) {

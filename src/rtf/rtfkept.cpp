@@ -27,4 +27,39 @@ bool isSetUpWord(QByteArrayView name)
     return words.count(std::string_view(name.data(), size_t(name.size()))) != 0;
 }
 
+namespace {
+
+bool inSet(const std::unordered_set<std::string_view> &set, QByteArrayView name)
+{
+    return set.count(std::string_view(name.data(), size_t(name.size()))) != 0;
+}
+
+} // namespace
+
+bool isParagraphBorderSide(QByteArrayView name)
+{
+    static const std::unordered_set<std::string_view> words = {"brdrt", "brdrb",   "brdrl",  "brdrr",
+                                                               "box",   "brdrbtw", "brdrbar"};
+    return inSet(words, name);
+}
+
+bool isParagraphKeptWord(QByteArrayView name)
+{
+    static const std::unordered_set<std::string_view> words = {
+        "cbpat",     "cfpat",     "shading",    "bghoriz",   "bgvert",   "bgfdiag",
+        "bgbdiag",   "bgcross",   "bgdcross",   "bgdkhoriz", "bgdkvert", "bgdkfdiag",
+        "bgdkbdiag", "bgdkcross", "bgdkdcross", "keep",      "keepn",    "outlinelevel"};
+    return isParagraphBorderSide(name) || inSet(words, name);
+}
+
+bool isBorderDetailWord(QByteArrayView name)
+{
+    static const std::unordered_set<std::string_view> words = {
+        "brdrs",      "brdrth",         "brdrsh",     "brdrdb",      "brdrdot",    "brdrdash",     "brdrhair",
+        "brdrtriple", "brdrinset",      "brdroutset", "brdrnone",    "brdrw",      "brdrcf",       "brsp",
+        "brdrdashsm", "brdrdashd",      "brdrdashdd", "brdrtnthsg",  "brdrthtnsg", "brdrtnthtnsg", "brdrwavy",
+        "brdrwavydb", "brdrdashdotstr", "brdremboss", "brdrengrave", "brdrframe",  "brdrshadow"};
+    return inSet(words, name);
+}
+
 } // namespace lumora::rtf

@@ -30,6 +30,9 @@ inline constexpr int FontNumberProperty = QTextFormat::UserProperty + 0x65;
 // with the new section's words (bytes from "\sect" on).
 inline constexpr int ParagraphStyleProperty = QTextFormat::UserProperty + 0x66;
 inline constexpr int SectionBreakProperty = QTextFormat::UserProperty + 0x67;
+// Block formats: the paragraph's borders, shading and keeping words as the file wrote
+// them (bytes).
+inline constexpr int ParagraphKeptProperty = QTextFormat::UserProperty + 0x6C;
 // Block formats: the empty paragraph a document has before a table that starts it; the
 // file had none there.
 inline constexpr int LeadingTablePlaceProperty = QTextFormat::UserProperty + 0x68;
@@ -44,5 +47,15 @@ inline constexpr int TableColumnsProperty = QTextFormat::UserProperty + 0x6B;
 // Whether a control word (its name without parameter) sets up the page, the document or
 // a section, so that the file keeps it as it came.
 bool isSetUpWord(QByteArrayView name);
+
+// Whether a control word gives a paragraph a border side or shading, or keeps it with
+// the next one (its words are kept with the paragraph); a border side makes the border
+// words after it (style, width, colour) the paragraph's too.
+bool isParagraphKeptWord(QByteArrayView name);
+bool isParagraphBorderSide(QByteArrayView name);
+bool isBorderDetailWord(QByteArrayView name);
+
+// The most bytes of such words a paragraph keeps.
+inline constexpr int MaxParagraphKept = 1024;
 
 } // namespace lumora::rtf

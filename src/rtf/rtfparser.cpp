@@ -134,6 +134,17 @@ void Parser::run()
         storeSetUp();
 }
 
+void Parser::keepParagraphWord(const Token &t)
+{
+    QByteArray &kept = m_group.para.kept;
+    if (kept.size() >= MaxParagraphKept)
+        return;
+    kept += '\\';
+    kept += t.text;
+    if (t.hasParam)
+        kept += QByteArray::number(t.param);
+}
+
 void Parser::storeSetUp()
 {
     QTextFrame *root = m_document->rootFrame();
@@ -595,6 +606,15 @@ void Parser::word(const Token &t)
     }
     switch (wordGroup(entry.word)) {
     case WordGroup::None:
+        if (m_group.dest == Destination::Text && isParagraphKeptWord(t.text)) {
+            if (isParagraphBorderSide(t.text)) {
+                m_paraBorderSide = true;
+                m_rowBorderSide = false;
+            }
+            keepParagraphWord(t);
+        } else if (m_paraBorderSide && m_group.dest == Destination::Text && isBorderDetailWord(t.text)) {
+            keepParagraphWord(t);
+        }
         // Page, document and section set-up at the document's level is kept as written.
         if (m_stack.size() == 1 && settingUp() && isSetUpWord(t.text)) {
             QByteArray bytes = "\\" + t.text.toByteArray();
@@ -818,6 +838,7 @@ void Parser::paragraphWord(const Token &t, Word word)
     case Word::Pard:
         para = ParaState{};
         m_rowBorderSide = false;
+        m_paraBorderSide = false;
         break;
     case Word::AlignLeft: para.align = Align::Left; break;
     case Word::AlignCenter: para.align = Align::Center; break;
@@ -876,14 +897,23 @@ void Parser::tableRowWord(const Token &t, Word word)
         }
         break;
     case Word::RowGap: m_row.gapTwips = qBound(0, t.param, MaxCellGapTwips); break;
-    case Word::RowBorderSide: m_rowBorderSide = true; break;
+    case Word::RowBorderSide:
+        m_rowBorderSide = true;
+        m_paraBorderSide = false;
+        break;
     case Word::BorderStyle:
         // A border style counts for the row only right after one of its border sides
         // (paragraph borders use the same style words).
         if (m_rowBorderSide)
             m_row.bordered = true;
+        else if (m_paraBorderSide && m_group.dest == Destination::Text)
+            keepParagraphWord(t);
         break;
-    case Word::NoBorder: m_rowBorderSide = false; break;
+    case Word::NoBorder:
+        m_rowBorderSide = false;
+        if (m_paraBorderSide && m_group.dest == Destination::Text)
+            keepParagraphWord(t);
+        break;
     default: break;
     }
 }

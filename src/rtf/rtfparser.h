@@ -189,7 +189,10 @@ private:
     qsizetype m_rowStart = -1;       // where the row definition being read starts
     // Table rows: the right edges of the cells defined so far.
     DocumentBuilder::RowDefinition m_row;
-    bool m_rowBorderSide = false; // the last border side named was a cell's or row's
+    bool m_rowBorderSide = false;  // the last border side named was a cell's or row's
+    bool m_paraBorderSide = false; // the last border side named was the paragraph's
+    // Keeps a paragraph border, shading or keeping word with the paragraph.
+    void keepParagraphWord(const Token &t);
 };
 
 } // namespace lumora::rtf

@@ -88,6 +88,9 @@ struct ParaState {
     bool inTable = false;
     int style = 0;                // \sN: the paragraph's style in the file's style sheet
     bool pageBreakBefore = false; // \pagebb, or a page break (\page) before the paragraph
+    // Borders, shading and keeping with the next paragraph: the words as the file wrote
+    // them, which the pane does not show and the writer writes back.
+    QByteArray kept;
 
     // Adds a tab stop; stops stay sorted by position, a second stop at one position
     // replaces the first, and stops beyond MaxTabs are dropped.
@@ -112,7 +115,7 @@ struct ParaState {
             && lineMultiple == o.lineMultiple && listNumber == o.listNumber && listLevel == o.listLevel
             && listKind == o.listKind && inTable == o.inTable && listStart == o.listStart && listBefore == o.listBefore
             && listAfter == o.listAfter && tabCount == o.tabCount && style == o.style
-            && pageBreakBefore == o.pageBreakBefore
+            && pageBreakBefore == o.pageBreakBefore && kept == o.kept
             && std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
     }
 };

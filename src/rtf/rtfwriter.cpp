@@ -503,6 +503,8 @@ void Writer::paragraphFormat(const ParaState &para)
         }
         m_out.word("\\tx", tab.twips);
     }
+    if (!para.kept.isEmpty())
+        m_out.word(para.kept.constData());
     m_para = para;
     m_paraKnown = true;
 }
