@@ -522,6 +522,10 @@ QTextBlockFormat DocumentBuilder::makeBlockFormat(const ParaState &para) const
     const bool listItem = para.listNumber > 0 || para.listKind != ListKind::None;
     if (para.leftTwips != 0 && !listItem)
         format.setLeftMargin(twipsToPixels(para.leftTwips));
+    if (listItem && (para.leftTwips != 0 || para.firstTwips != 0)) {
+        format.setProperty(ListItemLeftProperty, para.leftTwips);
+        format.setProperty(ListItemFirstProperty, para.firstTwips);
+    }
     if (para.rightTwips != 0)
         format.setRightMargin(twipsToPixels(para.rightTwips));
     if (para.firstTwips != 0 && !listItem)

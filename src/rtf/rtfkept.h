@@ -33,6 +33,10 @@ inline constexpr int SectionBreakProperty = QTextFormat::UserProperty + 0x67;
 // Block formats: the paragraph's borders, shading and keeping words as the file wrote
 // them (bytes).
 inline constexpr int ParagraphKeptProperty = QTextFormat::UserProperty + 0x6C;
+// Block formats of list items: the left and first-line indents the file gave the item
+// (twips); the pane indents items by their list level.
+inline constexpr int ListItemLeftProperty = QTextFormat::UserProperty + 0x6D;
+inline constexpr int ListItemFirstProperty = QTextFormat::UserProperty + 0x6E;
 // Block formats: the empty paragraph a document has before a table that starts it; the
 // file had none there.
 inline constexpr int LeadingTablePlaceProperty = QTextFormat::UserProperty + 0x68;

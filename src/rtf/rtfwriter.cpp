@@ -241,8 +241,15 @@ void Writer::paragraph(const QTextBlock &block, int position)
         // Indents of a list item come from its list level.
         para.listNumber = listNumber(list);
         para.listLevel = qBound(0, list->format().indent() - 1, MaxListLevels - 1);
-        para.leftTwips = 360 * (para.listLevel + 2);
-        para.firstTwips = -360;
+        // The file's indents, unless the author indented the item; else the list's.
+        const QTextFormat &format = m_formats[blockFormat];
+        if (format.hasProperty(ListItemLeftProperty) && format.intProperty(QTextFormat::BlockIndent) == 0) {
+            para.leftTwips = qBound(-MaxTwips, format.intProperty(ListItemLeftProperty), MaxTwips);
+            para.firstTwips = qBound(-MaxTwips, format.intProperty(ListItemFirstProperty), MaxTwips);
+        } else {
+            para.leftTwips = 360 * (para.listLevel + 2);
+            para.firstTwips = -360;
+        }
     }
     const QTextTable *table = inFrame(position) ? QTextCursor(block).currentTable() : nullptr;
     QTextTableCell cell;
