@@ -87,7 +87,8 @@ ParaState paraLook(const QTextBlockFormat &format, qreal indentWidth)
     para.spaceAfter = qMax(0, pixelsToTwips(format.bottomMargin()));
     switch (format.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight:
-        if (format.lineHeight() > 0 && qRound(format.lineHeight()) != 100) {
+        // Single spacing given as such stays given (a style may space its lines otherwise).
+        if (format.lineHeight() > 0) {
             para.lineSpacing = qBound(1, qRound(format.lineHeight() * 240.0 / 100.0), MaxTwips);
             para.lineMultiple = true;
         }

@@ -136,6 +136,7 @@ private:
     int m_defaultFont = 0;
     int m_codePage = 1250;
     QByteArray m_setUp;
+    bool m_styleSheet = false; // the set-up has the file's style sheet
     // Whether the font of each character slot takes Windows-1250 text.
     std::vector<bool> m_slotWindows1250;
     // The colour table by number (RGB, -1 for the automatic colour); colour 0 is the
@@ -480,17 +481,22 @@ void Writer::paragraphFormat(const ParaState &para)
     case Align::Right: m_out.word("\\qr"); break;
     case Align::Justify: m_out.word("\\qj"); break;
     }
-    if (para.leftTwips != 0)
+    // With the file's style sheet, a reader may give a paragraph its style's indents and
+    // spacing where the paragraph names none: they are written even when zero.
+    const bool all = m_styleSheet;
+    if (para.leftTwips != 0 || all)
         m_out.word("\\li", para.leftTwips);
-    if (para.rightTwips != 0)
+    if (para.rightTwips != 0 || all)
         m_out.word("\\ri", para.rightTwips);
-    if (para.firstTwips != 0)
+    if (para.firstTwips != 0 || all)
         m_out.word("\\fi", para.firstTwips);
-    if (para.spaceBefore != 0)
+    if (para.spaceBefore != 0 || all)
         m_out.word("\\sb", para.spaceBefore);
-    if (para.spaceAfter != 0)
+    if (para.spaceAfter != 0 || all)
         m_out.word("\\sa", para.spaceAfter);
-    if (para.lineSpacing != 0) {
+    if (para.lineSpacing == 0 && all) {
+        m_out.word("\\sl240\\slmult1");
+    } else if (para.lineSpacing != 0) {
         m_out.word("\\sl", para.lineSpacing);
         m_out.word(para.lineMultiple ? "\\slmult1" : "\\slmult0");
     }
@@ -574,6 +580,7 @@ void Writer::keptTables()
     if (root.hasProperty(CodePageProperty) && root.intProperty(CodePageProperty) > 0)
         m_codePage = root.intProperty(CodePageProperty);
     m_setUp = root.property(SetUpProperty).toByteArray();
+    m_styleSheet = m_setUp.contains("{\\stylesheet");
     const QVariantList colors = root.property(ColorTableProperty).toList();
     if (!colors.isEmpty()) {
         m_colors.clear();
