@@ -442,7 +442,7 @@ void DocumentBuilder::rowEnd(const ParaState &para, const CharState &chr)
     if (m_rowDefinition && !m_rowDefinition->entry.isEmpty()) {
         QTextTableCell first = m_table->cellAt(m_row, 0);
         QTextTableCellFormat format = first.format().toTableCellFormat();
-        format.setProperty(RowDefinitionProperty, m_rowDefinition->entry);
+        format.setProperty(RowDefinitionProperty, m_rowDefinition->entry.toByteArray());
         format.setProperty(RowCellsProperty, int(m_rowDefinition->rights.size()));
         first.setFormat(format);
     }

@@ -85,7 +85,7 @@ public:
         std::vector<int> rights; // the right edges of the cells, in twips
         bool bordered = false;   // whether the cells have visible borders
         int gapTwips = -1;       // the room between a cell's edge and its text; -1 if not given
-        QByteArray entry;        // the definition as the file wrote it; empty when not kept
+        QByteArrayView entry;    // the definition as the file wrote it (in the input); empty when not kept
     };
     void rowDefinition(const RowDefinition &row) { m_rowDefinition = &row; }
     void cellEnd(const ParaState &para, const CharState &chr);

@@ -882,18 +882,30 @@ void Parser::tableRowWord(const Token &t, Word word)
         m_row = {};
         m_rowBorderSide = false;
         m_rowStart = m_tokenStart;
+        m_rowChecked = m_lexer.position();
+        m_rowDepth = 0;
         break;
     case Word::CellRight:
         if (m_row.rights.size() < size_t(MaxTableCells))
             m_row.rights.push_back(twips(t));
         m_rowBorderSide = false;
-        // The definition as the file wrote it, when its braces are balanced.
-        if (m_rowStart >= 0 && m_rowStart < m_lexer.position()) {
-            const QByteArrayView def = m_lexer.input().sliced(m_rowStart, m_lexer.position() - m_rowStart);
-            if (def.count('{') == def.count('}') && !def.contains("\\{") && !def.contains("\\}"))
-                m_row.entry = def.trimmed().toByteArray();
-            else
-                m_rowStart = -1;
+        // The definition as the file wrote it, when its braces are balanced; each byte is
+        // looked at once however many cells the row has.
+        if (m_rowStart >= 0 && m_rowChecked < m_lexer.position()) {
+            const QByteArrayView input = m_lexer.input();
+            for (qsizetype i = m_rowChecked; i < m_lexer.position() && m_rowStart >= 0; ++i) {
+                if (input[i] == '\\' && i + 1 < input.size() && (input[i + 1] == '{' || input[i + 1] == '}'))
+                    m_rowStart = -1;
+                else if (input[i] == '\\')
+                    ++i;
+                else if (input[i] == '{')
+                    ++m_rowDepth;
+                else if (input[i] == '}' && --m_rowDepth < 0)
+                    m_rowStart = -1;
+            }
+            m_rowChecked = m_lexer.position();
+            if (m_rowStart >= 0 && m_rowDepth == 0)
+                m_row.entry = input.sliced(m_rowStart, m_rowChecked - m_rowStart).trimmed();
         }
         break;
     case Word::RowGap: m_row.gapTwips = qBound(0, t.param, MaxCellGapTwips); break;

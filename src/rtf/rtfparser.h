@@ -187,6 +187,8 @@ private:
     QTextDocument *m_document = nullptr;
     qsizetype m_fontGroupStart = -1; // where the font entry being read opened its group
     qsizetype m_rowStart = -1;       // where the row definition being read starts
+    qsizetype m_rowChecked = 0;      // how far its braces are counted
+    int m_rowDepth = 0;              // groups open in it there
     // Table rows: the right edges of the cells defined so far.
     DocumentBuilder::RowDefinition m_row;
     bool m_rowBorderSide = false;  // the last border side named was a cell's or row's

@@ -494,9 +494,7 @@ void Writer::paragraphFormat(const ParaState &para)
         m_out.word("\\sb", para.spaceBefore);
     if (para.spaceAfter != 0 || all)
         m_out.word("\\sa", para.spaceAfter);
-    if (para.lineSpacing == 0 && all) {
-        m_out.word("\\sl240\\slmult1");
-    } else if (para.lineSpacing != 0) {
+    if (para.lineSpacing != 0) {
         m_out.word("\\sl", para.lineSpacing);
         m_out.word(para.lineMultiple ? "\\slmult1" : "\\slmult0");
     }
@@ -629,8 +627,15 @@ const ParaState &Writer::paraState(int formatIndex)
     FormatKind &kind = formatKind(formatIndex);
     if (kind.paraSlot < 0) {
         const bool known = formatIndex >= 0 && formatIndex < m_formats.size();
-        m_paras.push_back(
-            paraLook(known ? m_formats[formatIndex].toBlockFormat() : QTextBlockFormat(), m_doc.indentWidth()));
+        ParaState para =
+            paraLook(known ? m_formats[formatIndex].toBlockFormat() : QTextBlockFormat(), m_doc.indentWidth());
+        // Written in full with the file's style sheet: automatic spacing is single
+        // spacing, so that reading the file back gives the same state.
+        if (m_styleSheet && para.lineSpacing == 0) {
+            para.lineSpacing = 240;
+            para.lineMultiple = true;
+        }
+        m_paras.push_back(para);
         kind.paraSlot = int(m_paras.size() - 1);
     }
     return m_paras[size_t(kind.paraSlot)];
