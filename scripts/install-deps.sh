@@ -11,6 +11,7 @@ packages=(g++ cmake ninja-build qt6-base-dev libgl-dev xvfb xauth x11-utils font
           qt6-translations-l10n poppler-utils clang-format)
 packages+=(libzip-dev)  # the export writes its SCORM packages with libzip
 packages+=(libglib2.0-bin dpkg-dev lintian)  # the install check launches the menu entry (gio); the Debian package is built and checked
+packages+=(libreoffice-writer-nogui imagemagick python3)  # the rich text look comparison (tests/rtf/lo-compare.py)
 # The export's browser checks drive Chromium from Node.js; a Node.js already on the
 # machine is used as it is.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then

@@ -190,8 +190,9 @@ void checkFormattedText(course::CourseFiles &files, const QDir &base, const QStr
     const QFileInfo rtfInfo(rtf);
     // A link out of the course folder is neither read nor ever written by a save.
     if (!paths::inside(rtf, base.path())) {
-        findings.append({FindingKind::Outside, name, 0,
-                         QStringLiteral("the formatted text is a link out of the course folder: never read, saved or exported")});
+        findings.append(
+            {FindingKind::Outside, name, 0,
+             QStringLiteral("the formatted text is a link out of the course folder: never read, saved or exported")});
         return;
     }
     if (paths::isSpecial(rtfInfo)) {

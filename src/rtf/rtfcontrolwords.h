@@ -48,6 +48,11 @@ enum class Word : unsigned char {
     UnicodePair,
     UnicodeForm,
     NestedTableProperties,
+    // groups the file keeps: before the text the style sheet, headers and footers, in the
+    // text footnotes and bookmarks
+    KeptDestination,
+    InlineKept,
+    FootnoteMark,
     // document
     CharsetAnsi,
     CharsetMac,
@@ -101,6 +106,8 @@ enum class Word : unsigned char {
     LineMultiple,
     ListNumber,
     ListLevelNumber,
+    Style,
+    PageBreakBefore,
     // tables
     RowDefaults,
     CellRight,

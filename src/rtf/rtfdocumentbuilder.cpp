@@ -1,6 +1,7 @@
 #include "rtf/rtfdocumentbuilder.h"
 
 #include "rtf/rtfcharacters.h"
+#include "rtf/rtfkept.h"
 #include "rtf/rtflists.h"
 #include "rtf/rtfpicture.h"
 
@@ -64,6 +65,7 @@ QString &DocumentBuilder::textBuffer(const CharState &chr, const ParaState &para
         m_blockOpen = false;
     if (!m_blockOpen)
         openBlock(para, chr);
+    m_started = true;
     if (!m_runFormatValid || !(chr == m_runState)) {
         flushRun();
         m_runState = chr;
@@ -97,8 +99,13 @@ void DocumentBuilder::paragraphEnd(const ParaState &para, const CharState &chr)
     flushRun();
     if (!m_blockOpen)
         openBlock(para, chr);
-    if (!(para == m_blockPara))
+    if (!(para == m_blockPara)) {
         m_cursor.setBlockFormat(blockFormat(para));
+        if (!m_blockExtras.isEmpty())
+            m_cursor.mergeBlockFormat(m_blockExtras);
+    }
+    m_started = true;
+    ++m_paragraphsEnded;
     if (!m_blockHasText)
         m_cursor.setBlockCharFormat(charFormat(chr));
     addToList(para);
@@ -235,9 +242,23 @@ void DocumentBuilder::openBlock(const ParaState &para, const CharState &chr)
     } else {
         m_cursor.insertBlock(blockFormat(para), charFormat(chr));
     }
+    takeBreaks();
     m_blockPara = para;
     m_blockOpen = true;
     m_blockHasText = false;
+}
+
+void DocumentBuilder::takeBreaks()
+{
+    m_blockExtras = QTextBlockFormat();
+    if (m_pendingBreak)
+        m_blockExtras.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (!m_pendingSection.isEmpty())
+        m_blockExtras.setProperty(SectionBreakProperty, m_pendingSection);
+    m_pendingBreak = false;
+    m_pendingSection.clear();
+    if (!m_blockExtras.isEmpty())
+        m_cursor.mergeBlockFormat(m_blockExtras);
 }
 
 void DocumentBuilder::object(const QTextCharFormat &format, const CharState &chr, const ParaState &para)
@@ -246,6 +267,7 @@ void DocumentBuilder::object(const QTextCharFormat &format, const CharState &chr
     flushRun();
     m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
     m_blockHasText = true;
+    m_started = true;
 }
 
 void DocumentBuilder::picture(QByteArrayView group, bool closed, const CharState &chr, const ParaState &para)
@@ -312,7 +334,17 @@ void DocumentBuilder::startTable()
     if (widths.size() == columns)
         format.setColumnWidthConstraints(widths);
     format.setHeaderRowCount(row.header ? 1 : 0);
+    // A table that starts the document: the document still has its empty paragraph
+    // before it, which the file did not have.
+    const bool leading = m_paragraphsEnded == 0 && m_cursor.block().position() == 0 && m_cursor.block().length() <= 1
+        && m_cursor.document()->begin() == m_cursor.block();
     m_table = m_cursor.insertTable(1, columns, format);
+    if (leading) {
+        QTextCursor before(m_cursor.document());
+        QTextBlockFormat place;
+        place.setProperty(LeadingTablePlaceProperty, true);
+        before.mergeBlockFormat(place);
+    }
     m_row = 0;
     m_column = 0;
     m_rowDone = false;
@@ -357,6 +389,9 @@ void DocumentBuilder::nextCell()
 
 void DocumentBuilder::leaveTable()
 {
+    QTextTableFormat format = m_table->format();
+    format.setProperty(TableColumnsProperty, m_table->columns());
+    m_table->setFormat(format);
     m_cursor = m_table->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_table = nullptr;
@@ -410,10 +445,19 @@ void DocumentBuilder::rowEnd(const ParaState &para, const CharState &chr)
         inCell.inTable = true;
         paragraphEnd(inCell, chr);
     }
+    // The row keeps its definition as the file wrote it on its first cell.
+    if (m_rowDefinition && !m_rowDefinition->entry.isEmpty()) {
+        QTextTableCell first = m_table->cellAt(m_row, 0);
+        QTextTableCellFormat format = first.format().toTableCellFormat();
+        format.setProperty(RowDefinitionProperty, m_rowDefinition->entry.toByteArray());
+        format.setProperty(RowCellsProperty, int(m_rowDefinition->rights.size()));
+        first.setFormat(format);
+    }
     m_cellDone = false;
     m_rowDone = true;
     m_blockOpen = false;
     m_reuseBlock = false;
+    m_started = true;
 }
 
 QTextCharFormat DocumentBuilder::charFormat(const CharState &chr)
@@ -440,8 +484,10 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para)
 QTextCharFormat DocumentBuilder::makeCharFormat(const CharState &chr) const
 {
     QTextCharFormat format;
-    if (const FontEntry *font = m_tables.font(chr.font); font && !font->name.isEmpty())
+    if (const FontEntry *font = m_tables.font(chr.font); font && !font->name.isEmpty()) {
         format.setFontFamilies({font->name});
+        format.setProperty(FontNumberProperty, chr.font < 0 ? m_tables.defaultFont : chr.font);
+    }
     format.setFontPointSize(chr.halfPoints / 2.0);
     if (chr.bold)
         format.setFontWeight(QFont::Bold);
@@ -483,6 +529,10 @@ QTextBlockFormat DocumentBuilder::makeBlockFormat(const ParaState &para) const
     const bool listItem = para.listNumber > 0 || para.listKind != ListKind::None;
     if (para.leftTwips != 0 && !listItem)
         format.setLeftMargin(twipsToPixels(para.leftTwips));
+    if (listItem && (para.leftTwips != 0 || para.firstTwips != 0)) {
+        format.setProperty(ListItemLeftProperty, para.leftTwips);
+        format.setProperty(ListItemFirstProperty, para.firstTwips);
+    }
     if (para.rightTwips != 0)
         format.setRightMargin(twipsToPixels(para.rightTwips));
     if (para.firstTwips != 0 && !listItem)
@@ -499,6 +549,12 @@ QTextBlockFormat DocumentBuilder::makeBlockFormat(const ParaState &para) const
         else
             format.setLineHeight(twipsToPixels(-para.lineSpacing), QTextBlockFormat::FixedHeight);
     }
+    if (para.style != 0)
+        format.setProperty(ParagraphStyleProperty, para.style);
+    if (para.pageBreakBefore)
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (!para.kept.isEmpty())
+        format.setProperty(ParagraphKeptProperty, para.kept);
     if (para.tabCount > 0) {
         QList<QTextOption::Tab> tabs;
         tabs.reserve(para.tabCount);

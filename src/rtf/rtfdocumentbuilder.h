@@ -48,6 +48,20 @@ public:
     // the format of the block the insertion began in.
     void finish(const ParaState &para, const CharState &chr);
 
+    // Whether a paragraph or text has come yet.
+    bool started() const { return m_started; }
+    // A page break: the next paragraph starts a page.
+    void pageBreak() { m_pendingBreak = m_started; }
+    // A section break: the next paragraph starts a section, whose words (and header and
+    // footer groups) come with sectionWords until it starts.
+    void sectionBreak()
+    {
+        if (m_started)
+            m_pendingSection = QByteArrayLiteral("\\sect");
+    }
+    bool sectionOpen() const { return !m_pendingSection.isEmpty(); }
+    void sectionWords(QByteArrayView words) { m_pendingSection.append(words.data(), words.size()); }
+
     // The font or colour table changed: formats made so far are forgotten.
     void tablesChanged();
 
@@ -72,6 +86,7 @@ public:
         bool bordered = false;   // whether the cells have visible borders
         int gapTwips = -1;       // the room between a cell's edge and its text; -1 if not given
         bool header = false;     // a header row (repeated atop each page of the table)
+        QByteArrayView entry;    // the definition as the file wrote it (in the input); empty when not kept
     };
     void rowDefinition(const RowDefinition &row) { m_rowDefinition = &row; }
     void cellEnd(const ParaState &para, const CharState &chr);
@@ -132,6 +147,15 @@ private:
     bool m_cellDone = false;
     bool m_reuseBlock = false;
     const RowDefinition *m_rowDefinition = nullptr;
+
+    // The page or section break waiting for the next paragraph, and what the current
+    // paragraph got of them (merged into its format whenever the format is set).
+    bool m_pendingBreak = false;
+    QByteArray m_pendingSection;
+    QTextBlockFormat m_blockExtras;
+    void takeBreaks();
+    bool m_started = false;
+    int m_paragraphsEnded = 0;
 
     const QTextBlockFormat m_tailFormat;
     const QTextCharFormat m_tailCharFormat;

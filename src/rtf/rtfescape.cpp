@@ -29,14 +29,27 @@ struct Piece {
 // The pieces of every UTF-16 unit.
 using PieceTable = std::array<Piece, 0x10000>;
 
+std::unique_ptr<PieceTable> asciiTable()
+{
+    auto t = std::make_unique<PieceTable>();
+    for (int c = 0x20; c < 0x7F; ++c) {
+        if (c != '\\' && c != '{' && c != '}')
+            (*t)[size_t(c)] = Piece{{char(c)}, 1};
+    }
+    return t;
+}
+
+// Printable ASCII only: every other character goes out as "\uN?".
+const PieceTable &asciiPieces()
+{
+    static const std::unique_ptr<PieceTable> table = asciiTable();
+    return *table;
+}
+
 const PieceTable &pieces()
 {
     static const std::unique_ptr<PieceTable> table = [] {
-        auto t = std::make_unique<PieceTable>();
-        for (int c = 0x20; c < 0x7F; ++c) {
-            if (c != '\\' && c != '{' && c != '}')
-                (*t)[size_t(c)] = Piece{{char(c)}, 1};
-        }
+        auto t = asciiTable();
         // The upper half of Windows-1250, the code page the header announces.
         QStringDecoder decode("windows-1250", QStringConverter::Flag::Stateless);
         QStringEncoder encode("windows-1250", QStringConverter::Flag::Stateless);
@@ -96,6 +109,11 @@ char *putWord(char *p, const char *w)
 
 } // namespace
 
+void TextEscaper::setWindows1250(bool on)
+{
+    m_pieces = on ? &pieces() : &asciiPieces();
+}
+
 void TextEscaper::grow(qsizetype n)
 {
     // The output takes all the room its buffer has and doubles that when full; finish()
@@ -145,7 +163,7 @@ void TextEscaper::escape(QStringView text)
 {
     // Everything stays in locals: the compiler keeps them in registers although the
     // loop writes bytes (which could alias any member).
-    const PieceTable &table = pieces();
+    const PieceTable &table = *static_cast<const PieceTable *>(m_pieces);
     char *p = m_data + m_used;
     const char16_t *s = text.utf16();
     const char16_t *const end = s + text.size();

@@ -16,7 +16,7 @@ namespace lumora::rtf {
 class TextEscaper {
 public:
     // Output is appended to out, which holds its final size after finish().
-    explicit TextEscaper(QByteArray &out) : m_out(out), m_used(out.size()) {}
+    explicit TextEscaper(QByteArray &out) : m_out(out), m_used(out.size()) { setWindows1250(true); }
 
     // Appends a control word or a sequence of them ("\b", "\fs24", "\pard\qc"); a
     // plain character after it gets the delimiting space first (escapes need none).
@@ -56,6 +56,9 @@ public:
     }
 
     void text(QStringView text);
+    // Whether the upper half of Windows-1250 goes out as "\'xx" (the default) or, for
+    // text in a font of another code page, as "\uN?" like every other character.
+    void setWindows1250(bool on);
     // A font name: like text, with ";" (which ends a name in the font table) escaped.
     void fontName(QStringView name);
 
@@ -88,7 +91,8 @@ private:
     void grow(qsizetype n);
 
     QByteArray &m_out;
-    char *m_data = nullptr; // m_out's bytes, all of which the output may use
+    const void *m_pieces = nullptr; // the piece table in use (see rtfescape.cpp)
+    char *m_data = nullptr;         // m_out's bytes, all of which the output may use
     qsizetype m_size = 0;
     qsizetype m_used;
     bool m_needSpace = false;

@@ -1,5 +1,6 @@
 #include "rtf/rtfformatlook.h"
 
+#include "rtf/rtfkept.h"
 #include "rtf/rtfunits.h"
 
 #include <QTextOption>
@@ -86,7 +87,8 @@ ParaState paraLook(const QTextBlockFormat &format, qreal indentWidth)
     para.spaceAfter = qMax(0, pixelsToTwips(format.bottomMargin()));
     switch (format.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight:
-        if (format.lineHeight() > 0 && qRound(format.lineHeight()) != 100) {
+        // Single spacing given as such stays given (a style may space its lines otherwise).
+        if (format.lineHeight() > 0) {
             para.lineSpacing = qBound(1, qRound(format.lineHeight() * 240.0 / 100.0), MaxTwips);
             para.lineMultiple = true;
         }
@@ -95,6 +97,10 @@ ParaState paraLook(const QTextBlockFormat &format, qreal indentWidth)
     case QTextBlockFormat::FixedHeight: para.lineSpacing = -qMax(0, pixelsToTwips(format.lineHeight())); break;
     default: break;
     }
+
+    para.style = qBound(0, format.intProperty(ParagraphStyleProperty), 0x7FFF);
+    para.pageBreakBefore = (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) != 0;
+    para.kept = format.property(ParagraphKeptProperty).toByteArray().left(MaxParagraphKept);
 
     const QList<QTextOption::Tab> tabs = format.tabPositions();
     for (const QTextOption::Tab &tab : tabs) {

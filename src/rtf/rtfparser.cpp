@@ -1,9 +1,11 @@
 #include "rtf/rtfparser.h"
 
 #include "rtf/rtfcharacters.h"
+#include "rtf/rtfkept.h"
 #include "rtf/rtfpicture.h"
 
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace lumora::rtf {
 
@@ -59,7 +61,8 @@ QString linkTarget(const QByteArray &instruction)
 
 } // namespace
 
-Parser::Parser(QByteArrayView input, QTextCursor &cursor) : m_lexer(input), m_builder(cursor, m_tables)
+Parser::Parser(QByteArrayView input, QTextCursor &cursor)
+    : m_lexer(input), m_builder(cursor, m_tables), m_document(cursor.document())
 {
     m_builder.rowDefinition(m_row);
 }
@@ -127,6 +130,74 @@ void Parser::run()
     flushText();
     emitHidden();
     m_builder.finish(endingParagraph(), m_group.chr);
+    if (m_keepSetUp)
+        storeSetUp();
+}
+
+void Parser::keepParagraphWord(const Token &t)
+{
+    QByteArray &kept = m_group.para.kept;
+    if (kept.size() >= MaxParagraphKept)
+        return;
+    kept += '\\';
+    kept += t.text;
+    if (t.hasParam)
+        kept += QByteArray::number(t.param);
+}
+
+void Parser::storeSetUp()
+{
+    QTextFrame *root = m_document->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    if (!m_setUp.isEmpty())
+        format.setProperty(SetUpProperty, m_setUp);
+    QVariantList fonts;
+    for (auto it = m_tables.fonts.constBegin(); it != m_tables.fonts.constEnd(); ++it) {
+        const FontEntry &font = it.value();
+        fonts.append(QVariant(QVariantList{it.key(), font.name, font.charset, font.codePage, font.entry}));
+    }
+    if (!fonts.isEmpty())
+        format.setProperty(FontTableProperty, fonts);
+    QVariantList colors;
+    for (const QColor &color : std::as_const(m_tables.colors))
+        colors.append(color.isValid() ? int(color.rgb() & 0xFFFFFF) : -1);
+    if (!colors.isEmpty())
+        format.setProperty(ColorTableProperty, colors);
+    format.setProperty(DefaultFontProperty, m_tables.defaultFont);
+    format.setProperty(CodePageProperty, m_tables.codePage);
+    root->setFrameFormat(format);
+}
+
+bool Parser::settingUp() const
+{
+    return m_keepSetUp && m_group.dest == Destination::Text && (!m_builder.started() || m_builder.sectionOpen());
+}
+
+void Parser::keepSetUpBytes(QByteArrayView bytes)
+{
+    if (m_builder.started())
+        m_builder.sectionWords(bytes);
+    else
+        m_setUp.append(bytes.data(), bytes.size());
+}
+
+void Parser::keepSetUpGroup(bool starred)
+{
+    // Only groups right inside the document's group set it up.
+    if (m_stack.size() != 2 || m_overflowDepth > 0 || !settingUp() || m_stack.back().dest != Destination::Text) {
+        skipGroup();
+        return;
+    }
+    flushText();
+    const qsizetype from = m_tokenStart;
+    const bool closed = m_lexer.skipGroup() == 0;
+    QByteArray group = starred ? QByteArray("{\\*") : QByteArray("{");
+    group.append(m_lexer.input().sliced(from, m_lexer.position() - from));
+    closeGroup();
+    if (closed) {
+        keepSetUpBytes(group);
+        keepSetUpBytes("\r\n");
+    }
 }
 
 const ParaState &Parser::endingParagraph()
@@ -184,8 +255,17 @@ void Parser::closeGroup()
         return;
     }
     // A font entry's name ends with its group at the latest (not with a group inside it).
-    if (m_group.dest == Destination::FontTable && m_stack.size() <= m_fontDepth)
+    if (m_group.dest == Destination::FontTable && m_stack.size() <= m_fontDepth) {
         commitFontName();
+        // An entry in a group of its own is kept as the file wrote it.
+        if (m_stack.size() == m_fontDepth && m_fontNumber >= 0 && m_group.start == m_fontGroupStart
+            && m_fontGroupStart >= 0) {
+            const QByteArrayView entry =
+                m_lexer.input().sliced(m_fontGroupStart, m_lexer.position() - m_fontGroupStart).trimmed();
+            if (entry.startsWith("{\\f") && entry.size() > 3 && entry[3] >= '0' && entry[3] <= '9')
+                m_tables.fonts[m_fontNumber].entry = entry.toByteArray();
+        }
+    }
     if (m_levelTextDepth > 0 && m_stack.size() <= m_levelTextDepth)
         endLevelText();
     m_oldListText = nullptr;
@@ -384,7 +464,9 @@ bool Parser::knownStarred(Word word)
     case Word::ShapePicture:
     case Word::NonShapePicture:
     case Word::UnicodeForm:
-    case Word::NestedTableProperties: return true;
+    case Word::NestedTableProperties:
+    case Word::KeptDestination:
+    case Word::InlineKept: return true;
     default: return false;
     }
 }
@@ -523,7 +605,24 @@ void Parser::word(const Token &t)
         return;
     }
     switch (wordGroup(entry.word)) {
-    case WordGroup::None: break;
+    case WordGroup::None:
+        if (m_group.dest == Destination::Text && isParagraphKeptWord(t.text)) {
+            if (isParagraphBorderSide(t.text)) {
+                m_paraBorderSide = true;
+                m_rowBorderSide = false;
+            }
+            keepParagraphWord(t);
+        } else if (m_paraBorderSide && m_group.dest == Destination::Text && isBorderDetailWord(t.text)) {
+            keepParagraphWord(t);
+        }
+        // Page, document and section set-up at the document's level is kept as written.
+        if (m_stack.size() == 1 && settingUp() && isSetUpWord(t.text)) {
+            QByteArray bytes = "\\" + t.text.toByteArray();
+            if (t.hasParam)
+                bytes += QByteArray::number(t.param);
+            keepSetUpBytes(bytes);
+        }
+        break;
     case WordGroup::Destination: destinationWord(entry.word, starred); break;
     case WordGroup::Document: documentWord(t, entry.word); break;
     case WordGroup::FontOrColorTable: tableEntryWord(t, entry.word); break;
@@ -599,6 +698,16 @@ void Parser::destinationWord(Word word, bool starred)
     case Word::Shape: keepGroup(KeptKind::Shape, starred); break;
     case Word::ShapePicture: keepGroup(KeptKind::ShapePicture, starred); break;
     case Word::NonShapePicture: keepGroup(KeptKind::Unshown, starred); break;
+    case Word::InlineKept: keepGroup(KeptKind::Unshown, starred); break;
+    case Word::KeptDestination: keepSetUpGroup(starred); break;
+    case Word::FootnoteMark:
+        // A footnote's number where it stands in the text, kept as it came.
+        if (m_group.dest == Destination::Text && !m_group.chr.hidden) {
+            flushText();
+            emitHidden();
+            m_builder.keptGroup(KeptKind::Unshown, "{\\chftn}", {}, m_group.chr, m_group.para);
+        }
+        break;
     case Word::UnicodePair:
         // "{\upr{plain form}{\*\ud{Unicode form}}}": the plain form is passed over.
         if (m_lexer.atGroupStart()) {
@@ -729,6 +838,7 @@ void Parser::paragraphWord(const Token &t, Word word)
     case Word::Pard:
         para = ParaState{};
         m_rowBorderSide = false;
+        m_paraBorderSide = false;
         break;
     case Word::AlignLeft: para.align = Align::Left; break;
     case Word::AlignCenter: para.align = Align::Center; break;
@@ -756,6 +866,8 @@ void Parser::paragraphWord(const Token &t, Word word)
         para.listLevel = qBound(0, t.param, MaxListLevels - 1);
         m_itemMarked = true;
         break;
+    case Word::Style: para.style = qBound(0, t.param, 0x7FFF); break;
+    case Word::PageBreakBefore: para.pageBreakBefore = toggle(t); break;
     default: break;
     }
 }
@@ -769,22 +881,52 @@ void Parser::tableRowWord(const Token &t, Word word)
     case Word::RowDefaults:
         m_row = {};
         m_rowBorderSide = false;
+        m_rowStart = m_tokenStart;
+        m_rowChecked = m_lexer.position();
+        m_rowDepth = 0;
         break;
     case Word::CellRight:
         if (m_row.rights.size() < size_t(MaxTableCells))
             m_row.rights.push_back(twips(t));
         m_rowBorderSide = false;
+        // The definition as the file wrote it, when its braces are balanced; each byte is
+        // looked at once however many cells the row has.
+        if (m_rowStart >= 0 && m_rowChecked < m_lexer.position()) {
+            const QByteArrayView input = m_lexer.input();
+            for (qsizetype i = m_rowChecked; i < m_lexer.position() && m_rowStart >= 0; ++i) {
+                if (input[i] == '\\' && i + 1 < input.size() && (input[i + 1] == '{' || input[i + 1] == '}'))
+                    m_rowStart = -1;
+                else if (input[i] == '\\')
+                    ++i;
+                else if (input[i] == '{')
+                    ++m_rowDepth;
+                else if (input[i] == '}' && --m_rowDepth < 0)
+                    m_rowStart = -1;
+            }
+            m_rowChecked = m_lexer.position();
+            if (m_rowStart >= 0 && m_rowDepth == 0)
+                m_row.entry = input.sliced(m_rowStart, m_rowChecked - m_rowStart).trimmed();
+        }
         break;
     case Word::RowGap: m_row.gapTwips = qBound(0, t.param, MaxCellGapTwips); break;
     case Word::RowHeader: m_row.header = true; break;
-    case Word::RowBorderSide: m_rowBorderSide = true; break;
+    case Word::RowBorderSide:
+        m_rowBorderSide = true;
+        m_paraBorderSide = false;
+        break;
     case Word::BorderStyle:
         // A border style counts for the row only right after one of its border sides
         // (paragraph borders use the same style words).
         if (m_rowBorderSide)
             m_row.bordered = true;
+        else if (m_paraBorderSide && m_group.dest == Destination::Text)
+            keepParagraphWord(t);
         break;
-    case Word::NoBorder: m_rowBorderSide = false; break;
+    case Word::NoBorder:
+        m_rowBorderSide = false;
+        if (m_paraBorderSide && m_group.dest == Destination::Text)
+            keepParagraphWord(t);
+        break;
     default: break;
     }
 }
@@ -811,8 +953,13 @@ void Parser::breakWord(const WordEntry &entry)
         break;
     case Word::Section:
     case Word::Page:
-        if (inText)
+        if (inText) {
             m_builder.softParagraphEnd(para, chr);
+            if (entry.word == Word::Page)
+                m_builder.pageBreak();
+            else if (m_keepSetUp && m_stack.size() == 1)
+                m_builder.sectionBreak();
+        }
         break;
     case Word::Line: character(0x2028); break;
     case Word::Tab: character(u'\t'); break;
@@ -837,6 +984,7 @@ void Parser::beginFont(int number)
     }
     m_fontNumber = number;
     m_fontDepth = m_stack.size();
+    m_fontGroupStart = m_group.start;
     m_tables.fonts[number] = FontEntry{};
     tablesChanged();
 }

@@ -38,6 +38,11 @@ public:
     // The same for a part of a document, read with the document's tables.
     Parser(QByteArrayView input, QTextCursor &cursor, const Tables &tables);
 
+    // The document's set-up, font and colour tables, style sheet, headers and footers
+    // are kept on the document for the writer (see rtfkept.h): for a whole document read,
+    // not for text inserted into another.
+    void keepSetUp() { m_keepSetUp = true; }
+
     void run();
 
 private:
@@ -110,6 +115,14 @@ private:
     // read to its end.
     void keepGroup(KeptKind kind, bool starred);
     void endField();
+    // A group that sets up the document or a section (the style sheet, a header or
+    // footer): kept where the set-up is kept, else skipped.
+    void keepSetUpGroup(bool starred);
+    // Where set-up words and groups go now: the document's set-up before the text, a
+    // section's after a section break; nullptr elsewhere.
+    bool settingUp() const;
+    void keepSetUpBytes(QByteArrayView bytes);
+    void storeSetUp();
 
     Lexer m_lexer;
     Tables m_tables;
@@ -168,9 +181,20 @@ private:
     // A field: its instruction's text, and the link target it names.
     QByteArray m_fieldInstruction;
     QString m_fieldLink;
+    // The set-up kept (see keepSetUp), and the document it goes to.
+    bool m_keepSetUp = false;
+    QByteArray m_setUp;
+    QTextDocument *m_document = nullptr;
+    qsizetype m_fontGroupStart = -1; // where the font entry being read opened its group
+    qsizetype m_rowStart = -1;       // where the row definition being read starts
+    qsizetype m_rowChecked = 0;      // how far its braces are counted
+    int m_rowDepth = 0;              // groups open in it there
     // Table rows: the right edges of the cells defined so far.
     DocumentBuilder::RowDefinition m_row;
-    bool m_rowBorderSide = false; // the last border side named was a cell's or row's
+    bool m_rowBorderSide = false;  // the last border side named was a cell's or row's
+    bool m_paraBorderSide = false; // the last border side named was the paragraph's
+    // Keeps a paragraph border, shading or keeping word with the paragraph.
+    void keepParagraphWord(const Token &t);
 };
 
 } // namespace lumora::rtf

@@ -75,7 +75,9 @@ void read(QByteArrayView bytes, QTextDocument &doc)
     doc.clear();
     QTextCursor cursor(&doc);
     cursor.beginEditBlock();
-    Parser(rtf, cursor).run();
+    Parser parser(rtf, cursor);
+    parser.keepSetUp();
+    parser.run();
     cursor.endEditBlock();
 }
 

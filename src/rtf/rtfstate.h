@@ -86,6 +86,11 @@ struct ParaState {
     int listStart = 0;
     QString listBefore, listAfter;
     bool inTable = false;
+    int style = 0;                // \sN: the paragraph's style in the file's style sheet
+    bool pageBreakBefore = false; // \pagebb, or a page break (\page) before the paragraph
+    // Borders, shading and keeping with the next paragraph: the words as the file wrote
+    // them, which the pane does not show and the writer writes back.
+    QByteArray kept;
 
     // Adds a tab stop; stops stay sorted by position, a second stop at one position
     // replaces the first, and stops beyond MaxTabs are dropped.
@@ -109,7 +114,8 @@ struct ParaState {
             && spaceBefore == o.spaceBefore && spaceAfter == o.spaceAfter && lineSpacing == o.lineSpacing
             && lineMultiple == o.lineMultiple && listNumber == o.listNumber && listLevel == o.listLevel
             && listKind == o.listKind && inTable == o.inTable && listStart == o.listStart && listBefore == o.listBefore
-            && listAfter == o.listAfter && tabCount == o.tabCount
+            && listAfter == o.listAfter && tabCount == o.tabCount && style == o.style
+            && pageBreakBefore == o.pageBreakBefore && kept == o.kept
             && std::equal(tabs.begin(), tabs.begin() + tabCount, o.tabs.begin());
     }
 };
@@ -118,6 +124,7 @@ struct FontEntry {
     QString name;
     int charset = -1; // \fcharsetN; -1 when not given
     int codePage = 0; // \cpgN; 0 when not given
+    QByteArray entry; // "{\fN ...;}" as the file wrote it; empty when it had no group of its own
 };
 
 // How one level of a list numbers its items: the kind, the first number, and the label

@@ -3,6 +3,8 @@
 #include "rtf/rtfchartransitions.h"
 #include "rtf/rtfescape.h"
 #include "rtf/rtfformatlook.h"
+#include "rtf/rtfkept.h"
+#include "rtf/rtfcodepages.h"
 #include "rtf/rtflists.h"
 #include "rtf/rtfobjects.h"
 #include "rtf/rtfpicture.h"
@@ -44,7 +46,9 @@ class Writer {
 public:
     explicit Writer(const QTextDocument &doc)
         : m_doc(doc), m_formats(doc.allFormats()), m_defaults(doc.defaultFont()), m_text(doc.toRawText())
-    {}
+    {
+        keptTables();
+    }
 
     QByteArray run();
 
@@ -67,13 +71,22 @@ private:
         return kind.charSlot;
     }
     int newCharSlot(int formatIndex);
+    // The font and colour tables, default font and code page the document kept of its
+    // file (see rtfkept.h): their entries keep their numbers, so that kept groups and
+    // row definitions still mean what they meant.
+    void keptTables();
+    int fontNumber(const QTextCharFormat &format);
+    int newFont(const QString &name);
+    // Text goes out in the current font's code page.
+    void textMode() { m_out.setWindows1250(m_charSlot < 0 || m_slotWindows1250[size_t(m_charSlot)]); }
+    bool rowAsKept(const QTextTable *table, int row, int cells) const;
     const ParaState &paraState(int formatIndex);
     QByteArray header() const;
     void listTables(TextEscaper &out) const;
     void picture(const QTextImageFormat &format);
     // Opens or closes links so that the link numbered link is the one open (0: none).
     void link(int link);
-    void tableRow(const QTextTable *table);
+    void tableRow(const QTextTable *table, int row);
     // Whether position lies inside a frame (a table) of the document; positions come
     // in increasing order.
     bool inFrame(int position);
@@ -84,8 +97,10 @@ private:
         Object object = Plain;
         bool inObject = false; // a block format that names an object (a list)
         bool known = false;
-        int link = 0;      // the number of a link's target; 0 outside links
-        int charSlot = -1; // what it writes as, made when first needed
+        bool section = false;      // a block format with a section break before it
+        bool leadingPlace = false; // the empty paragraph before a table that starts the document
+        int link = 0;              // the number of a link's target; 0 outside links
+        int charSlot = -1;         // what it writes as, made when first needed
         int paraSlot = -1;
     };
     // Indices outside the document's formats share one kind, which stays plain.
@@ -105,11 +120,31 @@ private:
     const QFont m_defaults;
     const QString m_text; // the document's characters; positions index it
 
-    // Fonts and colours in order of first use; colour 0 is the automatic colour.
-    QStringList m_fonts;
-    QHash<QString, int> m_fontIndex;
-    QList<QRgb> m_colors;
-    QHash<QRgb, int> m_colorIndex;
+    // The font table: the kept entries in their order, then fonts in order of first use.
+    struct FontRecord {
+        int number = 0;
+        QString name;
+        int charset = -1; // -1: not given
+        int codePage = 0; // \cpgN; 0: not given
+        QByteArray entry; // as the file wrote it; empty: written from the fields above
+    };
+    QList<FontRecord> m_fonts;
+    QHash<QString, int> m_fontIndex; // name to number
+    QHash<int, int> m_fontRows;      // number to place in m_fonts
+    int m_nextFont = 0;
+    bool m_keptFonts = false;
+    int m_defaultFont = 0;
+    int m_codePage = 1250;
+    QByteArray m_setUp;
+    bool m_styleSheet = false; // the set-up has the file's style sheet
+    // Whether the font of each character slot takes Windows-1250 text.
+    std::vector<bool> m_slotWindows1250;
+    // The colour table by number (RGB, -1 for the automatic colour); colour 0 is the
+    // automatic colour unless the file said otherwise.
+    QList<int> m_colors{-1};
+    QHash<int, int> m_colorIndex;
+    // The cells the row being written has in the file (all the table's when not kept).
+    int m_rowCells = 0;
 
     // The paragraph states of the block formats, by their kinds' paraSlot. (Character
     // states are kept by slot in m_transitions; fonts and colours in them are indices
@@ -187,6 +222,14 @@ QByteArray Writer::run()
 void Writer::paragraph(const QTextBlock &block, int position)
 {
     const int blockFormat = block.blockFormatIndex();
+    const FormatKind &blockKind = formatKind(blockFormat);
+    if (blockKind.leadingPlace && position == 0 && block.length() <= 1 && inFrame(position + 1))
+        return;
+    if (blockKind.section) {
+        m_out.rawBytes(m_formats[blockFormat].property(SectionBreakProperty).toByteArray());
+        m_out.newline();
+        m_paraKnown = false;
+    }
     // The paragraph's state as its format gives it; list items and table paragraphs
     // change a copy of it.
     const ParaState *state = &paraState(blockFormat);
@@ -199,8 +242,15 @@ void Writer::paragraph(const QTextBlock &block, int position)
         // Indents of a list item come from its list level.
         para.listNumber = listNumber(list);
         para.listLevel = qBound(0, list->format().indent() - 1, MaxListLevels - 1);
-        para.leftTwips = 360 * (para.listLevel + 2);
-        para.firstTwips = -360;
+        // The file's indents, unless the author indented the item; else the list's.
+        const QTextFormat &format = m_formats[blockFormat];
+        if (format.hasProperty(ListItemLeftProperty) && format.intProperty(QTextFormat::BlockIndent) == 0) {
+            para.leftTwips = qBound(-MaxTwips, format.intProperty(ListItemLeftProperty), MaxTwips);
+            para.firstTwips = qBound(-MaxTwips, format.intProperty(ListItemFirstProperty), MaxTwips);
+        } else {
+            para.leftTwips = 360 * (para.listLevel + 2);
+            para.firstTwips = -360;
+        }
     }
     const QTextTable *table = inFrame(position) ? QTextCursor(block).currentTable() : nullptr;
     QTextTableCell cell;
@@ -212,10 +262,14 @@ void Writer::paragraph(const QTextBlock &block, int position)
         cell = table->cellAt(block.position());
         para.inTable = true;
         if (cell.column() == 0 && cell.firstPosition() == block.position())
-            tableRow(table);
+            tableRow(table, cell.row());
+        // Cells past those the file's row had stay empty and are not written.
+        if (cell.column() >= m_rowCells)
+            return;
     }
     if (!m_paraKnown || !(*state == m_para))
         paragraphFormat(*state);
+    textMode();
     if (list) {
         // The label for older readers, as the pane shows it.
         m_out.rawBytes("{\\listtext ");
@@ -231,6 +285,7 @@ void Writer::paragraph(const QTextBlock &block, int position)
         if (kind.link != m_link)
             link(kind.link);
         switchTo(charSlot(formatIndex));
+        textMode();
         if (kind.object == FormatKind::Plain) {
             m_out.text(QStringView(m_text).mid(position, length));
             position += length;
@@ -260,7 +315,7 @@ void Writer::paragraph(const QTextBlock &block, int position)
         switchTo(charSlot(block.charFormatIndex()));
     if (table && cell.lastPosition() == block.position() + block.length() - 1) {
         m_out.word("\\cell");
-        if (cell.column() + cell.columnSpan() >= table->columns())
+        if (cell.column() + cell.columnSpan() >= m_rowCells)
             m_out.word("\\row");
     } else {
         m_out.word("\\par");
@@ -275,6 +330,8 @@ void Writer::lookAt(FormatKind &kind, const QTextFormat &format)
 {
     kind.known = true;
     kind.inObject = format.objectIndex() >= 0;
+    kind.section = format.hasProperty(SectionBreakProperty);
+    kind.leadingPlace = format.boolProperty(LeadingTablePlaceProperty);
     if (format.hasProperty(KeptGroupProperty))
         kind.object = FormatKind::Kept;
     else if (format.isImageFormat())
@@ -311,8 +368,34 @@ int Writer::listNumber(const QTextList *list)
     return number;
 }
 
-void Writer::tableRow(const QTextTable *table)
+bool Writer::rowAsKept(const QTextTable *table, int row, int cells) const
 {
+    // The row as the file defined it, while the author has not changed its shape: the
+    // table has its columns, no cell spans others, and cells past the file's are empty.
+    if (cells < 1 || cells > table->columns() || table->format().intProperty(TableColumnsProperty) != table->columns())
+        return false;
+    for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(row, c);
+        if (cell.rowSpan() != 1 || cell.columnSpan() != 1)
+            return false;
+        if (c >= cells && cell.lastPosition() > cell.firstPosition())
+            return false;
+    }
+    return true;
+}
+
+void Writer::tableRow(const QTextTable *table, int row)
+{
+    const QTextTableCellFormat first = table->cellAt(row, 0).format().toTableCellFormat();
+    const QByteArray kept = first.property(RowDefinitionProperty).toByteArray();
+    const int cells = first.intProperty(RowCellsProperty);
+    if (!kept.isEmpty() && rowAsKept(table, row, cells)) {
+        m_out.rawBytes(kept);
+        m_out.newline();
+        m_rowCells = cells;
+        return;
+    }
+    m_rowCells = table->columns();
     // The gap is the cells' padding, so that other programs give the text the room the
     // pane gives it; a table drawn with borders gets them on every side of every cell.
     const QTextTableFormat format = table->format();
@@ -359,8 +442,10 @@ void Writer::link(int link)
         }
         return chars;
     }();
-    const QByteArray target = href.toUtf8().toPercentEncoding(kept);
-    m_out.rawBytes("{\\field{\\*\\fldinst HYPERLINK \"");
+    // A place in the document itself ("#name", a bookmark) is written as such.
+    const bool place = href.startsWith(u'#') && href.size() > 1;
+    const QByteArray target = (place ? href.mid(1) : href).toUtf8().toPercentEncoding(kept);
+    m_out.rawBytes(place ? "{\\field{\\*\\fldinst HYPERLINK \\\\l \"" : "{\\field{\\*\\fldinst HYPERLINK \"");
     m_out.text(QString::fromLatin1(target));
     m_out.rawBytes("\"}{\\fldrslt ");
 }
@@ -386,21 +471,28 @@ void Writer::picture(const QTextImageFormat &format)
 void Writer::paragraphFormat(const ParaState &para)
 {
     m_out.word("\\pard");
+    if (para.style != 0)
+        m_out.word("\\s", para.style);
+    if (para.pageBreakBefore)
+        m_out.word("\\pagebb");
     switch (para.align) {
     case Align::Left: break;
     case Align::Center: m_out.word("\\qc"); break;
     case Align::Right: m_out.word("\\qr"); break;
     case Align::Justify: m_out.word("\\qj"); break;
     }
-    if (para.leftTwips != 0)
+    // With the file's style sheet, a reader may give a paragraph its style's indents and
+    // spacing where the paragraph names none: they are written even when zero.
+    const bool all = m_styleSheet;
+    if (para.leftTwips != 0 || all)
         m_out.word("\\li", para.leftTwips);
-    if (para.rightTwips != 0)
+    if (para.rightTwips != 0 || all)
         m_out.word("\\ri", para.rightTwips);
-    if (para.firstTwips != 0)
+    if (para.firstTwips != 0 || all)
         m_out.word("\\fi", para.firstTwips);
-    if (para.spaceBefore != 0)
+    if (para.spaceBefore != 0 || all)
         m_out.word("\\sb", para.spaceBefore);
-    if (para.spaceAfter != 0)
+    if (para.spaceAfter != 0 || all)
         m_out.word("\\sa", para.spaceAfter);
     if (para.lineSpacing != 0) {
         m_out.word("\\sl", para.lineSpacing);
@@ -422,6 +514,8 @@ void Writer::paragraphFormat(const ParaState &para)
         }
         m_out.word("\\tx", tab.twips);
     }
+    if (!para.kept.isEmpty())
+        m_out.word(para.kept.constData());
     m_para = para;
     m_paraKnown = true;
 }
@@ -429,24 +523,26 @@ void Writer::paragraphFormat(const ParaState &para)
 int Writer::newCharSlot(int formatIndex)
 {
     const bool known = formatIndex >= 0 && formatIndex < m_formats.size();
-    const CharLook look = charLook(known ? m_formats[formatIndex].toCharFormat() : QTextCharFormat(), m_defaults);
+    const QTextCharFormat format = known ? m_formats[formatIndex].toCharFormat() : QTextCharFormat();
+    const CharLook look = charLook(format, m_defaults);
     CharState state;
-    state.font = m_fontIndex.value(look.family, -1);
-    if (state.font < 0) {
-        state.font = int(m_fonts.size());
-        m_fonts.append(look.family);
-        m_fontIndex.insert(look.family, state.font);
-    }
+    state.font = fontNumber(format);
+    const FontRecord &font = m_fonts[m_fontRows.value(state.font)];
+    const int codePage = font.codePage != 0                          ? font.codePage
+        : font.charset >= 0 && codePageForCharset(font.charset) != 0 ? codePageForCharset(font.charset)
+                                                                     : m_codePage;
+    m_slotWindows1250.push_back(codePage == 1250);
     state.halfPoints = look.halfPoints;
     state.bold = look.bold;
     state.italic = look.italic;
     state.underline = look.underline;
     state.strike = look.strike;
-    const auto colorNumber = [this](QRgb rgb) {
-        int number = m_colorIndex.value(rgb, 0);
-        if (number == 0) {
+    const auto colorNumber = [this](QRgb color) {
+        const int rgb = int(color & 0xFFFFFF);
+        int number = m_colorIndex.value(rgb, -1);
+        if (number < 0) {
             m_colors.append(rgb);
-            number = int(m_colors.size());
+            number = int(m_colors.size() - 1);
             m_colorIndex.insert(rgb, number);
         }
         return number;
@@ -458,13 +554,88 @@ int Writer::newCharSlot(int formatIndex)
     return m_transitions.add(state);
 }
 
+void Writer::keptTables()
+{
+    const QTextFrameFormat root = m_doc.rootFrame()->frameFormat();
+    const QVariantList fonts = root.property(FontTableProperty).toList();
+    for (const QVariant &item : fonts) {
+        const QVariantList fields = item.toList();
+        if (fields.size() != 5)
+            continue;
+        FontRecord font{fields[0].toInt(), fields[1].toString(), fields[2].toInt(), fields[3].toInt(),
+                        fields[4].toByteArray()};
+        if (m_fontRows.contains(font.number) || font.number < 0)
+            continue;
+        m_fontRows.insert(font.number, int(m_fonts.size()));
+        if (!m_fontIndex.contains(font.name))
+            m_fontIndex.insert(font.name, font.number);
+        m_nextFont = qMax(m_nextFont, font.number + 1);
+        m_fonts.append(font);
+        m_keptFonts = true;
+    }
+    if (root.hasProperty(DefaultFontProperty))
+        m_defaultFont = root.intProperty(DefaultFontProperty);
+    if (root.hasProperty(CodePageProperty) && root.intProperty(CodePageProperty) > 0)
+        m_codePage = root.intProperty(CodePageProperty);
+    m_setUp = root.property(SetUpProperty).toByteArray();
+    m_styleSheet = m_setUp.contains("{\\stylesheet");
+    const QVariantList colors = root.property(ColorTableProperty).toList();
+    if (!colors.isEmpty()) {
+        m_colors.clear();
+        for (const QVariant &color : colors) {
+            const int rgb = color.toInt();
+            if (rgb >= 0 && !m_colorIndex.contains(rgb))
+                m_colorIndex.insert(rgb, int(m_colors.size()));
+            m_colors.append(rgb < 0 ? -1 : rgb & 0xFFFFFF);
+        }
+    }
+}
+
+int Writer::newFont(const QString &name)
+{
+    const int number = m_nextFont++;
+    m_fontRows.insert(number, int(m_fonts.size()));
+    m_fontIndex.insert(name, number);
+    m_fonts.append(FontRecord{number, name, 238, 0, {}});
+    return number;
+}
+
+int Writer::fontNumber(const QTextCharFormat &format)
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    if (families.isEmpty() || families.first().isEmpty()) {
+        // Text without a face of its own is in the file's default font, when it kept one.
+        if (m_keptFonts && m_fontRows.contains(m_defaultFont))
+            return m_defaultFont;
+        const int known = m_fontIndex.value(m_defaults.family(), -1);
+        return known >= 0 ? known : newFont(m_defaults.family());
+    }
+    const QString &name = families.first();
+    // The font the file gave the text, while the text still has its face.
+    if (format.hasProperty(FontNumberProperty)) {
+        const int number = format.intProperty(FontNumberProperty);
+        const auto row = m_fontRows.constFind(number);
+        if (row != m_fontRows.constEnd() && m_fonts[row.value()].name == name)
+            return number;
+    }
+    const int known = m_fontIndex.value(name, -1);
+    return known >= 0 ? known : newFont(name);
+}
+
 const ParaState &Writer::paraState(int formatIndex)
 {
     FormatKind &kind = formatKind(formatIndex);
     if (kind.paraSlot < 0) {
         const bool known = formatIndex >= 0 && formatIndex < m_formats.size();
-        m_paras.push_back(
-            paraLook(known ? m_formats[formatIndex].toBlockFormat() : QTextBlockFormat(), m_doc.indentWidth()));
+        ParaState para =
+            paraLook(known ? m_formats[formatIndex].toBlockFormat() : QTextBlockFormat(), m_doc.indentWidth());
+        // Written in full with the file's style sheet: automatic spacing is single
+        // spacing, so that reading the file back gives the same state.
+        if (m_styleSheet && para.lineSpacing == 0) {
+            para.lineSpacing = 240;
+            para.lineMultiple = true;
+        }
+        m_paras.push_back(para);
         kind.paraSlot = int(m_paras.size() - 1);
     }
     return m_paras[size_t(kind.paraSlot)];
@@ -474,26 +645,45 @@ QByteArray Writer::header() const
 {
     QByteArray bytes;
     TextEscaper out(bytes);
-    out.word("{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl");
-    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-        out.word("{\\f", int(i));
-        out.word("\\fnil\\fcharset238");
-        out.fontName(m_fonts[i]);
+    // Text in the header (font names, list labels) is in the header's code page.
+    out.setWindows1250(m_codePage == 1250);
+    out.word("{\\rtf1\\ansi\\ansicpg", m_codePage);
+    out.word("\\deff", m_keptFonts ? m_defaultFont : 0);
+    out.raw("{\\fonttbl");
+    for (const FontRecord &font : m_fonts) {
+        if (!font.entry.isEmpty()) {
+            out.rawBytes(font.entry);
+            continue;
+        }
+        out.word("{\\f", font.number);
+        out.word("\\fnil");
+        if (font.charset >= 0)
+            out.word("\\fcharset", font.charset);
+        if (font.codePage > 0)
+            out.word("\\cpg", font.codePage);
+        out.fontName(font.name);
         out.raw(";}");
     }
     out.raw("}");
     out.newline();
     out.word("{\\colortbl");
-    out.text(u";");
-    for (const QRgb rgb : m_colors) {
-        out.word("\\red", qRed(rgb));
-        out.word("\\green", qGreen(rgb));
-        out.word("\\blue", qBlue(rgb));
+    for (const int rgb : m_colors) {
+        if (rgb < 0) {
+            out.text(u";");
+            continue;
+        }
+        out.word("\\red", qRed(QRgb(rgb)));
+        out.word("\\green", qGreen(QRgb(rgb)));
+        out.word("\\blue", qBlue(QRgb(rgb)));
         out.raw(";");
     }
     out.raw("}");
     out.newline();
     listTables(out);
+    if (!m_setUp.isEmpty()) {
+        out.rawBytes(m_setUp);
+        out.newline();
+    }
     out.word("\\uc1");
     out.finish();
     return bytes;

@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
 using namespace lumora;
 
@@ -253,6 +254,79 @@ private slots:
         const QByteArray written = rtf::write(doc);
         QVERIFY(written.contains("{\\f0\\fnil\\fcharset238 Verdana;}"));
         QVERIFY(written.contains("\\f0\\fs27\\i x\\par"));
+    }
+
+    // What the file kept is written as it came only while the author left it alone: an
+    // edit to a kept row, face or paragraph is written from the document instead, and
+    // what the author types takes the file's default font.
+    void keptPartsAfterEdits_data()
+    {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QByteArrayList>("present");
+        QTest::addColumn<QByteArrayList>("absent");
+        QTest::newRow("untouched table rows keep their definitions")
+            << QStringLiteral("tables") << 0 << QByteArrayList{"\\trqc\\trrh500", "\\clmgf\\cellx2000"}
+            << QByteArrayList{};
+        QTest::newRow("a column added: the rows are written from the table")
+            << QStringLiteral("tables") << 1 << QByteArrayList{"\\cellx"} << QByteArrayList{"\\trqc", "\\clmgf"};
+        QTest::newRow("text typed into a cell past the file's cells")
+            << QStringLiteral("tables") << 2 << QByteArrayList{"\\clmgf", "novy\\cell\\row"}
+            << QByteArrayList{"\\trqc"};
+        QTest::newRow("typed text takes the default font, not the interface's")
+            << QStringLiteral("fonts-styles") << 3 << QByteArrayList{"\\deff1", " novy\\par"}
+            << QByteArrayList{"Sans Serif", "\\f3"};
+        QTest::newRow("another face gets an entry of its own")
+            << QStringLiteral("fonts-styles") << 4
+            << QByteArrayList{"{\\f3\\fnil\\fcharset238 Tahoma;}", "{\\f2\\fswiss\\fcharset238\\fprq2 Arial;}"}
+            << QByteArrayList{};
+    }
+
+    void keptPartsAfterEdits()
+    {
+        QFETCH(QString, sample);
+        QFETCH(int, edit);
+        QFETCH(QByteArrayList, present);
+        QFETCH(QByteArrayList, absent);
+        QTextDocument doc;
+        rtf::read(fileBytes(goldenFolder + u'/' + sample + QStringLiteral(".rtf")), doc);
+        QTextCursor cursor(&doc);
+        QTextTable *table = cursor.movePosition(QTextCursor::NextBlock) ? cursor.currentTable() : nullptr;
+        switch (edit) {
+        case 1:
+            QVERIFY(table);
+            table->appendColumns(1);
+            break;
+        case 2:
+            QVERIFY(table);
+            // The first row has two cells in the file; the table has three columns.
+            table->cellAt(0, 2).firstCursorPosition().insertText(QStringLiteral("novy"));
+            break;
+        case 3: {
+            QTextCursor end(&doc);
+            end.movePosition(QTextCursor::End);
+            end.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            end.insertText(QStringLiteral("novy"), QTextCharFormat());
+            break;
+        }
+        case 4: {
+            QTextCursor first(&doc);
+            first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            QTextCharFormat face;
+            face.setFontFamilies({QStringLiteral("Tahoma")});
+            first.mergeCharFormat(face);
+            break;
+        }
+        default: break;
+        }
+        const QByteArray written = rtf::write(doc);
+        for (const QByteArray &bytes : present)
+            QVERIFY2(written.contains(bytes), (bytes + " not in " + written).constData());
+        for (const QByteArray &bytes : absent)
+            QVERIFY2(!written.contains(bytes), (bytes + " in " + written).constData());
+        QTextDocument again;
+        rtf::read(written, again);
+        QCOMPARE(rtf::write(again), written);
     }
 };
 
