@@ -904,7 +904,7 @@ bool folderAcceptsSite(const QString &folder)
     const QDir dir(folder);
     if (dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
         return true;
-    return dir.exists(QStringLiteral("lumora.js")) && dir.exists(QStringLiteral("search-index.js"));
+    return holdsEarlierSite(folder);
 }
 
 ExportResult exportSite(const ExportRequest &request)

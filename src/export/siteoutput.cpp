@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <zip.h>
@@ -22,6 +23,14 @@ bool siteRelative(const QString &name)
 {
     return !name.isEmpty() && !QDir::isAbsolutePath(name) && !name.startsWith(u'/')
         && !name.split(u'/').contains(QStringLiteral("..")) && !name.contains(u'\\');
+}
+
+// The script tag every page of a site carries: how a page an export wrote is told
+// from the owner's own.
+bool loadsSiteScript(const QString &path)
+{
+    QFile page(path);
+    return page.open(QIODevice::ReadOnly) && page.read(1 << 20).contains("<script src=\"lumora.js\"></script>");
 }
 
 class FolderOutput : public SiteOutput {
@@ -64,21 +73,14 @@ public:
     QString error() const override { return m_error; }
 
 private:
-    // The files the earlier export listed; an export without a list left its pages
-    // at the top of the folder, each loading the site's script.
+    // The files the earlier export listed; an export without a list (made before the
+    // list was kept, or stopped before writing it) left its pages at the top.
     QStringList earlierFiles() const
     {
         QFile list(m_folder + u'/' + QLatin1String(SiteFileList));
         if (list.open(QIODevice::ReadOnly))
             return QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts);
-        QStringList out;
-        QDirIterator it(m_folder, {QStringLiteral("*.html")}, QDir::Files);
-        while (it.hasNext()) {
-            QFile page(it.next());
-            if (page.open(QIODevice::ReadOnly) && page.read(1 << 20).contains("<script src=\"lumora.js\"></script>"))
-                out.append(it.fileName());
-        }
-        return out;
+        return earlierSitePages(m_folder);
     }
     bool fail(const QString &why)
     {
@@ -169,6 +171,23 @@ private:
 };
 
 } // namespace
+
+QStringList earlierSitePages(const QString &folder)
+{
+    QStringList out;
+    QDirIterator it(folder, {QStringLiteral("*.html")}, QDir::Files);
+    while (it.hasNext()) {
+        if (loadsSiteScript(it.next()))
+            out.append(it.fileName());
+    }
+    out.sort();
+    return out;
+}
+
+bool holdsEarlierSite(const QString &folder)
+{
+    return QFileInfo(folder + u'/' + QLatin1String(SiteFileList)).isFile() || !earlierSitePages(folder).isEmpty();
+}
 
 std::unique_ptr<SiteOutput> folderOutput(const QString &folder)
 {

@@ -25,6 +25,15 @@ public:
 // the next export there can remove the pages it no longer writes.
 inline constexpr char SiteFileList[] = ".lumora-files";
 
+// The pages at the top of the folder that load the site's script, which only an
+// export writes: how an export that kept no list is recognised.
+QStringList earlierSitePages(const QString &folder);
+// Whether the folder holds an earlier export: its list of files, or (an export made
+// before the list was kept, or one stopped before it wrote the list) its pages. The
+// site's scripts alone do not make one: a page of the owner's own beside them must
+// never be replaced.
+bool holdsEarlierSite(const QString &folder);
+
 std::unique_ptr<SiteOutput> folderOutput(const QString &folder);
 std::unique_ptr<SiteOutput> zipOutput(const QString &file);
 

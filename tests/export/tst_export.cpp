@@ -294,6 +294,80 @@ private slots:
         QVERIFY(QFileInfo::exists(site + QStringLiteral("/moja.html")));
     }
 
+    // Which folders a site may go into. A folder left by an export stopped before it
+    // wrote its list (pages loading the site's script, no list) is an earlier export and
+    // the rerun replaces it; the site's scripts alone are not, so the owner's page beside
+    // them is never replaced.
+    void folderForSite_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "name=content" relative to the folder
+        QTest::addColumn<bool>("accepted");
+        const QString page = QStringLiteral("<html><main></main><script src=\"lumora.js\"></script></html>");
+        QTest::newRow("absent") << QStringList{} << true;
+        QTest::newRow("empty") << QStringList{QStringLiteral("/")} << true;
+        QTest::newRow("finished export") << QStringList{QStringLiteral(".lumora-files=index.html\n"),
+                                                        QStringLiteral("index.html=") + page}
+                                         << true;
+        QTest::newRow("stopped after its pages")
+            << QStringList{QStringLiteral("kap-1.html=") + page, QStringLiteral("kap-2.html=") + page,
+                           QStringLiteral("obrazky/a.png=png")}
+            << true;
+        QTest::newRow("scripts only") << QStringList{QStringLiteral("lumora.js=js"),
+                                                     QStringLiteral("search-index.js=js")}
+                                      << false;
+        QTest::newRow("scripts and the owner's page")
+            << QStringList{QStringLiteral("lumora.js=js"), QStringLiteral("search-index.js=js"),
+                           QStringLiteral("index.html=<p>moja stránka</p>")}
+            << false;
+        QTest::newRow("the script's name in a subfolder's page")
+            << QStringList{QStringLiteral("stare/kap-1.html=") + page} << false;
+    }
+
+    void folderForSite()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        const QString site = dir.filePath(QStringLiteral("web"));
+        for (const QString &file : files) {
+            if (file == u'/') {
+                QVERIFY(QDir().mkpath(site));
+                continue;
+            }
+            const qsizetype eq = file.indexOf(u'=');
+            writeFile(site + u'/' + file.left(eq), file.mid(eq + 1).toUtf8());
+        }
+        const QStringList before = filesBelow(site);
+        const auto ownPage = [&site] {
+            QFile page(site + QStringLiteral("/index.html"));
+            return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
+        };
+        const QByteArray pageBefore = ownPage();
+        QCOMPARE(exporting::folderAcceptsSite(site), accepted);
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        const int status =
+            exporting::runExport({QStringLiteral("--web"), casesFolder + QStringLiteral("/lesson/input"), site}, o, e);
+        if (accepted) {
+            QVERIFY2(status == 0, qPrintable(err));
+            // The new site, the earlier pages it does not write gone, other files kept.
+            QStringList expected =
+                QString::fromUtf8(testing::fileBytes(casesFolder + QStringLiteral("/lesson/expected/files.txt")))
+                    .split(u'\n', Qt::SkipEmptyParts);
+            for (const QString &name : before) {
+                if (!name.endsWith(QStringLiteral(".html")) && !expected.contains(name))
+                    expected.append(name);
+            }
+            expected.sort();
+            QCOMPARE(filesBelow(site), expected);
+        } else {
+            QCOMPARE(status, 2);
+            QVERIFY2(err.contains(QStringLiteral("lumora-export: ")), qPrintable(err));
+            QCOMPARE(filesBelow(site), before);
+            QCOMPARE(ownPage(), pageBefore);
+        }
+    }
+
     void commandLine()
     {
         const testing::ProgramRun help = exportCourse({QStringLiteral("--help")});
