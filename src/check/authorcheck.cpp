@@ -554,6 +554,17 @@ bool holdsTopFile(const QString &folder, const QString &parent)
 {
     return paths::fileExists(paths::join(folder, topContentFile(folder, parent)));
 }
+
+// Whether the folder is itself a program folder: it holds the program's text table, or
+// one of its course folders holds its top content file.
+bool isProgramFolder(const QString &folder)
+{
+    if (paths::fileExists(paths::join(folder, QLatin1String(config::FileName))))
+        return true;
+    const QStringList courses = course::folderList(folder).courses();
+    return std::any_of(courses.cbegin(), courses.cend(),
+                       [&folder](const QString &course) { return holdsTopFile(paths::join(folder, course), folder); });
+}
 } // namespace
 
 FolderKind checkFolder(const QString &given, QList<CourseReport> &reports)
@@ -572,8 +583,10 @@ FolderKind checkFolder(const QString &given, QList<CourseReport> &reports)
     const bool program = std::any_of(courses.cbegin(), courses.cend(), [&folder](const QString &course) {
         return holdsTopFile(paths::join(folder, course), folder);
     });
-    // Without a course folder in it, a folder that holds files of its own is a course
-    // that lacks its top content file; one with only folders is a program folder.
+    // Without a course folder in it, a folder is a course that lacks its top content
+    // file when it holds files of its own, or when its parent is a program folder (the
+    // course then holds only folders, such as its pictures); otherwise one with only
+    // folders is a program folder.
     bool ownFiles = false;
     if (!program) {
         paths::forEachEntry(folder, [&ownFiles](const paths::FolderEntry &entry) {
@@ -582,7 +595,7 @@ FolderKind checkFolder(const QString &given, QList<CourseReport> &reports)
             return !ownFiles;
         });
     }
-    if (ownFiles) {
+    if (ownFiles || (!program && isProgramFolder(parent))) {
         reports.append(checkCourse(folder, parent));
         return FolderKind::Course;
     }
