@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "course/progressfile.h"
 #include "state/session.h"
+#include "screens/buttonoverlay.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -22,16 +23,9 @@ constexpr char BadgeName[] = "CourseProgress";
 // The count and the bar, painted over the lower part of the course button: the count at
 // the right in the button's own text colour, the bar along the bottom edge, outlined,
 // filled as far as the course is done. Presses go through to the button.
-class Badge : public QWidget {
+class Badge : public ButtonOverlay {
 public:
-    explicit Badge(QPushButton *button) : QWidget(button)
-    {
-        setObjectName(QLatin1String(BadgeName));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        button->installEventFilter(this);
-        place();
-    }
+    explicit Badge(QPushButton *button) : ButtonOverlay(button, BadgeName) { place(); }
 
     void setCount(const course::ProgressCount &count)
     {
@@ -42,13 +36,6 @@ public:
     QString text() const { return QStringLiteral("%1 / %2").arg(m_count.visited).arg(m_count.total); }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == parent() && event->type() == QEvent::Resize)
-            place();
-        return false;
-    }
-
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -74,15 +61,13 @@ protected:
         }
     }
 
-private:
-    void place()
+    QRect placeOn(QSize button) const override
     {
-        const QWidget *button = parentWidget();
-        const int strip = std::max(12, button->height() * 2 / 5);
-        setGeometry(0, button->height() - strip, button->width(), strip);
-        raise();
+        const int strip = std::max(12, button.height() * 2 / 5);
+        return {0, button.height() - strip, button.width(), strip};
     }
 
+private:
     course::ProgressCount m_count;
 };
 

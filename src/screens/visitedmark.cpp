@@ -1,8 +1,8 @@
 #include "screens/visitedmark.h"
 
 #include "platform/visitedtick.h"
+#include "screens/buttonoverlay.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -14,26 +14,12 @@ namespace {
 
 constexpr char MarkName[] = "VisitedMark";
 
-// The badge: a child of the button that follows its size and lets every press through.
-class Mark : public QWidget {
+// The badge: a tick in a round mark at the button's upper right corner.
+class Mark : public ButtonOverlay {
 public:
-    explicit Mark(QPushButton *button) : QWidget(button)
-    {
-        setObjectName(QLatin1String(MarkName));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        button->installEventFilter(this);
-        place();
-    }
+    explicit Mark(QPushButton *button) : ButtonOverlay(button, MarkName) { place(); }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == parent() && event->type() == QEvent::Resize)
-            place();
-        return false;
-    }
-
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -41,14 +27,11 @@ protected:
         visitedtick::paint(painter, rect(), palette.color(QPalette::ButtonText), palette.color(QPalette::Button));
     }
 
-private:
-    void place()
+    QRect placeOn(QSize button) const override
     {
-        const QWidget *button = parentWidget();
-        const int side = std::max(8, button->height() / 2);
-        const int inset = std::max(2, button->height() / 10);
-        setGeometry(button->width() - side - inset, inset, side, side);
-        raise();
+        const int side = std::max(8, button.height() / 2);
+        const int inset = std::max(2, button.height() / 10);
+        return {button.width() - side - inset, inset, side, side};
     }
 };
 
