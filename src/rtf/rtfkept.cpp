@@ -5,6 +5,15 @@
 
 namespace lumora::rtf {
 
+namespace {
+
+bool inSet(const std::unordered_set<std::string_view> &set, QByteArrayView name)
+{
+    return set.count(std::string_view(name.data(), size_t(name.size()))) != 0;
+}
+
+} // namespace
+
 bool isSetUpWord(QByteArrayView name)
 {
     // Page, margins, columns, sections, page numbers, footnote placement, default tab
@@ -24,17 +33,8 @@ bool isSetUpWord(QByteArrayView name)
         "pgny",       "vertalt",    "vertalc",    "vertalb",   "vertalj",      "endnhere",    "sectdefaultcl",
         "ltrsect",    "rtlsect",    "binfsxn",    "binsxn",    "sectunlocked", "pgnhn",       "pgnhnsh",
     };
-    return words.count(std::string_view(name.data(), size_t(name.size()))) != 0;
+    return inSet(words, name);
 }
-
-namespace {
-
-bool inSet(const std::unordered_set<std::string_view> &set, QByteArrayView name)
-{
-    return set.count(std::string_view(name.data(), size_t(name.size()))) != 0;
-}
-
-} // namespace
 
 bool isParagraphBorderSide(QByteArrayView name)
 {
