@@ -7,6 +7,7 @@
 #include "export/siteoutput.h"
 #include "export/sitenames.h"
 #include "platform/accesskeys.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "rtf/rtfreader.h"
@@ -551,11 +552,12 @@ private:
                         .arg(course.name, QDir(course.folder).relativeFilePath(formatted)));
             m_outsideTexts.insert(formatted);
         } else if (!formatted.isEmpty()) {
-            QFile in(formatted);
+            // Read as the player reads it: a pipe, a device or a file past the limit gives
+            // no text rather than holding the export.
             QByteArray bytes;
-            const QFileInfo info(formatted);
-            if (!paths::isSpecial(info) && info.size() <= textfile::MaxReadBytes && in.open(QIODevice::ReadOnly))
-                bytes = in.read(textfile::MaxReadBytes);
+            try {
+                bytes = textfile::readBytesAt(formatted);
+            } catch (const Error &) {}
             if (rtf::isRichText(bytes)) {
                 QTextDocument doc;
                 rtf::read(bytes, doc);
